@@ -1,0 +1,1 @@
+namespace quorva { int core_placeholder = 0; }

@@ -1,0 +1,179 @@
+#include "platform/Files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <random>
+
+namespace platform {
+namespace {
+
+bool WriteAll(int fd, const char* data, size_t size) {
+    while (size > 0) {
+        ssize_t n = write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        data += n;
+        size -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+std::string UniqueSuffix() {
+    static std::atomic<unsigned> counter{0};
+    static const unsigned seed = static_cast<unsigned>(
+        std::chrono::steady_clock::now().time_since_epoch().count() ^ getpid());
+    char text[32];
+    std::snprintf(text, sizeof text, ".%x.%x.part", seed, counter++);
+    return text;
+}
+
+}  // namespace
+
+bool PathExists(const std::string& path) {
+    struct stat st;
+    return lstat(path.c_str(), &st) == 0;
+}
+
+bool IsFolder(const std::string& path) {
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool IsRegularFile(const std::string& path) {
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+std::int64_t FileSize(const std::string& path) {
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 ? static_cast<std::int64_t>(st.st_size) : -1;
+}
+
+bool CreateFolder(const std::string& path) { return mkdir(path.c_str(), 0777) == 0; }
+
+bool CreateFolders(const std::string& path) {
+    std::string partial;
+    size_t pos = 0;
+    while (pos != std::string::npos) {
+        pos = path.find('/', pos + 1);
+        partial = path.substr(0, pos);
+        if (partial.empty() || IsFolder(partial)) continue;
+        if (mkdir(partial.c_str(), 0777) != 0 && errno != EEXIST) return false;
+    }
+    return IsFolder(path);
+}
+
+bool RemoveFile(const std::string& path) { return unlink(path.c_str()) == 0; }
+
+bool RemoveEmptyFolder(const std::string& path) { return rmdir(path.c_str()) == 0; }
+
+bool RenameFile(const std::string& from, const std::string& to) {
+    return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool CopyFile(const std::string& from, const std::string& to) {
+    int in = open(from.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0) return false;
+    std::string temp = to + UniqueSuffix();
+    int out = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (out < 0) {
+        close(in);
+        return false;
+    }
+    bool ok = true;
+    char buffer[65536];
+    for (;;) {
+        ssize_t n = read(in, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) ok = false;
+        if (n <= 0) break;
+        if (!WriteAll(out, buffer, static_cast<size_t>(n))) {
+            ok = false;
+            break;
+        }
+    }
+    close(in);
+    if (close(out) != 0) ok = false;
+    if (ok) ok = std::rename(temp.c_str(), to.c_str()) == 0;
+    if (!ok) unlink(temp.c_str());
+    return ok;
+}
+
+std::string EnsurePrivateFolder(const std::string& folder) {
+    std::string path = folder;
+    while (path.size() > 1 && path.back() == '/') path.pop_back();
+    struct stat st;
+    if (lstat(path.c_str(), &st) != 0) {
+        if (mkdir(path.c_str(), 0700) != 0 && errno != EEXIST)
+            return "Cannot create the folder " + folder + ": " + std::strerror(errno);
+        if (lstat(path.c_str(), &st) != 0)
+            return "Cannot read the folder " + folder + ": " + std::strerror(errno);
+    }
+    if (S_ISLNK(st.st_mode)) return "The folder " + folder + " is a symbolic link; refusing to use it.";
+    if (!S_ISDIR(st.st_mode)) return folder + " exists but is not a folder.";
+    if (st.st_uid != geteuid())
+        return "The folder " + folder + " belongs to another user; refusing to use it.";
+    if ((st.st_mode & 0077) != 0 && chmod(path.c_str(), 0700) != 0)
+        return "Cannot make the folder " + folder + " private: " + std::strerror(errno);
+    return {};
+}
+
+std::optional<std::string> CreateUniqueFile(const std::string& folder, const std::string& prefix) {
+    static std::atomic<unsigned> counter{0};
+    std::random_device device;
+    std::string head = prefix.substr(0, 3);
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        unsigned number = (device() ^ (counter++ * 2654435761u)) & 0xFFFFFu;
+        char name[64];
+        std::snprintf(name, sizeof name, "%s%X.tmp", head.c_str(), number);
+        std::string path = folder + name;
+        int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            close(fd);
+            return path;
+        }
+        if (errno != EEXIST) return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> ReadFile(const std::string& path) {
+    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    std::string content;
+    char buffer[65536];
+    for (;;) {
+        ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            close(fd);
+            return std::nullopt;
+        }
+        if (n == 0) break;
+        content.append(buffer, static_cast<size_t>(n));
+    }
+    close(fd);
+    return content;
+}
+
+bool WriteFileAtomically(const std::string& path, const std::string& content) {
+    std::string temp = path + UniqueSuffix();
+    int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    bool ok = WriteAll(fd, content.data(), content.size()) && fsync(fd) == 0;
+    if (close(fd) != 0) ok = false;
+    if (ok) ok = std::rename(temp.c_str(), path.c_str()) == 0;
+    if (!ok) unlink(temp.c_str());
+    return ok;
+}
+
+}  // namespace platform

@@ -1,0 +1,37 @@
+// File and folder operations. Paths are UTF-8 with '/'.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace platform {
+
+// Anything (file, folder, link) exists at path; links are not followed.
+bool PathExists(const std::string& path);
+bool IsFolder(const std::string& path);
+bool IsRegularFile(const std::string& path);
+std::int64_t FileSize(const std::string& path);  // -1 when missing
+// Creates one folder level (mode 0777 & umask); false on failure.
+bool CreateFolder(const std::string& path);
+// Creates the folder and its missing parents.
+bool CreateFolders(const std::string& path);
+bool RemoveFile(const std::string& path);
+bool RemoveEmptyFolder(const std::string& path);
+bool RenameFile(const std::string& from, const std::string& to);
+// Copies from over to (replacing it); false on failure, leaving no partial
+// target behind.
+bool CopyFile(const std::string& from, const std::string& to);
+// Makes sure folder (ending with '/') exists as a private folder of this user:
+// created with mode 0700 when missing; an existing symbolic link or a folder
+// of another user is refused. Empty result on success, else the reason.
+std::string EnsurePrivateFolder(const std::string& folder);
+// Creates a new empty file in folder (ending with '/') named prefix's first
+// three characters + a unique hexadecimal number + ".tmp", exclusively.
+std::optional<std::string> CreateUniqueFile(const std::string& folder, const std::string& prefix);
+// Reads a whole file; nullopt when it cannot be read.
+std::optional<std::string> ReadFile(const std::string& path);
+// Writes a whole file through a temporary file renamed over the target.
+bool WriteFileAtomically(const std::string& path, const std::string& content);
+
+}  // namespace platform

@@ -1,0 +1,19 @@
+// Where things are: the program folder, the system temp path, the home folder.
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+// Folder of the running executable, ending with '/'; empty when unknown.
+std::string ExecutableFolder();
+// $TMPDIR or /tmp, ending with '/'.
+std::string SystemTempPath();
+// The user's home folder, without a trailing '/'.
+std::string HomeFolder();
+// The part of path after its last '/'.
+std::string FileNameOf(const std::string& path);
+// The part of path up to and including its last '/'.
+std::string FolderOf(const std::string& path);
+
+}  // namespace platform

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Builds Quorva and runs the whole test suite.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/build.sh
+cd build
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" "$@"
