@@ -1,0 +1,39 @@
+// One added video and the facts the encoding engine reports about it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The facts record the engine fills: 56 bytes, little-endian, fixed layout.
+struct MediaInfo {
+    std::int32_t reserved0 = 0;
+    std::int32_t videoBitRate = 0;  // bits per second
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    double frameRate = 0;  // frames per second
+    std::uint8_t reserved24[12] = {};
+    std::int32_t audioBitRate = 0;     // bits per second
+    std::int32_t audioSampleRate = 0;  // Hz
+    std::int32_t reserved44 = 0;
+    double duration = 0;           // seconds
+};
+static_assert(sizeof(MediaInfo) == 56);
+static_assert(offsetof(MediaInfo, videoBitRate) == 4);
+static_assert(offsetof(MediaInfo, width) == 8);
+static_assert(offsetof(MediaInfo, height) == 12);
+static_assert(offsetof(MediaInfo, frameRate) == 16);
+static_assert(offsetof(MediaInfo, audioBitRate) == 36);
+static_assert(offsetof(MediaInfo, audioSampleRate) == 40);
+static_assert(offsetof(MediaInfo, duration) == 48);
+
+struct MediaItem {
+    std::string sourcePath;     // the chosen video file
+    std::string vobPath;        // the DVD program stream made for it
+    std::string thumbnailPath;  // its 128 x 96 JPEG thumbnail
+    std::string infoText;       // four-line description for the list
+    MediaInfo info;             // the engine's facts
+};
+
+using MediaList = std::vector<MediaItem>;
