@@ -14,7 +14,9 @@ DynamicLibrary::DynamicLibrary(const std::string& path) {
     }
 }
 
-DynamicLibrary::~DynamicLibrary() { Free(); }
+DynamicLibrary::~DynamicLibrary() {
+    Free();
+}
 
 DynamicLibrary::DynamicLibrary(DynamicLibrary&& other) noexcept
     : handle_(std::exchange(other.handle_, nullptr)), error_(std::move(other.error_)) {}
@@ -32,10 +34,13 @@ void* DynamicLibrary::Symbol(const char* name) const {
     return handle_ ? dlsym(handle_, name) : nullptr;
 }
 
-void* DynamicLibrary::Release() { return std::exchange(handle_, nullptr); }
+void* DynamicLibrary::Release() {
+    return std::exchange(handle_, nullptr);
+}
 
 void DynamicLibrary::Free() {
-    if (handle_) dlclose(std::exchange(handle_, nullptr));
+    if (handle_)
+        dlclose(std::exchange(handle_, nullptr));
 }
 
 }  // namespace platform

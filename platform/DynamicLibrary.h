@@ -6,7 +6,7 @@
 namespace platform {
 
 class DynamicLibrary {
-public:
+  public:
     DynamicLibrary() = default;
     explicit DynamicLibrary(const std::string& path);
     ~DynamicLibrary();
@@ -24,7 +24,7 @@ public:
     void* Release();
     void Free();
 
-private:
+  private:
     void* handle_ = nullptr;
     std::string error_;
 };

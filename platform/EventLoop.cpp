@@ -16,7 +16,9 @@ EventLoop::~EventLoop() {
     }
 }
 
-bool EventLoop::IsOwnThread() const { return std::this_thread::get_id() == owner_; }
+bool EventLoop::IsOwnThread() const {
+    return std::this_thread::get_id() == owner_;
+}
 
 void EventLoop::Post(std::function<void()> task, unsigned delayMs) {
     {
@@ -31,12 +33,14 @@ bool EventLoop::TakeDueTask(std::unique_lock<std::mutex>&, std::function<void()>
     auto now = std::chrono::steady_clock::now();
     auto best = tasks_.end();
     for (auto it = tasks_.begin(); it != tasks_.end(); ++it) {
-        if (it->due > now) continue;
+        if (it->due > now)
+            continue;
         if (best == tasks_.end() || it->due < best->due ||
             (it->due == best->due && it->order < best->order))
             best = it;
     }
-    if (best == tasks_.end()) return false;
+    if (best == tasks_.end())
+        return false;
     out = std::move(best->run);
     tasks_.erase(best);
     return true;
@@ -48,7 +52,8 @@ int EventLoop::ProcessPending() {
         std::function<void()> task;
         {
             std::unique_lock lock(mutex_);
-            if (!TakeDueTask(lock, task)) return ran;
+            if (!TakeDueTask(lock, task))
+                return ran;
         }
         task();
         ++ran;
@@ -59,13 +64,17 @@ bool EventLoop::RunUntil(const std::function<bool()>& done, std::chrono::millise
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     for (;;) {
         ProcessPending();
-        if (done()) return true;
+        if (done())
+            return true;
         auto now = std::chrono::steady_clock::now();
-        if (now >= deadline) return false;
+        if (now >= deadline)
+            return false;
         std::unique_lock lock(mutex_);
         auto wakeAt = std::min(deadline, now + std::chrono::milliseconds(50));
-        for (const Task& t : tasks_) wakeAt = std::min(wakeAt, t.due);
-        if (wakeAt > now) wake_.wait_until(lock, wakeAt);
+        for (const Task& t : tasks_)
+            wakeAt = std::min(wakeAt, t.due);
+        if (wakeAt > now)
+            wake_.wait_until(lock, wakeAt);
     }
 }
 

@@ -15,7 +15,7 @@
 namespace platform {
 
 class EventLoop : public Dispatcher {
-public:
+  public:
     // The loop belongs to the thread that creates it.
     EventLoop();
     ~EventLoop() override;
@@ -32,7 +32,7 @@ public:
     // Runs every task that is due now; returns how many ran.
     int ProcessPending();
 
-private:
+  private:
     struct Task {
         std::chrono::steady_clock::time_point due;
         std::uint64_t order;

@@ -18,7 +18,8 @@ bool WriteAll(int fd, const char* data, size_t size) {
     while (size > 0) {
         ssize_t n = write(fd, data, size);
         if (n < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             return false;
         }
         data += n;
@@ -58,7 +59,9 @@ std::int64_t FileSize(const std::string& path) {
     return stat(path.c_str(), &st) == 0 ? static_cast<std::int64_t>(st.st_size) : -1;
 }
 
-bool CreateFolder(const std::string& path) { return mkdir(path.c_str(), 0777) == 0; }
+bool CreateFolder(const std::string& path) {
+    return mkdir(path.c_str(), 0777) == 0;
+}
 
 bool CreateFolders(const std::string& path) {
     std::string partial;
@@ -66,15 +69,21 @@ bool CreateFolders(const std::string& path) {
     while (pos != std::string::npos) {
         pos = path.find('/', pos + 1);
         partial = path.substr(0, pos);
-        if (partial.empty() || IsFolder(partial)) continue;
-        if (mkdir(partial.c_str(), 0777) != 0 && errno != EEXIST) return false;
+        if (partial.empty() || IsFolder(partial))
+            continue;
+        if (mkdir(partial.c_str(), 0777) != 0 && errno != EEXIST)
+            return false;
     }
     return IsFolder(path);
 }
 
-bool RemoveFile(const std::string& path) { return unlink(path.c_str()) == 0; }
+bool RemoveFile(const std::string& path) {
+    return unlink(path.c_str()) == 0;
+}
 
-bool RemoveEmptyFolder(const std::string& path) { return rmdir(path.c_str()) == 0; }
+bool RemoveEmptyFolder(const std::string& path) {
+    return rmdir(path.c_str()) == 0;
+}
 
 bool RenameFile(const std::string& from, const std::string& to) {
     return std::rename(from.c_str(), to.c_str()) == 0;
@@ -82,7 +91,8 @@ bool RenameFile(const std::string& from, const std::string& to) {
 
 bool CopyFile(const std::string& from, const std::string& to) {
     int in = open(from.c_str(), O_RDONLY | O_CLOEXEC);
-    if (in < 0) return false;
+    if (in < 0)
+        return false;
     std::string temp = to + UniqueSuffix();
     int out = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (out < 0) {
@@ -93,24 +103,31 @@ bool CopyFile(const std::string& from, const std::string& to) {
     char buffer[65536];
     for (;;) {
         ssize_t n = read(in, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) ok = false;
-        if (n <= 0) break;
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            ok = false;
+        if (n <= 0)
+            break;
         if (!WriteAll(out, buffer, static_cast<size_t>(n))) {
             ok = false;
             break;
         }
     }
     close(in);
-    if (close(out) != 0) ok = false;
-    if (ok) ok = std::rename(temp.c_str(), to.c_str()) == 0;
-    if (!ok) unlink(temp.c_str());
+    if (close(out) != 0)
+        ok = false;
+    if (ok)
+        ok = std::rename(temp.c_str(), to.c_str()) == 0;
+    if (!ok)
+        unlink(temp.c_str());
     return ok;
 }
 
 std::string EnsurePrivateFolder(const std::string& folder) {
     std::string path = folder;
-    while (path.size() > 1 && path.back() == '/') path.pop_back();
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
     struct stat st;
     if (lstat(path.c_str(), &st) != 0) {
         if (mkdir(path.c_str(), 0700) != 0 && errno != EEXIST)
@@ -118,8 +135,10 @@ std::string EnsurePrivateFolder(const std::string& folder) {
         if (lstat(path.c_str(), &st) != 0)
             return "Cannot read the folder " + folder + ": " + std::strerror(errno);
     }
-    if (S_ISLNK(st.st_mode)) return "The folder " + folder + " is a symbolic link; refusing to use it.";
-    if (!S_ISDIR(st.st_mode)) return folder + " exists but is not a folder.";
+    if (S_ISLNK(st.st_mode))
+        return "The folder " + folder + " is a symbolic link; refusing to use it.";
+    if (!S_ISDIR(st.st_mode))
+        return folder + " exists but is not a folder.";
     if (st.st_uid != geteuid())
         return "The folder " + folder + " belongs to another user; refusing to use it.";
     if ((st.st_mode & 0077) != 0 && chmod(path.c_str(), 0700) != 0)
@@ -141,24 +160,28 @@ std::optional<std::string> CreateUniqueFile(const std::string& folder, const std
             close(fd);
             return path;
         }
-        if (errno != EEXIST) return std::nullopt;
+        if (errno != EEXIST)
+            return std::nullopt;
     }
     return std::nullopt;
 }
 
 std::optional<std::string> ReadFile(const std::string& path) {
     int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
+    if (fd < 0)
+        return std::nullopt;
     std::string content;
     char buffer[65536];
     for (;;) {
         ssize_t n = read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && errno == EINTR)
+            continue;
         if (n < 0) {
             close(fd);
             return std::nullopt;
         }
-        if (n == 0) break;
+        if (n == 0)
+            break;
         content.append(buffer, static_cast<size_t>(n));
     }
     close(fd);
@@ -168,11 +191,15 @@ std::optional<std::string> ReadFile(const std::string& path) {
 bool WriteFileAtomically(const std::string& path, const std::string& content) {
     std::string temp = path + UniqueSuffix();
     int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
+    if (fd < 0)
+        return false;
     bool ok = WriteAll(fd, content.data(), content.size()) && fsync(fd) == 0;
-    if (close(fd) != 0) ok = false;
-    if (ok) ok = std::rename(temp.c_str(), path.c_str()) == 0;
-    if (!ok) unlink(temp.c_str());
+    if (close(fd) != 0)
+        ok = false;
+    if (ok)
+        ok = std::rename(temp.c_str(), path.c_str()) == 0;
+    if (!ok)
+        unlink(temp.c_str());
     return ok;
 }
 

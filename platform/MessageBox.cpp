@@ -64,7 +64,8 @@ int ScriptedPresenter::Show(HWND owner, const std::string& text, const std::stri
     Echo(text, caption);
     std::lock_guard lock(mutex_);
     shown_.push_back(Shown{owner, text, caption, type});
-    if (answers_.empty()) return DefaultAnswer(type);
+    if (answers_.empty())
+        return DefaultAnswer(type);
     int answer = answers_.front();
     answers_.pop_front();
     return answer;

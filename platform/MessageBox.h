@@ -32,7 +32,7 @@ constexpr int IDYES = 6;
 constexpr int IDNO = 7;
 
 class MessagePresenter {
-public:
+  public:
     virtual ~MessagePresenter() = default;
     // Shows the box and returns the answer. May be called from any thread.
     virtual int Show(HWND owner, const std::string& text, const std::string& caption,
@@ -49,7 +49,7 @@ std::shared_ptr<MessagePresenter> SetMessagePresenter(std::shared_ptr<MessagePre
 // Writes "caption: text" to standard error and answers the first button
 // (OK or Yes).
 class ConsolePresenter : public MessagePresenter {
-public:
+  public:
     int Show(HWND owner, const std::string& text, const std::string& caption,
              unsigned type) override;
 };
@@ -58,7 +58,7 @@ public:
 // queue is empty it answers the first button. Also echoes to standard error,
 // so that a test of a fatal path can match the text in the dying process.
 class ScriptedPresenter : public MessagePresenter {
-public:
+  public:
     struct Shown {
         HWND owner;
         std::string text;
@@ -71,7 +71,7 @@ public:
     std::vector<Shown> Messages() const;
     void Clear();
 
-private:
+  private:
     mutable std::mutex mutex_;
     std::deque<int> answers_;
     std::vector<Shown> shown_;

@@ -11,14 +11,16 @@ namespace platform {
 std::string ExecutableFolder() {
     char buffer[PATH_MAX];
     ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    if (n <= 0) return {};
+    if (n <= 0)
+        return {};
     return FolderOf(std::string(buffer, static_cast<size_t>(n)));
 }
 
 std::string SystemTempPath() {
     const char* tmp = std::getenv("TMPDIR");
     std::string path = (tmp && *tmp) ? tmp : "/tmp";
-    if (path.back() != '/') path += '/';
+    if (path.back() != '/')
+        path += '/';
     return path;
 }
 
@@ -32,7 +34,8 @@ std::string HomeFolder() {
     } else {
         path = "/";
     }
-    while (path.size() > 1 && path.back() == '/') path.pop_back();
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
     return path;
 }
 

@@ -54,15 +54,18 @@ struct PendingSend {
 
 void ScheduleTimer(HWND window, std::uint32_t timerId, std::uint64_t generation, unsigned period) {
     auto entry = Find(window);
-    if (!entry) return;
+    if (!entry)
+        return;
     entry->dispatcher->Post(
         [window, timerId, generation, period] {
             auto current = Find(window);
-            if (!current) return;
+            if (!current)
+                return;
             {
                 std::lock_guard lock(TheTable().mutex);
                 auto it = current->timers.find(timerId);
-                if (it == current->timers.end() || it->second != generation) return;
+                if (it == current->timers.end() || it->second != generation)
+                    return;
             }
             current->target->OnTimer(timerId);
             ScheduleTimer(window, timerId, generation, period);
@@ -76,7 +79,8 @@ HWND RegisterWindow(MessageTarget& target, Dispatcher& dispatcher) {
     Table& table = TheTable();
     std::lock_guard lock(table.mutex);
     HWND handle = table.next++;
-    if (table.next == 0) table.next = 0x10000;
+    if (table.next == 0)
+        table.next = 0x10000;
     table.windows[handle] = std::make_shared<Entry>(Entry{&target, &dispatcher, {}});
     return handle;
 }
@@ -87,12 +91,16 @@ void UnregisterWindow(HWND window) {
     table.windows.erase(window);
 }
 
-bool IsWindow(HWND window) { return Find(window) != nullptr; }
+bool IsWindow(HWND window) {
+    return Find(window) != nullptr;
+}
 
 LRESULT SendMessage(HWND window, std::uint32_t message, WPARAM wParam, LPARAM lParam) {
     auto entry = Find(window);
-    if (!entry) return 0;
-    if (entry->dispatcher->IsOwnThread()) return entry->target->OnMessage(message, wParam, lParam);
+    if (!entry)
+        return 0;
+    if (entry->dispatcher->IsOwnThread())
+        return entry->target->OnMessage(message, wParam, lParam);
 
     auto pending = std::make_shared<PendingSend>();
     std::future<LRESULT> result = pending->result.get_future();
@@ -110,17 +118,20 @@ LRESULT SendMessage(HWND window, std::uint32_t message, WPARAM wParam, LPARAM lP
 
 bool PostMessage(HWND window, std::uint32_t message, WPARAM wParam, LPARAM lParam) {
     auto entry = Find(window);
-    if (!entry) return false;
+    if (!entry)
+        return false;
     Entry* raw = entry.get();
     entry->dispatcher->Post([window, raw, message, wParam, lParam] {
-        if (StillRegistered(window, raw)) raw->target->OnMessage(message, wParam, lParam);
+        if (StillRegistered(window, raw))
+            raw->target->OnMessage(message, wParam, lParam);
     });
     return true;
 }
 
 bool SetTimer(HWND window, std::uint32_t timerId, unsigned periodMs) {
     auto entry = Find(window);
-    if (!entry) return false;
+    if (!entry)
+        return false;
     std::uint64_t generation;
     {
         Table& table = TheTable();
@@ -134,7 +145,8 @@ bool SetTimer(HWND window, std::uint32_t timerId, unsigned periodMs) {
 
 bool KillTimer(HWND window, std::uint32_t timerId) {
     auto entry = Find(window);
-    if (!entry) return false;
+    if (!entry)
+        return false;
     std::lock_guard lock(TheTable().mutex);
     return entry->timers.erase(timerId) > 0;
 }

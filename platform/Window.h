@@ -20,7 +20,7 @@ using LRESULT = std::intptr_t;
 // and the command line; the user interface supplies one that runs on Qt's
 // event loop.
 class Dispatcher {
-public:
+  public:
     virtual ~Dispatcher() = default;
     // True when called on the dispatcher's own thread.
     virtual bool IsOwnThread() const = 0;
@@ -29,7 +29,7 @@ public:
 };
 
 class MessageTarget {
-public:
+  public:
     virtual ~MessageTarget() = default;
     virtual LRESULT OnMessage(std::uint32_t message, WPARAM wParam, LPARAM lParam) = 0;
     virtual void OnTimer(std::uint32_t /*timerId*/) {}
