@@ -14,9 +14,13 @@ DynamicLibrary::DynamicLibrary(const std::string& path) {
     }
 }
 
-DynamicLibrary::~DynamicLibrary() {
-    Free();
+DynamicLibrary DynamicLibrary::Adopt(void* handle) {
+    DynamicLibrary library;
+    library.handle_ = handle;
+    return library;
 }
+
+DynamicLibrary::~DynamicLibrary() { Free(); }
 
 DynamicLibrary::DynamicLibrary(DynamicLibrary&& other) noexcept
     : handle_(std::exchange(other.handle_, nullptr)), error_(std::move(other.error_)) {}

@@ -9,6 +9,8 @@ class DynamicLibrary {
   public:
     DynamicLibrary() = default;
     explicit DynamicLibrary(const std::string& path);
+    // Takes ownership of a handle that an earlier load left open.
+    static DynamicLibrary Adopt(void* handle);
     ~DynamicLibrary();
     DynamicLibrary(DynamicLibrary&& other) noexcept;
     DynamicLibrary& operator=(DynamicLibrary&& other) noexcept;
