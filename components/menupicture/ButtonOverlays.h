@@ -1,0 +1,34 @@
+// Drawing of the three button overlay pictures of a DVD menu.
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QSize>
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace menupicture {
+
+// The three looks of a menu's buttons, each a palette picture of the canvas
+// size: index 0 is fully transparent, index 1 the button frame's colour.
+struct OverlaySet {
+    QImage normal;
+    QImage hover;
+    QImage select;
+};
+
+// The frame's shape: true where the frame picture shows a pixel. Pictures
+// with an alpha channel count pixels of at least half opacity; opaque
+// pictures count their light pixels (a light frame on a dark ground). The
+// shape is scaled without smoothing to buttonSize.
+std::vector<bool> FrameShape(const QImage& frame, QSize buttonSize);
+
+// Draws one copy of the shape at each position. Every button must lie inside
+// the canvas; error receives the reason when one does not.
+bool DrawOverlays(const std::vector<bool>& shape, QSize buttonSize,
+                  const std::vector<QPoint>& positions, QSize canvas, OverlaySet& out,
+                  std::string& error);
+
+}  // namespace menupicture

@@ -1,0 +1,25 @@
+// Loading pictures, copying parts of a drawing surface and saving bitmaps as
+// BMP files.
+#pragma once
+
+#include <QImage>
+#include <QRect>
+
+#include <optional>
+#include <string>
+
+// Decodes a BMP, JPEG or PNG file (type taken from the content) into a bitmap
+// of the picture's own size: indexed pictures keep their palette, pictures
+// with an alpha channel become 32-bit with alpha, all others 32-bit without.
+// A null image when the file cannot be decoded.
+QImage LoadPicture(const std::string& path);
+
+// A new 32-bit bitmap of rect's size holding that rectangle of surface (a
+// plain copy; parts outside the surface are black). None for an empty
+// rectangle.
+std::optional<QImage> CopySurfaceToBitmap(const QImage& surface, const QRect& rect);
+
+// Writes bitmap as an uncompressed, bottom-up 24-bit Windows BMP file, rows
+// padded to 4 bytes. The file is written under a temporary name and renamed
+// over path. False when the bitmap is empty or the file cannot be written.
+bool SaveBitmapAsBmp(const QImage& bitmap, const std::string& path);
