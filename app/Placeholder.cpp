@@ -1,1 +1,0 @@
-namespace quorva { int core_placeholder = 0; }

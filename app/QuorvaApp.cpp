@@ -1,0 +1,156 @@
+#include "app/QuorvaApp.h"
+
+#include "app/Diagnostics.h"
+#include "app/FileSystem.h"
+#include "platform/Files.h"
+#include "platform/FolderTree.h"
+#include "platform/MessageBox.h"
+#include "platform/Paths.h"
+#include "platform/Process.h"
+#include "settings/Options.h"
+
+namespace {
+
+void ShowError(const std::string& text) {
+    platform::MessageBox(0, text, "Error", platform::MB_ICONERROR);
+}
+
+[[noreturn]] void Fatal(const std::string& text) {
+    ShowError(text);
+    platform::EndProcess(1);
+}
+
+template <typename Hook, typename... Args>
+auto Run(const Hook& hook, Args&... args) {
+    using Result = decltype(hook(args...));
+    if constexpr (std::is_void_v<Result>) {
+        if (hook)
+            hook(args...);
+    } else {
+        return hook ? hook(args...) : Result{true};
+    }
+}
+
+// Canonical form with a trailing '/', for comparing folders.
+std::string FolderKey(const std::string& path) {
+    std::string canonical = platform::CanonicalPath(path);
+    if (canonical.empty())
+        return {};
+    if (canonical.back() != '/')
+        canonical += '/';
+    return canonical;
+}
+
+bool IsSameOrAbove(const std::string& folderKey, const std::string& otherKey) {
+    return !otherKey.empty() && otherKey.compare(0, folderKey.size(), folderKey) == 0;
+}
+
+}  // namespace
+
+CQuorvaApp::CQuorvaApp() = default;
+
+CQuorvaApp::~CQuorvaApp() {
+    if (theSplashThread.joinable())
+        theSplashThread.join();
+}
+
+bool CQuorvaApp::FindProgramFolder() {
+    if (theProgramFolder.empty())
+        theProgramFolder = platform::ExecutableFolder();
+    if (theProgramFolder.empty()) {
+        ShowError("GetModuleFileName fail!");
+        return false;
+    }
+    if (theProgramFolder.back() != '/')
+        theProgramFolder += '/';
+    return true;
+}
+
+void CQuorvaApp::LoadProductSettings() {
+    if (LoadXMLNode(theProgramFolder + kProductSettingsFile, theProductSettings,
+                    theProgramFolder + kKeyFile) != XML_OK)
+        Fatal("Parse p0.data error, please re-install!");
+    productLoaded_ = true;
+}
+
+void CQuorvaApp::LoadOptions() {
+    const std::string optionsFile = theProductSettings.GetValue(keys::OPTIONS_FILENAME, true);
+    if (LoadXMLNode(theProgramFolder + optionsFile, theOptions, theProgramFolder + kKeyFile) !=
+        XML_OK)
+        Fatal("Parse options error, please re-install!");
+    optionsLoaded_ = true;
+}
+
+bool CQuorvaApp::LoadSettings() {
+    if (!FindProgramFolder())
+        return false;
+    LoadProductSettings();
+    LoadOptions();
+    return true;
+}
+
+bool CQuorvaApp::InitInstance() {
+    Run(hooks.commonControls, *this);
+    if (installCrashHandler) {
+        const std::string folder =
+            theProgramFolder.empty() ? platform::ExecutableFolder() : theProgramFolder;
+        if (!folder.empty())
+            InstallCrashHandler(folder);
+    }
+    if (!FindProgramFolder())
+        return false;
+    LoadProductSettings();
+    Run(hooks.singleInstance, *this);
+    Run(hooks.startSplash, *this);
+    Run(hooks.createBurner, *this);
+    Run(hooks.startDeviceDiscovery, *this);
+    LoadOptions();
+    if (!Run(hooks.skin, *this))
+        return false;
+    Run(hooks.waitForSplash, *this);
+    Run(hooks.runMainWindow, *this);
+    return false;
+}
+
+int CQuorvaApp::ExitInstance() {
+    // Without loaded settings there is nothing to save and no working folder known.
+    if (SettingsLoaded()) {
+        const std::string optionsFile = theProductSettings.GetValue(keys::OPTIONS_FILENAME, true);
+        if (SaveXMLNode(theProgramFolder + optionsFile, theOptions, theProgramFolder + kKeyFile) !=
+            XML_OK)
+            ShowError("CXMLAccess::SaveXMLNode options failed!");
+    }
+
+    const std::string tempFolder = GetAppTempFolder();
+    if (platform::PathExists(tempFolder.substr(0, tempFolder.size() - 1)) &&
+        DeleteFolderTree(tempFolder) != 1) {
+        ShowError("Can't remove temp folder!");
+        return 1;
+    }
+
+    if (SettingsLoaded() && theOptions.GetValue(keys::CLEAR_TEMP_FOLDER_WHEN_EXIT, true) == "0") {
+        std::string workingFolder = theOptions.GetValue(keys::WORKING_FOLDER, true);
+        if (!workingFolder.empty() && workingFolder.back() != '/')
+            workingFolder += '/';
+        if (IsClearableWorkingFolder(workingFolder, theProgramFolder))
+            DeleteFolderTree(workingFolder);
+    }
+    return 0;
+}
+
+bool IsClearableWorkingFolder(const std::string& folder, const std::string& programFolder) {
+    if (folder.empty() || folder.front() != '/')
+        return false;
+    const std::string key = FolderKey(folder);
+    if (key.empty())
+        return true;  // nothing there to delete
+    if (key == "/")
+        return false;
+    return !IsSameOrAbove(key, FolderKey(platform::HomeFolder())) &&
+           !IsSameOrAbove(key, FolderKey(programFolder));
+}
+
+CQuorvaApp& App() {
+    static CQuorvaApp app;
+    return app;
+}

@@ -1,0 +1,80 @@
+#include "platform/FolderTree.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <memory>
+
+namespace platform {
+namespace {
+
+struct DirCloser {
+    void operator()(DIR* dir) const { closedir(dir); }
+};
+using DirHandle = std::unique_ptr<DIR, DirCloser>;
+
+// Empties the folder open as fd (which the walk takes over) and reports
+// whether the listing finished.
+bool EmptyFolder(int fd) {
+    DirHandle dir(fdopendir(fd));
+    if (!dir) {
+        close(fd);
+        return false;
+    }
+    const int dirFd = dirfd(dir.get());
+    for (;;) {
+        errno = 0;
+        const dirent* entry = readdir(dir.get());
+        if (!entry)
+            return errno == 0;
+        const char* name = entry->d_name;
+        if (name[0] == '.')
+            continue;
+        struct stat st;
+        if (fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            return false;
+        if (S_ISDIR(st.st_mode)) {
+            int child = openat(dirFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            if (child >= 0)
+                EmptyFolder(child);
+            unlinkat(dirFd, name, AT_REMOVEDIR);
+        } else {
+            unlinkat(dirFd, name, 0);
+        }
+    }
+}
+
+}  // namespace
+
+int RemoveFolderTree(const std::string& folder) {
+    std::string path = folder;
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    if (path.empty())
+        return 0;
+    struct stat st;
+    if (lstat(path.c_str(), &st) != 0)
+        return 0;
+    if (S_ISLNK(st.st_mode))
+        return unlink(path.c_str()) == 0 ? 1 : 0;
+    int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return 0;
+    if (!EmptyFolder(fd))
+        return 0;
+    rmdir(path.c_str());
+    return 1;
+}
+
+std::string CanonicalPath(const std::string& path) {
+    std::unique_ptr<char, decltype(&std::free)> resolved(realpath(path.c_str(), nullptr),
+                                                         &std::free);
+    return resolved ? std::string(resolved.get()) : std::string();
+}
+
+}  // namespace platform

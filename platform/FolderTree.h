@@ -1,0 +1,20 @@
+// Removing a folder tree without ever following a symbolic link.
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+// Removes everything below folder and then folder itself. Entries whose names
+// begin with "." are left alone (so the folders holding them stay). A symbolic
+// link, at the top or anywhere below, is removed as a link; its target is
+// never touched. Returns 1 when the walk finished (removal failures of single
+// entries are ignored), 0 when the folder could not be listed or an entry
+// could not be examined.
+int RemoveFolderTree(const std::string& folder);
+
+// The canonical absolute form of path (links resolved); empty when it does
+// not exist.
+std::string CanonicalPath(const std::string& path);
+
+}  // namespace platform

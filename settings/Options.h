@@ -1,0 +1,94 @@
+// The keys of the two settings files, the built-in tables and integer reads.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "settings/xml.h"
+
+namespace keys {
+// Product settings ("p0.data").
+inline constexpr const char* PRODUCT_NAME = "PRODUCT_NAME";
+inline constexpr const char* OPTIONS_FILENAME = "OPTIONS_FILENAME";
+inline constexpr const char* LOAD_SKIN = "LOAD_SKIN";
+inline constexpr const char* SKIN_FILENAME = "SKIN_FILENAME";
+inline constexpr const char* URL_PRODUCT_HOME = "URL_PRODUCT_HOME";
+// Options (the file named by OPTIONS_FILENAME).
+inline constexpr const char* WORKING_FOLDER = "WORKING_FOLDER";
+inline constexpr const char* CLEAR_TEMP_FOLDER_WHEN_EXIT = "CLEAR_TEMP_FOLDER_WHEN_EXIT";
+inline constexpr const char* TARGET_DVD_TYPE = "TARGET_DVD_TYPE";
+inline constexpr const char* VIDEO_ASPECT_RATIO = "VIDEO_ASPECT_RATIO";
+inline constexpr const char* VIDEO_QUALITY_MODE = "VIDEO_QUALITY_MODE";
+inline constexpr const char* BACKGROUND_PICTURE_OF_TITLE_MENU = "BACKGROUND_PICTURE_OF_TITLE_MENU";
+inline constexpr const char* BACKGROUND_PICTURE_OF_ROOT_MENU = "BACKGROUND_PICTURE_OF_ROOT_MENU";
+inline constexpr const char* DVD_DISC_VOLUME = "DVD_DISC_VOLUME";
+inline constexpr const char* RECENT_OPEN = "RECENT_OPEN";
+inline constexpr const char* FILENAME_SN = "FILENAME_SN";
+}  // namespace keys
+
+// Files of the program folder.
+inline constexpr const char* kProductSettingsFile = "p0.data";
+inline constexpr const char* kKeyFile = "p4.data";
+inline constexpr const char* kDefaultTitleBackground = "Background.jpg";
+inline constexpr const char* kDefaultRootBackground = "Background_root.jpg";
+
+struct DiscType {
+    const char* name;
+    int nominalMB;
+    int limitMB;     // above this the add-video page asks before going on
+    int gaugeEndMB;  // full scale of the capacity gauge
+};
+
+struct Quality {
+    const char* label;
+    int videoKbps;
+};
+
+struct TvStandard {
+    const char* name;
+    int fpsNum;
+    int fpsDen;
+    int width;
+    int height;
+};
+
+struct AspectRatio {
+    int num;
+    int den;
+};
+
+inline constexpr std::array<DiscType, 2> DiscTypeTable{{
+    {"DVD-5", 4700, 4300, 6000},
+    {"DVD-9", 8700, 8300, 11581},
+}};
+
+inline constexpr std::array<Quality, 5> QualityTable{{
+    {"Best (8.0 Mb/S), slow of convert speed", 9800},
+    {"Best (5.0 Mb/S), slow of convert speed", 5000},
+    {"Good (3.3 Mb/S), normal speed", 3300},
+    {"Normal (2.5 Mb/S), fast speed", 2500},
+    {"Poor (1.7 Mb/S), very fast speed", 1700},
+}};
+
+inline constexpr std::array<TvStandard, 2> TvStandardTable{{
+    {"NTSC", 30000, 1001, 720, 480},
+    {"PAL", 25, 1, 720, 576},
+}};
+
+inline constexpr std::array<AspectRatio, 2> AspectRatioTable{{
+    {16, 9},
+    {4, 3},
+}};
+
+// Reads an integer option: the decimal number at the start of the value
+// (after optional blanks and sign), 0 when there is none; values beyond the
+// int range are limited to it. A missing key ends the process (must exist).
+int ReadIntOption(const CXMLAccess& node, const std::string& key);
+// The same conversion on a text.
+int ParseIntOption(const std::string& text);
+
+// Table rows by stored index; an index outside the table is clamped into it.
+const DiscType& DiscTypeAt(int index);
+const Quality& QualityAt(int index);
+const TvStandard& TvStandardAt(int index);
+const AspectRatio& AspectRatioAt(int index);
