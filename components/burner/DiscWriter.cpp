@@ -1,0 +1,202 @@
+#include "components/burner/DiscWriter.h"
+
+#include <libburn.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <memory>
+#include <thread>
+
+namespace burner {
+namespace {
+
+using namespace std::chrono_literals;
+
+struct DiscFree {
+    void operator()(burn::burn_disc* disc) const { burn::burn_disc_free(disc); }
+};
+struct SessionFree {
+    void operator()(burn::burn_session* session) const { burn::burn_session_free(session); }
+};
+struct TrackFree {
+    void operator()(burn::burn_track* track) const { burn::burn_track_free(track); }
+};
+struct SourceFree {
+    void operator()(burn::burn_source* source) const { burn::burn_source_free(source); }
+};
+struct OptsFree {
+    void operator()(burn::burn_write_opts* opts) const { burn::burn_write_opts_free(opts); }
+};
+using DiscPtr = std::unique_ptr<burn::burn_disc, DiscFree>;
+using SessionPtr = std::unique_ptr<burn::burn_session, SessionFree>;
+using TrackPtr = std::unique_ptr<burn::burn_track, TrackFree>;
+using SourcePtr = std::unique_ptr<burn::burn_source, SourceFree>;
+using OptsPtr = std::unique_ptr<burn::burn_write_opts, OptsFree>;
+
+constexpr int kFifoChunks = 2048;  // 4 MiB of 2048-byte chunks
+
+// A grabbed drive, released on every way out.
+class GrabbedDrive {
+  public:
+    GrabbedDrive(LibburnLibrary& library, const std::string& address) : library_(library) {
+        std::lock_guard lock(library_.DriveTableMutex());
+        std::string copy = address;
+        if (burn::burn_drive_scan_and_grab(&infos_, copy.data(), 1) == 1 && infos_ != nullptr) {
+            drive_ = infos_[0].drive;
+        }
+    }
+    ~GrabbedDrive() {
+        std::lock_guard lock(library_.DriveTableMutex());
+        if (drive_ != nullptr) {
+            burn::burn_drive_release(drive_, 0);
+        }
+        if (infos_ != nullptr) {
+            burn::burn_drive_info_free(infos_);
+        }
+    }
+    GrabbedDrive(const GrabbedDrive&) = delete;
+    GrabbedDrive& operator=(const GrabbedDrive&) = delete;
+    burn::burn_drive* get() const { return drive_; }
+
+  private:
+    LibburnLibrary& library_;
+    burn::burn_drive_info* infos_ = nullptr;
+    burn::burn_drive* drive_ = nullptr;
+};
+
+std::string WithDetail(std::string reason, LibburnLibrary& library) {
+    std::string detail = library.TakeMessages();
+    if (!detail.empty()) {
+        reason += " (" + detail + ")";
+    }
+    return reason;
+}
+
+std::string MegaBytes(std::int64_t bytes) {
+    return std::to_string((bytes + (1 << 20) - 1) >> 20) + " MB";
+}
+
+std::string CheckDisc(burn::burn_drive* drive, const std::atomic<bool>& cancel) {
+    burn::burn_disc_status status;
+    // A drive that has just loaded a disc needs a moment to know it.
+    for (int tries = 0; (status = burn::burn_disc_get_status(drive)) == burn::BURN_DISC_UNREADY &&
+                        tries < 100 && !cancel;
+         ++tries) {
+        std::this_thread::sleep_for(100ms);
+    }
+    switch (status) {
+        case burn::BURN_DISC_BLANK:
+            return {};
+        case burn::BURN_DISC_EMPTY:
+            return "There is no disc in the drive.";
+        case burn::BURN_DISC_APPENDABLE:
+        case burn::BURN_DISC_FULL:
+            return "The disc in the drive is not blank.";
+        default:
+            return "The disc in the drive cannot be written.";
+    }
+}
+
+int Percent(const burn::burn_progress& progress) {
+    if (progress.sectors <= 0) {
+        return 1;
+    }
+    long long percent = 100LL * progress.sector / progress.sectors;
+    return static_cast<int>(std::clamp(percent, 1LL, 99LL));
+}
+
+}  // namespace
+
+std::string WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& events,
+                      const std::atomic<bool>& cancel) {
+    // The stream belongs to the source from here on.
+    SourcePtr fdSource(burn::burn_fd_source_new(job.sourceFd, -1, job.bytes));
+    if (!fdSource) {
+        close(job.sourceFd);
+        return "Cannot read the disc image stream.";
+    }
+    SourcePtr fifo(burn::burn_fifo_source_new(fdSource.get(), 2048, kFifoChunks, 1));
+    if (!fifo) {
+        return "Cannot buffer the disc image stream.";
+    }
+    library.TakeMessages();
+    GrabbedDrive drive(library, job.address);
+    if (drive.get() == nullptr) {
+        return WithDetail("Cannot open the drive \"" + job.address + "\".", library);
+    }
+    if (std::string problem = CheckDisc(drive.get(), cancel); !problem.empty()) {
+        return problem;
+    }
+
+    DiscPtr disc(burn::burn_disc_create());
+    SessionPtr session(burn::burn_session_create());
+    TrackPtr track(burn::burn_track_create());
+    burn::burn_track_define_data(track.get(), 0, 0, 1, BURN_MODE1);
+    if (burn::burn_track_set_source(track.get(), fifo.get()) != burn::BURN_SOURCE_OK) {
+        return "Cannot attach the disc image stream.";
+    }
+    burn::burn_session_add_track(session.get(), track.get(), BURN_POS_END);
+    burn::burn_disc_add_session(disc.get(), session.get(), BURN_POS_END);
+
+    OptsPtr opts(burn::burn_write_opts_new(drive.get()));
+    burn::burn_write_opts_set_perform_opc(opts.get(), 0);
+    burn::burn_write_opts_set_multi(opts.get(), 0);  // close the disc
+    burn::burn_write_opts_set_underrun_proof(opts.get(), 1);
+    burn::burn_write_opts_set_simulate(opts.get(), 0);
+    char reasons[BURN_REASONS_LEN] = {};
+    if (burn::burn_write_opts_auto_write_type(opts.get(), disc.get(), reasons, 0) ==
+        burn::BURN_WRITE_NONE) {
+        return WithDetail(std::string("The disc cannot be written this way: ") + reasons, library);
+    }
+    std::int64_t available = burn::burn_disc_available_space(drive.get(), opts.get());
+    if (available < job.bytes) {
+        return "Not enough free space on the disc: " + MegaBytes(job.bytes) + " needed, " +
+               MegaBytes(available) + " free.";
+    }
+    if (cancel) {
+        return "Burn cancelled.";
+    }
+
+    events.phase("Writing image ...");
+    burn::burn_disc_write(opts.get(), disc.get());
+    burn::burn_progress progress{};
+    burn::burn_drive_status status;
+    while ((status = burn::burn_drive_get_status(drive.get(), nullptr)) ==
+           burn::BURN_DRIVE_SPAWNING) {
+        std::this_thread::sleep_for(20ms);
+    }
+    bool closing = false;
+    bool cancelSent = false;
+    while ((status = burn::burn_drive_get_status(drive.get(), &progress)) !=
+           burn::BURN_DRIVE_IDLE) {
+        if (cancel && !cancelSent && status == burn::BURN_DRIVE_WRITING) {
+            burn::burn_drive_cancel(drive.get());
+            cancelSent = true;
+        }
+        if (status == burn::BURN_DRIVE_WRITING) {
+            events.progress(Percent(progress));
+        } else if (!closing && (status == burn::BURN_DRIVE_CLOSING_TRACK ||
+                                status == burn::BURN_DRIVE_CLOSING_SESSION ||
+                                status == burn::BURN_DRIVE_WRITING_LEADOUT)) {
+            closing = true;
+            events.phase("Closing disc ...");
+        }
+        std::this_thread::sleep_for(100ms);
+    }
+    bool wroteWell = burn::burn_drive_wrote_well(drive.get()) == 1;
+    events.writingEnded(wroteWell && !cancel);
+    if (cancel) {
+        library.TakeMessages();
+        return "Burn cancelled.";
+    }
+    if (!wroteWell) {
+        return WithDetail("Writing the disc failed.", library);
+    }
+    if (!closing) {
+        events.phase("Closing disc ...");
+    }
+    return {};
+}
+
+}  // namespace burner

@@ -1,0 +1,57 @@
+// genisoimage making the DVD-Video file system (UDF 1.02 bridge with
+// ISO 9660, VIDEO_TS first and padded) of a DVD folder.
+#pragma once
+
+#include <sys/types.h>
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <thread>
+
+namespace burner {
+
+// The arguments for a DVD folder (the folder that holds VIDEO_TS).
+struct IsoImageRequest {
+    std::string dvdFolder;
+    std::string label;
+};
+
+// Runs "genisoimage -print-size": the image size in 2048-byte sectors, or -1
+// with *error set.
+std::int64_t MeasureIsoImage(const IsoImageRequest& request, std::string* error);
+
+// A running genisoimage that writes the image to a pipe.
+class IsoImageProcess {
+  public:
+    // Starts the program; nullptr with *error set when it cannot run.
+    static std::unique_ptr<IsoImageProcess> Start(const IsoImageRequest& request,
+                                                  std::string* error);
+    ~IsoImageProcess();  // stops and reaps the program if still running
+    IsoImageProcess(const IsoImageProcess&) = delete;
+    IsoImageProcess& operator=(const IsoImageProcess&) = delete;
+
+    // Hands over the read end of the image pipe (once; -1 afterwards).
+    int TakeImageFd();
+    // Waits up to grace for the program to end, then stops it. Empty when it
+    // ended by itself and succeeded, else the reason.
+    std::string Finish(std::chrono::milliseconds grace = std::chrono::milliseconds(0));
+
+  private:
+    struct Key {};
+
+  public:
+    explicit IsoImageProcess(Key) {}
+
+  private:
+    pid_t pid_ = -1;
+    int imageFd_ = -1;
+    int errorFd_ = -1;
+    std::string errorText_;
+    std::thread errorReader_;
+    bool finished_ = false;
+    std::string result_;
+};
+
+}  // namespace burner

@@ -1,0 +1,314 @@
+#include "components/burner/LibburnDiscBurner.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+
+#include "components/burner/DiscWriter.h"
+#include "components/burner/ImageTarget.h"
+#include "components/burner/IsoImageProcess.h"
+#include "platform/Files.h"
+
+namespace burner {
+namespace {
+
+constexpr std::int64_t kSectorBytes = 2048;
+constexpr auto kProgressInterval = std::chrono::milliseconds(500);
+
+void CopyText(const std::string& text, char* buffer, std::int32_t size) {
+    if (buffer == nullptr || size <= 0) {
+        return;
+    }
+    std::size_t count = std::min(text.size(), static_cast<std::size_t>(size) - 1);
+    std::memcpy(buffer, text.data(), count);
+    buffer[count] = '\0';
+}
+
+std::vector<std::string> SplitAddresses(const char* text) {
+    std::vector<std::string> addresses;
+    std::string all = text == nullptr ? "" : text;
+    std::size_t start = 0;
+    while (start <= all.size()) {
+        std::size_t end = all.find(';', start);
+        if (end == std::string::npos) {
+            end = all.size();
+        }
+        if (end > start) {
+            addresses.push_back(all.substr(start, end - start));
+        }
+        start = end + 1;
+    }
+    return addresses;
+}
+
+}  // namespace
+
+LibburnDiscBurner::LibburnDiscBurner(std::vector<std::string> extraDriveAddresses)
+    : extraAddresses_(std::move(extraDriveAddresses)) {
+    std::string error;
+    library_ = LibburnLibrary::Acquire(&error);
+    if (!library_) {
+        lastMessage_ = error;
+    }
+}
+
+LibburnDiscBurner::~LibburnDiscBurner() = default;
+
+void LibburnDiscBurner::ScanLocked() {
+    std::string warning;
+    if (library_) {
+        devices_ = burner::ScanDevices(*library_, extraAddresses_, &warning);
+    } else {
+        devices_ = {ImageDevice()};
+    }
+    scanned_ = true;
+    std::lock_guard lock(messageMutex_);
+    std::size_t drives = devices_.size() - 1;
+    lastMessage_ =
+        warning + std::to_string(drives) + (drives == 1 ? " drive" : " drives") + " found.";
+}
+
+std::int32_t LibburnDiscBurner::Fail(const std::string& text, std::int32_t* result) {
+    {
+        std::lock_guard lock(messageMutex_);
+        lastMessage_ = text;
+    }
+    if (result != nullptr) {
+        *result = 1;
+    }
+    return kFailed;
+}
+
+std::int32_t LibburnDiscBurner::ScanDevices(std::int32_t* result) {
+    std::lock_guard lock(deviceMutex_);
+    if (burning_) {
+        // Scanning would disturb libburn's table while a drive is in use.
+        return Fail("The drives cannot be scanned while a burn is running.", result);
+    }
+    ScanLocked();
+    if (result != nullptr) {
+        *result = 0;
+    }
+    return kOk;
+}
+
+std::int32_t LibburnDiscBurner::GetLastMessage(char* buffer, std::int32_t size) {
+    std::lock_guard lock(messageMutex_);
+    CopyText(lastMessage_, buffer, size);
+    return kOk;
+}
+
+std::int32_t LibburnDiscBurner::GetDeviceCount(std::int32_t* count) {
+    std::lock_guard lock(deviceMutex_);
+    if (!scanned_) {
+        ScanLocked();
+    }
+    if (count != nullptr) {
+        *count = static_cast<std::int32_t>(devices_.size());
+    }
+    return kOk;
+}
+
+bool LibburnDiscBurner::FindDevice(std::int32_t index, DeviceEntry* entry) {
+    std::lock_guard lock(deviceMutex_);
+    if (!scanned_) {
+        ScanLocked();
+    }
+    if (index < 0 || static_cast<std::size_t>(index) >= devices_.size()) {
+        return false;
+    }
+    *entry = devices_[static_cast<std::size_t>(index)];
+    return true;
+}
+
+std::int32_t LibburnDiscBurner::GetDeviceName(std::int32_t index, char* buffer, std::int32_t size,
+                                              std::int32_t* result) {
+    DeviceEntry entry;
+    if (!FindDevice(index, &entry)) {
+        return Fail("There is no device number " + std::to_string(index) + ".", result);
+    }
+    CopyText(entry.name, buffer, size);
+    if (result != nullptr) {
+        *result = 0;
+    }
+    return kOk;
+}
+
+std::int32_t LibburnDiscBurner::GetDeviceInfo(BurnerDeviceInfo* info, std::int32_t index,
+                                              std::int32_t* result) {
+    DeviceEntry entry;
+    if (!FindDevice(index, &entry)) {
+        return Fail("There is no device number " + std::to_string(index) + ".", result);
+    }
+    if (info != nullptr) {
+        *info = entry.info;
+    }
+    if (result != nullptr) {
+        *result = 0;
+    }
+    return kOk;
+}
+
+void LibburnDiscBurner::Cancel() {
+    cancel_ = true;
+}
+
+std::string LibburnDiscBurner::LastImagePath() const {
+    std::lock_guard lock(messageMutex_);
+    return lastImagePath_;
+}
+
+void LibburnDiscBurner::Notify(platform::HWND window, int percent, bool failed,
+                               const std::string& text) {
+    {
+        std::lock_guard lock(messageMutex_);
+        lastMessage_ = text;
+    }
+    if (window != 0) {
+        platform::SendMessage(window, WM_BURN_PROGRESS, static_cast<platform::WPARAM>(percent),
+                              failed ? 1 : 0);
+    }
+}
+
+std::int32_t LibburnDiscBurner::BurnFolder(std::int32_t index, const char* videoTsFolder,
+                                           const char* label, platform::HWND window,
+                                           std::int32_t* result) {
+    if (result != nullptr) {
+        *result = 1;
+    }
+    DeviceEntry device;
+    std::string refusal;
+    {
+        std::lock_guard lock(deviceMutex_);
+        if (!scanned_) {
+            ScanLocked();
+        }
+        if (index < 0 || static_cast<std::size_t>(index) >= devices_.size()) {
+            refusal = index < 0 ? "No burning device was chosen."
+                                : "There is no device number " + std::to_string(index) + ".";
+        } else if (burning_) {
+            refusal = "Another burn is already running.";
+        } else {
+            device = devices_[static_cast<std::size_t>(index)];
+            burning_ = true;
+            cancel_ = false;
+        }
+    }
+    if (!refusal.empty()) {
+        Notify(window, 0, true, refusal);
+        return kFailed;
+    }
+
+    std::string failure = Burn(device, videoTsFolder == nullptr ? "" : videoTsFolder,
+                               label == nullptr ? "" : label, window);
+    {
+        std::lock_guard lock(deviceMutex_);
+        burning_ = false;
+    }
+    if (!failure.empty()) {
+        // A cancelled burn was the user's wish: a log line, not an error.
+        Notify(window, 0, !cancel_, failure);
+        return kFailed;
+    }
+    if (result != nullptr) {
+        *result = 0;
+    }
+    return kOk;
+}
+
+std::string LibburnDiscBurner::Burn(const DeviceEntry& device, const std::string& videoTsFolder,
+                                    const std::string& label, platform::HWND window) {
+    if (!library_) {
+        std::lock_guard lock(messageMutex_);
+        return lastMessage_;
+    }
+    std::string error;
+    std::string folder = CheckVideoTsFolder(videoTsFolder, &error);
+    if (folder.empty()) {
+        return error;
+    }
+    IsoImageRequest request{DvdFolderOf(folder), label};
+    Notify(window, 0, false, "Preparing the DVD file system of \"" + request.dvdFolder + "\" ...");
+    std::int64_t sectors = MeasureIsoImage(request, &error);
+    if (sectors < 0) {
+        return error;
+    }
+    if (cancel_) {
+        return "Burn cancelled.";
+    }
+
+    std::string address = device.address;
+    std::string imagePath;
+    if (device.isImage) {
+        imagePath = ReserveImageFile(request.dvdFolder, &error);
+        if (imagePath.empty()) {
+            return error;
+        }
+        address = "stdio:" + imagePath;
+    }
+    // From here on a failed image file is removed again.
+    auto failed = [&](std::string reason) {
+        if (!imagePath.empty()) {
+            platform::RemoveFile(imagePath);
+        }
+        return reason;
+    };
+
+    std::unique_ptr<IsoImageProcess> producer = IsoImageProcess::Start(request, &error);
+    if (!producer) {
+        return failed(error);
+    }
+    int lastPercent = 0;
+    auto lastSent = std::chrono::steady_clock::now() - kProgressInterval;
+    WriteEvents events;
+    events.phase = [&](const std::string& text) { Notify(window, lastPercent, false, text); };
+    events.progress = [&](int percent) {
+        auto now = std::chrono::steady_clock::now();
+        if (percent > lastPercent && now - lastSent >= kProgressInterval) {
+            lastPercent = percent;
+            lastSent = now;
+            Notify(window, percent, false, "Written " + std::to_string(percent) + "% ...");
+        }
+    };
+    std::string producerFailure;
+    events.writingEnded = [&](bool complete) {
+        // After a complete write the program ends by itself at once.
+        producerFailure =
+            producer->Finish(complete ? std::chrono::seconds(5) : std::chrono::seconds(0));
+    };
+    WriteJob job{address, producer->TakeImageFd(), sectors * kSectorBytes};
+    std::string writeFailure = WriteDisc(*library_, job, events, cancel_);
+    if (std::string stopped = producer->Finish(); producerFailure.empty()) {
+        producerFailure = stopped;
+    }
+    if (!writeFailure.empty()) {
+        return failed(writeFailure);
+    }
+    // The drive may have been fed zeros for what the program failed to make.
+    if (!producerFailure.empty()) {
+        return failed(producerFailure);
+    }
+    if (device.isImage) {
+        std::int64_t size = platform::FileSize(imagePath);
+        if (size != sectors * kSectorBytes) {
+            return failed("The disc image \"" + imagePath + "\" is incomplete (" +
+                          std::to_string(size) + " of " + std::to_string(sectors * kSectorBytes) +
+                          " bytes).");
+        }
+        {
+            std::lock_guard lock(messageMutex_);
+            lastImagePath_ = imagePath;
+        }
+        Notify(window, 100, false, "Disc image written to \"" + imagePath + "\".");
+    }
+    Notify(window, 100, false, "Done.");
+    return {};
+}
+
+}  // namespace burner
+
+std::shared_ptr<IDiscBurner> CreateDiscBurner() {
+    return std::make_shared<burner::LibburnDiscBurner>(
+        burner::SplitAddresses(std::getenv(burner::kExtraDrivesVariable)));
+}
