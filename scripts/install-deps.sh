@@ -10,6 +10,7 @@ PKGS=(
   libgtest-dev googletest libgmock-dev
   ffmpeg lsdvd libdvdnav-dev libdvdread-dev udftools
   xvfb xauth
+  fonts-dejavu-core
 )
 missing=()
 for p in "${PKGS[@]}"; do
