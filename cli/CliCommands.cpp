@@ -1,0 +1,155 @@
+#include "cli/CliCommands.h"
+
+#include <cstdio>
+
+#include "app/QuorvaApp.h"
+#include "cli/CliSession.h"
+#include "engines/DiscBurner.h"
+#include "media/Estimate.h"
+#include "media/Probe.h"
+#include "pipeline/AuthoringJob.h"
+#include "platform/Files.h"
+#include "settings/Options.h"
+
+namespace {
+
+constexpr int kStatusFailed = 1;
+constexpr int kStatusUsage = 2;
+
+std::string Label(const CliOptions& options) {
+    return options.label ? *options.label : App().theOptions.GetValue(keys::DVD_DISC_VOLUME);
+}
+
+bool CheckLabel(const std::string& label) {
+    if (label.size() <= kVolumeLabelLimit)
+        return true;
+    std::fprintf(stderr, "quorva-cli: the volume label \"%s\" is longer than %zu characters.\n",
+                 label.c_str(), kVolumeLabelLimit);
+    return false;
+}
+
+// Probes the videos in order, as the add-video page does.
+bool ProbeVideos(const std::vector<std::string>& videos) {
+    MediaList& list = App().theMediaList;
+    list.clear();
+    for (const std::string& video : videos) {
+        if (!platform::IsRegularFile(video)) {
+            std::fprintf(stderr, "quorva-cli: no such video file: %s\n", video.c_str());
+            return false;
+        }
+        ProbeResult probe = ProbeMediaFile(video);
+        if (!probe.error.empty()) {
+            std::fprintf(stderr, "quorva-cli: %s\n", probe.error.c_str());
+            return false;
+        }
+        std::printf("Added %s (%s)\n", video.c_str(),
+                    FormatPlayTime(probe.item.info.duration).c_str());
+        list.push_back(probe.item);
+    }
+    return true;
+}
+
+// Prints the estimate; false when it does not fit and --force was not given.
+bool CheckEstimate(const CliOptions& options) {
+    const DiscType& disc = DiscTypeAt(options.discType);
+    const Quality& quality = QualityAt(ReadIntOption(App().theOptions, keys::VIDEO_QUALITY_MODE));
+    const double estimate = EstimateDiscUsageMB(App().theMediaList, quality.videoKbps);
+    std::printf("Estimated size: %.0f MB of %d MB on a %s disc\n", estimate, disc.limitMB,
+                disc.name);
+    if (estimate <= disc.limitMB)
+        return true;
+    std::fprintf(stderr, "A %s disc should not greater than %d MB. %s\n", disc.name, disc.limitMB,
+                 options.force ? "Going on (--force)." : "Use --force to make it anyway.");
+    return options.force;
+}
+
+}  // namespace
+
+int RunMakeCommand(const CliOptions& options) {
+    CliSession session;
+    if (!session.Start())
+        return kStatusFailed;
+    std::string error;
+    if (!session.ApplyOverrides(options, error)) {
+        std::fprintf(stderr, "quorva-cli: %s\n", error.c_str());
+        return kStatusFailed;
+    }
+    const std::string label = Label(options);
+    if (!CheckLabel(label))
+        return kStatusUsage;
+
+    const bool burn = options.iso || options.device.has_value();
+    int device = -1;
+    if (burn) {
+        session.StartBurner();
+        device = session.ChooseDevice(options, error);
+        if (device < 0) {
+            std::fprintf(stderr, "quorva-cli: %s\n", error.c_str());
+            return kStatusUsage;
+        }
+    }
+    const bool probed = ProbeVideos(options.inputs);
+    session.SaveRunningNumber();
+    if (!probed)
+        return kStatusFailed;
+    if (!CheckEstimate(options))
+        return kStatusFailed;
+
+    const std::uint32_t flags = JOB_CONVERT | JOB_MENUS | (burn ? JOB_BURN : 0);
+    const bool ask = burn && !options.yes && !session.IsImageDevice(device);
+    if (!session.RunJob(flags, device, label, ask))
+        return kStatusFailed;
+    if (burn && session.IsImageDevice(device))
+        std::printf("%s\n", App().theBurner->LastImagePath().c_str());
+    else
+        std::printf("%s\n", App().theDvdFolder.c_str());
+    return 0;
+}
+
+int RunBurnCommand(const CliOptions& options) {
+    CliSession session;
+    if (!session.Start())
+        return kStatusFailed;
+    std::string folder = options.inputs.front();
+    while (folder.size() > 1 && folder.back() == '/')
+        folder.pop_back();
+    if (!platform::IsRegularFile(folder + "/VIDEO_TS/VTS_01_0.IFO")) {
+        std::fprintf(stderr,
+                     "quorva-cli: %s is not an authored DVD folder (no VIDEO_TS/VTS_01_0.IFO).\n",
+                     folder.c_str());
+        return kStatusFailed;
+    }
+    const std::string label = Label(options);
+    if (!CheckLabel(label))
+        return kStatusUsage;
+    session.StartBurner();
+    std::string error;
+    const int device = session.ChooseDevice(options, error);
+    if (device < 0) {
+        std::fprintf(stderr, "quorva-cli: %s\n", error.empty() ? "no device." : error.c_str());
+        return kStatusUsage;
+    }
+    App().theDvdFolder = folder;
+    const bool image = session.IsImageDevice(device);
+    if (!session.RunJob(JOB_BURN, device, label, !image && !options.yes))
+        return kStatusFailed;
+    std::printf("%s\n", image ? App().theBurner->LastImagePath().c_str() : folder.c_str());
+    return 0;
+}
+
+int RunDevicesCommand() {
+    CliSession session;
+    session.StartBurner();
+    auto& burner = App().theBurner;
+    std::int32_t count = 0;
+    burner->GetDeviceCount(&count);
+    for (int i = 0; i < count; ++i) {
+        char name[1024] = {};
+        std::int32_t result = 0;
+        burner->GetDeviceName(i, name, sizeof name, &result);
+        BurnerDeviceInfo info{};
+        burner->GetDeviceInfo(&info, i, &result);
+        std::printf("%d: %s%s\n", i, name, info.CanBurn() ? "  (can burn DVDs)" : "");
+    }
+    return 0;
+}

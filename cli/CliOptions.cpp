@@ -1,0 +1,183 @@
+#include "cli/CliOptions.h"
+
+#include <cstdlib>
+#include <cstring>
+
+const char* const kCliUsage =
+    "Usage:\n"
+    "  quorva-cli make [--pal] [--aspect 16:9|4:3] [--quality 0-4] [--disc dvd5|dvd9]\n"
+    "                  [--label TEXT] [--device N | --iso] [--working-folder DIR]\n"
+    "                  [--force] [--yes] VIDEO...\n"
+    "      Converts the videos, makes the menus and authors a DVD folder; with --iso or\n"
+    "      --device it also writes a disc image or burns drive N.\n"
+    "  quorva-cli burn [--device N | --iso] [--label TEXT] [--yes] FOLDER\n"
+    "      Burns an authored DVD folder (one holding VIDEO_TS/VTS_01_0.IFO).\n"
+    "  quorva-cli devices\n"
+    "      Lists the burner devices.\n"
+    "  quorva-cli --help | --version\n"
+    "\n"
+    "Options given here hold for this run only; the program's options file is not changed\n"
+    "(except for the running number that names converted videos).\n";
+
+namespace {
+
+bool ParseInt(const char* text, int low, int high, int& out) {
+    char* end = nullptr;
+    long value = std::strtol(text, &end, 10);
+    if (!*text || *end || value < low || value > high)
+        return false;
+    out = static_cast<int>(value);
+    return true;
+}
+
+}  // namespace
+
+std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& error) {
+    CliOptions options;
+    if (argc < 2) {
+        error = "No command given.";
+        return std::nullopt;
+    }
+    const std::string command = argv[1];
+    if (command == "--help" || command == "-h" || command == "help") {
+        options.command = CliOptions::Command::Help;
+        return options;
+    }
+    if (command == "--version") {
+        options.command = CliOptions::Command::Version;
+        return options;
+    }
+    if (command == "make")
+        options.command = CliOptions::Command::Make;
+    else if (command == "burn")
+        options.command = CliOptions::Command::Burn;
+    else if (command == "devices")
+        options.command = CliOptions::Command::Devices;
+    else {
+        error = "Unknown command \"" + command + "\".";
+        return std::nullopt;
+    }
+    const bool make = options.command == CliOptions::Command::Make;
+    const bool burn = options.command == CliOptions::Command::Burn;
+
+    for (int i = 2; i < argc; ++i) {
+        const std::string arg = argv[i];
+        auto value = [&](const char* name) -> const char* {
+            if (i + 1 >= argc) {
+                error = std::string(name) + " needs a value.";
+                return nullptr;
+            }
+            return argv[++i];
+        };
+        auto only = [&](bool allowed) {
+            if (!allowed)
+                error = arg + " does not apply to \"" + command + "\".";
+            return allowed;
+        };
+        if (arg == "--help" || arg == "-h") {
+            options.command = CliOptions::Command::Help;
+            return options;
+        } else if (arg == "--pal") {
+            if (!only(make))
+                return std::nullopt;
+            options.tvStandard = 1;
+        } else if (arg == "--ntsc") {
+            if (!only(make))
+                return std::nullopt;
+            options.tvStandard = 0;
+        } else if (arg == "--aspect") {
+            const char* v = value("--aspect");
+            if (!v || !only(make))
+                return std::nullopt;
+            if (std::strcmp(v, "16:9") == 0)
+                options.aspectRatio = 0;
+            else if (std::strcmp(v, "4:3") == 0)
+                options.aspectRatio = 1;
+            else {
+                error = "--aspect takes 16:9 or 4:3.";
+                return std::nullopt;
+            }
+        } else if (arg == "--quality") {
+            const char* v = value("--quality");
+            int q = 0;
+            if (!v || !only(make))
+                return std::nullopt;
+            if (!ParseInt(v, 0, 4, q)) {
+                error = "--quality takes a level from 0 (best) to 4.";
+                return std::nullopt;
+            }
+            options.quality = q;
+        } else if (arg == "--disc") {
+            const char* v = value("--disc");
+            if (!v || !only(make))
+                return std::nullopt;
+            if (std::strcmp(v, "dvd5") == 0)
+                options.discType = 0;
+            else if (std::strcmp(v, "dvd9") == 0)
+                options.discType = 1;
+            else {
+                error = "--disc takes dvd5 or dvd9.";
+                return std::nullopt;
+            }
+        } else if (arg == "--label") {
+            const char* v = value("--label");
+            if (!v || !only(make || burn))
+                return std::nullopt;
+            options.label = v;
+        } else if (arg == "--device") {
+            const char* v = value("--device");
+            int n = 0;
+            if (!v || !only(make || burn))
+                return std::nullopt;
+            if (!ParseInt(v, 0, 1000, n)) {
+                error = "--device takes a device number (see \"quorva-cli devices\").";
+                return std::nullopt;
+            }
+            options.device = n;
+        } else if (arg == "--iso") {
+            if (!only(make || burn))
+                return std::nullopt;
+            options.iso = true;
+        } else if (arg == "--working-folder") {
+            const char* v = value("--working-folder");
+            if (!v || !only(make))
+                return std::nullopt;
+            options.workingFolder = v;
+        } else if (arg == "--force") {
+            if (!only(make))
+                return std::nullopt;
+            options.force = true;
+        } else if (arg == "--yes" || arg == "-y") {
+            if (!only(make || burn))
+                return std::nullopt;
+            options.yes = true;
+        } else if (arg == "--") {
+            for (++i; i < argc; ++i)
+                options.inputs.push_back(argv[i]);
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            error = "Unknown option " + arg + ".";
+            return std::nullopt;
+        } else {
+            options.inputs.push_back(arg);
+        }
+        if (!error.empty())
+            return std::nullopt;
+    }
+    if (options.iso && options.device) {
+        error = "Give either --device or --iso, not both.";
+        return std::nullopt;
+    }
+    if (make && options.inputs.empty()) {
+        error = "No video given.";
+        return std::nullopt;
+    }
+    if (burn && options.inputs.size() != 1) {
+        error = "Give exactly one DVD folder to burn.";
+        return std::nullopt;
+    }
+    if (options.command == CliOptions::Command::Devices && !options.inputs.empty()) {
+        error = "\"devices\" takes no arguments.";
+        return std::nullopt;
+    }
+    return options;
+}

@@ -1,0 +1,27 @@
+// The command line of quorva-cli.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+struct CliOptions {
+    enum class Command { None, Make, Burn, Devices, Help, Version };
+    Command command = Command::None;
+    std::optional<int> tvStandard;   // 0 NTSC, 1 PAL
+    std::optional<int> aspectRatio;  // 0 16:9, 1 4:3
+    std::optional<int> quality;      // 0..4
+    int discType = 0;                // 0 DVD-5, 1 DVD-9
+    std::optional<std::string> label;
+    std::optional<int> device;
+    bool iso = false;
+    bool force = false;
+    bool yes = false;
+    std::optional<std::string> workingFolder;
+    std::vector<std::string> inputs;  // videos, or the DVD folder to burn
+};
+
+// Parses argv; on bad usage returns nullopt and sets error.
+std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& error);
+
+extern const char* const kCliUsage;

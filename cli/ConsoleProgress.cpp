@@ -1,0 +1,56 @@
+#include "cli/ConsoleProgress.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+
+ConsoleProgress::ConsoleProgress(std::FILE* stream)
+    : stream_(stream), terminal_(isatty(fileno(stream)) != 0) {}
+
+std::string ConsoleProgress::FormatClock(std::int64_t seconds) {
+    if (seconds < 0)
+        return "--:--:--";
+    char text[32];
+    std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld", static_cast<long long>(seconds / 3600),
+                  static_cast<long long>(seconds % 3600 / 60),
+                  static_cast<long long>(seconds % 60));
+    return text;
+}
+
+std::string ConsoleProgress::Bar(int percent, int width) {
+    percent = std::clamp(percent, 0, 100);
+    int filled = percent * width / 100;
+    return "[" + std::string(filled, '#') + std::string(width - filled, '.') + "]";
+}
+
+void ConsoleProgress::ShowConversion(std::int64_t done, std::int64_t total, double speed,
+                                     std::int64_t left) {
+    int percent = total > 0 ? static_cast<int>(std::min<std::int64_t>(100, done * 100 / total)) : 0;
+    char text[160];
+    std::snprintf(text, sizeof text, "%s %3d%%  %s of %s  %.2fx  left %s", Bar(percent, 30).c_str(),
+                  percent, FormatClock(done).c_str(), FormatClock(total).c_str(), speed,
+                  FormatClock(left).c_str());
+    Draw(text);
+}
+
+void ConsoleProgress::ShowBurn(int percent) {
+    char text[96];
+    std::snprintf(text, sizeof text, "%s %3d%%  writing", Bar(percent, 30).c_str(), percent);
+    Draw(text);
+}
+
+void ConsoleProgress::Draw(const std::string& line) {
+    if (!terminal_)
+        return;
+    std::fprintf(stream_, "\r\033[K%s", line.c_str());
+    std::fflush(stream_);
+    drawn_ = true;
+}
+
+void ConsoleProgress::Clear() {
+    if (!terminal_ || !drawn_)
+        return;
+    std::fprintf(stream_, "\r\033[K");
+    std::fflush(stream_);
+    drawn_ = false;
+}

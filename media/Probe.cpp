@@ -1,0 +1,96 @@
+#include "media/Probe.h"
+
+#include <cstdint>
+#include <cstdio>
+
+#include "app/FileSystem.h"
+#include "app/QuorvaApp.h"
+#include "engines/CallLibraryEntry.h"
+#include "media/Pictures.h"
+#include "platform/Paths.h"
+#include "settings/Options.h"
+
+namespace {
+
+constexpr int kThumbWidth = 128;
+constexpr int kThumbHeight = 96;
+
+void CallEngine(const std::string& text) {
+    CallLibraryEntry(App().theProgramFolder + "engine.so", "me_start", text, true);
+}
+
+}  // namespace
+
+std::string FormatPlayTime(double x) {
+    const long long s = static_cast<long long>(x);
+    const long long h = s / 3600;
+    const long long m = (s % 3600) / 60;
+    const long long sec = s % 60;
+    const long long ms = static_cast<long long>((x - static_cast<double>(s)) * 1000);
+    std::string text;
+    if (h != 0)
+        text += std::to_string(h) + "h";
+    if (m != 0)
+        text += " " + std::to_string(m) + "m";
+    else if (h != 0)
+        text += "0m";
+    char seconds[64];
+    std::snprintf(seconds, sizeof seconds, " %lld.%03llds", sec, ms);
+    return text + seconds;
+}
+
+std::string DescribeMedia(const std::string& sourcePath, const MediaInfo& info) {
+    char facts[512];
+    std::snprintf(facts, sizeof facts, "Video: %dKBps %dx%d %.2ffps \nAudio: %dKBps %.2fKHz\n",
+                  info.videoBitRate / 1000, info.width, info.height, info.frameRate,
+                  info.audioBitRate / 1000, info.audioSampleRate / 1000.0);
+    return "File: " + sourcePath + "\n" + facts + "Play time: " + FormatPlayTime(info.duration) +
+           "\n";
+}
+
+std::string MakeVobPath(const std::string& workingFolder, int number,
+                        const std::string& sourcePath) {
+    std::string name = platform::FileNameOf(sourcePath);
+    if (auto dot = name.find('.'); dot != std::string::npos)
+        name = name.substr(0, dot) + ".vob";
+    return workingFolder + std::to_string(number) + "_" + name;
+}
+
+ProbeResult ProbeMediaFile(const std::string& sourcePath) {
+    ProbeResult result;
+    if (sourcePath.find('*') != std::string::npos) {
+        result.error = "The file name of " + sourcePath +
+                       " contains '*', which Quorva cannot pass to its encoder. Rename the file "
+                       "and add it again.";
+        return result;
+    }
+    MediaItem& item = result.item;
+    item.sourcePath = sourcePath;
+
+    item.thumbnailPath = CreateTempFile("~qor") + ".jpg";
+    char text[4096];
+    std::snprintf(text, sizeof text,
+                  "xencoder.dll*%s*-ss*5*-frames*1*-of*rawvideo*-ovc*lavc*-lavcopts*vcodec=mjpeg*"
+                  "-nosound*-vf*scale=%d:%d*-o*%s",
+                  sourcePath.c_str(), kThumbWidth, kThumbHeight, item.thumbnailPath.c_str());
+    CallEngine(text);
+    result.thumbnail = LoadPicture(item.thumbnailPath);
+
+    const std::string scratch = CreateTempFile("~qor");
+    MediaInfo info{};  // zero when the engine cannot fill it
+    std::snprintf(text, sizeof text,
+                  "xengine.dll*-ovc*xvid*-xvidencopts*bitrate=1500*-vf*scale=368:208,harddup*"
+                  "-ofps*30000/1001*-oac*mp3lame*-lameopts*br=384:vol=6*-af*lavcresample=32000*"
+                  "-ffourcc*DivX*%s*-o*%s*-media-info*%lld",
+                  sourcePath.c_str(), scratch.c_str(),
+                  static_cast<long long>(reinterpret_cast<std::intptr_t>(&info)));
+    CallEngine(text);
+    item.info = info;
+
+    CXMLAccess& options = App().theOptions;
+    const int number = ReadIntOption(options, keys::FILENAME_SN);
+    item.vobPath = MakeVobPath(options.GetValue(keys::WORKING_FOLDER), number, sourcePath);
+    options.SetIntValue(keys::FILENAME_SN, number + 1);
+    item.infoText = DescribeMedia(sourcePath, item.info);
+    return result;
+}

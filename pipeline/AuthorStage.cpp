@@ -1,0 +1,109 @@
+#include <cstdlib>
+
+#include "app/FileSystem.h"
+#include "app/QuorvaApp.h"
+#include "pipeline/EngineCall.h"
+#include "pipeline/Stages.h"
+#include "platform/Files.h"
+#include "settings/Options.h"
+#include "settings/xml.h"
+
+namespace {
+
+CXMLAccess Element(const char* name, const std::string& text = {}) {
+    return CXMLAccess(name, text);
+}
+
+CXMLAccess MenuVob(const std::string& file) {
+    CXMLAccess vob = Element("vob");
+    vob.SetValue("file", file);
+    vob.SetValue("pause", "inf");  // a menu holds until a button is pressed
+    return vob;
+}
+
+CXMLAccess VideoFormat(const JobParameters& params) {
+    CXMLAccess video = Element("video");
+    video.SetValue("format", params.tvStandard == 1 ? "pal" : "ntsc");
+    return video;
+}
+
+}  // namespace
+
+CXMLAccess BuildDvdProject(const std::string& dest, const JobParameters& params,
+                           const MediaList& list, const MenuMovies& movies) {
+    // The title menu: play the title, or go to the root menu.
+    CXMLAccess titlePgc = Element("pgc");
+    titlePgc.SetValue("entry", "title");
+    titlePgc.AddChild(MenuVob(movies.titleMovie));
+    titlePgc.AddChild(Element("button", "jump title 1;"));
+    titlePgc.AddChild(Element("button", "jump titleset 1 menu;"));
+    CXMLAccess vmgmMenus = Element("menus");
+    vmgmMenus.AddChild(VideoFormat(params));
+    vmgmMenus.AddChild(titlePgc);
+    CXMLAccess vmgm = Element("vmgm");
+    vmgm.AddChild(vmgmMenus);
+
+    // The root menu: one button per video, each jumping to its chapter.
+    CXMLAccess rootPgc = Element("pgc");
+    rootPgc.SetValue("entry", "root");
+    rootPgc.AddChild(MenuVob(movies.rootMovie));
+    for (std::size_t i = 1; i <= list.size(); ++i)
+        rootPgc.AddChild(Element("button", "jump title 1 chapter " + std::to_string(i) + ";"));
+    CXMLAccess titlesetMenus = Element("menus");
+    titlesetMenus.AddChild(VideoFormat(params));
+    titlesetMenus.AddChild(rootPgc);
+
+    // One title playing every video in order, then back to the title menu.
+    CXMLAccess titlePlay = Element("pgc");
+    for (const MediaItem& item : list) {
+        CXMLAccess vob = Element("vob");
+        vob.SetValue("file", item.vobPath);
+        titlePlay.AddChild(vob);
+    }
+    titlePlay.AddChild(Element("post", "call vmgm menu;"));
+    CXMLAccess titles = Element("titles");
+    titles.AddChild(titlePlay);
+
+    CXMLAccess titleset = Element("titleset");
+    titleset.AddChild(titlesetMenus);
+    titleset.AddChild(titles);
+
+    CXMLAccess root = Element("dvdauthor");
+    root.SetValue("dest", dest);
+    root.AddChild(vmgm);
+    root.AddChild(titleset);
+    return root;
+}
+
+void ChooseDvdFolder() {
+    CQuorvaApp& app = App();
+    app.theDvdFolder = app.theOptions.GetValue(keys::WORKING_FOLDER) + "DVD_1";
+    while (platform::PathExists(app.theDvdFolder)) {
+        auto underscore = app.theDvdFolder.rfind('_');
+        long number = std::strtol(app.theDvdFolder.c_str() + underscore + 1, nullptr, 10);
+        app.theDvdFolder =
+            app.theOptions.GetValue(keys::WORKING_FOLDER) + "DVD_" + std::to_string(number + 1);
+    }
+}
+
+StageOutcome AuthorDvdFolder(AuthoringJob& job, const JobParameters& params, const MediaList& list,
+                             const MenuMovies& movies) {
+    ReportStatus(job, "Creating dvd image ...");
+    CQuorvaApp& app = App();
+    ChooseDvdFolder();
+    CXMLAccess project = BuildDvdProject(app.theDvdFolder, params, list, movies);
+
+    const std::string projectFile = CreateTempFile("~qor");
+    if (SaveXMLNode(projectFile, project, "") != 0) {
+        ReportFailure(job, "Can't write the DVD project " + projectFile);
+        return StageOutcome::Failed;
+    }
+    EngineRun run =
+        RunEngine(AuthoringLibraryPath(), "author", "x*-x*" + projectFile, "authoring_last_error");
+    if (!run.Succeeded() || !platform::IsRegularFile(app.theDvdFolder + "/VIDEO_TS/VIDEO_TS.IFO")) {
+        ReportFailure(job, "Creating the DVD folder " + app.theDvdFolder + " failed: " +
+                               (run.reason.empty() ? "no VIDEO_TS was written." : run.reason));
+        return StageOutcome::Failed;
+    }
+    return StageOutcome::Done;
+}

@@ -1,0 +1,43 @@
+#include "pipeline/EngineCall.h"
+
+#include "app/QuorvaApp.h"
+#include "engines/CallLibraryEntry.h"
+#include "platform/DynamicLibrary.h"
+#include "platform/Files.h"
+
+std::string EngineLibraryPath() {
+    return App().theProgramFolder + "engine.so";
+}
+
+std::string AuthoringLibraryPath() {
+    return App().theProgramFolder + "dvdauthor.so";
+}
+
+EngineRun RunEngine(const std::string& libraryPath, const char* entry,
+                    const std::string& argumentText, const char* errorEntry) {
+    EngineRun run;
+    if (!platform::PathExists(libraryPath)) {
+        run.reason = "The engine library " + libraryPath + " is missing.";
+        return run;
+    }
+    int result = -1;
+    void* handle = CallLibraryEntry(libraryPath, entry, argumentText, false, &result);
+    if (!handle) {
+        run.reason =
+            "The engine library " + libraryPath + " could not be run (entry \"" + entry + "\").";
+        return run;
+    }
+    platform::DynamicLibrary library = platform::DynamicLibrary::Adopt(handle);
+    run.called = true;
+    run.result = result;
+    if (result != 0 && errorEntry) {
+        using ErrorText = const char* (*)();
+        if (auto lastError = reinterpret_cast<ErrorText>(library.Symbol(errorEntry))) {
+            if (const char* text = lastError())
+                run.reason = text;
+        }
+    }
+    if (result != 0 && run.reason.empty())
+        run.reason = std::string(entry) + " returned " + std::to_string(result) + ".";
+    return run;
+}

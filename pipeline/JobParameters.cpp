@@ -1,0 +1,20 @@
+#include "app/QuorvaApp.h"
+#include "pipeline/AuthoringJob.h"
+#include "settings/Options.h"
+#include "settings/xml.h"
+
+JobParameters DeriveJobParameters(const CXMLAccess& options) {
+    JobParameters p;
+    const TvStandard& tv = TvStandardAt(ReadIntOption(options, keys::TARGET_DVD_TYPE));
+    const AspectRatio& aspect = AspectRatioAt(ReadIntOption(options, keys::VIDEO_ASPECT_RATIO));
+    const Quality& quality = QualityAt(ReadIntOption(options, keys::VIDEO_QUALITY_MODE));
+    p.tvStandard = (&tv == &TvStandardAt(1)) ? 1 : 0;
+    p.width = tv.width;
+    p.height = tv.height;
+    p.fpsNum = tv.fpsNum;
+    p.fpsDen = tv.fpsDen;
+    p.aspectNum = aspect.num;
+    p.aspectDen = aspect.den;
+    p.videoBitRate = quality.videoKbps;
+    return p;
+}

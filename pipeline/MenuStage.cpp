@@ -1,0 +1,211 @@
+#include <QImage>
+#include <QPainter>
+
+#include "app/FileSystem.h"
+#include "app/QuorvaApp.h"
+#include "engines/MenuPicture.h"
+#include "media/Pictures.h"
+#include "pipeline/EngineCall.h"
+#include "pipeline/Stages.h"
+#include "platform/Files.h"
+#include "platform/Paths.h"
+#include "settings/Options.h"
+#include "settings/xml.h"
+
+namespace {
+
+constexpr std::size_t kMaxMenuButtons = 12;
+constexpr int kThumbWidth = 128;
+constexpr int kThumbHeight = 96;
+
+std::string Temp() {
+    return CreateTempFile("~qor");
+}
+
+// A menu background must be a picture the still encoder reads.
+bool IsMenuPictureType(const std::string& type) {
+    return type == "bmp" || type == "jpg" || type == "jpeg";
+}
+
+std::string ExtensionOf(const std::string& path) {
+    std::string name = platform::FileNameOf(path);
+    auto dot = name.rfind('.');
+    return dot == std::string::npos ? std::string() : name.substr(dot + 1);
+}
+
+// Resizes a user's background picture to the menu's frame size.
+bool MakeCanvas(const std::string& background, const std::string& canvas, int width, int height,
+                std::string& reason) {
+    std::string type = ExtensionOf(background);
+    for (char& c : type)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (!IsMenuPictureType(type)) {
+        reason = "DVD menu background only support BMP/JPG file!\n" + background;
+        return false;
+    }
+    auto picture = CreateMenuPicture();
+    if (!picture ||
+        picture->ConvertPicture(background.c_str(), 0, canvas.c_str(), 3, width, height) != 0 ||
+        !platform::IsRegularFile(canvas)) {
+        reason = "Can't prepare the menu background " + background +
+                 (picture ? ": " + picture->LastError() : std::string());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::vector<GridPosition> RootMenuPositions(int width, int height, std::size_t count) {
+    std::vector<GridPosition> positions;
+    for (std::size_t i = 0; i < std::min(count, kMaxMenuButtons); ++i) {
+        int column = static_cast<int>(i % 4);
+        int row = static_cast<int>(i / 4);
+        positions.push_back(GridPosition{(width - 612) / 2 + 10 + column * 148,
+                                         (height - 368) / 2 + 10 + row * 116});
+    }
+    return positions;
+}
+
+CXMLAccess BuildSubpictureControl(const std::string& image, const std::string& select,
+                                  const std::string& highlight) {
+    CXMLAccess spu("spu", "");
+    spu.SetValue("force", "yes");
+    spu.SetValue("start", "00:00:00.00");
+    spu.SetValue("image", image);
+    spu.SetValue("select", select);
+    spu.SetValue("highlight", highlight);
+    spu.SetValue("autooutline", "infer");
+    spu.SetValue("outlinewidth", "6");
+    spu.SetValue("autoorder", "rows");
+    CXMLAccess stream("stream", "");
+    stream.AddChild(spu);
+    CXMLAccess subpictures("subpictures", "");
+    subpictures.AddChild(stream);
+    return subpictures;
+}
+
+bool BuildMenuMpeg(const std::string& programFolder, const std::string& image,
+                   const std::string& highlight, const std::string& select,
+                   const std::string& background, const std::string& output, std::string& reason) {
+    const std::string still = Temp() + ".m2v";
+    const std::string type = ExtensionOf(background);
+    if (!IsMenuPictureType(type)) {
+        reason = "DVD menu background only support BMP/JPG file!";
+        return false;
+    }
+    const CXMLAccess& options = App().theOptions;
+    const TvStandard& tv = TvStandardAt(ReadIntOption(options, keys::TARGET_DVD_TYPE));
+    const AspectRatio& aspect = AspectRatioAt(ReadIntOption(options, keys::VIDEO_ASPECT_RATIO));
+
+    char command[4096];
+    const char* b = background.c_str();
+    int n = std::snprintf(
+        command, sizeof command,
+        "xencoder*mf://%s,%s,%s,%s,%s,%s*-mf*w=%d:h=%d:fps=%d/%d:type=%s*-oac*lavc*-ovc*lavc*-of*"
+        "mpeg*-mpegopts*format=dvd:tsaf*-vf*scale=%d:%d,harddup*-srate*48000*-af*lavcresample="
+        "48000*-lavcopts*vcodec=mpeg2video:vrc_buf_size=1835:vrc_maxrate=9800:vbitrate=5000:"
+        "keyint=18:vstrict=0:acodec=ac3:abitrate=192:aspect=%d/%d*-ofps*%d/%d*-o*%s",
+        b, b, b, b, b, b, tv.width, tv.height, tv.fpsNum, tv.fpsDen, type.c_str(), tv.width,
+        tv.height, aspect.num, aspect.den, tv.fpsNum, tv.fpsDen, still.c_str());
+    if (n < 0 || n >= static_cast<int>(sizeof command)) {
+        reason = "The menu picture path is too long: " + background;
+        return false;
+    }
+    EngineRun encode = RunEngine(programFolder + "engine.so", "me_start", command, "me_last_error");
+    if (!encode.Succeeded() || platform::FileSize(still) <= 0) {
+        reason = "Can't encode the menu picture " + background + ": " + encode.reason;
+        return false;
+    }
+
+    const std::string control = Temp();
+    if (SaveXMLNode(control, BuildSubpictureControl(image, select, highlight), "") != 0) {
+        reason = "Can't write the menu button description " + control;
+        return false;
+    }
+    const std::string multiplex = "spumux.exe*" + control + "*-i*" + still + "*-o*" + output;
+    EngineRun buttons =
+        RunEngine(programFolder + "dvdauthor.so", "subgen", multiplex, "authoring_last_error");
+    if (!buttons.Succeeded() || platform::FileSize(output) <= 0) {
+        reason = "Can't add the menu buttons: " + buttons.reason;
+        return false;
+    }
+    return true;
+}
+
+StageOutcome MakeMenus(AuthoringJob& job, const JobParameters& params, const MediaList& list,
+                       MenuMovies& movies) {
+    CQuorvaApp& app = App();
+    const std::string& folder = app.theProgramFolder;
+    const int W = params.width;
+    const int H = params.height;
+    std::string reason;
+
+    // The root menu: the background with a grid of thumbnails.
+    const std::string rootComposite = Temp() + ".bmp";
+    const std::string rootCanvas = Temp() + "root_background.jpg";
+    if (!MakeCanvas(app.theOptions.GetValue(keys::BACKGROUND_PICTURE_OF_ROOT_MENU), rootCanvas, W,
+                    H, reason)) {
+        ReportFailure(job, reason);
+        return StageOutcome::Failed;
+    }
+    QImage surface = LoadPicture(rootCanvas).convertToFormat(QImage::Format_RGB32);
+    const std::vector<GridPosition> grid = RootMenuPositions(W, H, list.size());
+    {
+        QPainter painter(&surface);
+        for (std::size_t i = 0; i < grid.size(); ++i) {
+            QImage thumbnail = LoadPicture(list[i].thumbnailPath);
+            if (!thumbnail.isNull())
+                painter.drawImage(grid[i].x, grid[i].y, thumbnail);
+        }
+    }
+    auto composite = CopySurfaceToBitmap(surface, QRect(0, 0, W, H));
+    if (!composite || !SaveBitmapAsBmp(*composite, rootComposite)) {
+        ReportFailure(job, "Can't write the root menu picture " + rootComposite);
+        return StageOutcome::Failed;
+    }
+
+    // The title menu: its background with the installed Play/Chapters buttons.
+    movies.titleMovie = Temp() + "title.mpg";
+    movies.rootMovie = Temp() + "root.mpg";
+    const std::string titleCanvas = Temp() + "title_background.jpg";
+    if (!MakeCanvas(app.theOptions.GetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU), titleCanvas, W,
+                    H, reason) ||
+        !BuildMenuMpeg(folder, folder + "title_menu_normal.png", folder + "title_menu_hover.png",
+                       folder + "title_menu_select.png", titleCanvas, movies.titleMovie, reason)) {
+        ReportFailure(job, reason);
+        return StageOutcome::Failed;
+    }
+
+    // The root menu's buttons, one frame per thumbnail.
+    const std::string overlays = Temp();
+    ButtonOverlayRequest request{};
+    std::vector<ButtonPosition> positions;
+    for (const GridPosition& p : grid)
+        positions.push_back(ButtonPosition{p.x, p.y});
+    if (!SetOverlayPath(request.framePicture, folder + "o.png") ||
+        !SetOverlayPath(request.normalOutput, overlays + "_normal.png") ||
+        !SetOverlayPath(request.hoverOutput, overlays + "_hover.png") ||
+        !SetOverlayPath(request.selectOutput, overlays + "_select.png")) {
+        ReportFailure(job, "The temporary folder's path is too long for the menu pictures.");
+        return StageOutcome::Failed;
+    }
+    request.positions = positions.data();
+    request.buttonCount = static_cast<std::int32_t>(positions.size());
+    request.canvasWidth = W;
+    request.canvasHeight = H;
+    request.buttonWidth = kThumbWidth;
+    request.buttonHeight = kThumbHeight;
+    auto picture = CreateMenuPicture();
+    if (!picture || picture->MakeButtonOverlays(&request) != 0) {
+        ReportFailure(job, "Can't draw the menu buttons" +
+                               (picture ? ": " + picture->LastError() : std::string()));
+        return StageOutcome::Failed;
+    }
+    if (!BuildMenuMpeg(folder, overlays + "_normal.png", overlays + "_hover.png",
+                       overlays + "_select.png", rootComposite, movies.rootMovie, reason)) {
+        ReportFailure(job, reason);
+        return StageOutcome::Failed;
+    }
+    return StageOutcome::Done;
+}

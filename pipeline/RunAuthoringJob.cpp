@@ -1,0 +1,95 @@
+#include <ctime>
+
+#include "app/QuorvaApp.h"
+#include "pipeline/AuthoringJob.h"
+#include "pipeline/Stages.h"
+#include "platform/Files.h"
+#include "platform/MessageBox.h"
+#include "settings/Options.h"
+
+namespace {
+
+std::int64_t TotalSeconds(const MediaList& list) {
+    std::int64_t total = 0;
+    for (const MediaItem& item : list)
+        total += static_cast<std::int64_t>(item.info.duration);
+    return total;
+}
+
+void SetConversionBar(AuthoringJob& job, std::uint32_t message, platform::WPARAM w,
+                      platform::LPARAM l) {
+    platform::SendMessage(job.conversionBar ? job.conversionBar : job.window, message, w, l);
+}
+
+// The window goes back to idle when timer 1 fires.
+int Finish(AuthoringJob& job) {
+    platform::SetTimer(job.window, 1, 1);
+    return 0;
+}
+
+bool Aborted(const AuthoringJob& job) {
+    return job.progressLink.abortRequested.load() != 0;
+}
+
+}  // namespace
+
+void ReportStatus(AuthoringJob& job, const std::string& text, bool error) {
+    job.statusText = text;
+    platform::SendMessage(job.window, WM_JOB_STATUS, 0, error ? 1 : 0);
+}
+
+void ReportFailure(AuthoringJob& job, const std::string& text) {
+    job.errorText = text;
+    job.failed = true;
+    ReportStatus(job, text, true);
+}
+
+int RunAuthoringJob(AuthoringJob& job) {
+    CQuorvaApp& app = App();
+    job.failed = false;
+    job.errorText.clear();
+
+    std::string workingFolder = app.theOptions.GetValue(keys::WORKING_FOLDER);
+    if (!platform::PathExists(workingFolder) && !platform::CreateFolder(workingFolder)) {
+        ReportFailure(job, "Can't create working folder!\n" + workingFolder);
+        return Finish(job);
+    }
+    const JobParameters params = DeriveJobParameters(app.theOptions);
+
+    job.stage = STAGE_CONVERTING;
+    if (job.jobFlags & JOB_CONVERT) {
+        job.startTime = static_cast<std::int64_t>(std::time(nullptr));
+        job.totalSeconds = TotalSeconds(app.theMediaList);
+        SetConversionBar(job, PBM_SETRANGE32, 0, static_cast<platform::LPARAM>(job.totalSeconds));
+        ReportStatus(job, "Converting media files to vob ...");
+        SetConversionBar(job, PBM_SETPOS, 0, 0);
+        switch (ConvertMediaFiles(job, params, app.theMediaList)) {
+            case StageOutcome::Aborted:
+                return 0;  // the window has already gone back to idle
+            case StageOutcome::Failed:
+                return Finish(job);
+            case StageOutcome::Done:
+                break;
+        }
+        SetConversionBar(job, PBM_SETPOS, static_cast<platform::WPARAM>(job.totalSeconds), 0);
+        job.jobFlags &= ~JOB_CONVERT;
+    }
+    if (Aborted(job))
+        return 0;
+
+    if (job.jobFlags & JOB_MENUS) {
+        job.stage = STAGE_MENUS;
+        MenuMovies movies;
+        if (MakeMenus(job, params, app.theMediaList, movies) != StageOutcome::Done ||
+            AuthorDvdFolder(job, params, app.theMediaList, movies) != StageOutcome::Done)
+            return Finish(job);
+        job.jobFlags &= ~JOB_MENUS;
+    }
+    if (Aborted(job))
+        return 0;
+
+    job.stage = STAGE_BURNING;
+    if (job.jobFlags & JOB_BURN)
+        BurnDvdFolder(job);
+    return Finish(job);
+}
