@@ -1,0 +1,164 @@
+#include "components/engine/Conversion.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "components/engine/InputMedia.h"
+#include "components/engine/StreamWriter.h"
+
+namespace engine {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The output is written under a side name and renamed when complete, so that
+// a file at the output path is always a whole program stream.
+class PendingFile {
+  public:
+    explicit PendingFile(std::string path) : path_(std::move(path)), temp_(path_ + ".part") {}
+    ~PendingFile() {
+        if (!committed_) {
+            std::error_code ignored;
+            fs::remove(temp_, ignored);
+        }
+    }
+    const std::string& temp() const { return temp_; }
+    Status Commit() {
+        std::error_code error;
+        fs::rename(temp_, path_, error);
+        if (error)
+            return Status::Failure("cannot write " + path_ + ": " + error.message());
+        committed_ = true;
+        return {};
+    }
+
+  private:
+    std::string path_;
+    std::string temp_;
+    bool committed_ = false;
+};
+
+// Keeps track of a stream's timestamps: shifted so the file starts at zero,
+// guessed where the source has none.
+struct Timeline {
+    AVRational timeBase{1, 1};
+    std::int64_t offset = 0;
+    std::int64_t next = 0;  // where the next frame would start
+
+    std::int64_t Place(std::int64_t pts, std::int64_t duration) {
+        pts = pts == AV_NOPTS_VALUE ? next : pts - offset;
+        next = pts + (duration > 0 ? duration : 1);
+        return pts;
+    }
+};
+
+Status DecodePicture(const std::string& path, const std::string& type, FramePtr& out) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return Status::Failure("cannot read picture " + path);
+    std::vector<char> bytes((std::istreambuf_iterator<char>(file)), {});
+    if (bytes.empty())
+        return Status::Failure("picture " + path + " is empty");
+    const AVCodecID id = type == "bmp"   ? AV_CODEC_ID_BMP
+                         : type == "png" ? AV_CODEC_ID_PNG
+                                         : AV_CODEC_ID_MJPEG;
+    const AVCodec* codec = avcodec_find_decoder(id);
+    CodecContextPtr decoder(codec ? avcodec_alloc_context3(codec) : nullptr);
+    PacketPtr packet = MakePacket();
+    out = MakeFrame();
+    if (!decoder || !packet || !out)
+        return Status::Failure("out of memory");
+    if (int e = avcodec_open2(decoder.get(), codec, nullptr); e < 0)
+        return Status::Av("picture decoder", e);
+    if (int e = av_new_packet(packet.get(), static_cast<int>(bytes.size())); e < 0)
+        return Status::Av("picture " + path, e);
+    std::copy(bytes.begin(), bytes.end(), packet->data);
+    int e = avcodec_send_packet(decoder.get(), packet.get());
+    if (e >= 0)
+        e = avcodec_send_packet(decoder.get(), nullptr);
+    if (e >= 0)
+        e = avcodec_receive_frame(decoder.get(), out.get());
+    if (e < 0)
+        return Status::Av("cannot decode picture " + path, e);
+    return {};
+}
+
+}  // namespace
+
+Status ConvertVideo(const EngineRequest& request, ProgressReporter& progress) {
+    InputMedia input;
+    if (Status s = input.Open(request.source, true, CodecThreads()); !s)
+        return s;
+    if (!input.videoStream())
+        return Status::Failure("no video stream in " + request.source);
+
+    AVStream* vs = input.videoStream();
+    AVStream* as = input.audioStream();
+    Timeline video{vs->time_base, av_rescale_q(input.startTime(), AV_TIME_BASE_Q, vs->time_base)};
+    const AVRational guessedRate = av_guess_frame_rate(input.format(), vs, nullptr);
+    const std::int64_t frameTicks =
+        guessedRate.num > 0 ? av_rescale_q(1, av_inv_q(guessedRate), vs->time_base) : 0;
+    Timeline audio;
+    if (as) {
+        audio.timeBase = AVRational{1, input.audioDecoder()->sample_rate};
+        audio.offset = av_rescale_q(input.startTime(), AV_TIME_BASE_Q, audio.timeBase);
+    }
+
+    PendingFile file(request.output);
+    StreamWriter writer(request, video.timeBase, as != nullptr, audio.timeBase,
+                        input.RotationFilter(), &progress);
+    if (Status s = writer.Open(file.temp()); !s)
+        return s;
+
+    auto handler = [&](AVFrame* frame, StreamKind kind) -> Status {
+        if (kind == StreamKind::Video) {
+            frame->pts = video.Place(frame->best_effort_timestamp,
+                                     frame->pkt_duration > 0 ? frame->pkt_duration : frameTicks);
+            return writer.PushVideo(frame);
+        }
+        const std::int64_t pts =
+            frame->best_effort_timestamp == AV_NOPTS_VALUE
+                ? AV_NOPTS_VALUE
+                : av_rescale_q(frame->best_effort_timestamp, as->time_base, audio.timeBase);
+        const AVRational sampleTime{1, frame->sample_rate > 0 ? frame->sample_rate : 48000};
+        frame->pts = audio.Place(pts, av_rescale_q(frame->nb_samples, sampleTime, audio.timeBase));
+        return writer.PushAudio(frame);
+    };
+    if (Status s = input.DecodeAll(handler, [&] { return progress.AbortRequested(); }); !s)
+        return s;
+    if (progress.AbortRequested())
+        return Status::Failure("aborted");
+    if (Status s = writer.Finish(video.next, audio.next); !s)
+        return s;
+    if (writer.videoFrames() == 0)
+        return Status::Failure("no picture could be decoded from " + request.source);
+    return file.Commit();
+}
+
+Status EncodeMenuStill(const EngineRequest& request) {
+    const AVRational timeBase = av_inv_q(request.pictureRate);
+    PendingFile file(request.output);
+    StreamWriter writer(request, timeBase, false, AVRational{1, request.sampleRate}, "", nullptr);
+    if (Status s = writer.Open(file.temp()); !s)
+        return s;
+    FramePtr picture;
+    std::string decodedPath;
+    std::int64_t pts = 0;
+    for (const std::string& path : request.pictures) {
+        if (path != decodedPath || !picture) {
+            if (Status s = DecodePicture(path, request.pictureType, picture); !s)
+                return s;
+            decodedPath = path;
+        }
+        picture->pts = pts++;
+        if (Status s = writer.PushVideo(picture.get()); !s)
+            return s;
+    }
+    if (Status s = writer.Finish(pts, 0); !s)
+        return s;
+    return file.Commit();
+}
+
+}  // namespace engine

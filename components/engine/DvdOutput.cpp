@@ -1,0 +1,177 @@
+#include "components/engine/DvdOutput.h"
+
+extern "C" {
+#include <libavutil/channel_layout.h>
+#include <libavutil/opt.h>
+#include <libavutil/samplefmt.h>
+}
+
+namespace engine {
+
+Status DvdOutput::OpenVideo(const EngineRequest& r, int threads) {
+    const AVCodec* codec = avcodec_find_encoder(AV_CODEC_ID_MPEG2VIDEO);
+    if (!codec)
+        return Status::Failure("no mpeg2video encoder");
+    video_.reset(avcodec_alloc_context3(codec));
+    if (!video_)
+        return Status::Failure("out of memory");
+    AVCodecContext* c = video_.get();
+    c->width = r.width;
+    c->height = r.height;
+    c->pix_fmt = AV_PIX_FMT_YUV420P;
+    c->time_base = av_inv_q(r.outputRate);
+    c->framerate = r.outputRate;
+    // The display aspect ratio becomes the pixels' shape.
+    av_reduce(&c->sample_aspect_ratio.num, &c->sample_aspect_ratio.den,
+              static_cast<std::int64_t>(r.aspect.num) * r.height,
+              static_cast<std::int64_t>(r.aspect.den) * r.width, 1 << 16);
+    c->bit_rate = r.videoBitRate;
+    c->rc_max_rate = r.maxRate;
+    c->rc_buffer_size = static_cast<int>(r.bufferSize);
+    if (c->rc_max_rate > 0 && c->rc_buffer_size == 0)
+        c->rc_buffer_size = 1835008;
+    c->rc_initial_buffer_occupancy = c->rc_buffer_size * 3 / 4;
+    c->gop_size = r.gopSize;
+    c->max_b_frames = 2;
+    c->strict_std_compliance = r.strictness;
+    c->thread_count = threads;
+    if (int e = avcodec_open2(c, codec, nullptr); e < 0)
+        return Status::Av("opening the mpeg2video encoder", e);
+    videoStream_ = avformat_new_stream(muxer_.get(), nullptr);
+    if (!videoStream_)
+        return Status::Failure("out of memory");
+    avcodec_parameters_from_context(videoStream_->codecpar, c);
+    videoStream_->time_base = c->time_base;
+    videoStream_->sample_aspect_ratio = c->sample_aspect_ratio;
+    videoStream_->avg_frame_rate = r.outputRate;
+    return {};
+}
+
+Status DvdOutput::OpenAudio(const EngineRequest& r) {
+    const AVCodec* codec = avcodec_find_encoder(AV_CODEC_ID_AC3);
+    if (!codec)
+        return Status::Failure("no ac3 encoder");
+    audio_.reset(avcodec_alloc_context3(codec));
+    if (!audio_)
+        return Status::Failure("out of memory");
+    AVCodecContext* c = audio_.get();
+    c->sample_rate = r.sampleRate;
+    c->sample_fmt = AV_SAMPLE_FMT_FLTP;
+    av_channel_layout_default(&c->ch_layout, 2);
+    c->bit_rate = r.audioBitRate;
+    c->time_base = AVRational{1, r.sampleRate};
+    if (int e = avcodec_open2(c, codec, nullptr); e < 0)
+        return Status::Av("opening the ac3 encoder", e);
+    audioStream_ = avformat_new_stream(muxer_.get(), nullptr);
+    if (!audioStream_)
+        return Status::Failure("out of memory");
+    avcodec_parameters_from_context(audioStream_->codecpar, c);
+    audioStream_->time_base = c->time_base;
+
+    silence_ = MakeFrame();
+    if (!silence_)
+        return Status::Failure("out of memory");
+    silence_->format = c->sample_fmt;
+    silence_->sample_rate = c->sample_rate;
+    silence_->nb_samples = c->frame_size;
+    av_channel_layout_copy(&silence_->ch_layout, &c->ch_layout);
+    if (int e = av_frame_get_buffer(silence_.get(), 0); e < 0)
+        return Status::Av("silence buffer", e);
+    av_samples_set_silence(silence_->extended_data, 0, c->frame_size, 2, c->sample_fmt);
+    return {};
+}
+
+Status DvdOutput::Open(const std::string& path, const EngineRequest& r, int threads) {
+    AVFormatContext* raw = nullptr;
+    if (int e = avformat_alloc_output_context2(&raw, nullptr, "dvd", path.c_str()); e < 0)
+        return Status::Av("dvd muxer", e);
+    muxer_.reset(raw);
+    muxer_->max_delay = 700000;
+    if (Status s = OpenVideo(r, threads); !s)
+        return s;
+    if (Status s = OpenAudio(r); !s)
+        return s;
+    if (int e = avio_open(&muxer_->pb, path.c_str(), AVIO_FLAG_WRITE); e < 0)
+        return Status::Av("cannot write " + path, e);
+    AVDictionary* options = nullptr;
+    av_dict_set(&options, "packetsize", "2048", 0);
+    av_dict_set(&options, "muxrate", "10080000", 0);
+    const int e = avformat_write_header(muxer_.get(), &options);
+    av_dict_free(&options);
+    if (e < 0)
+        return Status::Av("writing the stream header", e);
+    return {};
+}
+
+Status DvdOutput::Encode(AVCodecContext* encoder, AVStream* stream, AVFrame* frame) {
+    if (int e = avcodec_send_frame(encoder, frame); e < 0)
+        return Status::Av(std::string("encoding ") + encoder->codec->name, e);
+    for (;;) {
+        int e = avcodec_receive_packet(encoder, packet_.get());
+        if (e == AVERROR(EAGAIN) || e == AVERROR_EOF)
+            return {};
+        if (e < 0)
+            return Status::Av(std::string("encoding ") + encoder->codec->name, e);
+        av_packet_rescale_ts(packet_.get(), encoder->time_base, stream->time_base);
+        packet_->stream_index = stream->index;
+        if ((e = av_interleaved_write_frame(muxer_.get(), packet_.get())) < 0)
+            return Status::Av("writing the program stream", e);
+    }
+}
+
+Status DvdOutput::WriteVideo(AVFrame* frame) {
+    // Timestamps only move forward; a late frame takes the next slot.
+    if (frame->pts == AV_NOPTS_VALUE || frame->pts < nextVideoPts_)
+        frame->pts = nextVideoPts_;
+    nextVideoPts_ = frame->pts + 1;
+    frame->pict_type = AV_PICTURE_TYPE_NONE;
+    ++videoFrames_;
+    return Encode(video_.get(), videoStream_, frame);
+}
+
+Status DvdOutput::WriteAudio(AVFrame* frame) {
+    if (frame->pts == AV_NOPTS_VALUE || frame->pts < nextAudioPts_)
+        frame->pts = nextAudioPts_;
+    nextAudioPts_ = frame->pts + frame->nb_samples;
+    return Encode(audio_.get(), audioStream_, frame);
+}
+
+Status DvdOutput::PadAudioTo(double seconds) {
+    const auto target = static_cast<std::int64_t>(seconds * audio_->sample_rate);
+    while (nextAudioPts_ < target) {
+        if (int e = av_frame_make_writable(silence_.get()); e < 0)
+            return Status::Av("silence buffer", e);
+        av_samples_set_silence(silence_->extended_data, 0, silence_->nb_samples, 2,
+                               audio_->sample_fmt);
+        silence_->pts = nextAudioPts_;
+        if (Status s = WriteAudio(silence_.get()); !s)
+            return s;
+    }
+    return {};
+}
+
+Status DvdOutput::Finish() {
+    if (Status s = Encode(video_.get(), videoStream_, nullptr); !s)
+        return s;
+    if (Status s = Encode(audio_.get(), audioStream_, nullptr); !s)
+        return s;
+    if (int e = av_write_trailer(muxer_.get()); e < 0)
+        return Status::Av("finishing the program stream", e);
+    if (int e = avio_closep(&muxer_->pb); e < 0)
+        return Status::Av("closing the program stream", e);
+    return {};
+}
+
+double DvdOutput::videoSeconds() const {
+    return nextVideoPts_ * av_q2d(video_->time_base);
+}
+
+double DvdOutput::audioSeconds() const {
+    return static_cast<double>(nextAudioPts_) / audio_->sample_rate;
+}
+
+int DvdOutput::audioFrameSize() const {
+    return audio_->frame_size;
+}
+
+}  // namespace engine

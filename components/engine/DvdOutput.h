@@ -1,0 +1,49 @@
+// The DVD program stream being written: an MPEG-2 video encoder, an AC-3
+// encoder and FFmpeg's "dvd" muxer (2048-byte packs at 10.08 Mbit/s).
+#pragma once
+
+#include <string>
+
+#include "components/engine/EngineArguments.h"
+#include "components/engine/FfmpegHandles.h"
+
+namespace engine {
+
+class DvdOutput {
+  public:
+    // Opens the encoders and the file and writes the stream headers.
+    Status Open(const std::string& path, const EngineRequest& request, int threads);
+    // Encodes one video frame of the output size; pts counts output frames.
+    Status WriteVideo(AVFrame* frame);
+    // Encodes one audio frame: 48 kHz-style planar float stereo, frameSize()
+    // samples (fewer only for the last); pts in samples.
+    Status WriteAudio(AVFrame* frame);
+    // Adds silence until the sound reaches seconds.
+    Status PadAudioTo(double seconds);
+    // Drains both encoders and writes the trailer; the file is complete.
+    Status Finish();
+
+    // Playing time of the video encoded so far.
+    double videoSeconds() const;
+    std::int64_t videoFrames() const { return videoFrames_; }
+    double audioSeconds() const;
+    int audioFrameSize() const;
+
+  private:
+    Status OpenVideo(const EngineRequest& request, int threads);
+    Status OpenAudio(const EngineRequest& request);
+    Status Encode(AVCodecContext* encoder, AVStream* stream, AVFrame* frame);
+
+    OutputFormatPtr muxer_;
+    CodecContextPtr video_;
+    CodecContextPtr audio_;
+    AVStream* videoStream_ = nullptr;
+    AVStream* audioStream_ = nullptr;
+    PacketPtr packet_ = MakePacket();
+    FramePtr silence_;
+    std::int64_t videoFrames_ = 0;
+    std::int64_t nextVideoPts_ = 0;
+    std::int64_t nextAudioPts_ = 0;
+};
+
+}  // namespace engine

@@ -1,0 +1,53 @@
+// The engine's entry: called like a program's main with the argument vector
+// of one of the program's argument texts. Returns 0 when the output was made.
+#include <cstdio>
+
+extern "C" {
+#include <libavutil/log.h>
+}
+
+#include "components/engine/Conversion.h"
+#include "components/engine/EngineArguments.h"
+#include "components/engine/MediaFacts.h"
+#include "components/engine/Thumbnail.h"
+
+namespace engine {
+namespace {
+
+Status Run(int argc, char** argv) {
+    EngineRequest request;
+    if (Status s = ParseArguments(argc, argv, request); !s)
+        return s;
+    switch (request.mode) {
+        case EngineMode::MediaInfo:
+            return ReadMediaFacts(request);
+        case EngineMode::Thumbnail:
+            return MakeThumbnail(request);
+        case EngineMode::MenuStill:
+            return EncodeMenuStill(request);
+        case EngineMode::Convert: {
+            ProgressReporter progress(request.progressAddress);
+            return ConvertVideo(request, progress);
+        }
+    }
+    return Status::Failure("unknown use");
+}
+
+}  // namespace
+}  // namespace engine
+
+extern "C" __attribute__((visibility("default"))) int me_start(int argc, char** argv) {
+    av_log_set_level(AV_LOG_ERROR);
+    engine::Status status;
+    try {
+        status = engine::Run(argc, argv);
+    } catch (const std::exception& e) {
+        status = engine::Status::Failure(e.what());
+    } catch (...) {
+        status = engine::Status::Failure("unexpected failure");
+    }
+    if (status.ok())
+        return 0;
+    std::fprintf(stderr, "engine: %s\n", status.message().c_str());
+    return 1;
+}

@@ -1,0 +1,163 @@
+#include "components/engine/InputMedia.h"
+
+extern "C" {
+#include <libavutil/display.h>
+}
+
+#include <chrono>
+#include <cmath>
+#include <thread>
+
+namespace engine {
+namespace {
+
+Status OpenDecoder(AVStream* stream, int threads, CodecContextPtr& out) {
+    const AVCodec* codec = avcodec_find_decoder(stream->codecpar->codec_id);
+    if (!codec)
+        return Status::Failure(std::string("no decoder for ") +
+                               avcodec_get_name(stream->codecpar->codec_id));
+    CodecContextPtr context(avcodec_alloc_context3(codec));
+    if (!context)
+        return Status::Failure("out of memory");
+    if (int e = avcodec_parameters_to_context(context.get(), stream->codecpar); e < 0)
+        return Status::Av("decoder parameters", e);
+    context->thread_count = threads;
+    context->pkt_timebase = stream->time_base;
+    if (int e = avcodec_open2(context.get(), codec, nullptr); e < 0)
+        return Status::Av(std::string("opening the ") + codec->name + " decoder", e);
+    out = std::move(context);
+    return {};
+}
+
+}  // namespace
+
+Status InputMedia::Open(const std::string& path, bool withAudio, int threads) {
+    AVFormatContext* raw = nullptr;
+    if (int e = avformat_open_input(&raw, path.c_str(), nullptr, nullptr); e < 0)
+        return Status::Av("cannot open " + path, e);
+    format_.reset(raw);
+    // Packets the demuxer knows to be corrupt are dropped rather than decoded.
+    format_->flags |= AVFMT_FLAG_DISCARD_CORRUPT;
+    if (int e = avformat_find_stream_info(format_.get(), nullptr); e < 0)
+        return Status::Av("cannot read the streams of " + path, e);
+
+    const int v = av_find_best_stream(format_.get(), AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    if (v >= 0) {
+        video_ = format_->streams[v];
+        if (Status s = OpenDecoder(video_, threads, videoDecoder_); !s)
+            return s;
+    }
+    if (withAudio) {
+        const int a = av_find_best_stream(format_.get(), AVMEDIA_TYPE_AUDIO, -1, v, nullptr, 0);
+        if (a >= 0) {
+            audio_ = format_->streams[a];
+            // A source whose sound cannot be decoded is converted with silence.
+            if (!OpenDecoder(audio_, threads, audioDecoder_))
+                audio_ = nullptr;
+        }
+    }
+    if (!video_ && !audio_)
+        return Status::Failure("no video or audio stream in " + path);
+    for (unsigned i = 0; i < format_->nb_streams; ++i) {
+        AVStream* s = format_->streams[i];
+        s->discard = (s == video_ || s == audio_) ? AVDISCARD_DEFAULT : AVDISCARD_ALL;
+    }
+    return {};
+}
+
+std::int64_t InputMedia::startTime() const {
+    return format_->start_time == AV_NOPTS_VALUE ? 0 : format_->start_time;
+}
+
+std::string InputMedia::RotationFilter() const {
+    if (!video_)
+        return "";
+    const auto* matrix = reinterpret_cast<const int32_t*>(
+        av_stream_get_side_data(video_, AV_PKT_DATA_DISPLAYMATRIX, nullptr));
+    if (!matrix)
+        return "";
+    double theta = -std::round(av_display_rotation_get(matrix));
+    if (std::isnan(theta))
+        return "";
+    theta -= 360 * std::floor(theta / 360 + 0.9 / 360);
+    if (std::fabs(theta - 90) < 1.0)
+        return "transpose=clock";
+    if (std::fabs(theta - 180) < 1.0)
+        return "hflip,vflip";
+    if (std::fabs(theta - 270) < 1.0)
+        return "transpose=cclock";
+    return "";
+}
+
+bool InputMedia::SeekTo(double seconds) {
+    const std::int64_t target = startTime() + static_cast<std::int64_t>(seconds * AV_TIME_BASE);
+    if (av_seek_frame(format_.get(), -1, target, AVSEEK_FLAG_BACKWARD) < 0)
+        return false;
+    if (videoDecoder_)
+        avcodec_flush_buffers(videoDecoder_.get());
+    if (audioDecoder_)
+        avcodec_flush_buffers(audioDecoder_.get());
+    return true;
+}
+
+Status InputMedia::Deliver(AVCodecContext* decoder, StreamKind kind, const FrameHandler& handler) {
+    for (;;) {
+        const int e = avcodec_receive_frame(decoder, frame_.get());
+        if (e == AVERROR(EAGAIN) || e == AVERROR_EOF)
+            return {};
+        if (e < 0) {
+            ++damaged_;  // a broken frame: players skip it, so do we
+            continue;
+        }
+        Status s = handler(frame_.get(), kind);
+        av_frame_unref(frame_.get());
+        if (!s)
+            return s;
+    }
+}
+
+Status InputMedia::DecodeAll(const FrameHandler& handler, const std::function<bool()>& stop) {
+    PacketPtr packet = MakePacket();
+    if (!packet || !frame_)
+        return Status::Failure("out of memory");
+    for (;;) {
+        if (stop && stop())
+            return {};
+        const int e = av_read_frame(format_.get(), packet.get());
+        if (e == AVERROR(EAGAIN)) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            continue;
+        }
+        if (e < 0)
+            break;  // the end, or a read error that ends the file as players see it
+        AVCodecContext* decoder = nullptr;
+        StreamKind kind = StreamKind::Video;
+        if (video_ && packet->stream_index == video_->index) {
+            decoder = videoDecoder_.get();
+        } else if (audio_ && packet->stream_index == audio_->index) {
+            decoder = audioDecoder_.get();
+            kind = StreamKind::Audio;
+        }
+        Status s;
+        if (decoder) {
+            if (avcodec_send_packet(decoder, packet.get()) < 0)
+                ++damaged_;
+            else
+                s = Deliver(decoder, kind, handler);
+        }
+        av_packet_unref(packet.get());
+        if (!s)
+            return s;
+    }
+    for (auto [decoder, kind] : {std::pair{videoDecoder_.get(), StreamKind::Video},
+                                 std::pair{audioDecoder_.get(), StreamKind::Audio}}) {
+        if (!decoder)
+            continue;
+        avcodec_send_packet(decoder, nullptr);
+        if (Status s = Deliver(decoder, kind, handler); !s)
+            return s;
+    }
+    return {};
+}
+
+}  // namespace engine

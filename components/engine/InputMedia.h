@@ -1,0 +1,56 @@
+// An opened source file: the best video and audio streams, their decoders,
+// and a read-and-decode loop that skips damaged packets.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "components/engine/FfmpegHandles.h"
+
+namespace engine {
+
+enum class StreamKind { Video, Audio };
+
+class InputMedia {
+  public:
+    // Called for every decoded frame; a failure ends the loop with it.
+    using FrameHandler = std::function<Status(AVFrame* frame, StreamKind kind)>;
+
+    // Opens path and the decoders of its best video stream and, when
+    // withAudio, of the best audio stream. Fails when neither exists.
+    Status Open(const std::string& path, bool withAudio, int threads);
+
+    AVFormatContext* format() const { return format_.get(); }
+    AVStream* videoStream() const { return video_; }
+    AVStream* audioStream() const { return audio_; }
+    AVCodecContext* videoDecoder() const { return videoDecoder_.get(); }
+    AVCodecContext* audioDecoder() const { return audioDecoder_.get(); }
+    // The container's start time in AV_TIME_BASE units (0 when unknown).
+    std::int64_t startTime() const;
+    // Filter text that turns the stored picture upright, as players show it
+    // ("" when the stream carries no rotation).
+    std::string RotationFilter() const;
+
+    // Seeks to the key frame at or before seconds (from the start); false when
+    // the container cannot seek there.
+    bool SeekTo(double seconds);
+    // Reads and decodes until the end, until stop() is true (checked before
+    // every packet) or until handler fails. Damaged packets are skipped. At the
+    // end (not after a stop) the decoders are drained.
+    Status DecodeAll(const FrameHandler& handler, const std::function<bool()>& stop);
+    // Packets that could not be decoded and were skipped.
+    int damagedPackets() const { return damaged_; }
+
+  private:
+    Status Deliver(AVCodecContext* decoder, StreamKind kind, const FrameHandler& handler);
+
+    InputFormatPtr format_;
+    AVStream* video_ = nullptr;
+    AVStream* audio_ = nullptr;
+    CodecContextPtr videoDecoder_;
+    CodecContextPtr audioDecoder_;
+    FramePtr frame_ = MakeFrame();
+    int damaged_ = 0;
+};
+
+}  // namespace engine

@@ -1,0 +1,86 @@
+#include "components/engine/StreamWriter.h"
+
+namespace engine {
+
+StreamWriter::StreamWriter(const EngineRequest& request, AVRational videoTimeBase, bool withAudio,
+                           AVRational audioTimeBase, std::string rotation,
+                           ProgressReporter* progress)
+    : request_(request),
+      rotation_(std::move(rotation)),
+      withAudio_(withAudio),
+      progress_(progress),
+      video_(
+          AVMEDIA_TYPE_VIDEO, videoTimeBase, [this](bool first) { return VideoFilters(first); },
+          [this](AVFrame* f) { return OnVideo(f); }) {
+    if (withAudio_)
+        audio_.emplace(
+            AVMEDIA_TYPE_AUDIO, audioTimeBase, [this](bool first) { return AudioFilters(first); },
+            [this](AVFrame* f) { return output_.WriteAudio(f); });
+}
+
+std::string StreamWriter::VideoFilters(bool firstBuild) const {
+    const EngineRequest& r = request_;
+    AVRational sar{1, 1};
+    av_reduce(&sar.num, &sar.den, static_cast<std::int64_t>(r.aspect.num) * r.height,
+              static_cast<std::int64_t>(r.aspect.den) * r.width, 1 << 16);
+    std::string text = rotation_.empty() ? "" : rotation_ + ",";
+    text += "scale=" + std::to_string(r.width) + ":" + std::to_string(r.height) +
+            ":flags=bicubic,setsar=" + std::to_string(sar.num) + "/" + std::to_string(sar.den) +
+            ",fps=fps=" + std::to_string(r.outputRate.num) + "/" + std::to_string(r.outputRate.den);
+    // The first picture is held from time zero, so that sound and picture
+    // start together.
+    if (firstBuild)
+        text += ":start_time=0";
+    return text + ",format=yuv420p";
+}
+
+std::string StreamWriter::AudioFilters(bool firstBuild) const {
+    std::string text =
+        "aresample=" + std::to_string(request_.sampleRate) + ":async=1:min_hard_comp=0.1";
+    if (firstBuild)
+        text += ":first_pts=0";
+    return text + ",aformat=sample_fmts=fltp:channel_layouts=stereo,asetnsamples=n=" +
+           std::to_string(output_.audioFrameSize()) + ":p=1";
+}
+
+Status StreamWriter::Open(const std::string& path) {
+    return output_.Open(path, request_, CodecThreads());
+}
+
+Status StreamWriter::OnVideo(AVFrame* frame) {
+    if (Status s = output_.WriteVideo(frame); !s)
+        return s;
+    // Without a sound track of its own the picture is followed by silence.
+    if (!withAudio_)
+        if (Status s = output_.PadAudioTo(output_.videoSeconds()); !s)
+            return s;
+    if (progress_)
+        progress_->Report(output_.videoSeconds());
+    return {};
+}
+
+Status StreamWriter::PushVideo(AVFrame* frame) {
+    return video_.Push(frame);
+}
+
+Status StreamWriter::PushAudio(AVFrame* frame) {
+    return audio_ ? audio_->Push(frame) : Status();
+}
+
+Status StreamWriter::Finish(std::int64_t videoEndPts, std::int64_t audioEndPts) {
+    if (Status s = video_.Finish(videoEndPts); !s)
+        return s;
+    if (audio_)
+        if (Status s = audio_->Finish(audioEndPts); !s)
+            return s;
+    // Sound that ends before the picture is completed with silence.
+    if (Status s = output_.PadAudioTo(output_.videoSeconds()); !s)
+        return s;
+    if (Status s = output_.Finish(); !s)
+        return s;
+    if (progress_)
+        progress_->Report(output_.videoSeconds(), true);
+    return {};
+}
+
+}  // namespace engine

@@ -1,0 +1,43 @@
+// Filters decoded frames into the DVD output: the picture scaled to the frame
+// size with the display aspect and held at the output rate, the sound
+// resampled into AC-3 frames, silence wherever the source has none.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "components/engine/DvdOutput.h"
+#include "components/engine/FilterChain.h"
+#include "components/engine/ProgressReporter.h"
+
+namespace engine {
+
+class StreamWriter {
+  public:
+    // rotation: filters that turn the picture upright first ("" for none).
+    StreamWriter(const EngineRequest& request, AVRational videoTimeBase, bool withAudio,
+                 AVRational audioTimeBase, std::string rotation, ProgressReporter* progress);
+
+    Status Open(const std::string& path);
+    // pts in the time bases given above.
+    Status PushVideo(AVFrame* frame);
+    Status PushAudio(AVFrame* frame);
+    // Ends both streams (the video at videoEndPts) and completes the file.
+    Status Finish(std::int64_t videoEndPts, std::int64_t audioEndPts);
+    std::int64_t videoFrames() const { return output_.videoFrames(); }
+
+  private:
+    std::string VideoFilters(bool firstBuild) const;
+    std::string AudioFilters(bool firstBuild) const;
+    Status OnVideo(AVFrame* frame);
+
+    const EngineRequest& request_;
+    std::string rotation_;
+    bool withAudio_;
+    ProgressReporter* progress_;
+    DvdOutput output_;
+    FilterChain video_;
+    std::optional<FilterChain> audio_;
+};
+
+}  // namespace engine
