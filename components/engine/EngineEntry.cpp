@@ -1,6 +1,8 @@
 // The engine's entry: called like a program's main with the argument vector
 // of one of the program's argument texts. Returns 0 when the output was made.
 #include <cstdio>
+#include <mutex>
+#include <string>
 
 extern "C" {
 #include <libavutil/log.h>
@@ -33,6 +35,14 @@ Status Run(int argc, char** argv) {
     return Status::Failure("unknown use");
 }
 
+std::mutex lastErrorLock;
+std::string lastError;
+
+void SetLastError(const std::string& text) {
+    std::lock_guard lock(lastErrorLock);
+    lastError = text;
+}
+
 }  // namespace
 }  // namespace engine
 
@@ -46,8 +56,15 @@ extern "C" __attribute__((visibility("default"))) int me_start(int argc, char** 
     } catch (...) {
         status = engine::Status::Failure("unexpected failure");
     }
+    engine::SetLastError(status.message());
     if (status.ok())
         return 0;
     std::fprintf(stderr, "engine: %s\n", status.message().c_str());
     return 1;
+}
+
+// Why the last call of me_start failed ("" after a success).
+extern "C" __attribute__((visibility("default"))) const char* me_last_error() {
+    std::lock_guard lock(engine::lastErrorLock);
+    return engine::lastError.c_str();
 }
