@@ -61,9 +61,9 @@ void HeadlessJobWindow::RunJob() {
     });
     loop_.RunUntil([this] { return workerDone_.load(); });
     job_.workerThread.join();
-    loop_.ProcessPending();  // the completion timer, when armed
-    if (job_.stage != STAGE_IDLE)
-        job_.stage = STAGE_IDLE;
+    // The worker's completion timer brings the window back to idle.
+    loop_.RunUntil([this] { return job_.stage == STAGE_IDLE; }, std::chrono::seconds(2));
+    job_.stage = STAGE_IDLE;
 }
 
 void HeadlessJobWindow::Abort() {

@@ -1,0 +1,95 @@
+// Runs jobs headless against the built program folder: the settings are
+// loaded from it (never saved back), the working folder and the temp folder
+// are private to the test.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/QuorvaApp.h"
+#include "media/Probe.h"
+#include "pipeline/HeadlessJobWindow.h"
+#include "platform/EventLoop.h"
+#include "platform/MessageBox.h"
+#include "settings/Options.h"
+#include "support/TestMedia.h"
+
+class JobFixture : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        setenv("TMPDIR", temp_.Path().c_str(), 1);
+        CQuorvaApp& app = App();
+        app.theProgramFolder = QUORVA_BIN_DIR;
+        app.theOptions = CXMLAccess();
+        app.theProductSettings = CXMLAccess();
+        ASSERT_TRUE(app.LoadSettings());
+        app.theOptions.SetValue(keys::WORKING_FOLDER, WorkingFolder());
+        app.theOptions.SetIntValue(keys::FILENAME_SN, 1);
+        app.theMediaList.clear();
+        app.theDvdFolder.clear();
+        presenter_ = std::make_shared<platform::ScriptedPresenter>();
+        previous_ = platform::SetMessagePresenter(presenter_);
+    }
+    void TearDown() override {
+        platform::SetMessagePresenter(previous_);
+        if (savedTmpDir_.empty())
+            unsetenv("TMPDIR");
+        else
+            setenv("TMPDIR", savedTmpDir_.c_str(), 1);
+    }
+
+    std::string WorkingFolder() const { return temp_.Path() + "work/"; }
+    std::string Media(const std::string& name) const { return temp_.Path() + name; }
+
+    // Makes a clip with the ffmpeg program: extra arguments choose the
+    // sources and codecs.
+    std::string MakeClip(const std::string& name, const std::vector<std::string>& args) {
+        std::vector<std::string> argv{"ffmpeg", "-y", "-loglevel", "error"};
+        argv.insert(argv.end(), args.begin(), args.end());
+        argv.push_back(Media(name));
+        auto result = testsupport::RunCommand(argv);
+        EXPECT_EQ(result.status, 0) << result.output;
+        return Media(name);
+    }
+    std::string MakeTestClip(const std::string& name, double seconds, bool audio = true) {
+        std::string d = std::to_string(seconds);
+        std::vector<std::string> args{"-f", "lavfi", "-i",
+                                      "testsrc=size=320x240:rate=25:duration=" + d};
+        if (audio) {
+            args.insert(args.end(), {"-f", "lavfi", "-i", "sine=frequency=440:duration=" + d});
+        }
+        args.insert(args.end(), {"-c:v", "mpeg4", "-q:v", "5"});
+        if (audio)
+            args.insert(args.end(), {"-c:a", "libmp3lame"});
+        return MakeClip(name, args);
+    }
+
+    // Probes the files into theMediaList as the add-video page does.
+    void AddVideos(const std::vector<std::string>& paths) {
+        for (const std::string& path : paths) {
+            ProbeResult probe = ProbeMediaFile(path);
+            ASSERT_TRUE(probe.error.empty()) << probe.error;
+            App().theMediaList.push_back(probe.item);
+        }
+    }
+
+    void SetPal(bool pal) { App().theOptions.SetIntValue(keys::TARGET_DVD_TYPE, pal ? 1 : 0); }
+    void SetAspect43(bool four3) {
+        App().theOptions.SetIntValue(keys::VIDEO_ASPECT_RATIO, four3 ? 1 : 0);
+    }
+
+    static std::string CurrentTmpDir() {
+        const char* value = std::getenv("TMPDIR");
+        return value ? value : "";
+    }
+
+    std::string savedTmpDir_ = CurrentTmpDir();  // before temp_, which is made under it
+    testsupport::TempFolder temp_;
+    platform::EventLoop loop_;
+    std::shared_ptr<platform::ScriptedPresenter> presenter_;
+    std::shared_ptr<platform::MessagePresenter> previous_;
+};

@@ -1,0 +1,171 @@
+// Whole jobs with the real engines: abort and restart, failures that must
+// stop the job with a clear message, sources that need no conversion, and
+// more videos than the root menu pictures.
+#include <gtest/gtest.h>
+
+#include "pipeline/JobFixture.h"
+#include "pipeline/Stages.h"
+#include "platform/Files.h"
+
+namespace {
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+int CountLines(const std::vector<std::string>& lines, const std::string& part) {
+    int n = 0;
+    for (const std::string& line : lines)
+        n += Contains(line, part);
+    return n;
+}
+
+}  // namespace
+
+class JobRun : public JobFixture {
+  protected:
+    // Runs a job on the list; returns it for inspection.
+    std::unique_ptr<AuthoringJob> Run(std::uint32_t flags,
+                                      const std::function<void(HeadlessJobWindow&)>& prepare = {}) {
+        auto job = std::make_unique<AuthoringJob>(flags);
+        HeadlessJobWindow window(*job, loop_);
+        if (prepare)
+            prepare(window);
+        window.RunJob();
+        log_ = window.LogLines();
+        errors_ = window.Errors();
+        timerFired_ = window.TimerFired();
+        progressMessages_ = window.ConvertProgressCount();
+        lastProgress_ = window.LastProgress();
+        return job;
+    }
+    std::vector<std::string> log_;
+    std::vector<std::string> errors_;
+    bool timerFired_ = false;
+    int progressMessages_ = 0;
+    HeadlessJobWindow::Progress lastProgress_;
+};
+
+TEST_F(JobRun, AbortInTheSecondConversionKeepsTheFirstAndARestartGoesOn) {
+    const std::string one = MakeTestClip("one.avi", 2);
+    const std::string two = MakeTestClip("two.avi", 30);
+    const std::string three = MakeTestClip("three.avi", 2);
+    AddVideos({one, two, three});
+    const MediaList items = App().theMediaList;
+
+    std::unique_ptr<AuthoringJob> job;
+    job = Run(JOB_CONVERT | JOB_MENUS, [&](HeadlessJobWindow& window) {
+        window.onProgress = [&window](const HeadlessJobWindow::Progress& p) {
+            if (p.done >= 3)
+                window.Abort();  // well inside the second video
+        };
+    });
+    EXPECT_TRUE(platform::IsRegularFile(items[0].vobPath));
+    EXPECT_FALSE(platform::PathExists(items[1].vobPath));
+    EXPECT_FALSE(platform::PathExists(items[1].vobPath + ".part"));
+    EXPECT_FALSE(platform::PathExists(items[2].vobPath));
+    EXPECT_EQ(job->jobFlags.load(), JOB_CONVERT | JOB_MENUS);
+    EXPECT_FALSE(timerFired_);  // the window went idle with the abort
+    EXPECT_TRUE(errors_.empty());
+    EXPECT_GT(progressMessages_, 0);
+
+    // A new start converts only what is missing and finishes the disc.
+    Run(JOB_CONVERT | JOB_MENUS);
+    EXPECT_TRUE(errors_.empty()) << errors_.front();
+    EXPECT_EQ(CountLines(log_, "Converting " + one), 0);
+    EXPECT_EQ(CountLines(log_, "Converting " + two), 1);
+    EXPECT_EQ(CountLines(log_, "Converting " + three), 1);
+    EXPECT_TRUE(timerFired_);
+    EXPECT_GE(lastProgress_.done, 30);
+    EXPECT_TRUE(platform::IsRegularFile(App().theDvdFolder + "/VIDEO_TS/VIDEO_TS.IFO"));
+}
+
+TEST_F(JobRun, ABrokenVideoStopsTheJobBeforeAuthoringAndKeepsFinishedStreams) {
+    const std::string good = MakeTestClip("good.avi", 1);
+    const std::string broken = Media("broken.avi");
+    ASSERT_TRUE(platform::WriteFileAtomically(broken, std::string(5000, 'x')));
+    const std::string later = MakeTestClip("later.avi", 1);
+    AddVideos({good, broken, later});
+    const MediaList items = App().theMediaList;
+
+    auto job = Run(JOB_CONVERT | JOB_MENUS | JOB_BURN);
+    ASSERT_EQ(errors_.size(), 1u);
+    EXPECT_TRUE(Contains(errors_[0], broken)) << errors_[0];
+    EXPECT_TRUE(job->failed);
+    EXPECT_TRUE(timerFired_);  // the window returns to idle
+    EXPECT_TRUE(platform::IsRegularFile(items[0].vobPath));
+    EXPECT_FALSE(platform::PathExists(items[1].vobPath));
+    EXPECT_FALSE(platform::PathExists(items[1].vobPath + ".part"));
+    EXPECT_FALSE(platform::PathExists(WorkingFolder() + "DVD_1"));
+    EXPECT_TRUE(presenter_->Messages().empty());  // no burn question
+    EXPECT_EQ(CountLines(log_, "Creating dvd image"), 0);
+}
+
+TEST_F(JobRun, AVideoDeletedAfterItWasAddedIsNamedInTheError) {
+    const std::string gone = MakeTestClip("gone.avi", 1);
+    AddVideos({gone});
+    ASSERT_TRUE(platform::RemoveFile(gone));
+    auto job = Run(JOB_CONVERT | JOB_MENUS);
+    ASSERT_EQ(errors_.size(), 1u);
+    EXPECT_TRUE(Contains(errors_[0], gone));
+    EXPECT_TRUE(job->failed);
+}
+
+TEST_F(JobRun, AWorkingFolderThatCannotBeMadeFailsTheJobNotTheProgram) {
+    App().theOptions.SetValue(keys::WORKING_FOLDER, Media("missing/parent/work/"));
+    auto job = Run(JOB_CONVERT | JOB_MENUS);
+    ASSERT_EQ(errors_.size(), 1u);
+    EXPECT_TRUE(Contains(errors_[0], "Can't create working folder!"));
+    EXPECT_TRUE(job->failed);
+    EXPECT_TRUE(timerFired_);
+}
+
+TEST_F(JobRun, AMenuBackgroundOfAnotherTypeIsRefused) {
+    const std::string clip = MakeTestClip("clip.avi", 1);
+    AddVideos({clip});
+    const std::string gif =
+        MakeClip("back.gif", {"-f", "lavfi", "-i", "color=c=blue:s=64x48", "-frames:v", "1"});
+    App().theOptions.SetValue(keys::BACKGROUND_PICTURE_OF_ROOT_MENU, gif);
+    auto job = Run(JOB_CONVERT | JOB_MENUS);
+    ASSERT_EQ(errors_.size(), 1u);
+    EXPECT_TRUE(Contains(errors_[0], "DVD menu background only support BMP/JPG file!"));
+    EXPECT_EQ(job->jobFlags.load() & JOB_MENUS, JOB_MENUS);
+}
+
+TEST_F(JobRun, OnlyAFittingVobIsTakenAsItIs) {
+    const std::string ready = Media("ready.vob");
+    ASSERT_TRUE(testsupport::MakeDvdMpeg(ready, false, 1));
+    const std::string palVob = Media("pal.VOB");
+    ASSERT_TRUE(testsupport::MakeDvdMpeg(palVob, true, 1));
+    ASSERT_TRUE(platform::CreateFolder(Media("clips.vob.d")));
+    const std::string avi = MakeTestClip("clips.vob.d/inside.avi", 1);
+    AddVideos({ready, palVob, avi});
+
+    Run(JOB_CONVERT);
+    ASSERT_TRUE(errors_.empty()) << errors_.front();
+    const MediaList& list = App().theMediaList;
+    EXPECT_EQ(list[0].vobPath, ready);
+    EXPECT_NE(list[1].vobPath, palVob);  // PAL on an NTSC disc is converted
+    EXPECT_TRUE(platform::IsRegularFile(list[1].vobPath));
+    EXPECT_NE(list[2].vobPath, avi);
+    EXPECT_TRUE(platform::IsRegularFile(list[2].vobPath));
+    EXPECT_EQ(CountLines(log_, "Converting " + ready), 0);
+}
+
+TEST_F(JobRun, ThirteenVideosAllBecomeChaptersAndButtons) {
+    const std::string clip = MakeTestClip("clip.avi", 1);
+    AddVideos({clip});
+    Run(JOB_CONVERT);
+    ASSERT_TRUE(errors_.empty());
+    MediaItem first = App().theMediaList[0];
+    for (int i = 2; i <= 13; ++i) {
+        MediaItem copy = first;
+        copy.vobPath = WorkingFolder() + "copy" + std::to_string(i) + ".vob";
+        ASSERT_TRUE(platform::CopyFile(first.vobPath, copy.vobPath));
+        App().theMediaList.push_back(copy);
+    }
+    Run(JOB_MENUS);
+    ASSERT_TRUE(errors_.empty()) << errors_.front();
+    auto lsdvd = testsupport::RunCommand({"lsdvd", "-x", App().theDvdFolder});
+    EXPECT_TRUE(Contains(lsdvd.output, "Chapters: 13")) << lsdvd.output;
+}
