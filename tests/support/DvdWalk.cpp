@@ -1,0 +1,175 @@
+#include "support/DvdWalk.h"
+
+#include <dvdnav/dvdnav.h>
+
+#include <cstring>
+
+namespace testsupport {
+
+struct DvdWalk::SavedPci {
+    pci_t pci{};
+    bool valid = false;
+};
+
+const char* DomainName(DvdDomain domain) {
+    switch (domain) {
+        case DvdDomain::None:
+            return "none";
+        case DvdDomain::FirstPlay:
+            return "first play";
+        case DvdDomain::ManagerMenu:
+            return "manager menu";
+        case DvdDomain::TitleSetMenu:
+            return "title set menu";
+        case DvdDomain::Title:
+            return "title";
+        case DvdDomain::Stopped:
+            return "stopped";
+    }
+    return "?";
+}
+
+std::string DvdPlace::ToString() const {
+    std::string text = DomainName(domain);
+    if (domain == DvdDomain::Title)
+        text += " " + std::to_string(title) + " chapter " + std::to_string(part);
+    if (domain == DvdDomain::ManagerMenu || domain == DvdDomain::TitleSetMenu)
+        text += " (set " + std::to_string(titleSet) + ", " + std::to_string(buttons) + " buttons" +
+                (still ? ", still" : "") + ")";
+    return text;
+}
+
+std::unique_ptr<DvdWalk> DvdWalk::Open(const std::string& path, std::string* error) {
+    dvdnav_t* nav = nullptr;
+    if (dvdnav_open(&nav, path.c_str()) != DVDNAV_STATUS_OK) {
+        if (error)
+            *error = "dvdnav cannot open " + path;
+        if (nav)
+            dvdnav_close(nav);
+        return nullptr;
+    }
+    dvdnav_set_readahead_flag(nav, 0);
+    dvdnav_set_PGC_positioning_flag(nav, 1);
+    return std::unique_ptr<DvdWalk>(new DvdWalk(nav));
+}
+
+DvdWalk::DvdWalk(dvdnav_s* nav)
+    : nav_(nav), block_(new std::uint8_t[DVD_VIDEO_LB_LEN]), pci_(new SavedPci) {}
+
+DvdWalk::~DvdWalk() {
+    dvdnav_close(nav_);
+}
+
+DvdDomain DvdWalk::CurrentDomain() const {
+    if (dvdnav_is_domain_fp(nav_))
+        return DvdDomain::FirstPlay;
+    if (dvdnav_is_domain_vmgm(nav_))
+        return DvdDomain::ManagerMenu;
+    if (dvdnav_is_domain_vtsm(nav_))
+        return DvdDomain::TitleSetMenu;
+    if (dvdnav_is_domain_vts(nav_))
+        return DvdDomain::Title;
+    return DvdDomain::None;
+}
+
+DvdPlace DvdWalk::Settle(int maxBlocks) {
+    return Run(maxBlocks, false);
+}
+
+bool DvdWalk::Next(int& event) {
+    int length = 0;
+    if (dvdnav_get_next_block(nav_, block_.get(), &event, &length) != DVDNAV_STATUS_OK)
+        return false;
+    if (event == DVDNAV_VTS_CHANGE)
+        titleSet_ = reinterpret_cast<dvdnav_vts_change_event_t*>(block_.get())->new_vtsN;
+    else if (event == DVDNAV_WAIT)
+        dvdnav_wait_skip(nav_);
+    return true;
+}
+
+DvdPlace DvdWalk::Run(int maxBlocks, bool needNewCell) {
+    bool newCell = !needNewCell;
+    DvdPlace place;
+    for (int i = 0; i < maxBlocks; ++i) {
+        int event = 0;
+        if (!Next(event) || event == DVDNAV_STOP) {
+            place.domain = DvdDomain::Stopped;
+            break;
+        }
+        if (event == DVDNAV_VTS_CHANGE || event == DVDNAV_CELL_CHANGE) {
+            newCell = true;
+        } else if (event == DVDNAV_STILL_FRAME) {
+            dvdnav_still_skip(nav_);  // a still without buttons: a player moves on
+        } else if (event == DVDNAV_NAV_PACKET && newCell) {
+            const DvdDomain domain = CurrentDomain();
+            if (domain == DvdDomain::Title) {
+                place.domain = domain;
+                place.titleSet = titleSet_;
+                int32_t title = 0, part = 0;
+                dvdnav_current_title_info(nav_, &title, &part);
+                place.title = title;
+                place.part = part;
+                break;
+            }
+            pci_t* pci = dvdnav_get_current_nav_pci(nav_);
+            if ((domain == DvdDomain::ManagerMenu || domain == DvdDomain::TitleSetMenu) && pci &&
+                pci->hli.hl_gi.hli_ss != 0 && pci->hli.hl_gi.btn_ns > 0) {
+                place.domain = domain;
+                place.titleSet = domain == DvdDomain::ManagerMenu ? 0 : titleSet_;
+                place.buttons = pci->hli.hl_gi.btn_ns;
+                std::memcpy(&pci_->pci, pci, sizeof(pci_t));
+                pci_->valid = true;
+                break;
+            }
+        }
+    }
+    place_ = place;
+    return place;
+}
+
+bool DvdWalk::HoldsStill(int maxBlocks) {
+    if (!pci_->valid)
+        return false;
+    for (int i = 0; i < maxBlocks; ++i) {
+        int event = 0;
+        if (!Next(event) || event == DVDNAV_STOP) {
+            place_ = DvdPlace{DvdDomain::Stopped};
+            pci_->valid = false;
+            return false;
+        }
+        if (event == DVDNAV_STILL_FRAME) {
+            place_.still = true;
+            return true;
+        }
+        if (event == DVDNAV_VTS_CHANGE || event == DVDNAV_CELL_CHANGE) {
+            pci_->valid = false;
+            Run(maxBlocks, false);
+            return false;
+        }
+    }
+    return false;
+}
+
+DvdPlace DvdWalk::Press(int button, int maxBlocks) {
+    if (!pci_->valid || button < 1 || button > place_.buttons)
+        return DvdPlace{};
+    pci_t pci = pci_->pci;
+    pci_->valid = false;
+    if (dvdnav_button_select_and_activate(nav_, &pci, button) != DVDNAV_STATUS_OK)
+        return DvdPlace{};
+    return Run(maxBlocks, true);
+}
+
+DvdPlace DvdWalk::CallTitleMenu() {
+    if (dvdnav_menu_call(nav_, DVD_MENU_Title) != DVDNAV_STATUS_OK)
+        return DvdPlace{};
+    return Run(50000, true);
+}
+
+DvdPlace DvdWalk::CallRootMenu() {
+    if (dvdnav_menu_call(nav_, DVD_MENU_Root) != DVDNAV_STATUS_OK)
+        return DvdPlace{};
+    return Run(50000, true);
+}
+
+}  // namespace testsupport
