@@ -124,9 +124,11 @@ Status ParsePictureOptions(const std::string& value, EngineRequest& r) {
     return {};
 }
 
-Status ParseAddress(const std::string& option, const std::string& value, std::intptr_t& address) {
+// A null progress link means nobody listens; a null record cannot be filled.
+Status ParseAddress(const std::string& option, const std::string& value, std::intptr_t& address,
+                    bool nullAllowed) {
     long long number = 0;
-    if (!ParseNumber(std::string_view(value), number) || number == 0)
+    if (!ParseNumber(std::string_view(value), number) || (number == 0 && !nullAllowed))
         return Bad(option, value);
     address = static_cast<std::intptr_t>(number);
     return {};
@@ -165,9 +167,9 @@ Status ApplyOption(const std::string& option, const std::string& value, EngineRe
     } else if (option == "-of") {
         r.container = value;
     } else if (option == "-convert-status") {
-        return ParseAddress(option, value, r.progressAddress);
+        return ParseAddress(option, value, r.progressAddress, true);
     } else if (option == "-media-info") {
-        return ParseAddress(option, value, r.mediaInfoAddress);
+        return ParseAddress(option, value, r.mediaInfoAddress, false);
     }
     // "-mpegopts format=dvd:tsaf": the DVD muxer always writes timestamps for
     // every frame. "-xvidencopts", "-lameopts", "-ffourcc" only come with the

@@ -1,0 +1,165 @@
+// Conversions of the containers and codecs users bring into DVD program
+// streams, checked with ffprobe and dvdauthor.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "EngineTestKit.h"
+#include "platform/Files.h"
+
+namespace {
+
+using namespace enginetest;
+
+struct Clip {
+    const char* name;  // file name, its extension picks the container
+    std::vector<std::string> args;
+};
+
+const std::vector<std::string> kPicture = {"-f", "lavfi", "-i",
+                                           "testsrc=size=320x240:rate=25:duration=2"};
+const std::vector<std::string> kSound = {"-f", "lavfi", "-i",
+                                         "sine=frequency=440:duration=2:sample_rate=44100"};
+
+std::vector<std::string> With(std::vector<std::string> input, std::vector<std::string> codecs,
+                              bool sound = true) {
+    if (sound)
+        input.insert(input.end(), kSound.begin(), kSound.end());
+    input.insert(input.end(), codecs.begin(), codecs.end());
+    return input;
+}
+
+std::vector<std::string> Picture(const char* source) {
+    return {"-f", "lavfi", "-i", source};
+}
+
+const std::vector<Clip>& Clips() {
+    static const std::vector<Clip> clips = {
+        {"mpeg4_mp3.avi", With(kPicture, {"-c:v", "mpeg4", "-c:a", "libmp3lame"})},
+        {"h264_aac.mp4", With(kPicture, {"-c:v", "libx264", "-preset", "ultrafast", "-pix_fmt",
+                                         "yuv420p", "-c:a", "aac"})},
+        {"mjpeg_pcm.mov", With(kPicture, {"-c:v", "mjpeg", "-c:a", "pcm_s16le"})},
+        {"wmv2_wma.wmv", With(kPicture, {"-c:v", "wmv2", "-c:a", "wmav2"})},
+        {"real.rm", With(kPicture, {"-c:v", "rv20", "-c:a", "ac3"})},
+        {"mpeg1.mpg", With(kPicture, {"-c:v", "mpeg1video", "-c:a", "mp2", "-f", "mpeg"})},
+        {"mpeg2.mpeg", With(kPicture, {"-c:v", "mpeg2video", "-c:a", "mp2", "-f", "mpeg"})},
+        {"dvd.vob",
+         With(kPicture, {"-c:v", "mpeg2video", "-c:a", "ac3", "-ar", "48000", "-f", "vob"})},
+        {"silent.mp4",
+         With(kPicture, {"-c:v", "libx264", "-preset", "ultrafast", "-pix_fmt", "yuv420p"}, false)},
+        {"ten_fps.avi", With(Picture("testsrc=size=320x240:rate=10:duration=2"),
+                             {"-c:v", "mpeg4", "-c:a", "libmp3lame"})},
+        {"odd_720x405.avi", With(Picture("testsrc=size=720x405:rate=25:duration=2"),
+                                 {"-c:v", "mjpeg", "-c:a", "pcm_s16le"})},
+        {"pal_768x576.mov", With(Picture("testsrc=size=768x576:rate=30:duration=2"),
+                                 {"-c:v", "mpeg4", "-c:a", "aac", "-ac", "6"})},
+    };
+    return clips;
+}
+
+class EngineConversion : public ::testing::TestWithParam<int> {
+  protected:
+    static void SetUpTestSuite() {
+        folder = new testsupport::TempFolder;
+        for (const Clip& clip : Clips())
+            MakeClip(*folder / clip.name, clip.args);
+    }
+    static void TearDownTestSuite() {
+        delete folder;
+        folder = nullptr;
+    }
+    static testsupport::TempFolder* folder;
+};
+testsupport::TempFolder* EngineConversion::folder = nullptr;
+
+// Every clip gets its own TV standard, aspect and quality so that all of them
+// are covered.
+Target TargetFor(int index) {
+    static const int kQualities[] = {9800, 5000, 3300, 2500, 1700};
+    return Target{index % 2 == 1, (index / 2) % 2 == 0, kQualities[index % 5]};
+}
+
+TEST_P(EngineConversion, WritesADvdProgramStream) {
+    const Clip& clip = Clips()[GetParam()];
+    const Target target = TargetFor(GetParam());
+    const std::string source = *folder / clip.name;
+    const std::string output = *folder / (std::string(clip.name) + ".out.vob");
+    const Probe in = ProbeFile(source);
+    ASSERT_TRUE(in.ok && !in.video.empty()) << "test clip was not made: " << clip.name;
+
+    ASSERT_EQ(RunEngine(ConversionText(target, source, output, 0)), 0);
+    EXPECT_FALSE(platform::PathExists(output + ".part"));
+
+    const Probe out = ProbeFile(output);
+    ASSERT_TRUE(out.ok);
+    EXPECT_EQ(out.format["format_name"].toString(), "mpeg");
+    ASSERT_EQ(out.video.size(), 1u);
+    ASSERT_EQ(out.audio.size(), 1u);
+    const QJsonObject& v = out.video[0];
+    const QJsonObject& a = out.audio[0];
+
+    EXPECT_EQ(v["codec_name"].toString(), "mpeg2video");
+    EXPECT_EQ(v["width"].toInt(), 720);
+    EXPECT_EQ(v["height"].toInt(), target.height());
+    EXPECT_EQ(v["r_frame_rate"].toString().toStdString(), target.rate());
+    EXPECT_EQ(v["display_aspect_ratio"].toString(), target.wide ? "16:9" : "4:3");
+    const char* sar =
+        target.pal ? (target.wide ? "64:45" : "16:15") : (target.wide ? "32:27" : "8:9");
+    EXPECT_EQ(v["sample_aspect_ratio"].toString(), sar);
+    const QJsonObject cpb = v["side_data_list"].toArray()[0].toObject();
+    EXPECT_EQ(Number(cpb, "max_bitrate"), target.kbits * 1000.0);
+    EXPECT_GE(Number(cpb, "buffer_size"), 1835000);
+    EXPECT_LT(Number(cpb, "buffer_size"), 1835000 + 16384);
+
+    EXPECT_EQ(a["codec_name"].toString(), "ac3");
+    EXPECT_EQ(a["sample_rate"].toString(), "48000");
+    EXPECT_EQ(a["channels"].toInt(), 2);
+    EXPECT_EQ(Number(a, "bit_rate"), 192000);
+
+    // As long as the source's picture, at the output rate.
+    const double sourceSeconds = Number(in.video[0], "duration") > 0
+                                     ? Number(in.video[0], "duration")
+                                     : Number(in.format, "duration");
+    const double frames = Number(v, "nb_read_packets");
+    EXPECT_NEAR(frames, sourceSeconds * target.fps(), 1.5) << "source lasts " << sourceSeconds;
+    // Sound from the start to the end of the picture.
+    const double videoSeconds = frames / target.fps();
+    const double audioSeconds = Number(a, "nb_read_packets") * 1536 / 48000.0;
+    EXPECT_NEAR(Number(a, "start_time"), Number(v, "start_time"), 0.04);
+    EXPECT_GE(audioSeconds, videoSeconds - 0.04);
+    if (!in.audio.empty())
+        EXPECT_LE(audioSeconds, std::max(videoSeconds, Number(in.audio[0], "duration")) + 0.07);
+    else
+        EXPECT_LE(audioSeconds, videoSeconds + 0.04);
+
+    // Average rate within the maximum, key frames at most keyint apart.
+    const double bits = Number(out.format, "size") * 8;
+    EXPECT_LT(bits / videoSeconds, (target.kbits + 192 + 400) * 1000.0);
+    const std::string types = PictureTypes(output);
+    ASSERT_FALSE(types.empty());
+    EXPECT_EQ(types[0], 'I');
+    std::size_t last = 0;
+    for (std::size_t i = 1; i < types.size(); ++i)
+        if (types[i] == 'I') {
+            EXPECT_LE(i - last, static_cast<std::size_t>(target.keyint()));
+            last = i;
+        }
+    EXPECT_LE(types.size() - last, static_cast<std::size_t>(target.keyint()));
+
+    std::string log;
+    EXPECT_TRUE(
+        DvdauthorAccepts(output, *folder / (std::string(clip.name) + ".dvd"), target.pal, &log))
+        << log;
+}
+
+INSTANTIATE_TEST_SUITE_P(Containers, EngineConversion,
+                         ::testing::Range(0, static_cast<int>(Clips().size())),
+                         [](const auto& info) {
+                             std::string name = Clips()[info.param].name;
+                             for (char& c : name)
+                                 if (!std::isalnum(static_cast<unsigned char>(c)))
+                                     c = '_';
+                             return name;
+                         });
+
+}  // namespace

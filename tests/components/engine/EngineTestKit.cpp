@@ -1,0 +1,107 @@
+#include "EngineTestKit.h"
+
+#include <QJsonDocument>
+#include <cstdlib>
+
+#include "engines/CallLibraryEntry.h"
+
+namespace enginetest {
+
+using testsupport::RunCommand;
+
+std::string EnginePath() {
+    return QUORVA_BIN_DIR "engine.so";
+}
+
+int RunEngine(const std::string& text) {
+    int result = -1;
+    CallLibraryEntry(EnginePath(), "me_start", text, true, &result);
+    return result;
+}
+
+std::string Target::EncodingOptions() const {
+    const std::string size = std::to_string(width()) + ":" + std::to_string(height());
+    const std::string rate = std::to_string(kbits);
+    return "-oac*lavc*-ovc*lavc*-of*mpeg*-mpegopts*format=dvd:tsaf*-vf*scale=" + size +
+           ",harddup*-srate*48000*-af*lavcresample=48000*-lavcopts*vcodec=mpeg2video:"
+           "vrc_buf_size=1835:vrc_maxrate=" +
+           rate + ":vbitrate=" + rate + ":keyint=" + std::to_string(keyint()) +
+           ":vstrict=0:acodec=ac3:abitrate=192:aspect=" + (wide ? "16/9" : "4/3") + "*-ofps*" +
+           this->rate();
+}
+
+std::string ConversionText(const Target& target, const std::string& source,
+                           const std::string& output, std::intptr_t progressLink) {
+    return "x*" + target.EncodingOptions() + "*" + source + "*-o*" + output + "*-convert-status*" +
+           std::to_string(progressLink);
+}
+
+std::string ThumbnailText(const std::string& source, const std::string& output) {
+    return "xencoder.dll*" + source +
+           "*-ss*5*-frames*1*-of*rawvideo*-ovc*lavc*-lavcopts*vcodec=mjpeg*-nosound*-vf*scale="
+           "128:96*-o*" +
+           output;
+}
+
+std::string MediaInfoText(const std::string& source, const std::string& scratch,
+                          const void* record) {
+    return "xengine.dll*-ovc*xvid*-xvidencopts*bitrate=1500*-vf*scale=368:208,harddup*-ofps*"
+           "30000/1001*-oac*mp3lame*-lameopts*br=384:vol=6*-af*lavcresample=32000*-ffourcc*DivX*" +
+           source + "*-o*" + scratch + "*-media-info*" +
+           std::to_string(reinterpret_cast<std::intptr_t>(record));
+}
+
+bool MakeClip(const std::string& path, const std::vector<std::string>& args) {
+    std::vector<std::string> argv = {"ffmpeg", "-nostdin", "-v", "error", "-y"};
+    argv.insert(argv.end(), args.begin(), args.end());
+    argv.push_back(path);
+    return RunCommand(argv).status == 0;
+}
+
+Probe ProbeFile(const std::string& path) {
+    Probe probe;
+    auto run = RunCommand({"ffprobe", "-v", "error", "-count_packets", "-show_streams",
+                           "-show_format", "-of", "json", path});
+    if (run.status != 0)
+        return probe;
+    const QJsonObject root =
+        QJsonDocument::fromJson(QByteArray::fromStdString(run.output)).object();
+    probe.format = root["format"].toObject();
+    for (const auto& value : root["streams"].toArray()) {
+        const QJsonObject stream = value.toObject();
+        if (stream["codec_type"] == "video")
+            probe.video.push_back(stream);
+        else if (stream["codec_type"] == "audio")
+            probe.audio.push_back(stream);
+    }
+    probe.ok = true;
+    return probe;
+}
+
+std::string PictureTypes(const std::string& path) {
+    auto run = RunCommand({"ffprobe", "-v", "error", "-select_streams", "v", "-show_entries",
+                           "frame=pict_type", "-of", "csv=p=0", path});
+    std::string types;
+    for (char c : run.output)
+        if (c == 'I' || c == 'P' || c == 'B')
+            types += c;
+    return types;
+}
+
+double Number(const QJsonObject& object, const char* key) {
+    const QJsonValue value = object[key];
+    return value.isString() ? value.toString().toDouble() : value.toDouble();
+}
+
+bool DvdauthorAccepts(const std::string& vob, const std::string& folder, bool pal,
+                      std::string* log) {
+    setenv("VIDEO_FORMAT", pal ? "PAL" : "NTSC", 1);
+    auto title = RunCommand({"dvdauthor", "-o", folder, "-t", vob});
+    auto toc = RunCommand({"dvdauthor", "-o", folder, "-T"});
+    if (log)
+        *log = title.output + toc.output;
+    return title.status == 0 && toc.status == 0 && title.output.find("ERR:") == std::string::npos &&
+           toc.output.find("ERR:") == std::string::npos;
+}
+
+}  // namespace enginetest

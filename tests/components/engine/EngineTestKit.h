@@ -1,0 +1,59 @@
+// Running the encoding engine the way the program does, and checking what it
+// wrote with FFmpeg's own probing and with dvdauthor.
+#pragma once
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "support/TestMedia.h"
+
+namespace enginetest {
+
+// The engine in the program folder.
+std::string EnginePath();
+// Calls me_start with the '*'-separated text; the entry's result (-1 when it
+// could not be called).
+int RunEngine(const std::string& text);
+
+// Argument texts as the program writes them.
+struct Target {
+    bool pal = false;
+    bool wide = true;  // 16:9, else 4:3
+    int kbits = 5000;  // video bit rate
+    int width() const { return 720; }
+    int height() const { return pal ? 576 : 480; }
+    std::string rate() const { return pal ? "25/1" : "30000/1001"; }
+    double fps() const { return pal ? 25.0 : 30000.0 / 1001.0; }
+    int keyint() const { return pal ? 15 : 18; }
+    std::string EncodingOptions() const;
+};
+std::string ConversionText(const Target& target, const std::string& source,
+                           const std::string& output, std::intptr_t progressLink);
+std::string ThumbnailText(const std::string& source, const std::string& output);
+std::string MediaInfoText(const std::string& source, const std::string& scratch,
+                          const void* record);
+
+// Runs the ffmpeg program: "-v error -y", then args, then path.
+bool MakeClip(const std::string& path, const std::vector<std::string>& args);
+
+struct Probe {
+    QJsonObject format;
+    std::vector<QJsonObject> video;  // streams by type
+    std::vector<QJsonObject> audio;
+    bool ok = false;
+};
+// ffprobe -show_streams -show_format -count_packets.
+Probe ProbeFile(const std::string& path);
+// Picture types of the video frames in order ('I', 'P', 'B').
+std::string PictureTypes(const std::string& path);
+double Number(const QJsonObject& object, const char* key);
+
+// Authors a title from vob into folder with the dvdauthor program (and its
+// table of contents); true when both runs succeed without an "ERR:" line.
+bool DvdauthorAccepts(const std::string& vob, const std::string& folder, bool pal,
+                      std::string* log = nullptr);
+
+}  // namespace enginetest
