@@ -214,6 +214,18 @@ TEST_F(QuorvaAppTest, OptionsThatCannotBeWrittenEndShutdownLeavingTheFileIntact)
     EXPECT_EQ(kept.GetValue(keys::DVD_DISC_VOLUME), "V");
 }
 
+TEST_F(QuorvaAppTest, OptionMissingAtShutdownEndsTheRunAfterSaving) {
+    folder.Write("program/options.data", "<body WORKING_FOLDER=\"" + working + "\" A=\"1\"/>");
+    app.InitInstance();
+    app.theOptions.SetValue("A", "2");
+    EXPECT_EXIT(app.ExitInstance(), ::testing::ExitedWithCode(1),
+                "Error: CLEAR_TEMP_FOLDER_WHEN_EXIT\n");
+    CXMLAccess saved;
+    ASSERT_EQ(LoadXMLNode(program + "options.data", saved, ""), XML_OK);
+    EXPECT_EQ(saved.GetValue("A"), "2");
+    EXPECT_TRUE(fs::exists(working + "converted.vob"));
+}
+
 // The program itself, run from a copy of the assembled program folder.
 TEST_F(QuorvaAppTest, ProgramStartsAndShutsDownHeadless) {
     fs::copy_file(std::string(QUORVA_BIN_DIR) + "quorva", program + "quorva");
