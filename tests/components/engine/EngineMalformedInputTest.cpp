@@ -1,0 +1,138 @@
+// Inputs and arguments that are not what they should be: the engine fails
+// cleanly (non-zero, no output) or converts what can be read, and never
+// crashes.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <random>
+#include <thread>
+
+#include "EngineTestKit.h"
+#include "media/MediaItem.h"
+#include "platform/Files.h"
+
+namespace {
+
+using namespace enginetest;
+
+class EngineMalformedInput : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        folder = new testsupport::TempFolder;
+        MakeClip(*folder / "good.avi",
+                 {"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25:duration=3", "-f", "lavfi",
+                  "-i", "sine=duration=3", "-c:v", "mpeg4", "-g", "10", "-c:a", "libmp3lame"});
+    }
+    static void TearDownTestSuite() {
+        delete folder;
+        folder = nullptr;
+    }
+    // Every use of the engine on source must fail without leaving output.
+    void ExpectEveryUseFails(const std::string& source) {
+        const std::string vob = *folder / "out.vob";
+        const std::string jpg = *folder / "out.jpg";
+        EXPECT_NE(RunEngine(ConversionText(Target{}, source, vob, 0)), 0);
+        EXPECT_FALSE(platform::PathExists(vob));
+        EXPECT_FALSE(platform::PathExists(vob + ".part"));
+        EXPECT_NE(RunEngine(ThumbnailText(source, jpg)), 0);
+        EXPECT_FALSE(platform::PathExists(jpg));
+        unsigned char record[56];
+        std::fill(std::begin(record), std::end(record), 0x77);
+        EXPECT_NE(RunEngine(MediaInfoText(source, *folder / "scratch", record)), 0);
+        for (unsigned char b : record)
+            ASSERT_EQ(b, 0) << "the record of an unreadable file is cleared";
+    }
+    std::string Write(const std::string& name, const std::string& content) {
+        const std::string path = *folder / name;
+        EXPECT_TRUE(platform::WriteFileAtomically(path, content));
+        return path;
+    }
+    static testsupport::TempFolder* folder;
+};
+testsupport::TempFolder* EngineMalformedInput::folder = nullptr;
+
+TEST_F(EngineMalformedInput, MissingEmptyAndNonMediaFilesFail) {
+    ExpectEveryUseFails(*folder / "absent.avi");
+    ExpectEveryUseFails(Write("empty.avi", ""));
+    ExpectEveryUseFails(Write("letter.avi", "Dear friend,\nthis is not a video.\n"));
+    ExpectEveryUseFails(folder->Path());  // a folder
+}
+
+TEST_F(EngineMalformedInput, DamagedPacketsAreSkipped) {
+    auto bytes = platform::ReadFile(*folder / "good.avi");
+    ASSERT_TRUE(bytes && bytes->size() > 10000);
+    std::mt19937 random(7);
+    for (std::size_t i = bytes->size() * 4 / 10; i < bytes->size() * 5 / 10; ++i)
+        (*bytes)[i] = static_cast<char>(random());
+    const std::string source = Write("damaged.avi", *bytes);
+    const std::string output = *folder / "damaged.vob";
+    ASSERT_EQ(RunEngine(ConversionText(Target{}, source, output, 0)), 0);
+    const Probe probe = ProbeFile(output);
+    ASSERT_TRUE(probe.ok);
+    ASSERT_EQ(probe.video.size(), 1u);
+    ASSERT_EQ(probe.audio.size(), 1u);
+    // The damage costs pictures, not the length: what follows is still there.
+    EXPECT_GT(Number(probe.video[0], "nb_read_packets"), 2.0 * 29.97);
+}
+
+TEST_F(EngineMalformedInput, TruncatedFileConvertsWhatIsThere) {
+    auto bytes = platform::ReadFile(*folder / "good.avi");
+    ASSERT_TRUE(bytes);
+    const std::string source = Write("cut.avi", bytes->substr(0, bytes->size() / 2));
+    const std::string output = *folder / "cut.vob";
+    ASSERT_EQ(RunEngine(ConversionText(Target{}, source, output, 0)), 0);
+    const Probe probe = ProbeFile(output);
+    ASSERT_TRUE(probe.ok && probe.video.size() == 1);
+    EXPECT_GT(Number(probe.video[0], "nb_read_packets"), 10);
+}
+
+TEST_F(EngineMalformedInput, SourceRemovedDuringTheCall) {
+    auto bytes = platform::ReadFile(*folder / "good.avi");
+    ASSERT_TRUE(bytes);
+    const std::string source = Write("vanishing.avi", *bytes);
+    const std::string output = *folder / "vanishing.vob";
+    std::atomic<bool> done{false};
+    int result = -1;
+    std::thread worker([&] {
+        result = RunEngine(ConversionText(Target{}, source, output, 0));
+        done = true;
+    });
+    while (!done && platform::PathExists(source))
+        platform::RemoveFile(source);
+    worker.join();
+    // Either the open file was read to its end or the call failed cleanly.
+    if (result == 0)
+        EXPECT_TRUE(ProbeFile(output).ok);
+    else
+        EXPECT_FALSE(platform::PathExists(output));
+}
+
+TEST_F(EngineMalformedInput, BadArgumentsAreRefused) {
+    const std::string good = *folder / "good.avi";
+    const std::string out = *folder / "args.vob";
+    const std::string options = Target{}.EncodingOptions();
+    const std::vector<std::string> texts = {
+        "x",                                                      // nothing
+        "x*" + options + "*" + good,                              // no output
+        "x*" + options + "*" + good + "*-o",                      // option without its value
+        "x*" + options + "*" + good + "*" + good + "*-o*" + out,  // two sources
+        "x*-bogus*" + options + "*" + good + "*-o*" + out,        // unknown option
+        "x*" + options + "*" + good + "*-o*" + out + "*-convert-status*12ab",
+        "x*-vf*scale=0:480,harddup*-ofps*25*" + good + "*-o*" + out,
+        "xengine.dll*" + good + "*-o*" + out + "*-media-info*0",
+        "xencoder*mf://*-mf*type=jpg*" + options + "*-o*" + out,
+        "xencoder*mf://a.gif*-mf*type=gif*" + options + "*-o*" + out,
+    };
+    for (const std::string& text : texts) {
+        EXPECT_NE(RunEngine(text), 0) << text;
+        EXPECT_FALSE(platform::PathExists(out)) << text;
+    }
+}
+
+TEST_F(EngineMalformedInput, UnwritableOutputFails) {
+    const std::string out = *folder / "no/such/folder/out.vob";
+    EXPECT_NE(RunEngine(ConversionText(Target{}, *folder / "good.avi", out, 0)), 0);
+    EXPECT_NE(RunEngine(ThumbnailText(*folder / "good.avi", *folder / "no/such/t.jpg")), 0);
+}
+
+}  // namespace
