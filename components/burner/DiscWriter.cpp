@@ -50,6 +50,9 @@ class GrabbedDrive {
         std::lock_guard lock(library_.DriveTableMutex());
         if (drive_ != nullptr) {
             burn::burn_drive_release(drive_, 0);
+            // Drop the drive from libburn's table as well, so that no state of
+            // this write (a cancel above all) carries over to the next grab.
+            burn::burn_drive_info_forget(&infos_[0], 1);
         }
         if (infos_ != nullptr) {
             burn::burn_drive_info_free(infos_);

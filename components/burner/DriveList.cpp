@@ -119,7 +119,17 @@ bool AddDriveAt(std::vector<DeviceEntry>& devices, const std::string& address) {
     if (burn::burn_drive_scan_and_grab(&drives, copy.data(), 0) != 1 || drives == nullptr) {
         return false;
     }
-    devices.push_back(Describe(drives[0]));
+    DeviceEntry entry = Describe(drives[0]);
+    if (entry.address != address) {
+        // libburn reports a pseudo-drive by its file path alone.
+        std::string shown = "(" + entry.address + ")";
+        entry.name.replace(entry.name.rfind(shown), shown.size(), "(" + address + ")");
+        entry.address = address;
+        std::memset(entry.info.bytes, 0, BurnerDeviceInfo::kAddressSize);
+        std::strncpy(reinterpret_cast<char*>(entry.info.bytes), address.c_str(),
+                     BurnerDeviceInfo::kAddressSize - 1);
+    }
+    devices.push_back(entry);
     burn::burn_drive_release(drives[0].drive, 0);
     burn::burn_drive_info_free(drives);
     return true;
