@@ -162,4 +162,42 @@ INSTANTIATE_TEST_SUITE_P(Containers, EngineConversion,
                              return name;
                          });
 
+// A flash and a beep at the same moment stay together (within 40 ms) in the
+// converted stream, also when the source's sound starts late or early.
+TEST(EngineSync, FlashAndBeepStayTogether) {
+    testsupport::TempFolder folder;
+    const std::string flash =
+        "color=black:s=320x240:r=25:d=3,drawbox=enable='between(t,1,1.2)':color=white:t=fill:"
+        "x=0:y=0:w=320:h=240";
+    const std::string beep = "aevalsrc='if(between(t,1,1.2),sin(2*PI*1000*t),0)':s=44100:d=3";
+    struct SyncClip {
+        const char* name;
+        std::vector<std::string> args;
+    };
+    const std::vector<SyncClip> clips = {
+        {"aac.mp4",
+         {"-f", "lavfi", "-i", flash, "-f", "lavfi", "-i", beep, "-c:v", "libx264", "-preset",
+          "ultrafast", "-pix_fmt", "yuv420p", "-c:a", "aac"}},
+        {"late_sound.avi",
+         {"-f", "lavfi", "-i", flash, "-itsoffset", "0.3", "-f", "lavfi", "-i", beep, "-c:v",
+          "mpeg4", "-c:a", "libmp3lame"}},
+        {"early_sound.mpg",
+         {"-itsoffset", "0.25", "-f", "lavfi", "-i", flash, "-f", "lavfi", "-i", beep, "-c:v",
+          "mpeg1video", "-c:a", "mp2", "-f", "mpeg"}},
+    };
+    for (const SyncClip& clip : clips) {
+        SCOPED_TRACE(clip.name);
+        const std::string source = folder / clip.name;
+        ASSERT_TRUE(MakeClip(source, clip.args));
+        const double sourceGap = FirstLoudSound(source) - FirstBrightPicture(source);
+        const std::string output = folder / (std::string(clip.name) + ".vob");
+        ASSERT_EQ(RunEngine(ConversionText(Target{true, false, 3300}, source, output, 0)), 0);
+        const double picture = FirstBrightPicture(output);
+        const double sound = FirstLoudSound(output);
+        ASSERT_GT(picture, 0);
+        ASSERT_GT(sound, 0);
+        EXPECT_NEAR(sound - picture, sourceGap, 0.04);
+    }
+}
+
 }  // namespace

@@ -93,6 +93,37 @@ double Number(const QJsonObject& object, const char* key) {
     return value.isString() ? value.toString().toDouble() : value.toDouble();
 }
 
+namespace {
+
+// The first time in ffprobe's "time,value" lines whose value exceeds limit.
+double FirstAbove(const std::string& filter, const char* tag, double limit) {
+    auto run = RunCommand({"ffprobe", "-v", "error", "-f", "lavfi", filter, "-show_entries",
+                           std::string("frame=pts_time:frame_tags=") + tag, "-of", "csv=p=0"});
+    std::size_t start = 0;
+    for (std::size_t end; (end = run.output.find('\n', start)) != std::string::npos;
+         start = end + 1) {
+        const std::string line = run.output.substr(start, end - start);
+        const std::size_t comma = line.find(',');
+        if (comma == std::string::npos)
+            continue;
+        const std::string value = line.substr(comma + 1);
+        if (value.find("inf") == std::string::npos && std::atof(value.c_str()) > limit)
+            return std::atof(line.substr(0, comma).c_str());
+    }
+    return -1;
+}
+
+}  // namespace
+
+double FirstBrightPicture(const std::string& path) {
+    return FirstAbove("movie=" + path + ",signalstats", "lavfi.signalstats.YAVG", 100);
+}
+
+double FirstLoudSound(const std::string& path) {
+    return FirstAbove("amovie=" + path + ",asetnsamples=n=240,astats=metadata=1:reset=1",
+                      "lavfi.astats.Overall.RMS_level", -40);
+}
+
 bool DvdauthorAccepts(const std::string& vob, const std::string& folder, bool pal,
                       std::string* log) {
     setenv("VIDEO_FORMAT", pal ? "PAL" : "NTSC", 1);

@@ -50,6 +50,10 @@ Probe ProbeFile(const std::string& path);
 // Picture types of the video frames in order ('I', 'P', 'B').
 std::string PictureTypes(const std::string& path);
 double Number(const QJsonObject& object, const char* key);
+// Time of the first bright picture (mean luma above 100) and of the first
+// loud sound (RMS above -40 dB, in steps of 5 ms); negative when none.
+double FirstBrightPicture(const std::string& path);
+double FirstLoudSound(const std::string& path);
 
 // Authors a title from vob into folder with the dvdauthor program (and its
 // table of contents); true when both runs succeed without an "ERR:" line.
