@@ -11,6 +11,7 @@ namespace {
 constexpr QRgb kNormalFrame = qRgba(235, 235, 235, 128);
 constexpr QRgb kHoverFrame = qRgba(255, 200, 40, 255);
 constexpr QRgb kSelectFrame = qRgba(230, 40, 40, 255);
+constexpr int kMinButtonGap = 8;
 
 QImage TransparentCanvas(QSize canvas, QRgb frameColour) {
     QImage image(canvas, QImage::Format_Indexed8);
@@ -49,6 +50,20 @@ bool DrawOverlays(const std::vector<bool>& shape, QSize buttonSize,
                     std::to_string(canvas.width()) + " x " + std::to_string(canvas.height()) +
                     " canvas";
             return false;
+        }
+    }
+    // The multiplexer joins pixels within its outline width (6) into one
+    // button and rounds button edges to even lines: keep buttons apart.
+    for (size_t i = 0; i < positions.size(); ++i) {
+        for (size_t k = i + 1; k < positions.size(); ++k) {
+            const QRect a(positions[i], buttonSize);
+            const QRect b(positions[k], buttonSize);
+            if (a.adjusted(-kMinButtonGap, -kMinButtonGap, kMinButtonGap, kMinButtonGap)
+                    .intersects(b)) {
+                error = "buttons " + std::to_string(i + 1) + " and " + std::to_string(k + 1) +
+                        " are closer than " + std::to_string(kMinButtonGap) + " pixels";
+                return false;
+            }
         }
     }
     out.normal = TransparentCanvas(canvas, kNormalFrame);

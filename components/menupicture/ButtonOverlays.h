@@ -26,7 +26,8 @@ struct OverlaySet {
 std::vector<bool> FrameShape(const QImage& frame, QSize buttonSize);
 
 // Draws one copy of the shape at each position. Every button must lie inside
-// the canvas; error receives the reason when one does not.
+// the canvas and at least 8 pixels from every other, so the multiplexer sees
+// each as a button of its own; error receives the reason otherwise.
 bool DrawOverlays(const std::vector<bool>& shape, QSize buttonSize,
                   const std::vector<QPoint>& positions, QSize canvas, OverlaySet& out,
                   std::string& error);

@@ -178,6 +178,11 @@ TEST(ButtonOverlays, BadRequestsFailWithoutOutput) {
     EXPECT_NE(component->MakeButtonOverlays(&request), 0);
     EXPECT_NE(component->LastError().find("does not fit"), std::string::npos);
 
+    std::vector<ButtonPosition> close = {{64, 66}, {64 + 128 + 4, 66}};
+    request = Request(dir, close, 480);
+    EXPECT_NE(component->MakeButtonOverlays(&request), 0);
+    EXPECT_NE(component->LastError().find("closer"), std::string::npos) << component->LastError();
+
     const auto grid = Grid(3, 480);
     request = Request(dir, grid, 480);
     request.positions = nullptr;
