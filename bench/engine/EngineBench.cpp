@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -152,7 +153,25 @@ int main(int argc, char** argv) {
                                 "10080000",
                                 ffmpegOut});
 
+    // Probing a file: a thumbnail at 5 s and the facts record.
+    const std::string thumbnail = folder + "thumb.jpg";
+    unsigned char record[56] = {};
+    const auto probeStart = std::chrono::steady_clock::now();
+    const Run thumb = Engine("xencoder.dll*" + source +
+                             "*-ss*5*-frames*1*-of*rawvideo*-ovc*lavc*-lavcopts*vcodec=mjpeg*"
+                             "-nosound*-vf*scale=128:96*-o*" +
+                             thumbnail);
+    int infoResult = -1;
+    CallLibraryEntry(QUORVA_BIN_DIR "engine.so", "me_start",
+                     "xengine.dll*" + source + "*-o*" + folder + "scratch*-media-info*" +
+                         std::to_string(reinterpret_cast<std::intptr_t>(record)),
+                     true, &infoResult);
+    const double probeSeconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - probeStart).count();
+
     std::printf("source: %s (%d s)\n", source.c_str(), seconds);
+    std::printf("probe (thumbnail + media info): status %d/%d, %.3f s wall\n", thumb.status,
+                infoResult, probeSeconds);
     std::printf("engine: status %d, %.2f s wall, peak %.1f MB\n", engine.status, engine.seconds,
                 engine.peakMb);
     std::printf("ffmpeg: status %d, %.2f s wall, peak %.1f MB\n", ffmpeg.status, ffmpeg.seconds,
@@ -160,6 +179,7 @@ int main(int argc, char** argv) {
     if (ffmpeg.seconds > 0)
         std::printf("wall time ratio engine/ffmpeg: %.2f\n", engine.seconds / ffmpeg.seconds);
     std::remove(engineOut.c_str());
+    std::remove(thumbnail.c_str());
     std::remove(ffmpegOut.c_str());
     if (argc <= 2)
         std::remove(source.c_str());

@@ -11,25 +11,38 @@ namespace engine {
 namespace {
 
 // Decodes from the current position until the frame at target seconds;
-// keeps the last frame seen when the video ends before it.
-Status GrabFrame(InputMedia& input, double target, FramePtr& grabbed) {
+// keeps the last frame seen when the video ends before it. With skipAhead,
+// pictures nothing refers to are skipped until a second before the target;
+// skipped tells whether that was still so at the end.
+Status GrabFrame(InputMedia& input, double target, bool skipAhead, FramePtr& grabbed,
+                 bool& skipped) {
     AVStream* stream = input.videoStream();
     const std::int64_t start = av_rescale_q(input.startTime(), AV_TIME_BASE_Q, stream->time_base);
     const double tick = av_q2d(stream->time_base);
     const AVRational rate = av_guess_frame_rate(input.format(), stream, nullptr);
     const double halfFrame = rate.num > 0 ? 0.5 / av_q2d(rate) : 0.02;
     bool done = false;
+    AVCodecContext* decoder = input.videoDecoder();
+    decoder->skip_frame = skipAhead ? AVDISCARD_NONREF : AVDISCARD_DEFAULT;
+    decoder->skip_loop_filter = skipAhead ? AVDISCARD_ALL : AVDISCARD_DEFAULT;
     auto handler = [&](AVFrame* frame, StreamKind) -> Status {
+        const std::int64_t pts = frame->best_effort_timestamp;
+        const double at = pts == AV_NOPTS_VALUE ? target : (pts - start) * tick;
+        if (decoder->skip_frame != AVDISCARD_DEFAULT && at >= target - 1.0) {
+            decoder->skip_frame = AVDISCARD_DEFAULT;
+            decoder->skip_loop_filter = AVDISCARD_DEFAULT;
+        }
         FramePtr copy = MakeFrame();
         if (!copy || av_frame_ref(copy.get(), frame) < 0)
             return Status::Failure("out of memory");
         grabbed = std::move(copy);
-        const std::int64_t pts = frame->best_effort_timestamp;
-        if (pts != AV_NOPTS_VALUE && (pts - start) * tick >= target - halfFrame)
+        if (pts != AV_NOPTS_VALUE && at >= target - halfFrame)
             done = true;
         return {};
     };
-    return input.DecodeAll(handler, [&] { return done; });
+    Status s = input.DecodeAll(handler, [&] { return done; });
+    skipped = decoder->skip_frame != AVDISCARD_DEFAULT;
+    return s;
 }
 
 Status EncodeJpeg(AVFrame* frame, const std::string& path) {
@@ -84,13 +97,16 @@ Status MakeThumbnail(const EngineRequest& request) {
         return Status::Failure("no video stream in " + request.source);
 
     FramePtr grabbed;
+    bool skipped = false;
     if (input.SeekTo(request.seekSeconds))
-        if (Status s = GrabFrame(input, request.seekSeconds, grabbed); !s)
+        if (Status s = GrabFrame(input, request.seekSeconds, true, grabbed, skipped); !s)
             return s;
-    // Containers that cannot seek (or seeked past the end): from the start.
-    if (!grabbed) {
+    // Containers that cannot seek, or a video that ends before the target:
+    // every picture from the start, so that the last one is the real last.
+    if (!grabbed || skipped) {
+        grabbed.reset();
         input.SeekTo(0);
-        if (Status s = GrabFrame(input, request.seekSeconds, grabbed); !s)
+        if (Status s = GrabFrame(input, request.seekSeconds, false, grabbed, skipped); !s)
             return s;
     }
     if (!grabbed)

@@ -151,4 +151,20 @@ TEST_F(EngineProbe, MediaInfoOfAVideoWithoutSoundHasNoAudioFacts) {
     EXPECT_NEAR(info.duration, 8.0, 0.1);
 }
 
+TEST_F(EngineProbe, MediaInfoEstimatesTheVideoRateWhereTheContainerKeepsNone) {
+    const std::string source = *folder / "no_rates.mkv";
+    ASSERT_TRUE(
+        MakeClip(source, {"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25:duration=2", "-c:v",
+                          "libx264", "-preset", "ultrafast", "-pix_fmt", "yuv420p"}));
+    const Probe probe = ProbeFile(source);
+    ASSERT_TRUE(probe.ok && probe.video.size() == 1);
+    ASSERT_FALSE(probe.video[0].contains("bit_rate")) << "the container now keeps a rate";
+    MediaInfo info;
+    unsigned char record[56] = {};
+    ASSERT_EQ(RunEngine(MediaInfoText(source, *folder / "s3", record)), 0);
+    std::memcpy(&info, record, sizeof info);
+    EXPECT_EQ(info.videoBitRate, static_cast<int>(Number(probe.format, "bit_rate")));
+    EXPECT_GT(info.videoBitRate, 0);
+}
+
 }  // namespace
