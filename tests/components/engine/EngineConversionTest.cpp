@@ -59,11 +59,7 @@ const std::vector<Clip>& Clips() {
 
 class EngineConversion : public ::testing::TestWithParam<int> {
   protected:
-    static void SetUpTestSuite() {
-        folder = new testsupport::TempFolder;
-        for (const Clip& clip : Clips())
-            MakeClip(*folder / clip.name, clip.args);
-    }
+    static void SetUpTestSuite() { folder = new testsupport::TempFolder; }
     static void TearDownTestSuite() {
         delete folder;
         folder = nullptr;
@@ -84,6 +80,7 @@ TEST_P(EngineConversion, WritesADvdProgramStream) {
     const Target target = TargetFor(GetParam());
     const std::string source = *folder / clip.name;
     const std::string output = *folder / (std::string(clip.name) + ".out.vob");
+    ASSERT_TRUE(MakeClip(source, clip.args));
     const Probe in = ProbeFile(source);
     ASSERT_TRUE(in.ok && !in.video.empty()) << "test clip was not made: " << clip.name;
 
