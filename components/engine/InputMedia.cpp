@@ -116,6 +116,37 @@ Status InputMedia::Deliver(AVCodecContext* decoder, StreamKind kind, const Frame
     }
 }
 
+void InputMedia::SmoothDiscontinuity(AVPacket* packet) {
+    if (!(format_->iformat->flags & AVFMT_TS_DISCONT))
+        return;
+    const bool isVideo = video_ && packet->stream_index == video_->index;
+    AVStream* stream = format_->streams[packet->stream_index];
+    std::int64_t& next = nextDts_[isVideo ? 0 : 1];
+    const AVRational tb = stream->time_base;
+    const std::int64_t shift = av_rescale_q(discontinuityShift_, AV_TIME_BASE_Q, tb);
+    if (packet->dts != AV_NOPTS_VALUE)
+        packet->dts += shift;
+    if (packet->pts != AV_NOPTS_VALUE)
+        packet->pts += shift;
+    if (packet->dts == AV_NOPTS_VALUE)
+        return;
+    const std::int64_t dts = av_rescale_q(packet->dts, tb, AV_TIME_BASE_Q);
+    if (next != AV_NOPTS_VALUE) {
+        const std::int64_t delta = dts - next;
+        constexpr std::int64_t kThreshold = 10 * static_cast<std::int64_t>(AV_TIME_BASE);
+        if (delta < -kThreshold / 10 || delta > kThreshold) {
+            discontinuityShift_ -= delta;
+            const std::int64_t back = av_rescale_q(delta, AV_TIME_BASE_Q, tb);
+            packet->dts -= back;
+            if (packet->pts != AV_NOPTS_VALUE)
+                packet->pts -= back;
+        }
+    }
+    const std::int64_t duration =
+        packet->duration > 0 ? av_rescale_q(packet->duration, tb, AV_TIME_BASE_Q) : 0;
+    next = av_rescale_q(packet->dts, tb, AV_TIME_BASE_Q) + duration;
+}
+
 Status InputMedia::DecodeAll(const FrameHandler& handler, const std::function<bool()>& stop) {
     PacketPtr packet = MakePacket();
     if (!packet || !frame_)
@@ -139,6 +170,8 @@ Status InputMedia::DecodeAll(const FrameHandler& handler, const std::function<bo
             kind = StreamKind::Audio;
         }
         Status s;
+        if (decoder)
+            SmoothDiscontinuity(packet.get());
         if (decoder) {
             if (avcodec_send_packet(decoder, packet.get()) < 0)
                 ++damaged_;

@@ -42,6 +42,9 @@ class InputMedia {
     int damagedPackets() const { return damaged_; }
 
   private:
+    // Program streams restart their clock where recordings were joined; such
+    // jumps are taken out so that the file plays on as one.
+    void SmoothDiscontinuity(AVPacket* packet);
     Status Deliver(AVCodecContext* decoder, StreamKind kind, const FrameHandler& handler);
 
     InputFormatPtr format_;
@@ -51,6 +54,8 @@ class InputMedia {
     CodecContextPtr audioDecoder_;
     FramePtr frame_ = MakeFrame();
     int damaged_ = 0;
+    std::int64_t discontinuityShift_ = 0;                         // AV_TIME_BASE units
+    std::int64_t nextDts_[2] = {AV_NOPTS_VALUE, AV_NOPTS_VALUE};  // video, audio
 };
 
 }  // namespace engine

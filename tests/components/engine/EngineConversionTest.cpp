@@ -159,6 +159,26 @@ INSTANTIATE_TEST_SUITE_P(Containers, EngineConversion,
                              return name;
                          });
 
+// Recordings joined end to end restart their clock; the conversion keeps
+// every part.
+TEST(EngineJoinedRecording, PlaysOnAcrossClockRestarts) {
+    testsupport::TempFolder folder;
+    const std::string part = folder / "part.mpg";
+    ASSERT_TRUE(
+        MakeClip(part, With(kPicture, {"-c:v", "mpeg2video", "-c:a", "mp2", "-f", "mpeg"})));
+    auto bytes = platform::ReadFile(part);
+    ASSERT_TRUE(bytes);
+    const std::string joined = folder / "joined.mpg";
+    ASSERT_TRUE(platform::WriteFileAtomically(joined, *bytes + *bytes + *bytes));
+    const std::string output = folder / "joined.vob";
+    const Target pal{true, true, 2500};
+    ASSERT_EQ(RunEngine(ConversionText(pal, joined, output, 0)), 0);
+    const Probe probe = ProbeFile(output);
+    ASSERT_TRUE(probe.ok && probe.video.size() == 1 && probe.audio.size() == 1);
+    EXPECT_NEAR(Number(probe.video[0], "nb_read_packets"), 3 * 2 * 25, 3);
+    EXPECT_NEAR(Number(probe.audio[0], "nb_read_packets") * 1536 / 48000.0, 6.0, 0.1);
+}
+
 // A flash and a beep at the same moment stay together (within 40 ms) in the
 // converted stream, also when the source's sound starts late or early.
 TEST(EngineSync, FlashAndBeepStayTogether) {
