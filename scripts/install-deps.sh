@@ -9,7 +9,7 @@ PKGS=(
   dvdauthor genisoimage libburn-dev
   libgtest-dev googletest libgmock-dev
   ffmpeg lsdvd libdvdnav-dev libdvdread-dev udftools
-  xvfb xauth
+  xvfb xauth bc time
   fonts-dejavu-core
 )
 missing=()
