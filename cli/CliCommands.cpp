@@ -9,6 +9,7 @@
 #include "media/Probe.h"
 #include "pipeline/AuthoringJob.h"
 #include "platform/Files.h"
+#include "platform/Paths.h"
 #include "settings/Options.h"
 
 namespace {
@@ -32,7 +33,8 @@ bool CheckLabel(const std::string& label) {
 bool ProbeVideos(const std::vector<std::string>& videos) {
     MediaList& list = App().theMediaList;
     list.clear();
-    for (const std::string& video : videos) {
+    for (const std::string& given : videos) {
+        const std::string video = platform::AbsolutePath(given);
         if (!platform::IsRegularFile(video)) {
             std::fprintf(stderr, "quorva-cli: no such video file: %s\n", video.c_str());
             return false;
@@ -110,7 +112,7 @@ int RunBurnCommand(const CliOptions& options) {
     CliSession session;
     if (!session.Start())
         return kStatusFailed;
-    std::string folder = options.inputs.front();
+    std::string folder = platform::AbsolutePath(options.inputs.front());
     while (folder.size() > 1 && folder.back() == '/')
         folder.pop_back();
     if (!platform::IsRegularFile(folder + "/VIDEO_TS/VTS_01_0.IFO")) {

@@ -101,13 +101,7 @@ bool CliSession::ApplyOverrides(const CliOptions& options, std::string& error) {
     if (options.quality)
         settings.SetIntValue(keys::VIDEO_QUALITY_MODE, *options.quality);
     if (options.workingFolder) {
-        std::string folder = *options.workingFolder;
-        if (folder.empty() || folder[0] != '/') {
-            char* cwd = getcwd(nullptr, 0);
-            folder = WithSlash(cwd ? cwd : "/") + folder;
-            std::free(cwd);
-        }
-        folder = WithSlash(folder);
+        const std::string folder = WithSlash(platform::AbsolutePath(*options.workingFolder));
         if (!platform::IsFolder(folder) && !platform::CreateFolders(folder)) {
             error = "Can't create working folder " + folder;
             return false;

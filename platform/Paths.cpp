@@ -39,6 +39,18 @@ std::string HomeFolder() {
     return path;
 }
 
+std::string AbsolutePath(const std::string& path) {
+    if (path.empty() || path[0] == '/')
+        return path;
+    char buffer[PATH_MAX];
+    if (!getcwd(buffer, sizeof buffer))
+        return path;
+    std::string folder = buffer;
+    if (folder.back() != '/')
+        folder += '/';
+    return folder + (path.rfind("./", 0) == 0 ? path.substr(2) : path);
+}
+
 std::string FileNameOf(const std::string& path) {
     auto slash = path.rfind('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);

@@ -11,6 +11,8 @@ std::string ExecutableFolder();
 std::string SystemTempPath();
 // The user's home folder, without a trailing '/'.
 std::string HomeFolder();
+// path made absolute against the current folder (not resolving links).
+std::string AbsolutePath(const std::string& path);
 // The part of path after its last '/'.
 std::string FileNameOf(const std::string& path);
 // The part of path up to and including its last '/'.

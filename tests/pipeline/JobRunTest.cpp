@@ -6,6 +6,7 @@
 #include "pipeline/JobFixture.h"
 #include "pipeline/Stages.h"
 #include "platform/Files.h"
+#include "support/DvdWalk.h"
 
 namespace {
 
@@ -168,4 +169,13 @@ TEST_F(JobRun, ThirteenVideosAllBecomeChaptersAndButtons) {
     ASSERT_TRUE(errors_.empty()) << errors_.front();
     auto lsdvd = testsupport::RunCommand({"lsdvd", "-x", App().theDvdFolder});
     EXPECT_TRUE(Contains(lsdvd.output, "Chapters: 13")) << lsdvd.output;
+
+    std::string error;
+    auto walk = testsupport::DvdWalk::Open(App().theDvdFolder, &error);
+    ASSERT_TRUE(walk) << error;
+    ASSERT_EQ(walk->Settle().buttons, 2);
+    testsupport::DvdPlace root = walk->Press(2);
+    EXPECT_EQ(root.buttons, 13) << root.ToString();
+    testsupport::DvdPlace last = walk->Press(12);
+    EXPECT_EQ(last.part, 12) << last.ToString();
 }

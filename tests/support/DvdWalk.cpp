@@ -172,4 +172,11 @@ DvdPlace DvdWalk::CallRootMenu() {
     return Run(50000, true);
 }
 
+DvdPlace DvdWalk::PlayUntilMenu(int maxCells) {
+    DvdPlace place = place_;
+    for (int i = 0; i < maxCells && place.domain == DvdDomain::Title; ++i)
+        place = Run(50000, true);
+    return place;
+}
+
 }  // namespace testsupport

@@ -48,6 +48,9 @@ class DvdWalk {
     // current title set, then settles.
     DvdPlace CallTitleMenu();
     DvdPlace CallRootMenu();
+    // Plays on through the title's cells until the player shows a menu with
+    // buttons again (or stops): where a title's end leads.
+    DvdPlace PlayUntilMenu(int maxCells = 1000);
 
     const DvdPlace& Current() const { return place_; }
 
