@@ -1,0 +1,106 @@
+// The burn stage: the blank-disc question, a burn to the disc image device
+// read back as a player reads it, and a burn that cannot start.
+#include <gtest/gtest.h>
+
+#include "engines/DiscBurner.h"
+#include "pipeline/JobFixture.h"
+#include "platform/Files.h"
+#include "support/DvdWalk.h"
+
+class BurnStage : public JobFixture {
+  protected:
+    void SetUp() override {
+        JobFixture::SetUp();
+        App().theBurner = CreateDiscBurner();
+        std::int32_t count = 0;
+        App().theBurner->GetDeviceCount(&count);
+        imageDevice_ = count - 1;
+    }
+    void TearDown() override {
+        App().theBurner.reset();
+        JobFixture::TearDown();
+    }
+
+    // An authored DVD folder made by dvdauthor from a generated stream.
+    std::string MakeDvdFolder() {
+        const std::string vob = Media("movie.vob");
+        EXPECT_TRUE(testsupport::MakeDvdMpeg(vob, false, 2));
+        const std::string dvd = Media("DVD_7");
+        setenv("VIDEO_FORMAT", "NTSC", 1);
+        auto titles = testsupport::RunCommand({"dvdauthor", "-o", dvd, "-t", vob});
+        auto toc = testsupport::RunCommand({"dvdauthor", "-o", dvd, "-T"});
+        EXPECT_EQ(titles.status, 0) << titles.output;
+        EXPECT_EQ(toc.status, 0) << toc.output;
+        return dvd;
+    }
+
+    int imageDevice_ = -1;
+};
+
+TEST_F(BurnStage, AFullJobAsksForADiscAndWritesAnImageAPlayerReads) {
+    AddVideos({MakeTestClip("clip.avi", 2)});
+    AuthoringJob job(JOB_CONVERT | JOB_MENUS | JOB_BURN);
+    job.deviceIndex = imageDevice_;
+    job.volumeLabel = "HOLIDAY";
+    HeadlessJobWindow window(job, loop_);
+    window.RunJob();
+    ASSERT_TRUE(window.Errors().empty()) << window.Errors().front();
+
+    auto boxes = presenter_->Messages();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Please insert a blank disc and click OK .");
+    EXPECT_EQ(boxes[0].caption, "Information");
+    EXPECT_EQ(boxes[0].owner, window.Handle());
+    EXPECT_EQ(job.jobFlags.load(), JOB_BURN);  // the burn flag is never cleared
+
+    const std::string image = App().theDvdFolder + ".iso";
+    EXPECT_EQ(App().theBurner->LastImagePath(), image);
+    ASSERT_TRUE(platform::IsRegularFile(image));
+    auto lsdvd = testsupport::RunCommand({"lsdvd", image});
+    EXPECT_NE(lsdvd.output.find("Disc Title: HOLIDAY"), std::string::npos) << lsdvd.output;
+    EXPECT_NE(lsdvd.output.find("Chapters: 01"), std::string::npos) << lsdvd.output;
+    std::string error;
+    auto walk = testsupport::DvdWalk::Open(image, &error);
+    ASSERT_TRUE(walk) << error;
+    EXPECT_EQ(walk->Settle().buttons, 2);
+
+    const auto& percents = window.BurnPercents();
+    ASSERT_FALSE(percents.empty());
+    EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end()));
+    EXPECT_EQ(percents.back(), 100);
+    bool logged = false;
+    for (const std::string& line : window.LogLines())
+        logged |= line.find("Start burn to dvd disc ...") != std::string::npos;
+    EXPECT_TRUE(logged);
+}
+
+TEST_F(BurnStage, CancellingTheQuestionBurnsNothingAndTheNextStartAsksAgain) {
+    App().theDvdFolder = MakeDvdFolder();
+    AuthoringJob job(JOB_BURN);
+    job.deviceIndex = imageDevice_;
+    job.volumeLabel = "X";
+    HeadlessJobWindow window(job, loop_);
+    presenter_->QueueAnswer(platform::IDCANCEL);
+    window.RunJob();
+    EXPECT_TRUE(window.TimerFired());
+    EXPECT_TRUE(window.Errors().empty());
+    EXPECT_FALSE(platform::PathExists(App().theDvdFolder + ".iso"));
+    EXPECT_EQ(job.stage.load(), STAGE_IDLE);
+
+    window.RunJob();  // answered OK this time
+    EXPECT_EQ(presenter_->Messages().size(), 2u);
+    EXPECT_TRUE(platform::IsRegularFile(App().theDvdFolder + ".iso"));
+}
+
+TEST_F(BurnStage, NoDeviceIsRefusedWithAMessageAndNoImage) {
+    App().theDvdFolder = MakeDvdFolder();
+    AuthoringJob job(JOB_BURN);
+    job.deviceIndex = -1;  // the drive list was empty
+    HeadlessJobWindow window(job, loop_);
+    window.RunJob();
+    EXPECT_TRUE(job.failed);
+    ASSERT_EQ(window.Errors().size(), 1u);
+    EXPECT_FALSE(window.Errors()[0].empty());
+    EXPECT_FALSE(platform::PathExists(App().theDvdFolder + ".iso"));
+    EXPECT_TRUE(window.TimerFired());
+}
