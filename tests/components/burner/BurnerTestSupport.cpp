@@ -39,20 +39,6 @@ std::string Quoted(const std::string& text) {
     return quoted + "'";
 }
 
-ScratchFolder::ScratchFolder() {
-    std::string pattern = std::filesystem::temp_directory_path().string() + "/qburner-XXXXXX";
-    if (mkdtemp(pattern.data()) != nullptr) {
-        path_ = pattern;
-    }
-}
-
-ScratchFolder::~ScratchFolder() {
-    if (!path_.empty()) {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-}
-
 namespace {
 
 // The title stream, shared by every DVD folder of the process.

@@ -8,6 +8,7 @@
 
 #include "engines/DiscBurner.h"
 #include "platform/EventLoop.h"
+#include "support/TestMedia.h"
 
 namespace burnertest {
 
@@ -16,17 +17,15 @@ namespace burnertest {
 int RunCommand(const std::string& command, std::string* output = nullptr);
 std::string Quoted(const std::string& text);
 
-// A fresh folder under the temp path, removed with everything in it.
+// A fresh folder under the temp path, removed with everything in it; its
+// path has no trailing '/'.
 class ScratchFolder {
   public:
-    ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
     const std::string& path() const { return path_; }
 
   private:
-    std::string path_;
+    testsupport::TempFolder folder_;
+    std::string path_ = folder_.Path().substr(0, folder_.Path().size() - 1);
 };
 
 // Authors a 2-second NTSC title into folder/name/VIDEO_TS; returns the
