@@ -66,21 +66,14 @@ std::string WithSlash(std::string folder) {
 CliSession::CliSession() {
     // A temp folder of our own, so that a running program's temp files are
     // never touched and ours all go at the end.
-    char pattern[] = "/tmp/quorva-cli-XXXXXX";
-    std::string base = platform::SystemTempPath() + "quorva-cli-XXXXXX";
-    std::string buffer = base;
-    if (char* made = mkdtemp(buffer.data())) {
-        privateTemp_ = made;
-    } else if (char* fallback = mkdtemp(pattern)) {
-        privateTemp_ = fallback;
-    }
+    privateTemp_ = platform::CreateTempFolder("quorva-cli-");
     if (!privateTemp_.empty())
-        setenv("TMPDIR", privateTemp_.c_str(), 1);
+        platform::SetSystemTempPath(privateTemp_);
 }
 
 CliSession::~CliSession() {
     if (!privateTemp_.empty())
-        DeleteFolderTree(WithSlash(privateTemp_));
+        DeleteFolderTree(privateTemp_);
 }
 
 bool CliSession::Start() {

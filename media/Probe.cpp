@@ -14,6 +14,8 @@ namespace {
 
 constexpr int kThumbWidth = 128;
 constexpr int kThumbHeight = 96;
+// Every engine text holding a source path stays well inside its 4096 bytes.
+constexpr std::size_t kMaxSourcePath = 1500;
 
 void CallEngine(const std::string& text) {
     CallLibraryEntry(App().theProgramFolder + "engine.so", "me_start", text, true);
@@ -62,6 +64,10 @@ ProbeResult ProbeMediaFile(const std::string& sourcePath) {
         result.error = "The file name of " + sourcePath +
                        " contains '*', which Quorva cannot pass to its encoder. Rename the file "
                        "and add it again.";
+        return result;
+    }
+    if (sourcePath.size() > kMaxSourcePath) {
+        result.error = "The path of " + sourcePath + " is too long for Quorva's encoder.";
         return result;
     }
     MediaItem& item = result.item;

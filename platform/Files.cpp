@@ -1,5 +1,7 @@
 #include "platform/Files.h"
 
+#include "platform/Paths.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -164,6 +166,13 @@ std::optional<std::string> CreateUniqueFile(const std::string& folder, const std
             return std::nullopt;
     }
     return std::nullopt;
+}
+
+std::string CreateTempFolder(const std::string& prefix) {
+    std::string pattern = SystemTempPath() + prefix + "XXXXXX";
+    if (!mkdtemp(pattern.data()))
+        return {};
+    return pattern + "/";
 }
 
 std::optional<std::string> ReadFile(const std::string& path) {

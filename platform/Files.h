@@ -29,6 +29,9 @@ std::string EnsurePrivateFolder(const std::string& folder);
 // Creates a new empty file in folder (ending with '/') named prefix's first
 // three characters + a unique hexadecimal number + ".tmp", exclusively.
 std::optional<std::string> CreateUniqueFile(const std::string& folder, const std::string& prefix);
+// Creates a new private folder (mode 0700) under the system temp path named
+// prefix + a unique part; its path ending with '/', or empty on failure.
+std::string CreateTempFolder(const std::string& prefix);
 // Reads a whole file; nullopt when it cannot be read.
 std::optional<std::string> ReadFile(const std::string& path);
 // Writes a whole file through a temporary file renamed over the target.

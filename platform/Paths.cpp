@@ -24,6 +24,10 @@ std::string SystemTempPath() {
     return path;
 }
 
+void SetSystemTempPath(const std::string& folder) {
+    setenv("TMPDIR", folder.c_str(), 1);
+}
+
 std::string HomeFolder() {
     const char* home = std::getenv("HOME");
     std::string path;

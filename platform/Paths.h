@@ -9,6 +9,8 @@ namespace platform {
 std::string ExecutableFolder();
 // $TMPDIR or /tmp, ending with '/'.
 std::string SystemTempPath();
+// Makes folder (ending with '/') the system temp path of this process.
+void SetSystemTempPath(const std::string& folder);
 // The user's home folder, without a trailing '/'.
 std::string HomeFolder();
 // path made absolute against the current folder (not resolving links).
