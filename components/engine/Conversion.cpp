@@ -41,14 +41,20 @@ class PendingFile {
 };
 
 // Keeps track of a stream's timestamps: shifted so the file starts at zero,
-// guessed where the source has none.
+// guessed where the source has none or where one jumps by more than a minute
+// (a damaged timestamp, which would otherwise fill the output with copies of
+// one picture or with silence).
 struct Timeline {
     AVRational timeBase{1, 1};
     std::int64_t offset = 0;
     std::int64_t next = 0;  // where the next frame would start
 
     std::int64_t Place(std::int64_t pts, std::int64_t duration) {
-        pts = pts == AV_NOPTS_VALUE ? next : pts - offset;
+        const std::int64_t limit = av_rescale_q(60, AVRational{1, 1}, timeBase);
+        if (pts != AV_NOPTS_VALUE)
+            pts -= offset;
+        if (pts == AV_NOPTS_VALUE || pts > next + limit || pts < next - limit)
+            pts = next;
         next = pts + (duration > 0 ? duration : 1);
         return pts;
     }

@@ -6,6 +6,7 @@ extern "C" {
 
 #include <chrono>
 #include <cmath>
+#include <cstdlib>
 #include <thread>
 
 namespace engine {
@@ -130,10 +131,17 @@ void InputMedia::SmoothDiscontinuity(AVPacket* packet) {
         packet->pts += shift;
     if (packet->dts == AV_NOPTS_VALUE)
         return;
+    constexpr std::int64_t kThreshold = 10 * static_cast<std::int64_t>(AV_TIME_BASE);
     const std::int64_t dts = av_rescale_q(packet->dts, tb, AV_TIME_BASE_Q);
+    // A packet whose two timestamps disagree by that much carries a damaged
+    // one; it gets none rather than moving the whole file.
+    if (packet->pts != AV_NOPTS_VALUE &&
+        std::llabs(av_rescale_q(packet->pts, tb, AV_TIME_BASE_Q) - dts) > kThreshold) {
+        packet->pts = packet->dts = AV_NOPTS_VALUE;
+        return;
+    }
     if (next != AV_NOPTS_VALUE) {
         const std::int64_t delta = dts - next;
-        constexpr std::int64_t kThreshold = 10 * static_cast<std::int64_t>(AV_TIME_BASE);
         if (delta < -kThreshold / 10 || delta > kThreshold) {
             discontinuityShift_ -= delta;
             const std::int64_t back = av_rescale_q(delta, AV_TIME_BASE_Q, tb);
