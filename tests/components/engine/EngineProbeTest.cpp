@@ -70,23 +70,6 @@ QImage Thumbnail(const std::string& source, const std::string& output) {
     return image;
 }
 
-// Rewrites the picture track's matrix of an MP4 file to a quarter turn, as
-// phones store upright video shot sideways.
-bool MarkRotated(const std::string& path) {
-    auto bytes = platform::ReadFile(path);
-    if (!bytes)
-        return false;
-    const std::size_t box = bytes->find("tkhd");
-    if (box == std::string::npos)
-        return false;
-    const std::size_t matrix = box + 4 + ((*bytes)[box + 4] == 0 ? 40 : 52);
-    const std::uint32_t values[9] = {0, 0x00010000, 0, 0xFFFF0000, 0, 0, 0, 0, 0x40000000};
-    for (int i = 0; i < 9; ++i)
-        for (int b = 0; b < 4; ++b)
-            (*bytes)[matrix + i * 4 + b] = static_cast<char>(values[i] >> (24 - 8 * b));
-    return platform::WriteFileAtomically(path, *bytes);
-}
-
 TEST_F(EngineProbe, ThumbnailIsTheFrameAtFiveSeconds) {
     const QImage image = Thumbnail(Clip("red_then_blue.avi"), *folder / "t1.jpg");
     ASSERT_FALSE(image.isNull());

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "engines/CallLibraryEntry.h"
+#include "platform/Files.h"
 
 namespace enginetest {
 
@@ -122,6 +123,30 @@ double FirstBrightPicture(const std::string& path) {
 double FirstLoudSound(const std::string& path) {
     return FirstAbove("amovie=" + path + ",asetnsamples=n=240,astats=metadata=1:reset=1",
                       "lavfi.astats.Overall.RMS_level", -40);
+}
+
+bool MarkRotated(const std::string& path) {
+    auto bytes = platform::ReadFile(path);
+    if (!bytes)
+        return false;
+    const std::size_t box = bytes->find("tkhd");
+    if (box == std::string::npos)
+        return false;
+    const std::size_t matrix = box + 4 + ((*bytes)[box + 4] == 0 ? 40 : 52);
+    const std::uint32_t values[9] = {0, 0x00010000, 0, 0xFFFF0000, 0, 0, 0, 0, 0x40000000};
+    for (int i = 0; i < 9; ++i)
+        for (int b = 0; b < 4; ++b)
+            (*bytes)[matrix + i * 4 + b] = static_cast<char>(values[i] >> (24 - 8 * b));
+    return platform::WriteFileAtomically(path, *bytes);
+}
+
+double MeanLuma(const std::string& path, int top, int height) {
+    auto run = RunCommand({"ffprobe", "-v", "error", "-f", "lavfi",
+                           "movie=" + path + ",crop=iw:" + std::to_string(height) +
+                               ":0:" + std::to_string(top) + ",signalstats",
+                           "-read_intervals", "%+#1", "-show_entries",
+                           "frame_tags=lavfi.signalstats.YAVG", "-of", "csv=p=0"});
+    return run.status == 0 ? std::atof(run.output.c_str()) : -1;
 }
 
 bool DvdauthorAccepts(const std::string& vob, const std::string& folder, bool pal,

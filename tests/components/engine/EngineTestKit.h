@@ -55,6 +55,12 @@ double Number(const QJsonObject& object, const char* key);
 double FirstBrightPicture(const std::string& path);
 double FirstLoudSound(const std::string& path);
 
+// Rewrites the picture track's matrix of an MP4 file to a quarter turn, as
+// phones store upright video shot sideways.
+bool MarkRotated(const std::string& path);
+// Mean luma of the first frame's rows top..top+height of a video file.
+double MeanLuma(const std::string& path, int top, int height);
+
 // Authors a title from vob into folder with the dvdauthor program (and its
 // table of contents); true when both runs succeed without an "ERR:" line.
 bool DvdauthorAccepts(const std::string& vob, const std::string& folder, bool pal,
