@@ -15,7 +15,7 @@ StreamWriter::StreamWriter(const EngineRequest& request, AVRational videoTimeBas
     if (withAudio_)
         audio_.emplace(
             AVMEDIA_TYPE_AUDIO, audioTimeBase, [this](bool first) { return AudioFilters(first); },
-            [this](AVFrame* f) { return output_.WriteAudio(f); });
+            [this](AVFrame* f) { return OnAudio(f); });
 }
 
 std::string StreamWriter::VideoFilters(bool firstBuild) const {
@@ -47,16 +47,39 @@ Status StreamWriter::Open(const std::string& path) {
     return output_.Open(path, request_, CodecThreads());
 }
 
-Status StreamWriter::OnVideo(AVFrame* frame) {
+Status StreamWriter::Encode(AVFrame* frame, Status (StreamWriter::*encode)(AVFrame*)) {
+    std::shared_ptr<AVFrame> copy(av_frame_clone(frame), [](AVFrame* f) { av_frame_free(&f); });
+    if (!copy)
+        return Status::Failure("out of memory");
+    return queue_.Submit([this, copy, encode] { return (this->*encode)(copy.get()); });
+}
+
+Status StreamWriter::EncodeVideo(AVFrame* frame) {
     if (Status s = output_.WriteVideo(frame); !s)
         return s;
     // Without a sound track of its own the picture is followed by silence.
     if (!withAudio_)
         if (Status s = output_.PadAudioTo(output_.videoSeconds()); !s)
             return s;
-    if (progress_)
-        progress_->Report(output_.videoSeconds());
+    encodedSeconds_ = output_.videoSeconds();
     return {};
+}
+
+Status StreamWriter::OnVideo(AVFrame* frame) {
+    if (Status s = Encode(frame, &StreamWriter::EncodeVideo); !s)
+        return s;
+    // Reported once the first pictures are encoded, so that the speed is real.
+    if (progress_ && encodedSeconds_ > 0)
+        progress_->Report(encodedSeconds_);
+    return {};
+}
+
+Status StreamWriter::EncodeAudio(AVFrame* frame) {
+    return output_.WriteAudio(frame);
+}
+
+Status StreamWriter::OnAudio(AVFrame* frame) {
+    return Encode(frame, &StreamWriter::EncodeAudio);
 }
 
 Status StreamWriter::PushVideo(AVFrame* frame) {
@@ -74,9 +97,14 @@ Status StreamWriter::Finish(std::int64_t videoEndPts, std::int64_t audioEndPts) 
         if (Status s = audio_->Finish(audioEndPts); !s)
             return s;
     // Sound that ends before the picture is completed with silence.
-    if (Status s = output_.PadAudioTo(output_.videoSeconds()); !s)
-        return s;
-    if (Status s = output_.Finish(); !s)
+    Status submitted = queue_.Submit([this]() -> Status {
+        if (Status s = output_.PadAudioTo(output_.videoSeconds()); !s)
+            return s;
+        return output_.Finish();
+    });
+    if (!submitted)
+        return submitted;
+    if (Status s = queue_.Drain(); !s)
         return s;
     if (progress_)
         progress_->Report(output_.videoSeconds(), true);

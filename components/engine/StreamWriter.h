@@ -3,10 +3,13 @@
 // resampled into AC-3 frames, silence wherever the source has none.
 #pragma once
 
+#include <atomic>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "components/engine/DvdOutput.h"
+#include "components/engine/EncodeQueue.h"
 #include "components/engine/FilterChain.h"
 #include "components/engine/ProgressReporter.h"
 
@@ -30,6 +33,11 @@ class StreamWriter {
     std::string VideoFilters(bool firstBuild) const;
     std::string AudioFilters(bool firstBuild) const;
     Status OnVideo(AVFrame* frame);
+    Status OnAudio(AVFrame* frame);
+    // Runs the encoder side of a frame on the encoding thread.
+    Status Encode(AVFrame* frame, Status (StreamWriter::*encode)(AVFrame*));
+    Status EncodeVideo(AVFrame* frame);
+    Status EncodeAudio(AVFrame* frame);
 
     const EngineRequest& request_;
     std::string rotation_;
@@ -38,6 +46,9 @@ class StreamWriter {
     DvdOutput output_;
     FilterChain video_;
     std::optional<FilterChain> audio_;
+    std::atomic<double> encodedSeconds_{0};
+    // Last, so that it stops before the output it writes to goes.
+    EncodeQueue queue_{8};
 };
 
 }  // namespace engine
