@@ -108,7 +108,8 @@ Status ConvertVideo(const EngineRequest& request, ProgressReporter& progress) {
         guessedRate.num > 0 ? av_rescale_q(1, av_inv_q(guessedRate), vs->time_base) : 0;
     Timeline audio;
     if (as) {
-        audio.timeBase = AVRational{1, input.audioDecoder()->sample_rate};
+        const int rate = input.audioDecoder()->sample_rate;
+        audio.timeBase = AVRational{1, rate > 0 ? rate : 48000};
         audio.offset = av_rescale_q(input.startTime(), AV_TIME_BASE_Q, audio.timeBase);
     }
 
