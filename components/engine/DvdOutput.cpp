@@ -35,6 +35,10 @@ Status DvdOutput::OpenVideo(const EngineRequest& r, int threads) {
     c->max_b_frames = 2;
     c->strict_std_compliance = r.strictness;
     c->thread_count = threads;
+    // The wider quantiser scale lets a detailed picture (a menu still above
+    // all) fit the buffer instead of underflowing it.
+    av_opt_set_int(c->priv_data, "non_linear_quant", 1, 0);
+    c->qmax = 28;  // the most the non-linear scale supports
     if (int e = avcodec_open2(c, codec, nullptr); e < 0)
         return Status::Av("opening the mpeg2video encoder", e);
     videoStream_ = avformat_new_stream(muxer_.get(), nullptr);
