@@ -1,9 +1,68 @@
-// Placeholder until the dialog lands: tells the user it is not there yet.
-#include <QMessageBox>
+#include "ui/AboutBox.h"
 
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/QuorvaApp.h"
+#include "components/skin/Skin.h"
+#include "settings/Options.h"
+#include "ui/DialogUnits.h"
 #include "ui/Dialogs.h"
 
+namespace {
+
+QLabel* HiddenLabel(QWidget* parent, int id, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::number(id));
+    label->hide();
+    return label;
+}
+
+}  // namespace
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+    setObjectName(QString::number(IDD));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    const QString product = QString::fromStdString(
+        App().theProductSettings.GetValue(keys::PRODUCT_NAME, false, "Quorva"));
+    const QString home =
+        QString::fromStdString(App().theProductSettings.GetValue(keys::URL_PRODUCT_HOME, false));
+    setWindowTitle("About " + product);
+    setFixedSize(DialogRect(0, 0, 167, 117).size());
+
+    productLabel_ = HiddenLabel(this, IDC_STATIC_1, product);
+    descriptionLabel_ = HiddenLabel(this, IDC_STATIC_2, "DVD authoring and burning");
+    homeLabel_ = HiddenLabel(this, IDC_STATIC_3, home);
+
+    content_ = new QLabel(this);
+    content_->setObjectName("content");
+    content_->setGeometry(DialogRect(8, 8, 151, 64));
+    content_->setAlignment(Qt::AlignCenter);
+    content_->setWordWrap(true);
+    content_->setTextFormat(Qt::RichText);
+    content_->setText("<p style='font-size:14pt'><b>" + product.toHtmlEscaped() +
+                      "</b></p><p>Make a DVD from your videos, or burn an authored DVD "
+                      "folder.</p><p>" +
+                      home.toHtmlEscaped() + "</p>");
+
+    ok_ = new QPushButton(this);
+    ok_->setObjectName(QString::number(IDOK));
+    ok_->setGeometry(DialogRect(59, 79, 50, 14));
+    ok_->setDefault(true);
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+
+    OnInitDialog();
+}
+
+void CAboutDlg::OnInitDialog() {
+    skin::RemoveWindowSkin(this);
+    skin::ApplyShape(this, "shape_page_about");
+    // The skin labels the button; without it the button says what it does.
+    if (!skin::Loaded())
+        ok_->setText("OK");
+}
+
 int RunAboutBox(QWidget* parent) {
-    QMessageBox::information(parent, "Quorva", "This window is not available yet.");
-    return 0;
+    CAboutDlg dialog(parent);
+    return dialog.exec();
 }
