@@ -1,0 +1,208 @@
+// The progress window driven as a user drives it: a whole job to the disc
+// image device, an abort while converting, the volume label question and the
+// way back to idle, and the conversion figures.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <ctime>
+
+#include "engines/DiscBurner.h"
+#include "pipeline/JobFixture.h"
+#include "platform/Files.h"
+#include "ui/ProgressDialog.h"
+
+using Dlg = CDVDAuthorProcessDlg;
+
+class ProgressDialogTest : public JobFixture {
+  protected:
+    static void SetUpTestSuite() {
+        static int argc = 1;
+        static char name[] = "ui_progress_dialog_tests";
+        static char* argv[] = {name, nullptr};
+        static QApplication application(argc, argv);
+    }
+    void SetUp() override {
+        JobFixture::SetUp();
+        App().theBurner = CreateDiscBurner();
+    }
+    void TearDown() override {
+        App().theBurner.reset();
+        JobFixture::TearDown();
+    }
+
+    template <typename Widget>
+    static Widget* Control(Dlg& dialog, int id) {
+        auto* widget = dialog.findChild<Widget*>(QString::number(id));
+        EXPECT_NE(widget, nullptr) << id;
+        return widget;
+    }
+    static QPushButton* StartButton(Dlg& dialog) { return Control<QPushButton>(dialog, 1005); }
+    static bool WaitForIdle(Dlg& dialog, int ms) {
+        return QTest::qWaitFor(
+            [&] { return !dialog.WorkerRunning() && dialog.Job().stage == STAGE_IDLE; }, ms);
+    }
+    void ExpectIdle(Dlg& dialog) {
+        EXPECT_EQ(dialog.Job().stage.load(), STAGE_IDLE);
+        EXPECT_EQ(StartButton(dialog)->text(), "Start");
+        for (int id : {1007, 1029, 1023, 1024, 1035, 1036, 1025, 1030})
+            EXPECT_TRUE(Control<QWidget>(dialog, id)->isEnabled()) << id;
+        EXPECT_EQ(Control<QProgressBar>(dialog, 1027)->value(), 0);
+    }
+    std::vector<std::string> BoxTexts() const {
+        std::vector<std::string> texts;
+        for (const auto& box : presenter_->Messages())
+            texts.push_back(box.caption + ": " + box.text);
+        return texts;
+    }
+};
+
+TEST_F(ProgressDialogTest, AWholeJobRunsToTheImageDeviceAndComesBackToIdle) {
+    AddVideos({MakeTestClip("clip.avi", 1)});
+    Dlg dialog(JOB_CONVERT | JOB_MENUS | JOB_BURN, nullptr);
+    dialog.show();
+    auto* drives = Control<QComboBox>(dialog, 1007);
+    ASSERT_GT(drives->count(), 0);
+    EXPECT_EQ(drives->itemText(drives->count() - 1), kImageDeviceName);
+    drives->setCurrentIndex(drives->count() - 1);
+    Control<QLineEdit>(dialog, 1029)->setText("HOLIDAY");
+
+    StartButton(dialog)->click();
+    EXPECT_EQ(StartButton(dialog)->text(), "Abort");
+    EXPECT_FALSE(drives->isEnabled());
+    ASSERT_TRUE(WaitForIdle(dialog, 180000));
+    ExpectIdle(dialog);
+
+    EXPECT_EQ(BoxTexts(),
+              std::vector<std::string>{"Information: Please insert a blank disc and click OK ."});
+    EXPECT_EQ(presenter_->Messages().at(0).owner, dialog.Handle());
+    EXPECT_EQ(dialog.Job().jobFlags.load(), JOB_BURN);
+    EXPECT_EQ(App().theOptions.GetValue(keys::DVD_DISC_VOLUME), "HOLIDAY");
+
+    const QStringList log = Control<QPlainTextEdit>(dialog, 1010)->toPlainText().split('\n');
+    ASSERT_GE(log.size(), 3);
+    const QRegularExpression stamped(R"(^\[\d\d:\d\d:\d\d\.\d\d\d\] \S)");
+    for (const QString& line : log)
+        EXPECT_TRUE(stamped.match(line).hasMatch()) << line.toStdString();
+    EXPECT_TRUE(log.front().endsWith("] Converting media files to vob ..."));
+    EXPECT_TRUE(log.filter("] Start burn to dvd disc ...").size() == 1);
+    auto* convertBar = Control<QProgressBar>(dialog, 1026);
+    EXPECT_EQ(convertBar->value(), convertBar->maximum());
+
+    const std::string image = App().theDvdFolder + ".iso";
+    ASSERT_TRUE(platform::IsRegularFile(image));
+    auto lsdvd = testsupport::RunCommand({"lsdvd", image});
+    EXPECT_NE(lsdvd.output.find("Disc Title: HOLIDAY"), std::string::npos) << lsdvd.output;
+}
+
+TEST_F(ProgressDialogTest, AbortWhileConvertingKeepsTheWindowOpenAndDropsThePartialStream) {
+    AddVideos({MakeTestClip("long.avi", 60)});
+    Dlg dialog(JOB_CONVERT | JOB_MENUS | JOB_BURN, nullptr);
+    dialog.show();
+    StartButton(dialog)->click();
+    auto* speed = Control<QLabel>(dialog, 1034);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !speed->text().isEmpty(); }, 60000));
+    ASSERT_EQ(dialog.Job().stage.load(), STAGE_CONVERTING);
+
+    presenter_->Clear();
+    presenter_->QueueAnswer(platform::IDNO);
+    StartButton(dialog)->click();  // asks, and No leaves the job running
+    EXPECT_EQ(dialog.Job().stage.load(), STAGE_CONVERTING);
+    EXPECT_EQ(StartButton(dialog)->text(), "Abort");
+    EXPECT_FALSE(Control<QWidget>(dialog, 1029)->isEnabled());
+
+    presenter_->QueueAnswer(platform::IDYES);
+    dialog.close();  // the close box asks too; Yes aborts and the window stays
+    EXPECT_TRUE(dialog.isVisible());
+    ExpectIdle(dialog);
+    EXPECT_EQ(Control<QProgressBar>(dialog, 1026)->value(), 0);
+    const std::string question = "Q: Converting in progress, are you sure to abort?";
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{question, question}));
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.WorkerRunning(); }, 60000));
+    QTest::qWait(20);  // the close box's timer comes and goes
+    ExpectIdle(dialog);
+    EXPECT_EQ(dialog.Job().jobFlags.load(), JOB_CONVERT | JOB_MENUS | JOB_BURN);
+    EXPECT_FALSE(platform::PathExists(App().theMediaList.at(0).vobPath));
+    EXPECT_EQ(presenter_->Messages().size(), 2u);  // no insert-disc question
+
+    dialog.close();  // idle: the window closes
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(ProgressDialogTest, BurnOnlyWindowAsksAboutALongLabelAndReturnsToIdle) {
+    App().theBurner.reset();
+    Dlg dialog(JOB_BURN, nullptr);
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Error: No DVD Device found!"});
+    EXPECT_EQ(Control<QComboBox>(dialog, 1007)->count(), 0);
+    for (int id : {1026, 1023, 1024, 1025, 1030, 1035, 1036})
+        EXPECT_TRUE(Control<QWidget>(dialog, id)->isHidden()) << id;
+    EXPECT_FALSE(Control<QWidget>(dialog, 1027)->isHidden());
+
+    const std::string label = "A_VERY_LONG_VOLUME_LABEL_FOR_THE_HOLIDAY_DISC";
+    const std::string question =
+        "Error: DVD disc volume limited to 32 characters, would you like use the first 32 "
+        "characters of \"" +
+        label + "\" ?";
+    Control<QLineEdit>(dialog, 1029)->setText(QString::fromStdString(label));
+    presenter_->Clear();
+    presenter_->QueueAnswer(platform::IDCANCEL);
+    StartButton(dialog)->click();
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{question});
+    EXPECT_EQ(dialog.Job().stage.load(), STAGE_IDLE);
+    EXPECT_FALSE(dialog.WorkerRunning());
+    EXPECT_EQ(App().theOptions.GetValue(keys::DVD_DISC_VOLUME), "QorDVDVolume");
+
+    presenter_->Clear();
+    presenter_->QueueAnswer(platform::IDOK);      // use the first 32 characters
+    presenter_->QueueAnswer(platform::IDCANCEL);  // no disc
+    StartButton(dialog)->click();
+    ASSERT_TRUE(WaitForIdle(dialog, 30000));
+    ExpectIdle(dialog);
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{
+                              question, "Information: Please insert a blank disc and click OK ."}));
+    EXPECT_EQ(dialog.Job().volumeLabel, label.substr(0, 32));
+    EXPECT_EQ(App().theOptions.GetValue(keys::DVD_DISC_VOLUME), label.substr(0, 32));
+    EXPECT_EQ(dialog.Job().deviceIndex, -1);
+
+    presenter_->Clear();
+    presenter_->QueueAnswer(platform::IDCANCEL);
+    Control<QLineEdit>(dialog, 1029)->setText(QString::fromStdString(label.substr(0, 32)));
+    StartButton(dialog)->click();  // exactly the limit: no question
+    ASSERT_TRUE(WaitForIdle(dialog, 30000));
+    EXPECT_EQ(BoxTexts(),
+              std::vector<std::string>{"Information: Please insert a blank disc and click OK ."});
+}
+
+TEST_F(ProgressDialogTest, ConversionFiguresFollowTheEngineRecord) {
+    Dlg dialog(JOB_CONVERT | JOB_MENUS | JOB_BURN, nullptr);
+    AuthoringJob& job = dialog.Job();
+    ConvertProgressRecord record{};
+    platform::SendMessage(dialog.Handle(), PBM_SETRANGE32, 0, 400);
+    job.totalSeconds = 400;
+    job.startTime = static_cast<std::int64_t>(std::time(nullptr));
+    platform::SendMessage(dialog.Handle(), WM_CONVERT_PROGRESS, 0,
+                          reinterpret_cast<platform::LPARAM>(&record));
+    EXPECT_EQ(Control<QLabel>(dialog, 1032)->text(), "--:--:--");  // nothing to estimate from
+
+    job.startTime = static_cast<std::int64_t>(std::time(nullptr)) - 3725;
+    job.convertedSeconds = 100;
+    record.seconds = 20;
+    record.speed = 2.5;
+    platform::SendMessage(dialog.Handle(), WM_CONVERT_PROGRESS, 0,
+                          reinterpret_cast<platform::LPARAM>(&record));
+    const QString used = Control<QLabel>(dialog, 1031)->text();
+    ASSERT_TRUE(used == "01:02:05" || used == "01:02:06") << used.toStdString();
+    // 400 s of media in 3725 s per 120 s done, less the time used.
+    EXPECT_EQ(Control<QLabel>(dialog, 1032)->text(), used == "01:02:05" ? "02:24:51" : "02:24:54");
+    EXPECT_EQ(Control<QLabel>(dialog, 1033)->text(), "00:02:00");
+    EXPECT_EQ(Control<QLabel>(dialog, 1034)->text(), "2.50");
+    EXPECT_EQ(Control<QProgressBar>(dialog, 1026)->value(), 120);
+}

@@ -1,0 +1,324 @@
+// The progress window while a job runs: start, abort, close, the worker's
+// messages and the completion timer.
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <ctime>
+
+#include "app/QuorvaApp.h"
+#include "engines/DiscBurner.h"
+#include "pipeline/HeadlessJobWindow.h"
+#include "platform/MessageBox.h"
+#include "settings/Options.h"
+#include "ui/ProgressDialog.h"
+#include "ui/QtDispatcher.h"
+#include "ui/QtMessagePresenter.h"
+
+namespace {
+
+int ClampToInt(std::int64_t value) {
+    return static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX));
+}
+
+// A progress bar ignores positions outside its range; keep them at its ends.
+void SetBarPosition(QProgressBar* bar, std::int64_t value) {
+    bar->setValue(std::clamp(ClampToInt(value), bar->minimum(), bar->maximum()));
+}
+
+bool IsRunningStage(std::int32_t stage) {
+    return stage == STAGE_CONVERTING || stage == STAGE_MENUS || stage == STAGE_BURNING;
+}
+
+}  // namespace
+
+CDVDAuthorProcessDlg::~CDVDAuthorProcessDlg() {
+    if (workerRunning_) {
+        // Only a window torn down by its owner gets here with a job running.
+        job_.progressLink.abortRequested = 1;
+        if (job_.stage == STAGE_BURNING && App().theBurner)
+            App().theBurner->Cancel();
+    }
+    WaitForWorker();
+    platform::UnregisterWindow(handle_);
+    SetOwnerWidget(handle_, nullptr);
+}
+
+void CDVDAuthorProcessDlg::OnStartButton() {
+    if (waiting_)
+        return;
+    const std::int32_t stage = job_.stage;
+    if (stage == STAGE_BUSY)
+        return;
+    if (IsRunningStage(stage)) {
+        AskAbort(false);
+        return;
+    }
+    job_.stage = STAGE_BUSY;
+    StartJob();
+}
+
+void CDVDAuthorProcessDlg::StartJob() {
+    if (job_.workerThread.joinable()) {
+        // An aborted worker may still be finishing its stage.
+        LockControls(true);
+        WaitForWorker();
+        platform::KillTimer(handle_, kCompletionTimer);
+        LockControls(false);
+    }
+    ControlsToFields();
+    if (!ConfirmVolumeLabel()) {
+        labelEdit_->setFocus();
+        job_.stage = STAGE_IDLE;
+        return;
+    }
+    CXMLAccess& options = App().theOptions;
+    options.SetValue(keys::WORKING_FOLDER, workingFolderText_);
+    options.SetValue(keys::DVD_DISC_VOLUME, job_.volumeLabel);
+    options.SetIntValue(keys::TARGET_DVD_TYPE, tvStandard_);
+    options.SetIntValue(keys::VIDEO_ASPECT_RATIO, aspectRatio_);
+    job_.deviceIndex = deviceCombo_->currentIndex();
+    LockControls(true);
+    EnsureBackgroundPictures();
+
+    burnBar_->setValue(0);
+    job_.progressLink.hwnd = handle_;
+    job_.progressLink.messageId = WM_CONVERT_PROGRESS;
+    job_.progressLink.abortRequested = 0;
+    SetBusyLook(true);
+    workerRunning_ = true;
+    job_.workerThread = std::thread([this] {
+        RunAuthoringJob(job_);
+        workerRunning_ = false;
+        QtDispatcher::Instance().Post([] {});  // wakes a window waiting for the worker
+    });
+}
+
+bool CDVDAuthorProcessDlg::ConfirmVolumeLabel() {
+    const QList<uint> characters = QString::fromStdString(labelText_).toUcs4();
+    if (static_cast<std::size_t>(characters.size()) <= kVolumeLabelLimit) {
+        job_.volumeLabel = labelText_;
+        return true;
+    }
+    const std::string limit = std::to_string(kVolumeLabelLimit);
+    const std::string question = "DVD disc volume limited to " + limit +
+                                 " characters, would you like use the first " + limit +
+                                 " characters of \"" + labelText_ + "\" ?";
+    if (platform::MessageBox(handle_, question, "Error",
+                             platform::MB_OKCANCEL | platform::MB_ICONQUESTION) != platform::IDOK)
+        return false;
+    job_.volumeLabel = QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()),
+                                         static_cast<qsizetype>(kVolumeLabelLimit))
+                           .toStdString();
+    return true;
+}
+
+void CDVDAuthorProcessDlg::EnsureBackgroundPictures() {
+    struct Picture {
+        const char* key;
+        const char* question;
+        const char* defaultName;
+    };
+    const Picture pictures[] = {
+        {keys::BACKGROUND_PICTURE_OF_TITLE_MENU,
+         "The file<%s> will be set as background of DVD title menu not exists, do you want "
+         "specify now ? or No use default. ",
+         kDefaultTitleBackground},
+        {keys::BACKGROUND_PICTURE_OF_ROOT_MENU,
+         "The file<%s> will be set as background of DVD root menu not exists, do you want "
+         "specify now ? or No use default. ",
+         kDefaultRootBackground},
+    };
+    CXMLAccess& options = App().theOptions;
+    for (;;) {
+        const Picture* missing = nullptr;
+        std::string current;
+        for (const Picture& picture : pictures) {
+            current = options.GetValue(picture.key);
+            if (!QFileInfo(QString::fromStdString(current)).isFile()) {
+                missing = &picture;
+                break;
+            }
+        }
+        if (!missing)
+            return;
+        std::string question = missing->question;
+        question.replace(question.find("%s"), 2, current);
+        const int answer = platform::MessageBox(handle_, question, "File not exists",
+                                                platform::MB_YESNO | platform::MB_ICONQUESTION);
+        if (answer == platform::IDYES) {
+            const std::string chosen = choosePicture(this);
+            if (!chosen.empty())
+                options.SetValue(missing->key, chosen);
+        } else {
+            options.SetValue(missing->key, App().theProgramFolder + missing->defaultName);
+        }
+    }
+}
+
+void CDVDAuthorProcessDlg::AskAbort(bool fromCloseBox) {
+    const int answer =
+        platform::MessageBox(handle_, "Converting in progress, are you sure to abort?", "Q",
+                             platform::MB_YESNO | platform::MB_ICONQUESTION);
+    if (answer != platform::IDYES)
+        return;
+    job_.progressLink.abortRequested = 1;
+    // A burn would otherwise run on to its end after the user gave it up.
+    if (job_.stage == STAGE_BURNING && App().theBurner)
+        App().theBurner->Cancel();
+    convertBar_->setValue(convertBar_->minimum());
+    burnBar_->setValue(0);
+    LockControls(false);
+    job_.stage = STAGE_IDLE;
+    if (fromCloseBox)
+        platform::SetTimer(handle_, kCompletionTimer, 1);
+    SetBusyLook(false);
+}
+
+void CDVDAuthorProcessDlg::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    OnCloseBox();
+}
+
+void CDVDAuthorProcessDlg::reject() {
+    OnCloseBox();
+}
+
+void CDVDAuthorProcessDlg::OnCloseBox() {
+    if (waiting_)
+        return;
+    const std::int32_t stage = job_.stage;
+    if (stage == STAGE_BUSY)
+        return;
+    if (IsRunningStage(stage)) {
+        AskAbort(true);
+        return;
+    }
+    job_.stage = STAGE_BUSY;
+    WaitForWorker();  // the job record must outlive its worker
+    platform::KillTimer(handle_, kCompletionTimer);
+    QDialog::reject();
+}
+
+void CDVDAuthorProcessDlg::OnTimer(std::uint32_t timerId) {
+    platform::KillTimer(handle_, timerId);
+    if (waiting_)
+        return;  // the window is starting again or closing
+    burnBar_->setValue(0);
+    LockControls(false);
+    job_.stage = STAGE_IDLE;
+    SetBusyLook(false);
+}
+
+void CDVDAuthorProcessDlg::LockControls(bool locked) {
+    QWidget* controls[] = {deviceCombo_,   hiddenButton_,      labelEdit_,
+                           ntscRadio_,     palRadio_,          wideRadio_,
+                           standardRadio_, workingFolderEdit_, browseButton_};
+    for (QWidget* control : controls)
+        control->setEnabled(!locked);
+}
+
+void CDVDAuthorProcessDlg::SetBusyLook(bool busy) {
+    startButton_->setText(busy ? "Abort" : "Start");
+    startButton_->update();
+}
+
+void CDVDAuthorProcessDlg::WaitForWorker() {
+    if (!job_.workerThread.joinable())
+        return;
+    waiting_ = true;
+    // The worker sends to this thread and waits, so keep serving it.
+    while (workerRunning_)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    job_.workerThread.join();
+    waiting_ = false;
+}
+
+void CDVDAuthorProcessDlg::AppendLog(const std::string& text) {
+    logEdit_->appendPlainText(QString::fromStdString(HeadlessJobWindow::TimeStamp() + text));
+}
+
+void CDVDAuthorProcessDlg::ScrollLogToEnd() {
+    QScrollBar* bar = logEdit_->verticalScrollBar();
+    bar->setValue(bar->maximum());
+}
+
+std::string CDVDAuthorProcessDlg::BurnerText() const {
+    char text[1024] = {};
+    if (const auto& burner = App().theBurner)
+        burner->GetLastMessage(text, sizeof text);
+    return text;
+}
+
+platform::LRESULT CDVDAuthorProcessDlg::OnMessage(std::uint32_t message, platform::WPARAM wParam,
+                                                  platform::LPARAM lParam) {
+    switch (message) {
+        case WM_JOB_STATUS:
+            if (lParam != 0)
+                platform::MessageBox(handle_, job_.statusText, "Error", platform::MB_ICONERROR);
+            else
+                AppendLog(job_.statusText);
+            ScrollLogToEnd();
+            return 0;
+        case WM_BURN_PROGRESS: {
+            if (wParam != 0)
+                SetBarPosition(burnBar_,
+                               static_cast<std::int64_t>(std::min<platform::WPARAM>(wParam, 100)));
+            const std::string text = BurnerText();
+            if (lParam != 0) {
+                platform::MessageBox(handle_, text, "Error", platform::MB_ICONERROR);
+                LockControls(false);
+            } else {
+                AppendLog(text);
+            }
+            ScrollLogToEnd();
+            return 0;
+        }
+        case WM_CONVERT_PROGRESS:
+            if (lParam != 0)
+                OnConvertProgress(*reinterpret_cast<const ConvertProgressRecord*>(lParam));
+            return 0;
+        case PBM_SETRANGE32: {
+            const int low = ClampToInt(static_cast<std::int64_t>(wParam));
+            // An empty range would turn the bar into a busy indicator.
+            convertBar_->setRange(low, std::max(ClampToInt(lParam), low + 1));
+            return 0;
+        }
+        case PBM_SETPOS:
+            SetBarPosition(convertBar_, static_cast<std::int64_t>(wParam));
+            return 0;
+        default:
+            return 0;
+    }
+}
+
+void CDVDAuthorProcessDlg::OnConvertProgress(const ConvertProgressRecord& record) {
+    const std::int64_t elapsed = static_cast<std::int64_t>(std::time(nullptr)) - job_.startTime;
+    timeUsedText_->setText(QString::fromStdString(FormatHms(elapsed)));
+    const std::int64_t done = job_.convertedSeconds + record.seconds;
+    if (done > 0) {
+        const double estimate =
+            static_cast<double>(job_.totalSeconds * elapsed) / static_cast<double>(done) -
+            static_cast<double>(elapsed);
+        timeLeftText_->setText(
+            QString::fromStdString(FormatHms(static_cast<std::int64_t>(estimate))));
+    } else {
+        timeLeftText_->setText("--:--:--");  // nothing converted yet to estimate from
+    }
+    convertTimeText_->setText(QString::fromStdString(FormatHms(done)));
+    char speed[64];
+    std::snprintf(speed, sizeof speed, "%.2f", record.speed);
+    speedText_->setText(speed);
+    SetBarPosition(convertBar_, done);
+    ScrollLogToEnd();
+}
