@@ -1,11 +1,26 @@
-// The Quorva program: start-up, then shutdown.
+// The Quorva program: start-up, the main window, then shutdown. Without a
+// display the windows cannot open; start-up and shutdown then run alone.
+#include <cstdio>
+#include <cstdlib>
+
 #include "app/DeviceDiscovery.h"
 #include "app/QuorvaApp.h"
 #include "platform/MessageBox.h"
 #include "platform/Process.h"
+#include "ui/UserInterface.h"
 
-int main() {
-    CQuorvaApp& app = App();
+namespace {
+
+bool Set(const char* name) {
+    const char* value = std::getenv(name);
+    return value && *value;
+}
+
+bool HasDisplay() {
+    return Set("DISPLAY") || Set("WAYLAND_DISPLAY") || Set("QT_QPA_PLATFORM");
+}
+
+void InstallHeadlessHooks(CQuorvaApp& app) {
     app.hooks.createBurner = CreateBurner;
     app.hooks.startDeviceDiscovery = [](CQuorvaApp& a) {
         if (!StartDeviceDiscovery(a)) {
@@ -14,8 +29,27 @@ int main() {
             platform::EndProcess(1);
         }
     };
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CQuorvaApp& app = App();
+    const bool windows = HasDisplay();
+    if (windows) {
+        InstallUserInterface(app, argc, argv);
+    } else {
+        std::fputs(
+            "quorva: the window needs a display (none is set: DISPLAY, WAYLAND_DISPLAY or "
+            "QT_QPA_PLATFORM).\n"
+            "quorva: to make or burn a DVD without one, use quorva-cli (see quorva-cli --help).\n",
+            stderr);
+        InstallHeadlessHooks(app);
+    }
     app.InitInstance();
     int status = app.ExitInstance();
     FinishDeviceDiscovery();
+    if (windows)
+        RemoveUserInterface();
     return status;
 }

@@ -1,9 +1,226 @@
-// Placeholder until the dialog lands: tells the user it is not there yet.
-#include <QMessageBox>
+#include "ui/OptionsDialog.h"
 
+#include <QButtonGroup>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <vector>
+
+#include "app/QuorvaApp.h"
+#include "settings/Options.h"
+#include "ui/BrowseForFolder.h"
+#include "ui/DialogUnits.h"
 #include "ui/Dialogs.h"
+#include "ui/UserInterface.h"
+
+namespace {
+
+template <typename Widget>
+Widget* Place(Widget* widget, int id, const QRect& rect) {
+    widget->setObjectName(QString::number(id));
+    widget->setGeometry(rect);
+    return widget;
+}
+
+QLineEdit* PathEdit(QWidget* parent, int id, const QRect& rect) {
+    auto* edit = Place(new QLineEdit(parent), id, rect);
+    edit->setReadOnly(true);  // a long path scrolls sideways in the line
+    return edit;
+}
+
+void SetRadioIndex(QButtonGroup* group, int index) {
+    // An index outside the group leaves every radio unchecked.
+    group->setExclusive(false);
+    for (QAbstractButton* button : group->buttons())
+        button->setChecked(group->id(button) == index);
+    group->setExclusive(true);
+}
+
+}  // namespace
+
+std::string ChooseMenuPicture(QWidget* owner) {
+    QFileDialog dialog(owner);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // Both letter cases: picture names from cameras and other systems are
+    // often upper case.
+    dialog.setNameFilter("Picture Files(*.bmp;*.jpg;) (*.bmp *.jpg *.jpeg *.BMP *.JPG *.JPEG)");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first().toStdString();
+}
+
+COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle("Options");
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    CreateControls();
+    ReadOptions();
+    UpdateData(false);
+    if (!SkinLoaded())
+        CaptionControls();
+    // The upper part of the resource is the skin picture's; this skin draws
+    // none, so the dialog keeps only the part that holds controls.
+    setFixedSize(DialogRect(0, 0, 342, 222).size());
+    ApplySkinShape(this, "shape_page_options");
+}
+
+void COptionsDlg::CreateControls() {
+    auto* ok = Place(new QPushButton(this), IDC_OK, DialogRect(98, 200, 50, 14));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, [this] { accept(); });
+    auto* cancel = Place(new QPushButton(this), IDC_CANCEL, DialogRect(152, 200, 50, 14));
+    connect(cancel, &QPushButton::clicked, this, [this] { reject(); });
+
+    clearGroup_ = new QButtonGroup(this);
+    clearGroup_->addButton(
+        Place(new QRadioButton(this), IDC_CLEAR_AT_EXIT, DialogRect(68, 64, 109, 10)), 0);
+    clearGroup_->addButton(
+        Place(new QRadioButton(this), IDC_KEEP_AT_EXIT, DialogRect(209, 64, 98, 10)), 1);
+
+    titlePictureEdit_ = PathEdit(this, IDC_TITLE_PICTURE, DialogRect(140, 141, 186, 14));
+    auto* pickTitle =
+        Place(new QPushButton(this), IDC_PICK_TITLE_PICTURE, DialogRect(220, 156, 50, 14));
+    connect(pickTitle, &QPushButton::clicked, this, [this] { OnPickTitlePicture(); });
+    rootPictureEdit_ = PathEdit(this, IDC_ROOT_PICTURE, DialogRect(140, 161, 186, 13));
+    auto* pickRoot =
+        Place(new QPushButton(this), IDC_PICK_ROOT_PICTURE, DialogRect(220, 174, 50, 14));
+    connect(pickRoot, &QPushButton::clicked, this, [this] { OnPickRootPicture(); });
+
+    // Present but never shown: the disc settings are chosen in the progress
+    // window; the working folder there too.
+    tvGroup_ = new QButtonGroup(this);
+    tvGroup_->addButton(new QRadioButton("NTSC DVD", this), 0);
+    tvGroup_->addButton(new QRadioButton("PAL DVD", this), 1);
+    aspectGroup_ = new QButtonGroup(this);
+    aspectGroup_->addButton(new QRadioButton("16:9", this), 0);
+    aspectGroup_->addButton(new QRadioButton("4:3", this), 1);
+    tvGroup_->button(0)->setObjectName(QString::number(IDC_NTSC));
+    tvGroup_->button(1)->setObjectName(QString::number(IDC_PAL));
+    aspectGroup_->button(0)->setObjectName(QString::number(IDC_ASPECT_16_9));
+    aspectGroup_->button(1)->setObjectName(QString::number(IDC_ASPECT_4_3));
+    workingFolderEdit_ = new QLineEdit(this);
+    workingFolderEdit_->setObjectName(QString::number(IDC_WORKING_FOLDER));
+    auto* browse = new QPushButton("&Brows", this);
+    browse->setObjectName(QString::number(IDC_BROWSE_FOLDER));
+    connect(browse, &QPushButton::clicked, this, [this] { OnBrowseFolder(); });
+    std::vector<QWidget*> hidden{tvGroup_->button(0),     tvGroup_->button(1),
+                                 aspectGroup_->button(0), aspectGroup_->button(1),
+                                 workingFolderEdit_,      browse};
+    for (const char* caption : {"Output video type", "Default video quality"})
+        hidden.push_back(new QGroupBox(caption, this));
+    for (const char* caption : {"Temp folder:", "Video:", "Video aspect:", "Video Quality:"})
+        hidden.push_back(new QLabel(caption, this));
+    for (QWidget* widget : hidden)
+        widget->hide();
+
+    // What the edits and radios are about.
+    auto* clearBox = new QGroupBox("Clear the content of temp folder", this);
+    clearBox->setGeometry(DialogRect(60, 50, 270, 24));
+    auto* pictureBox = new QGroupBox("Background picture of menu", this);
+    pictureBox->setGeometry(DialogRect(60, 128, 274, 64));
+    auto* titleLabel = new QLabel("Title menu:", this);
+    titleLabel->setGeometry(DialogRect(68, 143, 68, 10));
+    auto* rootLabel = new QLabel("Root folder:", this);
+    rootLabel->setGeometry(DialogRect(68, 162, 68, 10));
+    for (QWidget* caption : {clearBox, pictureBox})
+        caption->lower();  // behind the controls they frame
+}
+
+void COptionsDlg::ReadOptions() {
+    const CXMLAccess& options = App().theOptions;
+    workingFolder = options.GetValue(keys::WORKING_FOLDER, true);
+    // Shutdown deletes the working folder only for exactly "0"; any other
+    // text keeps it, and the radios show what will really happen.
+    clearChoice = options.GetValue(keys::CLEAR_TEMP_FOLDER_WHEN_EXIT, true) == "0" ? 0 : 1;
+    aspectRatio = ReadIntOption(options, keys::VIDEO_ASPECT_RATIO);
+    tvStandard = ReadIntOption(options, keys::TARGET_DVD_TYPE);
+    titlePicture = options.GetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU, true);
+    rootPicture = options.GetValue(keys::BACKGROUND_PICTURE_OF_ROOT_MENU, true);
+}
+
+void COptionsDlg::CaptionControls() {
+    const struct {
+        int id;
+        const char* text;
+    } texts[] = {
+        {IDC_OK, "OK"},
+        {IDC_CANCEL, "Cancel"},
+        {IDC_CLEAR_AT_EXIT, "Yes, at exit"},
+        {IDC_KEEP_AT_EXIT, "No, keep it"},
+        {IDC_PICK_TITLE_PICTURE, "Browse..."},
+        {IDC_PICK_ROOT_PICTURE, "Browse..."},
+    };
+    for (const auto& t : texts) {
+        if (auto* button = findChild<QAbstractButton*>(QString::number(t.id)))
+            button->setText(t.text);
+    }
+}
+
+void COptionsDlg::UpdateData(bool fromControls) {
+    if (fromControls) {
+        workingFolder = workingFolderEdit_->text().toStdString();
+        clearChoice = clearGroup_->checkedId();
+        aspectRatio = aspectGroup_->checkedId();
+        tvStandard = tvGroup_->checkedId();
+        titlePicture = titlePictureEdit_->text().toStdString();
+        rootPicture = rootPictureEdit_->text().toStdString();
+        return;
+    }
+    workingFolderEdit_->setText(QString::fromStdString(workingFolder));
+    SetRadioIndex(clearGroup_, clearChoice);
+    SetRadioIndex(aspectGroup_, aspectRatio);
+    SetRadioIndex(tvGroup_, tvStandard);
+    titlePictureEdit_->setText(QString::fromStdString(titlePicture));
+    rootPictureEdit_->setText(QString::fromStdString(rootPicture));
+}
+
+void COptionsDlg::PickPicture(std::string& field, const char* key) {
+    UpdateData(true);
+    const std::string path = ChooseMenuPicture(this);
+    if (path.empty())
+        return;
+    field = path;
+    App().theOptions.SetValue(key, field);
+    UpdateData(false);
+}
+
+void COptionsDlg::OnPickTitlePicture() {
+    PickPicture(titlePicture, keys::BACKGROUND_PICTURE_OF_TITLE_MENU);
+}
+
+void COptionsDlg::OnPickRootPicture() {
+    PickPicture(rootPicture, keys::BACKGROUND_PICTURE_OF_ROOT_MENU);
+}
+
+void COptionsDlg::OnBrowseFolder() {
+    UpdateData(true);
+    std::string folder;
+    if (BrowseForFolder(this, folder, "Working folder(atleast 10GB of free space)", "") != 0 ||
+        folder.empty())
+        return;
+    if (folder.back() != '/')
+        folder += '/';
+    workingFolder = folder;
+    App().theOptions.SetValue(keys::WORKING_FOLDER, workingFolder);
+    UpdateData(false);
+}
+
+void COptionsDlg::accept() {
+    UpdateData(true);
+    // Both radios unchecked cannot happen from the user; keep the folder then.
+    if (clearChoice != 0 && clearChoice != 1)
+        clearChoice = 1;
+    App().theOptions.SetIntValue(keys::CLEAR_TEMP_FOLDER_WHEN_EXIT, clearChoice);
+    QDialog::accept();
+}
 
 int RunOptionsDialog(QWidget* parent) {
-    QMessageBox::information(parent, "Quorva", "This window is not available yet.");
-    return 0;
+    COptionsDlg dialog(parent);
+    return dialog.exec();
 }

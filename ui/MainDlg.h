@@ -1,0 +1,58 @@
+// The main window: starts the two workflows (make a DVD, burn a DVD folder)
+// and opens the options, the about box and the product's home page.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+#include "platform/Window.h"
+
+class QLabel;
+class QMenu;
+class QPushButton;
+
+class CQuorvaDlg : public QDialog, public platform::MessageTarget {
+  public:
+    static constexpr int IDD = 102;
+    static constexpr int IDC_CREATE_DVD = 1011;
+    static constexpr int IDC_DIRECT_BURN = 1013;
+    static constexpr int IDC_OPTIONS = 1015;
+    static constexpr int IDC_HELP = 1016;
+    static constexpr int IDM_HELP = 139;
+    static constexpr int ID_HELP_ABOUT = 32774;
+    static constexpr int ID_HELP_PRODUCT_ONLINE = 32775;
+
+    explicit CQuorvaDlg(QWidget* parent = nullptr);
+    ~CQuorvaDlg() override;
+    CQuorvaDlg(const CQuorvaDlg&) = delete;
+    CQuorvaDlg& operator=(const CQuorvaDlg&) = delete;
+
+    platform::HWND Handle() const { return handle_; }
+
+    // Runs the command of a button or menu item.
+    void OnCommand(int id);
+    // The Help menu, made on first use and kept.
+    QMenu* HelpMenu();
+    // Brings the window (or the page that runs over it) to the front,
+    // restored from minimised; for a second start of the program.
+    void BringToFront();
+
+    platform::LRESULT OnMessage(std::uint32_t message, platform::WPARAM wParam,
+                                platform::LPARAM lParam) override;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void CreateControls();
+    void CenterOnScreen();
+    // Hides this window while page runs, then shows it again in its place.
+    void RunHidden(const std::function<void()>& page);
+    void OnCreateDvd();
+    void OnDirectBurn();
+    void OnHelp();
+    void OnProductOnline();
+
+    platform::HWND handle_ = 0;
+    QMenu* helpMenu_ = nullptr;
+};

@@ -1,0 +1,114 @@
+#include "ui/SingleInstance.h"
+
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
+#include <QStandardPaths>
+
+#include "app/QuorvaApp.h"
+#include "platform/MessageBox.h"
+#include "platform/Process.h"
+#include "settings/Options.h"
+#include "ui/MainDlg.h"
+
+namespace {
+
+constexpr const char* kRaiseRequest = "raise\n";
+constexpr int kConnectTimeoutMs = 2000;
+
+// The product name as a file name.
+std::string FileNameFor(const std::string& productName) {
+    std::string name;
+    for (char c : productName)
+        name += (std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '.') ? c : '_';
+    return name.empty() ? std::string("quorva") : name;
+}
+
+std::unique_ptr<SingleInstance>& Held() {
+    static std::unique_ptr<SingleInstance> instance;
+    return instance;
+}
+
+}  // namespace
+
+SingleInstance::SingleInstance(const std::string& productName) {
+    std::string folder =
+        QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation).toStdString();
+    if (folder.empty())
+        folder = QStandardPaths::writableLocation(QStandardPaths::TempLocation).toStdString();
+    const std::string base = folder + "/" + FileNameFor(productName);
+    lockPath_ = base + ".lock";
+    socketPath_ = base + ".socket";
+}
+
+SingleInstance::~SingleInstance() {
+    server_.reset();
+    if (lock_)
+        lock_->unlock();
+}
+
+bool SingleInstance::Acquire() {
+    auto lock = std::make_unique<QLockFile>(QString::fromStdString(lockPath_));
+    // The lock counts as stale only when its process is gone, however long a
+    // copy runs.
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock(0)) {
+        // Another copy holds it. A lock that cannot be made at all (no
+        // runtime folder) must not keep the user from working.
+        if (lock->error() == QLockFile::LockFailedError)
+            return false;
+        return true;
+    }
+    lock_ = std::move(lock);
+
+    // Holding the lock, any socket left at the path is a dead copy's.
+    QLocalServer::removeServer(QString::fromStdString(socketPath_));
+    server_ = std::make_unique<QLocalServer>();
+    server_->setSocketOptions(QLocalServer::UserAccessOption);
+    QObject::connect(server_.get(), &QLocalServer::newConnection, server_.get(), [this] {
+        while (QLocalSocket* socket = server_->nextPendingConnection()) {
+            QObject::connect(socket, &QLocalSocket::disconnected, socket,
+                             &QLocalSocket::deleteLater);
+            QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
+                while (socket->canReadLine()) {
+                    if (socket->readLine() == kRaiseRequest && onRaiseRequest)
+                        onRaiseRequest();
+                }
+            });
+        }
+    });
+    server_->listen(QString::fromStdString(socketPath_));
+    return true;
+}
+
+bool SingleInstance::AskRunningCopyToRaise() const {
+    QLocalSocket socket;
+    socket.connectToServer(QString::fromStdString(socketPath_));
+    if (!socket.waitForConnected(kConnectTimeoutMs))
+        return false;
+    socket.write(kRaiseRequest);
+    const bool sent = socket.waitForBytesWritten(kConnectTimeoutMs);
+    socket.disconnectFromServer();
+    return sent;
+}
+
+void HoldSingleInstance(CQuorvaApp& app) {
+    const std::string name = app.theProductSettings.GetValue(keys::PRODUCT_NAME, true);
+    auto instance = std::make_unique<SingleInstance>(name);
+    if (instance->Acquire()) {
+        instance->onRaiseRequest = [] {
+            if (CQuorvaDlg* window = App().theMainWnd)
+                window->BringToFront();
+        };
+        Held() = std::move(instance);
+        return;
+    }
+    platform::MessageBox(0, name + " is running.", "Info",
+                         platform::MB_OK | platform::MB_ICONQUESTION);
+    instance->AskRunningCopyToRaise();
+    platform::EndProcess(1);
+}
+
+void ReleaseSingleInstance() {
+    Held().reset();
+}

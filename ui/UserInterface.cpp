@@ -1,0 +1,117 @@
+#include "ui/UserInterface.h"
+
+#include <QApplication>
+#include <memory>
+
+#include "app/DeviceDiscovery.h"
+#include "app/QuorvaApp.h"
+#include "components/skin/Skin.h"
+#include "platform/MessageBox.h"
+#include "platform/Process.h"
+#include "settings/Options.h"
+#include "ui/MainDlg.h"
+#include "ui/QtDispatcher.h"
+#include "ui/QtMessagePresenter.h"
+#include "ui/SingleInstance.h"
+#include "ui/SplashDlg.h"
+
+namespace {
+
+std::unique_ptr<QApplication>& Application() {
+    static std::unique_ptr<QApplication> application;
+    return application;
+}
+
+std::unique_ptr<CSplashDlg>& Splash() {
+    static std::unique_ptr<CSplashDlg> splash;
+    return splash;
+}
+
+void ShowStartupError(const char* text) {
+    platform::MessageBox(0, text, "Error", platform::MB_OK | platform::MB_ICONERROR);
+}
+
+void StartDiscovery(CQuorvaApp& app) {
+    if (!StartDeviceDiscovery(app)) {
+        ShowStartupError("Can't start find device thread!");
+        platform::EndProcess(1);
+    }
+}
+
+// Widgets live on the user-interface thread, so the splash screen runs on
+// its event loop while start-up goes on, instead of on a thread of its own.
+void StartSplash(CQuorvaApp&) {
+    Splash() = std::make_unique<CSplashDlg>();
+    Splash()->StartSplash();
+}
+
+void WaitForSplash(CQuorvaApp&) {
+    if (Splash()) {
+        Splash()->WaitForSplash();
+        Splash().reset();
+    }
+}
+
+bool SwitchSkinOn(CQuorvaApp& app) {
+    if (app.theProductSettings.GetValue(keys::LOAD_SKIN, true) != "yes")
+        return true;
+    if (!skin::Initialize("Demo")) {
+        ShowStartupError("Installed file not found.");
+        return false;
+    }
+    if (!skin::LoadSkinFile(app.theProgramFolder +
+                            app.theProductSettings.GetValue(keys::SKIN_FILENAME, true))) {
+        ShowStartupError("Unable to Load skin file.");
+        return false;
+    }
+    if (!skin::SetDialogSkin("Dialog")) {
+        ShowStartupError("Unable to set skin.");
+        return false;
+    }
+    return true;
+}
+
+void RunMainWindow(CQuorvaApp& app) {
+    CQuorvaDlg window;
+    app.theMainWnd = &window;
+    window.exec();
+    app.theMainWnd = nullptr;
+}
+
+}  // namespace
+
+bool InstallUserInterface(CQuorvaApp& app, int& argc, char** argv) {
+    if (!Application()) {
+        Application() = std::make_unique<QApplication>(argc, argv);
+        // Dialogs run their own loops; closing the last one must not end
+        // anything before shutdown has run.
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
+    QtDispatcher::Instance();  // belongs to this, the user-interface thread
+    platform::SetMessagePresenter(std::make_shared<QtMessagePresenter>());
+
+    app.hooks.singleInstance = HoldSingleInstance;
+    app.hooks.startSplash = StartSplash;
+    app.hooks.createBurner = CreateBurner;
+    app.hooks.startDeviceDiscovery = StartDiscovery;
+    app.hooks.skin = SwitchSkinOn;
+    app.hooks.waitForSplash = WaitForSplash;
+    app.hooks.runMainWindow = RunMainWindow;
+    return true;
+}
+
+void RemoveUserInterface() {
+    ReleaseSingleInstance();
+    Splash().reset();
+    skin::Shutdown();
+    Application().reset();
+}
+
+bool SkinLoaded() {
+    return skin::Loaded();
+}
+
+void ApplySkinShape(QWidget* window, const char* shape) {
+    skin::RemoveWindowSkin(window);
+    skin::ApplyShape(window, shape);
+}
