@@ -1,0 +1,227 @@
+// The add-video page driven as a user drives it: clips added through the file
+// dialog and probed by the real engine, ordering and removal, the estimate
+// against DVD-5 and DVD-9, and the questions Next asks. Also the gauge's
+// colour steps and drawing.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+
+#include "pipeline/JobFixture.h"
+#include "ui/AddVideoPage.h"
+#include "ui/MacSliderCtrl.h"
+
+using Dlg = CDVDAuthorAddDlg;
+
+class AddVideoPageTest : public JobFixture {
+  protected:
+    static void SetUpTestSuite() {
+        static int argc = 1;
+        static char name[] = "ui_add_video_tests";
+        static char* argv[] = {name, nullptr};
+        static QApplication application(argc, argv);
+    }
+
+    static QListWidget* List(Dlg& page) {
+        return page.findChild<QListWidget*>(QString::number(Dlg::IDC_LIST_VIDEO));
+    }
+    static CMacSliderCtrl* Gauge(Dlg& page) {
+        return page.findChild<CMacSliderCtrl*>(QString::number(Dlg::IDC_GAUGE));
+    }
+    static void Click(Dlg& page, int id) {
+        auto* button = page.findChild<QPushButton*>(QString::number(id));
+        ASSERT_NE(button, nullptr) << id;
+        button->click();
+    }
+    static std::vector<std::string> Sources(Dlg& page) {
+        std::vector<std::string> sources;
+        for (const MediaItem& item : page.RowItems())
+            sources.push_back(item.sourcePath);
+        return sources;
+    }
+    // Runs action; whatever modal window it opens gets handled by onModal.
+    static void WithModal(const std::function<void()>& action,
+                          const std::function<void(QWidget*)>& onModal, bool* seen = nullptr) {
+        auto* timer = new QTimer;
+        QObject::connect(timer, &QTimer::timeout, [timer, onModal, seen] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                timer->stop();
+                if (seen)
+                    *seen = true;
+                onModal(modal);
+            }
+        });
+        timer->start(20);
+        action();
+        delete timer;
+    }
+    std::string Folder() const { return Media(""); }
+};
+
+TEST_F(AddVideoPageTest, AddsThroughTheFileDialogThenOrdersAndRemoves) {
+    const std::string a = MakeTestClip("a.clip.avi", 2);
+    const std::string b = MakeTestClip("b.avi", 3, false);
+    const std::string c = MakeTestClip("c.avi", 2);
+    App().theOptions.SetValue(keys::RECENT_OPEN, Folder());
+    Dlg page(7);
+    QListWidget* list = List(page);
+
+    // Cancelling changes nothing.
+    WithModal([&] { Click(page, Dlg::IDC_ADD); },
+              [](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+    EXPECT_EQ(list->count(), 0);
+    EXPECT_EQ(App().theOptions.GetValue(keys::RECENT_OPEN), Folder());
+
+    App().theOptions.SetValue(keys::RECENT_OPEN, "/");
+    WithModal(
+        [&] { Click(page, Dlg::IDC_ADD); },
+        [&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            dialog->setDirectory(QString::fromStdString(Folder()));
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText("\"a.clip.avi\" \"b.avi\"");
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(App().theOptions.GetValue(keys::RECENT_OPEN),
+              Folder().substr(0, Folder().size() - 1));
+    EXPECT_EQ(Sources(page), (std::vector<std::string>{a, b}));
+    const MediaList items = page.RowItems();
+    EXPECT_EQ(items[0].vobPath, WorkingFolder() + "1_a.vob");
+    EXPECT_EQ(items[1].vobPath, WorkingFolder() + "2_b.vob");
+    EXPECT_NEAR(items[1].info.duration, 3.0, 0.2);
+    EXPECT_EQ(list->item(0)->text().toStdString(), items[0].infoText);
+    EXPECT_EQ(list->item(0)->text().left(6 + int(a.size())), QString::fromStdString("File: " + a));
+    EXPECT_EQ(page.Pictures().size(), 2u);
+
+    // A name the encoder cannot take is refused with an error naming it.
+    page.AddFiles({QString::fromStdString(Media("bad*name.avi")), QString::fromStdString(c)});
+    ASSERT_EQ(presenter_->Messages().size(), 1u);
+    EXPECT_EQ(presenter_->Messages()[0].caption, "Error");
+    EXPECT_NE(presenter_->Messages()[0].text.find("bad*name.avi"), std::string::npos);
+    EXPECT_EQ(Sources(page), (std::vector<std::string>{a, b, c}));
+
+    // Ordering: the selection follows the video; the ends stay put.
+    list->setCurrentRow(0);
+    Click(page, Dlg::IDC_MOVE_UP);
+    EXPECT_EQ(Sources(page), (std::vector<std::string>{a, b, c}));
+    Click(page, Dlg::IDC_MOVE_DOWN);
+    EXPECT_EQ(Sources(page), (std::vector<std::string>{b, a, c}));
+    EXPECT_EQ(list->currentRow(), 1);
+    EXPECT_TRUE(list->item(1)->isSelected());
+    Click(page, Dlg::IDC_MOVE_DOWN);
+    Click(page, Dlg::IDC_MOVE_DOWN);
+    EXPECT_EQ(Sources(page), (std::vector<std::string>{b, c, a}));
+    EXPECT_EQ(list->currentRow(), 2);
+
+    // Removing the last row selects the new last row; the only row leaves none.
+    Click(page, Dlg::IDC_REMOVE);
+    EXPECT_EQ(Sources(page), (std::vector<std::string>{b, c}));
+    EXPECT_TRUE(list->item(1)->isSelected());
+    list->setCurrentRow(0);
+    Click(page, Dlg::IDC_REMOVE);
+    EXPECT_EQ(Sources(page), (std::vector<std::string>{c}));
+    EXPECT_TRUE(list->item(0)->isSelected());
+    Click(page, Dlg::IDC_REMOVE);
+    EXPECT_EQ(list->count(), 0);
+    EXPECT_TRUE(list->selectedItems().isEmpty());
+    Click(page, Dlg::IDC_REMOVE);  // nothing selected: nothing happens
+    EXPECT_EQ(Gauge(page)->GetSelEnd(), 0);
+}
+
+TEST_F(AddVideoPageTest, EstimateAgainstBothDiscTypesAndTheCapacityQuestion) {
+    const std::string hour = MakeClip(
+        "long.avi",
+        {"-f", "lavfi", "-i", "color=c=blue:size=64x48:rate=1:duration=3700", "-c:v", "mpeg4"});
+    App().theOptions.SetIntValue(keys::VIDEO_QUALITY_MODE, 0);
+    Dlg page(7);
+    CMacSliderCtrl* gauge = Gauge(page);
+    EXPECT_EQ(gauge->GetRangeMax(), 6000);
+    EXPECT_EQ(gauge->GetPos(), 4300);
+    EXPECT_EQ(page.DiscIndex(), 0);
+
+    page.AddFiles({QString::fromStdString(hour)});
+    const double duration = page.RowItems().at(0).info.duration;
+    ASSERT_NEAR(duration, 3700, 1);
+    const int expected = int((9800 + 192) / 8.0 * duration / 1024);  // about 4513 MB
+    EXPECT_EQ(gauge->GetSelStart(), 0);
+    EXPECT_EQ(gauge->GetSelEnd(), expected);
+
+    // Too much for a DVD-5: Next asks, and No stays on the page.
+    App().theMediaList.push_back(MediaItem{});
+    presenter_->QueueAnswer(platform::IDNO);
+    bool opened = false;
+    WithModal([&] { Click(page, Dlg::IDC_NEXT); }, [](QWidget* modal) { modal->close(); }, &opened);
+    ASSERT_EQ(presenter_->Messages().size(), 1u);
+    EXPECT_EQ(presenter_->Messages()[0].text,
+              "A DVD-5 disc should not greater than 4300 MB. Are you sure to continue ?");
+    EXPECT_EQ(presenter_->Messages()[0].caption, "Warnning");
+    EXPECT_FALSE(opened);
+    EXPECT_TRUE(App().theMediaList.empty());
+
+    // DVD-9 keeps the bar, moves the limit and the range; Next goes on.
+    Click(page, Dlg::IDC_DISC_TYPE);
+    EXPECT_EQ(gauge->GetRangeMax(), 11581);
+    EXPECT_EQ(gauge->GetPos(), 8300);
+    EXPECT_EQ(gauge->GetSelEnd(), expected);
+    WithModal([&] { Click(page, Dlg::IDC_NEXT); }, [](QWidget* modal) { modal->close(); }, &opened);
+    EXPECT_TRUE(opened);
+    const auto shown = presenter_->Messages();  // the progress window may have its say
+    EXPECT_EQ(std::count_if(shown.begin(), shown.end(),
+                            [](const auto& box) { return box.caption == "Warnning"; }),
+              1);
+    ASSERT_EQ(App().theMediaList.size(), 1u);
+    EXPECT_EQ(App().theMediaList[0].sourcePath, hour);
+
+    // Clear empties everything, the bar included.
+    Click(page, Dlg::IDC_CLEAR);
+    EXPECT_EQ(List(page)->count(), 0);
+    EXPECT_TRUE(App().theMediaList.empty());
+    EXPECT_TRUE(page.Pictures().empty());
+    EXPECT_EQ(gauge->GetSelEnd(), 0);
+}
+
+TEST_F(AddVideoPageTest, NextOnAnEmptyListOffersToAdd) {
+    Dlg page(7);
+    presenter_->QueueAnswer(platform::IDNO);
+    bool opened = false;
+    WithModal([&] { Click(page, Dlg::IDC_NEXT); }, [](QWidget* modal) { modal->close(); }, &opened);
+    EXPECT_FALSE(opened);
+    ASSERT_EQ(presenter_->Messages().size(), 1u);
+    EXPECT_EQ(presenter_->Messages()[0].text, "No file added, do you want do it now?");
+    EXPECT_EQ(presenter_->Messages()[0].caption, "Information");
+
+    // Yes opens the file dialog.
+    presenter_->QueueAnswer(platform::IDYES);
+    WithModal([&] { Click(page, Dlg::IDC_NEXT); },
+              [](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); }, &opened);
+    EXPECT_TRUE(opened);
+
+    // A job that is not the whole road has no gauge and no disc choice.
+    Dlg convertOnly(4);
+    EXPECT_TRUE(Gauge(convertOnly)->isHidden());
+    EXPECT_TRUE(convertOnly.findChild<QPushButton*>("1020")->isHidden());
+}
+
+TEST(MacSliderCtrlTest, ColourStepsAndTheSelectionBar) {
+    EXPECT_EQ(LightenBy51(QColor(100, 204, 205)), QColor(151, 255, 205));
+    EXPECT_EQ(DarkenBy51(QColor(50, 51, 200)), QColor(50, 0, 149));
+    EXPECT_EQ(MidpointColour(QColor(10, 200, 200), QColor(20, 100, 99)), QColor(15, 150, 149));
+
+    CMacSliderCtrl gauge;
+    gauge.setTickPosition(QSlider::TicksAbove);
+    gauge.setEnabled(false);
+    gauge.resize(478, 26);
+    gauge.SetRange(0, 6000);
+    gauge.SetPos(4300);
+    const QRect channel = gauge.ChannelRect();
+    const QPoint inBar(channel.left() + channel.width() / 10, channel.center().y());
+    EXPECT_NE(gauge.grab().toImage().pixelColor(inBar), gauge.SelectionColour());
+    gauge.SetSelection(0, 2281);
+    EXPECT_EQ(gauge.grab().toImage().pixelColor(inBar), gauge.SelectionColour());
+}
