@@ -161,8 +161,12 @@ void CxSkinButton::UncheckGroup() {
     while (last < controls.size() && !startsGroup(last))
         ++last;
     for (qsizetype i = first; i < last; ++i)
-        if (i != self)
-            QCoreApplication::postEvent(controls[i], new QEvent(kUncheckEvent));
+        if (i != self) {
+            // Delivered at once: a queued uncheck could clear a radio button that
+            // was checked after this one but before the queue ran.
+            QEvent uncheck(kUncheckEvent);
+            QCoreApplication::sendEvent(controls[i], &uncheck);
+        }
 }
 
 bool CxSkinButton::event(QEvent* event) {

@@ -23,7 +23,7 @@ class CxSkinButton : public QPushButton {
     static constexpr std::uint32_t BS_DEFPUSHBUTTON = 0x1;
     static constexpr std::uint32_t BS_AUTOCHECKBOX = 0x3;
     static constexpr std::uint32_t BS_AUTORADIOBUTTON = 0x9;
-    // The private message that clears a radio button of the same group.
+    // The private message that clears the other radio buttons of a group.
     static constexpr int kUncheckMessage = 0x500;
 
     // The pictures themselves, for LoadSkinPictures from memory.
