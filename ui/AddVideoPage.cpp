@@ -256,12 +256,17 @@ void CDVDAuthorAddDlg::AddFiles(const QStringList& paths) {
             QApplication::setOverrideCursor(Qt::WaitCursor);
             continue;
         }
-        if (!probe.thumbnail.isNull())
+        // A video without a thumbnail gets no picture rather than another
+        // video's.
+        int picture = -1;
+        if (!probe.thumbnail.isNull()) {
             pictures_.push_back(ListPicture(probe.thumbnail));
+            picture = int(pictures_.size()) - 1;
+        }
         items_.push_back(std::move(probe.item));
         MediaItem& item = items_.back();
         auto* row = new QListWidgetItem(QString::fromStdString(item.infoText), list_);
-        row->setData(kPictureRole, int(pictures_.size()) - 1);
+        row->setData(kPictureRole, picture);
         row->setData(kItemRole, QVariant::fromValue(reinterpret_cast<quintptr>(&item)));
         EstimateDiscUsage();
     }

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "pipeline/JobFixture.h"
+#include "platform/Files.h"
 #include "ui/AddVideoPage.h"
 #include "ui/MacSliderCtrl.h"
 
@@ -105,6 +106,17 @@ TEST_F(AddVideoPageTest, AddsThroughTheFileDialogThenOrdersAndRemoves) {
     EXPECT_EQ(presenter_->Messages()[0].caption, "Error");
     EXPECT_NE(presenter_->Messages()[0].text.find("bad*name.avi"), std::string::npos);
     EXPECT_EQ(Sources(page), (std::vector<std::string>{a, b, c}));
+
+    // A file the engine cannot read still becomes a row, without a picture
+    // (not the previous video's).
+    const std::string junk = Media("junk.avi");
+    ASSERT_TRUE(platform::WriteFileAtomically(junk, "not a video"));
+    page.AddFiles({QString::fromStdString(junk)});
+    ASSERT_EQ(list->count(), 4);
+    EXPECT_EQ(list->item(3)->data(Dlg::kPictureRole).toInt(), -1);
+    EXPECT_EQ(list->item(2)->data(Dlg::kPictureRole).toInt(), 2);
+    list->setCurrentRow(3);
+    Click(page, Dlg::IDC_REMOVE);
 
     // Ordering: the selection follows the video; the ends stay put.
     list->setCurrentRow(0);
