@@ -11,16 +11,20 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 #include <cstdio>
 
 #include "app/QuorvaApp.h"
+#include "components/skin/Skin.h"
 #include "engines/DiscBurner.h"
 #include "platform/MessageBox.h"
 #include "settings/Options.h"
+#include "ui/BrowseForFolder.h"
 #include "ui/DialogUnits.h"
 #include "ui/Dialogs.h"
 #include "ui/QtDispatcher.h"
 #include "ui/QtMessagePresenter.h"
+#include "ui/SkinButton.h"
 
 namespace {
 
@@ -29,11 +33,6 @@ Widget* Place(Widget* widget, int id, QRect rect) {
     widget->setObjectName(QString::number(id));
     widget->setGeometry(rect);
     return widget;
-}
-
-bool SkinLoaded() {
-    const std::string value = App().theProductSettings.GetValue(keys::LOAD_SKIN, false);
-    return value == "yes" || value == "1";
 }
 
 }  // namespace
@@ -66,19 +65,23 @@ CDVDAuthorProcessDlg::CDVDAuthorProcessDlg(std::uint32_t jobFlags, QWidget* pare
             .toStdString();
     };
     chooseFolder = [](QWidget* owner, const QString& title) {
-        return QFileDialog::getExistingDirectory(owner, title, QString(), QFileDialog::ShowDirsOnly)
-            .toStdString();
+        std::string folder;
+        if (BrowseForFolder(owner, folder, title.toStdString(), std::string()) != 0)
+            folder.clear();
+        return folder;
     };
 
     CreateControls();
     FillDriveList();
     LoadFields();
     ApplyLayoutForJob();
+    skin::RemoveWindowSkin(startButton_);
     SetBusyLook(false);
 }
 
 void CDVDAuthorProcessDlg::CreateControls() {
-    startButton_ = Place(new QPushButton(this), IDC_START, DialogRect(328, 131, 54, 27));
+    startButton_ = Place(new CxSkinButton(this, CxSkinButton::BS_DEFPUSHBUTTON), IDC_START,
+                         DialogRect(328, 131, 54, 27));
     startButton_->setDefault(true);
     connect(startButton_, &QPushButton::clicked, this, [this] { OnStartButton(); });
 
@@ -90,8 +93,10 @@ void CDVDAuthorProcessDlg::CreateControls() {
     hiddenButton_ = Place(new QPushButton(this), IDC_HIDDEN_BUTTON, DialogRect(328, 42, 50, 14));
     hiddenButton_->hide();
 
-    ntscRadio_ = Place(new QRadioButton("NTSC DVD", this), IDC_NTSC, DialogRect(139, 94, 49, 10));
-    palRadio_ = Place(new QRadioButton("PAL DVD", this), IDC_PAL, DialogRect(267, 94, 43, 10));
+    // The radio buttons are wider than their resource so that the captions fit
+    // the platform's font.
+    ntscRadio_ = Place(new QRadioButton("NTSC DVD", this), IDC_NTSC, DialogRect(139, 94, 70, 10));
+    palRadio_ = Place(new QRadioButton("PAL DVD", this), IDC_PAL, DialogRect(267, 94, 70, 10));
     auto* tvGroup = new QButtonGroup(this);
     tvGroup->addButton(ntscRadio_, 0);
     tvGroup->addButton(palRadio_, 1);
@@ -135,9 +140,9 @@ void CDVDAuthorProcessDlg::CreateControls() {
     }
 
     wideRadio_ =
-        Place(new QRadioButton("16:9", this), IDC_ASPECT_16_9, DialogRect(139, 81, 31, 10));
+        Place(new QRadioButton("16:9", this), IDC_ASPECT_16_9, DialogRect(139, 81, 50, 10));
     standardRadio_ =
-        Place(new QRadioButton("4:3", this), IDC_ASPECT_4_3, DialogRect(267, 81, 27, 10));
+        Place(new QRadioButton("4:3", this), IDC_ASPECT_4_3, DialogRect(267, 81, 50, 10));
     auto* aspectGroup = new QButtonGroup(this);
     aspectGroup->addButton(wideRadio_, 0);
     aspectGroup->addButton(standardRadio_, 1);
@@ -146,7 +151,7 @@ void CDVDAuthorProcessDlg::CreateControls() {
     unusedCombo_ = Place(new QComboBox(this), IDC_UNUSED_LIST, DialogRect(279, 7, 73, 12));
     unusedCombo_->hide();
 
-    if (!SkinLoaded()) {
+    if (!skin::Loaded()) {
         AddFieldCaption(IDC_DRIVES, "Drive:", 45);
         AddFieldCaption(IDC_LABEL, "Volume label:", 60);
         AddFieldCaption(IDC_ASPECT_16_9, "Aspect ratio:", 81);
@@ -196,9 +201,10 @@ void CDVDAuthorProcessDlg::LoadFields() {
 }
 
 void CDVDAuthorProcessDlg::ApplyLayoutForJob() {
+    skin::RemoveWindowSkin(this);
     const bool fullJob = job_.jobFlags.load() == (JOB_CONVERT | JOB_MENUS | JOB_BURN);
     if (fullJob) {
-        setProperty("shape", "shape_page_03");
+        skin::ApplyShape(this, "shape_page_03");
         return;
     }
     for (int id : {IDC_CONVERT_BAR, IDC_NTSC, IDC_PAL, IDC_WORKING_FOLDER, IDC_BROWSE,
@@ -210,11 +216,15 @@ void CDVDAuthorProcessDlg::ApplyLayoutForJob() {
     }
     for (QLabel* label : figureLabels_)
         label->hide();  // a burn converts nothing
-    setProperty("shape", "shape_page03_burn");
+    skin::ApplyShape(this, "shape_page03_burn");
     MoveControl(startButton_, 3, 93);
     MoveControl(burnBar_, 30, 110);
     if (auto caption = fieldCaptions_.find(IDC_BURN_BAR); caption != fieldCaptions_.end())
         MoveControl(caption->second, 30, 110);
+    // The moved button and bar would cover the log; the log goes below them.
+    const int logTop =
+        std::max(startButton_->geometry().bottom(), burnBar_->geometry().bottom()) + DialogY(6);
+    MoveControl(logEdit_, 0, std::max(0, logTop - logEdit_->y()));
 }
 
 void CDVDAuthorProcessDlg::MoveControl(QWidget* control, int dx, int dy) {

@@ -14,6 +14,7 @@
 #include "platform/Window.h"
 
 class QAbstractButton;
+class CxSkinButton;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -132,7 +133,7 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
     QLabel* timeLeftText_ = nullptr;
     QLabel* convertTimeText_ = nullptr;
     QLabel* speedText_ = nullptr;
-    QPushButton* startButton_ = nullptr;
+    CxSkinButton* startButton_ = nullptr;
     // Plain captions beside the fields, for when no skin draws them.
     std::map<int, QLabel*> fieldCaptions_;
     std::vector<QLabel*> figureLabels_;

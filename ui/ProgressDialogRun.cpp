@@ -24,6 +24,7 @@
 #include "ui/ProgressDialog.h"
 #include "ui/QtDispatcher.h"
 #include "ui/QtMessagePresenter.h"
+#include "ui/SkinButton.h"
 
 namespace {
 
@@ -229,7 +230,18 @@ void CDVDAuthorProcessDlg::LockControls(bool locked) {
 }
 
 void CDVDAuthorProcessDlg::SetBusyLook(bool busy) {
-    startButton_->setText(busy ? "Abort" : "Start");
+    if (busy)
+        startButton_->LoadSkinPictures(152, 152, 151, 0, 0, 150, 0, 0, 0);
+    else
+        startButton_->LoadSkinPictures(149, 149, 148, 0, 0, 150, 0, 0, 0);
+    // The pictures carry the button's caption; without them the text does.
+    const QString caption = busy ? "Abort" : "Start";
+    const bool pictures =
+        QFileInfo(QString::fromStdString(App().theProgramFolder + (busy ? "152.bmp" : "149.bmp")))
+            .isFile();
+    startButton_->setText(pictures ? QString() : caption);
+    startButton_->setToolTip(caption);
+    startButton_->setAccessibleName(caption);
     startButton_->update();
 }
 

@@ -51,7 +51,7 @@ class ProgressDialogTest : public JobFixture {
     }
     void ExpectIdle(Dlg& dialog) {
         EXPECT_EQ(dialog.Job().stage.load(), STAGE_IDLE);
-        EXPECT_EQ(StartButton(dialog)->text(), "Start");
+        EXPECT_EQ(StartButton(dialog)->toolTip(), "Start");
         for (int id : {1007, 1029, 1023, 1024, 1035, 1036, 1025, 1030})
             EXPECT_TRUE(Control<QWidget>(dialog, id)->isEnabled()) << id;
         EXPECT_EQ(Control<QProgressBar>(dialog, 1027)->value(), 0);
@@ -75,7 +75,7 @@ TEST_F(ProgressDialogTest, AWholeJobRunsToTheImageDeviceAndComesBackToIdle) {
     Control<QLineEdit>(dialog, 1029)->setText("HOLIDAY");
 
     StartButton(dialog)->click();
-    EXPECT_EQ(StartButton(dialog)->text(), "Abort");
+    EXPECT_EQ(StartButton(dialog)->toolTip(), "Abort");
     EXPECT_FALSE(drives->isEnabled());
     ASSERT_TRUE(WaitForIdle(dialog, 180000));
     ExpectIdle(dialog);
@@ -115,7 +115,7 @@ TEST_F(ProgressDialogTest, AbortWhileConvertingKeepsTheWindowOpenAndDropsThePart
     presenter_->QueueAnswer(platform::IDNO);
     StartButton(dialog)->click();  // asks, and No leaves the job running
     EXPECT_EQ(dialog.Job().stage.load(), STAGE_CONVERTING);
-    EXPECT_EQ(StartButton(dialog)->text(), "Abort");
+    EXPECT_EQ(StartButton(dialog)->toolTip(), "Abort");
     EXPECT_FALSE(Control<QWidget>(dialog, 1029)->isEnabled());
 
     presenter_->QueueAnswer(platform::IDYES);
@@ -205,4 +205,22 @@ TEST_F(ProgressDialogTest, ConversionFiguresFollowTheEngineRecord) {
     EXPECT_EQ(Control<QLabel>(dialog, 1033)->text(), "00:02:00");
     EXPECT_EQ(Control<QLabel>(dialog, 1034)->text(), "2.50");
     EXPECT_EQ(Control<QProgressBar>(dialog, 1026)->value(), 120);
+}
+
+TEST_F(ProgressDialogTest, AChosenWorkingFolderIsStoredAtOnce) {
+    Dlg dialog(JOB_CONVERT | JOB_MENUS | JOB_BURN, nullptr);
+    QString asked;
+    dialog.chooseFolder = [&](QWidget*, const QString& title) {
+        asked = title;
+        return Media("elsewhere");
+    };
+    Control<QPushButton>(dialog, 1030)->click();
+    EXPECT_EQ(asked, "Working folder(atleast 10GB of free space)");
+    const std::string folder = Media("elsewhere/");
+    EXPECT_EQ(Control<QLineEdit>(dialog, 1025)->text().toStdString(), folder);
+    EXPECT_EQ(App().theOptions.GetValue(keys::WORKING_FOLDER), folder);
+
+    dialog.chooseFolder = [](QWidget*, const QString&) { return std::string(); };
+    Control<QPushButton>(dialog, 1030)->click();  // cancelled: nothing changes
+    EXPECT_EQ(App().theOptions.GetValue(keys::WORKING_FOLDER), folder);
 }
