@@ -21,13 +21,6 @@ using Dlg = CDVDAuthorAddDlg;
 
 class AddVideoPageTest : public JobFixture {
   protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "ui_add_video_tests";
-        static char* argv[] = {name, nullptr};
-        static QApplication application(argc, argv);
-    }
-
     static QListWidget* List(Dlg& page) {
         return page.findChild<QListWidget*>(QString::number(Dlg::IDC_LIST_VIDEO));
     }
@@ -236,4 +229,13 @@ TEST(MacSliderCtrlTest, ColourStepsAndTheSelectionBar) {
     EXPECT_NE(gauge.grab().toImage().pixelColor(inBar), gauge.SelectionColour());
     gauge.SetSelection(0, 2281);
     EXPECT_EQ(gauge.grab().toImage().pixelColor(inBar), gauge.SelectionColour());
+}
+
+// The application lives on main's stack, so it goes before Qt's own globals.
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");  // also when the tests are listed
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication application(argc, argv);
+    return RUN_ALL_TESTS();
 }
