@@ -1,6 +1,10 @@
 #include "ui/BrowseForFolder.h"
 
+#include <QAbstractItemView>
 #include <QDialogButtonBox>
+#include <QEvent>
+#include <QFileSystemModel>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -24,13 +28,29 @@ FolderChooser::FolderChooser(QWidget* owner, const QString& title, std::string r
     setOption(QFileDialog::ShowDirsOnly, true);
     setFileMode(QFileDialog::Directory);
     setAcceptMode(QFileDialog::AcceptOpen);
-    // The dialog updates its button itself on every change; ours runs after.
+    // The dialog updates its button itself on many changes; ours runs after,
+    // and whenever the dialog enables the button again.
     auto later = [this] { QTimer::singleShot(0, this, [this] { UpdateConfirm(); }); };
     connect(this, &QFileDialog::currentChanged, this, later);
     connect(this, &QFileDialog::directoryEntered, this, later);
-    if (auto* edit = findChild<QLineEdit*>())
+    if (auto* edit = findChild<QLineEdit*>("fileNameEdit"))
         connect(edit, &QLineEdit::textChanged, this, later);
+    if (auto* list = findChild<QAbstractItemView*>("listView"); list && list->selectionModel())
+        connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, later);
+    if (auto* model = findChild<QFileSystemModel*>()) {
+        connect(model, &QFileSystemModel::rootPathChanged, this, later);
+        connect(model, &QFileSystemModel::directoryLoaded, this, later);
+    }
+    if (QPushButton* button = ConfirmButton())
+        button->installEventFilter(this);
     later();
+}
+
+bool FolderChooser::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::EnabledChange && watched == ConfirmButton() &&
+        ConfirmButton()->isEnabled())
+        QTimer::singleShot(0, this, [this] { UpdateConfirm(); });
+    return QFileDialog::eventFilter(watched, event);
 }
 
 std::string FolderChooser::Candidate() const {

@@ -24,6 +24,9 @@ class FolderChooser : public QFileDialog {
 
     void accept() override;
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void UpdateConfirm();
 

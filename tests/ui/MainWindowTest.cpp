@@ -1,0 +1,170 @@
+// The main window, the folder chooser and the single-instance rule.
+#include <unistd.h>
+#include <QDialog>
+#include <QPushButton>
+#include <QTest>
+
+#include <fstream>
+
+#include "platform/Files.h"
+#include "ui/BrowseForFolder.h"
+#include "ui/MainDlg.h"
+#include "ui/SingleInstance.h"
+#include "ui/UiTestEnvironment.h"
+
+namespace {
+
+QPushButton* Button(QWidget& window, int id) {
+    auto* button = window.findChild<QPushButton*>(QString::number(id));
+    EXPECT_NE(button, nullptr) << id;
+    return button;
+}
+
+void Close(QWidget* modal) {
+    if (auto* dialog = qobject_cast<QDialog*>(modal))
+        dialog->reject();
+    else
+        modal->close();
+}
+
+using MainWindowTest = UiTest;
+
+TEST_F(MainWindowTest, EscapeLeavesTheWindowOpenUnderTheProductName) {
+    CQuorvaDlg window;
+    window.show();
+    EXPECT_EQ(window.windowTitle(), "Quorva");
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.result(), 0);
+    EXPECT_EQ(Button(window, CQuorvaDlg::IDC_CREATE_DVD)->toolTip(), "Create DVD step by step.");
+}
+
+TEST_F(MainWindowTest, CreateDvdStartsWithAnEmptyListWhileTheWindowIsHidden) {
+    App().theMediaList.assign(2, MediaItem{});
+    CQuorvaDlg window;
+    window.show();
+    const QPoint place = window.pos();
+    size_t itemsSeen = 99;
+    bool hiddenMeanwhile = false;
+    WhenModal(
+        [&](QWidget* page) {
+            itemsSeen = App().theMediaList.size();
+            hiddenMeanwhile = !window.isVisible();
+            Close(page);
+        },
+        &window);
+    Button(window, CQuorvaDlg::IDC_CREATE_DVD)->click();
+    EXPECT_EQ(itemsSeen, 0u);
+    EXPECT_TRUE(hiddenMeanwhile);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.pos(), place);
+}
+
+TEST_F(MainWindowTest, CancelledDirectBurnDoesNothingMore) {
+    App().theDvdFolder = "/previous";
+    CQuorvaDlg window;
+    window.show();
+    QString title;
+    WhenModal(
+        [&](QWidget* chooser) {
+            title = chooser->windowTitle();
+            Close(chooser);
+        },
+        &window);
+    Button(window, CQuorvaDlg::IDC_DIRECT_BURN)->click();
+    QTest::qWait(100);
+    // No progress window follows a cancelled choice.
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(title, "DVD folder");
+    EXPECT_EQ(App().theDvdFolder, "");
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(MainWindowTest, FolderChooserConfirmsOnlyAFolderHoldingTheRequiredFile) {
+    const std::string plain = temp_ / "plain";
+    const std::string disc = temp_ / "disc";
+    ASSERT_TRUE(platform::CreateFolders(plain));
+    ASSERT_TRUE(platform::CreateFolders(disc + "/VIDEO_TS"));
+    std::ofstream(disc + "/VIDEO_TS/VTS_01_0.IFO") << "ifo";
+
+    // A folder entered with nothing selected is the candidate; the chooser
+    // runs from the main window's Direct burn as the user sees it.
+    bool enabledPlain = true, refusedPlain = false, enabledDisc = false;
+    WhenModal([&](QWidget* modal) {
+        auto* chooser = dynamic_cast<FolderChooser*>(modal);
+        ASSERT_NE(chooser, nullptr);
+        chooser->setDirectory(QString::fromStdString(plain));
+        QTest::qWait(50);
+        enabledPlain = chooser->ConfirmButton()->isEnabled();
+        chooser->accept();  // as Enter in the name field would
+        refusedPlain = chooser->isVisible();
+        chooser->setDirectory(QString::fromStdString(disc));
+        QTest::qWait(50);
+        enabledDisc = chooser->ConfirmButton()->isEnabled();
+        chooser->accept();
+    });
+    std::string chosen = "untouched";
+    EXPECT_EQ(BrowseForFolder(nullptr, chosen, "DVD folder", "VIDEO_TS/VTS_01_0.IFO"), 0);
+    EXPECT_FALSE(enabledPlain);
+    EXPECT_TRUE(refusedPlain);
+    EXPECT_TRUE(enabledDisc);
+    EXPECT_EQ(chosen, disc);
+
+    // Inside the parent folder the selected subfolder counts.
+    FolderChooser chooser(nullptr, "DVD folder", "VIDEO_TS/VTS_01_0.IFO");
+    chooser.show();
+    chooser.setDirectory(QString::fromStdString(temp_.Path()));
+    chooser.selectFile(QString::fromStdString(disc));
+    QTest::qWait(50);
+    EXPECT_EQ(chooser.Candidate(), disc);
+    EXPECT_TRUE(chooser.ConfirmButton()->isEnabled());
+
+    // Without a required file any folder will do.
+    FolderChooser any(nullptr, "Working folder", "");
+    any.show();
+    any.setDirectory(QString::fromStdString(plain));
+    QTest::qWait(50);
+    EXPECT_TRUE(any.ConfirmButton()->isEnabled());
+}
+
+TEST_F(MainWindowTest, SecondCopyIsRefusedAndRaisesTheFirst) {
+    SingleInstance first("Quorva");
+    ASSERT_TRUE(first.Acquire());
+    int raised = 0;
+    first.onRaiseRequest = [&] { ++raised; };
+
+    SingleInstance second("Quorva");
+    EXPECT_FALSE(second.Acquire());
+    EXPECT_TRUE(second.AskRunningCopyToRaise());
+    for (int i = 0; i < 100 && raised == 0; ++i)
+        QTest::qWait(10);
+    EXPECT_EQ(raised, 1);
+
+    // The start-up step says so and leaves.
+    EXPECT_EXIT(HoldSingleInstance(App()), ::testing::ExitedWithCode(1), "Quorva is running.");
+    for (int i = 0; i < 100 && raised == 1; ++i)
+        QTest::qWait(10);
+    EXPECT_EQ(raised, 2);
+}
+
+TEST_F(MainWindowTest, ALockLeftByACrashedCopyDoesNotKeepTheNextOut) {
+    EXPECT_EXIT(
+        {
+            SingleInstance crashed("Quorva");
+            if (crashed.Acquire())
+                _exit(3);  // no unlocking, as in a crash
+        },
+        ::testing::ExitedWithCode(3), "");
+    EXPECT_TRUE(platform::PathExists(SingleInstance("Quorva").LockPath()));
+    SingleInstance next("Quorva");
+    EXPECT_TRUE(next.Acquire());
+    int raised = 0;
+    next.onRaiseRequest = [&] { ++raised; };
+    EXPECT_TRUE(SingleInstance("Quorva").AskRunningCopyToRaise());
+    for (int i = 0; i < 100 && raised == 0; ++i)
+        QTest::qWait(10);
+    EXPECT_EQ(raised, 1);
+}
+
+}  // namespace
