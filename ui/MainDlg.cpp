@@ -95,9 +95,9 @@ void CQuorvaDlg::CreateControls() {
             button->setText(row.caption);
         connect(button, &QPushButton::clicked, this, [this, id = row.id] { OnCommand(id); });
     }
-    if (!plain)
-        return;
-    // Without the skin's picture the window says what its buttons do.
+    // The skin draws no picture here, so the window says what its buttons do.
+    // Light text on the skin's dark ground.
+    const QString look = plain ? QString() : "color: white; background: transparent;";
     auto* heading = new QLabel(
         QString::fromStdString(App().theProductSettings.GetValue(keys::PRODUCT_NAME, true)), this);
     QFont big = heading->font();
@@ -105,6 +105,7 @@ void CQuorvaDlg::CreateControls() {
     big.setBold(true);
     heading->setFont(big);
     heading->setGeometry(DialogRect(16, 14, 200, 24));
+    heading->setStyleSheet(look);
     const struct {
         const char* text;
         QRect rect;
@@ -116,6 +117,7 @@ void CQuorvaDlg::CreateControls() {
         auto* label = new QLabel(note.text, this);
         label->setGeometry(note.rect);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setStyleSheet(look);
     }
 }
 

@@ -66,7 +66,7 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
         CaptionControls();
     // The upper part of the resource is the skin picture's; this skin draws
     // none, so the dialog keeps only the part that holds controls.
-    setFixedSize(DialogRect(0, 0, 342, 222).size());
+    setFixedSize(DialogRect(0, 0, 398, 222).size());
     ApplySkinShape(this, "shape_page_options");
 }
 
@@ -83,13 +83,15 @@ void COptionsDlg::CreateControls() {
     clearGroup_->addButton(
         Place(new QRadioButton(this), IDC_KEEP_AT_EXIT, DialogRect(209, 64, 98, 10)), 1);
 
+    // Each pick button sits beside its edit: below the edits, the title
+    // picture's button would lie under the root picture's edit.
     titlePictureEdit_ = PathEdit(this, IDC_TITLE_PICTURE, DialogRect(140, 141, 186, 14));
     auto* pickTitle =
-        Place(new QPushButton(this), IDC_PICK_TITLE_PICTURE, DialogRect(220, 156, 50, 14));
+        Place(new QPushButton(this), IDC_PICK_TITLE_PICTURE, DialogRect(330, 141, 50, 14));
     connect(pickTitle, &QPushButton::clicked, this, [this] { OnPickTitlePicture(); });
     rootPictureEdit_ = PathEdit(this, IDC_ROOT_PICTURE, DialogRect(140, 161, 186, 13));
     auto* pickRoot =
-        Place(new QPushButton(this), IDC_PICK_ROOT_PICTURE, DialogRect(220, 174, 50, 14));
+        Place(new QPushButton(this), IDC_PICK_ROOT_PICTURE, DialogRect(330, 160, 50, 14));
     connect(pickRoot, &QPushButton::clicked, this, [this] { OnPickRootPicture(); });
 
     // Present but never shown: the disc settings are chosen in the progress
@@ -120,10 +122,16 @@ void COptionsDlg::CreateControls() {
         widget->hide();
 
     // What the edits and radios are about.
+    auto* note = new QLabel(
+        "What happens to the working folder when the program ends, and the pictures "
+        "behind the title menu and the root menu of the next DVDs.",
+        this);
+    note->setWordWrap(true);
+    note->setGeometry(DialogRect(60, 14, 326, 24));
     auto* clearBox = new QGroupBox("Clear the content of temp folder", this);
-    clearBox->setGeometry(DialogRect(60, 50, 270, 24));
+    clearBox->setGeometry(DialogRect(60, 52, 326, 26));
     auto* pictureBox = new QGroupBox("Background picture of menu", this);
-    pictureBox->setGeometry(DialogRect(60, 128, 274, 64));
+    pictureBox->setGeometry(DialogRect(60, 128, 326, 56));
     auto* titleLabel = new QLabel("Title menu:", this);
     titleLabel->setGeometry(DialogRect(68, 143, 68, 10));
     auto* rootLabel = new QLabel("Root folder:", this);
