@@ -119,13 +119,6 @@ TEST_F(MainWindowTest, FolderChooserConfirmsOnlyAFolderHoldingTheRequiredFile) {
     QTest::qWait(50);
     EXPECT_EQ(chooser.Candidate(), disc);
     EXPECT_TRUE(chooser.ConfirmButton()->isEnabled());
-
-    // Without a required file any folder will do.
-    FolderChooser any(nullptr, "Working folder", "");
-    any.show();
-    any.setDirectory(QString::fromStdString(plain));
-    QTest::qWait(50);
-    EXPECT_TRUE(any.ConfirmButton()->isEnabled());
 }
 
 TEST_F(MainWindowTest, SecondCopyIsRefusedAndRaisesTheFirst) {
@@ -159,6 +152,7 @@ TEST_F(MainWindowTest, ALockLeftByACrashedCopyDoesNotKeepTheNextOut) {
     EXPECT_TRUE(platform::PathExists(SingleInstance("Quorva").LockPath()));
     SingleInstance next("Quorva");
     EXPECT_TRUE(next.Acquire());
+    // The dead copy's socket was replaced: a later start reaches this copy.
     int raised = 0;
     next.onRaiseRequest = [&] { ++raised; };
     EXPECT_TRUE(SingleInstance("Quorva").AskRunningCopyToRaise());
