@@ -230,12 +230,3 @@ TEST(MacSliderCtrlTest, ColourStepsAndTheSelectionBar) {
     gauge.SetSelection(0, 2281);
     EXPECT_EQ(gauge.grab().toImage().pixelColor(inBar), gauge.SelectionColour());
 }
-
-// The application lives on main's stack, so it goes before Qt's own globals.
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");  // also when the tests are listed
-    ::testing::InitGoogleTest(&argc, argv);
-    QApplication application(argc, argv);
-    return RUN_ALL_TESTS();
-}

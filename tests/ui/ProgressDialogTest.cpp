@@ -23,12 +23,6 @@ using Dlg = CDVDAuthorProcessDlg;
 
 class ProgressDialogTest : public JobFixture {
   protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "ui_progress_dialog_tests";
-        static char* argv[] = {name, nullptr};
-        static QApplication application(argc, argv);
-    }
     void SetUp() override {
         JobFixture::SetUp();
         App().theBurner = CreateDiscBurner();
