@@ -173,10 +173,9 @@ void CDVDAuthorProcessDlg::AskAbort(bool fromCloseBox) {
                              platform::MB_YESNO | platform::MB_ICONQUESTION);
     if (answer != platform::IDYES)
         return;
+    // A conversion stops; a burn that has begun is written to its end (the
+    // burner would refuse further burns of this run after a cancel).
     job_.progressLink.abortRequested = 1;
-    // A burn would otherwise run on to its end after the user gave it up.
-    if (job_.stage == STAGE_BURNING && App().theBurner)
-        App().theBurner->Cancel();
     convertBar_->setValue(convertBar_->minimum());
     burnBar_->setValue(0);
     LockControls(false);
