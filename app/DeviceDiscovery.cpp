@@ -6,6 +6,8 @@
 
 #include "app/QuorvaApp.h"
 #include "engines/DiscBurner.h"
+#include "platform/MessageBox.h"
+#include "platform/Process.h"
 
 namespace {
 
@@ -33,6 +35,14 @@ bool StartDeviceDiscovery(CQuorvaApp& app) {
         return false;
     }
     return true;
+}
+
+void RunDeviceDiscoveryStep(CQuorvaApp& app) {
+    if (StartDeviceDiscovery(app))
+        return;
+    platform::MessageBox(0, "Can't start find device thread!", "Error",
+                         platform::MB_OK | platform::MB_ICONERROR);
+    platform::EndProcess(1);
 }
 
 void FinishDeviceDiscovery() {

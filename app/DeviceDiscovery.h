@@ -10,5 +10,8 @@ void CreateBurner(CQuorvaApp& app);
 // Starts the one drive scan of the run. False when the thread could not be
 // started (the caller reports it).
 bool StartDeviceDiscovery(CQuorvaApp& app);
+// The start-up step: starts the scan, or shows "Can't start find device
+// thread!" and ends the process.
+void RunDeviceDiscoveryStep(CQuorvaApp& app);
 // Waits for the scan thread at the very end of the process.
 void FinishDeviceDiscovery();

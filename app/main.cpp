@@ -5,8 +5,6 @@
 
 #include "app/DeviceDiscovery.h"
 #include "app/QuorvaApp.h"
-#include "platform/MessageBox.h"
-#include "platform/Process.h"
 #include "ui/UserInterface.h"
 
 namespace {
@@ -22,13 +20,7 @@ bool HasDisplay() {
 
 void InstallHeadlessHooks(CQuorvaApp& app) {
     app.hooks.createBurner = CreateBurner;
-    app.hooks.startDeviceDiscovery = [](CQuorvaApp& a) {
-        if (!StartDeviceDiscovery(a)) {
-            platform::MessageBox(0, "Can't start find device thread!", "Error",
-                                 platform::MB_OK | platform::MB_ICONERROR);
-            platform::EndProcess(1);
-        }
-    };
+    app.hooks.startDeviceDiscovery = RunDeviceDiscoveryStep;
 }
 
 }  // namespace

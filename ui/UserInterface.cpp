@@ -31,13 +31,6 @@ void ShowStartupError(const char* text) {
     platform::MessageBox(0, text, "Error", platform::MB_OK | platform::MB_ICONERROR);
 }
 
-void StartDiscovery(CQuorvaApp& app) {
-    if (!StartDeviceDiscovery(app)) {
-        ShowStartupError("Can't start find device thread!");
-        platform::EndProcess(1);
-    }
-}
-
 // Widgets live on the user-interface thread, so the splash screen runs on
 // its event loop while start-up goes on, instead of on a thread of its own.
 void StartSplash(CQuorvaApp&) {
@@ -93,7 +86,7 @@ bool InstallUserInterface(CQuorvaApp& app, int& argc, char** argv) {
     app.hooks.singleInstance = HoldSingleInstance;
     app.hooks.startSplash = StartSplash;
     app.hooks.createBurner = CreateBurner;
-    app.hooks.startDeviceDiscovery = StartDiscovery;
+    app.hooks.startDeviceDiscovery = RunDeviceDiscoveryStep;
     app.hooks.skin = SwitchSkinOn;
     app.hooks.waitForSplash = WaitForSplash;
     app.hooks.runMainWindow = RunMainWindow;
