@@ -7,7 +7,6 @@
 #include "app/QuorvaApp.h"
 #include "components/skin/Skin.h"
 #include "platform/MessageBox.h"
-#include "platform/Process.h"
 #include "settings/Options.h"
 #include "ui/MainDlg.h"
 #include "ui/QtDispatcher.h"
