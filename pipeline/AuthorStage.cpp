@@ -3,6 +3,7 @@
 #include "app/FileSystem.h"
 #include "app/QuorvaApp.h"
 #include "pipeline/EngineCall.h"
+#include "pipeline/RootMenuPages.h"
 #include "pipeline/Stages.h"
 #include "platform/Files.h"
 #include "settings/Options.h"
@@ -43,15 +44,26 @@ CXMLAccess BuildDvdProject(const std::string& dest, const JobParameters& params,
     CXMLAccess vmgm = Element("vmgm");
     vmgm.AddChild(vmgmMenus);
 
-    // The root menu: one button per video, each jumping to its chapter.
-    CXMLAccess rootPgc = Element("pgc");
-    rootPgc.SetValue("entry", "root");
-    rootPgc.AddChild(MenuVob(movies.rootMovie));
-    for (std::size_t i = 1; i <= list.size(); ++i)
-        rootPgc.AddChild(Element("button", "jump title 1 chapter " + std::to_string(i) + ";"));
+    // The root menu: one button per video, each jumping to its chapter; when
+    // the videos need several pages, Previous/Next buttons turn them.
     CXMLAccess titlesetMenus = Element("menus");
     titlesetMenus.AddChild(VideoFormat(params));
-    titlesetMenus.AddChild(rootPgc);
+    const std::vector<RootMenuPage> pages = PlanRootMenuPages(list.size());
+    for (std::size_t p = 0; p < pages.size() && p < movies.rootMovies.size(); ++p) {
+        const RootMenuPage& page = pages[p];
+        CXMLAccess rootPgc = Element("pgc");
+        if (p == 0)
+            rootPgc.SetValue("entry", "root");
+        rootPgc.AddChild(MenuVob(movies.rootMovies[p]));
+        for (std::size_t i = 1; i <= page.videoCount; ++i)
+            rootPgc.AddChild(Element(
+                "button", "jump title 1 chapter " + std::to_string(page.firstVideo + i) + ";"));
+        if (page.hasPrevious)
+            rootPgc.AddChild(Element("button", "jump menu " + std::to_string(p) + ";"));
+        if (page.hasNext)
+            rootPgc.AddChild(Element("button", "jump menu " + std::to_string(p + 2) + ";"));
+        titlesetMenus.AddChild(rootPgc);
+    }
 
     // One title playing every video in order, then back to the title menu.
     CXMLAccess titlePlay = Element("pgc");

@@ -1,11 +1,13 @@
 #include <QImage>
 #include <QPainter>
+#include <tuple>
 
 #include "app/FileSystem.h"
 #include "app/QuorvaApp.h"
 #include "engines/MenuPicture.h"
 #include "media/Pictures.h"
 #include "pipeline/EngineCall.h"
+#include "pipeline/RootMenuPages.h"
 #include "pipeline/Stages.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
@@ -133,62 +135,48 @@ bool BuildMenuMpeg(const std::string& programFolder, const std::string& image,
     return true;
 }
 
-StageOutcome MakeMenus(AuthoringJob& job, const JobParameters& params, const MediaList& list,
-                       MenuMovies& movies) {
-    CQuorvaApp& app = App();
-    const std::string& folder = app.theProgramFolder;
-    const int W = params.width;
-    const int H = params.height;
-    std::string reason;
+namespace {
 
-    // The root menu: the background with a grid of thumbnails.
-    const std::string rootComposite = Temp() + ".bmp";
-    const std::string rootCanvas = Temp() + "root_background.jpg";
-    if (!MakeCanvas(app.theOptions.GetValue(keys::BACKGROUND_PICTURE_OF_ROOT_MENU), rootCanvas, W,
-                    H, reason)) {
-        ReportFailure(job, reason);
-        return StageOutcome::Failed;
-    }
-    QImage surface = LoadPicture(rootCanvas).convertToFormat(QImage::Format_RGB32);
-    const std::vector<GridPosition> grid = RootMenuPositions(W, H, list.size());
+// One root-menu page: its picture (thumbnails and page tiles on the canvas),
+// its button overlays and its menu movie.
+bool MakeRootPage(const MediaList& list, const RootMenuPage& page, const std::string& canvas, int W,
+                  int H, const std::string& movie, std::string& reason) {
+    const std::string& folder = App().theProgramFolder;
+    const std::string composite = Temp() + ".bmp";
+    const std::vector<GridPosition> grid = RootMenuPositions(W, H, kMaxMenuButtons);
+    std::vector<ButtonPosition> positions;
+    QImage surface = LoadPicture(canvas).convertToFormat(QImage::Format_RGB32);
     {
         QPainter painter(&surface);
-        for (std::size_t i = 0; i < grid.size(); ++i) {
-            QImage thumbnail = LoadPicture(list[i].thumbnailPath);
+        for (std::size_t i = 0; i < page.videoCount; ++i) {
+            QImage thumbnail = LoadPicture(list[page.firstVideo + i].thumbnailPath);
             if (!thumbnail.isNull())
                 painter.drawImage(grid[i].x, grid[i].y, thumbnail);
+            positions.push_back(ButtonPosition{grid[i].x, grid[i].y});
         }
     }
-    auto composite = CopySurfaceToBitmap(surface, QRect(0, 0, W, H));
-    if (!composite || !SaveBitmapAsBmp(*composite, rootComposite)) {
-        ReportFailure(job, "Can't write the root menu picture " + rootComposite);
-        return StageOutcome::Failed;
+    for (auto [present, cell, next] : {std::tuple{page.hasPrevious, kPreviousCell, false},
+                                       std::tuple{page.hasNext, kNextCell, true}}) {
+        if (!present)
+            continue;
+        DrawPageTile(surface, grid[cell].x, grid[cell].y, kThumbWidth, kThumbHeight, next);
+        positions.push_back(ButtonPosition{grid[cell].x, grid[cell].y});
+    }
+    auto bitmap = CopySurfaceToBitmap(surface, QRect(0, 0, W, H));
+    if (!bitmap || !SaveBitmapAsBmp(*bitmap, composite)) {
+        reason = "Can't write the root menu picture " + composite;
+        return false;
     }
 
-    // The title menu: its background with the installed Play/Chapters buttons.
-    movies.titleMovie = Temp() + "title.mpg";
-    movies.rootMovie = Temp() + "root.mpg";
-    const std::string titleCanvas = Temp() + "title_background.jpg";
-    if (!MakeCanvas(app.theOptions.GetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU), titleCanvas, W,
-                    H, reason) ||
-        !BuildMenuMpeg(folder, folder + "title_menu_normal.png", folder + "title_menu_hover.png",
-                       folder + "title_menu_select.png", titleCanvas, movies.titleMovie, reason)) {
-        ReportFailure(job, reason);
-        return StageOutcome::Failed;
-    }
-
-    // The root menu's buttons, one frame per thumbnail.
+    // One frame per button, drawn from the installed frame picture.
     const std::string overlays = Temp();
     ButtonOverlayRequest request{};
-    std::vector<ButtonPosition> positions;
-    for (const GridPosition& p : grid)
-        positions.push_back(ButtonPosition{p.x, p.y});
     if (!SetOverlayPath(request.framePicture, folder + "o.png") ||
         !SetOverlayPath(request.normalOutput, overlays + "_normal.png") ||
         !SetOverlayPath(request.hoverOutput, overlays + "_hover.png") ||
         !SetOverlayPath(request.selectOutput, overlays + "_select.png")) {
-        ReportFailure(job, "The temporary folder's path is too long for the menu pictures.");
-        return StageOutcome::Failed;
+        reason = "The temporary folder's path is too long for the menu pictures.";
+        return false;
     }
     request.positions = positions.data();
     request.buttonCount = static_cast<std::int32_t>(positions.size());
@@ -198,14 +186,50 @@ StageOutcome MakeMenus(AuthoringJob& job, const JobParameters& params, const Med
     request.buttonHeight = kThumbHeight;
     auto picture = CreateMenuPicture();
     if (!picture || picture->MakeButtonOverlays(&request) != 0) {
-        ReportFailure(job, "Can't draw the menu buttons" +
-                               (picture ? ": " + picture->LastError() : std::string()));
-        return StageOutcome::Failed;
+        reason =
+            "Can't draw the menu buttons" + (picture ? ": " + picture->LastError() : std::string());
+        return false;
     }
-    if (!BuildMenuMpeg(folder, overlays + "_normal.png", overlays + "_hover.png",
-                       overlays + "_select.png", rootComposite, movies.rootMovie, reason)) {
+    return BuildMenuMpeg(folder, overlays + "_normal.png", overlays + "_hover.png",
+                         overlays + "_select.png", composite, movie, reason);
+}
+
+}  // namespace
+
+StageOutcome MakeMenus(AuthoringJob& job, const JobParameters& params, const MediaList& list,
+                       MenuMovies& movies) {
+    CQuorvaApp& app = App();
+    const std::string& folder = app.theProgramFolder;
+    const int W = params.width;
+    const int H = params.height;
+    std::string reason;
+
+    const std::string rootCanvas = Temp() + "root_background.jpg";
+    if (!MakeCanvas(app.theOptions.GetValue(keys::BACKGROUND_PICTURE_OF_ROOT_MENU), rootCanvas, W,
+                    H, reason)) {
         ReportFailure(job, reason);
         return StageOutcome::Failed;
+    }
+
+    // The title menu: its background with the installed Play/Chapters buttons.
+    movies.titleMovie = Temp() + "title.mpg";
+    const std::string titleCanvas = Temp() + "title_background.jpg";
+    if (!MakeCanvas(app.theOptions.GetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU), titleCanvas, W,
+                    H, reason) ||
+        !BuildMenuMpeg(folder, folder + "title_menu_normal.png", folder + "title_menu_hover.png",
+                       folder + "title_menu_select.png", titleCanvas, movies.titleMovie, reason)) {
+        ReportFailure(job, reason);
+        return StageOutcome::Failed;
+    }
+
+    // The root menu: a grid of thumbnails, one button per video, page by page.
+    movies.rootMovies.clear();
+    for (const RootMenuPage& page : PlanRootMenuPages(list.size())) {
+        movies.rootMovies.push_back(Temp() + "root.mpg");
+        if (!MakeRootPage(list, page, rootCanvas, W, H, movies.rootMovies.back(), reason)) {
+            ReportFailure(job, reason);
+            return StageOutcome::Failed;
+        }
     }
     return StageOutcome::Done;
 }

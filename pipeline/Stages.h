@@ -24,7 +24,7 @@ std::string BuildConvertCommand(const std::string& options, const std::string& s
 // Menus: the title menu and root menu movies.
 struct MenuMovies {
     std::string titleMovie;
-    std::string rootMovie;
+    std::vector<std::string> rootMovies;  // one per root-menu page
 };
 StageOutcome MakeMenus(AuthoringJob& job, const JobParameters& params, const MediaList& list,
                        MenuMovies& movies);

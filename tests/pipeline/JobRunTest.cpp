@@ -153,7 +153,7 @@ TEST_F(JobRun, OnlyAFittingVobIsTakenAsItIs) {
     EXPECT_EQ(CountLines(log_, "Converting " + ready), 0);
 }
 
-TEST_F(JobRun, ThirteenVideosAllBecomeChaptersAndButtons) {
+TEST_F(JobRun, ThirteenVideosGetTwoRootMenuPagesWithWorkingButtons) {
     const std::string clip = MakeTestClip("clip.avi", 1);
     AddVideos({clip});
     Run(JOB_CONVERT);
@@ -170,12 +170,20 @@ TEST_F(JobRun, ThirteenVideosAllBecomeChaptersAndButtons) {
     auto lsdvd = testsupport::RunCommand({"lsdvd", "-x", App().theDvdFolder});
     EXPECT_TRUE(Contains(lsdvd.output, "Chapters: 13")) << lsdvd.output;
 
+    // Two root-menu pages: ten videos and Next, then three and Previous.
     std::string error;
     auto walk = testsupport::DvdWalk::Open(App().theDvdFolder, &error);
     ASSERT_TRUE(walk) << error;
     ASSERT_EQ(walk->Settle().buttons, 2);
-    testsupport::DvdPlace root = walk->Press(2);
-    EXPECT_EQ(root.buttons, 13) << root.ToString();
-    testsupport::DvdPlace last = walk->Press(12);
-    EXPECT_EQ(last.part, 12) << last.ToString();
+    testsupport::DvdPlace firstPage = walk->Press(2);
+    EXPECT_EQ(firstPage.buttons, 11) << firstPage.ToString();
+    testsupport::DvdPlace second = walk->Press(11);
+    ASSERT_EQ(second.domain, testsupport::DvdDomain::TitleSetMenu) << second.ToString();
+    EXPECT_EQ(second.buttons, 4);
+    testsupport::DvdPlace back = walk->Press(4);
+    EXPECT_EQ(back.buttons, 11) << back.ToString();
+    walk->Press(11);
+    testsupport::DvdPlace last = walk->Press(3);
+    EXPECT_EQ(last.domain, testsupport::DvdDomain::Title) << last.ToString();
+    EXPECT_EQ(last.part, 13) << last.ToString();
 }

@@ -105,7 +105,7 @@ TEST(MenuDocuments, ProjectHasHoldingMenusAChapterButtonPerVideoAndOneTitle) {
     MediaList list(14);
     for (size_t i = 0; i < list.size(); ++i)
         list[i].vobPath = "/w/" + std::to_string(i) + ".vob";
-    MenuMovies movies{"/t/title.mpg", "/t/root.mpg"};
+    MenuMovies movies{"/t/title.mpg", {"/t/root1.mpg", "/t/root2.mpg"}};
     CXMLAccess project = BuildDvdProject("/w/DVD_1", Pal43(5000), list, movies);
 
     EXPECT_EQ(project.name, "dvdauthor");
@@ -125,10 +125,20 @@ TEST(MenuDocuments, ProjectHasHoldingMenusAChapterButtonPerVideoAndOneTitle) {
     EXPECT_EQ(Child(*Child(*titleset, "menus"), "video")->GetValue("format"), "pal");
     EXPECT_EQ(rootPgc->GetValue("entry"), "root");
     EXPECT_EQ(Child(*rootPgc, "vob")->GetValue("pause"), "inf");
+    // Fourteen videos need two pages of ten, turned by Previous/Next buttons.
     auto buttons = Texts(*rootPgc, "button");
-    ASSERT_EQ(buttons.size(), 14u);  // beyond the twelve pictured ones too
+    ASSERT_EQ(buttons.size(), 11u);
     EXPECT_EQ(buttons[0], "jump title 1 chapter 1;");
-    EXPECT_EQ(buttons[13], "jump title 1 chapter 14;");
+    EXPECT_EQ(buttons[9], "jump title 1 chapter 10;");
+    EXPECT_EQ(buttons[10], "jump menu 2;");
+    const CXMLAccess* secondPage = Child(*Child(*titleset, "menus"), "pgc", 1);
+    ASSERT_NE(secondPage, nullptr);
+    EXPECT_EQ(secondPage->GetValue("entry", false), "");
+    EXPECT_EQ(Child(*secondPage, "vob")->GetValue("file"), "/t/root2.mpg");
+    EXPECT_EQ(Texts(*secondPage, "button"),
+              (std::vector<std::string>{"jump title 1 chapter 11;", "jump title 1 chapter 12;",
+                                        "jump title 1 chapter 13;", "jump title 1 chapter 14;",
+                                        "jump menu 1;"}));
 
     const CXMLAccess* titlePlay = Child(*Child(*titleset, "titles"), "pgc");
     ASSERT_EQ(titlePlay->children.size(), 15u);
