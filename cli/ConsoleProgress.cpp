@@ -1,21 +1,13 @@
 #include "cli/ConsoleProgress.h"
 
+#include "pipeline/JobProgress.h"
+
 #include <unistd.h>
 
 #include <algorithm>
 
 ConsoleProgress::ConsoleProgress(std::FILE* stream)
     : stream_(stream), terminal_(isatty(fileno(stream)) != 0) {}
-
-std::string ConsoleProgress::FormatClock(std::int64_t seconds) {
-    if (seconds < 0)
-        return "--:--:--";
-    char text[32];
-    std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld", static_cast<long long>(seconds / 3600),
-                  static_cast<long long>(seconds % 3600 / 60),
-                  static_cast<long long>(seconds % 60));
-    return text;
-}
 
 std::string ConsoleProgress::Bar(int percent, int width) {
     percent = std::clamp(percent, 0, 100);

@@ -16,7 +16,6 @@ class ConsoleProgress {
     void Clear();
     bool Active() const { return terminal_; }
 
-    static std::string FormatClock(std::int64_t seconds);  // "hh:mm:ss"
     static std::string Bar(int percent, int width);
 
   private:

@@ -85,24 +85,14 @@ platform::LRESULT HeadlessJobWindow::OnMessage(std::uint32_t message, platform::
                 Log(job_.statusText);
             }
             return 0;
-        case WM_CONVERT_PROGRESS: {
-            const auto* record = reinterpret_cast<const ConvertProgressRecord*>(lParam);
+        case WM_CONVERT_PROGRESS:
             ++convertMessages_;
-            progress_.elapsed = static_cast<std::int64_t>(std::time(nullptr)) - job_.startTime;
-            progress_.done = job_.convertedSeconds + record->seconds;
-            progress_.total = job_.totalSeconds;
-            progress_.left = progress_.done > 0
-                                 ? static_cast<std::int64_t>(
-                                       static_cast<double>(progress_.total * progress_.elapsed) /
-                                           static_cast<double>(progress_.done) -
-                                       static_cast<double>(progress_.elapsed))
-                                 : -1;
-            progress_.speed = record->speed;
+            progress_ = ComputeConversionFigures(
+                job_, *reinterpret_cast<const ConvertProgressRecord*>(lParam));
             barPosition_ = progress_.done;
             if (onProgress)
                 onProgress(progress_);
             return 0;
-        }
         case WM_BURN_PROGRESS: {
             if (wParam != 0) {
                 burnPercents_.push_back(static_cast<int>(wParam));

@@ -9,17 +9,12 @@
 #include <vector>
 
 #include "pipeline/AuthoringJob.h"
+#include "pipeline/JobProgress.h"
 #include "platform/EventLoop.h"
 
 class HeadlessJobWindow : public platform::MessageTarget {
   public:
-    struct Progress {
-        std::int64_t done = 0;     // media seconds converted
-        std::int64_t total = 0;    // media seconds of the job
-        std::int64_t elapsed = 0;  // wall seconds since the conversion began
-        std::int64_t left = -1;    // estimated wall seconds left, -1 when unknown
-        double speed = 0;          // times real time
-    };
+    using Progress = ConversionFigures;
 
     HeadlessJobWindow(AuthoringJob& job, platform::EventLoop& loop);
     ~HeadlessJobWindow() override;

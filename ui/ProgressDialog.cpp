@@ -38,13 +38,7 @@ Widget* Place(Widget* widget, int id, QRect rect) {
 }  // namespace
 
 std::string FormatHms(std::int64_t seconds) {
-    if (seconds < 0)
-        seconds = 0;
-    char text[64];
-    std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld", static_cast<long long>(seconds / 3600),
-                  static_cast<long long>(seconds % 3600 / 60),
-                  static_cast<long long>(seconds % 60));
-    return text;
+    return FormatClock(std::max<std::int64_t>(seconds, 0));
 }
 
 CDVDAuthorProcessDlg::CDVDAuthorProcessDlg(std::uint32_t jobFlags, QWidget* parent)

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "pipeline/AuthoringJob.h"
+#include "pipeline/JobProgress.h"
 #include "platform/Window.h"
 
 class QAbstractButton;

@@ -314,22 +314,15 @@ platform::LRESULT CDVDAuthorProcessDlg::OnMessage(std::uint32_t message, platfor
 }
 
 void CDVDAuthorProcessDlg::OnConvertProgress(const ConvertProgressRecord& record) {
-    const std::int64_t elapsed = static_cast<std::int64_t>(std::time(nullptr)) - job_.startTime;
-    timeUsedText_->setText(QString::fromStdString(FormatHms(elapsed)));
-    const std::int64_t done = job_.convertedSeconds + record.seconds;
-    if (done > 0) {
-        const double estimate =
-            static_cast<double>(job_.totalSeconds * elapsed) / static_cast<double>(done) -
-            static_cast<double>(elapsed);
-        timeLeftText_->setText(
-            QString::fromStdString(FormatHms(static_cast<std::int64_t>(estimate))));
-    } else {
-        timeLeftText_->setText("--:--:--");  // nothing converted yet to estimate from
-    }
-    convertTimeText_->setText(QString::fromStdString(FormatHms(done)));
+    const ConversionFigures figures = ComputeConversionFigures(job_, record);
+    timeUsedText_->setText(QString::fromStdString(FormatHms(figures.elapsed)));
+    // Nothing converted yet leaves the time left unknown ("--:--:--").
+    timeLeftText_->setText(
+        QString::fromStdString(figures.done > 0 ? FormatHms(figures.left) : FormatClock(-1)));
+    convertTimeText_->setText(QString::fromStdString(FormatHms(figures.done)));
     char speed[64];
-    std::snprintf(speed, sizeof speed, "%.2f", record.speed);
+    std::snprintf(speed, sizeof speed, "%.2f", figures.speed);
     speedText_->setText(speed);
-    SetBarPosition(convertBar_, done);
+    SetBarPosition(convertBar_, figures.done);
     ScrollLogToEnd();
 }
