@@ -10,6 +10,7 @@ PKGS=(
   libgtest-dev googletest libgmock-dev
   ffmpeg lsdvd libdvdnav-dev libdvdread-dev udftools
   xvfb xauth bc time
+  openbox xdotool x11-utils imagemagick
   fonts-dejavu-core
 )
 missing=()

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -31,11 +32,11 @@ struct ButtonRow {
 
 const ButtonRow kButtons[] = {
     {CQuorvaDlg::IDC_CREATE_DVD, DialogRect(252, 66, 69, 14), "Create DVD step by step.",
-     "Create DVD"},
+     "&Create DVD"},
     {CQuorvaDlg::IDC_DIRECT_BURN, DialogRect(254, 118, 69, 14),
-     "Direct burn the DVD folder which authored by us.", "Direct burn"},
-    {CQuorvaDlg::IDC_OPTIONS, DialogRect(93, 163, 69, 14), "Options", "Options"},
-    {CQuorvaDlg::IDC_HELP, DialogRect(173, 161, 69, 14), "Help", "Help"},
+     "Direct burn the DVD folder which authored by us.", "&Direct burn"},
+    {CQuorvaDlg::IDC_OPTIONS, DialogRect(93, 163, 69, 14), "Options", "&Options"},
+    {CQuorvaDlg::IDC_HELP, DialogRect(173, 161, 69, 14), "Help", "&Help"},
 };
 
 // The application icon: a disc.
@@ -119,6 +120,19 @@ void CQuorvaDlg::CreateControls() {
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setStyleSheet(look);
     }
+}
+
+int CQuorvaDlg::exec() {
+    // QDialog's own modal run ends as soon as the dialog is hidden, and this
+    // window hides while each of its pages runs. This run ends only when the
+    // window is done (its close box).
+    QEventLoop loop;
+    const auto ended = connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
+    setResult(0);
+    show();
+    loop.exec(QEventLoop::DialogExec);
+    disconnect(ended);
+    return result();
 }
 
 void CQuorvaDlg::CenterOnScreen() {

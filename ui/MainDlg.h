@@ -29,6 +29,10 @@ class CQuorvaDlg : public QDialog, public platform::MessageTarget {
 
     platform::HWND Handle() const { return handle_; }
 
+    // Runs the window modally until its close box ends the run; hiding it
+    // while a page runs over it does not.
+    int exec() override;
+
     // Runs the command of a button or menu item.
     void OnCommand(int id);
     // The Help menu, made on first use and kept.

@@ -1,6 +1,7 @@
 // The main window, the folder chooser and the single-instance rule.
 #include <unistd.h>
 #include <QDialog>
+#include <QFileDialog>
 #include <QPushButton>
 #include <QTest>
 
@@ -59,6 +60,72 @@ TEST_F(MainWindowTest, CreateDvdStartsWithAnEmptyListWhileTheWindowIsHidden) {
     EXPECT_TRUE(hiddenMeanwhile);
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.pos(), place);
+}
+
+// The pages run over the main window while it sits in its own modal run, as
+// the program runs it: each one closed brings the window back in its place,
+// and the run goes on until the window's own close box ends it.
+TEST_F(MainWindowTest, EveryPageClosesBackIntoTheRunningMainWindow) {
+    const std::string disc = temp_ / "disc";
+    ASSERT_TRUE(platform::CreateFolders(disc + "/VIDEO_TS"));
+    std::ofstream(disc + "/VIDEO_TS/VTS_01_0.IFO") << "ifo";
+    CQuorvaDlg window;
+    const QPoint place = window.pos();
+    QStringList seen;  // each page's title, then how the window came back
+    auto note = [&] {
+        seen << QString("visible=%1 same place=%2")
+                    .arg(window.isVisible())
+                    .arg(window.pos() == place);
+    };
+    auto page = [&](int button, std::function<void(QWidget*)> close) {
+        WhenModal(
+            [&seen, close](QWidget* modal) {
+                seen << modal->windowTitle();
+                close(modal);
+            },
+            &window);
+        Button(window, button)->click();
+        note();
+    };
+    // Each step is queued to the main window's run by the one before, so it
+    // runs only when that run goes on after the page.
+    auto burn = [&](QWidget* chooser) {
+        WhenModal(
+            [&seen](QWidget* progress) {
+                seen << progress->windowTitle();
+                progress->close();
+            },
+            chooser);
+        static_cast<QFileDialog*>(chooser)->setDirectory(QString::fromStdString(disc));
+        QTimer::singleShot(50, chooser, [chooser] { static_cast<QDialog*>(chooser)->accept(); });
+    };
+    std::function<void()> steps[] = {
+        [&] {
+            page(CQuorvaDlg::IDC_OPTIONS,
+                 [](QWidget* options) { QTest::keyClick(options, Qt::Key_Escape); });
+        },
+        [&] { page(CQuorvaDlg::IDC_CREATE_DVD, [](QWidget* add) { add->close(); }); },
+        [&] { page(CQuorvaDlg::IDC_DIRECT_BURN, burn); },
+        [&] {
+            seen << "still running";
+            window.close();
+        },
+    };
+    std::function<void(size_t)> run = [&](size_t step) {
+        steps[step]();
+        if (step + 1 < std::size(steps))
+            QTimer::singleShot(0, &window, [&run, step] { run(step + 1); });
+    };
+    QTimer::singleShot(0, &window, [&run] { run(0); });
+    QTimer::singleShot(10000, &window, [&] { window.close(); });  // never hang
+    window.exec();
+    const QString back = "visible=1 same place=1";
+    EXPECT_EQ(seen.join(" | ").toStdString(),
+              QStringList({"Options", back, "Add video", back, "DVD folder",
+                           "Process in progress...", back, "still running"})
+                  .join(" | ")
+                  .toStdString());
+    EXPECT_FALSE(window.isVisible());
 }
 
 TEST_F(MainWindowTest, CancelledDirectBurnDoesNothingMore) {

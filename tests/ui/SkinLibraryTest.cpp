@@ -57,7 +57,7 @@ TEST_F(SkinLibraryTest, DialogsTakeTheSkinUnlessTheyTookItOff) {
     EXPECT_EQ(plain.property(skin::kSkinProperty).toString(), "Dialog");
     EXPECT_FALSE(shaped.property(skin::kSkinProperty).isValid());
     EXPECT_EQ(shaped.property(skin::kShapeProperty).toString(), "shape_main_dialog");
-    EXPECT_EQ(create->text(), "Create DVD");  // the skin labels the button
+    EXPECT_EQ(create->text(), "&Create DVD");  // the skin labels the button, Alt+C included
 }
 
 TEST_F(SkinLibraryTest, RelativePicturesComeFromTheSkinFolder) {
