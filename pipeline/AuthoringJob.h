@@ -3,18 +3,21 @@
 #pragma once
 
 #include <atomic>
+#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <ctime>
+#include <mutex>
 #include <string>
 #include <thread>
 
+#include "components/burner/VolumeLabel.h"
 #include "platform/Window.h"
 
 class CXMLAccess;
 
-// The longest volume label a disc gets (ISO 9660 allows 32 characters).
-constexpr std::size_t kVolumeLabelLimit = 32;
+// The longest volume label a disc gets, in bytes of UTF-8.
+constexpr std::size_t kVolumeLabelLimit = burner::kVolumeLabelBytes;
 
 // Messages to the window that runs the job.
 constexpr std::uint32_t WM_JOB_STATUS = 2024;        // lParam 0: log statusText; else error box
@@ -71,6 +74,32 @@ struct JobParameters {
 
 JobParameters DeriveJobParameters(const CXMLAccess& options);
 
+// Lets the window hold the worker while it asks the user something: the
+// worker waits at its next report or question until the window lets go.
+class JobHold {
+  public:
+    void Hold() {
+        std::lock_guard lock(mutex_);
+        held_ = true;
+    }
+    void Release() {
+        {
+            std::lock_guard lock(mutex_);
+            held_ = false;
+        }
+        released_.notify_all();
+    }
+    void WaitWhileHeld() {
+        std::unique_lock lock(mutex_);
+        released_.wait(lock, [this] { return !held_; });
+    }
+
+  private:
+    std::mutex mutex_;
+    std::condition_variable released_;
+    bool held_ = false;
+};
+
 struct AuthoringJob {
     std::thread workerThread;
     std::string statusText;
@@ -90,6 +119,10 @@ struct AuthoringJob {
     // Set when a stage failed; errorText is what was shown.
     std::atomic<bool> failed{false};
     std::string errorText;
+    // What the burn stage made: the image file, or the drive written.
+    std::string imageFile;
+    std::string burnedDrive;
+    JobHold hold;
 
     explicit AuthoringJob(std::uint32_t flags = 0) : jobFlags(flags) {}
 };

@@ -1,19 +1,39 @@
+#include <cstring>
+
 #include "app/QuorvaApp.h"
 #include "engines/DiscBurner.h"
 #include "pipeline/Stages.h"
 #include "platform/MessageBox.h"
 
+namespace {
+
+bool IsImageDevice(IDiscBurner& burner, std::int32_t index) {
+    char name[1024] = {};
+    std::int32_t result = 0;
+    return index >= 0 && burner.GetDeviceName(index, name, sizeof name, &result) >= 0 &&
+           std::strcmp(name, kImageDeviceName) == 0;
+}
+
+}  // namespace
+
 StageOutcome BurnDvdFolder(AuthoringJob& job) {
     if (!(job.jobFlags & JOB_BURN))
         return StageOutcome::Done;
-    int answer =
-        platform::MessageBox(job.window, "Please insert a blank disc and click OK .", "Information",
-                             platform::MB_OKCANCEL | platform::MB_ICONEXCLAMATION);
-    if (answer != platform::IDOK)
-        return StageOutcome::Done;
-
-    ReportStatus(job, "Start burn to dvd disc ...");
     CQuorvaApp& app = App();
+    const bool image = app.theBurner && IsImageDevice(*app.theBurner, job.deviceIndex);
+    // An image file needs no disc in a drive.
+    if (!image) {
+        job.hold.WaitWhileHeld();
+        if (job.progressLink.abortRequested.load() != 0)
+            return StageOutcome::Aborted;
+        int answer = platform::MessageBox(job.window, "Please insert a blank disc and click OK .",
+                                          "Information",
+                                          platform::MB_OKCANCEL | platform::MB_ICONEXCLAMATION);
+        if (answer != platform::IDOK)
+            return StageOutcome::Done;
+    }
+
+    ReportStatus(job, image ? "Writing disc image ..." : "Start burn to dvd disc ...");
     if (!app.theBurner) {
         ReportFailure(job, "No disc burner is available.");
         return StageOutcome::Failed;
@@ -29,6 +49,14 @@ StageOutcome BurnDvdFolder(AuthoringJob& job) {
         job.errorText = text[0] ? text : "The burn failed.";
         job.failed = true;
         return StageOutcome::Failed;
+    }
+    if (image) {
+        job.imageFile = app.theBurner->LastImagePath();
+    } else {
+        char name[1024] = {};
+        std::int32_t ignored = 0;
+        app.theBurner->GetDeviceName(job.deviceIndex, name, sizeof name, &ignored);
+        job.burnedDrive = name;
     }
     return StageOutcome::Done;
 }

@@ -5,6 +5,7 @@
 #include "pipeline/Stages.h"
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
+#include "platform/Paths.h"
 #include "settings/Options.h"
 
 namespace {
@@ -27,6 +28,14 @@ int Finish(AuthoringJob& job) {
     return 0;
 }
 
+// The streams go to this run's working folder, whatever it was when the
+// videos were added; a source used as it is stays where it is.
+void PlaceStreamsIn(MediaList& list, const std::string& workingFolder) {
+    for (MediaItem& item : list)
+        if (!item.vobPath.empty() && item.vobPath != item.sourcePath)
+            item.vobPath = workingFolder + platform::FileNameOf(item.vobPath);
+}
+
 bool Aborted(const AuthoringJob& job) {
     return job.progressLink.abortRequested.load() != 0;
 }
@@ -34,6 +43,7 @@ bool Aborted(const AuthoringJob& job) {
 }  // namespace
 
 void ReportStatus(AuthoringJob& job, const std::string& text, bool error) {
+    job.hold.WaitWhileHeld();
     job.statusText = text;
     platform::SendMessage(job.window, WM_JOB_STATUS, 0, error ? 1 : 0);
 }
@@ -48,8 +58,12 @@ int RunAuthoringJob(AuthoringJob& job) {
     CQuorvaApp& app = App();
     job.failed = false;
     job.errorText.clear();
+    job.imageFile.clear();
+    job.burnedDrive.clear();
 
     std::string workingFolder = app.theOptions.GetValue(keys::WORKING_FOLDER);
+    if (!workingFolder.empty() && workingFolder.back() != '/')
+        workingFolder += '/';
     if (!platform::PathExists(workingFolder) && !platform::CreateFolder(workingFolder)) {
         ReportFailure(job, "Can't create working folder!\n" + workingFolder);
         return Finish(job);
@@ -58,6 +72,7 @@ int RunAuthoringJob(AuthoringJob& job) {
 
     job.stage = STAGE_CONVERTING;
     if (job.jobFlags & JOB_CONVERT) {
+        PlaceStreamsIn(app.theMediaList, workingFolder);
         job.startTime = static_cast<std::int64_t>(std::time(nullptr));
         job.totalSeconds = TotalSeconds(app.theMediaList);
         SetConversionBar(job, PBM_SETRANGE32, 0, static_cast<platform::LPARAM>(job.totalSeconds));
@@ -89,7 +104,7 @@ int RunAuthoringJob(AuthoringJob& job) {
         return 0;
 
     job.stage = STAGE_BURNING;
-    if (job.jobFlags & JOB_BURN)
-        BurnDvdFolder(job);
+    if (BurnDvdFolder(job) == StageOutcome::Aborted)
+        return 0;
     return Finish(job);
 }

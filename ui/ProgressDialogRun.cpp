@@ -106,21 +106,23 @@ void CDVDAuthorProcessDlg::StartJob() {
 }
 
 bool CDVDAuthorProcessDlg::ConfirmVolumeLabel() {
-    const QList<uint> characters = QString::fromStdString(labelText_).toUcs4();
-    if (static_cast<std::size_t>(characters.size()) <= kVolumeLabelLimit) {
+    // The image writer counts bytes: an accented letter takes two or more.
+    if (!burner::CheckVolumeLabel(labelText_)) {
         job_.volumeLabel = labelText_;
         return true;
     }
-    const std::string limit = std::to_string(kVolumeLabelLimit);
-    const std::string question = "DVD disc volume limited to " + limit +
-                                 " characters, would you like use the first " + limit +
-                                 " characters of \"" + labelText_ + "\" ?";
+    const std::string fitted = burner::FitVolumeLabel(labelText_);
+    const std::size_t characters =
+        static_cast<std::size_t>(QString::fromStdString(fitted).toUcs4().size());
+    std::string question = "DVD disc volume limited to " + std::to_string(kVolumeLabelLimit) +
+                           " characters, would you like use the first " +
+                           std::to_string(characters) + " characters of \"" + labelText_ + "\" ?";
+    if (characters != fitted.size())
+        question += "\n(A letter with an accent takes the room of two or more.)";
     if (platform::MessageBox(handle_, question, "Error",
                              platform::MB_OKCANCEL | platform::MB_ICONQUESTION) != platform::IDOK)
         return false;
-    job_.volumeLabel = QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()),
-                                         static_cast<qsizetype>(kVolumeLabelLimit))
-                           .toStdString();
+    job_.volumeLabel = fitted;
     return true;
 }
 

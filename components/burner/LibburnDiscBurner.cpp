@@ -4,10 +4,12 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
 #include "components/burner/DiscWriter.h"
 #include "components/burner/ImageTarget.h"
 #include "components/burner/IsoImageProcess.h"
+#include "components/burner/VolumeLabel.h"
 #include "platform/Files.h"
 
 namespace burner {
@@ -228,6 +230,9 @@ std::string LibburnDiscBurner::Burn(const DeviceEntry& device, const std::string
     if (folder.empty()) {
         return error;
     }
+    if (std::optional<std::string> refusal = CheckVolumeLabel(label)) {
+        return *refusal;
+    }
     IsoImageRequest request{DvdFolderOf(folder), label};
     Notify(window, 0, false, "Preparing the DVD file system of \"" + request.dvdFolder + "\" ...");
     std::int64_t sectors = MeasureIsoImage(request, &error);
@@ -262,7 +267,15 @@ std::string LibburnDiscBurner::Burn(const DeviceEntry& device, const std::string
     int lastPercent = 0;
     auto lastSent = std::chrono::steady_clock::now() - kProgressInterval;
     WriteEvents events;
-    events.phase = [&](const std::string& text) { Notify(window, lastPercent, false, text); };
+    // An image file has no disc to close: its writing names the file instead.
+    events.phase = [&, announced = false](const std::string& text) mutable {
+        if (!device.isImage) {
+            Notify(window, lastPercent, false, text);
+        } else if (!announced) {
+            announced = true;
+            Notify(window, lastPercent, false, "Writing disc image \"" + imagePath + "\" ...");
+        }
+    };
     events.progress = [&](int percent) {
         auto now = std::chrono::steady_clock::now();
         if (percent > lastPercent && now - lastSent >= kProgressInterval) {

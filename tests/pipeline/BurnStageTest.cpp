@@ -37,7 +37,7 @@ class BurnStage : public JobFixture {
     int imageDevice_ = -1;
 };
 
-TEST_F(BurnStage, AFullJobAsksForADiscAndWritesAnImageAPlayerReads) {
+TEST_F(BurnStage, AFullJobWritesAnImageAPlayerReadsWithoutAskingForADisc) {
     AddVideos({MakeTestClip("clip.avi", 2)});
     AuthoringJob job(JOB_CONVERT | JOB_MENUS | JOB_BURN);
     job.deviceIndex = imageDevice_;
@@ -45,16 +45,12 @@ TEST_F(BurnStage, AFullJobAsksForADiscAndWritesAnImageAPlayerReads) {
     HeadlessJobWindow window(job, loop_);
     window.RunJob();
     ASSERT_TRUE(window.Errors().empty()) << window.Errors().front();
-
-    auto boxes = presenter_->Messages();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "Please insert a blank disc and click OK .");
-    EXPECT_EQ(boxes[0].caption, "Information");
-    EXPECT_EQ(boxes[0].owner, window.Handle());
-    EXPECT_EQ(job.jobFlags.load(), JOB_BURN);  // the burn flag is never cleared
+    EXPECT_TRUE(presenter_->Messages().empty());  // an image file needs no disc
+    EXPECT_EQ(job.jobFlags.load(), JOB_BURN);     // the burn flag is never cleared
 
     const std::string image = App().theDvdFolder + ".iso";
-    EXPECT_EQ(App().theBurner->LastImagePath(), image);
+    EXPECT_EQ(job.imageFile, image);
+    EXPECT_TRUE(job.burnedDrive.empty());
     ASSERT_TRUE(platform::IsRegularFile(image));
     auto lsdvd = testsupport::RunCommand({"lsdvd", image});
     EXPECT_NE(lsdvd.output.find("Disc Title: HOLIDAY"), std::string::npos) << lsdvd.output;
@@ -68,28 +64,51 @@ TEST_F(BurnStage, AFullJobAsksForADiscAndWritesAnImageAPlayerReads) {
     ASSERT_FALSE(percents.empty());
     EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end()));
     EXPECT_EQ(percents.back(), 100);
-    bool logged = false;
+    std::string log;
     for (const std::string& line : window.LogLines())
-        logged |= line.find("Start burn to dvd disc ...") != std::string::npos;
-    EXPECT_TRUE(logged);
+        log += line + "\n";
+    EXPECT_NE(log.find("] Writing disc image ...\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("] Writing disc image \"" + image + "\" ...\n"), std::string::npos) << log;
+    EXPECT_EQ(log.find("Start burn to dvd disc"), std::string::npos) << log;
+    EXPECT_EQ(log.find("Closing disc"), std::string::npos) << log;
 }
 
-TEST_F(BurnStage, CancellingTheQuestionBurnsNothingAndTheNextStartAsksAgain) {
+// A drive (here libburn's file pseudo-drive) asks for a blank disc first.
+TEST_F(BurnStage, ADriveAsksForADiscCancellingBurnsNothingAndTheNextStartAsksAgain) {
+    const std::string disc = Media("drive.img");
+    setenv("QUORVA_BURNER_EXTRA_DRIVES", ("stdio:" + disc).c_str(), 1);
+    App().theBurner = CreateDiscBurner();
+    unsetenv("QUORVA_BURNER_EXTRA_DRIVES");
     App().theDvdFolder = MakeDvdFolder();
     AuthoringJob job(JOB_BURN);
-    job.deviceIndex = imageDevice_;
+    job.deviceIndex = imageDevice_;  // the drive comes before the image device
     job.volumeLabel = "X";
     HeadlessJobWindow window(job, loop_);
     presenter_->QueueAnswer(platform::IDCANCEL);
     window.RunJob();
     EXPECT_TRUE(window.TimerFired());
     EXPECT_TRUE(window.Errors().empty());
-    EXPECT_FALSE(platform::PathExists(App().theDvdFolder + ".iso"));
+    EXPECT_LE(platform::FileSize(disc), 0);  // missing or empty
     EXPECT_EQ(job.stage.load(), STAGE_IDLE);
+    EXPECT_TRUE(job.burnedDrive.empty());
 
     window.RunJob();  // answered OK this time
-    EXPECT_EQ(presenter_->Messages().size(), 2u);
-    EXPECT_TRUE(platform::IsRegularFile(App().theDvdFolder + ".iso"));
+    auto boxes = presenter_->Messages();
+    ASSERT_EQ(boxes.size(), 2u);
+    for (const auto& box : boxes) {
+        EXPECT_EQ(box.text, "Please insert a blank disc and click OK .");
+        EXPECT_EQ(box.caption, "Information");
+        EXPECT_EQ(box.owner, window.Handle());
+    }
+    ASSERT_TRUE(window.Errors().empty()) << window.Errors().front();
+    EXPECT_GT(platform::FileSize(disc), 0);
+    EXPECT_NE(job.burnedDrive.find(disc), std::string::npos) << job.burnedDrive;
+    EXPECT_TRUE(job.imageFile.empty());
+    std::string log;
+    for (const std::string& line : window.LogLines())
+        log += line + "\n";
+    EXPECT_NE(log.find("] Start burn to dvd disc ...\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("] Closing disc ...\n"), std::string::npos) << log;
 }
 
 TEST_F(BurnStage, NoDeviceIsRefusedWithAMessageAndNoImage) {

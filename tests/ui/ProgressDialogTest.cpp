@@ -58,10 +58,12 @@ class ProgressDialogTest : public JobFixture {
     }
 };
 
-TEST_F(ProgressDialogTest, AWholeJobRunsToTheImageDeviceAndComesBackToIdle) {
-    AddVideos({MakeTestClip("clip.avi", 1)});
+TEST_F(ProgressDialogTest, AWholeJobRunsToTheImageDeviceInTheChosenWorkingFolder) {
+    AddVideos({MakeTestClip("clip.avi", 1)});  // added while the working folder was another
     Dlg dialog(JOB_CONVERT | JOB_MENUS | JOB_BURN, nullptr);
     dialog.show();
+    dialog.chooseFolder = [&](QWidget*, const QString&) { return Media("chosen"); };
+    Control<QPushButton>(dialog, 1030)->click();
     auto* drives = Control<QComboBox>(dialog, 1007);
     ASSERT_GT(drives->count(), 0);
     EXPECT_EQ(drives->itemText(drives->count() - 1), kImageDeviceName);
@@ -74,23 +76,29 @@ TEST_F(ProgressDialogTest, AWholeJobRunsToTheImageDeviceAndComesBackToIdle) {
     ASSERT_TRUE(WaitForIdle(dialog, 180000));
     ExpectIdle(dialog);
 
-    EXPECT_EQ(BoxTexts(),
-              std::vector<std::string>{"Information: Please insert a blank disc and click OK ."});
-    EXPECT_EQ(presenter_->Messages().at(0).owner, dialog.Handle());
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{});  // an image file needs no disc
     EXPECT_EQ(dialog.Job().jobFlags.load(), JOB_BURN);
     EXPECT_EQ(App().theOptions.GetValue(keys::DVD_DISC_VOLUME), "HOLIDAY");
+    const std::string chosen = Media("chosen/");
+    EXPECT_EQ(App().theMediaList.at(0).vobPath, chosen + "1_clip.vob");
+    EXPECT_TRUE(platform::IsRegularFile(chosen + "1_clip.vob"));
+    EXPECT_FALSE(platform::PathExists(WorkingFolder() + "1_clip.vob"));
+    EXPECT_EQ(App().theDvdFolder.rfind(chosen, 0), 0u) << App().theDvdFolder;
 
-    const QStringList log = Control<QPlainTextEdit>(dialog, 1010)->toPlainText().split('\n');
+    const std::string image = App().theDvdFolder + ".iso";
+    const QString text = Control<QPlainTextEdit>(dialog, 1010)->toPlainText();
+    const QStringList log = text.split('\n');
     ASSERT_GE(log.size(), 3);
     const QRegularExpression stamped(R"(^\[\d\d:\d\d:\d\d\.\d\d\d\] \S)");
     for (const QString& line : log)
         EXPECT_TRUE(stamped.match(line).hasMatch()) << line.toStdString();
     EXPECT_TRUE(log.front().endsWith("] Converting media files to vob ..."));
-    EXPECT_TRUE(log.filter("] Start burn to dvd disc ...").size() == 1);
+    EXPECT_EQ(log.filter(QRegularExpression("] Writing disc image ...$")).size(), 1);
+    EXPECT_TRUE(text.contains(QString::fromStdString(image)));
+    EXPECT_FALSE(text.contains("Start burn to dvd disc") || text.contains("Closing disc"));
     auto* convertBar = Control<QProgressBar>(dialog, 1026);
     EXPECT_EQ(convertBar->value(), convertBar->maximum());
 
-    const std::string image = App().theDvdFolder + ".iso";
     ASSERT_TRUE(platform::IsRegularFile(image));
     auto lsdvd = testsupport::RunCommand({"lsdvd", image});
     EXPECT_NE(lsdvd.output.find("Disc Title: HOLIDAY"), std::string::npos) << lsdvd.output;
@@ -140,7 +148,12 @@ TEST_F(ProgressDialogTest, BurnOnlyWindowAsksAboutALongLabelAndReturnsToIdle) {
         EXPECT_TRUE(Control<QWidget>(dialog, id)->isHidden()) << id;
     EXPECT_FALSE(Control<QWidget>(dialog, 1027)->isHidden());
 
+    // The label is counted in bytes, as the image tool counts it: 17 accented
+    // letters are 34 bytes.
     const std::string label = "A_VERY_LONG_VOLUME_LABEL_FOR_THE_HOLIDAY_DISC";
+    std::string accented;
+    for (int i = 0; i < 17; ++i)
+        accented += "\u00e9";
     const std::string question =
         "Error: DVD disc volume limited to 32 characters, would you like use the first 32 "
         "characters of \"" +
@@ -154,16 +167,23 @@ TEST_F(ProgressDialogTest, BurnOnlyWindowAsksAboutALongLabelAndReturnsToIdle) {
     EXPECT_FALSE(dialog.WorkerRunning());
     EXPECT_EQ(App().theOptions.GetValue(keys::DVD_DISC_VOLUME), "QorDVDVolume");
 
+    Control<QLineEdit>(dialog, 1029)->setText(QString::fromStdString(accented));
     presenter_->Clear();
-    presenter_->QueueAnswer(platform::IDOK);      // use the first 32 characters
+    presenter_->QueueAnswer(platform::IDOK);      // use the first 16 characters
     presenter_->QueueAnswer(platform::IDCANCEL);  // no disc
     StartButton(dialog)->click();
     ASSERT_TRUE(WaitForIdle(dialog, 30000));
     ExpectIdle(dialog);
-    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{
-                              question, "Information: Please insert a blank disc and click OK ."}));
-    EXPECT_EQ(dialog.Job().volumeLabel, label.substr(0, 32));
-    EXPECT_EQ(App().theOptions.GetValue(keys::DVD_DISC_VOLUME), label.substr(0, 32));
+    ASSERT_EQ(presenter_->Messages().size(), 2u);
+    EXPECT_EQ(presenter_->Messages()[0].text.rfind("DVD disc volume limited to 32 characters, "
+                                                   "would you like use the first 16 characters",
+                                                   0),
+              0u)
+        << presenter_->Messages()[0].text;
+    EXPECT_EQ(BoxTexts()[1], "Information: Please insert a blank disc and click OK .");
+    const std::string fitted = accented.substr(0, 32);
+    EXPECT_EQ(dialog.Job().volumeLabel, fitted);
+    EXPECT_EQ(App().theOptions.GetValue(keys::DVD_DISC_VOLUME), fitted);
     EXPECT_EQ(dialog.Job().deviceIndex, -1);
 
     presenter_->Clear();

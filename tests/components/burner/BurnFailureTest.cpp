@@ -8,7 +8,10 @@
 #include <filesystem>
 
 #include "components/burner/BurnerTestSupport.h"
+#include "components/burner/ImageTarget.h"
+#include "components/burner/IsoImageProcess.h"
 #include "components/burner/LibburnDiscBurner.h"
+#include "components/burner/VolumeLabel.h"
 
 using namespace burnertest;
 
@@ -144,6 +147,37 @@ TEST_F(BurnFailureTest, ReportsAWriteThatFailsHalfWay) {
     };
     EXPECT_EXIT(burnUnderTheLimit(), ::testing::ExitedWithCode(0),
                 "status=-1 result=1 files=1 message=.*[Ww]rit");
+}
+
+// The label is measured in bytes, as genisoimage measures it: what the check
+// lets through the tool takes, what it refuses the burner refuses up front.
+TEST_F(BurnFailureTest, ChecksTheVolumeLabelByItsBytesAsTheImageToolDoes) {
+    std::string videoTs = MakeDvdFolder(scratch_.path(), "DVD_1");
+    ASSERT_FALSE(videoTs.empty());
+    std::string accented16, accented17;
+    for (int i = 0; i < 16; ++i)
+        accented16 += "\u00e9";
+    accented17 = accented16 + "\u00e9";  // 17 characters, 34 bytes
+    for (const std::string& label : {std::string(32, 'A'), accented16, std::string()}) {
+        EXPECT_FALSE(burner::CheckVolumeLabel(label)) << label;
+        std::string error;
+        EXPECT_GT(burner::MeasureIsoImage({burner::DvdFolderOf(videoTs), label}, &error), 0)
+            << label << ": " << error;
+    }
+    for (const std::string& label : {std::string(33, 'A'), accented17}) {
+        ASSERT_TRUE(burner::CheckVolumeLabel(label)) << label;
+        std::string error;
+        EXPECT_LT(burner::MeasureIsoImage({burner::DvdFolderOf(videoTs), label}, &error), 0)
+            << label;
+    }
+    EXPECT_NE(burner::CheckVolumeLabel("AB\xff\xfe")->find("UTF-8"), std::string::npos);
+    EXPECT_EQ(burner::FitVolumeLabel(accented17), accented16);
+    EXPECT_EQ(burner::FitVolumeLabel("A" + accented16), "A" + accented16.substr(0, 30));
+
+    std::int32_t result = 0;
+    EXPECT_LT(window_.Burn(imageDevice_, videoTs, accented17, &result), 0);
+    EXPECT_EQ(LastFailure(window_.messages), *burner::CheckVolumeLabel(accented17));
+    EXPECT_EQ(ListFiles(scratch_.path()), std::vector<std::string>{"DVD_1"});
 }
 
 }  // namespace

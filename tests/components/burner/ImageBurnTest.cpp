@@ -126,7 +126,7 @@ TEST_F(ImageBurnTest, CancelBeforeWritingStopsTheBurn) {
 TEST_F(ImageBurnTest, CancelWhileWritingLeavesNoImage) {
     auto cancelWhileWriting = [&] {
         window_.onMessage = [&](const BurnMessage& message) {
-            if (message.text == "Writing image ...") {
+            if (message.text.rfind("Writing disc image \"", 0) == 0) {
                 burner_.Cancel();
             }
         };
@@ -146,7 +146,7 @@ TEST_F(ImageBurnTest, RefusesASecondBurnAndRescansWhileBurning) {
     std::string secondBurn;
     std::string scan;
     window_.onMessage = [&](const BurnMessage& message) {
-        if (message.text != "Writing image ..." || !secondBurn.empty()) {
+        if (message.text.rfind("Writing disc image \"", 0) != 0 || !secondBurn.empty()) {
             return;
         }
         std::int32_t result = -1;
