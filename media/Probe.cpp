@@ -6,6 +6,7 @@
 #include "app/FileSystem.h"
 #include "app/QuorvaApp.h"
 #include "engines/CallLibraryEntry.h"
+#include "media/MediaCheck.h"
 #include "media/Pictures.h"
 #include "platform/Paths.h"
 #include "settings/Options.h"
@@ -16,10 +17,6 @@ constexpr int kThumbWidth = 128;
 constexpr int kThumbHeight = 96;
 // Every engine text holding a source path stays well inside its 4096 bytes.
 constexpr std::size_t kMaxSourcePath = 1500;
-
-void CallEngine(const std::string& text) {
-    CallLibraryEntry(App().theProgramFolder + "engine.so", "me_start", text, true);
-}
 
 }  // namespace
 
@@ -43,9 +40,14 @@ std::string FormatPlayTime(double x) {
 
 std::string DescribeMedia(const std::string& sourcePath, const MediaInfo& info) {
     char facts[512];
-    std::snprintf(facts, sizeof facts, "Video: %dKBps %dx%d %.2ffps \nAudio: %dKBps %.2fKHz\n",
-                  info.videoBitRate / 1000, info.width, info.height, info.frameRate,
-                  info.audioBitRate / 1000, info.audioSampleRate / 1000.0);
+    const int used =
+        std::snprintf(facts, sizeof facts, "Video: %dKBps %dx%d %.2ffps \n",
+                      info.videoBitRate / 1000, info.width, info.height, info.frameRate);
+    if (info.audioSampleRate > 0)
+        std::snprintf(facts + used, sizeof facts - used, "Audio: %dKBps %.2fKHz\n",
+                      info.audioBitRate / 1000, info.audioSampleRate / 1000.0);
+    else
+        std::snprintf(facts + used, sizeof facts - used, "Audio: no sound\n");
     return "File: " + sourcePath + "\n" + facts + "Play time: " + FormatPlayTime(info.duration) +
            "\n";
 }
@@ -58,28 +60,32 @@ std::string MakeVobPath(const std::string& workingFolder, int number,
     return workingFolder + std::to_string(number) + "_" + name;
 }
 
-ProbeResult ProbeMediaFile(const std::string& sourcePath) {
+ProbeResult ReadMediaFile(const std::string& sourcePath, const std::string& programFolder) {
     ProbeResult result;
-    if (sourcePath.find('*') != std::string::npos) {
-        result.error = "The file name of " + sourcePath +
-                       " contains '*', which Quorva cannot pass to its encoder. Rename the file "
-                       "and add it again.";
+    auto refuse = [&](const std::string& reason) {
+        result.reason = reason;
+        result.error = "Cannot use " + sourcePath + ": " + reason + ".";
         return result;
-    }
-    if (sourcePath.size() > kMaxSourcePath) {
-        result.error = "The path of " + sourcePath + " is too long for Quorva's encoder.";
-        return result;
-    }
+    };
+    if (sourcePath.find('*') != std::string::npos)
+        return refuse(
+            "its name contains '*', which Quorva cannot pass to its encoder; rename the file "
+            "and add it again");
+    if (sourcePath.size() > kMaxSourcePath)
+        return refuse("its path is too long for Quorva's encoder");
+    if (VideoFileCheck check = CheckVideoFile(sourcePath); !check.ok())
+        return refuse(check.reason);
+
     MediaItem& item = result.item;
     item.sourcePath = sourcePath;
-
+    const std::string engine = programFolder + "engine.so";
     item.thumbnailPath = CreateTempFile("~qor") + ".jpg";
     char text[4096];
     std::snprintf(text, sizeof text,
                   "xencoder.dll*%s*-ss*5*-frames*1*-of*rawvideo*-ovc*lavc*-lavcopts*vcodec=mjpeg*"
                   "-nosound*-vf*scale=%d:%d*-o*%s",
                   sourcePath.c_str(), kThumbWidth, kThumbHeight, item.thumbnailPath.c_str());
-    CallEngine(text);
+    CallLibraryEntry(engine, "me_start", text, true);
     result.thumbnail = LoadPicture(item.thumbnailPath);
 
     const std::string scratch = CreateTempFile("~qor");
@@ -90,13 +96,25 @@ ProbeResult ProbeMediaFile(const std::string& sourcePath) {
                   "-ffourcc*DivX*%s*-o*%s*-media-info*%lld",
                   sourcePath.c_str(), scratch.c_str(),
                   static_cast<long long>(reinterpret_cast<std::intptr_t>(&info)));
-    CallEngine(text);
+    int facts = -1;
+    CallLibraryEntry(engine, "me_start", text, true, &facts);
+    if (facts != 0 || info.duration <= 0 || info.width <= 0)
+        return refuse("the encoding engine cannot read it");
     item.info = info;
+    return result;
+}
 
-    CXMLAccess& options = App().theOptions;
+void NameMediaItem(MediaItem& item, CXMLAccess& options) {
     const int number = ReadIntOption(options, keys::FILENAME_SN);
-    item.vobPath = MakeVobPath(options.GetValue(keys::WORKING_FOLDER), number, sourcePath);
+    item.vobPath = MakeVobPath(options.GetValue(keys::WORKING_FOLDER), number, item.sourcePath);
     options.SetIntValue(keys::FILENAME_SN, number + 1);
-    item.infoText = DescribeMedia(sourcePath, item.info);
+    item.infoText = DescribeMedia(item.sourcePath, item.info);
+}
+
+ProbeResult ProbeMediaFile(const std::string& sourcePath) {
+    CQuorvaApp& app = App();
+    ProbeResult result = ReadMediaFile(sourcePath, app.theProgramFolder);
+    if (result.error.empty())
+        NameMediaItem(result.item, app.theOptions);
     return result;
 }

@@ -7,21 +7,34 @@
 
 #include "media/MediaItem.h"
 
+class CXMLAccess;
+
 struct ProbeResult {
     MediaItem item;
-    QImage thumbnail;   // null when the thumbnail could not be loaded
-    std::string error;  // non-empty when the file was refused
+    QImage thumbnail;    // null when the thumbnail could not be loaded
+    std::string reason;  // why the file was refused ("it has no video stream")
+    std::string error;   // the same as a sentence naming the file; empty when usable
 };
 
-// Probes one file with the encoding engine and takes the next FILENAME_SN for
-// its output name. A path that cannot pass through an argument text (it holds
-// '*') is refused with a message naming the file.
+// Reads one file: refuses what cannot become a title (see CheckVideoFile, and
+// names the encoder cannot take), otherwise makes its thumbnail and reads its
+// facts with the engine of programFolder. Touches no settings, so it may run
+// on any thread; the item still lacks its output name and description.
+ProbeResult ReadMediaFile(const std::string& sourcePath, const std::string& programFolder);
+
+// Gives a read item its output name (taking the next FILENAME_SN in the
+// working folder of options) and its description.
+void NameMediaItem(MediaItem& item, CXMLAccess& options);
+
+// Both steps with the application's program folder and options. A refused
+// file takes no number.
 ProbeResult ProbeMediaFile(const std::string& sourcePath);
 
 // "1h 2m 5.250s", " 1m 5.250s", " 7.000s", ...
 std::string FormatPlayTime(double seconds);
 
-// The four-line description of an item for the list.
+// The four-line description of an item for the list; a video without sound
+// says so on its audio line.
 std::string DescribeMedia(const std::string& sourcePath, const MediaInfo& info);
 
 // workingFolder + number + "_" + the source's file name with everything from

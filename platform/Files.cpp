@@ -61,6 +61,44 @@ std::int64_t FileSize(const std::string& path) {
     return stat(path.c_str(), &st) == 0 ? static_cast<std::int64_t>(st.st_size) : -1;
 }
 
+ReadableFile InspectForReading(const std::string& path) {
+    ReadableFile result;
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0) {
+        result.kind = errno == EACCES ? FileKind::NoAccess : FileKind::Missing;
+        return result;
+    }
+    if (S_ISDIR(st.st_mode))
+        result.kind = FileKind::Folder;
+    else if (S_ISFIFO(st.st_mode))
+        result.kind = FileKind::Pipe;
+    else if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode))
+        result.kind = FileKind::Device;
+    else if (S_ISSOCK(st.st_mode))
+        result.kind = FileKind::Socket;
+    else if (!S_ISREG(st.st_mode))
+        result.kind = FileKind::Other;
+    if (!S_ISREG(st.st_mode))
+        return result;
+    result.kind = FileKind::Regular;
+    result.size = static_cast<std::int64_t>(st.st_size);
+    // Opened without blocking, in case the path was swapped for a pipe since
+    // the look above, and checked again on what was really opened.
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT)
+            result = ReadableFile{};
+        return result;
+    }
+    struct stat opened;
+    const bool regular = fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode);
+    close(fd);
+    result.kind = regular ? FileKind::Regular : FileKind::Other;
+    result.size = regular ? static_cast<std::int64_t>(opened.st_size) : -1;
+    result.readable = regular;
+    return result;
+}
+
 bool CreateFolder(const std::string& path) {
     return mkdir(path.c_str(), 0777) == 0;
 }

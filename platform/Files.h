@@ -12,6 +12,16 @@ bool PathExists(const std::string& path);
 bool IsFolder(const std::string& path);
 bool IsRegularFile(const std::string& path);
 std::int64_t FileSize(const std::string& path);  // -1 when missing
+
+// What a path names as a source to read, found without reading it: links are
+// followed, a pipe or device is never opened in a way that could block.
+enum class FileKind { Missing, NoAccess, Folder, Pipe, Device, Socket, Other, Regular };
+struct ReadableFile {
+    FileKind kind = FileKind::Missing;
+    std::int64_t size = -1;  // bytes of a regular file
+    bool readable = false;   // a regular file this process may open for reading
+};
+ReadableFile InspectForReading(const std::string& path);
 // Creates one folder level (mode 0777 & umask); false on failure.
 bool CreateFolder(const std::string& path);
 // Creates the folder and its missing parents.

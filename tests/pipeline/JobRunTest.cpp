@@ -83,10 +83,11 @@ TEST_F(JobRun, AbortInTheSecondConversionKeepsTheFirstAndARestartGoesOn) {
 
 TEST_F(JobRun, ABrokenVideoStopsTheJobBeforeAuthoringAndKeepsFinishedStreams) {
     const std::string good = MakeTestClip("good.avi", 1);
-    const std::string broken = Media("broken.avi");
-    ASSERT_TRUE(platform::WriteFileAtomically(broken, std::string(5000, 'x')));
+    const std::string broken = MakeTestClip("broken.avi", 1);
     const std::string later = MakeTestClip("later.avi", 1);
     AddVideos({good, broken, later});
+    // Spoilt after it was added.
+    ASSERT_TRUE(platform::WriteFileAtomically(broken, std::string(5000, 'x')));
     const MediaList items = App().theMediaList;
 
     auto job = Run(JOB_CONVERT | JOB_MENUS | JOB_BURN);

@@ -175,19 +175,21 @@ TEST_F(DvdFolderChoice, ProbeNamesOutputsByTheRunningNumber) {
 
     // Two files of the same name in different folders get different names;
     // the number goes up once per added video, whatever the file holds.
-    const std::string a = Media("same.avi");
-    ASSERT_TRUE(platform::WriteFileAtomically(a, "not a video"));
+    const std::string a = MakeTestClip("same.avi", 1, false);
     ProbeResult first = ProbeMediaFile(a);
     ProbeResult second = ProbeMediaFile(a);
     EXPECT_EQ(first.item.vobPath, WorkingFolder() + "7_same.vob");
     EXPECT_EQ(second.item.vobPath, WorkingFolder() + "8_same.vob");
     EXPECT_EQ(App().theOptions.GetValue(keys::FILENAME_SN), "9");
-    // A file the engine cannot read still becomes an item, with zeroed facts.
-    EXPECT_EQ(first.item.info.duration, 0);
-    EXPECT_EQ(first.item.info.width, 0);
+    EXPECT_NE(first.item.infoText.find("\nAudio: no sound\n"), std::string::npos);
 
+    // Refused files take no number, and the message names the file and why.
     ProbeResult refused = ProbeMediaFile(Media("star*.avi"));
     EXPECT_NE(refused.error.find("star*.avi"), std::string::npos);
+    const std::string junk = Media("junk.avi");
+    ASSERT_TRUE(platform::WriteFileAtomically(junk, "not a video"));
+    refused = ProbeMediaFile(junk);
+    EXPECT_EQ(refused.error, "Cannot use " + junk + ": it is a text file, not a video.");
     EXPECT_EQ(App().theOptions.GetValue(keys::FILENAME_SN), "9");
 }
 
