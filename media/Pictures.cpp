@@ -2,6 +2,7 @@
 
 #include "platform/Files.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 #include <QString>
@@ -9,6 +10,9 @@
 #include <cstdint>
 
 namespace {
+
+// Pictures are read whole: a picture file is far below this.
+constexpr qint64 kMaxPictureBytes = 64 << 20;
 
 void PutU16(std::string& out, size_t at, std::uint16_t v) {
     out[at] = static_cast<char>(v & 0xff);
@@ -23,6 +27,10 @@ void PutU32(std::string& out, size_t at, std::uint32_t v) {
 }  // namespace
 
 QImage LoadPicture(const std::string& path) {
+    // Never a device or a pipe, and nothing beyond a picture's size.
+    const QFileInfo file(QString::fromStdString(path));
+    if (!file.isFile() || file.size() > kMaxPictureBytes)
+        return {};
     QImageReader reader(QString::fromStdString(path));
     reader.setDecideFormatFromContent(true);
     QImage image = reader.read();

@@ -11,7 +11,8 @@
 // Decodes a BMP, JPEG or PNG file (type taken from the content) into a bitmap
 // of the picture's own size: indexed pictures keep their palette, pictures
 // with an alpha channel become 32-bit with alpha, all others 32-bit without.
-// A null image when the file cannot be decoded.
+// A null image when the file cannot be decoded, is not a regular file or is
+// larger than 64 MB.
 QImage LoadPicture(const std::string& path);
 
 // A new 32-bit bitmap of rect's size holding that rectangle of surface (a

@@ -2,15 +2,25 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <map>
 #include <memory>
 
 extern "C" {
+#include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 }
 
 #include "platform/Paths.h"
 
 namespace {
+
+constexpr std::size_t kPackSize = 2048;
+// A window of one second may hold the decoder buffer's worth above the rate.
+constexpr double kPeakAllowance = 1'835'008;
 
 struct InputCloser {
     void operator()(AVFormatContext* context) const { avformat_close_input(&context); }
@@ -26,37 +36,184 @@ bool HasVobExtension(const std::string& path) {
     return tail == ".vob";
 }
 
-}  // namespace
+std::string Mbits(double bitsPerSecond) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f Mbit/s", bitsPerSecond / 1e6);
+    return text;
+}
 
-bool IsReadyDvdStream(const std::string& path, const DvdStreamFacts& wanted) {
+// The pack layer as a DVD player reads it: MPEG-2 packs of 2048 bytes, the
+// first a navigation pack (system header, then the PCI and DSI packets of
+// private stream 2), none announcing more than 10.08 Mbit/s.
+std::string CheckPacks(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return "it cannot be read";
+    unsigned char pack[kPackSize];
+    std::size_t packs = 0;
+    std::size_t navigationPacks = 0;
+    for (;;) {
+        file.read(reinterpret_cast<char*>(pack), kPackSize);
+        const std::size_t got = static_cast<std::size_t>(file.gcount());
+        if (got < kPackSize) {
+            // Only the program end code may follow the last pack.
+            if (got != 0 &&
+                !(got == 4 && pack[0] == 0 && pack[1] == 0 && pack[2] == 1 && pack[3] == 0xB9))
+                return "it does not consist of 2048-byte packs";
+            break;
+        }
+        if (pack[0] != 0 || pack[1] != 0 || pack[2] != 1 || pack[3] != 0xBA ||
+            (pack[4] & 0xC0) != 0x40)
+            return "it does not consist of 2048-byte MPEG-2 packs";
+        const unsigned muxRate = (pack[10] << 14) | (pack[11] << 6) | (pack[12] >> 2);
+        if (muxRate * 400.0 > kDvdMaxMuxRate)
+            return "its packs announce " + Mbits(muxRate * 400.0) + ", more than a DVD allows";
+        const std::size_t header = 14 + (pack[13] & 7);
+        const bool navigation = header == 14 && pack[14] == 0 && pack[15] == 0 && pack[16] == 1 &&
+                                pack[17] == 0xBB && pack[38] == 0 && pack[39] == 0 &&
+                                pack[40] == 1 && pack[41] == 0xBF;
+        if (packs == 0 && !navigation)
+            return "it has no DVD navigation packs";
+        navigationPacks += navigation;
+        ++packs;
+    }
+    if (packs == 0 || navigationPacks == 0)
+        return "it has no DVD navigation packs";
+    return {};
+}
+
+bool SameRate(AVRational rate, int num, int den) {
+    return rate.num > 0 && rate.den > 0 &&
+           static_cast<long long>(rate.num) * den == static_cast<long long>(rate.den) * num;
+}
+
+std::string CheckVideo(const AVStream* stream, const DvdStreamFacts& wanted) {
+    const AVCodecParameters* codec = stream->codecpar;
+    if (codec->codec_id != AV_CODEC_ID_MPEG2VIDEO)
+        return std::string("its video is ") + avcodec_get_name(codec->codec_id) + ", not MPEG-2";
+    if (codec->profile != FF_PROFILE_MPEG2_MAIN)
+        return "its MPEG-2 video is not of the Main profile";
+    if (codec->format != AV_PIX_FMT_YUV420P)
+        return "its video is not 4:2:0";
+    if (codec->width != wanted.width || codec->height != wanted.height)
+        return "its frame size " + std::to_string(codec->width) + "x" +
+               std::to_string(codec->height) + " differs from the disc's";
+    if (!SameRate(stream->r_frame_rate, wanted.fpsNum, wanted.fpsDen))
+        return "its frame rate differs from the disc's";
+    const AVRational sar = codec->sample_aspect_ratio;
+    const double aspect =
+        sar.num > 0 && sar.den > 0 ? av_q2d(sar) * codec->width / codec->height : 0;
+    const double disc = static_cast<double>(wanted.aspectNum) / wanted.aspectDen;
+    if (std::fabs(aspect - disc) > disc * 0.01)
+        return "its display aspect differs from the disc's " + std::to_string(wanted.aspectNum) +
+               ":" + std::to_string(wanted.aspectDen);
+    std::int64_t declared = codec->bit_rate;
+    size_t size = 0;
+    if (const auto* cpb = reinterpret_cast<const AVCPBProperties*>(
+            av_stream_get_side_data(stream, AV_PKT_DATA_CPB_PROPERTIES, &size));
+        cpb && size >= sizeof(AVCPBProperties))
+        declared = std::max<std::int64_t>(declared, cpb->max_bitrate);
+    if (declared > kDvdMaxVideoBitRate)
+        return "its video declares " + Mbits(static_cast<double>(declared)) +
+               ", more than a DVD allows";
+    return {};
+}
+
+std::string CheckAudio(const AVCodecParameters* codec) {
+    if (codec->codec_id != AV_CODEC_ID_AC3 || codec->sample_rate != 48000 ||
+        codec->ch_layout.nb_channels != 2)
+        return "its sound is not 48 kHz stereo AC-3 like the disc's other titles";
+    return {};
+}
+
+// Reads every packet (nothing is decoded) for the video's average and peak
+// rates over one-second windows.
+std::string CheckRates(AVFormatContext* input, const AVStream* video, std::int64_t fileSize) {
+    const std::unique_ptr<AVPacket, void (*)(AVPacket*)> packet(
+        av_packet_alloc(), [](AVPacket* p) { av_packet_free(&p); });
+    if (!packet)
+        return "out of memory";
+    std::map<std::int64_t, double> bitsPerSecond;
+    double videoBits = 0;
+    double first = NAN;
+    double last = NAN;
+    while (av_read_frame(input, packet.get()) >= 0) {
+        if (packet->stream_index == video->index) {
+            const std::int64_t ts = packet->dts != AV_NOPTS_VALUE ? packet->dts : packet->pts;
+            if (ts != AV_NOPTS_VALUE) {
+                const double at = ts * av_q2d(video->time_base);
+                first = std::isnan(first) ? at : std::min(first, at);
+                last = std::isnan(last) ? at : std::max(last, at);
+                bitsPerSecond[static_cast<std::int64_t>(std::floor(at))] += packet->size * 8.0;
+            }
+            videoBits += packet->size * 8.0;
+        }
+        av_packet_unref(packet.get());
+    }
+    const double frame = av_q2d(av_inv_q(video->r_frame_rate));
+    const double seconds = std::isnan(first) ? 0 : last - first + frame;
+    if (seconds <= 0)
+        return "its video has no timestamps";
+    if (videoBits / seconds > kDvdMaxVideoBitRate)
+        return "its video averages " + Mbits(videoBits / seconds) + ", more than a DVD allows";
+    for (const auto& [second, bits] : bitsPerSecond)
+        if (bits > kDvdMaxVideoBitRate + kPeakAllowance)
+            return "its video reaches " + Mbits(bits) + ", more than a DVD allows";
+    if (seconds >= 1 && fileSize * 8.0 / seconds > kDvdMaxMuxRate * 1.02)
+        return "it averages " + Mbits(fileSize * 8.0 / seconds) + ", more than a DVD allows";
+    return {};
+}
+
+std::string WhyNotReady(const std::string& path, const DvdStreamFacts& wanted) {
     if (!HasVobExtension(path))
-        return false;
+        return "it is not a .vob file";
+    if (std::string packs = CheckPacks(path); !packs.empty())
+        return packs;
+    AVDictionary* options = nullptr;
+    av_dict_set(&options, "protocol_whitelist", "file", 0);
     AVFormatContext* raw = nullptr;
-    if (avformat_open_input(&raw, path.c_str(), nullptr, nullptr) < 0)
-        return false;
+    const int opened = avformat_open_input(&raw, ("file:" + path).c_str(), nullptr, &options);
+    av_dict_free(&options);
+    if (opened < 0)
+        return "it cannot be opened";
     std::unique_ptr<AVFormatContext, InputCloser> input(raw);
-    if (avformat_find_stream_info(input.get(), nullptr) < 0)
-        return false;
-    if (std::string(input->iformat->name).find("mpeg") == std::string::npos)
-        return false;
+    if (avformat_find_stream_info(input.get(), nullptr) < 0 ||
+        std::string(input->iformat->name).find("mpeg") == std::string::npos)
+        return "it is not an MPEG program stream";
 
-    bool videoFits = false;
-    bool audioFits = false;
-    int videoCount = 0;
+    const AVStream* video = nullptr;
+    int audioStreams = 0;
     for (unsigned i = 0; i < input->nb_streams; ++i) {
         const AVStream* stream = input->streams[i];
         const AVCodecParameters* codec = stream->codecpar;
         if (codec->codec_type == AVMEDIA_TYPE_VIDEO) {
-            ++videoCount;
-            AVRational rate = stream->r_frame_rate;
-            videoFits = codec->codec_id == AV_CODEC_ID_MPEG2VIDEO && codec->width == wanted.width &&
-                        codec->height == wanted.height &&
-                        static_cast<long long>(rate.num) * wanted.fpsDen ==
-                            static_cast<long long>(rate.den) * wanted.fpsNum;
+            if (video)
+                return "it has more than one video stream";
+            video = stream;
+            if (std::string why = CheckVideo(stream, wanted); !why.empty())
+                return why;
         } else if (codec->codec_type == AVMEDIA_TYPE_AUDIO) {
-            if (codec->codec_id == AV_CODEC_ID_AC3 && codec->sample_rate == 48000)
-                audioFits = true;
+            if (++audioStreams > 1)
+                return "it has more than one sound stream";
+            if (std::string why = CheckAudio(codec); !why.empty())
+                return why;
+        } else if (codec->codec_type != AVMEDIA_TYPE_DATA) {
+            return "it carries streams other than one picture and one sound";
         }
     }
-    return videoCount == 1 && videoFits && audioFits;
+    if (!video)
+        return "it has no video stream";
+    if (audioStreams == 0)
+        return "it has no sound";
+    std::int64_t fileSize = avio_size(input->pb);
+    return CheckRates(input.get(), video, fileSize);
+}
+
+}  // namespace
+
+bool IsReadyDvdStream(const std::string& path, const DvdStreamFacts& wanted, std::string* why) {
+    const std::string reason = WhyNotReady(path, wanted);
+    if (why)
+        *why = reason;
+    return reason.empty();
 }

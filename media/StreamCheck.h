@@ -1,4 +1,5 @@
-// Whether a video file already is a program stream that fits a DVD.
+// Whether a video file already is a program stream that fits a DVD and the
+// disc being made, so that it can go on the disc without conversion.
 #pragma once
 
 #include <string>
@@ -8,9 +9,19 @@ struct DvdStreamFacts {
     int height;
     int fpsNum;
     int fpsDen;
+    int aspectNum;  // display aspect ratio of the disc
+    int aspectDen;
 };
 
-// True when path names a ".vob" file (any case) holding an MPEG program
-// stream with MPEG-2 video of exactly the given size and rate and AC-3 audio
-// at 48 kHz, which a DVD title can use without conversion.
-bool IsReadyDvdStream(const std::string& path, const DvdStreamFacts& wanted);
+// The limits a DVD player holds a program stream to.
+inline constexpr long long kDvdMaxVideoBitRate = 9'800'000;  // bits per second
+inline constexpr long long kDvdMaxMuxRate = 10'080'000;      // bits per second
+
+// True when path names a ".vob" file (any case) that a DVD title of the given
+// frame size, rate and aspect can use as it is: 2048-byte packs starting with
+// a navigation pack, a mux rate within 10.08 Mbit/s, one MPEG-2 Main profile
+// 4:2:0 video stream of that size, rate and aspect whose declared, average and
+// peak rates stay within 9.8 Mbit/s, and one 48 kHz stereo AC-3 sound, as the
+// disc's converted titles carry. Otherwise why (when why is given).
+bool IsReadyDvdStream(const std::string& path, const DvdStreamFacts& wanted,
+                      std::string* why = nullptr);

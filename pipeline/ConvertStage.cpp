@@ -79,7 +79,8 @@ StageOutcome ConvertOneItem(AuthoringJob& job, const JobParameters& params, Medi
 }
 
 StageOutcome ConvertMediaFiles(AuthoringJob& job, const JobParameters& params, MediaList& list) {
-    const DvdStreamFacts fits{params.width, params.height, params.fpsNum, params.fpsDen};
+    const DvdStreamFacts fits{params.width,  params.height,    params.fpsNum,
+                              params.fpsDen, params.aspectNum, params.aspectDen};
     for (MediaItem& item : list) {
         if (job.progressLink.abortRequested.load() != 0)
             return StageOutcome::Aborted;

@@ -1,17 +1,19 @@
 #include "components/engine/Conversion.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "components/engine/InputMedia.h"
+#include "components/engine/LocalFile.h"
 #include "components/engine/StreamWriter.h"
 
 namespace engine {
 namespace {
 
 namespace fs = std::filesystem;
+
+// A menu picture is a frame-sized still: far below this.
+constexpr std::int64_t kMaxPictureBytes = 64 << 20;
 
 // The output is written under a side name and renamed when complete, so that
 // a file at the output path is always a whole program stream.
@@ -61,10 +63,9 @@ struct Timeline {
 };
 
 Status DecodePicture(const std::string& path, const std::string& type, FramePtr& out) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return Status::Failure("cannot read picture " + path);
-    std::vector<char> bytes((std::istreambuf_iterator<char>(file)), {});
+    std::vector<char> bytes;
+    if (Status s = ReadLocalFile(path, kMaxPictureBytes, bytes); !s)
+        return s;
     if (bytes.empty())
         return Status::Failure("picture " + path + " is empty");
     const AVCodecID id = type == "bmp"   ? AV_CODEC_ID_BMP

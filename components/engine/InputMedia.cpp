@@ -1,5 +1,7 @@
 #include "components/engine/InputMedia.h"
 
+#include "components/engine/LocalFile.h"
+
 extern "C" {
 #include <libavutil/display.h>
 }
@@ -33,10 +35,8 @@ Status OpenDecoder(AVStream* stream, int threads, CodecContextPtr& out) {
 }  // namespace
 
 Status InputMedia::Open(const std::string& path, bool withAudio, int threads) {
-    AVFormatContext* raw = nullptr;
-    if (int e = avformat_open_input(&raw, path.c_str(), nullptr, nullptr); e < 0)
-        return Status::Av("cannot open " + path, e);
-    format_.reset(raw);
+    if (Status s = OpenLocalInput(path, format_); !s)
+        return s;
     // Packets the demuxer knows to be corrupt are dropped rather than decoded.
     format_->flags |= AVFMT_FLAG_DISCARD_CORRUPT;
     if (int e = avformat_find_stream_info(format_.get(), nullptr); e < 0)

@@ -1,5 +1,6 @@
 #include "components/menupicture/PictureFiles.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QSaveFile>
@@ -8,8 +9,24 @@
 #include <string_view>
 
 namespace menupicture {
+namespace {
+
+constexpr qint64 kMaxPictureBytes = 64 << 20;
+
+}  // namespace
 
 QImage ReadPicture(const std::string& path, std::string& error) {
+    // Only an ordinary file of a picture's size is read: never a device or a
+    // pipe, which would be read without end.
+    const QFileInfo file(QString::fromStdString(path));
+    if (!file.isFile() || file.size() > kMaxPictureBytes) {
+        error = "cannot read the picture \"" + path + "\": " +
+                (!file.exists()  ? "no such file"
+                 : file.isDir()  ? "it is a folder"
+                 : file.isFile() ? "it is larger than 64 MB"
+                                 : "it is not a regular file");
+        return {};
+    }
     QImageReader reader(QString::fromStdString(path));
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);

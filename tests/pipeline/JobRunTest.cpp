@@ -135,6 +135,7 @@ TEST_F(JobRun, AMenuBackgroundOfAnotherTypeIsRefused) {
 }
 
 TEST_F(JobRun, OnlyAFittingVobIsTakenAsItIs) {
+    SetAspect43(true);  // the test streams are 4:3
     const std::string ready = Media("ready.vob");
     ASSERT_TRUE(testsupport::MakeDvdMpeg(ready, false, 1));
     const std::string palVob = Media("pal.VOB");
@@ -152,6 +153,45 @@ TEST_F(JobRun, OnlyAFittingVobIsTakenAsItIs) {
     EXPECT_NE(list[2].vobPath, avi);
     EXPECT_TRUE(platform::IsRegularFile(list[2].vobPath));
     EXPECT_EQ(CountLines(log_, "Converting " + ready), 0);
+}
+
+TEST_F(JobRun, AVobThatDoesNotSuitADvdOrTheDiscIsConvertedAndTheDiscPlays) {
+    SetAspect43(true);
+    auto vob = [&](const std::string& name, const std::vector<std::string>& video,
+                   const char* aspect, const char* muxer) {
+        std::vector<std::string> args{
+            "-f",   "lavfi", "-i",      "testsrc=s=720x480:r=30000/1001:d=1",
+            "-f",   "lavfi", "-i",      "sine=r=48000:d=1",
+            "-ac",  "2",     "-c:v",    "mpeg2video",
+            "-g",   "12",    "-aspect", aspect,
+            "-c:a", "ac3",   "-b:a",    "192k",
+            "-f",   muxer};
+        args.insert(args.end(), video.begin(), video.end());
+        return MakeClip(name, args);
+    };
+    const std::string ready = vob("ready.vob", {"-b:v", "4M", "-maxrate", "8M"}, "4:3", "dvd");
+    const std::vector<std::string> unfit{
+        vob("fast.vob", {"-b:v", "25M", "-maxrate", "25M", "-bufsize", "4M"}, "4:3", "dvd"),
+        vob("chroma422.vob", {"-b:v", "4M", "-pix_fmt", "yuv422p"}, "4:3", "dvd"),
+        vob("nonav.vob", {"-b:v", "4M"}, "4:3", "vob"),
+        vob("wide.vob", {"-b:v", "4M", "-maxrate", "8M"}, "16:9", "dvd"),
+    };
+    AddVideos({ready});
+    AddVideos(unfit);
+
+    Run(JOB_CONVERT | JOB_MENUS);
+    ASSERT_TRUE(errors_.empty()) << errors_.front();
+    const MediaList& list = App().theMediaList;
+    EXPECT_EQ(list[0].vobPath, ready);
+    for (std::size_t i = 1; i < list.size(); ++i) {
+        EXPECT_NE(list[i].vobPath, list[i].sourcePath);
+        EXPECT_EQ(CountLines(log_, "Converting " + list[i].sourcePath), 1) << list[i].sourcePath;
+    }
+    auto lsdvd = testsupport::RunCommand({"lsdvd", "-x", App().theDvdFolder});
+    EXPECT_TRUE(Contains(lsdvd.output, "Chapters: 05")) << lsdvd.output;
+    EXPECT_TRUE(Contains(lsdvd.output, "Length: 00:00:05")) << lsdvd.output;
+    EXPECT_TRUE(Contains(lsdvd.output, "Aspect ratio: 4/3")) << lsdvd.output;
+    EXPECT_FALSE(Contains(lsdvd.output, "Aspect ratio: 16/9")) << lsdvd.output;
 }
 
 TEST_F(JobRun, ThirteenVideosGetTwoRootMenuPagesWithWorkingButtons) {

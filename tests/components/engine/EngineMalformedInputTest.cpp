@@ -2,6 +2,8 @@
 // cleanly (non-zero, no output) or converts what can be read, and never
 // crashes.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <cstdlib>
@@ -184,6 +186,27 @@ TEST_F(EngineMalformedInput, BadArgumentsAreRefused) {
     for (const std::string& text : texts) {
         EXPECT_NE(RunEngine(text), 0) << text;
         EXPECT_FALSE(platform::PathExists(out)) << text;
+    }
+}
+
+TEST_F(EngineMalformedInput, OnlyLocalRegularFilesAreReadAndPicturesWithinALimit) {
+    const std::string good = *folder / "good.avi";
+    ExpectEveryUseFails("/dev/zero");
+    ExpectEveryUseFails("concat:" + good + "|" + good);  // another protocol
+    ASSERT_EQ(symlink("/dev/zero", (*folder / "zero.jpg").c_str()), 0);
+    // A menu picture list naming a device is refused at once, not read until
+    // memory runs out (the child's address space is limited to make sure).
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    for (const std::string& picture : {std::string("/dev/zero"), *folder / "zero.jpg"}) {
+        const std::string text = "xencoder*mf://" + picture +
+                                 "*-mf*w=720:h=480:fps=30000/1001:type=jpg*" +
+                                 Target{}.EncodingOptions() + "*-o*" + *folder / "menu.vob";
+        auto encodeLimited = [&text] {
+            const rlimit limit{1536ull << 20, 1536ull << 20};
+            setrlimit(RLIMIT_AS, &limit);
+            std::_Exit(RunEngine(text) == 0 ? 0 : 3);
+        };
+        EXPECT_EXIT(encodeLimited(), ::testing::ExitedWithCode(3), "it is a device") << picture;
     }
 }
 
