@@ -1,5 +1,6 @@
 // Shows the crash messages for the crash handler, outside the crashed process.
-//   quorva-crash-report apology | open-failed | write-failed <errno> | close-failed
+//   quorva-crash-report apology <dump path> | open-failed <errno> | write-failed <errno> |
+//                       close-failed <errno>
 #include <cstdlib>
 #include <string>
 
@@ -9,12 +10,12 @@
 
 int main(int argc, char** argv) {
     const std::string kind = argc > 1 ? argv[1] : "";
-    const unsigned number =
-        argc > 2 ? static_cast<unsigned>(std::strtoul(argv[2], nullptr, 10)) : 0;
+    const std::string argument = argc > 2 ? argv[2] : "";
+    const auto number = static_cast<unsigned>(std::strtoul(argument.c_str(), nullptr, 10));
     std::string text;
     std::string caption = "Error";
     if (kind == platform::kCrashApology) {
-        text = CrashApologyText();
+        text = CrashApologyText(argument.empty() ? kCrashDumpName : argument);
         caption = "Product crash";
     } else if (kind == platform::kCrashOpenFailed) {
         text = "Could not open file to write error information.";

@@ -6,6 +6,7 @@
 
 #include "app/QuorvaApp.h"
 #include "platform/CrashHandler.h"
+#include "platform/Files.h"
 #include "platform/MessageBox.h"
 #include "platform/Process.h"
 
@@ -53,15 +54,15 @@ const char* FormatTextLocal(std::string& dest, const char* format, ...) {
     return dest.c_str();
 }
 
-std::string CrashApologyText() {
+std::string CrashApologyText(const std::string& dumpPath) {
     return std::string(
                "We are very sorry for the crash of our product. There is a mini dump "
                "file at the install folder named") +
-           " \"" + kCrashDumpName + "\" " + "can help us fix the problem if you can send us" + " " +
+           " \"" + dumpPath + "\" " + "can help us fix the problem if you can send us" + " " +
            kSupportAddress + ". Thanks!";
 }
 
-void InstallCrashHandler(const std::string& programFolder) {
-    platform::InstallCrashHandler(programFolder + kCrashDumpName,
-                                  programFolder + kCrashReporterName);
+void InstallCrashHandler(const std::string& programFolder, const std::string& stateFolder) {
+    platform::CreateFolders(stateFolder);
+    platform::InstallCrashHandler(stateFolder + kCrashDumpName, programFolder + kCrashReporterName);
 }

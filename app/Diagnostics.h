@@ -18,12 +18,13 @@ const char* FormatTextLocal(std::string& dest, const char* format, ...)
     __attribute__((format(printf, 2, 3)));
 
 // Installs the crash handler: a crash shows the apology, writes
-// programFolder + "crash.dmp" and shows any failure of that through the
-// "quorva-crash-report" program of programFolder.
-void InstallCrashHandler(const std::string& programFolder);
+// stateFolder + "crash.dmp" (the folder is made now, while that is safe) and
+// shows any failure of that through the "quorva-crash-report" program of
+// programFolder.
+void InstallCrashHandler(const std::string& programFolder, const std::string& stateFolder);
 
-// The crash messages.
-std::string CrashApologyText();
+// The crash apology, naming the crash file at dumpPath.
+std::string CrashApologyText(const std::string& dumpPath);
 inline constexpr const char* kSupportAddress = "support@quorva.org";
 inline constexpr const char* kCrashReporterName = "quorva-crash-report";
 inline constexpr const char* kCrashDumpName = "crash.dmp";

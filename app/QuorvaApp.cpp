@@ -54,9 +54,18 @@ CQuorvaApp::~CQuorvaApp() {
         theSplashThread.join();
 }
 
+std::string ProgramFolderOf(const std::string& executableFolder) {
+    if (executableFolder.empty() ||
+        platform::IsRegularFile(executableFolder + kProductSettingsFile))
+        return executableFolder;
+    std::string parent = executableFolder.substr(0, executableFolder.size() - 1);
+    const std::string installed = platform::FolderOf(parent) + "lib/quorva/";
+    return platform::IsFolder(installed) ? installed : executableFolder;
+}
+
 bool CQuorvaApp::FindProgramFolder() {
     if (theProgramFolder.empty())
-        theProgramFolder = platform::ExecutableFolder();
+        theProgramFolder = ProgramFolderOf(platform::ExecutableFolder());
     if (theProgramFolder.empty()) {
         ShowError("GetModuleFileName fail!");
         return false;
@@ -74,11 +83,41 @@ void CQuorvaApp::LoadProductSettings() {
 }
 
 void CQuorvaApp::LoadOptions() {
-    const std::string optionsFile = theProductSettings.GetValue(keys::OPTIONS_FILENAME, true);
-    if (LoadXMLNode(theProgramFolder + optionsFile, theOptions, theProgramFolder + kKeyFile) !=
-        XML_OK)
+    const std::string name = theProductSettings.GetValue(keys::OPTIONS_FILENAME, true);
+    if (theUserFolder.empty())
+        theUserFolder = platform::ConfigHome() + "quorva/";
+    const std::string shippedFile = theProgramFolder + name;
+    const std::string userFile = theUserFolder + name;
+    const std::string keyFile = theProgramFolder + kKeyFile;
+    if (!platform::PathExists(userFile)) {
+        // This user's first start: the shipped options become theirs. When
+        // that fails the shipped ones are read, and shutdown reports the save.
+        platform::CreateFolders(platform::FolderOf(userFile));
+        platform::CopyFile(shippedFile, userFile);
+    }
+    const bool own = platform::IsRegularFile(userFile);
+    if (LoadXMLNode(own ? userFile : shippedFile, theOptions, keyFile) != XML_OK)
         Fatal("Parse options error, please re-install!");
+    if (own) {
+        CXMLAccess shipped;
+        if (LoadXMLNode(shippedFile, shipped, keyFile) != XML_OK)
+            Fatal("Parse options error, please re-install!");
+        AddMissingOptions(theOptions, shipped);
+    }
+    filledOptions_ = FillDefaultOptions(
+        theOptions,
+        DefaultOptions(theProgramFolder, platform::HomeFolder(), platform::VideosFolder()));
     optionsLoaded_ = true;
+}
+
+std::string CQuorvaApp::UserOptionsFile() const {
+    return theUserFolder + theProductSettings.GetValue(keys::OPTIONS_FILENAME, true);
+}
+
+int CQuorvaApp::SaveOptions(const CXMLAccess& options) const {
+    const std::string file = UserOptionsFile();
+    platform::CreateFolders(platform::FolderOf(file));
+    return SaveXMLNode(file, StoredOptions(options, filledOptions_), theProgramFolder + kKeyFile);
 }
 
 bool CQuorvaApp::LoadSettings() {
@@ -92,10 +131,11 @@ bool CQuorvaApp::LoadSettings() {
 bool CQuorvaApp::InitInstance() {
     Run(hooks.commonControls, *this);
     if (installCrashHandler) {
-        const std::string folder =
-            theProgramFolder.empty() ? platform::ExecutableFolder() : theProgramFolder;
+        const std::string folder = theProgramFolder.empty()
+                                       ? ProgramFolderOf(platform::ExecutableFolder())
+                                       : theProgramFolder;
         if (!folder.empty())
-            InstallCrashHandler(folder);
+            InstallCrashHandler(folder, platform::StateHome() + "quorva/");
     }
     if (!FindProgramFolder())
         return false;
@@ -114,12 +154,8 @@ bool CQuorvaApp::InitInstance() {
 
 int CQuorvaApp::ExitInstance() {
     // Without loaded settings there is nothing to save and no working folder known.
-    if (SettingsLoaded()) {
-        const std::string optionsFile = theProductSettings.GetValue(keys::OPTIONS_FILENAME, true);
-        if (SaveXMLNode(theProgramFolder + optionsFile, theOptions, theProgramFolder + kKeyFile) !=
-            XML_OK)
-            ShowError("CXMLAccess::SaveXMLNode options failed!");
-    }
+    if (SettingsLoaded() && SaveOptions(theOptions) != XML_OK)
+        ShowError("CXMLAccess::SaveXMLNode options failed!");
 
     const std::string tempFolder = GetAppTempFolder();
     if (platform::PathExists(tempFolder.substr(0, tempFolder.size() - 1)) &&

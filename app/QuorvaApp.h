@@ -9,6 +9,7 @@
 
 #include "media/MediaItem.h"
 #include "platform/Window.h"
+#include "settings/UserOptions.h"
 #include "settings/xml.h"
 
 class IDiscBurner;
@@ -24,6 +25,10 @@ class CQuorvaApp {
     // Folder of the executable, ending with '/'. Start-up finds it when it is
     // still empty; a folder set beforehand (tests, tools) is kept.
     std::string theProgramFolder;
+    // This user's settings folder ($XDG_CONFIG_HOME/quorva/), ending with '/':
+    // the options file lives there. Found when the options are loaded if
+    // still empty; a folder set beforehand (tests) is kept.
+    std::string theUserFolder;
     std::string theDvdFolder;
     CXMLAccess theProductSettings;
     CXMLAccess theOptions;
@@ -70,10 +75,23 @@ class CQuorvaApp {
     // Both settings files are loaded (shutdown saves the options only then).
     bool SettingsLoaded() const { return productLoaded_ && optionsLoaded_; }
 
+    // The user's options file (known once the options are loaded).
+    std::string UserOptionsFile() const;
+    // Saves options (the loaded ones or a variant of them) to the user's
+    // options file, values that stand for a default stored empty. The
+    // store's status, 0 on success.
+    int SaveOptions(const CXMLAccess& options) const;
+
   private:
     bool productLoaded_ = false;
     bool optionsLoaded_ = false;
+    FilledOptions filledOptions_;
 };
+
+// The program folder for an executable in executableFolder: that folder when
+// it holds the product settings (the build tree), else the installed layout's
+// "../lib/quorva/" beside it when that exists.
+std::string ProgramFolderOf(const std::string& executableFolder);
 
 // The one application object of the process.
 CQuorvaApp& App();

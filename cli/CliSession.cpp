@@ -107,9 +107,7 @@ bool CliSession::ApplyOverrides(const CliOptions& options, std::string& error) {
 void CliSession::SaveRunningNumber() {
     CQuorvaApp& app = App();
     loadedOptions_.SetValue(keys::FILENAME_SN, app.theOptions.GetValue(keys::FILENAME_SN));
-    const std::string& folder = app.theProgramFolder;
-    if (SaveXMLNode(folder + app.theProductSettings.GetValue(keys::OPTIONS_FILENAME),
-                    loadedOptions_, folder + "p4.data") != 0)
+    if (app.SaveOptions(loadedOptions_) != XML_OK)
         std::fprintf(stderr, "quorva-cli: could not save the options file.\n");
 }
 

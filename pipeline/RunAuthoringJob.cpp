@@ -64,7 +64,7 @@ int RunAuthoringJob(AuthoringJob& job) {
     std::string workingFolder = app.theOptions.GetValue(keys::WORKING_FOLDER);
     if (!workingFolder.empty() && workingFolder.back() != '/')
         workingFolder += '/';
-    if (!platform::PathExists(workingFolder) && !platform::CreateFolder(workingFolder)) {
+    if (!platform::PathExists(workingFolder) && !platform::CreateFolders(workingFolder)) {
         ReportFailure(job, "Can't create working folder!\n" + workingFolder);
         return Finish(job);
     }

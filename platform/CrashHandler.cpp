@@ -76,15 +76,13 @@ bool WriteText(int fd, const char* text) {
     return true;
 }
 
-// Runs the reporter and waits for it. When it cannot be started the child
-// names the message on standard error instead.
-void RunReporter(const char* kind, int number, bool withNumber) {
-    char numberText[24];
-    FormatUnsigned(static_cast<unsigned>(number), 10, numberText);
+// Runs the reporter with kind and an argument (may be null) and waits for
+// it. When it cannot be started the child names the message on standard
+// error instead.
+void RunReporter(const char* kind, char* argument) {
     pid_t pid = static_cast<pid_t>(syscall(SYS_fork));
     if (pid == 0) {
-        char* argv[] = {g_reporterPath, const_cast<char*>(kind), withNumber ? numberText : nullptr,
-                        nullptr};
+        char* argv[] = {g_reporterPath, const_cast<char*>(kind), argument, nullptr};
         execve(g_reporterPath, argv, environ);
         WriteText(2, "Quorva crashed; crash report message: ");
         WriteText(2, kind);
@@ -96,6 +94,11 @@ void RunReporter(const char* kind, int number, bool withNumber) {
     int status = 0;
     while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
+}
+
+void RunReporter(const char* kind, int number) {
+    char numberText[24];
+    RunReporter(kind, FormatUnsigned(static_cast<unsigned>(number), 10, numberText));
 }
 
 bool WriteReport(int fd, int sig, const siginfo_t* info, const void* context) {
@@ -137,15 +140,15 @@ void OnFatalSignal(int sig, siginfo_t* info, void* context) {
         for (;;)
             pause();
     }
-    RunReporter(kCrashApology, 0, false);
+    RunReporter(kCrashApology, g_dumpPath);
     int fd = open(g_dumpPath, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
     if (fd < 0) {
-        RunReporter(kCrashOpenFailed, errno, true);
+        RunReporter(kCrashOpenFailed, errno);
     } else {
         if (!WriteReport(fd, sig, info, context))
-            RunReporter(kCrashWriteFailed, errno, true);
+            RunReporter(kCrashWriteFailed, errno);
         if (close(fd) != 0)
-            RunReporter(kCrashCloseFailed, errno, true);
+            RunReporter(kCrashCloseFailed, errno);
     }
     // Let the signal's default action end the process.
     struct sigaction dfl {};

@@ -11,8 +11,8 @@
 namespace platform {
 
 // What the reporter program is asked to show: it is run as
-// "<reporter> <kind> [<number>]".
-inline constexpr const char* kCrashApology = "apology";
+// "<reporter> <kind> <argument>".
+inline constexpr const char* kCrashApology = "apology";  // argument: the dump path
 inline constexpr const char* kCrashOpenFailed = "open-failed";
 inline constexpr const char* kCrashWriteFailed = "write-failed";  // number: errno
 inline constexpr const char* kCrashCloseFailed = "close-failed";  // number: errno

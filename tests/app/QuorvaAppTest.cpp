@@ -1,10 +1,14 @@
 // Start-up and shutdown of the application object on a program folder of the
-// test's own (copied from the one the build assembles).
+// test's own (copied from the one the build assembles) and a settings folder
+// of the test's own for the user.
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <map>
+#include <regex>
 #include <vector>
 
 #include "app/FileSystem.h"
@@ -18,10 +22,30 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Sets environment variables (an empty value unsets) until the end of the scope.
+class ScopedEnvironment {
+  public:
+    explicit ScopedEnvironment(std::map<std::string, std::string> values) {
+        for (const auto& [name, value] : values) {
+            const char* old = std::getenv(name.c_str());
+            saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+            value.empty() ? unsetenv(name.c_str()) : setenv(name.c_str(), value.c_str(), 1);
+        }
+    }
+    ~ScopedEnvironment() {
+        for (const auto& [name, value] : saved_)
+            value ? setenv(name.c_str(), value->c_str(), 1) : unsetenv(name.c_str());
+    }
+
+  private:
+    std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
+};
+
 class QuorvaAppTest : public ::testing::Test {
   protected:
     void SetUp() override {
         program = folder.Path() + "program/";
+        user = folder.Path() + "user/";
         fs::create_directories(program);
         for (const char* name : {"p0.data", "p4.data"})
             fs::copy_file(std::string(QUORVA_BIN_DIR) + name, program + name);
@@ -30,20 +54,25 @@ class QuorvaAppTest : public ::testing::Test {
         folder.Write("work/converted.vob", "stream");
         WriteOptions("1");
         app.theProgramFolder = program;
+        app.theUserFolder = user;
         app.installCrashHandler = false;
         presenter = std::make_shared<platform::ScriptedPresenter>();
         previous = platform::SetMessagePresenter(presenter);
     }
     void TearDown() override { platform::SetMessagePresenter(previous); }
 
+    // The shipped options; the user's own are made from them at the next start.
+    void Ship(const std::string& content) {
+        folder.Write("program/options.data", content);
+        fs::remove(user + "options.data");
+    }
     void WriteOptions(const std::string& clear, const std::string& workingFolder = {}) {
-        folder.Write("program/options.data",
-                     "<body WORKING_FOLDER=\"" + (workingFolder.empty() ? working : workingFolder) +
-                         "\" CLEAR_TEMP_FOLDER_WHEN_EXIT=\"" + clear +
-                         "\" TARGET_DVD_TYPE=\"0\" VIDEO_ASPECT_RATIO=\"0\" "
-                         "VIDEO_QUALITY_MODE=\"1\" BACKGROUND_PICTURE_OF_TITLE_MENU=\"/b/t.jpg\" "
-                         "BACKGROUND_PICTURE_OF_ROOT_MENU=\"/b/r.jpg\" DVD_DISC_VOLUME=\"V\" "
-                         "RECENT_OPEN=\"/home\" FILENAME_SN=\"1\"/>");
+        Ship("<body WORKING_FOLDER=\"" + (workingFolder.empty() ? working : workingFolder) +
+             "\" CLEAR_TEMP_FOLDER_WHEN_EXIT=\"" + clear +
+             "\" TARGET_DVD_TYPE=\"0\" VIDEO_ASPECT_RATIO=\"0\" "
+             "VIDEO_QUALITY_MODE=\"1\" BACKGROUND_PICTURE_OF_TITLE_MENU=\"/b/t.jpg\" "
+             "BACKGROUND_PICTURE_OF_ROOT_MENU=\"/b/r.jpg\" DVD_DISC_VOLUME=\"V\" "
+             "RECENT_OPEN=\"/home\" FILENAME_SN=\"1\"/>");
     }
     std::vector<std::string> Keys(const std::string& path) {
         CXMLAccess node;
@@ -62,6 +91,7 @@ class QuorvaAppTest : public ::testing::Test {
 
     TestFolder folder;
     std::string program;
+    std::string user;
     std::string working;
     CQuorvaApp app;
     std::shared_ptr<platform::ScriptedPresenter> presenter;
@@ -116,13 +146,13 @@ TEST_F(QuorvaAppTest, ShutdownSavesChangesInLoadedOrderWithNewKeysLast) {
     EXPECT_FALSE(fs::exists(folder.AppTemp()));
     EXPECT_TRUE(fs::exists(working + "converted.vob"));
 
-    auto after = Keys(program + "options.data");
+    auto after = Keys(user + "options.data");
     ASSERT_EQ(after.size(), before.size() + 1);
     EXPECT_EQ(after.back(), "ADDED_LATER");
     after.pop_back();
     EXPECT_EQ(after, before);
     CXMLAccess saved;
-    ASSERT_EQ(LoadXMLNode(program + "options.data", saved, program + "p4.data"), XML_OK);
+    ASSERT_EQ(LoadXMLNode(user + "options.data", saved, program + "p4.data"), XML_OK);
     EXPECT_EQ(saved.GetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU), "/pics/new <title> & é.jpg");
     EXPECT_EQ(saved.GetValue(keys::FILENAME_SN), "12");
     EXPECT_TRUE(Messages().empty());
@@ -133,6 +163,7 @@ TEST_F(QuorvaAppTest, WorkingFolderIsClearedOnlyForExactlyZero) {
         WriteOptions(keep);
         CQuorvaApp other;
         other.theProgramFolder = program;
+        other.theUserFolder = user;
         other.installCrashHandler = false;
         other.InitInstance();
         EXPECT_EQ(other.ExitInstance(), 0);
@@ -181,11 +212,12 @@ TEST_F(QuorvaAppTest, ShutdownWithoutLoadedSettingsOnlyClearsTheTempFolder) {
 
 TEST_F(QuorvaAppTest, BadSettingsFilesEndTheRunWithTheirMessages) {
     app.hooks.runMainWindow = [](CQuorvaApp&) { std::abort(); };
-    folder.Write("program/options.data", "<body><!-- edited by hand --></body>");
+    Ship("<body><!-- edited by hand --></body>");
     EXPECT_EXIT(app.InitInstance(), ::testing::ExitedWithCode(1),
                 "Error: Parse options error, please re-install!");
-    folder.Write("program/options.data", "");
+    Ship("");
     EXPECT_EXIT(app.InitInstance(), ::testing::ExitedWithCode(1), "Parse options error");
+    fs::remove(user + "options.data");
     fs::remove(program + "options.data");
     EXPECT_EXIT(app.InitInstance(), ::testing::ExitedWithCode(1),
                 "Can't read config file<" + program + "options.data> error, please re-install!!");
@@ -205,25 +237,104 @@ TEST_F(QuorvaAppTest, OptionsThatCannotBeWrittenEndShutdownLeavingTheFileIntact)
     app.InitInstance();
     app.theOptions.SetValue(keys::DVD_DISC_VOLUME, "Changed");
     // The options folder becomes unwritable: its place is taken by a file.
-    fs::rename(program + "conf", program + "conf-moved");
-    folder.Write("program/conf", "x");
+    fs::rename(user + "conf", user + "conf-moved");
+    folder.Write("user/conf", "x");
     EXPECT_EXIT(app.ExitInstance(), ::testing::ExitedWithCode(1),
-                "Can't write config file<" + program + "conf/options.data> error");
+                "Can't write config file<" + user + "conf/options.data> error");
     CXMLAccess kept;
-    ASSERT_EQ(LoadXMLNode(program + "conf-moved/options.data", kept, ""), XML_OK);
+    ASSERT_EQ(LoadXMLNode(user + "conf-moved/options.data", kept, ""), XML_OK);
     EXPECT_EQ(kept.GetValue(keys::DVD_DISC_VOLUME), "V");
 }
 
 TEST_F(QuorvaAppTest, OptionMissingAtShutdownEndsTheRunAfterSaving) {
-    folder.Write("program/options.data", "<body WORKING_FOLDER=\"" + working + "\" A=\"1\"/>");
+    Ship("<body WORKING_FOLDER=\"" + working + "\" A=\"1\"/>");
     app.InitInstance();
     app.theOptions.SetValue("A", "2");
     EXPECT_EXIT(app.ExitInstance(), ::testing::ExitedWithCode(1),
                 "Error: CLEAR_TEMP_FOLDER_WHEN_EXIT\n");
     CXMLAccess saved;
-    ASSERT_EQ(LoadXMLNode(program + "options.data", saved, ""), XML_OK);
+    ASSERT_EQ(LoadXMLNode(user + "options.data", saved, ""), XML_OK);
     EXPECT_EQ(saved.GetValue("A"), "2");
     EXPECT_TRUE(fs::exists(working + "converted.vob"));
+}
+
+TEST_F(QuorvaAppTest, UsersOptionsAreMadeFromTheShippedOnesAndTakeNewShippedKeys) {
+    const std::string shipped = TestFolder::Read(program + "options.data");
+    app.InitInstance();
+    ASSERT_TRUE(fs::exists(user + "options.data"));
+    app.theOptions.SetValue(keys::DVD_DISC_VOLUME, "Mine");
+    EXPECT_EQ(app.ExitInstance(), 0);
+    EXPECT_EQ(TestFolder::Read(program + "options.data"), shipped);
+
+    // A newer program ships a new key and other values: the user's stay.
+    folder.Write("program/options.data",
+                 shipped.substr(0, shipped.rfind("/>")) + " STRETCH_TO_FILL=\"1\" />");
+    folder.Write("program/options.data",
+                 std::regex_replace(TestFolder::Read(program + "options.data"), std::regex("\"V\""),
+                                    "\"New\""));
+    CQuorvaApp next;
+    next.theProgramFolder = program;
+    next.theUserFolder = user;
+    next.installCrashHandler = false;
+    next.InitInstance();
+    EXPECT_EQ(next.theOptions.GetValue(keys::DVD_DISC_VOLUME), "Mine");
+    EXPECT_EQ(next.theOptions.GetValue("STRETCH_TO_FILL"), "1");
+    EXPECT_EQ(next.ExitInstance(), 0);
+    EXPECT_EQ(Keys(user + "options.data").back(), "STRETCH_TO_FILL");
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(QuorvaAppTest, EmptyShippedOptionsNameThisUsersFolders) {
+    const std::string home = folder.Path() + "home";
+    fs::create_directories(home + "/.config");
+    folder.Write("home/.config/user-dirs.dirs", "XDG_VIDEOS_DIR=\"$HOME/My Videos\"\n");
+    ScopedEnvironment env({{"HOME", home}, {"XDG_CONFIG_HOME", ""}});
+    Ship(
+        "<body WORKING_FOLDER=\"\" CLEAR_TEMP_FOLDER_WHEN_EXIT=\"0\" "
+        "BACKGROUND_PICTURE_OF_TITLE_MENU=\"\" BACKGROUND_PICTURE_OF_ROOT_MENU=\"\" "
+        "RECENT_OPEN=\"\"/>");
+    app.theUserFolder.clear();  // found from the environment
+    app.InitInstance();
+    EXPECT_EQ(app.theUserFolder, home + "/.config/quorva/");
+    EXPECT_EQ(app.theOptions.GetValue(keys::WORKING_FOLDER), home + "/My Videos/Quorva/");
+    EXPECT_EQ(app.theOptions.GetValue(keys::RECENT_OPEN), home);
+    EXPECT_EQ(app.theOptions.GetValue(keys::BACKGROUND_PICTURE_OF_ROOT_MENU),
+              program + "Background_root.jpg");
+    EXPECT_FALSE(fs::exists(home + "/My Videos"));  // made when a job first needs it
+    app.theOptions.SetValue(keys::BACKGROUND_PICTURE_OF_ROOT_MENU, "/pics/root.jpg");
+    EXPECT_EQ(app.ExitInstance(), 0);
+    CXMLAccess saved;
+    ASSERT_EQ(LoadXMLNode(home + "/.config/quorva/options.data", saved, ""), XML_OK);
+    EXPECT_EQ(saved.GetValue(keys::WORKING_FOLDER), "");
+    EXPECT_EQ(saved.GetValue(keys::RECENT_OPEN), "");
+    EXPECT_EQ(saved.GetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU), "");
+    EXPECT_EQ(saved.GetValue(keys::BACKGROUND_PICTURE_OF_ROOT_MENU), "/pics/root.jpg");
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(QuorvaAppTest, ProgramFolderIsFoundFromTheExecutable) {
+    // Build tree: the executable's folder holds the settings.
+    EXPECT_EQ(ProgramFolderOf(program), program);
+    // Installed: prefix/bin/quorva uses prefix/lib/quorva/.
+    fs::create_directories(folder.Path() + "usr/bin");
+    fs::create_directories(folder.Path() + "usr/lib/quorva");
+    EXPECT_EQ(ProgramFolderOf(folder.Path() + "usr/bin/"), folder.Path() + "usr/lib/quorva/");
+    EXPECT_EQ(ProgramFolderOf(folder.Path() + "elsewhere/"), folder.Path() + "elsewhere/");
+}
+
+TEST_F(QuorvaAppTest, CrashReportGoesToTheUsersStateFolderAndIsNamed) {
+    const std::string state = folder.Path() + "state/";
+    const std::string dump = state + "quorva/crash.dmp";
+    app.theProgramFolder = QUORVA_BIN_DIR;  // with the crash reporter
+    app.installCrashHandler = true;
+    app.hooks.runMainWindow = [](CQuorvaApp&) { raise(SIGSEGV); };
+    EXPECT_EXIT(
+        {
+            setenv("XDG_STATE_HOME", state.c_str(), 1);
+            app.InitInstance();
+        },
+        ::testing::KilledBySignal(SIGSEGV), "Product crash: .* named \"" + dump + "\"");
+    EXPECT_NE(TestFolder::Read(dump).find("(SIGSEGV)"), std::string::npos);
 }
 
 // The program itself, run from a copy of the assembled program folder.
@@ -231,7 +342,10 @@ TEST_F(QuorvaAppTest, ProgramStartsAndShutsDownHeadless) {
     fs::copy_file(std::string(QUORVA_BIN_DIR) + "quorva", program + "quorva");
     WriteOptions("0");
     // Without a display the program says so and runs start-up and shutdown alone.
-    const std::string headless = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ";
+    const std::string headless =
+        "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "
+        "XDG_CONFIG_HOME=" +
+        folder.Path() + "config ";
     const int status =
         std::system((headless + program + "quorva 2>" + folder.Path() + "stderr").c_str());
     ASSERT_TRUE(WIFEXITED(status));
@@ -242,7 +356,7 @@ TEST_F(QuorvaAppTest, ProgramStartsAndShutsDownHeadless) {
     EXPECT_EQ(said.find("Error"), std::string::npos) << said;
     EXPECT_FALSE(fs::exists(working));
     EXPECT_FALSE(fs::exists(folder.AppTemp()));
-    EXPECT_EQ(Keys(program + "options.data").front(), keys::WORKING_FOLDER);
+    EXPECT_EQ(Keys(folder.Path() + "config/quorva/options.data").front(), keys::WORKING_FOLDER);
 
     fs::remove(program + "p0.data");
     const int failed =

@@ -36,17 +36,19 @@ struct CliRun {
     }
 };
 
-// quorva-cli from a private copy of the program folder, so that the options
-// it saves never touch the build's own.
+// quorva-cli from a private copy of the program folder, with a settings
+// folder of its own for the options it saves.
 class Cli : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
         program_ = new testsupport::TempFolder();
         fs::copy(QUORVA_BIN_DIR, program_->Path(), fs::copy_options::recursive);
+        setenv("XDG_CONFIG_HOME", (program_->Path() + "config").c_str(), 1);
     }
     static void TearDownTestSuite() {
         delete program_;
         program_ = nullptr;
+        setenv("XDG_CONFIG_HOME", QUORVA_TEST_HOME "config", 1);
     }
 
     pid_t Start(const std::vector<std::string>& args) {
@@ -94,11 +96,13 @@ class Cli : public ::testing::Test {
         return work_ / name;
     }
 
+    // The user's options, or the shipped ones before the first run.
     CXMLAccess SavedOptions() {
+        const std::string own = program_->Path() + "config/quorva/options.data";
         CXMLAccess options;
-        EXPECT_EQ(
-            LoadXMLNode(program_->Path() + "options.data", options, program_->Path() + "p4.data"),
-            0);
+        EXPECT_EQ(LoadXMLNode(fs::exists(own) ? own : program_->Path() + "options.data", options,
+                              program_->Path() + "p4.data"),
+                  0);
         return options;
     }
 

@@ -3,6 +3,8 @@
 // more videos than the root menu pictures.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "pipeline/JobFixture.h"
 #include "pipeline/Stages.h"
 #include "platform/Files.h"
@@ -114,7 +116,9 @@ TEST_F(JobRun, AVideoDeletedAfterItWasAddedIsNamedInTheError) {
 }
 
 TEST_F(JobRun, AWorkingFolderThatCannotBeMadeFailsTheJobNotTheProgram) {
-    App().theOptions.SetValue(keys::WORKING_FOLDER, Media("missing/parent/work/"));
+    // Missing parents are made; a file in the way cannot be.
+    std::ofstream(Media("in-the-way")) << "a file";
+    App().theOptions.SetValue(keys::WORKING_FOLDER, Media("in-the-way/parent/work/"));
     auto job = Run(JOB_CONVERT | JOB_MENUS);
     ASSERT_EQ(errors_.size(), 1u);
     EXPECT_TRUE(Contains(errors_[0], "Can't create working folder!"));

@@ -29,7 +29,8 @@ TEST(CrashHandlerTest, CrashShowsApologyThenWritesTheReport) {
             platform::InstallCrashHandler(dump, kReporter);
             CrashWithNullWrite();
         },
-        ::testing::KilledBySignal(SIGSEGV), "Product crash: We are very sorry for the crash");
+        ::testing::KilledBySignal(SIGSEGV),
+        "Product crash: We are very sorry for the crash.* named \"" + dump + "\"");
     const std::string report = TestFolder::Read(dump);
     EXPECT_EQ(report.find("an older report"), std::string::npos);
     EXPECT_NE(report.find("signal: 11 (SIGSEGV)"), std::string::npos) << report;
@@ -61,7 +62,7 @@ TEST(CrashHandlerTest, UnwritableFolderShowsApologyThenTheOpenFailure) {
             CrashWithNullWrite();
         },
         ::testing::KilledBySignal(SIGSEGV),
-        "Product crash: We are very sorry.*\"crash.dmp\".*Thanks!\n"
+        "Product crash: We are very sorry.*no-such-folder/crash.dmp\".*Thanks!\n"
         "Error: Could not open file to write error information.");
     EXPECT_FALSE(fs::exists(dump));
 }
@@ -91,7 +92,8 @@ TEST(CrashHandlerTest, ReporterShowsEachMessage) {
         EXPECT_EQ(status, 0) << args;
         return TestFolder::Read(out);
     };
-    EXPECT_EQ(run("apology"), "Product crash: " + CrashApologyText() + "\n");
+    EXPECT_EQ(run("apology /home/u/.local/state/quorva/crash.dmp"),
+              "Product crash: " + CrashApologyText("/home/u/.local/state/quorva/crash.dmp") + "\n");
     EXPECT_EQ(run("write-failed 28"),
               "Error: Could not create error dump:GetLastError()=0000001C\n");
     EXPECT_EQ(run("close-failed 5"), "Error: Could not CloseHandle.\n");

@@ -1,11 +1,17 @@
 // Keys, built-in tables, integer reads and the installed settings files.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <climits>
+#include <filesystem>
 #include <set>
 
 #include "app/TestFolder.h"
+#include "platform/Paths.h"
 #include "settings/Options.h"
+#include "settings/UserOptions.h"
 
 namespace {
 
@@ -55,7 +61,8 @@ TEST(OptionsTest, IndicesOutsideATableAreClamped) {
     EXPECT_EQ(&AspectRatioAt(2), &AspectRatioTable.back());
 }
 
-// The program folder assembled by the build carries every key, with values that work.
+// The program folder assembled by the build carries every key, with values
+// that hold for every user: no path of the machine that built it.
 TEST(OptionsTest, InstalledFilesHoldEveryKey) {
     TestFolder folder;
     const std::string bin = QUORVA_BIN_DIR;
@@ -79,12 +86,89 @@ TEST(OptionsTest, InstalledFilesHoldEveryKey) {
           keys::BACKGROUND_PICTURE_OF_TITLE_MENU, keys::BACKGROUND_PICTURE_OF_ROOT_MENU,
           keys::DVD_DISC_VOLUME, keys::RECENT_OPEN, keys::FILENAME_SN})
         EXPECT_TRUE(present.count(key)) << key;
-    const std::string working = options.GetValue(keys::WORKING_FOLDER);
-    EXPECT_EQ(working.front(), '/');
-    EXPECT_EQ(working.back(), '/');
+    for (const CXMLAccess* node : {&product, &options})
+        for (const auto& [name, value] : node->attributes)
+            EXPECT_FALSE(value.starts_with('/')) << name << "=" << value;
+    EXPECT_EQ(options.GetValue(keys::DVD_DISC_VOLUME), "QorDVDVolume");
+
+    // Loaded for a user, the empty ones name that user's folders and ours.
+    const FilledOptions filled =
+        FillDefaultOptions(options, DefaultOptions(bin, "/home/ann", "/home/ann/Films/"));
+    EXPECT_EQ(filled.size(), 4u);
+    EXPECT_EQ(options.GetValue(keys::WORKING_FOLDER), "/home/ann/Films/Quorva/");
+    EXPECT_EQ(options.GetValue(keys::RECENT_OPEN), "/home/ann");
     EXPECT_EQ(options.GetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU), bin + "Background.jpg");
     EXPECT_EQ(options.GetValue(keys::BACKGROUND_PICTURE_OF_ROOT_MENU), bin + "Background_root.jpg");
-    EXPECT_EQ(options.GetValue(keys::DVD_DISC_VOLUME), "QorDVDVolume");
+}
+
+// Options of an older program folder (absolute paths of the machine that
+// built it), newer shipped keys, and what is stored back.
+TEST(OptionsTest, UserOptionsTakeDefaultsOnlyWhereTheirValuesCannotServe) {
+    TestFolder folder;
+    std::filesystem::create_directories(folder.Path() + "work");
+    std::filesystem::create_directories(folder.Path() + "locked");
+    const OptionDefaults defaults = DefaultOptions("/usr/lib/quorva/", "/home/ann", "/v/");
+    auto filledFrom = [&](const std::string& working, const std::string& title) {
+        CXMLAccess options("body", "");
+        options.SetValue(keys::WORKING_FOLDER, working);
+        options.SetValue(keys::RECENT_OPEN, folder.Path() + "work");
+        options.SetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU, title);
+        FillDefaultOptions(options, defaults);
+        return options;
+    };
+    // A folder this user can write, or make in a writable folder, is kept.
+    EXPECT_EQ(filledFrom(folder.Path() + "work/", "").GetValue(keys::WORKING_FOLDER),
+              folder.Path() + "work/");
+    EXPECT_EQ(filledFrom(folder.Path() + "cleared/", "").GetValue(keys::WORKING_FOLDER),
+              folder.Path() + "cleared/");
+    EXPECT_EQ(filledFrom("/nonexistent/build/bin/Work/", "").GetValue(keys::WORKING_FOLDER),
+              "/v/Quorva/");
+    EXPECT_EQ(filledFrom("relative/Work/", "").GetValue(keys::WORKING_FOLDER), "/v/Quorva/");
+    if (geteuid() != 0) {  // root may write anywhere
+        chmod((folder.Path() + "locked").c_str(), 0555);
+        EXPECT_EQ(filledFrom(folder.Path() + "locked/", "").GetValue(keys::WORKING_FOLDER),
+                  "/v/Quorva/");
+    }
+    // A shipped picture of a program folder that is gone becomes ours; a
+    // missing picture of the user's own choosing stays (the job asks).
+    EXPECT_EQ(filledFrom("", "/old/build/bin/Background.jpg")
+                  .GetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU),
+              "/usr/lib/quorva/Background.jpg");
+    EXPECT_EQ(filledFrom("", "/pics/gone.jpg").GetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU),
+              "/pics/gone.jpg");
+
+    // Keys a newer program ships are added with its values; the user's win.
+    CXMLAccess shipped("body", "");
+    shipped.SetValue(keys::DVD_DISC_VOLUME, "Shipped");
+    shipped.SetValue("STRETCH_TO_FILL", "0");
+    CXMLAccess mine("body", "");
+    mine.SetValue(keys::WORKING_FOLDER, "");
+    mine.SetValue(keys::DVD_DISC_VOLUME, "Mine");
+    AddMissingOptions(mine, shipped);
+    ASSERT_EQ(mine.attributes.size(), 3u);
+    EXPECT_EQ(mine.GetValue(keys::DVD_DISC_VOLUME), "Mine");
+    EXPECT_EQ(mine.attributes.back(),
+              (std::pair<std::string, std::string>("STRETCH_TO_FILL", "0")));
+
+    // Stored back, a default still in place is empty again; a changed value is kept.
+    const FilledOptions filled = FillDefaultOptions(mine, defaults);
+    EXPECT_EQ(StoredOptions(mine, filled).GetValue(keys::WORKING_FOLDER), "");
+    mine.SetValue(keys::WORKING_FOLDER, "/data/dvd/");
+    EXPECT_EQ(StoredOptions(mine, filled).GetValue(keys::WORKING_FOLDER), "/data/dvd/");
+}
+
+TEST(OptionsTest, VideosFolderIsReadAsTheDesktopWritesIt) {
+    const std::string home = "/home/ann";
+    EXPECT_EQ(platform::VideosFolderIn("XDG_VIDEOS_DIR=\"$HOME/Vidéos\"\n", home),
+              "/home/ann/Vidéos/");
+    EXPECT_EQ(platform::VideosFolderIn("# XDG_VIDEOS_DIR=\"/no\"\n"
+                                       "XDG_MUSIC_DIR=\"$HOME/Music\"\n"
+                                       "  XDG_VIDEOS_DIR=\"/media/my \\\"films\\\"/\"\n",
+                                       home),
+              "/media/my \"films\"/");
+    EXPECT_EQ(platform::VideosFolderIn("XDG_VIDEOS_DIR=\"$HOME/\"\n", home), "");  // switched off
+    EXPECT_EQ(platform::VideosFolderIn("XDG_VIDEOS_DIR=\"Videos\"\n", home), "");
+    EXPECT_EQ(platform::VideosFolderIn("", home), "");
 }
 
 }  // namespace
