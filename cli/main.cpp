@@ -2,6 +2,7 @@
 // the program's dialogs.
 #include <cstdio>
 
+#include "app/Version.h"
 #include "cli/CliCommands.h"
 #include "cli/CliOptions.h"
 
@@ -17,7 +18,7 @@ int main(int argc, char** argv) {
             std::printf("%s", kCliUsage);
             return 0;
         case CliOptions::Command::Version:
-            std::printf("quorva-cli %s\n", QUORVA_VERSION);
+            std::printf("quorva-cli %s\n", ProductVersion());
             return 0;
         case CliOptions::Command::Make:
             return RunMakeCommand(*options);

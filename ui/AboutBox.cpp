@@ -2,8 +2,10 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "app/QuorvaApp.h"
+#include "app/Version.h"
 #include "components/skin/Skin.h"
 #include "settings/Options.h"
 #include "ui/DialogUnits.h"
@@ -28,7 +30,6 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     const QString home =
         QString::fromStdString(App().theProductSettings.GetValue(keys::URL_PRODUCT_HOME, false));
     setWindowTitle("About " + product);
-    setFixedSize(DialogRect(0, 0, 167, 117).size());
 
     productLabel_ = HiddenLabel(this, IDC_STATIC_1, product);
     descriptionLabel_ = HiddenLabel(this, IDC_STATIC_2, "DVD authoring and burning");
@@ -36,20 +37,26 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
 
     content_ = new QLabel(this);
     content_->setObjectName("content");
-    content_->setGeometry(DialogRect(8, 8, 151, 64));
     content_->setAlignment(Qt::AlignCenter);
     content_->setWordWrap(true);
     content_->setTextFormat(Qt::RichText);
     content_->setText("<p style='font-size:14pt'><b>" + product.toHtmlEscaped() +
-                      "</b></p><p>Make a DVD from your videos, or burn an authored DVD "
+                      "</b></p><p>Version " + ProductVersion() +
+                      "</p><p>Make a DVD from your videos, or burn an authored DVD "
                       "folder.</p><p>" +
                       home.toHtmlEscaped() + "</p>");
 
     ok_ = new QPushButton(this);
     ok_->setObjectName(QString::number(IDOK));
-    ok_->setGeometry(DialogRect(59, 79, 50, 14));
+    ok_->setMinimumSize(DialogRect(0, 0, 50, 14).size());
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(DialogX(8), DialogY(8), DialogX(8), DialogY(7));
+    layout->addWidget(content_, 1);
+    layout->addWidget(ok_, 0, Qt::AlignHCenter);
+    setMinimumSize(DialogRect(0, 0, 167, 117).size());
 
     OnInitDialog();
 }

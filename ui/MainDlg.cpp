@@ -3,17 +3,23 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QEventLoop>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QUrl>
+#include <QVBoxLayout>
 
 #include "app/QuorvaApp.h"
 #include "pipeline/AuthoringJob.h"
+#include "platform/MessageBox.h"
 #include "settings/Options.h"
+#include "ui/AddVideoPage.h"
 #include "ui/BrowseForFolder.h"
 #include "ui/DialogUnits.h"
 #include "ui/Dialogs.h"
@@ -65,9 +71,11 @@ QIcon ApplicationIcon() {
 CQuorvaDlg::CQuorvaDlg(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(DialogRect(0, 0, 330, 194).size());
     setWindowIcon(ApplicationIcon());
     CreateControls();
+    // The design's size is the least; a larger font or scale grows it.
+    setMinimumSize(DialogRect(0, 0, 330, 194).size());
+    resize(minimumSize().expandedTo(sizeHint()));
     ApplySkinShape(this, "shape_main_dialog");
     CenterOnScreen();
     setWindowTitle(
@@ -86,16 +94,6 @@ CQuorvaDlg::~CQuorvaDlg() {
 
 void CQuorvaDlg::CreateControls() {
     const bool plain = !SkinLoaded();
-    for (const ButtonRow& row : kButtons) {
-        auto* button = new QPushButton(this);
-        button->setObjectName(QString::number(row.id));
-        button->setGeometry(row.rect);
-        button->setToolTip(row.tooltip);
-        button->setAutoDefault(false);
-        if (plain)
-            button->setText(row.caption);
-        connect(button, &QPushButton::clicked, this, [this, id = row.id] { OnCommand(id); });
-    }
     // The skin draws no picture here, so the window says what its buttons do.
     // Light text on the skin's dark ground.
     const QString look = plain ? QString() : "color: white; background: transparent;";
@@ -105,21 +103,52 @@ void CQuorvaDlg::CreateControls() {
     big.setPointSizeF(big.pointSizeF() * 2);
     big.setBold(true);
     heading->setFont(big);
-    heading->setGeometry(DialogRect(16, 14, 200, 24));
     heading->setStyleSheet(look);
-    const struct {
-        const char* text;
-        QRect rect;
-    } notes[] = {
-        {"Make a DVD from your videos, step by step.", DialogRect(16, 64, 228, 18)},
-        {"Burn a DVD folder that was authored before.", DialogRect(16, 116, 230, 18)},
+    const char* const notes[] = {
+        "Make a DVD from your videos, step by step.",
+        "Burn a DVD folder that was authored before.",
     };
-    for (const auto& note : notes) {
-        auto* label = new QLabel(note.text, this);
-        label->setGeometry(note.rect);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setStyleSheet(look);
+
+    // The two workflows on the right with what they do beside them, the
+    // options and the help below in the middle.
+    auto* workflows = new QGridLayout;
+    workflows->setHorizontalSpacing(DialogX(8));
+    workflows->setVerticalSpacing(DialogY(28));
+    workflows->setColumnStretch(0, 1);
+    auto* more = new QHBoxLayout;
+    more->setSpacing(DialogX(11));
+    more->addStretch(1);
+    int line = 0;
+    for (const ButtonRow& row : kButtons) {
+        auto* button = new QPushButton(this);
+        button->setObjectName(QString::number(row.id));
+        button->setMinimumSize(row.rect.size());
+        button->setToolTip(row.tooltip);
+        button->setAutoDefault(false);
+        if (plain)
+            button->setText(row.caption);
+        connect(button, &QPushButton::clicked, this, [this, id = row.id] { OnCommand(id); });
+        if (row.id == IDC_CREATE_DVD || row.id == IDC_DIRECT_BURN) {
+            auto* label = new QLabel(notes[line], this);
+            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            label->setWordWrap(true);
+            label->setStyleSheet(look);
+            workflows->addWidget(label, line, 0);
+            workflows->addWidget(button, line, 1);
+            ++line;
+        } else {
+            more->addWidget(button);
+        }
     }
+    more->addStretch(1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(DialogX(16), DialogY(14), DialogX(9), DialogY(14));
+    layout->addWidget(heading);
+    layout->addStretch(2);
+    layout->addLayout(workflows);
+    layout->addStretch(3);
+    layout->addLayout(more);
 }
 
 int CQuorvaDlg::exec() {
@@ -189,9 +218,25 @@ void CQuorvaDlg::RunHidden(const std::function<void()>& page) {
     show();
 }
 
-void CQuorvaDlg::OnCreateDvd() {
+void CQuorvaDlg::OnCreateDvd(const QStringList& videos) {
     App().theMediaList.clear();
-    RunHidden([this] { RunAddVideoPage(JOB_CONVERT | JOB_MENUS | JOB_BURN, this); });
+    constexpr std::uint32_t flags = JOB_CONVERT | JOB_MENUS | JOB_BURN;
+    RunHidden([this, &videos] {
+        if (videos.isEmpty()) {
+            RunAddVideoPage(flags, this);
+            return;
+        }
+        CDVDAuthorAddDlg page(flags, this);
+        // Added once the page shows, so it can report on them as it would on
+        // its file dialog's choice.
+        QTimer::singleShot(0, &page, [&page, videos] { page.AddFiles(videos); });
+        page.exec();
+    });
+}
+
+void CQuorvaDlg::OpenWithVideos(const QStringList& videos) {
+    if (!videos.isEmpty())
+        QTimer::singleShot(0, this, [this, videos] { OnCreateDvd(videos); });
 }
 
 void CQuorvaDlg::OnDirectBurn() {
@@ -224,9 +269,13 @@ void CQuorvaDlg::OnHelp() {
 }
 
 void CQuorvaDlg::OnProductOnline() {
-    // Whether a browser opens is not reported.
-    QDesktopServices::openUrl(QUrl(
-        QString::fromStdString(App().theProductSettings.GetValue(keys::URL_PRODUCT_HOME, true))));
+    const std::string home = App().theProductSettings.GetValue(keys::URL_PRODUCT_HOME, true);
+    if (QDesktopServices::openUrl(QUrl(QString::fromStdString(home))))
+        return;
+    // Without a browser the user still learns where the home page is.
+    platform::MessageBox(handle_, "No web browser could be opened for " + home + ".",
+                         App().theProductSettings.GetValue(keys::PRODUCT_NAME, true),
+                         platform::MB_OK | platform::MB_ICONINFORMATION);
 }
 
 void CQuorvaDlg::BringToFront() {

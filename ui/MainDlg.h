@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 #include <functional>
 
 #include "platform/Window.h"
@@ -37,6 +38,10 @@ class CQuorvaDlg : public QDialog, public platform::MessageTarget {
     void OnCommand(int id);
     // The Help menu, made on first use and kept.
     QMenu* HelpMenu();
+    // Opens the add-video page with these videos as soon as the window runs,
+    // as if they were chosen in the page's file dialog (the program's command
+    // line).
+    void OpenWithVideos(const QStringList& videos);
     // Brings the window (or the page that runs over it) to the front,
     // restored from minimised; for a second start of the program.
     void BringToFront();
@@ -52,7 +57,7 @@ class CQuorvaDlg : public QDialog, public platform::MessageTarget {
     void CenterOnScreen();
     // Hides this window while page runs, then shows it again in its place.
     void RunHidden(const std::function<void()>& page);
-    void OnCreateDvd();
+    void OnCreateDvd(const QStringList& videos = {});
     void OnDirectBurn();
     void OnHelp();
     void OnProductOnline();

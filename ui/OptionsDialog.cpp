@@ -2,11 +2,14 @@
 
 #include <QButtonGroup>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 #include <vector>
 
 #include "app/QuorvaApp.h"
@@ -19,14 +22,13 @@
 namespace {
 
 template <typename Widget>
-Widget* Place(Widget* widget, int id, const QRect& rect) {
+Widget* Named(Widget* widget, int id) {
     widget->setObjectName(QString::number(id));
-    widget->setGeometry(rect);
     return widget;
 }
 
-QLineEdit* PathEdit(QWidget* parent, int id, const QRect& rect) {
-    auto* edit = Place(new QLineEdit(parent), id, rect);
+QLineEdit* PathEdit(QWidget* parent, int id) {
+    auto* edit = Named(new QLineEdit(parent), id);
     edit->setReadOnly(true);  // a long path scrolls sideways in the line
     return edit;
 }
@@ -64,35 +66,67 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     UpdateData(false);
     if (!SkinLoaded())
         CaptionControls();
-    // The upper part of the resource is the skin picture's; this skin draws
-    // none, so the dialog keeps only the part that holds controls.
-    setFixedSize(DialogRect(0, 0, 398, 222).size());
     ApplySkinShape(this, "shape_page_options");
+    // The upper part of the resource is the skin picture's; this skin draws
+    // none, so the dialog starts with only the part that holds controls.
+    resize(DialogRect(0, 0, 398, 222).size().expandedTo(sizeHint()));
 }
 
 void COptionsDlg::CreateControls() {
-    auto* ok = Place(new QPushButton(this), IDC_OK, DialogRect(98, 200, 50, 14));
+    // What the edits and radios are about.
+    auto* note = new QLabel(
+        "What happens to the working folder when the program ends, and the pictures "
+        "behind the title menu and the root menu of the next DVDs.",
+        this);
+    note->setWordWrap(true);
+
+    auto* clearBox = new QGroupBox("Clear the content of temp folder", this);
+    auto* clearRow = new QHBoxLayout(clearBox);
+    clearGroup_ = new QButtonGroup(this);
+    for (int id : {IDC_CLEAR_AT_EXIT, IDC_KEEP_AT_EXIT}) {
+        auto* radio = Named(new QRadioButton(clearBox), id);
+        clearGroup_->addButton(radio, id - IDC_CLEAR_AT_EXIT);
+        clearRow->addWidget(radio, 1);
+    }
+
+    // Each pick button sits beside its edit.
+    auto* pictureBox = new QGroupBox("Background picture of menu", this);
+    auto* pictures = new QGridLayout(pictureBox);
+    pictures->setColumnStretch(1, 1);
+    pictures->addWidget(new QLabel("Title menu:", pictureBox), 0, 0);
+    titlePictureEdit_ = PathEdit(pictureBox, IDC_TITLE_PICTURE);
+    pictures->addWidget(titlePictureEdit_, 0, 1);
+    auto* pickTitle = Named(new QPushButton(pictureBox), IDC_PICK_TITLE_PICTURE);
+    connect(pickTitle, &QPushButton::clicked, this, [this] { OnPickTitlePicture(); });
+    pictures->addWidget(pickTitle, 0, 2);
+    pictures->addWidget(new QLabel("Root folder:", pictureBox), 1, 0);
+    rootPictureEdit_ = PathEdit(pictureBox, IDC_ROOT_PICTURE);
+    pictures->addWidget(rootPictureEdit_, 1, 1);
+    auto* pickRoot = Named(new QPushButton(pictureBox), IDC_PICK_ROOT_PICTURE);
+    connect(pickRoot, &QPushButton::clicked, this, [this] { OnPickRootPicture(); });
+    pictures->addWidget(pickRoot, 1, 2);
+
+    auto* ok = Named(new QPushButton(this), IDC_OK);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] { accept(); });
-    auto* cancel = Place(new QPushButton(this), IDC_CANCEL, DialogRect(152, 200, 50, 14));
+    auto* cancel = Named(new QPushButton(this), IDC_CANCEL);
     connect(cancel, &QPushButton::clicked, this, [this] { reject(); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addStretch(1);
+    for (QPushButton* button : {pickTitle, pickRoot, ok, cancel})
+        button->setMinimumSize(DialogRect(0, 0, 50, 14).size());
 
-    clearGroup_ = new QButtonGroup(this);
-    clearGroup_->addButton(
-        Place(new QRadioButton(this), IDC_CLEAR_AT_EXIT, DialogRect(68, 64, 109, 10)), 0);
-    clearGroup_->addButton(
-        Place(new QRadioButton(this), IDC_KEEP_AT_EXIT, DialogRect(209, 64, 98, 10)), 1);
-
-    // Each pick button sits beside its edit: below the edits, the title
-    // picture's button would lie under the root picture's edit.
-    titlePictureEdit_ = PathEdit(this, IDC_TITLE_PICTURE, DialogRect(140, 141, 186, 14));
-    auto* pickTitle =
-        Place(new QPushButton(this), IDC_PICK_TITLE_PICTURE, DialogRect(330, 141, 50, 14));
-    connect(pickTitle, &QPushButton::clicked, this, [this] { OnPickTitlePicture(); });
-    rootPictureEdit_ = PathEdit(this, IDC_ROOT_PICTURE, DialogRect(140, 161, 186, 13));
-    auto* pickRoot =
-        Place(new QPushButton(this), IDC_PICK_ROOT_PICTURE, DialogRect(330, 160, 50, 14));
-    connect(pickRoot, &QPushButton::clicked, this, [this] { OnPickRootPicture(); });
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(DialogX(60), DialogY(14), DialogX(12), DialogY(8));
+    layout->setSpacing(DialogY(8));
+    layout->addWidget(note);
+    layout->addWidget(clearBox);
+    layout->addWidget(pictureBox);
+    layout->addStretch(1);
+    layout->addLayout(buttons);
 
     // Present but never shown: the disc settings are chosen in the progress
     // window; the working folder there too.
@@ -120,24 +154,6 @@ void COptionsDlg::CreateControls() {
         hidden.push_back(new QLabel(caption, this));
     for (QWidget* widget : hidden)
         widget->hide();
-
-    // What the edits and radios are about.
-    auto* note = new QLabel(
-        "What happens to the working folder when the program ends, and the pictures "
-        "behind the title menu and the root menu of the next DVDs.",
-        this);
-    note->setWordWrap(true);
-    note->setGeometry(DialogRect(60, 14, 326, 24));
-    auto* clearBox = new QGroupBox("Clear the content of temp folder", this);
-    clearBox->setGeometry(DialogRect(60, 52, 326, 26));
-    auto* pictureBox = new QGroupBox("Background picture of menu", this);
-    pictureBox->setGeometry(DialogRect(60, 128, 326, 56));
-    auto* titleLabel = new QLabel("Title menu:", this);
-    titleLabel->setGeometry(DialogRect(68, 143, 68, 10));
-    auto* rootLabel = new QLabel("Root folder:", this);
-    rootLabel->setGeometry(DialogRect(68, 162, 68, 10));
-    for (QWidget* caption : {clearBox, pictureBox})
-        caption->lower();  // behind the controls they frame
 }
 
 void COptionsDlg::ReadOptions() {
@@ -159,8 +175,8 @@ void COptionsDlg::CaptionControls() {
     } texts[] = {
         {IDC_OK, "OK"},
         {IDC_CANCEL, "Cancel"},
-        {IDC_CLEAR_AT_EXIT, "Yes, at exit"},
-        {IDC_KEEP_AT_EXIT, "No, keep it"},
+        {IDC_CLEAR_AT_EXIT, "&Yes, at exit"},
+        {IDC_KEEP_AT_EXIT, "&No, keep it"},
         {IDC_PICK_TITLE_PICTURE, "Browse..."},
         {IDC_PICK_ROOT_PICTURE, "Browse..."},
     };

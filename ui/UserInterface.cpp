@@ -1,6 +1,8 @@
 #include "ui/UserInterface.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QStringList>
 #include <memory>
 
 #include "app/DeviceDiscovery.h"
@@ -19,6 +21,12 @@ namespace {
 std::unique_ptr<QApplication>& Application() {
     static std::unique_ptr<QApplication> application;
     return application;
+}
+
+// The videos named on the program's command line.
+QStringList& StartVideos() {
+    static QStringList videos;
+    return videos;
 }
 
 std::unique_ptr<CSplashDlg>& Splash() {
@@ -66,6 +74,7 @@ bool SwitchSkinOn(CQuorvaApp& app) {
 void RunMainWindow(CQuorvaApp& app) {
     CQuorvaDlg window;
     app.theMainWnd = &window;
+    window.OpenWithVideos(StartVideos());
     window.exec();
     app.theMainWnd = nullptr;
 }
@@ -78,6 +87,10 @@ bool InstallUserInterface(CQuorvaApp& app, int& argc, char** argv) {
         // Dialogs run their own loops; closing the last one must not end
         // anything before shutdown has run.
         QApplication::setQuitOnLastWindowClosed(false);
+        // What Qt left of the command line names videos to start a DVD with.
+        const QStringList arguments = QApplication::arguments();
+        for (qsizetype i = 1; i < arguments.size(); ++i)
+            StartVideos() << QFileInfo(arguments[i]).absoluteFilePath();
     }
     QtDispatcher::Instance();  // belongs to this, the user-interface thread
     platform::SetMessagePresenter(std::make_shared<QtMessagePresenter>());

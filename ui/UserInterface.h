@@ -7,7 +7,9 @@ class CQuorvaApp;
 class QWidget;
 
 // Creates the Qt application (it needs a display) and installs the
-// interactive start-up steps in app.hooks. True when the windows can run.
+// interactive start-up steps in app.hooks. What the command line holds
+// besides Qt's own options names videos: the main window opens the add-video
+// page with them. True when the windows can run.
 bool InstallUserInterface(CQuorvaApp& app, int& argc, char** argv);
 // Ends the window side after shutdown: lets go of the single instance and
 // destroys the Qt application.

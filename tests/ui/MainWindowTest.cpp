@@ -2,14 +2,19 @@
 #include <unistd.h>
 #include <QDialog>
 #include <QFileDialog>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
 #include <fstream>
 
+#include "components/skin/Skin.h"
 #include "platform/Files.h"
+#include "ui/AboutBox.h"
 #include "ui/BrowseForFolder.h"
+#include "ui/LayoutCheck.h"
 #include "ui/MainDlg.h"
+#include "ui/OptionsDialog.h"
 #include "ui/SingleInstance.h"
 #include "ui/UiTestEnvironment.h"
 
@@ -126,6 +131,71 @@ TEST_F(MainWindowTest, EveryPageClosesBackIntoTheRunningMainWindow) {
                   .join(" | ")
                   .toStdString());
     EXPECT_FALSE(window.isVisible());
+}
+
+// The dialogs of the main window, plain and skinned: every caption whole,
+// nothing out of place, and the main window's mnemonics either way.
+TEST_F(MainWindowTest, PlainAndSkinnedDialogsShowEveryCaptionWholeWithItsMnemonic) {
+    for (bool skinned : {false, true}) {
+        SCOPED_TRACE(skinned ? "skin" : "no skin");
+        skin::Shutdown();
+        if (skinned) {
+            ASSERT_TRUE(skin::Initialize("Demo"));
+            ASSERT_TRUE(skin::LoadSkinFile(std::string(QUORVA_BIN_DIR) + "quorva.skin"));
+            ASSERT_TRUE(skin::SetDialogSkin("Dialog"));
+        }
+        CQuorvaDlg window;
+        COptionsDlg options;
+        CAboutDlg about;
+        for (QWidget* dialog : std::initializer_list<QWidget*>{&window, &options, &about}) {
+            EXPECT_EQ(LayoutFaults(dialog).join("\n").toStdString(), "")
+                << dialog->windowTitle().toStdString();
+            dialog->hide();
+        }
+        // The captions carry the mnemonics, with or without the skin: Alt+C,
+        // Alt+D, Alt+O, Alt+H (pressed under X in tests/x11).
+        QStringList keys;
+        for (int id : {CQuorvaDlg::IDC_CREATE_DVD, CQuorvaDlg::IDC_DIRECT_BURN,
+                       CQuorvaDlg::IDC_OPTIONS, CQuorvaDlg::IDC_HELP})
+            keys << Button(window, id)->shortcut().toString();
+        EXPECT_EQ(keys.join(" ").toStdString(), "Alt+C Alt+D Alt+O Alt+H");
+    }
+    skin::Shutdown();
+}
+
+// The program's command line names videos: the add page opens with them as
+// if chosen in its file dialog; Product Online without a browser says so.
+TEST_F(MainWindowTest, VideosFromTheCommandLineOpenTheAddPageAndAMissingBrowserIsReported) {
+    const std::string clip = temp_ / "clip.mpg";
+    ASSERT_TRUE(testsupport::MakeDvdMpeg(clip, true, 1));
+    CQuorvaDlg window;
+    window.OpenWithVideos({QString::fromStdString(clip)});
+    int rows = -1;
+    // Once the main window is back: the offscreen platform opens no browser.
+    std::function<void()> back = [&] {
+        if (!window.isVisible()) {
+            QTimer::singleShot(10, &window, back);
+            return;
+        }
+        window.OnCommand(CQuorvaDlg::ID_HELP_PRODUCT_ONLINE);
+        window.close();
+    };
+    WhenModal(
+        [&](QWidget* page) {
+            // The page reads the files once it shows.
+            QTimer::singleShot(500, page, [&, page] {
+                rows = page->findChild<QListWidget*>("1000")->count();
+                page->close();
+                QTimer::singleShot(0, &window, back);
+            });
+        },
+        &window);
+    window.exec();
+    EXPECT_EQ(rows, 1);
+    const auto shown = presenter_->Messages();
+    ASSERT_FALSE(shown.empty());
+    EXPECT_NE(shown.back().text.find("https://quorva.org/"), std::string::npos)
+        << shown.back().text;
 }
 
 TEST_F(MainWindowTest, CancelledDirectBurnDoesNothingMore) {

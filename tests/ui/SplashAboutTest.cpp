@@ -10,6 +10,7 @@
 
 #include "app/QuorvaApp.h"
 #include "components/skin/Skin.h"
+#include "support/TestMedia.h"
 #include "ui/AboutBox.h"
 #include "ui/Dialogs.h"
 #include "ui/SplashDlg.h"
@@ -54,7 +55,7 @@ TEST_F(SplashAboutTest, AboutBoxClosesWithOkOverAVisibleMainWindow) {
     QWidget main;
     main.show();
     bool mainVisible = false, labelsHidden = false;
-    QString okText, shape;
+    QString okText, shape, content;
     QTimer::singleShot(0, [&] {
         auto* about = dynamic_cast<CAboutDlg*>(QApplication::activeModalWidget());
         ASSERT_NE(about, nullptr);
@@ -63,6 +64,7 @@ TEST_F(SplashAboutTest, AboutBoxClosesWithOkOverAVisibleMainWindow) {
         labelsHidden = true;
         for (int id : {1024, 1025, 1026})
             labelsHidden &= !about->findChild<QLabel*>(QString::number(id))->isVisible();
+        content = about->findChild<QLabel*>("content")->text();
         auto* ok = about->findChild<QPushButton*>("1");
         okText = ok->text();
         ok->click();
@@ -72,6 +74,12 @@ TEST_F(SplashAboutTest, AboutBoxClosesWithOkOverAVisibleMainWindow) {
     EXPECT_TRUE(labelsHidden);
     EXPECT_EQ(shape, "shape_page_about");
     EXPECT_EQ(okText, "OK");  // no skin: the button says what it does
+    // The version, as quorva-cli --version gives it.
+    const auto cli =
+        testsupport::RunCommand({std::string(QUORVA_BIN_DIR) + "quorva-cli", "--version"});
+    ASSERT_EQ(cli.output.rfind("quorva-cli ", 0), 0u) << cli.output;
+    const QString version = QString::fromStdString(cli.output.substr(11)).trimmed();
+    EXPECT_TRUE(content.contains("Version " + version)) << content.toStdString();
 }
 
 }  // namespace

@@ -3,17 +3,11 @@
 # window (Options with Alt+O, the add-video page with Alt+C) close with
 # Escape back into the main window, which shows again in the same place while
 # the program keeps running; the close box then ends the program cleanly.
+# Plain and skinned: the skin's captions carry the same mnemonics.
 # Usage: PagesReturnToMainWindowTest.sh PROGRAM_FOLDER
 set -euo pipefail
 . "$(dirname "$0")/x11-session.sh"
 x11_start "$1"
-
-"$X11_BIN/quorva" >"$X11_ROOT/quorva.log" 2>&1 &
-program=$!
-X11_PIDS+=($program)
-
-main=$(x11_window Quorva 20) || x11_fail "the main window did not show"
-place=$(x11_place "$main")
 
 # page KEY TITLE: opens the page with KEY, closes it with Escape, and checks
 # the main window came back.
@@ -30,14 +24,25 @@ page() {
     x11_fail "the main window moved from $place to $(x11_place "$main") after \"$title\""
   echo "ok: \"$title\" closed with Escape, main window back at $place"
 }
-page alt+o Options
-page alt+c "Add video"
-page alt+o Options
 
-# The close box (Alt+F4 in openbox) ends the program with success.
-x11_key "$main" alt+F4
-x11_wait_for 10 sh -c "! kill -0 $program" || x11_fail "the program did not end on its close box"
-status=0
-wait "$program" || status=$?
-[ "$status" -eq 0 ] || x11_fail "the program ended with status $status: $(cat "$X11_ROOT/quorva.log")"
-echo "ok: the close box ended the program with status 0"
+for skin in no yes; do
+  echo "LOAD_SKIN=$skin"
+  sed -i "s/LOAD_SKIN=\"[^\"]*\"/LOAD_SKIN=\"$skin\"/" "$X11_BIN/p0.data"
+  "$X11_BIN/quorva" >"$X11_ROOT/quorva.log" 2>&1 &
+  program=$!
+  X11_PIDS+=($program)
+
+  main=$(x11_window Quorva 20) || x11_fail "the main window did not show"
+  place=$(x11_place "$main")
+  page alt+o Options
+  page alt+c "Add video"
+  page alt+o Options
+
+  # The close box (Alt+F4 in openbox) ends the program with success.
+  x11_key "$main" alt+F4
+  x11_wait_for 10 sh -c "! kill -0 $program" || x11_fail "the program did not end on its close box"
+  status=0
+  wait "$program" || status=$?
+  [ "$status" -eq 0 ] || x11_fail "the program ended with status $status: $(cat "$X11_ROOT/quorva.log")"
+  echo "ok: the close box ended the program with status 0"
+done

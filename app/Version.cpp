@@ -1,0 +1,5 @@
+#include "app/Version.h"
+
+const char* ProductVersion() {
+    return QUORVA_VERSION;
+}
