@@ -39,7 +39,8 @@ x11_wait_for() {
 }
 
 # x11_start PROGRAM_FOLDER [SCREEN]: Xvfb on a free display, openbox, and
-# $X11_BIN, a copy of the program folder whose options point into the copy.
+# $X11_BIN, a copy of the program folder (its product settings may be
+# changed, for example LOAD_SKIN).
 x11_start() {
   local source=$1 screen=${2:-1280x1024}
   for tool in Xvfb openbox xdotool xwininfo xprop; do
@@ -53,11 +54,9 @@ x11_start() {
   mkdir -m 0700 "$XDG_RUNTIME_DIR"
 
   X11_BIN=$X11_ROOT/bin
-  mkdir -p "$X11_BIN/Work"
+  mkdir -p "$X11_BIN"
   cp -r "$source"/. "$X11_BIN"/
-  rm -rf "$X11_BIN/Work" "$X11_BIN/screenshots" && mkdir -p "$X11_BIN/Work"
-  # The shipped options name the source folder; the copy uses its own.
-  sed -i "s#$(cd "$source" && pwd)/#$X11_BIN/#g" "$X11_BIN/options.data"
+  rm -rf "$X11_BIN/Work" "$X11_BIN/screenshots"
 
   # Xvfb picks a free display itself and tells which on a pipe.
   local number=$X11_ROOT/display
