@@ -12,6 +12,7 @@ PKGS=(
   xvfb xauth bc time
   openbox xdotool x11-utils imagemagick
   fonts-dejavu-core
+  dpkg-dev desktop-file-utils appstream
 )
 missing=()
 for p in "${PKGS[@]}"; do
