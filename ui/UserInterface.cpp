@@ -2,13 +2,17 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QPointer>
+#include <QSocketNotifier>
 #include <QStringList>
+#include <QTimer>
 #include <memory>
 
 #include "app/DeviceDiscovery.h"
 #include "app/QuorvaApp.h"
 #include "components/skin/Skin.h"
 #include "platform/MessageBox.h"
+#include "platform/TerminationRequest.h"
 #include "settings/Options.h"
 #include "ui/MainDlg.h"
 #include "ui/QtDispatcher.h"
@@ -71,12 +75,54 @@ bool SwitchSkinOn(CQuorvaApp& app) {
     return true;
 }
 
+bool& MainWindowEnded() {
+    static bool ended = false;
+    return ended;
+}
+
+QPointer<CQuorvaDlg>& RunningMainWindow() {
+    static QPointer<CQuorvaDlg> window;
+    return window;
+}
+
 void RunMainWindow(CQuorvaApp& app) {
     CQuorvaDlg window;
     app.theMainWnd = &window;
+    RunningMainWindow() = &window;
     window.OpenWithVideos(StartVideos());
     window.exec();
     app.theMainWnd = nullptr;
+    MainWindowEnded() = true;
+}
+
+// A request to end the program (logout, kill) closes its windows, the
+// topmost first, until the main window's run has ended, so that shutdown
+// runs and keeps the options. Windows that do not close within a few
+// seconds (a burn that cannot stop) leave the request to end the process.
+void CloseWindowsOnRequest() {
+    constexpr int kTries = 100;
+    constexpr int kIntervalMs = 50;
+    static int tries = 0;
+    if (MainWindowEnded())
+        return;
+    if (++tries > kTries)
+        platform::EndAsRequested();
+    if (QWidget* modal = QApplication::activeModalWidget())
+        modal->close();
+    else if (RunningMainWindow())
+        RunningMainWindow()->close();
+    QTimer::singleShot(kIntervalMs, CloseWindowsOnRequest);
+}
+
+void WatchTerminationRequests() {
+    const int descriptor = platform::WatchTerminationRequests();
+    if (descriptor < 0)
+        return;
+    auto* notifier = new QSocketNotifier(descriptor, QSocketNotifier::Read, qApp);
+    QObject::connect(notifier, &QSocketNotifier::activated, [descriptor] {
+        platform::TakeTerminationRequests(descriptor);
+        CloseWindowsOnRequest();
+    });
 }
 
 }  // namespace
@@ -91,6 +137,7 @@ bool InstallUserInterface(CQuorvaApp& app, int& argc, char** argv) {
         const QStringList arguments = QApplication::arguments();
         for (qsizetype i = 1; i < arguments.size(); ++i)
             StartVideos() << QFileInfo(arguments[i]).absoluteFilePath();
+        WatchTerminationRequests();
     }
     QtDispatcher::Instance();  // belongs to this, the user-interface thread
     platform::SetMessagePresenter(std::make_shared<QtMessagePresenter>());

@@ -2,7 +2,7 @@
 # Installed into a fresh prefix (DESTDIR) with a read-only program folder, the
 # programs work for an ordinary user of their own: quorva-cli makes a disc
 # image in that user's videos folder, the user's options file is made and
-# saved, the program keeps the user's options across two runs, and nothing
+# saved, the windowed program keeps the user's options across two runs, and nothing
 # is written under the prefix. The desktop files pass their validators.
 # Needs root (to create the user); skipped otherwise.
 # Usage: InstallTest.sh BUILD_FOLDER
@@ -51,15 +51,37 @@ grep -q 'FILENAME_SN="2"' "$options" || fail "the running number was not saved: 
 grep -q 'WORKING_FOLDER=""' "$options" || fail "the default working folder was stored: $(cat "$options")"
 echo "ok: quorva-cli made $image; options saved in $options"
 
-# A changed option survives two runs of the program, which saves each time.
+# A changed option survives two runs of the windowed program (offscreen),
+# which saves the options each time it is closed (here by a termination
+# request, as at a logout).
+catches_term() { # PID: the process handles SIGTERM (bit 15 of SigCgt)
+  local mask
+  mask=$(awk '/^SigCgt/ {print $2}' "/proc/$1/status" 2>/dev/null) || return 1
+  [ -n "$mask" ] && (((0x$mask >> 14) & 1))
+}
 sed -i 's/DVD_DISC_VOLUME="[^"]*"/DVD_DISC_VOLUME="HOLIDAY"/' "$options"
+runtime=$home/run
+install -d -m 0700 -o "$user" "$runtime"
 for run in 1 2; do
   touch -d '2000-01-01' "$options"
-  said=$(as_user "$prefix/bin/quorva" 2>&1) || fail "run $run of quorva failed: $said"
+  as_user QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$runtime" "$prefix/bin/quorva" \
+    >"$root/quorva.log" 2>&1 &
+  session=$!
+  program=
+  for _ in $(seq 100); do
+    program=$(pgrep -u "$user" -x quorva || true)
+    [ -n "$program" ] && catches_term "$program" && break
+    sleep 0.1
+  done
+  [ -n "$program" ] || fail "run $run: the program did not start: $(cat "$root/quorva.log")"
+  kill -TERM "$program"
+  status=0
+  wait "$session" || status=$?
+  [ "$status" -eq 0 ] || fail "run $run of quorva ended with $status: $(grep -v opacity "$root/quorva.log")"
   [ "$(stat -c %Y "$options")" -gt 946684800 ] || fail "run $run did not save the options"
   grep -q 'DVD_DISC_VOLUME="HOLIDAY"' "$options" || fail "run $run lost the changed option"
 done
-echo "ok: the program kept the changed option over two runs"
+echo "ok: the windowed program kept the changed option over two runs"
 
 [ "$(snapshot)" = "$before" ] || fail "something was written under the prefix"
 echo "ok: nothing written under the prefix"
