@@ -17,6 +17,7 @@
 #include "ui/BrowseForFolder.h"
 #include "ui/DialogUnits.h"
 #include "ui/Dialogs.h"
+#include "ui/PictureFiles.h"
 #include "ui/UserInterface.h"
 
 namespace {
@@ -49,9 +50,7 @@ std::string ChooseMenuPicture(QWidget* owner) {
     dialog.setOption(QFileDialog::ReadOnly, false);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    // Both letter cases: picture names from cameras and other systems are
-    // often upper case.
-    dialog.setNameFilter("Picture Files(*.bmp;*.jpg;) (*.bmp *.jpg *.jpeg *.BMP *.JPG *.JPEG)");
+    dialog.setNameFilter(kPictureFilesFilter);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().first().toStdString();

@@ -2,26 +2,33 @@
 // the options and the working-folder chooser.
 #include "ui/ProgressDialog.h"
 
+#include <QBoxLayout>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QFileDialog>
+#include <QDesktopServices>
+#include <QFrame>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QUrl>
 #include <algorithm>
 #include <cstdio>
 
 #include "app/QuorvaApp.h"
 #include "components/skin/Skin.h"
 #include "engines/DiscBurner.h"
+#include "media/Estimate.h"
 #include "platform/MessageBox.h"
 #include "settings/Options.h"
 #include "ui/BrowseForFolder.h"
 #include "ui/DialogUnits.h"
 #include "ui/Dialogs.h"
+#include "ui/OptionsDialog.h"
 #include "ui/QtDispatcher.h"
 #include "ui/QtMessagePresenter.h"
 #include "ui/SkinButton.h"
@@ -29,10 +36,14 @@
 namespace {
 
 template <typename Widget>
-Widget* Place(Widget* widget, int id, QRect rect) {
-    widget->setObjectName(QString::number(id));
-    widget->setGeometry(rect);
+Widget* Named(Widget* widget, const QString& name) {
+    widget->setObjectName(name);
     return widget;
+}
+
+template <typename Widget>
+Widget* Named(Widget* widget, int id) {
+    return Named(widget, QString::number(id));
 }
 
 }  // namespace
@@ -44,7 +55,6 @@ std::string FormatHms(std::int64_t seconds) {
 CDVDAuthorProcessDlg::CDVDAuthorProcessDlg(std::uint32_t jobFlags, QWidget* parent)
     : QDialog(parent), job_(jobFlags) {
     setWindowTitle("Process in progress...");
-    setFixedSize(DialogX(477), DialogY(365));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
@@ -53,16 +63,15 @@ CDVDAuthorProcessDlg::CDVDAuthorProcessDlg(std::uint32_t jobFlags, QWidget* pare
     job_.window = handle_;
     job_.conversionBar = handle_;
 
-    choosePicture = [](QWidget* owner) {
-        return QFileDialog::getOpenFileName(owner, QString(), QString(),
-                                            "Picture Files (*.bmp *.jpg)")
-            .toStdString();
-    };
+    choosePicture = [](QWidget* owner) { return ChooseMenuPicture(owner); };
     chooseFolder = [](QWidget* owner, const QString& title) {
         std::string folder;
         if (BrowseForFolder(owner, folder, title.toStdString(), std::string()) != 0)
             folder.clear();
         return folder;
+    };
+    openFolder = [](const std::string& folder) {
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(folder)));
     };
 
     CreateControls();
@@ -71,96 +80,160 @@ CDVDAuthorProcessDlg::CDVDAuthorProcessDlg(std::uint32_t jobFlags, QWidget* pare
     ApplyLayoutForJob();
     skin::RemoveWindowSkin(startButton_);
     SetBusyLook(false);
+
+    // The design's size is the starting size, within the screen.
+    QSize size(DialogX(477), DialogY(365));
+    if (const QScreen* screen = this->screen())
+        size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+    resize(size.expandedTo(minimumSizeHint()));
+}
+
+QLabel* CDVDAuthorProcessDlg::FieldCaption(int controlId, const char* text, QWidget* buddy) {
+    auto* caption = new QLabel(text, this);
+    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    caption->setBuddy(buddy);
+    fieldCaptions_[controlId] = caption;
+    return caption;
 }
 
 void CDVDAuthorProcessDlg::CreateControls() {
-    startButton_ = Place(new CxSkinButton(this, CxSkinButton::BS_DEFPUSHBUTTON), IDC_START,
-                         DialogRect(328, 131, 54, 27));
+    // The controls in the order of the design; the layout below places them.
+    startButton_ = Named(new CxSkinButton(this, CxSkinButton::BS_DEFPUSHBUTTON), IDC_START);
     startButton_->setDefault(true);
+    startButton_->setMinimumSize(DialogX(54), DialogY(27));
+    startButton_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     connect(startButton_, &QPushButton::clicked, this, [this] { OnStartButton(); });
 
-    logEdit_ = Place(new QPlainTextEdit(this), IDC_LOG, DialogRect(19, 166, 362, 42));
+    logEdit_ = Named(new QPlainTextEdit(this), IDC_LOG);
     logEdit_->setReadOnly(true);
-    logEdit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    logEdit_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     logEdit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    logEdit_->setMinimumHeight(DialogY(42));
 
-    hiddenButton_ = Place(new QPushButton(this), IDC_HIDDEN_BUTTON, DialogRect(328, 42, 50, 14));
+    hiddenButton_ = Named(new QPushButton(this), IDC_HIDDEN_BUTTON);
     hiddenButton_->hide();
 
-    // The radio buttons are wider than their resource so that the captions fit
-    // the platform's font.
-    ntscRadio_ = Place(new QRadioButton("NTSC DVD", this), IDC_NTSC, DialogRect(139, 94, 70, 10));
-    palRadio_ = Place(new QRadioButton("PAL DVD", this), IDC_PAL, DialogRect(267, 94, 70, 10));
+    ntscRadio_ = Named(new QRadioButton("NTSC DVD", this), IDC_NTSC);
+    palRadio_ = Named(new QRadioButton("PAL DVD", this), IDC_PAL);
     auto* tvGroup = new QButtonGroup(this);
     tvGroup->addButton(ntscRadio_, 0);
     tvGroup->addButton(palRadio_, 1);
 
-    workingFolderEdit_ =
-        Place(new QLineEdit(this), IDC_WORKING_FOLDER, DialogRect(139, 107, 144, 13));
+    workingFolderEdit_ = Named(new QLineEdit(this), IDC_WORKING_FOLDER);
     workingFolderEdit_->setReadOnly(true);
-    browseButton_ =
-        Place(new QPushButton("Browse...", this), IDC_BROWSE, DialogRect(296, 105, 50, 14));
+    workingFolderEdit_->setMinimumWidth(DialogX(144));
+    browseButton_ = Named(new QPushButton("Browse...", this), IDC_BROWSE);
     connect(browseButton_, &QPushButton::clicked, this, [this] { OnBrowse(); });
 
-    convertBar_ = Place(new QProgressBar(this), IDC_CONVERT_BAR, DialogRect(140, 132, 180, 9));
-    burnBar_ = Place(new QProgressBar(this), IDC_BURN_BAR, DialogRect(140, 147, 180, 9));
+    convertBar_ = Named(new QProgressBar(this), IDC_CONVERT_BAR);
+    burnBar_ = Named(new QProgressBar(this), IDC_BURN_BAR);
     for (QProgressBar* bar : {convertBar_, burnBar_}) {
         bar->setRange(0, 100);
         bar->setValue(0);
         bar->setTextVisible(false);
+        bar->setMinimumWidth(DialogX(180));
     }
 
-    labelEdit_ = Place(new QLineEdit(this), IDC_LABEL, DialogRect(139, 58, 78, 13));
+    labelEdit_ = Named(new QLineEdit(this), IDC_LABEL);
+    labelEdit_->setMinimumWidth(DialogX(78));
 
     const struct {
         const char* caption;
         int id;
         QLabel** value;
-        int x, y;
     } figures[] = {
-        {"Time used:", IDC_TIME_USED, &timeUsedText_, 83, 292},
-        {"Time reserved:", IDC_TIME_LEFT, &timeLeftText_, 224, 292},
-        {"Convert time:", IDC_CONVERT_TIME, &convertTimeText_, 83, 307},
-        {"Speed:", IDC_SPEED, &speedText_, 224, 307},
+        {"Time used:", IDC_TIME_USED, &timeUsedText_},
+        {"Time reserved:", IDC_TIME_LEFT, &timeLeftText_},
+        {"Convert time:", IDC_CONVERT_TIME, &convertTimeText_},
+        {"Speed:", IDC_SPEED, &speedText_},
     };
+    auto* figureGrid = new QGridLayout;
+    int figureIndex = 0;
     for (const auto& figure : figures) {
         auto* caption = new QLabel(figure.caption, this);
-        caption->setGeometry(DialogRect(figure.x, figure.y, 68, 8));
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        *figure.value =
-            Place(new QLabel(this), figure.id, DialogRect(figure.x + 76, figure.y, 68, 8));
+        *figure.value = Named(new QLabel(this), figure.id);
+        (*figure.value)->setMinimumWidth(DialogX(40));
+        figureGrid->addWidget(caption, figureIndex / 2, (figureIndex % 2) * 2);
+        figureGrid->addWidget(*figure.value, figureIndex / 2, (figureIndex % 2) * 2 + 1);
         figureLabels_.push_back(caption);
         figureLabels_.push_back(*figure.value);
+        ++figureIndex;
     }
+    figureGrid->setColumnStretch(1, 1);
+    figureGrid->setColumnStretch(3, 1);
 
-    wideRadio_ =
-        Place(new QRadioButton("16:9", this), IDC_ASPECT_16_9, DialogRect(139, 81, 50, 10));
-    standardRadio_ =
-        Place(new QRadioButton("4:3", this), IDC_ASPECT_4_3, DialogRect(267, 81, 50, 10));
+    wideRadio_ = Named(new QRadioButton("16:9", this), IDC_ASPECT_16_9);
+    standardRadio_ = Named(new QRadioButton("4:3", this), IDC_ASPECT_4_3);
     auto* aspectGroup = new QButtonGroup(this);
     aspectGroup->addButton(wideRadio_, 0);
     aspectGroup->addButton(standardRadio_, 1);
 
-    deviceCombo_ = Place(new QComboBox(this), IDC_DRIVES, DialogRect(139, 43, 186, 12));
-    unusedCombo_ = Place(new QComboBox(this), IDC_UNUSED_LIST, DialogRect(279, 7, 73, 12));
+    deviceCombo_ = Named(new QComboBox(this), IDC_DRIVES);
+    deviceCombo_->setMinimumWidth(DialogX(186));
+    unusedCombo_ = Named(new QComboBox(this), IDC_UNUSED_LIST);
     unusedCombo_->hide();
 
-    if (!skin::Loaded()) {
-        AddFieldCaption(IDC_DRIVES, "Drive:", 45);
-        AddFieldCaption(IDC_LABEL, "Volume label:", 60);
-        AddFieldCaption(IDC_ASPECT_16_9, "Aspect ratio:", 81);
-        AddFieldCaption(IDC_NTSC, "TV standard:", 94);
-        AddFieldCaption(IDC_WORKING_FOLDER, "Working folder:", 109);
-        AddFieldCaption(IDC_CONVERT_BAR, "Converting:", 131);
-        AddFieldCaption(IDC_BURN_BAR, "Burning:", 146);
-    }
-}
+    // Beyond the design: the quality of the conversion, the folder a burn
+    // takes, and what the last run made.
+    qualityCombo_ = Named(new QComboBox(this), kQualityName);
+    for (const Quality& quality : QualityTable)
+        qualityCombo_->addItem(quality.label);
+    estimateText_ = Named(new QLabel(this), kEstimateName);
+    connect(qualityCombo_, &QComboBox::currentIndexChanged, this, [this] { ShowEstimate(); });
+    burnFolderText_ = Named(new QLabel(this), kBurnFolderName);
+    burnFolderText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    burnFolderText_->setWordWrap(true);
+    resultBox_ = Named(new QFrame(this), kResultBoxName);
+    resultBox_->setFrameShape(QFrame::StyledPanel);
+    resultText_ = Named(new QLabel(resultBox_), kResultName);
+    resultText_->setWordWrap(true);
+    resultText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    openFolderButton_ = Named(new QPushButton("&Open Folder", resultBox_), kOpenFolderName);
+    connect(openFolderButton_, &QPushButton::clicked, this, [this] { OnOpenFolder(); });
+    auto* resultRow = new QHBoxLayout(resultBox_);
+    resultRow->addWidget(resultText_, 1);
+    resultRow->addWidget(openFolderButton_, 0, Qt::AlignVCenter);
+    resultBox_->hide();
 
-void CDVDAuthorProcessDlg::AddFieldCaption(int controlId, const char* text, int y) {
-    auto* caption = new QLabel(text, this);
-    caption->setGeometry(DialogRect(60, y, 74, 10));
-    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    fieldCaptions_[controlId] = caption;
+    // Fields on the left, captions before them; the start button beside the
+    // bars, the log and the figures below.
+    auto* fields = new QGridLayout;
+    fields->setColumnStretch(1, 1);
+    fields->setColumnStretch(2, 1);
+    int row = 0;
+    auto addRow = [&](int id, const char* text, QWidget* first, QWidget* second = nullptr,
+                      QWidget* third = nullptr) {
+        fields->addWidget(FieldCaption(id, text, first), row, 0);
+        if (second == nullptr) {
+            fields->addWidget(first, row, 1, 1, third ? 2 : 3);
+        } else {
+            fields->addWidget(first, row, 1);
+            fields->addWidget(second, row, 2, 1, third ? 1 : 2);
+        }
+        if (third)
+            fields->addWidget(third, row, 3);
+        ++row;
+    };
+    addRow(IDC_DRIVES, "&Drive:", deviceCombo_);
+    addRow(IDC_LABEL, "&Volume label:", labelEdit_);
+    addRow(kBurnFolderId, "DVD folder:", burnFolderText_);
+    addRow(IDC_ASPECT_16_9, "Aspect ratio:", wideRadio_, standardRadio_);
+    addRow(IDC_NTSC, "TV standard:", ntscRadio_, palRadio_);
+    addRow(kQualityId, "&Quality:", qualityCombo_, estimateText_);
+    addRow(IDC_WORKING_FOLDER, "Working folder:", workingFolderEdit_, nullptr, browseButton_);
+    fields->addWidget(FieldCaption(IDC_CONVERT_BAR, "Converting:", convertBar_), row, 0);
+    fields->addWidget(convertBar_, row, 1, 1, 2);
+    fields->addWidget(startButton_, row, 3, 2, 1, Qt::AlignCenter);
+    ++row;
+    fields->addWidget(FieldCaption(IDC_BURN_BAR, "Burning:", burnBar_), row, 0);
+    fields->addWidget(burnBar_, row, 1, 1, 2);
+
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(fields);
+    page->addWidget(logEdit_, 1);
+    page->addWidget(resultBox_);
+    page->addLayout(figureGrid);
 }
 
 void CDVDAuthorProcessDlg::FillDriveList() {
@@ -191,13 +264,29 @@ void CDVDAuthorProcessDlg::LoadFields() {
     workingFolderText_ = options.GetValue(keys::WORKING_FOLDER);
     aspectRatio_ = ReadIntOption(options, keys::VIDEO_ASPECT_RATIO);
     tvStandard_ = ReadIntOption(options, keys::TARGET_DVD_TYPE);
+    quality_ = std::clamp(ReadIntOption(options, keys::VIDEO_QUALITY_MODE), 0,
+                          static_cast<int>(QualityTable.size()) - 1);
     FieldsToControls();
+    burnFolderText_->setText(QString::fromStdString(App().theDvdFolder));
+}
+
+void CDVDAuthorProcessDlg::ShowEstimate() {
+    const MediaList& list = App().theMediaList;
+    if (list.empty() || qualityCombo_->currentIndex() < 0) {
+        estimateText_->clear();
+        return;
+    }
+    const double megabytes =
+        EstimateDiscUsageMB(list, QualityAt(qualityCombo_->currentIndex()).videoKbps);
+    estimateText_->setText(QString("about %1 MB on the disc").arg(megabytes, 0, 'f', 0));
 }
 
 void CDVDAuthorProcessDlg::ApplyLayoutForJob() {
     skin::RemoveWindowSkin(this);
     const bool fullJob = job_.jobFlags.load() == (JOB_CONVERT | JOB_MENUS | JOB_BURN);
     if (fullJob) {
+        fieldCaptions_[kBurnFolderId]->hide();
+        burnFolderText_->hide();
         skin::ApplyShape(this, "shape_page_03");
         return;
     }
@@ -208,22 +297,13 @@ void CDVDAuthorProcessDlg::ApplyLayoutForJob() {
         if (auto caption = fieldCaptions_.find(id); caption != fieldCaptions_.end())
             caption->second->hide();
     }
+    // A burn converts nothing: no quality, estimate or figures.
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{qualityCombo_, estimateText_, fieldCaptions_[kQualityId]})
+        widget->hide();
     for (QLabel* label : figureLabels_)
-        label->hide();  // a burn converts nothing
+        label->hide();
     skin::ApplyShape(this, "shape_page03_burn");
-    MoveControl(startButton_, 3, 93);
-    MoveControl(burnBar_, 30, 110);
-    if (auto caption = fieldCaptions_.find(IDC_BURN_BAR); caption != fieldCaptions_.end())
-        MoveControl(caption->second, 30, 110);
-    // The moved button and bar would cover the log; the log goes below them.
-    const int logTop =
-        std::max(startButton_->geometry().bottom(), burnBar_->geometry().bottom()) + DialogY(6);
-    MoveControl(logEdit_, 0, std::max(0, logTop - logEdit_->y()));
-}
-
-void CDVDAuthorProcessDlg::MoveControl(QWidget* control, int dx, int dy) {
-    control->move(control->pos() + QPoint(dx, dy));
-    control->update();
 }
 
 void CDVDAuthorProcessDlg::ControlsToFields() {
@@ -231,11 +311,13 @@ void CDVDAuthorProcessDlg::ControlsToFields() {
     workingFolderText_ = workingFolderEdit_->text().toStdString();
     tvStandard_ = ntscRadio_->isChecked() ? 0 : palRadio_->isChecked() ? 1 : -1;
     aspectRatio_ = wideRadio_->isChecked() ? 0 : standardRadio_->isChecked() ? 1 : -1;
+    quality_ = qualityCombo_->currentIndex();
 }
 
 void CDVDAuthorProcessDlg::FieldsToControls() {
     labelEdit_->setText(QString::fromStdString(labelText_));
     workingFolderEdit_->setText(QString::fromStdString(workingFolderText_));
+    qualityCombo_->setCurrentIndex(quality_);
     ntscRadio_->setChecked(tvStandard_ == 0);
     palRadio_->setChecked(tvStandard_ == 1);
     wideRadio_->setChecked(aspectRatio_ == 0);

@@ -17,6 +17,7 @@
 class QAbstractButton;
 class CxSkinButton;
 class QComboBox;
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -49,6 +50,16 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
     static constexpr int IDC_ASPECT_16_9 = 1035;
     static constexpr int IDC_ASPECT_4_3 = 1036;
     static constexpr int kCompletionTimer = 1;
+    // Caption keys of the rows beyond the design.
+    static constexpr int kBurnFolderId = -1;
+    static constexpr int kQualityId = -2;
+    // Controls beyond the design, found by these object names.
+    static constexpr const char* kQualityName = "quality";
+    static constexpr const char* kEstimateName = "estimate";
+    static constexpr const char* kBurnFolderName = "burnFolder";
+    static constexpr const char* kResultBoxName = "resultBox";
+    static constexpr const char* kResultName = "result";
+    static constexpr const char* kOpenFolderName = "openFolder";
 
     CDVDAuthorProcessDlg(std::uint32_t jobFlags, QWidget* parent);
     ~CDVDAuthorProcessDlg() override;
@@ -67,12 +78,15 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
     // Picks a folder with the given title; empty when cancelled. A folder
     // chooser unless replaced.
     std::function<std::string(QWidget* owner, const QString& title)> chooseFolder;
+    // Shows a folder in the desktop's file manager; false when it cannot.
+    std::function<bool(const std::string& folder)> openFolder;
 
     platform::LRESULT OnMessage(std::uint32_t message, platform::WPARAM wParam,
                                 platform::LPARAM lParam) override;
     void OnTimer(std::uint32_t timerId) override;
 
   protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     // Escape goes the way of the close box.
     void reject() override;
@@ -80,11 +94,11 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
   private:
     // Construction (ProgressDialog.cpp).
     void CreateControls();
-    void AddFieldCaption(int controlId, const char* text, int y);
+    QLabel* FieldCaption(int controlId, const char* text, QWidget* buddy);
     void FillDriveList();
     void LoadFields();
+    void ShowEstimate();
     void ApplyLayoutForJob();
-    void MoveControl(QWidget* control, int dx, int dy);
     void ControlsToFields();
     void FieldsToControls();
     void OnBrowse();
@@ -103,6 +117,10 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
     void ScrollLogToEnd();
     std::string BurnerText() const;
     void OnConvertProgress(const ConvertProgressRecord& record);
+    // What the run made and where, or why it failed, under the log.
+    void ShowOutcome();
+    void ShowResult(const std::string& text, const std::string& folder);
+    void OnOpenFolder();
 
     AuthoringJob job_;
     std::atomic<bool> workerRunning_{false};
@@ -116,6 +134,12 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
     int aspectRatio_ = 0;
     std::string labelText_ = "QorDVDVolume";
     std::string workingFolderText_;
+    int quality_ = 0;
+    // Set while the abort question is open.
+    bool asking_ = false;
+    // Burner failures that came while the question was open, shown after it.
+    std::vector<std::string> pendingErrors_;
+    std::string resultFolder_;
 
     QPlainTextEdit* logEdit_ = nullptr;
     QComboBox* deviceCombo_ = nullptr;
@@ -135,7 +159,13 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
     QLabel* convertTimeText_ = nullptr;
     QLabel* speedText_ = nullptr;
     CxSkinButton* startButton_ = nullptr;
-    // Plain captions beside the fields, for when no skin draws them.
+    QComboBox* qualityCombo_ = nullptr;
+    QLabel* estimateText_ = nullptr;
+    QLabel* burnFolderText_ = nullptr;
+    QFrame* resultBox_ = nullptr;
+    QLabel* resultText_ = nullptr;
+    QPushButton* openFolderButton_ = nullptr;
+    // The captions before the fields, by the field's identifier.
     std::map<int, QLabel*> fieldCaptions_;
     std::vector<QLabel*> figureLabels_;
 };

@@ -1,8 +1,8 @@
 // The progress window while a job runs: start, abort, close, the worker's
 // messages and the completion timer.
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,8 +15,10 @@
 #include <climits>
 #include <cstdio>
 #include <ctime>
+#include <utility>
 
 #include "app/QuorvaApp.h"
+#include "components/burner/VolumeLabel.h"
 #include "engines/DiscBurner.h"
 #include "pipeline/HeadlessJobWindow.h"
 #include "platform/MessageBox.h"
@@ -88,11 +90,15 @@ void CDVDAuthorProcessDlg::StartJob() {
     options.SetValue(keys::DVD_DISC_VOLUME, job_.volumeLabel);
     options.SetIntValue(keys::TARGET_DVD_TYPE, tvStandard_);
     options.SetIntValue(keys::VIDEO_ASPECT_RATIO, aspectRatio_);
+    if (quality_ >= 0)
+        options.SetIntValue(keys::VIDEO_QUALITY_MODE, quality_);
     job_.deviceIndex = deviceCombo_->currentIndex();
     LockControls(true);
     EnsureBackgroundPictures();
 
     burnBar_->setValue(0);
+    resultBox_->hide();
+    resultFolder_.clear();
     job_.progressLink.hwnd = handle_;
     job_.progressLink.messageId = WM_CONVERT_PROGRESS;
     job_.progressLink.abortRequested = 0;
@@ -170,10 +176,20 @@ void CDVDAuthorProcessDlg::EnsureBackgroundPictures() {
 }
 
 void CDVDAuthorProcessDlg::AskAbort(bool fromCloseBox) {
+    if (asking_)
+        return;  // one question at a time
+    // The worker waits at its next report or question until this is answered.
+    asking_ = true;
+    job_.hold.Hold();
     const int answer =
         platform::MessageBox(handle_, "Converting in progress, are you sure to abort?", "Q",
                              platform::MB_YESNO | platform::MB_ICONQUESTION);
-    if (answer != platform::IDYES)
+    asking_ = false;
+    job_.hold.Release();
+    for (const std::string& error : std::exchange(pendingErrors_, {}))
+        platform::MessageBox(handle_, error, "Error", platform::MB_ICONERROR);
+    // A job that ended while the question was open keeps its result.
+    if (answer != platform::IDYES || !IsRunningStage(job_.stage))
         return;
     // A conversion stops; a burn that has begun is written to its end (the
     // burner would refuse further burns of this run after a cancel).
@@ -185,6 +201,14 @@ void CDVDAuthorProcessDlg::AskAbort(bool fromCloseBox) {
     if (fromCloseBox)
         platform::SetTimer(handle_, kCompletionTimer, 1);
     SetBusyLook(false);
+    ShowResult("Aborted.", std::string());
+}
+
+void CDVDAuthorProcessDlg::showEvent(QShowEvent* event) {
+    // The skin's style sheet may have given the start button another
+    // caption when the window was polished.
+    SetBusyLook(IsRunningStage(job_.stage));
+    QDialog::showEvent(event);
 }
 
 void CDVDAuthorProcessDlg::closeEvent(QCloseEvent* event) {
@@ -216,10 +240,54 @@ void CDVDAuthorProcessDlg::OnTimer(std::uint32_t timerId) {
     platform::KillTimer(handle_, timerId);
     if (waiting_)
         return;  // the window is starting again or closing
-    burnBar_->setValue(0);
     LockControls(false);
     job_.stage = STAGE_IDLE;
     SetBusyLook(false);
+    const bool made = !job_.imageFile.empty() || !job_.burnedDrive.empty();
+    // After an abort only a burn that went on to its end has news.
+    if (job_.progressLink.abortRequested.load() == 0 || made || job_.failed)
+        ShowOutcome();
+}
+
+void CDVDAuthorProcessDlg::ShowOutcome() {
+    const std::string& dvdFolder = App().theDvdFolder;
+    if (job_.failed) {
+        burnBar_->setValue(0);
+        ShowResult("The job failed: " + job_.errorText, std::string());
+        return;
+    }
+    // Finished: both bars stay full.
+    convertBar_->setValue(convertBar_->maximum());
+    burnBar_->setValue(burnBar_->maximum());
+    if (!job_.imageFile.empty()) {
+        const std::string& image = job_.imageFile;
+        ShowResult("Disc image written to " + image, image.substr(0, image.rfind('/') + 1));
+    } else if (!job_.burnedDrive.empty()) {
+        ShowResult("The disc was written in " + job_.burnedDrive + ", volume label \"" +
+                       job_.volumeLabel + "\".",
+                   dvdFolder);
+    } else {
+        burnBar_->setValue(0);
+        ShowResult("Nothing was burned. The DVD folder is " + dvdFolder, dvdFolder);
+    }
+    QApplication::alert(this);
+}
+
+void CDVDAuthorProcessDlg::ShowResult(const std::string& text, const std::string& folder) {
+    resultFolder_ = folder;
+    resultText_->setText(QString::fromStdString(text));
+    openFolderButton_->setVisible(!folder.empty());
+    resultBox_->show();
+}
+
+void CDVDAuthorProcessDlg::OnOpenFolder() {
+    if (resultFolder_.empty())
+        return;
+    if (!openFolder(resultFolder_))
+        platform::MessageBox(
+            handle_,
+            "The folder " + resultFolder_ + " cannot be shown: no file manager could be started.",
+            "Error", platform::MB_ICONERROR);
 }
 
 void CDVDAuthorProcessDlg::LockControls(bool locked) {
@@ -289,7 +357,10 @@ platform::LRESULT CDVDAuthorProcessDlg::OnMessage(std::uint32_t message, platfor
                                static_cast<std::int64_t>(std::min<platform::WPARAM>(wParam, 100)));
             const std::string text = BurnerText();
             if (lParam != 0) {
-                platform::MessageBox(handle_, text, "Error", platform::MB_ICONERROR);
+                if (asking_)
+                    pendingErrors_.push_back(text);  // not over the open question
+                else
+                    platform::MessageBox(handle_, text, "Error", platform::MB_ICONERROR);
                 LockControls(false);
             } else {
                 AppendLog(text);

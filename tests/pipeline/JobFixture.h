@@ -68,6 +68,19 @@ class JobFixture : public ::testing::Test {
         return MakeClip(name, args);
     }
 
+    // An authored DVD folder made by dvdauthor from a generated stream.
+    std::string MakeDvdFolder() {
+        const std::string vob = Media("movie.vob");
+        EXPECT_TRUE(testsupport::MakeDvdMpeg(vob, false, 2));
+        const std::string dvd = Media("DVD_7");
+        setenv("VIDEO_FORMAT", "NTSC", 1);
+        auto titles = testsupport::RunCommand({"dvdauthor", "-o", dvd, "-t", vob});
+        auto toc = testsupport::RunCommand({"dvdauthor", "-o", dvd, "-T"});
+        EXPECT_EQ(titles.status, 0) << titles.output;
+        EXPECT_EQ(toc.status, 0) << toc.output;
+        return dvd;
+    }
+
     // Probes the files into theMediaList as the add-video page does.
     void AddVideos(const std::vector<std::string>& paths) {
         for (const std::string& path : paths) {

@@ -5,19 +5,26 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
 #include <ctime>
+#include <fstream>
 
 #include "engines/DiscBurner.h"
 #include "pipeline/JobFixture.h"
 #include "platform/Files.h"
+#include "settings/Options.h"
 #include "ui/ProgressDialog.h"
+#include "ui/QtMessagePresenter.h"
 
 using Dlg = CDVDAuthorProcessDlg;
 
@@ -48,7 +55,11 @@ class ProgressDialogTest : public JobFixture {
         EXPECT_EQ(StartButton(dialog)->toolTip(), "Start");
         for (int id : {1007, 1029, 1023, 1024, 1035, 1036, 1025, 1030})
             EXPECT_TRUE(Control<QWidget>(dialog, id)->isEnabled()) << id;
-        EXPECT_EQ(Control<QProgressBar>(dialog, 1027)->value(), 0);
+    }
+    static QString ResultText(Dlg& dialog) {
+        auto* box = dialog.findChild<QWidget*>(Dlg::kResultBoxName);
+        return box && !box->isHidden() ? dialog.findChild<QLabel*>(Dlg::kResultName)->text()
+                                       : QString();
     }
     std::vector<std::string> BoxTexts() const {
         std::vector<std::string> texts;
@@ -69,9 +80,20 @@ TEST_F(ProgressDialogTest, AWholeJobRunsToTheImageDeviceInTheChosenWorkingFolder
     EXPECT_EQ(drives->itemText(drives->count() - 1), kImageDeviceName);
     drives->setCurrentIndex(drives->count() - 1);
     Control<QLineEdit>(dialog, 1029)->setText("HOLIDAY");
+    // The quality rows are the table's; the estimate follows the choice.
+    auto* quality = dialog.findChild<QComboBox*>(Dlg::kQualityName);
+    ASSERT_EQ(quality->count(), static_cast<int>(QualityTable.size()));
+    EXPECT_EQ(quality->itemText(4).toStdString(), QualityTable[4].label);
+    auto* estimate = dialog.findChild<QLabel*>(Dlg::kEstimateName);
+    quality->setCurrentIndex(0);
+    const QString best = estimate->text();
+    quality->setCurrentIndex(4);
+    EXPECT_NE(estimate->text(), best);
+    EXPECT_TRUE(estimate->text().contains("MB")) << estimate->text().toStdString();
 
     StartButton(dialog)->click();
     EXPECT_EQ(StartButton(dialog)->toolTip(), "Abort");
+    EXPECT_EQ(ResultText(dialog), QString());
     EXPECT_FALSE(drives->isEnabled());
     ASSERT_TRUE(WaitForIdle(dialog, 180000));
     ExpectIdle(dialog);
@@ -79,6 +101,7 @@ TEST_F(ProgressDialogTest, AWholeJobRunsToTheImageDeviceInTheChosenWorkingFolder
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{});  // an image file needs no disc
     EXPECT_EQ(dialog.Job().jobFlags.load(), JOB_BURN);
     EXPECT_EQ(App().theOptions.GetValue(keys::DVD_DISC_VOLUME), "HOLIDAY");
+    EXPECT_EQ(ReadIntOption(App().theOptions, keys::VIDEO_QUALITY_MODE), 4);
     const std::string chosen = Media("chosen/");
     EXPECT_EQ(App().theMediaList.at(0).vobPath, chosen + "1_clip.vob");
     EXPECT_TRUE(platform::IsRegularFile(chosen + "1_clip.vob"));
@@ -96,8 +119,21 @@ TEST_F(ProgressDialogTest, AWholeJobRunsToTheImageDeviceInTheChosenWorkingFolder
     EXPECT_EQ(log.filter(QRegularExpression("] Writing disc image ...$")).size(), 1);
     EXPECT_TRUE(text.contains(QString::fromStdString(image)));
     EXPECT_FALSE(text.contains("Start burn to dvd disc") || text.contains("Closing disc"));
-    auto* convertBar = Control<QProgressBar>(dialog, 1026);
-    EXPECT_EQ(convertBar->value(), convertBar->maximum());
+    // The end is plain to see: both bars full, what was made and where.
+    for (int id : {1026, 1027}) {
+        auto* bar = Control<QProgressBar>(dialog, id);
+        EXPECT_EQ(bar->value(), bar->maximum()) << id;
+    }
+    EXPECT_EQ(ResultText(dialog).toStdString(), "Disc image written to " + image);
+    std::string opened;
+    dialog.openFolder = [&](const std::string& folder) {
+        opened = folder;
+        return false;
+    };
+    dialog.findChild<QPushButton*>(Dlg::kOpenFolderName)->click();
+    EXPECT_EQ(opened, chosen);
+    ASSERT_EQ(presenter_->Messages().size(), 1u);  // the file manager did not start
+    EXPECT_NE(presenter_->Messages()[0].text.find(chosen), std::string::npos);
 
     ASSERT_TRUE(platform::IsRegularFile(image));
     auto lsdvd = testsupport::RunCommand({"lsdvd", image});
@@ -125,6 +161,8 @@ TEST_F(ProgressDialogTest, AbortWhileConvertingKeepsTheWindowOpenAndDropsThePart
     EXPECT_TRUE(dialog.isVisible());
     ExpectIdle(dialog);
     EXPECT_EQ(Control<QProgressBar>(dialog, 1026)->value(), 0);
+    EXPECT_EQ(Control<QProgressBar>(dialog, 1027)->value(), 0);
+    EXPECT_EQ(ResultText(dialog), "Aborted.");
     const std::string question = "Q: Converting in progress, are you sure to abort?";
     EXPECT_EQ(BoxTexts(), (std::vector<std::string>{question, question}));
 
@@ -237,4 +275,96 @@ TEST_F(ProgressDialogTest, AChosenWorkingFolderIsStoredAtOnce) {
     dialog.chooseFolder = [](QWidget*, const QString&) { return std::string(); };
     Control<QPushButton>(dialog, 1030)->click();  // cancelled: nothing changes
     EXPECT_EQ(App().theOptions.GetValue(keys::WORKING_FOLDER), folder);
+}
+
+// With real message boxes: the abort question holds the job, no other box
+// comes over it, and a Yes given after the job has ended changes nothing.
+TEST_F(ProgressDialogTest, AnAbortAnsweredAfterTheJobEndedChangesNothing) {
+    App().theDvdFolder = MakeDvdFolder();
+    auto boxes = std::make_shared<QtMessagePresenter>();
+    platform::SetMessagePresenter(boxes);
+    Dlg dialog(JOB_BURN, nullptr);
+    dialog.show();
+    EXPECT_EQ(dialog.findChild<QLabel*>(Dlg::kBurnFolderName)->text().toStdString(),
+              App().theDvdFolder);
+    auto* drives = Control<QComboBox>(dialog, 1007);
+    drives->setCurrentIndex(drives->count() - 1);
+    auto* log = Control<QPlainTextEdit>(dialog, 1010);
+    StartButton(dialog)->click();
+    // Once the image is being written the worker runs on inside the burner.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return log->toPlainText().contains("Writing disc image \""); }, 60000));
+
+    int mostBoxes = 0;
+    bool answered = false;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        int open = 0;
+        QMessageBox* question = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) {
+                ++open;
+                question = box;
+            }
+        mostBoxes = std::max(mostBoxes, open);
+        if (question && !dialog.WorkerRunning() && dialog.Job().stage == STAGE_IDLE) {
+            answered = true;
+            question->button(QMessageBox::Yes)->click();
+        }
+    });
+    answer.start(20);
+    StartButton(dialog)->click();  // the question, answered by the timer
+    answer.stop();
+    platform::SetMessagePresenter(presenter_);
+
+    EXPECT_TRUE(answered);
+    EXPECT_EQ(mostBoxes, 1);
+    EXPECT_EQ(dialog.Job().progressLink.abortRequested.load(), 0);
+    ExpectIdle(dialog);
+    auto* burnBar = Control<QProgressBar>(dialog, 1027);
+    EXPECT_EQ(burnBar->value(), burnBar->maximum());
+    const std::string image = App().theDvdFolder + ".iso";
+    EXPECT_EQ(ResultText(dialog).toStdString(), "Disc image written to " + image);
+    EXPECT_TRUE(platform::IsRegularFile(image));
+}
+
+// The menu background picker shows BMP and JPEG pictures in either case.
+TEST_F(ProgressDialogTest, TheBackgroundPickerShowsPicturesOfEitherCase) {
+    const std::string folder = Media("pictures/");
+    ASSERT_TRUE(platform::CreateFolder(folder));
+    for (const char* name : {"PHOTO.JPG", "b.bmp", "notes.txt"})
+        std::ofstream(folder + name) << "x";
+    App().theOptions.SetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU, Media("gone.jpg"));
+    App().theBurner.reset();
+    Dlg dialog(JOB_BURN, nullptr);
+    presenter_->Clear();
+    presenter_->QueueAnswer(platform::IDYES);     // choose the title picture now
+    presenter_->QueueAnswer(platform::IDCANCEL);  // no disc
+
+    QStringList shown;
+    int rounds = 0;
+    QTimer pick;
+    QObject::connect(&pick, &QTimer::timeout, [&] {
+        auto* picker = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!picker)
+            return;
+        picker->setDirectory(QString::fromStdString(folder));
+        auto* model = picker->findChild<QFileSystemModel*>();
+        const QModelIndex root = model->index(QString::fromStdString(folder));
+        // The listing fills in the background; a filtered file never comes.
+        if (model->rowCount(root) < 2 && ++rounds < 100)
+            return;
+        for (int row = 0; row < model->rowCount(root); ++row)
+            shown << model->index(row, 0, root).data().toString();
+        picker->findChild<QLineEdit*>("fileNameEdit")->setText("PHOTO.JPG");
+        static_cast<QDialog*>(picker)->accept();
+    });
+    pick.start(50);
+    StartButton(dialog)->click();
+    pick.stop();
+    ASSERT_TRUE(WaitForIdle(dialog, 30000));
+    shown.sort();
+    EXPECT_EQ(shown, (QStringList{"PHOTO.JPG", "b.bmp"}));
+    EXPECT_EQ(App().theOptions.GetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU),
+              folder + "PHOTO.JPG");
 }
