@@ -291,9 +291,9 @@ void CDVDAuthorProcessDlg::OnOpenFolder() {
 }
 
 void CDVDAuthorProcessDlg::LockControls(bool locked) {
-    QWidget* controls[] = {deviceCombo_,   hiddenButton_,      labelEdit_,
-                           ntscRadio_,     palRadio_,          wideRadio_,
-                           standardRadio_, workingFolderEdit_, browseButton_};
+    QWidget* controls[] = {deviceCombo_,  hiddenButton_, labelEdit_,     ntscRadio_,
+                           palRadio_,     wideRadio_,    standardRadio_, workingFolderEdit_,
+                           browseButton_, qualityCombo_};  // the quality is taken at the start too
     for (QWidget* control : controls)
         control->setEnabled(!locked);
 }
