@@ -68,7 +68,7 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     ApplySkinShape(this, "shape_page_options");
     // The upper part of the resource is the skin picture's; this skin draws
     // none, so the dialog starts with only the part that holds controls.
-    resize(DialogRect(0, 0, 398, 222).size().expandedTo(sizeHint()));
+    resize(QSize(DialogX(398), 0).expandedTo(sizeHint()));
 }
 
 void COptionsDlg::CreateControls() {
@@ -119,7 +119,7 @@ void COptionsDlg::CreateControls() {
         button->setMinimumSize(DialogRect(0, 0, 50, 14).size());
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(DialogX(60), DialogY(14), DialogX(12), DialogY(8));
+    layout->setContentsMargins(DialogX(12), DialogY(10), DialogX(12), DialogY(8));
     layout->setSpacing(DialogY(8));
     layout->addWidget(note);
     layout->addWidget(clearBox);

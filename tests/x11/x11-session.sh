@@ -57,6 +57,9 @@ x11_start() {
   mkdir -p "$X11_BIN"
   cp -r "$source"/. "$X11_BIN"/
   rm -rf "$X11_BIN/Work" "$X11_BIN/screenshots"
+  # Results go to the private home's videos folder, whatever the shipped
+  # options of a development build say.
+  sed -i 's/WORKING_FOLDER="[^"]*"/WORKING_FOLDER=""/' "$X11_BIN/options.data"
 
   # Xvfb picks a free display itself and tells which on a pipe.
   local number=$X11_ROOT/display
