@@ -1,18 +1,28 @@
 #include "ui/AddVideoPage.h"
 
-#include <QApplication>
-#include <QBitmap>
+#include <algorithm>
+
+#include <QBoxLayout>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QGuiApplication>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
 #include <QStyledItemDelegate>
+#include <QUrl>
 
 #include "app/QuorvaApp.h"
 #include "media/Estimate.h"
 #include "media/Probe.h"
 #include "platform/MessageBox.h"
 #include "settings/Options.h"
+#include "ui/AddVideoPageProbing.h"
 #include "ui/DialogUnits.h"
 #include "ui/Dialogs.h"
 #include "ui/MacSliderCtrl.h"
@@ -48,14 +58,11 @@ QStringList FileDialogFilters(const QString& filter) {
     return result;
 }
 
-// The thumbnail as the list shows it: 16-bit colour, pure black transparent.
+// The thumbnail as the list shows it, opaque: dark footage keeps its dark
+// pixels (a colour key on black would let the row's background through).
 QPixmap ListPicture(const QImage& thumbnail) {
-    QImage image = thumbnail.scaled(kPictureWidth, kPictureHeight)
-                       .convertToFormat(QImage::Format_RGB16)
-                       .convertToFormat(QImage::Format_RGB32);
-    QPixmap picture = QPixmap::fromImage(image);
-    picture.setMask(QBitmap::fromImage(image.createMaskFromColor(qRgb(0, 0, 0), Qt::MaskInColor)));
-    return picture;
+    return QPixmap::fromImage(
+        thumbnail.scaled(kPictureWidth, kPictureHeight).convertToFormat(QImage::Format_RGB32));
 }
 
 // Draws a row: the picture, and the four description lines beside it.
@@ -119,8 +126,10 @@ class RowDelegate : public QStyledItemDelegate {
         for (int i = 0; i + 1 < pieces.size(); ++i) {
             QRect lineRect(QPoint(label.left() + 10, label.top() + 20 * i + 5),
                            QPoint(label.right(), label.bottom() + 60));
-            painter->drawText(lineRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                              pieces[i]);
+            // A long path keeps its file name in sight.
+            const QString line =
+                painter->fontMetrics().elidedText(pieces[i], Qt::ElideMiddle, lineRect.width() - 4);
+            painter->drawText(lineRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, line);
         }
 
         // Grid line under the row.
@@ -147,46 +156,67 @@ CDVDAuthorAddDlg::CDVDAuthorAddDlg(std::uint32_t jobFlags, QWidget* parent)
     setObjectName(QString::number(IDD));
     setWindowTitle("Add video");
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    setFixedSize(DialogRect(0, 0, 383, 242).size());
+                   Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
+    setAcceptDrops(true);
 
     list_ = new QListWidget(this);
     list_->setObjectName(QString::number(IDC_LIST_VIDEO));
-    list_->setGeometry(DialogRect(23, 49, 360, 124));
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setUniformItemSizes(true);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     list_->setItemDelegate(new RowDelegate(list_, pictures_));
 
-    MakeButton(IDC_ADD, DialogRect(19, 199, 50, 14), "Add", "Add videos");
-    MakeButton(IDC_REMOVE, DialogRect(77, 199, 50, 14), "Remove", "Remove the selected video");
-    MakeButton(IDC_CLEAR, DialogRect(133, 199, 50, 14), "Clear", "Remove all videos");
-    MakeButton(IDC_NEXT, DialogRect(259, 199, 50, 14), "Next", "Next");
-    MakeButton(IDC_MOVE_UP, DialogRect(167, 218, 16, 6), QString::fromUtf8("\u25B2"), "Move up");
-    MakeButton(IDC_MOVE_DOWN, DialogRect(167, 232, 16, 8), QString::fromUtf8("\u25BC"),
-               "Move down");
-    discButton_ = MakeButton(IDC_DISC_TYPE, DialogRect(281, 7, 35, 16), {}, "Switch disc type");
+    // The buttons in the order of the page; Alt with the underlined letter
+    // presses them (the skin keeps the same letters).
+    QPushButton* add = MakeButton(IDC_ADD, "&Add", "Add videos");
+    QPushButton* remove = MakeButton(IDC_REMOVE, "&Remove", "Remove the selected video (Delete)");
+    QPushButton* clear = MakeButton(IDC_CLEAR, "&Clear", "Remove all videos");
+    QPushButton* next = MakeButton(IDC_NEXT, "&Next", "Next");
+    QPushButton* up =
+        MakeButton(IDC_MOVE_UP, QString::fromUtf8("\u25B2"), "Move the selected video up (Alt+Up)");
+    QPushButton* down = MakeButton(IDC_MOVE_DOWN, QString::fromUtf8("\u25BC"),
+                                   "Move the selected video down (Alt+Down)");
+    discButton_ = MakeButton(IDC_DISC_TYPE, {}, "Switch disc type (Alt+D)");
+    next->setDefault(true);
 
     gauge_ = new CMacSliderCtrl(this);
     gauge_->setObjectName(QString::number(IDC_GAUGE));
-    gauge_->setGeometry(DialogRect(15, 28, 319, 16));
     gauge_->setTickPosition(QSlider::TicksAbove);
     gauge_->setTickInterval(0);
     gauge_->setEnabled(false);
 
-    connect(findChild<QPushButton*>(QString::number(IDC_ADD)), &QPushButton::clicked, this,
-            [this] { OnAdd(); });
-    connect(findChild<QPushButton*>(QString::number(IDC_REMOVE)), &QPushButton::clicked, this,
-            [this] { OnRemove(); });
-    connect(findChild<QPushButton*>(QString::number(IDC_CLEAR)), &QPushButton::clicked, this,
-            [this] { OnClear(); });
-    connect(findChild<QPushButton*>(QString::number(IDC_NEXT)), &QPushButton::clicked, this,
-            [this] { OnNext(); });
-    connect(findChild<QPushButton*>(QString::number(IDC_MOVE_UP)), &QPushButton::clicked, this,
-            [this] { OnMoveUp(); });
-    connect(findChild<QPushButton*>(QString::number(IDC_MOVE_DOWN)), &QPushButton::clicked, this,
-            [this] { OnMoveDown(); });
+    connect(add, &QPushButton::clicked, this, [this] { OnAdd(); });
+    connect(remove, &QPushButton::clicked, this, [this] { OnRemove(); });
+    connect(clear, &QPushButton::clicked, this, [this] { OnClear(); });
+    connect(next, &QPushButton::clicked, this, [this] { OnNext(); });
+    connect(up, &QPushButton::clicked, this, [this] { OnMoveUp(); });
+    connect(down, &QPushButton::clicked, this, [this] { OnMoveDown(); });
     connect(discButton_, &QPushButton::clicked, this, [this] { OnSwitchDiscType(); });
+
+    // Keys of their own; the move buttons carry arrows, not letters.
+    auto* del = new QShortcut(QKeySequence::Delete, list_, [this] { OnRemove(); });
+    del->setContext(Qt::WidgetShortcut);
+    auto shortcut = [this](QKeyCombination key, QPushButton* button) {
+        new QShortcut(QKeySequence(key), this, [button] {
+            if (button->isVisible())
+                button->click();
+        });
+    };
+    shortcut(Qt::ALT | Qt::Key_Up, up);
+    shortcut(Qt::ALT | Qt::Key_Down, down);
+    shortcut(Qt::ALT | Qt::Key_D, discButton_);
+
+    LayOut();
+    // Top to bottom, left to right; the move buttons sit under Clear.
+    QWidget::setTabOrder(discButton_, list_);
+    QWidget::setTabOrder(list_, add);
+    QWidget::setTabOrder(add, remove);
+    QWidget::setTabOrder(remove, clear);
+    QWidget::setTabOrder(clear, up);
+    QWidget::setTabOrder(up, down);
+    QWidget::setTabOrder(down, next);
+    add->setFocus();
 
     // Opens on DVD-5 with the gauge set for it.
     OnSwitchDiscType();
@@ -198,8 +228,8 @@ CDVDAuthorAddDlg::CDVDAuthorAddDlg(std::uint32_t jobFlags, QWidget* parent)
     } else {
         gauge_->hide();
         discButton_->hide();
-        findChild<QPushButton*>(QString::number(IDC_MOVE_UP))->hide();
-        findChild<QPushButton*>(QString::number(IDC_MOVE_DOWN))->hide();
+        up->hide();
+        down->hide();
         ApplySkinShape(this, "shape_page_convert_add");
     }
 
@@ -212,20 +242,74 @@ CDVDAuthorAddDlg::~CDVDAuthorAddDlg() {
     platform::UnregisterWindow(handle_);
 }
 
-QPushButton* CDVDAuthorAddDlg::MakeButton(int id, const QRect& rect, const QString& caption,
-                                          const QString& tip) {
+void CDVDAuthorAddDlg::LayOut() {
+    // The page's proportions: the gauge across the top with the disc button
+    // over its right end, the list taking every spare pixel, the buttons in a
+    // row under it and the move buttons under Clear.
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(DialogX(15), DialogY(7), DialogX(15), DialogY(4));
+    page->setSpacing(DialogY(3));
+
+    auto* top = new QHBoxLayout;
+    top->addStretch(1);
+    top->addWidget(discButton_);
+    top->addSpacing(DialogX(334 - 316));
+    page->addLayout(top);
+
+    gauge_->setMinimumHeight(DialogY(16));
+    gauge_->setMinimumWidth(DialogX(200));
+    page->addWidget(gauge_);
+
+    // Wide enough for a row's picture and its facts, tall enough for a row.
+    list_->setMinimumSize(DialogX(300), kPictureHeight + 2 * list_->frameWidth() + 2);
+    page->addWidget(list_, 1);
+    page->addSpacing(DialogY(4));
+
+    auto* buttons = new QGridLayout;
+    buttons->setHorizontalSpacing(DialogX(8));
+    buttons->setVerticalSpacing(DialogY(2));
+    const int ids[] = {IDC_ADD, IDC_REMOVE, IDC_CLEAR};
+    for (int column = 0; column < 3; ++column) {
+        auto* button = findChild<QPushButton*>(QString::number(ids[column]));
+        button->setMinimumWidth(DialogX(50));
+        buttons->addWidget(button, 0, column);
+    }
+    buttons->setColumnStretch(3, 1);
+    auto* next = findChild<QPushButton*>(QString::number(IDC_NEXT));
+    next->setMinimumWidth(DialogX(50));
+    buttons->addWidget(next, 0, 4);
+    buttons->addItem(new QSpacerItem(DialogX(383 - 309 - 15), 0), 0, 5);
+
+    auto* moves = new QVBoxLayout;
+    moves->setSpacing(DialogY(2));
+    for (int id : {IDC_MOVE_UP, IDC_MOVE_DOWN}) {
+        // Small arrow buttons, as wide as two text lines are tall.
+        auto* button = findChild<QPushButton*>(QString::number(id));
+        button->setFixedWidth(std::max(DialogX(16), 2 * button->fontMetrics().height()));
+        moves->addWidget(button, 0, Qt::AlignRight);
+    }
+    buttons->addLayout(moves, 1, 2, Qt::AlignRight);
+    page->addLayout(buttons);
+
+    // Starts at the page's own proportions with room for a third row, within
+    // the screen and never below what the contents need.
+    QSize start = DialogRect(0, 0, 383, 242).size() + QSize(0, kPictureHeight);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        start = start.boundedTo(screen->availableGeometry().size() * 9 / 10);
+    resize(start.expandedTo(minimumSizeHint()));
+}
+
+QPushButton* CDVDAuthorAddDlg::MakeButton(int id, const QString& caption, const QString& tip) {
     // Without a skin the buttons say what they do.
     auto* button = new QPushButton(SkinLoaded() ? QString() : caption, this);
     button->setObjectName(QString::number(id));
-    button->setGeometry(rect);
     button->setToolTip(tip);
-    button->setAutoDefault(false);
     return button;
 }
 
 void CDVDAuthorAddDlg::UpdateDiscButton() {
     // The disc button names the chosen disc type, with or without a skin.
-    discButton_->setText(DiscTypeAt(discIndex_).name);
+    discButton_->setText(QString("&") + DiscTypeAt(discIndex_).name);
 }
 
 void CDVDAuthorAddDlg::OnAdd() {
@@ -237,40 +321,54 @@ void CDVDAuthorAddDlg::OnAdd() {
     dialog.setNameFilters(FileDialogFilters(kMediaFilter));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const QStringList files = dialog.selectedFiles();
-    if (files.isEmpty())
-        return;
-    const QString first = files.front();
-    app.theOptions.SetValue(keys::RECENT_OPEN, first.left(first.lastIndexOf('/')).toStdString());
-    AddFiles(files);
+    AddFiles(dialog.selectedFiles());
 }
 
 void CDVDAuthorAddDlg::AddFiles(const QStringList& paths) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    for (const QString& path : paths) {
-        ProbeResult probe = ProbeMediaFile(path.toStdString());
+    if (paths.isEmpty() || reading_)
+        return;
+    CQuorvaApp& app = App();
+    const QString first = paths.front();
+    app.theOptions.SetValue(keys::RECENT_OPEN, first.left(first.lastIndexOf('/')).toStdString());
+
+    std::vector<std::string> files;
+    for (const QString& path : paths)
+        files.push_back(path.toStdString());
+    QStringList refused;
+    reading_ = true;
+    ProbeProgressDlg reader(files, app.theProgramFolder, this);
+    reader.Run([&](std::size_t index, ProbeResult&& probe) {
         if (!probe.error.empty()) {
-            QApplication::restoreOverrideCursor();
-            platform::MessageBox(handle_, probe.error, "Error",
-                                 platform::MB_OK | platform::MB_ICONERROR);
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-            continue;
+            refused << QString::fromStdString(files[index] + ": " + probe.reason + ".");
+            return;
         }
-        // A video without a thumbnail gets no picture rather than another
-        // video's.
-        int picture = -1;
-        if (!probe.thumbnail.isNull()) {
-            pictures_.push_back(ListPicture(probe.thumbnail));
-            picture = int(pictures_.size()) - 1;
-        }
-        items_.push_back(std::move(probe.item));
-        MediaItem& item = items_.back();
-        auto* row = new QListWidgetItem(QString::fromStdString(item.infoText), list_);
-        row->setData(kPictureRole, picture);
-        row->setData(kItemRole, QVariant::fromValue(reinterpret_cast<quintptr>(&item)));
-        EstimateDiscUsage();
+        NameMediaItem(probe.item, App().theOptions);
+        AppendRow(std::move(probe));
+    });
+    reading_ = false;
+    if (refused.isEmpty())
+        return;
+    const QString heading =
+        refused.size() == 1 ? "This file was not added:" : "These files were not added:";
+    platform::MessageBox(handle_, (heading + "\n\n" + refused.join("\n\n")).toStdString(),
+                         "Add video", platform::MB_OK | platform::MB_ICONEXCLAMATION);
+}
+
+void CDVDAuthorAddDlg::AppendRow(ProbeResult&& probe) {
+    // A video without a thumbnail gets no picture rather than another
+    // video's.
+    int picture = -1;
+    if (!probe.thumbnail.isNull()) {
+        pictures_.push_back(ListPicture(probe.thumbnail));
+        picture = int(pictures_.size()) - 1;
     }
-    QApplication::restoreOverrideCursor();
+    items_.push_back(std::move(probe.item));
+    MediaItem& item = items_.back();
+    auto* row = new QListWidgetItem(QString::fromStdString(item.infoText), list_);
+    row->setData(kPictureRole, picture);
+    row->setData(kItemRole, QVariant::fromValue(reinterpret_cast<quintptr>(&item)));
+    row->setToolTip(QString::fromStdString(item.infoText).trimmed());
+    EstimateDiscUsage();
 }
 
 void CDVDAuthorAddDlg::OnRemove() {
@@ -289,6 +387,8 @@ void CDVDAuthorAddDlg::OnRemove() {
 }
 
 void CDVDAuthorAddDlg::OnClear() {
+    if (list_->count() > 0 && !Confirm("Remove all videos from the list?"))
+        return;
     App().theMediaList.clear();
     list_->clear();
     items_.clear();
@@ -377,6 +477,50 @@ void CDVDAuthorAddDlg::OnNext() {
     if (platform::MessageBox(handle_, "No file added, do you want do it now?", "Information",
                              platform::MB_YESNO | platform::MB_ICONINFORMATION) == platform::IDYES)
         OnAdd();
+}
+
+bool CDVDAuthorAddDlg::Confirm(const QString& question) {
+    return platform::MessageBox(handle_, question.toStdString(), "Add video",
+                                platform::MB_YESNO | platform::MB_ICONQUESTION) == platform::IDYES;
+}
+
+void CDVDAuthorAddDlg::reject() {
+    const int count = list_->count();
+    if (count > 0 &&
+        !Confirm(count == 1
+                     ? QString("Close the page and discard the video of the list?")
+                     : QString("Close the page and discard the %1 videos of the list?").arg(count)))
+        return;
+    QDialog::reject();
+}
+
+namespace {
+
+// The local files among dropped things, in their order.
+QStringList DroppedFiles(const QMimeData* data) {
+    QStringList files;
+    if (data && data->hasUrls()) {
+        for (const QUrl& url : data->urls()) {
+            if (url.isLocalFile())
+                files << url.toLocalFile();
+        }
+    }
+    return files;
+}
+
+}  // namespace
+
+void CDVDAuthorAddDlg::dragEnterEvent(QDragEnterEvent* event) {
+    if (!reading_ && !DroppedFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CDVDAuthorAddDlg::dropEvent(QDropEvent* event) {
+    const QStringList files = DroppedFiles(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    AddFiles(files);
 }
 
 int RunAddVideoPage(std::uint32_t jobFlags, QWidget* parent) {

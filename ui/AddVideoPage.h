@@ -12,8 +12,11 @@
 #include <vector>
 
 #include "media/MediaItem.h"
+#include "media/Probe.h"
 #include "platform/Window.h"
 
+class QDragEnterEvent;
+class QDropEvent;
 class QListWidget;
 class QPushButton;
 class CMacSliderCtrl;
@@ -47,7 +50,11 @@ class CDVDAuthorAddDlg : public QDialog, public platform::MessageTarget {
     void OnMoveDown();
     void OnSwitchDiscType();
 
-    // Probes the files in order and appends a row for each one.
+    // Adds the files as if they were chosen in the file dialog: the folder of
+    // the first one becomes RECENT_OPEN, and each file is read (a small window
+    // names it, with Cancel) and appended as a row, in the given order. Files
+    // that cannot become a title are named, with the reason, in one message.
+    // Used for Add, for files dropped on the page and for files given at start.
     void AddFiles(const QStringList& paths);
 
     // Updates the gauge; true when the estimate fits the chosen disc.
@@ -63,10 +70,20 @@ class CDVDAuthorAddDlg : public QDialog, public platform::MessageTarget {
         return 0;
     }
 
+    // Esc and the close box: a page with videos asks before they are dropped.
+    void reject() override;
+
+  protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
   private:
-    QPushButton* MakeButton(int id, const QRect& rect, const QString& caption, const QString& tip);
+    QPushButton* MakeButton(int id, const QString& caption, const QString& tip);
+    void LayOut();
+    void AppendRow(ProbeResult&& probe);
     void SwapRows(int row, int other);
     void UpdateDiscButton();
+    bool Confirm(const QString& question);
 
     std::uint32_t jobFlags_;
     int discIndex_ = 1;           // the opening switch brings it to DVD-5
@@ -76,4 +93,5 @@ class CDVDAuthorAddDlg : public QDialog, public platform::MessageTarget {
     CMacSliderCtrl* gauge_ = nullptr;
     QPushButton* discButton_ = nullptr;
     platform::HWND handle_ = 0;
+    bool reading_ = false;  // files are being read; no new ones meanwhile
 };

@@ -203,9 +203,18 @@ void CMacSliderCtrl::DrawSelection(QPainter& painter, const QRect& c) const {
     font.setPixelSize(12);
     font.setWeight(QFont::Normal);
     painter.setFont(font);
-    painter.setPen(palette().color(QPalette::Active, QPalette::WindowText));
     const QString caption = QString::asprintf("%d/%d MB", selEnd_, value());
-    painter.drawText(QRect(r + 5, t, 1000, 100), Qt::AlignLeft | Qt::AlignTop, caption);
+    const int captionWidth = painter.fontMetrics().horizontalAdvance(caption);
+    if (r + 5 + captionWidth <= width() || r - l < captionWidth + 10) {
+        painter.setPen(palette().color(QPalette::Active, QPalette::WindowText));
+        painter.drawText(QRect(r + 5, t, 1000, 100), Qt::AlignLeft | Qt::AlignTop, caption);
+    } else {
+        // A bar near the end of the range carries its caption inside, so it
+        // stays readable.
+        painter.setPen(palette().color(QPalette::Active, QPalette::HighlightedText));
+        painter.drawText(QRect(r - 5 - captionWidth, t, captionWidth, 100),
+                         Qt::AlignLeft | Qt::AlignTop, caption);
+    }
 }
 
 void CMacSliderCtrl::DrawThumb(QPainter& painter, const QRect& thumb, const Shades& s) const {

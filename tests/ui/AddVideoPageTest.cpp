@@ -8,10 +8,14 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <algorithm>
 
+#include "media/Pictures.h"
 #include "pipeline/JobFixture.h"
 #include "platform/Files.h"
 #include "ui/AddVideoPage.h"
@@ -93,18 +97,12 @@ TEST_F(AddVideoPageTest, AddsThroughTheFileDialogThenOrdersAndRemoves) {
     EXPECT_EQ(list->item(0)->text().left(6 + int(a.size())), QString::fromStdString("File: " + a));
     EXPECT_EQ(page.Pictures().size(), 2u);
 
-    // A name the encoder cannot take is refused with an error naming it.
+    // A name the encoder cannot take is refused with a message naming it.
     page.AddFiles({QString::fromStdString(Media("bad*name.avi")), QString::fromStdString(c)});
     ASSERT_EQ(presenter_->Messages().size(), 1u);
-    EXPECT_EQ(presenter_->Messages()[0].caption, "Error");
+    EXPECT_EQ(presenter_->Messages()[0].caption, "Add video");
     EXPECT_NE(presenter_->Messages()[0].text.find("bad*name.avi"), std::string::npos);
     EXPECT_EQ(Sources(page), (std::vector<std::string>{a, b, c}));
-
-    // A file the engine cannot read is refused.
-    const std::string junk = Media("junk.avi");
-    ASSERT_TRUE(platform::WriteFileAtomically(junk, "not a video"));
-    page.AddFiles({QString::fromStdString(junk)});
-    ASSERT_EQ(list->count(), 3);
     EXPECT_EQ(list->item(2)->data(Dlg::kPictureRole).toInt(), 2);
 
     // Ordering: the selection follows the video; the ends stay put.
@@ -133,6 +131,112 @@ TEST_F(AddVideoPageTest, AddsThroughTheFileDialogThenOrdersAndRemoves) {
     EXPECT_TRUE(list->selectedItems().isEmpty());
     Click(page, Dlg::IDC_REMOVE);  // nothing selected: nothing happens
     EXPECT_EQ(Gauge(page)->GetSelEnd(), 0);
+}
+
+// The page as it runs for the user: files dropped on it are read in order,
+// the unusable ones named in one message; rows keep their thumbnails' dark
+// pixels; keys move and delete; Clear and Esc ask before rows are lost.
+TEST_F(AddVideoPageTest, ItsModalRunRefusesUnusableFilesAndAsksBeforeDroppingRows) {
+    const std::string dark = MakeClip(
+        "dark.mp4", {"-f", "lavfi", "-i", "color=c=0x040404:size=160x120:rate=25:duration=1", "-f",
+                     "lavfi", "-i", "sine=duration=1"});
+    const std::string silent = MakeTestClip("silent.avi", 1, false);
+    const std::string song = MakeClip("song.mp3", {"-f", "lavfi", "-i", "sine=duration=1"});
+    const std::string junk = Media("junk.avi");
+    ASSERT_TRUE(platform::WriteFileAtomically(junk, "not a video"));
+    const std::string folder = Media("folder");
+    ASSERT_TRUE(platform::CreateFolder(folder));
+
+    // Qt hands a drop only from its own drag machinery to the page's
+    // handlers, so the test calls them as that machinery does.
+    struct DropTarget : Dlg {
+        using Dlg::Dlg;
+        using Dlg::dragEnterEvent;
+        using Dlg::dropEvent;
+    } page(7);
+    QListWidget* list = List(page);
+    std::vector<std::string> afterDrop, afterDelete;
+    QString silentRow;
+    int rowsAfterNo = -1, rowsAfterClearNo = -1;
+    float thumbDifference = -1;
+    bool stillOpen = false;
+    presenter_->QueueAnswer(platform::IDOK);  // the refused files
+    presenter_->QueueAnswer(platform::IDNO);  // keep the rows on Esc
+    presenter_->QueueAnswer(platform::IDNO);  // and on Clear
+    presenter_->QueueAnswer(platform::IDYES);
+    QTimer::singleShot(0, &page, [&] {
+        QMimeData dropped;
+        QList<QUrl> urls;
+        for (const std::string& path : {junk, dark, song, silent, folder})
+            urls << QUrl::fromLocalFile(QString::fromStdString(path));
+        dropped.setUrls(urls);
+        const QPoint centre = page.rect().center();
+        QDragEnterEvent enter(centre, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        page.dragEnterEvent(&enter);
+        if (!enter.isAccepted())
+            return page.done(97);
+        QDropEvent drop(QPointF(centre), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        page.dropEvent(&drop);
+        afterDrop = Sources(page);
+        if (list->count() < 2)
+            return page.done(98);
+        silentRow = list->item(1)->text();
+
+        // The row shows the thumbnail as the engine made it.
+        list->clearSelection();
+        list->doItemsLayout();  // the list lays out rows late
+        const QImage shown = list->viewport()->grab().toImage();
+        const QImage made = LoadPicture(page.RowItems()[0].thumbnailPath);
+
+        const QPoint at = list->visualItemRect(list->item(0)).topLeft() + QPoint(2, 0);
+        thumbDifference = 0;
+        for (int y = 0; y < 96; y += 4) {
+            for (int x = 0; x < 128; x += 4) {
+                const QColor a = shown.pixelColor(at + QPoint(x, y)), b = made.pixelColor(x, y);
+                thumbDifference = std::max({thumbDifference, std::abs(a.redF() - b.redF()),
+                                            std::abs(a.greenF() - b.greenF())});
+            }
+        }
+
+        QTest::keyClick(&page, Qt::Key_Escape);
+        rowsAfterNo = list->count();
+        stillOpen = page.isVisible();
+        page.activateWindow();  // shortcuts go to the active window
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&page));
+        list->setFocus();
+        list->setCurrentRow(1);
+        QTest::keyClick(list, Qt::Key_Up, Qt::AltModifier);
+        QTest::keyClick(list, Qt::Key_Delete);  // the moved row, still selected
+        afterDelete = Sources(page);
+        Click(page, Dlg::IDC_CLEAR);
+        rowsAfterClearNo = list->count();
+        Click(page, Dlg::IDC_CLEAR);
+        QTest::keyClick(&page, Qt::Key_Escape);  // empty: closes at once
+    });
+    QTimer::singleShot(20000, &page, [&] { page.done(99); });  // never hang
+    EXPECT_EQ(page.exec(), QDialog::Rejected);
+
+    EXPECT_EQ(afterDrop, (std::vector<std::string>{dark, silent}));
+    EXPECT_TRUE(silentRow.contains("\nAudio: no sound\n")) << silentRow.toStdString();
+    EXPECT_EQ(afterDelete, (std::vector<std::string>{dark}));
+    EXPECT_LT(thumbDifference, 0.1);
+    EXPECT_EQ(rowsAfterNo, 2);
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(rowsAfterClearNo, 1);
+    EXPECT_EQ(list->count(), 0);
+    const auto shown = presenter_->Messages();
+    std::vector<std::string> texts;
+    for (const auto& box : shown)
+        texts.push_back(box.text);
+    EXPECT_EQ(texts, (std::vector<std::string>{
+                         "These files were not added:\n\n" + junk +
+                             ": it is a text file, not a video.\n\n" + song +
+                             ": it has no video stream.\n\n" + folder +
+                             ": it is a folder, not a video file.",
+                         "Close the page and discard the 2 videos of the list?",
+                         "Remove all videos from the list?", "Remove all videos from the list?"}));
+    EXPECT_EQ(App().theOptions.GetValue(keys::RECENT_OPEN),
+              Folder().substr(0, Folder().size() - 1));
 }
 
 TEST_F(AddVideoPageTest, EstimateAgainstBothDiscTypesAndTheCapacityQuestion) {
