@@ -180,16 +180,17 @@ TEST_F(MainWindowTest, VideosFromTheCommandLineOpenTheAddPageAndAMissingBrowserI
         window.OnCommand(CQuorvaDlg::ID_HELP_PRODUCT_ONLINE);
         window.close();
     };
-    WhenModal(
-        [&](QWidget* page) {
-            // The page reads the files once it shows.
-            QTimer::singleShot(500, page, [&, page] {
-                rows = page->findChild<QListWidget*>("1000")->count();
-                page->close();
-                QTimer::singleShot(0, &window, back);
-            });
-        },
-        &window);
+    // The page reads the files once it shows, on a worker: wait for the row.
+    std::function<void(QWidget*, int)> read = [&](QWidget* page, int waits) {
+        rows = page->findChild<QListWidget*>("1000")->count();
+        if (rows == 0 && waits < 500) {
+            QTimer::singleShot(20, page, [&, page, waits] { read(page, waits + 1); });
+            return;
+        }
+        page->close();
+        QTimer::singleShot(0, &window, back);
+    };
+    WhenModal([&](QWidget* page) { read(page, 0); }, &window);
     window.exec();
     EXPECT_EQ(rows, 1);
     const auto shown = presenter_->Messages();
