@@ -54,10 +54,11 @@ bool ProbeVideos(const std::vector<std::string>& videos) {
 // Prints the estimate; false when it does not fit and --force was not given.
 bool CheckEstimate(const CliOptions& options) {
     const DiscType& disc = DiscTypeAt(options.discType);
-    const Quality& quality = QualityAt(ReadIntOption(App().theOptions, keys::VIDEO_QUALITY_MODE));
-    const double estimate = EstimateDiscUsageMB(App().theMediaList, quality.videoKbps);
-    std::printf("Estimated size: %.0f MB of %d MB on a %s disc\n", estimate, disc.limitMB,
-                disc.name);
+    const int quality = ReadIntOption(App().theOptions, keys::VIDEO_QUALITY_MODE);
+    const int kbps = VideoKbpsFor(quality, App().theMediaList, disc);
+    const double estimate = EstimateDiscUsageMB(App().theMediaList, kbps);
+    std::printf("Estimated size: %.0f MB of %d MB on a %s disc (video at %d kbit/s)\n", estimate,
+                disc.limitMB, disc.name, kbps);
     if (estimate <= disc.limitMB)
         return true;
     std::fprintf(stderr, "A %s disc should not greater than %d MB. %s\n", disc.name, disc.limitMB,
@@ -99,7 +100,7 @@ int RunMakeCommand(const CliOptions& options) {
 
     const std::uint32_t flags = JOB_CONVERT | JOB_MENUS | (burn ? JOB_BURN : 0);
     const bool ask = burn && !options.yes && !session.IsImageDevice(device);
-    if (!session.RunJob(flags, device, label, ask))
+    if (!session.RunJob(flags, device, label, ask, options.discType))
         return kStatusFailed;
     if (burn && session.IsImageDevice(device))
         std::printf("%s\n", App().theBurner->LastImagePath().c_str());

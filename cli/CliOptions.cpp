@@ -3,13 +3,17 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "settings/Options.h"
+
 const char* const kCliUsage =
     "Usage:\n"
-    "  quorva-cli make [--pal] [--aspect 16:9|4:3] [--quality 0-4] [--disc dvd5|dvd9]\n"
-    "                  [--label TEXT] [--device N | --iso] [--working-folder DIR]\n"
+    "  quorva-cli make [--pal] [--aspect 16:9|4:3] [--quality 0-4|fit] [--disc dvd5|dvd9]\n"
+    "                  [--stretch] [--label TEXT] [--device N | --iso] [--working-folder DIR]\n"
     "                  [--force] [--yes] VIDEO...\n"
     "      Converts the videos, makes the menus and authors a DVD folder; with --iso or\n"
-    "      --device it also writes a disc image or burns drive N.\n"
+    "      --device it also writes a disc image or burns drive N. --quality fit chooses\n"
+    "      the rate that fills the disc; --stretch fills the frame instead of keeping\n"
+    "      each video's proportions with black bars.\n"
     "  quorva-cli burn [--device N | --iso] [--label TEXT] [--yes] FOLDER\n"
     "      Burns an authored DVD folder (one holding VIDEO_TS/VTS_01_0.IFO).\n"
     "  quorva-cli devices\n"
@@ -102,8 +106,10 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
             int q = 0;
             if (!v || !only(make))
                 return std::nullopt;
-            if (!ParseInt(v, 0, 4, q)) {
-                error = "--quality takes a level from 0 (best) to 4.";
+            if (std::strcmp(v, "fit") == 0) {
+                q = kFitToDiscQuality;
+            } else if (!ParseInt(v, 0, 4, q)) {
+                error = "--quality takes a level from 0 (best) to 4, or fit.";
                 return std::nullopt;
             }
             options.quality = q;
@@ -119,6 +125,10 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
                 error = "--disc takes dvd5 or dvd9.";
                 return std::nullopt;
             }
+        } else if (arg == "--stretch") {
+            if (!only(make))
+                return std::nullopt;
+            options.stretch = true;
         } else if (arg == "--label") {
             const char* v = value("--label");
             if (!v || !only(make || burn))

@@ -10,10 +10,11 @@ struct CliOptions {
     Command command = Command::None;
     std::optional<int> tvStandard;   // 0 NTSC, 1 PAL
     std::optional<int> aspectRatio;  // 0 16:9, 1 4:3
-    std::optional<int> quality;      // 0..4
+    std::optional<int> quality;      // 0..4, or 5: fit to disc
     int discType = 0;                // 0 DVD-5, 1 DVD-9
     std::optional<std::string> label;
     std::optional<int> device;
+    bool stretch = false;  // fill the frame instead of keeping proportions
     bool iso = false;
     bool force = false;
     bool yes = false;

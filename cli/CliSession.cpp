@@ -93,6 +93,8 @@ bool CliSession::ApplyOverrides(const CliOptions& options, std::string& error) {
         settings.SetIntValue(keys::VIDEO_ASPECT_RATIO, *options.aspectRatio);
     if (options.quality)
         settings.SetIntValue(keys::VIDEO_QUALITY_MODE, *options.quality);
+    if (options.stretch)
+        settings.SetIntValue(keys::STRETCH_TO_FILL, 1);
     if (options.workingFolder) {
         const std::string folder = WithSlash(platform::AbsolutePath(*options.workingFolder));
         if (!platform::IsFolder(folder) && !platform::CreateFolders(folder)) {
@@ -152,13 +154,14 @@ int CliSession::ChooseDevice(const CliOptions& options, std::string& error) cons
 }
 
 bool CliSession::RunJob(std::uint32_t flags, int deviceIndex, const std::string& label,
-                        bool askOnTerminal) {
+                        bool askOnTerminal, int discType) {
     auto previous =
         platform::SetMessagePresenter(std::make_shared<TerminalPresenter>(askOnTerminal));
     platform::EventLoop loop;
     AuthoringJob job(flags);
     job.deviceIndex = deviceIndex;
     job.volumeLabel = label;
+    job.discType = discType;
     HeadlessJobWindow window(job, loop);
     ConsoleProgress progress(stderr);
 

@@ -31,7 +31,8 @@ class CliSession {
 
     // Runs the job with the given flags; true when it ended without failure
     // or abort. Prints the log on stdout and progress on stderr.
-    bool RunJob(std::uint32_t flags, int deviceIndex, const std::string& label, bool askOnTerminal);
+    bool RunJob(std::uint32_t flags, int deviceIndex, const std::string& label, bool askOnTerminal,
+                int discType = 0);
 
   private:
     CXMLAccess loadedOptions_;

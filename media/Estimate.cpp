@@ -1,9 +1,42 @@
 #include "media/Estimate.h"
 
-double EstimateDiscUsageMB(const MediaList& list, int videoKbps) {
-    const double kilobytesPerSecond = (videoKbps + 192) / 8.0;
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kSoundKbps = 192;
+// Room kept for the title and root menus, and a share of the disc kept free
+// for what the estimate does not see (the encoder's deviation from its
+// average rate, file-system tables).
+constexpr double kMenusMB = 24;
+constexpr double kMarginShare = 0.02;
+
+double TotalSeconds(const MediaList& list) {
     double seconds = 0;
     for (const MediaItem& item : list)
         seconds += item.info.duration;
-    return kilobytesPerSecond * seconds / 1024;
+    return seconds;
+}
+
+}  // namespace
+
+double EstimateDiscUsageMB(const MediaList& list, int videoKbps) {
+    const double kilobytesPerSecond = (videoKbps + kSoundKbps) / 8.0;
+    return kilobytesPerSecond * TotalSeconds(list) / 1024;
+}
+
+int FitToDiscKbps(double seconds, const DiscType& disc) {
+    if (!(seconds > 0))
+        return kFitMaxKbps;
+    const double usableMB = disc.limitMB * (1 - kMarginShare) - kMenusMB;
+    const double kbps = usableMB * 1024 * 8 / seconds - kSoundKbps;
+    return static_cast<int>(std::clamp(std::floor(kbps), double{kFitMinKbps}, double{kFitMaxKbps}));
+}
+
+int VideoKbpsFor(int quality, const MediaList& list, const DiscType& disc) {
+    const Quality& row = QualityAt(quality);
+    if (&row == &QualityAt(kFitToDiscQuality))
+        return FitToDiscKbps(TotalSeconds(list), disc);
+    return row.videoKbps;
 }

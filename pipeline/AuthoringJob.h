@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "components/burner/VolumeLabel.h"
+#include "media/MediaItem.h"
 #include "platform/Window.h"
 
 class CXMLAccess;
@@ -69,10 +70,13 @@ struct JobParameters {
     int fpsDen = 1001;
     int aspectNum = 16;
     int aspectDen = 9;
-    int videoBitRate = 5000;  // kbit/s
+    int videoBitRate = 5000;     // kbit/s
+    bool stretchToFill = false;  // fill the frame instead of keeping proportions
 };
 
-JobParameters DeriveJobParameters(const CXMLAccess& options);
+// discType: the disc the videos go on (index into DiscTypeTable), which
+// "Fit to disc" fills.
+JobParameters DeriveJobParameters(const CXMLAccess& options, const MediaList& list, int discType);
 
 // Lets the window hold the worker while it asks the user something: the
 // worker waits at its next report or question until the window lets go.
@@ -104,6 +108,7 @@ struct AuthoringJob {
     std::thread workerThread;
     std::string statusText;
     std::int32_t deviceIndex = -1;
+    std::int32_t discType = 0;  // DVD-5 or DVD-9, index into DiscTypeTable
     std::string volumeLabel;
     ProgressLink progressLink;
     std::atomic<std::uint32_t> jobFlags{0};

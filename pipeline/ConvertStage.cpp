@@ -40,6 +40,9 @@ std::string BuildEncodingOptions(const JobParameters& params) {
     ReplaceAll(options, "(video-resolution)", Pair(params.width, ":", params.height));
     ReplaceAll(options, "(video-aspect-ratio)", Pair(params.aspectNum, "/", params.aspectDen));
     ReplaceAll(options, "(video-bitrate)", std::to_string(params.videoBitRate));
+    // Keeping the picture's proportions is the engine's default.
+    if (params.stretchToFill)
+        options += "*-nokeepaspect";
     return options;
 }
 

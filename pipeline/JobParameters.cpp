@@ -1,13 +1,12 @@
-#include "app/QuorvaApp.h"
+#include "media/Estimate.h"
 #include "pipeline/AuthoringJob.h"
 #include "settings/Options.h"
 #include "settings/xml.h"
 
-JobParameters DeriveJobParameters(const CXMLAccess& options) {
+JobParameters DeriveJobParameters(const CXMLAccess& options, const MediaList& list, int discType) {
     JobParameters p;
     const TvStandard& tv = TvStandardAt(ReadIntOption(options, keys::TARGET_DVD_TYPE));
     const AspectRatio& aspect = AspectRatioAt(ReadIntOption(options, keys::VIDEO_ASPECT_RATIO));
-    const Quality& quality = QualityAt(ReadIntOption(options, keys::VIDEO_QUALITY_MODE));
     p.tvStandard = (&tv == &TvStandardAt(1)) ? 1 : 0;
     p.width = tv.width;
     p.height = tv.height;
@@ -15,6 +14,8 @@ JobParameters DeriveJobParameters(const CXMLAccess& options) {
     p.fpsDen = tv.fpsDen;
     p.aspectNum = aspect.num;
     p.aspectDen = aspect.den;
-    p.videoBitRate = quality.videoKbps;
+    p.videoBitRate =
+        VideoKbpsFor(ReadIntOption(options, keys::VIDEO_QUALITY_MODE), list, DiscTypeAt(discType));
+    p.stretchToFill = ReadNewIntOption(options, keys::STRETCH_TO_FILL, 0) != 0;
     return p;
 }

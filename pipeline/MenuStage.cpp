@@ -1,5 +1,6 @@
 #include <QImage>
 #include <QPainter>
+#include <cmath>
 #include <tuple>
 
 #include "app/FileSystem.h"
@@ -137,10 +138,36 @@ bool BuildMenuMpeg(const std::string& programFolder, const std::string& image,
 
 namespace {
 
+// Draws a thumbnail (square pixels) into its cell so that it keeps its shape
+// on the disc, whose pixels are shown wider or narrower than square: scaled
+// by the pixels' shape, centred, black around it.
+void DrawThumbnail(QPainter& painter, const QImage& thumbnail, const QRect& cell,
+                   const JobParameters& params) {
+    if (params.stretchToFill) {
+        painter.drawImage(cell.topLeft(), thumbnail);
+        return;
+    }
+    const double pixelShape = static_cast<double>(params.aspectNum) * params.height /
+                              (static_cast<double>(params.aspectDen) * params.width);
+    QSize size = cell.size();
+    if (pixelShape > 1)
+        size.setWidth(static_cast<int>(std::lround(cell.width() / pixelShape)));
+    else
+        size.setHeight(static_cast<int>(std::lround(cell.height() * pixelShape)));
+    painter.fillRect(cell, Qt::black);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRect(QPoint(cell.x() + (cell.width() - size.width()) / 2,
+                                   cell.y() + (cell.height() - size.height()) / 2),
+                            size),
+                      thumbnail);
+}
+
 // One root-menu page: its picture (thumbnails and page tiles on the canvas),
 // its button overlays and its menu movie.
-bool MakeRootPage(const MediaList& list, const RootMenuPage& page, const std::string& canvas, int W,
-                  int H, const std::string& movie, std::string& reason) {
+bool MakeRootPage(const MediaList& list, const RootMenuPage& page, const std::string& canvas,
+                  const JobParameters& params, const std::string& movie, std::string& reason) {
+    const int W = params.width;
+    const int H = params.height;
     const std::string& folder = App().theProgramFolder;
     const std::string composite = Temp() + ".bmp";
     const std::vector<GridPosition> grid = RootMenuPositions(W, H, kMaxMenuButtons);
@@ -151,7 +178,8 @@ bool MakeRootPage(const MediaList& list, const RootMenuPage& page, const std::st
         for (std::size_t i = 0; i < page.videoCount; ++i) {
             QImage thumbnail = LoadPicture(list[page.firstVideo + i].thumbnailPath);
             if (!thumbnail.isNull())
-                painter.drawImage(grid[i].x, grid[i].y, thumbnail);
+                DrawThumbnail(painter, thumbnail,
+                              QRect(grid[i].x, grid[i].y, kThumbWidth, kThumbHeight), params);
             positions.push_back(ButtonPosition{grid[i].x, grid[i].y});
         }
     }
@@ -226,7 +254,7 @@ StageOutcome MakeMenus(AuthoringJob& job, const JobParameters& params, const Med
     movies.rootMovies.clear();
     for (const RootMenuPage& page : PlanRootMenuPages(list.size())) {
         movies.rootMovies.push_back(Temp() + "root.mpg");
-        if (!MakeRootPage(list, page, rootCanvas, W, H, movies.rootMovies.back(), reason)) {
+        if (!MakeRootPage(list, page, rootCanvas, params, movies.rootMovies.back(), reason)) {
             ReportFailure(job, reason);
             return StageOutcome::Failed;
         }

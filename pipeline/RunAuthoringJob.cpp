@@ -68,7 +68,8 @@ int RunAuthoringJob(AuthoringJob& job) {
         ReportFailure(job, "Can't create working folder!\n" + workingFolder);
         return Finish(job);
     }
-    const JobParameters params = DeriveJobParameters(app.theOptions);
+    const JobParameters params =
+        DeriveJobParameters(app.theOptions, app.theMediaList, job.discType);
 
     job.stage = STAGE_CONVERTING;
     if (job.jobFlags & JOB_CONVERT) {

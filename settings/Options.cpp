@@ -22,6 +22,11 @@ int ReadIntOption(const CXMLAccess& node, const std::string& key) {
     return ParseIntOption(node.GetValue(key, true));
 }
 
+int ReadNewIntOption(const CXMLAccess& node, const std::string& key, int defaultValue) {
+    const std::string text = node.GetValue(key, false, std::to_string(defaultValue));
+    return ParseIntOption(text);
+}
+
 const DiscType& DiscTypeAt(int index) {
     return Clamped(DiscTypeTable, index);
 }

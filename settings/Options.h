@@ -24,6 +24,9 @@ inline constexpr const char* BACKGROUND_PICTURE_OF_ROOT_MENU = "BACKGROUND_PICTU
 inline constexpr const char* DVD_DISC_VOLUME = "DVD_DISC_VOLUME";
 inline constexpr const char* RECENT_OPEN = "RECENT_OPEN";
 inline constexpr const char* FILENAME_SN = "FILENAME_SN";
+// Added later: an older options file may lack them, and then their default
+// holds (see ReadNewIntOption).
+inline constexpr const char* STRETCH_TO_FILL = "STRETCH_TO_FILL";  // "1": fill the frame
 }  // namespace keys
 
 // Files of the program folder.
@@ -62,13 +65,17 @@ inline constexpr std::array<DiscType, 2> DiscTypeTable{{
     {"DVD-9", 8700, 8300, 11581},
 }};
 
-inline constexpr std::array<Quality, 5> QualityTable{{
+// The last row has no rate of its own: the rate is chosen from the videos'
+// length and the disc (see media/Estimate.h).
+inline constexpr std::array<Quality, 6> QualityTable{{
     {"Best (8.0 Mb/S), slow of convert speed", 9800},
     {"Best (5.0 Mb/S), slow of convert speed", 5000},
     {"Good (3.3 Mb/S), normal speed", 3300},
     {"Normal (2.5 Mb/S), fast speed", 2500},
     {"Poor (1.7 Mb/S), very fast speed", 1700},
+    {"Fit to disc", 0},
 }};
+inline constexpr int kFitToDiscQuality = 5;
 
 inline constexpr std::array<TvStandard, 2> TvStandardTable{{
     {"NTSC", 30000, 1001, 720, 480},
@@ -84,6 +91,9 @@ inline constexpr std::array<AspectRatio, 2> AspectRatioTable{{
 // (after optional blanks and sign), 0 when there is none; values beyond the
 // int range are limited to it. A missing key ends the process (must exist).
 int ReadIntOption(const CXMLAccess& node, const std::string& key);
+// The same for a key that older options files may lack: missing, it reads
+// as defaultValue.
+int ReadNewIntOption(const CXMLAccess& node, const std::string& key, int defaultValue);
 // The same conversion on a text.
 int ParseIntOption(const std::string& text);
 

@@ -436,6 +436,9 @@ void CDVDAuthorAddDlg::OnSwitchDiscType() {
     gauge_->SetPos(disc.limitMB);
     gauge_->update();
     UpdateDiscButton();
+    // "Fit to disc" chooses its rate for the disc, so its estimate follows it.
+    if (ReadIntOption(App().theOptions, keys::VIDEO_QUALITY_MODE) >= kFitToDiscQuality)
+        EstimateDiscUsage();
 }
 
 MediaList CDVDAuthorAddDlg::RowItems() const {
@@ -450,7 +453,9 @@ MediaList CDVDAuthorAddDlg::RowItems() const {
 
 bool CDVDAuthorAddDlg::EstimateDiscUsage() {
     const int quality = ReadIntOption(App().theOptions, keys::VIDEO_QUALITY_MODE);
-    const double estimate = EstimateDiscUsageMB(RowItems(), QualityAt(quality).videoKbps);
+    const MediaList items = RowItems();
+    const double estimate =
+        EstimateDiscUsageMB(items, VideoKbpsFor(quality, items, DiscTypeAt(discIndex_)));
     gauge_->SetSelection(0, int(estimate));
     gauge_->update();
     return gauge_->GetPos() >= estimate;
@@ -471,7 +476,7 @@ void CDVDAuthorAddDlg::OnNext() {
     }
     app.theMediaList = RowItems();
     if (list_->count() > 0) {
-        RunProgressDialog(jobFlags_, this);
+        RunProgressDialog(jobFlags_, this, discIndex_);
         return;
     }
     if (platform::MessageBox(handle_, "No file added, do you want do it now?", "Information",

@@ -337,7 +337,8 @@ void CDVDAuthorProcessDlg::OnBrowse() {
     FieldsToControls();
 }
 
-int RunProgressDialog(std::uint32_t jobFlags, QWidget* parent) {
+int RunProgressDialog(std::uint32_t jobFlags, QWidget* parent, int discType) {
     CDVDAuthorProcessDlg dialog(jobFlags, parent);
+    dialog.Job().discType = discType;
     return dialog.exec();
 }

@@ -122,6 +122,8 @@ Status ConvertVideo(const EngineRequest& request, ProgressReporter& progress) {
 
     auto handler = [&](AVFrame* frame, StreamKind kind) -> Status {
         if (kind == StreamKind::Video) {
+            // The container may know the pixels' shape where the codec does not.
+            frame->sample_aspect_ratio = av_guess_sample_aspect_ratio(input.format(), vs, frame);
             frame->pts = video.Place(frame->best_effort_timestamp,
                                      frame->pkt_duration > 0 ? frame->pkt_duration : frameTicks);
             return writer.PushVideo(frame);

@@ -210,6 +210,8 @@ Status ParseArguments(int argc, char** argv, EngineRequest& r) {
         const std::string word = argv[i];
         if (word == "-nosound") {
             r.noSound = true;
+        } else if (word == "-nokeepaspect" || word == "-keepaspect") {
+            r.keepAspect = word == "-keepaspect";
         } else if (kWithValue.count(word)) {
             if (i + 1 >= argc || !argv[i + 1])
                 return Status::Failure("option " + word + " needs a value");
@@ -226,6 +228,7 @@ Status ParseArguments(int argc, char** argv, EngineRequest& r) {
 
     if (plain[0].rfind("mf://", 0) == 0) {
         r.mode = EngineMode::MenuStill;
+        r.keepAspect = false;  // menu pictures are made in the frame's own pixels
         for (const std::string& p : SplitText(std::string_view(plain[0]).substr(5), ','))
             if (!p.empty())
                 r.pictures.push_back(p);

@@ -37,6 +37,9 @@ struct EngineRequest {
     int width = 0;
     int height = 0;
     bool hardDuplicate = false;
+    // "-nokeepaspect": the picture is stretched to fill the frame instead of
+    // keeping its proportions with black bars.
+    bool keepAspect = true;
     AVRational outputRate{0, 1};
     std::string videoEncoder = "lavc";   // "-ovc"
     std::string videoCodec;              // vcodec

@@ -78,7 +78,7 @@ Status FilterChain::Build(const AVFrame* frame) {
         e < 0)
         return Status::Av("filter sink", e);
 
-    const std::string description = describe_(!everBuilt_);
+    const std::string description = describe_(*frame, !everBuilt_);
     FilterInOutPtr outputs(avfilter_inout_alloc());
     FilterInOutPtr inputs(avfilter_inout_alloc());
     if (!outputs || !inputs)

@@ -13,9 +13,10 @@ class FilterChain {
   public:
     // Receives every filtered frame; its timestamps are in outputTimeBase().
     using FrameHandler = std::function<Status(AVFrame*)>;
-    // The filters between source and sink; firstBuild is false when the chain
-    // is rebuilt in the middle of a stream.
-    using Describer = std::function<std::string(bool firstBuild)>;
+    // The filters between source and sink for frames like frame (the first
+    // one the chain gets); firstBuild is false when the chain is rebuilt in
+    // the middle of a stream.
+    using Describer = std::function<std::string(const AVFrame& frame, bool firstBuild)>;
 
     // sourceTimeBase: the time base of the frames pushed.
     FilterChain(AVMediaType type, AVRational sourceTimeBase, Describer describe,

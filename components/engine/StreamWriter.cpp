@@ -1,5 +1,7 @@
 #include "components/engine/StreamWriter.h"
 
+#include "components/engine/PictureFit.h"
+
 namespace engine {
 
 StreamWriter::StreamWriter(const EngineRequest& request, AVRational videoTimeBase, bool withAudio,
@@ -10,22 +12,30 @@ StreamWriter::StreamWriter(const EngineRequest& request, AVRational videoTimeBas
       withAudio_(withAudio),
       progress_(progress),
       video_(
-          AVMEDIA_TYPE_VIDEO, videoTimeBase, [this](bool first) { return VideoFilters(first); },
+          AVMEDIA_TYPE_VIDEO, videoTimeBase,
+          [this](const AVFrame& f, bool first) { return VideoFilters(f, first); },
           [this](AVFrame* f) { return OnVideo(f); }) {
     if (withAudio_)
         audio_.emplace(
-            AVMEDIA_TYPE_AUDIO, audioTimeBase, [this](bool first) { return AudioFilters(first); },
+            AVMEDIA_TYPE_AUDIO, audioTimeBase,
+            [this](const AVFrame&, bool first) { return AudioFilters(first); },
             [this](AVFrame* f) { return OnAudio(f); });
 }
 
-std::string StreamWriter::VideoFilters(bool firstBuild) const {
+std::string StreamWriter::VideoFilters(const AVFrame& frame, bool firstBuild) const {
     const EngineRequest& r = request_;
     AVRational sar{1, 1};
     av_reduce(&sar.num, &sar.den, static_cast<std::int64_t>(r.aspect.num) * r.height,
               static_cast<std::int64_t>(r.aspect.den) * r.width, 1 << 16);
     std::string text = rotation_.empty() ? "" : rotation_ + ",";
-    text += "scale=" + std::to_string(r.width) + ":" + std::to_string(r.height) +
-            ":flags=bicubic,setsar=" + std::to_string(sar.num) + "/" + std::to_string(sar.den) +
+    // Kept proportions: the picture as players show it (pixel shape and
+    // rotation included), as large as the frame allows, with black bars.
+    const PictureFit fit =
+        r.keepAspect ? FitPicture(frame.width, frame.height, frame.sample_aspect_ratio,
+                                  rotation_.rfind("transpose", 0) == 0, r.width, r.height, r.aspect)
+                     : PictureFit{r.width, r.height, 0, 0};
+    text += FitFilters(fit, r.width, r.height, ":flags=bicubic");
+    text += ",setsar=" + std::to_string(sar.num) + "/" + std::to_string(sar.den) +
             ",fps=fps=" + std::to_string(r.outputRate.num) + "/" + std::to_string(r.outputRate.den);
     // The first picture is held from time zero, so that sound and picture
     // start together.

@@ -30,7 +30,7 @@ class StreamWriter {
     std::int64_t videoFrames() const { return output_.videoFrames(); }
 
   private:
-    std::string VideoFilters(bool firstBuild) const;
+    std::string VideoFilters(const AVFrame& frame, bool firstBuild) const;
     std::string AudioFilters(bool firstBuild) const;
     Status OnVideo(AVFrame* frame);
     Status OnAudio(AVFrame* frame);

@@ -6,6 +6,7 @@
 
 #include "components/engine/FilterChain.h"
 #include "components/engine/InputMedia.h"
+#include "components/engine/PictureFit.h"
 
 namespace engine {
 namespace {
@@ -112,13 +113,24 @@ Status MakeThumbnail(const EngineRequest& request) {
     if (!grabbed)
         return Status::Failure("no picture could be decoded from " + request.source);
 
+    // The picture keeps its proportions inside the thumbnail's square pixels.
     const std::string rotation = input.RotationFilter();
+    grabbed->sample_aspect_ratio =
+        av_guess_sample_aspect_ratio(input.format(), input.videoStream(), grabbed.get());
+    AVRational shape{1, 1};
+    av_reduce(&shape.num, &shape.den, request.width, request.height, 1 << 16);
+    const PictureFit fit =
+        request.keepAspect
+            ? FitPicture(grabbed->width, grabbed->height, grabbed->sample_aspect_ratio,
+                         rotation.rfind("transpose", 0) == 0, request.width, request.height, shape)
+            : PictureFit{request.width, request.height, 0, 0};
     const std::string filters = (rotation.empty() ? "" : rotation + ",") +
-                                "scale=" + std::to_string(request.width) + ":" +
-                                std::to_string(request.height) + ",format=yuvj420p";
+                                FitFilters(fit, request.width, request.height, "") +
+                                ",setsar=1,format=yuvj420p";
     FramePtr scaled;
     FilterChain chain(
-        AVMEDIA_TYPE_VIDEO, input.videoStream()->time_base, [&](bool) { return filters; },
+        AVMEDIA_TYPE_VIDEO, input.videoStream()->time_base,
+        [&](const AVFrame&, bool) { return filters; },
         [&](AVFrame* f) -> Status {
             scaled = MakeFrame();
             if (!scaled || av_frame_ref(scaled.get(), f) < 0)

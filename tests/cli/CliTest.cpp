@@ -123,11 +123,20 @@ TEST_F(Cli, MakesADiscImageAPlayerCanUseAndBurnsTheFolderAgain) {
     const std::string before = SavedOptions().GetValue(keys::FILENAME_SN);
     const std::string a = Clip("a.avi", 2, true);
     const std::string b = Clip("b.avi", 1.5, false);
-    CliRun run = Run(
-        {"make", "--iso", "--pal", "--label", "TRIP", "--working-folder", work_ / "work", a, b});
+    CliRun run = Run({"make", "--iso", "--pal", "--label", "TRIP", "--quality", "fit", "--stretch",
+                      "--working-folder", work_ / "work", a, b});
     ASSERT_EQ(run.status, 0) << run.out << run.err;
     EXPECT_TRUE(Has(run.out, "Converting media files to vob ...")) << run.out;
-    EXPECT_TRUE(Has(run.out, "Estimated size:"));
+    // Seconds of video fill a disc at the most a player takes.
+    EXPECT_TRUE(Has(run.out, "MB of 4300 MB on a DVD-5 disc (video at 9200 kbit/s)")) << run.out;
+    // --stretch: the 4:3 clips fill the 16:9 frame, no black bars at the sides.
+    auto left = testsupport::RunCommand(
+        {"ffprobe", "-v", "error", "-f", "lavfi",
+         "movie=" + (work_ / "work" / "DVD_1" / "VIDEO_TS" / "VTS_01_1.VOB").string() +
+             ",crop=40:144:0:432,signalstats",
+         "-read_intervals", "%+#1", "-show_entries", "frame_tags=lavfi.signalstats.YAVG", "-of",
+         "csv=p=0"});
+    EXPECT_GT(std::atof(left.output.c_str()), 40) << left.output;  // bars: 16
     const std::string image = run.LastLine();
     EXPECT_EQ(image, (work_ / "work" / "DVD_1.iso").string());
     ASSERT_TRUE(platform::IsRegularFile(image));
@@ -169,6 +178,7 @@ TEST_F(Cli, BadUsageAndMissingFilesSayWhatIsWrong) {
         {{"frobnicate"}, 2, "Unknown command"},
         {{"make"}, 2, "No video given."},
         {{"make", "--quality", "9", "x.avi"}, 2, "--quality"},
+        {{"burn", "--stretch", "x"}, 2, "--stretch does not apply"},
         {{"make", "--aspect", "5:4", "x.avi"}, 2, "--aspect"},
         {{"make", "--iso", "--device", "0", "x.avi"}, 2, "either --device or --iso"},
         {{"make", "--bogus", "x.avi"}, 2, "Unknown option --bogus"},

@@ -35,6 +35,10 @@ TEST(OptionsTest, MissingIntegerKeyEndsTheProcessWithTheKey) {
     CXMLAccess node("body", "");
     EXPECT_EXIT(ReadIntOption(node, keys::VIDEO_QUALITY_MODE), ::testing::ExitedWithCode(1),
                 "Error: VIDEO_QUALITY_MODE");
+    // A key newer than the options file takes its default; a stored one counts.
+    EXPECT_EQ(ReadNewIntOption(node, keys::STRETCH_TO_FILL, 0), 0);
+    node.SetIntValue(keys::STRETCH_TO_FILL, 1);
+    EXPECT_EQ(ReadNewIntOption(node, keys::STRETCH_TO_FILL, 0), 1);
 }
 
 TEST(OptionsTest, TablesHoldTheirRows) {
@@ -84,7 +88,7 @@ TEST(OptionsTest, InstalledFilesHoldEveryKey) {
          {keys::WORKING_FOLDER, keys::CLEAR_TEMP_FOLDER_WHEN_EXIT, keys::TARGET_DVD_TYPE,
           keys::VIDEO_ASPECT_RATIO, keys::VIDEO_QUALITY_MODE,
           keys::BACKGROUND_PICTURE_OF_TITLE_MENU, keys::BACKGROUND_PICTURE_OF_ROOT_MENU,
-          keys::DVD_DISC_VOLUME, keys::RECENT_OPEN, keys::FILENAME_SN})
+          keys::DVD_DISC_VOLUME, keys::RECENT_OPEN, keys::FILENAME_SN, keys::STRETCH_TO_FILL})
         EXPECT_TRUE(present.count(key)) << key;
     for (const CXMLAccess* node : {&product, &options})
         for (const auto& [name, value] : node->attributes)

@@ -159,23 +159,6 @@ INSTANTIATE_TEST_SUITE_P(Containers, EngineConversion,
                              return name;
                          });
 
-// A video stored sideways with a rotation mark is converted upright.
-TEST(EngineRotation, ConvertsUpright) {
-    testsupport::TempFolder folder;
-    const std::string source = folder / "sideways.mp4";
-    ASSERT_TRUE(
-        MakeClip(source, {"-f", "lavfi", "-i",
-                          "color=white:s=160x120:d=1,drawbox=x=80:y=0:w=80:h=120:"
-                          "color=black:t=fill",
-                          "-c:v", "libx264", "-preset", "ultrafast", "-pix_fmt", "yuv420p"}));
-    ASSERT_TRUE(MarkRotated(source));
-    const std::string output = folder / "upright.vob";
-    ASSERT_EQ(RunEngine(ConversionText(Target{}, source, output, 0)), 0);
-    // Stored: white left, black right. Shown: white on top, black below.
-    EXPECT_GT(MeanLuma(output, 20, 180), 200);
-    EXPECT_LT(MeanLuma(output, 280, 180), 40);
-}
-
 // Recordings joined end to end restart their clock; the conversion keeps
 // every part.
 TEST(EngineJoinedRecording, PlaysOnAcrossClockRestarts) {

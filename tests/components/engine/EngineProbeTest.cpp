@@ -96,11 +96,14 @@ TEST_F(EngineProbe, ThumbnailIsTurnedUprightLikeThePlayerShowsIt) {
     ASSERT_TRUE(MarkRotated(source));
     const QImage image = Thumbnail(source, *folder / "t3.jpg");
     ASSERT_FALSE(image.isNull());
-    // Stored: white left, black right. Shown: white on top, black below.
-    EXPECT_GT(qGray(image.pixel(20, 10)), 200);
-    EXPECT_GT(qGray(image.pixel(108, 10)), 200);
-    EXPECT_LT(qGray(image.pixel(20, 86)), 50);
-    EXPECT_LT(qGray(image.pixel(108, 86)), 50);
+    // Stored: white left, black right. Shown: white on top, black below, 3:4
+    // in the middle 72 columns with black bars beside it.
+    EXPECT_GT(qGray(image.pixel(40, 10)), 200);
+    EXPECT_GT(qGray(image.pixel(88, 10)), 200);
+    EXPECT_LT(qGray(image.pixel(40, 86)), 50);
+    EXPECT_LT(qGray(image.pixel(88, 86)), 50);
+    EXPECT_LT(qGray(image.pixel(12, 10)), 40);
+    EXPECT_LT(qGray(image.pixel(116, 10)), 40);
 }
 
 TEST_F(EngineProbe, MediaInfoFillsTheRecordFromTheSourcesFacts) {

@@ -1,6 +1,7 @@
 #include "EngineTestKit.h"
 
 #include <QJsonDocument>
+#include <cstdio>
 #include <cstdlib>
 
 #include "engines/CallLibraryEntry.h"
@@ -147,6 +148,22 @@ double MeanLuma(const std::string& path, int top, int height) {
                            "-read_intervals", "%+#1", "-show_entries",
                            "frame_tags=lavfi.signalstats.YAVG", "-of", "csv=p=0"});
     return run.status == 0 ? std::atof(run.output.c_str()) : -1;
+}
+
+Picture DecodePicture(const std::string& path, int width, int height, int frame,
+                      const std::string& pixelFormat) {
+    Picture picture{width, height, pixelFormat == "gray" ? 1 : 3, {}};
+    const std::string raw = path + "." + std::to_string(frame) + ".raw";
+    auto run = RunCommand({"ffmpeg", "-nostdin", "-v", "error", "-y", "-i", path, "-vf",
+                           "select=eq(n\\," + std::to_string(frame) + ")", "-frames:v", "1", "-f",
+                           "rawvideo", "-pix_fmt", pixelFormat, raw});
+    auto bytes = platform::ReadFile(raw);
+    std::remove(raw.c_str());
+    if (run.status != 0 || !bytes ||
+        bytes->size() != static_cast<std::size_t>(width) * height * picture.channels)
+        return {};
+    picture.bytes = *bytes;
+    return picture;
 }
 
 bool DvdauthorAccepts(const std::string& vob, const std::string& folder, bool pal,

@@ -61,6 +61,21 @@ bool MarkRotated(const std::string& path);
 // Mean luma of the first frame's rows top..top+height of a video file.
 double MeanLuma(const std::string& path, int top, int height);
 
+// One decoded picture (frame index from 0) as rows of 8-bit samples of the
+// given pixel format ("gray", "rgb24"); empty when it cannot be decoded.
+struct Picture {
+    int width = 0;
+    int height = 0;
+    int channels = 1;
+    std::string bytes;
+    int At(int x, int y, int channel = 0) const {
+        return static_cast<unsigned char>(
+            bytes[(static_cast<std::size_t>(y) * width + x) * channels + channel]);
+    }
+};
+Picture DecodePicture(const std::string& path, int width, int height, int frame = 0,
+                      const std::string& pixelFormat = "gray");
+
 // Authors a title from vob into folder with the dvdauthor program (and its
 // table of contents); true when both runs succeed without an "ERR:" line.
 bool DvdauthorAccepts(const std::string& vob, const std::string& folder, bool pal,

@@ -1,0 +1,127 @@
+// What a viewer sees of a converted video: its proportions kept with black
+// bars (or the frame filled on request), measured in decoded pictures.
+#include <gtest/gtest.h>
+
+#include "EngineTestKit.h"
+
+namespace {
+
+using namespace enginetest;
+
+// First and last column (or row) of a run of dark samples through the middle
+// of a line, starting from the line's centre and going outward.
+struct Span {
+    int first = -1;
+    int last = -1;
+    int length() const { return last - first + 1; }
+};
+Span DarkSpan(const Picture& p, bool horizontal, int at) {
+    const int n = horizontal ? p.width : p.height;
+    auto dark = [&](int i) { return (horizontal ? p.At(i, at) : p.At(at, i)) < 60; };
+    Span s{n / 2, n / 2};
+    if (!dark(n / 2))
+        return {};
+    while (s.first > 0 && dark(s.first - 1))
+        --s.first;
+    while (s.last + 1 < n && dark(s.last + 1))
+        ++s.last;
+    return s;
+}
+// Width of the dark bar at the left (or right) end of row y.
+int BarWidth(const Picture& p, int y, bool left) {
+    int width = 0;
+    while (width < p.width && p.At(left ? width : p.width - 1 - width, y) < 40)
+        ++width;
+    return width;
+}
+
+// A black circle on white, 320 x 240 square pixels (4:3).
+const std::vector<std::string> kCircle = {
+    "-f",
+    "lavfi",
+    "-i",
+    "color=white:s=320x240:d=1:r=25,geq=lum='if(lt(hypot(X-160,Y-120),80),16,235)':cb=128:cr=128",
+    "-c:v",
+    "mpeg4",
+    "-q:v",
+    "2"};
+
+TEST(EngineProportions, KeepsShapesWithBarsAndStretchesOnRequest) {
+    testsupport::TempFolder folder;
+    const std::string source = folder / "circle.avi";
+    ASSERT_TRUE(MakeClip(source, kCircle));
+
+    // 4:3 on a 16:9 NTSC disc: 540 of 720 columns, 90 black at each side;
+    // the stored pixels are shown 32:27 wide, so the circle is as wide as tall.
+    const std::string wide = folder / "wide.vob";
+    ASSERT_EQ(RunEngine(ConversionText(Target{false, true, 5000}, source, wide, 0)), 0);
+    Picture p = DecodePicture(wide, 720, 480);
+    ASSERT_FALSE(p.bytes.empty());
+    EXPECT_NEAR(BarWidth(p, 20, true), 90, 3);
+    EXPECT_NEAR(BarWidth(p, 20, false), 90, 3);
+    const Span across = DarkSpan(p, true, 240);
+    const Span down = DarkSpan(p, false, 360);
+    ASSERT_GT(down.length(), 100);
+    EXPECT_NEAR(across.length() * (16.0 / 9) / (720.0 / 480) / down.length(), 1.0, 0.03);
+
+    // Stored half as wide with pixels twice as wide (shown 4:3), on a 4:3
+    // PAL disc: fills the frame, and stays round.
+    const std::string narrow = folder / "narrow.mp4";
+    ASSERT_TRUE(MakeClip(narrow, {"-i", source, "-vf", "scale=160:240,setsar=2", "-c:v", "libx264",
+                                  "-preset", "ultrafast", "-pix_fmt", "yuv420p"}));
+    const std::string pal = folder / "pal.vob";
+    ASSERT_EQ(RunEngine(ConversionText(Target{true, false, 5000}, narrow, pal, 0)), 0);
+    p = DecodePicture(pal, 720, 576);
+    ASSERT_FALSE(p.bytes.empty());
+    EXPECT_EQ(BarWidth(p, 20, true), 0);
+    EXPECT_NEAR(DarkSpan(p, true, 288).length() * (4.0 / 3) / (720.0 / 576) /
+                    DarkSpan(p, false, 360).length(),
+                1.0, 0.03);
+
+    // Stretched on request: no bars, the circle 4/3 too wide.
+    const std::string stretched = folder / "stretched.vob";
+    ASSERT_EQ(RunEngine(ConversionText(Target{false, true, 5000}, source, stretched, 0) +
+                        "*-nokeepaspect"),
+              0);
+    p = DecodePicture(stretched, 720, 480);
+    ASSERT_FALSE(p.bytes.empty());
+    EXPECT_EQ(BarWidth(p, 20, true), 0);
+    EXPECT_EQ(BarWidth(p, 20, false), 0);
+    EXPECT_NEAR(DarkSpan(p, true, 240).length() * (16.0 / 9) / (720.0 / 480) /
+                    DarkSpan(p, false, 360).length(),
+                4.0 / 3, 0.05);
+
+    // Thumbnails keep proportions too: 4:3 fills 128 x 96 with a round circle.
+    const std::string thumb = folder / "thumb.jpg";
+    ASSERT_EQ(RunEngine(ThumbnailText(source, thumb)), 0);
+    p = DecodePicture(thumb, 128, 96);
+    ASSERT_FALSE(p.bytes.empty());
+    EXPECT_EQ(BarWidth(p, 5, true), 0);
+    EXPECT_NEAR(
+        static_cast<double>(DarkSpan(p, true, 48).length()) / DarkSpan(p, false, 64).length(), 1.0,
+        0.08);
+}
+
+// A phone video stored sideways with a rotation mark: shown upright and
+// narrow, so it is pillarboxed (its thumbnail: EngineProbe).
+TEST(EngineProportions, PillarboxesAnUprightPhoneVideo) {
+    testsupport::TempFolder folder;
+    const std::string source = folder / "sideways.mp4";
+    ASSERT_TRUE(
+        MakeClip(source, {"-f", "lavfi", "-i",
+                          "color=white:s=160x120:d=1,drawbox=x=80:y=0:w=80:h=120:"
+                          "color=black:t=fill",
+                          "-c:v", "libx264", "-preset", "ultrafast", "-pix_fmt", "yuv420p"}));
+    ASSERT_TRUE(MarkRotated(source));
+    const std::string output = folder / "upright.vob";
+    ASSERT_EQ(RunEngine(ConversionText(Target{}, source, output, 0)), 0);
+    // Shown 3:4 inside 16:9: 304 of 720 columns, white on top, black below.
+    const Picture p = DecodePicture(output, 720, 480);
+    ASSERT_FALSE(p.bytes.empty());
+    EXPECT_NEAR(BarWidth(p, 60, true), 208, 3);
+    EXPECT_NEAR(BarWidth(p, 60, false), 208, 3);
+    EXPECT_GT(p.At(360, 60), 200);
+    EXPECT_LT(p.At(360, 420), 40);
+}
+
+}  // namespace
