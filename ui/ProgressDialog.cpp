@@ -52,8 +52,9 @@ std::string FormatHms(std::int64_t seconds) {
     return FormatClock(std::max<std::int64_t>(seconds, 0));
 }
 
-CDVDAuthorProcessDlg::CDVDAuthorProcessDlg(std::uint32_t jobFlags, QWidget* parent)
+CDVDAuthorProcessDlg::CDVDAuthorProcessDlg(std::uint32_t jobFlags, QWidget* parent, int discType)
     : QDialog(parent), job_(jobFlags) {
+    job_.discType = discType;
     setWindowTitle("Process in progress...");
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -276,8 +277,8 @@ void CDVDAuthorProcessDlg::ShowEstimate() {
         estimateText_->clear();
         return;
     }
-    const double megabytes =
-        EstimateDiscUsageMB(list, QualityAt(qualityCombo_->currentIndex()).videoKbps);
+    const double megabytes = EstimateDiscUsageMB(
+        list, VideoKbpsFor(qualityCombo_->currentIndex(), list, DiscTypeAt(job_.discType)));
     estimateText_->setText(QString("about %1 MB on the disc").arg(megabytes, 0, 'f', 0));
 }
 
@@ -338,7 +339,6 @@ void CDVDAuthorProcessDlg::OnBrowse() {
 }
 
 int RunProgressDialog(std::uint32_t jobFlags, QWidget* parent, int discType) {
-    CDVDAuthorProcessDlg dialog(jobFlags, parent);
-    dialog.Job().discType = discType;
+    CDVDAuthorProcessDlg dialog(jobFlags, parent, discType);
     return dialog.exec();
 }

@@ -61,7 +61,8 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
     static constexpr const char* kResultName = "result";
     static constexpr const char* kOpenFolderName = "openFolder";
 
-    CDVDAuthorProcessDlg(std::uint32_t jobFlags, QWidget* parent);
+    // discType: the disc the add-video page chose, which "Fit to disc" fills.
+    CDVDAuthorProcessDlg(std::uint32_t jobFlags, QWidget* parent, int discType = 0);
     ~CDVDAuthorProcessDlg() override;
     CDVDAuthorProcessDlg(const CDVDAuthorProcessDlg&) = delete;
     CDVDAuthorProcessDlg& operator=(const CDVDAuthorProcessDlg&) = delete;
