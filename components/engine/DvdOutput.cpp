@@ -6,7 +6,21 @@ extern "C" {
 #include <libavutil/samplefmt.h>
 }
 
+#include <algorithm>
+
 namespace engine {
+namespace {
+
+constexpr std::int64_t kDvdMuxRate = 10080000;
+// Pack and packet headers, navigation packs and the muxer's scheduling
+// margin, measured on detailed pictures at the highest rates.
+constexpr std::int64_t kMuxOverhead = 600000;
+
+}  // namespace
+
+std::int64_t DvdOutput::MaxVideoRate(std::int64_t audioBitRate) {
+    return kDvdMuxRate - audioBitRate - kMuxOverhead;
+}
 
 Status DvdOutput::OpenVideo(const EngineRequest& r, int threads) {
     const AVCodec* codec = avcodec_find_encoder(AV_CODEC_ID_MPEG2VIDEO);
@@ -25,8 +39,11 @@ Status DvdOutput::OpenVideo(const EngineRequest& r, int threads) {
     av_reduce(&c->sample_aspect_ratio.num, &c->sample_aspect_ratio.den,
               static_cast<std::int64_t>(r.aspect.num) * r.height,
               static_cast<std::int64_t>(r.aspect.den) * r.width, 1 << 16);
-    c->bit_rate = r.videoBitRate;
-    c->rc_max_rate = r.maxRate;
+    // Whatever rate is asked for, picture and sound together must fit the
+    // disc's mux rate, or a player's buffer runs dry and the picture stutters.
+    const std::int64_t cap = MaxVideoRate(r.audioBitRate);
+    c->bit_rate = std::min(r.videoBitRate, cap);
+    c->rc_max_rate = std::min(r.maxRate > 0 ? r.maxRate : cap, cap);
     c->rc_buffer_size = static_cast<int>(r.bufferSize);
     if (c->rc_max_rate > 0 && c->rc_buffer_size == 0)
         c->rc_buffer_size = 1835008;
@@ -91,6 +108,7 @@ Status DvdOutput::Open(const std::string& path, const EngineRequest& r, int thre
         return Status::Av("dvd muxer", e);
     muxer_.reset(raw);
     muxer_->max_delay = 700000;
+    underflows_ = std::make_unique<MuxerUnderflowWatch>(muxer_.get());
     if (Status s = OpenVideo(r, threads); !s)
         return s;
     if (Status s = OpenAudio(r); !s)
@@ -163,6 +181,11 @@ Status DvdOutput::Finish() {
         return Status::Av("finishing the program stream", e);
     if (int e = avio_closep(&muxer_->pb); e < 0)
         return Status::Av("closing the program stream", e);
+    if (const int late = underflows_->underflows(); late > 0)
+        return Status::Failure(
+            "the program stream could not be packed in time for a DVD player (" +
+            std::to_string(late) +
+            " buffer underflows): the picture would stutter; choose a lower quality");
     return {};
 }
 

@@ -2,10 +2,12 @@
 // encoder and FFmpeg's "dvd" muxer (2048-byte packs at 10.08 Mbit/s).
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "components/engine/EngineArguments.h"
 #include "components/engine/FfmpegHandles.h"
+#include "components/engine/MuxerUnderflowWatch.h"
 
 namespace engine {
 
@@ -20,8 +22,13 @@ class DvdOutput {
     Status WriteAudio(AVFrame* frame);
     // Adds silence until the sound reaches seconds.
     Status PadAudioTo(double seconds);
-    // Drains both encoders and writes the trailer; the file is complete.
+    // Drains both encoders and writes the trailer; the file is complete. Fails
+    // when the muxer could not deliver every pack in time for a player.
     Status Finish();
+
+    // The most video bits per second a DVD's 10.08 Mbit/s leaves beside
+    // sound of audioBitRate, the packs' headers and the navigation packs.
+    static std::int64_t MaxVideoRate(std::int64_t audioBitRate);
 
     // Playing time of the video encoded so far.
     double videoSeconds() const;
@@ -35,6 +42,7 @@ class DvdOutput {
     Status Encode(AVCodecContext* encoder, AVStream* stream, AVFrame* frame);
 
     OutputFormatPtr muxer_;
+    std::unique_ptr<MuxerUnderflowWatch> underflows_;
     CodecContextPtr video_;
     CodecContextPtr audio_;
     AVStream* videoStream_ = nullptr;

@@ -125,3 +125,25 @@ TEST(EngineProportions, PillarboxesAnUprightPhoneVideo) {
 }
 
 }  // namespace
+
+namespace {
+
+// The best quality (9800 kbit/s asked) on pictures of pure noise, which
+// every encoder fills to its limit: picture and sound still fit the DVD's
+// 10.08 Mbit/s, so every pack reaches a player before it is due.
+TEST(EngineMuxRate, BestQualityOnNoiseReachesThePlayerInTime) {
+    testsupport::TempFolder folder;
+    const std::string source = folder / "noise.avi";
+    ASSERT_TRUE(MakeClip(
+        source, {"-f", "lavfi", "-i", "color=gray:s=720x480:r=30000/1001:d=6,noise=alls=100:allf=t",
+                 "-f", "lavfi", "-i", "anoisesrc=d=6:a=0.5", "-c:v", "mpeg4", "-q:v", "3", "-c:a",
+                 "libmp3lame"}));
+    const std::string output = folder / "best.vob";
+    ASSERT_EQ(RunEngine(ConversionText(Target{false, true, 9800}, source, output, 0)), 0);
+    const MuxTiming timing = CheckMuxTiming(output);
+    ASSERT_GT(timing.packs, 6 * 10080000 / 8 / 2048 * 8 / 10);  // the rate was used
+    EXPECT_EQ(timing.latePacks, 0) << "worst: " << timing.worstLateness << " s";
+    EXPECT_LE(timing.worstLateness, 0);
+}
+
+}  // namespace

@@ -1,8 +1,10 @@
 #include "EngineTestKit.h"
 
 #include <QJsonDocument>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 
 #include "engines/CallLibraryEntry.h"
 #include "platform/Files.h"
@@ -164,6 +166,49 @@ Picture DecodePicture(const std::string& path, int width, int height, int frame,
         return {};
     picture.bytes = *bytes;
     return picture;
+}
+
+MuxTiming CheckMuxTiming(const std::string& path) {
+    MuxTiming timing;
+    auto file = platform::ReadFile(path);
+    if (!file)
+        return timing;
+    const auto* d = reinterpret_cast<const unsigned char*>(file->data());
+    const std::size_t size = file->size();
+    auto stamp = [](const unsigned char* b) {
+        return (static_cast<std::int64_t>((b[0] >> 1) & 7) << 30) | (b[1] << 22) |
+               ((b[2] >> 1) << 15) | (b[3] << 7) | (b[4] >> 1);
+    };
+    std::map<int, double> due;  // stream id: decode time of the frame being carried
+    for (std::size_t at = 0; at + 2048 <= size; at += 2048) {
+        const unsigned char* p = d + at;
+        if (p[0] != 0 || p[1] != 0 || p[2] != 1 || p[3] != 0xBA)
+            return MuxTiming{};  // not a DVD program stream of 2048-byte packs
+        const std::int64_t base = (static_cast<std::int64_t>((p[4] >> 3) & 7) << 30) |
+                                  (static_cast<std::int64_t>(p[4] & 3) << 28) | (p[5] << 20) |
+                                  ((p[6] >> 3) << 15) | ((p[6] & 3) << 13) | (p[7] << 5) |
+                                  (p[8] >> 3);
+        const double scr = base / 90000.0;
+        ++timing.packs;
+        bool late = false;
+        for (std::size_t j = 14 + (p[13] & 7); j + 9 <= 2048;) {
+            const unsigned char* h = p + j;
+            if (h[0] != 0 || h[1] != 0 || h[2] != 1)
+                break;
+            const int id = h[3];
+            if (id == 0xE0 || id == 0xBD) {
+                if (auto it = due.find(id); it != due.end()) {
+                    timing.worstLateness = std::max(timing.worstLateness, scr - it->second);
+                    late = late || scr > it->second;
+                }
+                if (h[7] & 0x80)
+                    due[id] = stamp(h + ((h[7] & 0x40) ? 14 : 9)) / 90000.0;
+            }
+            j += 6 + ((h[4] << 8) | h[5]);
+        }
+        timing.latePacks += late ? 1 : 0;
+    }
+    return timing;
 }
 
 bool DvdauthorAccepts(const std::string& vob, const std::string& folder, bool pal,

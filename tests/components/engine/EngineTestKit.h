@@ -76,6 +76,17 @@ struct Picture {
 Picture DecodePicture(const std::string& path, int width, int height, int frame = 0,
                       const std::string& pixelFormat = "gray");
 
+// How late the latest pack of a program stream reaches a player's buffer:
+// for every pack carrying video or AC-3 sound, its clock reference (SCR)
+// against the decode time of the picture or sound frame whose bytes it
+// carries. Positive seconds: that many after the frame was due.
+struct MuxTiming {
+    double worstLateness = -1e9;
+    int latePacks = 0;
+    int packs = 0;
+};
+MuxTiming CheckMuxTiming(const std::string& path);
+
 // Authors a title from vob into folder with the dvdauthor program (and its
 // table of contents); true when both runs succeed without an "ERR:" line.
 bool DvdauthorAccepts(const std::string& vob, const std::string& folder, bool pal,
