@@ -2,6 +2,8 @@
 
 #include "app/Diagnostics.h"
 #include "app/FileSystem.h"
+#include "app/MadeFiles.h"
+#include "app/OptionsFile.h"
 #include "platform/Files.h"
 #include "platform/FolderTree.h"
 #include "platform/MessageBox.h"
@@ -154,7 +156,9 @@ bool CQuorvaApp::InitInstance() {
 
 int CQuorvaApp::ExitInstance() {
     // Without loaded settings there is nothing to save and no working folder known.
-    if (SettingsLoaded() && SaveOptions(theOptions) != XML_OK)
+    if (SettingsLoaded() && TheOptionsFile().Save(theOptions, [this](const CXMLAccess& options) {
+            return SaveOptions(options);
+        }) != XML_OK)
         ShowError("CXMLAccess::SaveXMLNode options failed!");
 
     const std::string tempFolder = GetAppTempFolder();
@@ -168,10 +172,25 @@ int CQuorvaApp::ExitInstance() {
         std::string workingFolder = theOptions.GetValue(keys::WORKING_FOLDER, true);
         if (!workingFolder.empty() && workingFolder.back() != '/')
             workingFolder += '/';
+        // Only what the program made there goes; the user's files and the
+        // finished discs and images stay.
         if (IsClearableWorkingFolder(workingFolder, theProgramFolder))
-            DeleteFolderTree(workingFolder);
+            ClearMadeFiles(workingFolder);
     }
     return 0;
+}
+
+OptionsFile CQuorvaApp::TheOptionsFile() const {
+    return OptionsFile(theProgramFolder + theProductSettings.GetValue(keys::OPTIONS_FILENAME, true),
+                       theProgramFolder + kKeyFile);
+}
+
+int CQuorvaApp::TakeRunningNumber() {
+    if (shareRunningNumber && SettingsLoaded())
+        return TheOptionsFile().TakeRunningNumber(theOptions);
+    const int number = ReadIntOption(theOptions, keys::FILENAME_SN);
+    theOptions.SetIntValue(keys::FILENAME_SN, number + 1);
+    return number;
 }
 
 bool IsClearableWorkingFolder(const std::string& folder, const std::string& programFolder) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <thread>
 
+#include "app/OptionsFile.h"
 #include "media/MediaItem.h"
 #include "platform/Window.h"
 #include "settings/UserOptions.h"
@@ -43,6 +44,10 @@ class CQuorvaApp {
 
     // Whether start-up installs the process's crash handler.
     bool installCrashHandler = true;
+    // Whether running numbers are taken through the options file, shared with
+    // the other runs of the program (the program and quorva-cli), rather than
+    // from theOptions alone (tests, tools).
+    bool shareRunningNumber = false;
 
     // The interactive steps of start-up, in the order they run. Empty hooks do
     // nothing. skin returns false when start-up must stop there.
@@ -61,7 +66,8 @@ class CQuorvaApp {
     // Start-up. Returns false in every case: the caller goes on to shutdown.
     bool InitInstance();
     // Shutdown: saves the options, removes the temp folder and, when the
-    // options ask for it, the working folder. Returns the exit code.
+    // options ask for it, what the program made in the working folder.
+    // Returns the exit code.
     int ExitInstance();
 
     // Finds the program folder, loads "p0.data" and the options file, with the
@@ -81,6 +87,11 @@ class CQuorvaApp {
     // options file, values that stand for a default stored empty. The
     // store's status, 0 on success.
     int SaveOptions(const CXMLAccess& options) const;
+    // The user's options file, with its lock.
+    OptionsFile TheOptionsFile() const;
+    // The next running number of the stream names (FILENAME_SN); see
+    // shareRunningNumber.
+    int TakeRunningNumber();
 
   private:
     bool productLoaded_ = false;

@@ -27,6 +27,7 @@ void InstallHeadlessHooks(CQuorvaApp& app) {
 
 int main(int argc, char** argv) {
     CQuorvaApp& app = App();
+    app.shareRunningNumber = true;
     const bool windows = HasDisplay();
     if (windows) {
         InstallUserInterface(app, argc, argv);

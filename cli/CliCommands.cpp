@@ -34,6 +34,8 @@ bool ProbeVideos(const std::vector<std::string>& videos) {
     MediaList& list = App().theMediaList;
     list.clear();
     for (const std::string& given : videos) {
+        if (CliSession::Interrupted())
+            return false;
         const std::string video = platform::AbsolutePath(given);
         if (!platform::IsRegularFile(video)) {
             std::fprintf(stderr, "quorva-cli: no such video file: %s\n", video.c_str());
@@ -93,6 +95,10 @@ int RunMakeCommand(const CliOptions& options) {
     }
     const bool probed = ProbeVideos(options.inputs);
     session.SaveRunningNumber();
+    if (CliSession::Interrupted()) {
+        std::fprintf(stderr, "quorva-cli: aborted.\n");
+        return kStatusFailed;
+    }
     if (!probed)
         return kStatusFailed;
     if (!CheckEstimate(options))

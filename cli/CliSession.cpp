@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <iterator>
 
 #include "app/FileSystem.h"
 #include "app/QuorvaApp.h"
@@ -14,6 +15,7 @@
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
+#include "platform/Process.h"
 #include "settings/Options.h"
 
 namespace {
@@ -27,6 +29,10 @@ extern "C" void OnInterrupt(int) {
     if (ProgressLink* link = g_runningLink.load())
         link->abortRequested.store(1);
 }
+
+// Ctrl-C, kill and a closed terminal stop the run the same way; a second one
+// ends the program at once.
+constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 // Answers the job's questions on the terminal: the blank-disc question is
 // asked there when a real drive burns, and answered OK otherwise.
@@ -64,16 +70,34 @@ std::string WithSlash(std::string folder) {
 }  // namespace
 
 CliSession::CliSession() {
+    g_interrupted = false;
+    struct sigaction action {};
+    action.sa_handler = OnInterrupt;
+    action.sa_flags = SA_RESETHAND;
+    sigemptyset(&action.sa_mask);
+    for (std::size_t i = 0; i < std::size(kStopSignals); ++i)
+        sigaction(kStopSignals[i], &action, &previousActions_[i]);
+
     // A temp folder of our own, so that a running program's temp files are
-    // never touched and ours all go at the end.
+    // never touched and ours all go at the end, also when a fatal message
+    // ends the process.
     privateTemp_ = platform::CreateTempFolder("quorva-cli-");
-    if (!privateTemp_.empty())
+    if (!privateTemp_.empty()) {
         platform::SetSystemTempPath(privateTemp_);
+        platform::SetEndProcessCleanup([folder = privateTemp_] { DeleteFolderTree(folder); });
+    }
 }
 
 CliSession::~CliSession() {
+    platform::SetEndProcessCleanup(nullptr);
     if (!privateTemp_.empty())
         DeleteFolderTree(privateTemp_);
+    for (std::size_t i = 0; i < std::size(kStopSignals); ++i)
+        sigaction(kStopSignals[i], &previousActions_[i], nullptr);
+}
+
+bool CliSession::Interrupted() {
+    return g_interrupted;
 }
 
 bool CliSession::Start() {
@@ -81,7 +105,9 @@ bool CliSession::Start() {
         std::fprintf(stderr, "quorva-cli: cannot find the program folder.\n");
         return false;
     }
-    loadedOptions_ = App().theOptions;
+    // Runs of the program and of quorva-cli at the same time never share a
+    // running number.
+    App().shareRunningNumber = true;
     return true;
 }
 
@@ -108,8 +134,7 @@ bool CliSession::ApplyOverrides(const CliOptions& options, std::string& error) {
 
 void CliSession::SaveRunningNumber() {
     CQuorvaApp& app = App();
-    loadedOptions_.SetValue(keys::FILENAME_SN, app.theOptions.GetValue(keys::FILENAME_SN));
-    if (app.SaveOptions(loadedOptions_) != XML_OK)
+    if (!app.TheOptionsFile().SaveRunningNumber(ReadIntOption(app.theOptions, keys::FILENAME_SN)))
         std::fprintf(stderr, "quorva-cli: could not save the options file.\n");
 }
 
@@ -179,14 +204,9 @@ bool CliSession::RunJob(std::uint32_t flags, int deviceIndex, const std::string&
     };
     window.onBurnProgress = [&](int percent) { progress.ShowBurn(percent); };
 
-    g_interrupted = false;
     g_runningLink = &job.progressLink;
-    struct sigaction action {};
-    action.sa_handler = OnInterrupt;
-    action.sa_flags = SA_RESETHAND;  // a second Ctrl-C ends the program at once
-    sigemptyset(&action.sa_mask);
-    struct sigaction old {};
-    sigaction(SIGINT, &action, &old);
+    if (g_interrupted)
+        job.progressLink.abortRequested.store(1);
     // The burner cannot be stopped from a signal handler; a tick does it.
     window.onTick = [&] {
         if (g_interrupted)
@@ -197,7 +217,6 @@ bool CliSession::RunJob(std::uint32_t flags, int deviceIndex, const std::string&
     window.RunJob();
 
     platform::KillTimer(window.Handle(), 2);
-    sigaction(SIGINT, &old, nullptr);
     g_runningLink = nullptr;
     progress.Clear();
     platform::SetMessagePresenter(previous);

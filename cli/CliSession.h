@@ -3,6 +3,8 @@
 // log and progress on the terminal.
 #pragma once
 
+#include <signal.h>
+
 #include <memory>
 #include <string>
 
@@ -19,8 +21,11 @@ class CliSession {
     bool Start();
     // Applies the command line's choices to the options of this run only.
     bool ApplyOverrides(const CliOptions& options, std::string& error);
-    // Saves the options as loaded, with only the running number carried over.
+    // Raises the stored running number to the one this run has reached;
+    // nothing else of the options is saved.
     void SaveRunningNumber();
+    // A stop signal (SIGINT, SIGTERM, SIGHUP) came during the session.
+    static bool Interrupted();
 
     // Creates the burner and waits for its drive scan.
     void StartBurner();
@@ -35,6 +40,6 @@ class CliSession {
                 int discType = 0);
 
   private:
-    CXMLAccess loadedOptions_;
     std::string privateTemp_;
+    struct sigaction previousActions_[3]{};
 };

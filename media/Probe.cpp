@@ -104,10 +104,8 @@ ProbeResult ReadMediaFile(const std::string& sourcePath, const std::string& prog
     return result;
 }
 
-void NameMediaItem(MediaItem& item, CXMLAccess& options) {
-    const int number = ReadIntOption(options, keys::FILENAME_SN);
-    item.vobPath = MakeVobPath(options.GetValue(keys::WORKING_FOLDER), number, item.sourcePath);
-    options.SetIntValue(keys::FILENAME_SN, number + 1);
+void NameMediaItem(MediaItem& item, const std::string& workingFolder, int number) {
+    item.vobPath = MakeVobPath(workingFolder, number, item.sourcePath);
     item.infoText = DescribeMedia(item.sourcePath, item.info);
 }
 
@@ -115,6 +113,7 @@ ProbeResult ProbeMediaFile(const std::string& sourcePath) {
     CQuorvaApp& app = App();
     ProbeResult result = ReadMediaFile(sourcePath, app.theProgramFolder);
     if (result.error.empty())
-        NameMediaItem(result.item, app.theOptions);
+        NameMediaItem(result.item, app.theOptions.GetValue(keys::WORKING_FOLDER),
+                      app.TakeRunningNumber());
     return result;
 }

@@ -7,8 +7,6 @@
 
 #include "media/MediaItem.h"
 
-class CXMLAccess;
-
 struct ProbeResult {
     MediaItem item;
     QImage thumbnail;    // null when the thumbnail could not be loaded
@@ -22,12 +20,12 @@ struct ProbeResult {
 // on any thread; the item still lacks its output name and description.
 ProbeResult ReadMediaFile(const std::string& sourcePath, const std::string& programFolder);
 
-// Gives a read item its output name (taking the next FILENAME_SN in the
-// working folder of options) and its description.
-void NameMediaItem(MediaItem& item, CXMLAccess& options);
+// Gives a read item its output name (with its running number, in the
+// working folder) and its description.
+void NameMediaItem(MediaItem& item, const std::string& workingFolder, int number);
 
-// Both steps with the application's program folder and options. A refused
-// file takes no number.
+// Both steps with the application's program folder and options, the number
+// taken by CQuorvaApp::TakeRunningNumber. A refused file takes no number.
 ProbeResult ProbeMediaFile(const std::string& sourcePath);
 
 // "1h 2m 5.250s", " 1m 5.250s", " 7.000s", ...

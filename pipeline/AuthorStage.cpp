@@ -1,11 +1,17 @@
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 
 #include "app/FileSystem.h"
+#include "app/MadeFiles.h"
 #include "app/QuorvaApp.h"
 #include "pipeline/EngineCall.h"
 #include "pipeline/RootMenuPages.h"
 #include "pipeline/Stages.h"
+#include "platform/FileLock.h"
 #include "platform/Files.h"
+#include "platform/FolderTree.h"
+#include "platform/Paths.h"
 #include "settings/Options.h"
 #include "settings/xml.h"
 
@@ -102,19 +108,44 @@ StageOutcome AuthorDvdFolder(AuthoringJob& job, const JobParameters& params, con
                              const MenuMovies& movies) {
     ReportStatus(job, "Creating dvd image ...");
     CQuorvaApp& app = App();
-    ChooseDvdFolder();
+    // The folder is made here, so that a run at the same time takes another
+    // one; its lock tells other runs that it is not a killed run's leftover.
+    platform::FileLock authoring;
+    for (int attempt = 0; attempt < 100 && !authoring.Held(); ++attempt) {
+        ChooseDvdFolder();
+        const std::string folder = platform::FolderOf(app.theDvdFolder);
+        NoteMadeFiles(folder, {platform::FileNameOf(app.theDvdFolder)});
+        if (!platform::CreateFolder(app.theDvdFolder)) {
+            if (errno == EEXIST)
+                continue;
+            ReportFailure(job, "Can't create the DVD folder " + app.theDvdFolder + ": " +
+                                   std::strerror(errno));
+            return StageOutcome::Failed;
+        }
+        authoring = platform::FileLock::Take(app.theDvdFolder, platform::FileLock::Wait::No,
+                                             platform::FileLock::Create::No);
+    }
+    if (!authoring.Held()) {
+        ReportFailure(job, "Can't create a DVD folder in " + platform::FolderOf(app.theDvdFolder));
+        return StageOutcome::Failed;
+    }
     CXMLAccess project = BuildDvdProject(app.theDvdFolder, params, list, movies);
 
     const std::string projectFile = CreateTempFile("~qor");
+    std::string failure;
     if (SaveXMLNode(projectFile, project, "") != 0) {
-        ReportFailure(job, "Can't write the DVD project " + projectFile);
-        return StageOutcome::Failed;
+        failure = "Can't write the DVD project " + projectFile;
+    } else {
+        EngineRun run = RunEngine(AuthoringLibraryPath(), "author", "x*-x*" + projectFile,
+                                  "authoring_last_error");
+        if (!run.Succeeded() ||
+            !platform::IsRegularFile(app.theDvdFolder + "/VIDEO_TS/VIDEO_TS.IFO"))
+            failure = "Creating the DVD folder " + app.theDvdFolder +
+                      " failed: " + (run.reason.empty() ? "no VIDEO_TS was written." : run.reason);
     }
-    EngineRun run =
-        RunEngine(AuthoringLibraryPath(), "author", "x*-x*" + projectFile, "authoring_last_error");
-    if (!run.Succeeded() || !platform::IsRegularFile(app.theDvdFolder + "/VIDEO_TS/VIDEO_TS.IFO")) {
-        ReportFailure(job, "Creating the DVD folder " + app.theDvdFolder + " failed: " +
-                               (run.reason.empty() ? "no VIDEO_TS was written." : run.reason));
+    if (!failure.empty()) {
+        platform::RemoveFolderTree(app.theDvdFolder + "/");
+        ReportFailure(job, failure);
         return StageOutcome::Failed;
     }
     return StageOutcome::Done;

@@ -1,9 +1,12 @@
 #include <cstring>
 
+#include "app/MadeFiles.h"
 #include "app/QuorvaApp.h"
 #include "engines/DiscBurner.h"
 #include "pipeline/Stages.h"
 #include "platform/MessageBox.h"
+#include "platform/Paths.h"
+#include "settings/Options.h"
 
 namespace {
 
@@ -38,6 +41,17 @@ StageOutcome BurnDvdFolder(AuthoringJob& job) {
         ReportFailure(job, "No disc burner is available.");
         return StageOutcome::Failed;
     }
+    // A folder on its way to a disc or an image is a finished result, which
+    // clearing the working folder keeps.
+    std::string dvdFolder = app.theDvdFolder;
+    while (dvdFolder.size() > 1 && dvdFolder.back() == '/')
+        dvdFolder.pop_back();
+    const std::string parent = platform::FolderOf(dvdFolder);
+    std::string workingFolder = app.theOptions.GetValue(keys::WORKING_FOLDER, false);
+    if (!workingFolder.empty() && workingFolder.back() != '/')
+        workingFolder += '/';
+    if (parent == workingFolder)
+        NoteKeptFolder(parent, platform::FileNameOf(dvdFolder));
     std::int32_t result = -1;
     std::int32_t status =
         app.theBurner->BurnFolder(job.deviceIndex, (app.theDvdFolder + "/VIDEO_TS").c_str(),

@@ -1,11 +1,16 @@
+#include <cctype>
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 
-#include "app/QuorvaApp.h"
+#include "app/MadeFiles.h"
 #include "media/StreamCheck.h"
 #include "pipeline/EngineCall.h"
 #include "pipeline/Stages.h"
+#include "platform/FileLock.h"
 #include "platform/Files.h"
+#include "platform/Paths.h"
 
 namespace {
 
@@ -30,6 +35,38 @@ void ReplaceAll(std::string& text, const std::string& what, const std::string& w
 
 std::string Pair(int a, const char* separator, int b) {
     return std::to_string(a) + separator + std::to_string(b);
+}
+
+// Beside each finished stream: what it was made from.
+std::string StreamOriginPath(const std::string& streamPath) {
+    return streamPath + ".src";
+}
+
+// The source (path, size, modification time) and the encoder options of a
+// conversion.
+std::string StreamOrigin(const std::string& source, const std::string& options) {
+    const auto stamp = platform::StampOf(source);
+    if (!stamp)
+        return {};
+    return "source " + source + "\nsize " + std::to_string(stamp->size) + "\nmodified " +
+           std::to_string(stamp->modifiedNs) + "\noptions " + options + "\n";
+}
+
+bool IsStreamOf(const std::string& streamPath, const std::string& source,
+                const std::string& options) {
+    const std::string origin = StreamOrigin(source, options);
+    return !origin.empty() && platform::ReadOwnFile(StreamOriginPath(streamPath)) == origin;
+}
+
+// The same stream name with another running number in front.
+std::string RenumberedStreamPath(const std::string& streamPath, int number) {
+    std::string name = platform::FileNameOf(streamPath);
+    std::size_t digits = 0;
+    while (digits < name.size() && std::isdigit(static_cast<unsigned char>(name[digits])))
+        ++digits;
+    if (digits > 0 && digits < name.size() && name[digits] == '_')
+        name.erase(0, digits + 1);
+    return platform::FolderOf(streamPath) + std::to_string(number) + "_" + name;
 }
 
 }  // namespace
@@ -57,38 +94,66 @@ StageOutcome ConvertOneItem(AuthoringJob& job, const JobParameters& params, Medi
         ReportFailure(job, "Can't convert " + item.sourcePath + ": the file no longer exists.");
         return StageOutcome::Failed;
     }
+    const std::string options = BuildEncodingOptions(params);
+    const std::string folder = platform::FolderOf(item.vobPath);
+    const std::string name = platform::FileNameOf(item.vobPath);
+    const std::string partial = PartialStreamPath(item.vobPath);
+    const std::string origin = StreamOriginPath(item.vobPath);
+    // Listed before they exist, so that clearing the working folder finds
+    // them even after a crash.
+    NoteMadeFiles(folder, {platform::FileNameOf(partial), name, platform::FileNameOf(origin)});
+    // The engine writes the partial stream and renames it when complete; the
+    // lock tells other runs that it is not a leftover.
+    platform::FileLock writing = platform::FileLock::Take(partial, platform::FileLock::Wait::No,
+                                                          platform::FileLock::Create::Yes);
+    if (!writing.Held()) {
+        const std::string why = platform::PathExists(partial)
+                                    ? "another run of the program is writing it."
+                                    : std::string(std::strerror(errno)) + ".";
+        ReportFailure(job, "Can't write " + partial + ": " + why);
+        return StageOutcome::Failed;
+    }
+    platform::RemoveFile(origin);  // whatever stands at vobPath is replaced
     ReportStatus(job, "Converting " + item.sourcePath + " ...");
 
-    // The engine writes beside the final name; only a finished stream gets it.
-    const std::string partial = item.vobPath + ".part";
-    platform::RemoveFile(partial);
-    const std::string command = BuildConvertCommand(BuildEncodingOptions(params), item.sourcePath,
-                                                    partial, &job.progressLink);
+    const std::string command =
+        BuildConvertCommand(options, item.sourcePath, item.vobPath, &job.progressLink);
     EngineRun run = RunEngine(EngineLibraryPath(), "me_start", command, "me_last_error");
 
     if (job.progressLink.abortRequested.load() != 0) {
         platform::RemoveFile(partial);
         return StageOutcome::Aborted;
     }
-    if (!run.Succeeded() || platform::FileSize(partial) <= 0 ||
-        !platform::RenameFile(partial, item.vobPath)) {
+    if (!run.Succeeded() || platform::FileSize(item.vobPath) <= 0 ||
+        platform::PathExists(partial)) {
         platform::RemoveFile(partial);
         std::string reason = run.reason.empty() ? "no stream was written." : run.reason;
         ReportFailure(job, "Converting " + item.sourcePath + " failed: " + reason);
         return StageOutcome::Failed;
     }
+    // A later run takes the stream as it is only by this record.
+    platform::AppendToFile(origin, StreamOrigin(item.sourcePath, options));
     job.convertedSeconds += static_cast<std::int64_t>(item.info.duration);
     return StageOutcome::Done;
 }
 
-StageOutcome ConvertMediaFiles(AuthoringJob& job, const JobParameters& params, MediaList& list) {
+StageOutcome ConvertMediaFiles(AuthoringJob& job, const JobParameters& params, MediaList& list,
+                               const std::function<int()>& takeNumber) {
     const DvdStreamFacts fits{params.width,  params.height,    params.fpsNum,
                               params.fpsDen, params.aspectNum, params.aspectDen};
+    const std::string options = BuildEncodingOptions(params);
     for (MediaItem& item : list) {
         if (job.progressLink.abortRequested.load() != 0)
             return StageOutcome::Aborted;
-        if (platform::PathExists(item.vobPath))
-            continue;  // made by an earlier run
+        if (item.vobPath != item.sourcePath && platform::PathExists(item.vobPath)) {
+            if (IsStreamOf(item.vobPath, item.sourcePath, options))
+                continue;  // made by an earlier run, from this source for this disc
+            // A stream without our record may be anybody's: it stays, and
+            // this video gets a name of its own.
+            while (!platform::PathExists(StreamOriginPath(item.vobPath)) &&
+                   platform::PathExists(item.vobPath))
+                item.vobPath = RenumberedStreamPath(item.vobPath, takeNumber());
+        }
         if (IsReadyDvdStream(item.sourcePath, fits)) {
             item.vobPath = item.sourcePath;
             continue;

@@ -1,5 +1,6 @@
 #include <ctime>
 
+#include "app/MadeFiles.h"
 #include "app/QuorvaApp.h"
 #include "pipeline/AuthoringJob.h"
 #include "pipeline/Stages.h"
@@ -68,6 +69,8 @@ int RunAuthoringJob(AuthoringJob& job) {
         ReportFailure(job, "Can't create working folder!\n" + workingFolder);
         return Finish(job);
     }
+    // What killed runs left behind is of no use to anybody.
+    RemoveStaleLeftovers(workingFolder);
     const JobParameters params =
         DeriveJobParameters(app.theOptions, app.theMediaList, job.discType);
 
@@ -79,7 +82,8 @@ int RunAuthoringJob(AuthoringJob& job) {
         SetConversionBar(job, PBM_SETRANGE32, 0, static_cast<platform::LPARAM>(job.totalSeconds));
         ReportStatus(job, "Converting media files to vob ...");
         SetConversionBar(job, PBM_SETPOS, 0, 0);
-        switch (ConvertMediaFiles(job, params, app.theMediaList)) {
+        switch (ConvertMediaFiles(job, params, app.theMediaList,
+                                  [&app] { return app.TakeRunningNumber(); })) {
             case StageOutcome::Aborted:
                 return 0;  // the window has already gone back to idle
             case StageOutcome::Failed:

@@ -1,6 +1,7 @@
 // The stages of an authoring job, run one after another by the worker.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,11 @@ enum class StageOutcome { Done, Aborted, Failed };
 
 // Conversion: every video of the list becomes a DVD program stream at its
 // vobPath (or keeps its source when that already is one that fits the disc).
-StageOutcome ConvertMediaFiles(AuthoringJob& job, const JobParameters& params, MediaList& list);
+// A stream already at vobPath is taken only when its record names the same
+// source and encoder options; one without a record is left alone and the
+// video gets a new name with a number from takeNumber.
+StageOutcome ConvertMediaFiles(AuthoringJob& job, const JobParameters& params, MediaList& list,
+                               const std::function<int()>& takeNumber);
 StageOutcome ConvertOneItem(AuthoringJob& job, const JobParameters& params, MediaItem& item);
 // The encoder options for the job, with every placeholder filled in.
 std::string BuildEncodingOptions(const JobParameters& params);

@@ -2,6 +2,7 @@
 
 #include "platform/Paths.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -56,6 +57,11 @@ bool IsRegularFile(const std::string& path) {
     return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+bool IsSymbolicLink(const std::string& path) {
+    struct stat st;
+    return lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
 std::int64_t FileSize(const std::string& path) {
     struct stat st;
     return stat(path.c_str(), &st) == 0 ? static_cast<std::int64_t>(st.st_size) : -1;
@@ -99,6 +105,15 @@ ReadableFile InspectForReading(const std::string& path) {
     return result;
 }
 
+std::optional<FileStamp> StampOf(const std::string& path) {
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0)
+        return std::nullopt;
+    return FileStamp{
+        static_cast<std::int64_t>(st.st_size),
+        static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+
 bool CreateFolder(const std::string& path) {
     return mkdir(path.c_str(), 0777) == 0;
 }
@@ -127,6 +142,21 @@ bool RemoveEmptyFolder(const std::string& path) {
 
 bool RenameFile(const std::string& from, const std::string& to) {
     return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool RenameNoReplace(const std::string& from, const std::string& to) {
+    if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
+        return false;
+    // File systems without that rename: a hard link cannot replace either.
+    if (link(from.c_str(), to.c_str()) == 0) {
+        unlink(from.c_str());
+        return true;
+    }
+    if (errno == EEXIST)
+        return false;
+    return !PathExists(to) && std::rename(from.c_str(), to.c_str()) == 0;
 }
 
 bool CopyFile(const std::string& from, const std::string& to) {
@@ -213,10 +243,9 @@ std::string CreateTempFolder(const std::string& prefix) {
     return pattern + "/";
 }
 
-std::optional<std::string> ReadFile(const std::string& path) {
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
+namespace {
+
+std::optional<std::string> ReadOpenFile(int fd) {
     std::string content;
     char buffer[65536];
     for (;;) {
@@ -233,6 +262,51 @@ std::optional<std::string> ReadFile(const std::string& path) {
     }
     close(fd);
     return content;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadFile(const std::string& path) {
+    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    return ReadOpenFile(fd);
+}
+
+std::optional<std::string> ReadOwnFile(const std::string& path) {
+    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat st;
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != geteuid()) {
+        close(fd);
+        return std::nullopt;
+    }
+    return ReadOpenFile(fd);
+}
+
+bool AppendToFile(const std::string& path, const std::string& text) {
+    int fd = open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    bool ok = WriteAll(fd, text.data(), text.size());
+    if (close(fd) != 0)
+        ok = false;
+    return ok;
+}
+
+std::vector<std::string> ListFolder(const std::string& folder) {
+    std::vector<std::string> names;
+    DIR* dir = opendir(folder.c_str());
+    if (!dir)
+        return names;
+    while (const dirent* entry = readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..")
+            names.push_back(name);
+    }
+    closedir(dir);
+    return names;
 }
 
 bool WriteFileAtomically(const std::string& path, const std::string& content) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -11,6 +12,7 @@ namespace platform {
 bool PathExists(const std::string& path);
 bool IsFolder(const std::string& path);
 bool IsRegularFile(const std::string& path);
+bool IsSymbolicLink(const std::string& path);
 std::int64_t FileSize(const std::string& path);  // -1 when missing
 
 // What a path names as a source to read, found without reading it: links are
@@ -22,6 +24,12 @@ struct ReadableFile {
     bool readable = false;   // a regular file this process may open for reading
 };
 ReadableFile InspectForReading(const std::string& path);
+// A file's size and modification time (nanoseconds since 1970), following links.
+struct FileStamp {
+    std::int64_t size = 0;
+    std::int64_t modifiedNs = 0;
+};
+std::optional<FileStamp> StampOf(const std::string& path);
 // Creates one folder level (mode 0777 & umask); false on failure.
 bool CreateFolder(const std::string& path);
 // Creates the folder and its missing parents.
@@ -29,6 +37,9 @@ bool CreateFolders(const std::string& path);
 bool RemoveFile(const std::string& path);
 bool RemoveEmptyFolder(const std::string& path);
 bool RenameFile(const std::string& from, const std::string& to);
+// Renames from to to only when nothing exists at to: false when something
+// does (or the rename fails), leaving both as they were.
+bool RenameNoReplace(const std::string& from, const std::string& to);
 // Copies from over to (replacing it); false on failure, leaving no partial
 // target behind.
 bool CopyFile(const std::string& from, const std::string& to);
@@ -44,6 +55,14 @@ std::optional<std::string> CreateUniqueFile(const std::string& folder, const std
 std::string CreateTempFolder(const std::string& prefix);
 // Reads a whole file; nullopt when it cannot be read.
 std::optional<std::string> ReadFile(const std::string& path);
+// Reads a whole regular file that belongs to this user, never through a
+// symbolic link; nullopt otherwise.
+std::optional<std::string> ReadOwnFile(const std::string& path);
+// Appends text to the file at path in one write (creating it, mode 0644),
+// never through a symbolic link.
+bool AppendToFile(const std::string& path, const std::string& text);
+// The names in folder (without "." and ".."); empty when it cannot be listed.
+std::vector<std::string> ListFolder(const std::string& folder);
 // Writes a whole file through a temporary file renamed over the target.
 bool WriteFileAtomically(const std::string& path, const std::string& content);
 

@@ -74,7 +74,8 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
 void COptionsDlg::CreateControls() {
     // What the edits and radios are about.
     auto* note = new QLabel(
-        "What happens to the working folder when the program ends, and the pictures "
+        "What happens to the working folder when the program ends (clearing removes only the "
+        "files the program made there; finished discs and images are kept), and the pictures "
         "behind the title menu and the root menu of the next DVDs.",
         this);
     note->setWordWrap(true);

@@ -54,26 +54,82 @@ std::string DvdFolderOf(const std::string& videoTsFolder) {
     return slash == 0 ? "/" : folder.substr(0, slash);
 }
 
-std::string ReserveImageFile(const std::string& dvdFolder, std::string* error) {
+namespace {
+
+std::string ImageName(const std::string& base, int number) {
+    return base + (number == 1 ? "" : "-" + std::to_string(number)) + ".iso";
+}
+
+}  // namespace
+
+PendingImage::PendingImage(std::string base, int number, std::string partial,
+                           platform::FileLock lock)
+    : base_(std::move(base)),
+      number_(number),
+      partial_(std::move(partial)),
+      lock_(std::move(lock)) {}
+
+PendingImage::~PendingImage() {
+    if (!published_)
+        platform::RemoveFile(partial_);
+}
+
+std::unique_ptr<PendingImage> PendingImage::Reserve(const std::string& dvdFolder,
+                                                    std::string* error) {
     std::string base = WithoutTrailingSlashes(dvdFolder);
     if (base == "/" || LastName(base).empty() || LastName(base) == "." || LastName(base) == "..") {
         // No name to derive from: the image goes into the folder itself.
         base = (base == "/" ? "" : base) + "/DVD";
     }
     for (int number = 1; number <= kMaxNumber; ++number) {
-        std::string path = base + (number == 1 ? "" : "-" + std::to_string(number)) + ".iso";
-        int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
-        if (fd >= 0) {
-            close(fd);
-            return path;
+        const std::string image = ImageName(base, number);
+        if (platform::PathExists(image))
+            continue;
+        const std::string partial = image + ".part";
+        int fd = open(partial.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
+        if (fd < 0 && errno == EEXIST) {
+            // Another run's image in the making, or a killed run's leftover.
+            platform::FileLock stale = platform::FileLock::Take(
+                partial, platform::FileLock::Wait::No, platform::FileLock::Create::No);
+            if (!stale.Held())
+                continue;
+            platform::RemoveFile(partial);
+            stale.Release();
+            fd = open(partial.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
         }
-        if (errno != EEXIST) {
-            *error =
-                "Cannot create the disc image file \"" + path + "\": " + std::strerror(errno) + ".";
+        if (fd < 0) {
+            if (errno == EEXIST)
+                continue;
+            *error = "Cannot create the disc image file \"" + image +
+                     "\": " + std::strerror(errno) + ".";
+            return nullptr;
+        }
+        close(fd);
+        platform::FileLock lock = platform::FileLock::Take(partial, platform::FileLock::Wait::No,
+                                                           platform::FileLock::Create::No);
+        if (!lock.Held())
+            continue;  // taken over between the two steps: try the next name
+        return std::unique_ptr<PendingImage>(
+            new PendingImage(base, number, partial, std::move(lock)));
+    }
+    *error = "Cannot find a free name for the disc image beside \"" + base + "\".";
+    return nullptr;
+}
+
+std::string PendingImage::Publish(std::string* error) {
+    for (int number = number_; number <= kMaxNumber; ++number) {
+        const std::string image = ImageName(base_, number);
+        if (platform::RenameNoReplace(partial_, image)) {
+            published_ = true;
+            return image;
+        }
+        const int why = errno;
+        if (!platform::PathExists(image)) {
+            *error = "Cannot name the disc image \"" + image + "\": " + std::strerror(why) + ".";
             return {};
         }
     }
-    *error = "Cannot find a free name for the disc image beside \"" + base + "\".";
+    *error = "Cannot find a free name for the disc image beside \"" + base_ + "\".";
     return {};
 }
 

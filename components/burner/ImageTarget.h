@@ -1,7 +1,10 @@
 // Where the image device writes: beside the DVD folder, named after it.
 #pragma once
 
+#include <memory>
 #include <string>
+
+#include "platform/FileLock.h"
 
 namespace burner {
 
@@ -13,9 +16,33 @@ std::string CheckVideoTsFolder(const std::string& videoTsFolder, std::string* er
 // The folder that holds VIDEO_TS (".../DVD_3" for ".../DVD_3/VIDEO_TS").
 std::string DvdFolderOf(const std::string& videoTsFolder);
 
-// Creates the image file for the DVD folder exclusively, so that no existing
-// file is ever overwritten: ".../DVD_3.iso", else ".../DVD_3-2.iso", and so
-// on. Returns its path, or empty with *error set.
-std::string ReserveImageFile(const std::string& dvdFolder, std::string* error);
+// The disc image of a DVD folder while it is written: a partial file beside
+// the folder (the final name + ".part"), locked while it is written, which
+// gets its final name only when complete. A kill therefore never leaves a
+// file under an image's name. The final name is ".../DVD_3.iso", else
+// ".../DVD_3-2.iso", and so on: no existing file is ever overwritten.
+class PendingImage {
+  public:
+    // Creates the partial file; null with *error set when it cannot be made.
+    static std::unique_ptr<PendingImage> Reserve(const std::string& dvdFolder, std::string* error);
+    // Removes the partial file unless it was published.
+    ~PendingImage();
+    PendingImage(const PendingImage&) = delete;
+    PendingImage& operator=(const PendingImage&) = delete;
+
+    const std::string& PartialPath() const { return partial_; }
+    // Gives the complete image the first free final name and returns it;
+    // empty with *error set when that fails.
+    std::string Publish(std::string* error);
+
+  private:
+    PendingImage(std::string base, int number, std::string partial, platform::FileLock lock);
+
+    std::string base_;
+    int number_;
+    std::string partial_;
+    platform::FileLock lock_;
+    bool published_ = false;
+};
 
 }  // namespace burner

@@ -244,25 +244,19 @@ std::string LibburnDiscBurner::Burn(const DeviceEntry& device, const std::string
     }
 
     std::string address = device.address;
-    std::string imagePath;
+    // A failed or unfinished image file is removed when this goes.
+    std::unique_ptr<PendingImage> image;
     if (device.isImage) {
-        imagePath = ReserveImageFile(request.dvdFolder, &error);
-        if (imagePath.empty()) {
+        image = PendingImage::Reserve(request.dvdFolder, &error);
+        if (!image) {
             return error;
         }
-        address = "stdio:" + imagePath;
+        address = "stdio:" + image->PartialPath();
     }
-    // From here on a failed image file is removed again.
-    auto failed = [&](std::string reason) {
-        if (!imagePath.empty()) {
-            platform::RemoveFile(imagePath);
-        }
-        return reason;
-    };
 
     std::unique_ptr<IsoImageProcess> producer = IsoImageProcess::Start(request, &error);
     if (!producer) {
-        return failed(error);
+        return error;
     }
     int lastPercent = 0;
     auto lastSent = std::chrono::steady_clock::now() - kProgressInterval;
@@ -296,18 +290,22 @@ std::string LibburnDiscBurner::Burn(const DeviceEntry& device, const std::string
         producerFailure = stopped;
     }
     if (!writeFailure.empty()) {
-        return failed(writeFailure);
+        return writeFailure;
     }
     // The drive may have been fed zeros for what the program failed to make.
     if (!producerFailure.empty()) {
-        return failed(producerFailure);
+        return producerFailure;
     }
     if (device.isImage) {
-        std::int64_t size = platform::FileSize(imagePath);
+        std::int64_t size = platform::FileSize(image->PartialPath());
         if (size != sectors * kSectorBytes) {
-            return failed("The disc image \"" + imagePath + "\" is incomplete (" +
-                          std::to_string(size) + " of " + std::to_string(sectors * kSectorBytes) +
-                          " bytes).");
+            return "The disc image \"" + image->PartialPath() + "\" is incomplete (" +
+                   std::to_string(size) + " of " + std::to_string(sectors * kSectorBytes) +
+                   " bytes).";
+        }
+        const std::string imagePath = image->Publish(&error);
+        if (imagePath.empty()) {
+            return error;
         }
         {
             std::lock_guard lock(messageMutex_);

@@ -3,12 +3,17 @@
 // of the test's own for the user.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <regex>
+#include <thread>
 #include <vector>
 
 #include "app/FileSystem.h"
@@ -52,6 +57,7 @@ class QuorvaAppTest : public ::testing::Test {
         working = folder.Path() + "work/";
         fs::create_directories(working);
         folder.Write("work/converted.vob", "stream");
+        folder.Write("work/.quorva-made", "made converted.vob\n");
         WriteOptions("1");
         app.theProgramFolder = program;
         app.theUserFolder = user;
@@ -174,6 +180,35 @@ TEST_F(QuorvaAppTest, WorkingFolderIsClearedOnlyForExactlyZero) {
     EXPECT_EQ(app.ExitInstance(), 0);
     EXPECT_FALSE(fs::exists(working));
     EXPECT_FALSE(fs::exists(folder.AppTemp()));
+}
+
+TEST_F(QuorvaAppTest, ClearingRemovesOnlyWhatTheProgramMadeAndKeepsFinishedDiscs) {
+    // The user's own files and a finished disc beside the program's streams.
+    fs::create_directories(working + "notes");
+    fs::create_directories(working + "DVD_1/VIDEO_TS");
+    fs::create_directories(working + "DVD_2/VIDEO_TS");
+    for (const char* name : {"holiday.avi", "notes/list.txt", "DVD_1.iso", "DVD_2.iso",
+                             "DVD_1/VIDEO_TS/VIDEO_TS.IFO", "DVD_2/VIDEO_TS/VIDEO_TS.IFO",
+                             "3_a.vob", "3_a.vob.src", "4_b.vob.part.part", "5_c.vob.part"})
+        folder.Write("work/" + std::string(name), "x");
+    fs::create_directories(folder.Path() + "outside");
+    folder.Write("outside/precious.txt", "x");
+    folder.Write("work/.quorva-made",
+                 "made converted.vob\nmade 3_a.vob\nmade 3_a.vob.src\nmade 5_c.vob.part\n"
+                 "made DVD_1\nmade DVD_2\nkept DVD_1\nmade ../outside\nmade /etc\n"
+                 "made .quorva-made\nmade holid");  // a line cut short by a crash
+    WriteOptions("0");
+    app.InitInstance();
+    EXPECT_EQ(app.ExitInstance(), 0);
+
+    std::vector<std::string> left;
+    for (const auto& entry : fs::recursive_directory_iterator(working))
+        left.push_back(fs::relative(entry.path(), working).string());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"DVD_1", "DVD_1.iso", "DVD_1/VIDEO_TS",
+                                              "DVD_1/VIDEO_TS/VIDEO_TS.IFO", "DVD_2.iso",
+                                              "holiday.avi", "notes", "notes/list.txt"}));
+    EXPECT_TRUE(fs::exists(folder.Path() + "outside/precious.txt"));
 }
 
 TEST_F(QuorvaAppTest, ShutdownNeverClearsHomeRootOrProgramFolder) {
@@ -365,6 +400,49 @@ TEST_F(QuorvaAppTest, ProgramStartsAndShutsDownHeadless) {
     EXPECT_NE(WEXITSTATUS(failed), 0);
     EXPECT_NE(TestFolder::Read(folder.Path() + "stderr").find("Can't read config file<"),
               std::string::npos);
+}
+
+TEST_F(QuorvaAppTest, StopSignalsEndTheWindowedProgramThroughItsShutdown) {
+    // The whole program folder: the windows need their pictures.
+    fs::copy(QUORVA_BIN_DIR, program,
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    WriteOptions("1");
+    const std::string runtime = folder.Path() + "run";
+    fs::create_directory(runtime);
+    fs::permissions(runtime, fs::perms::owner_all);
+    for (int signal : {SIGTERM, SIGHUP}) {
+        fs::create_directories(folder.AppTemp());
+        folder.Write("sys/Velmora-" + std::to_string(getuid()) + "/~qor1.tmp", "temp");
+        struct stat before {};
+        ASSERT_EQ(stat((program + "options.data").c_str(), &before), 0);
+
+        const std::string command = "QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=" + runtime +
+                                    " exec " + program + "quorva 2>" + folder.Path() + "stderr";
+        const pid_t pid = fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        // The single-instance lock shows that the windows are up.
+        bool up = false;
+        for (int i = 0; i < 400 && !up; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            for (const auto& entry : fs::directory_iterator(runtime))
+                up |= entry.path().extension() == ".lock";
+        }
+        EXPECT_TRUE(up) << TestFolder::Read(folder.Path() + "stderr");
+        kill(pid, signal);
+        int status = 0;
+        ASSERT_EQ(waitpid(pid, &status, 0), pid);
+        ASSERT_TRUE(WIFEXITED(status)) << "signal " << signal << " ended the program at once";
+        EXPECT_EQ(WEXITSTATUS(status), 0) << TestFolder::Read(folder.Path() + "stderr");
+        struct stat after {};
+        ASSERT_EQ(stat((program + "options.data").c_str(), &after), 0);
+        EXPECT_NE(after.st_ino, before.st_ino) << "the options were not saved";
+        EXPECT_FALSE(fs::exists(folder.AppTemp()));
+        EXPECT_TRUE(fs::exists(working + "converted.vob"));
+    }
 }
 
 }  // namespace

@@ -5,11 +5,17 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
+#include <random>
 #include <thread>
 
 #include "platform/Files.h"
@@ -106,15 +112,53 @@ class Cli : public ::testing::Test {
         return options;
     }
 
+    // What the runs left in their temp path (their private temp folders).
+    std::vector<std::string> TempLeft() {
+        std::vector<std::string> left;
+        for (const auto& entry : fs::directory_iterator(tmp_))
+            left.push_back(entry.path().filename());
+        return left;
+    }
+
+    void SetUp() override {
+        const char* old = std::getenv("TMPDIR");
+        savedTmp_ = old ? std::optional<std::string>(old) : std::nullopt;
+        fs::create_directory(tmp_);
+        setenv("TMPDIR", tmp_.c_str(), 1);
+    }
+    void TearDown() override {
+        if (savedTmp_)
+            setenv("TMPDIR", savedTmp_->c_str(), 1);
+        else
+            unsetenv("TMPDIR");
+    }
+
     static testsupport::TempFolder* program_;
     testsupport::TempFolder temp_;
     fs::path work_ = temp_.Path();
+    fs::path tmp_ = work_ / "tmp";
+    std::optional<std::string> savedTmp_;
 };
 
 testsupport::TempFolder* Cli::program_ = nullptr;
 
 bool Has(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
+}
+
+std::string Lsdvd(const std::string& disc) {
+    return testsupport::RunCommand({"lsdvd", disc}).output;
+}
+
+// The play time of the first title in what lsdvd says; -1 when none.
+double TitleSeconds(const std::string& text) {
+    const std::size_t at = text.find("Title: 01, Length: ");
+    int h = 0, m = 0;
+    double sec = 0;
+    if (at == std::string::npos ||
+        std::sscanf(text.c_str() + at + 19, "%d:%d:%lf", &h, &m, &sec) != 3)
+        return -1;
+    return h * 3600 + m * 60 + sec;
 }
 
 }  // namespace
@@ -167,6 +211,96 @@ TEST_F(Cli, MakesADiscImageAPlayerCanUseAndBurnsTheFolderAgain) {
         Has(testsupport::RunCommand({"lsdvd", burn.LastLine()}).output, "Disc Title: AGAIN"));
 }
 
+TEST_F(Cli, TwoRunsAtOnceInOneWorkingFolderNeverShareANumberOrAFolder) {
+    const int before = std::stoi(SavedOptions().GetValue(keys::FILENAME_SN));
+    fs::create_directories(work_ / "one");
+    fs::create_directories(work_ / "two");
+    const std::string one = Clip("one/clip.avi", 2, true);
+    const std::string two = Clip("two/clip.avi", 4, true);
+    const fs::path shared = work_ / "work";
+    auto start = [&](const std::string& clip, const std::string& name) {
+        std::vector<std::string> argv{
+            program_->Path() + "quorva-cli", "make", "--iso", "--working-folder", shared, clip};
+        return testsupport::RunCommand(argv, "", (work_ / name).string());
+    };
+    std::thread first([&] { start(one, "one.out"); });
+    std::thread second([&] { start(two, "two.out"); });
+    first.join();
+    second.join();
+    auto image = [&](const std::string& name) {
+        std::string out = platform::ReadFile(work_ / name).value_or("");
+        while (!out.empty() && out.back() == '\n')
+            out.pop_back();
+        return out.substr(out.rfind('\n') + 1);
+    };
+    const std::string imageOne = image("one.out");
+    const std::string imageTwo = image("two.out");
+    EXPECT_NE(imageOne, imageTwo);
+    EXPECT_NEAR(TitleSeconds(Lsdvd(imageOne)), 2, 0.5) << imageOne;
+    EXPECT_NEAR(TitleSeconds(Lsdvd(imageTwo)), 4, 0.5) << imageTwo;
+    std::vector<std::string> streams;
+    for (const auto& entry : fs::directory_iterator(shared))
+        if (entry.path().extension() == ".vob")
+            streams.push_back(entry.path().filename());
+    std::sort(streams.begin(), streams.end());
+    EXPECT_EQ(streams, (std::vector<std::string>{std::to_string(before) + "_clip.vob",
+                                                 std::to_string(before + 1) + "_clip.vob"}));
+    EXPECT_EQ(SavedOptions().GetValue(keys::FILENAME_SN), std::to_string(before + 2));
+}
+
+TEST_F(Cli, AnImageKilledWhileWrittenNeverHasTheImagesName) {
+    const fs::path dvd = work_ / "DVD_7";
+    const std::string stream = work_ / "title.mpg";
+    // A title of constant 8 Mbit/s, so that the image takes a moment to write.
+    auto made = testsupport::RunCommand(
+        {"ffmpeg",   "-v",    "error",    "-y",
+         "-f",       "lavfi", "-i",       "color=c=0x1c2c50:s=720x480:r=30000/1001",
+         "-f",       "lavfi", "-i",       "anullsrc=r=48000:cl=stereo",
+         "-t",       "12",    "-c:v",     "mpeg2video",
+         "-b:v",     "8M",    "-minrate", "8M",
+         "-maxrate", "8M",    "-bufsize", "1835k",
+         "-g",       "12",    "-c:a",     "ac3",
+         "-f",       "dvd",   stream});
+    ASSERT_EQ(made.status, 0) << made.output;
+    setenv("VIDEO_FORMAT", "NTSC", 1);
+    ASSERT_EQ(testsupport::RunCommand({"dvdauthor", "-o", dvd, "-t", stream}).status, 0);
+    ASSERT_EQ(testsupport::RunCommand({"dvdauthor", "-o", dvd, "-T"}).status, 0);
+    CliRun whole = Run({"burn", "--iso", dvd});
+    ASSERT_EQ(whole.status, 0) << whole.err;
+    const std::int64_t size = platform::FileSize(whole.LastLine());
+    ASSERT_GT(size, 8 << 20);
+
+    // Killed at a quarter of the image: nothing is named DVD_7-2.iso.
+    const std::string final = (work_ / "DVD_7-2.iso").string();
+    bool killedWhileWriting = false;
+    for (int attempt = 0; attempt < 3 && !killedWhileWriting; ++attempt) {
+        pid_t pid = Start({"burn", "--iso", dvd});
+        for (;;) {
+            const std::int64_t written =
+                std::max(platform::FileSize(final + ".part"), platform::FileSize(final));
+            if (written >= size / 4 || waitpid(pid, nullptr, WNOHANG) == pid)
+                break;
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+        kill(pid, SIGKILL);
+        int status = 0;
+        waitpid(pid, &status, 0);
+        killedWhileWriting = WIFSIGNALED(status);
+        if (!killedWhileWriting)
+            fs::remove(final);  // it ended before the kill: try again
+    }
+    ASSERT_TRUE(killedWhileWriting);
+    EXPECT_FALSE(fs::exists(final));
+    EXPECT_FALSE(Has(Lsdvd(final), "Title: 01"));
+
+    // The next run takes the leftover's place and finishes.
+    CliRun again = Run({"burn", "--iso", dvd});
+    ASSERT_EQ(again.status, 0) << again.err;
+    EXPECT_EQ(again.LastLine(), final);
+    EXPECT_EQ(platform::FileSize(final), size);
+    EXPECT_FALSE(fs::exists(final + ".part"));
+}
+
 TEST_F(Cli, BadUsageAndMissingFilesSayWhatIsWrong) {
     struct Case {
         std::vector<std::string> args;
@@ -194,6 +328,17 @@ TEST_F(Cli, BadUsageAndMissingFilesSayWhatIsWrong) {
         EXPECT_EQ(run.status, c.status) << ::testing::PrintToString(c.args) << run.err;
         EXPECT_TRUE(Has(run.err, c.says)) << ::testing::PrintToString(c.args) << run.err;
     }
+    // A settings file that cannot be used ends the run with its message, and
+    // the run's private temp folder goes with it.
+    const std::string options = program_->Path() + "options.data";
+    const std::string good = platform::ReadFile(options).value_or("");
+    ASSERT_TRUE(platform::WriteFileAtomically(options, "<body><!-- broken --></body>"));
+    CliRun broken = Run({"make", Clip("c.avi", 1, false)});
+    ASSERT_TRUE(platform::WriteFileAtomically(options, good));
+    EXPECT_EQ(broken.status, 1);
+    EXPECT_TRUE(Has(broken.err, "Parse options error")) << broken.err;
+    EXPECT_EQ(TempLeft(), std::vector<std::string>{});
+
     CliRun help = Run({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(Has(help.out, "quorva-cli make"));
@@ -203,25 +348,88 @@ TEST_F(Cli, BadUsageAndMissingFilesSayWhatIsWrong) {
     EXPECT_TRUE(Has(devices.out, "Disc image file (ISO)  (can burn DVDs)")) << devices.out;
 }
 
-TEST_F(Cli, CtrlCDuringConversionLeavesNoPartialStream) {
+TEST_F(Cli, CtrlCKillAndHangUpDuringConversionLeaveNoPartialStream) {
     const std::string longClip = Clip("long.avi", 60, true);
-    const fs::path workFolder = work_ / "work";
-    pid_t pid = Start({"make", "--working-folder", workFolder, longClip});
-    // Wait until the conversion has written part of its stream.
-    bool converting = false;
-    for (int i = 0; i < 300 && !converting; ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        if (fs::exists(workFolder))
-            for (const auto& entry : fs::directory_iterator(workFolder))
-                converting |= entry.path().extension() == ".part" && fs::file_size(entry) > 0;
+    for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        const fs::path workFolder = work_ / ("work" + std::to_string(signal));
+        pid_t pid = Start({"make", "--working-folder", workFolder, longClip});
+        // Wait until the conversion has written part of its stream.
+        bool converting = false;
+        for (int i = 0; i < 300 && !converting; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            if (fs::exists(workFolder))
+                for (const auto& entry : fs::directory_iterator(workFolder))
+                    converting |= entry.path().extension() == ".part" && fs::file_size(entry) > 0;
+        }
+        ASSERT_TRUE(converting) << "the conversion never started";
+        kill(pid, signal);
+        CliRun run = Finish(pid);
+        EXPECT_EQ(run.status, 1) << signal << run.err;
+        EXPECT_TRUE(Has(run.err, "aborted")) << run.err;
+        std::vector<std::string> left;
+        for (const auto& entry : fs::directory_iterator(workFolder))
+            if (entry.path().filename() != ".quorva-made")
+                left.push_back(entry.path());
+        EXPECT_TRUE(left.empty()) << signal << ::testing::PrintToString(left);
+        EXPECT_EQ(TempLeft(), std::vector<std::string>{}) << signal;
     }
-    ASSERT_TRUE(converting) << "the conversion never started";
-    kill(pid, SIGINT);
-    CliRun run = Finish(pid);
-    EXPECT_EQ(run.status, 1) << run.err;
-    EXPECT_TRUE(Has(run.err, "aborted")) << run.err;
-    std::vector<std::string> left;
-    for (const auto& entry : fs::directory_iterator(workFolder))
-        left.push_back(entry.path());
-    EXPECT_TRUE(left.empty()) << ::testing::PrintToString(left);
+}
+
+namespace {
+
+// Names of partial files below folder, and DVD folders without their
+// VIDEO_TS.IFO.
+std::vector<std::string> PartialFiles(const fs::path& folder) {
+    std::vector<std::string> partial;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        const std::string name = entry.path().filename();
+        if (entry.path().extension() == ".part" ||
+            (entry.is_directory() && name.rfind("DVD_", 0) == 0 &&
+             !fs::exists(entry.path() / "VIDEO_TS" / "VIDEO_TS.IFO")))
+            partial.push_back(fs::relative(entry.path(), folder));
+    }
+    return partial;
+}
+
+}  // namespace
+
+// Twenty short jobs, each killed with SIGKILL at a random moment and then run
+// again to the end: every disc plays as made and no partial file stays.
+TEST_F(Cli, SoakJobsKilledAtRandomAndRunAgainMakeWholeDiscs) {
+    // The killed runs' helper programs (dvdauthor, spumux, genisoimage) come
+    // back to this process, which waits for them before the next run.
+    ASSERT_EQ(prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
+    const std::string a = Clip("a.avi", 1, true);
+    const std::string b = Clip("b.avi", 0.5, false);
+    const fs::path folder = work_ / "soak";
+    const std::vector<std::string> args{"make", "--iso", "--working-folder", folder, a, b};
+    std::mt19937 random(20261207);
+    std::uniform_real_distribution<double> moment(0.0, 1.0);
+    std::chrono::duration<double> whole = std::chrono::seconds(2);
+    for (int round = 0; round < 20; ++round) {
+        const pid_t pid = Start(args);
+        std::this_thread::sleep_for(whole * moment(random));
+        kill(pid, SIGKILL);
+        Finish(pid);
+        while (waitpid(-1, nullptr, 0) > 0 || errno == EINTR) {
+        }
+
+        const auto started = std::chrono::steady_clock::now();
+        CliRun run = Run(args);
+        whole = std::chrono::steady_clock::now() - started;
+        ASSERT_EQ(run.status, 0) << "round " << round << "\n" << run.out << run.err;
+        const std::string image = run.LastLine();
+        const std::string disc = Lsdvd(image);
+        EXPECT_NEAR(TitleSeconds(disc), 1.5, 0.3) << "round " << round << " " << disc;
+        EXPECT_TRUE(Has(disc, "Chapters: 02")) << disc;
+        std::string error;
+        auto walk = testsupport::DvdWalk::Open(image, &error);
+        ASSERT_TRUE(walk) << error;
+        EXPECT_EQ(walk->Settle().buttons, 2) << "round " << round;
+        EXPECT_EQ(walk->Press(2).buttons, 2) << "round " << round;
+        EXPECT_EQ(walk->Press(2).part, 2) << "round " << round;
+        walk.reset();
+        EXPECT_EQ(PartialFiles(folder), std::vector<std::string>{}) << "round " << round;
+        fs::remove(image);
+    }
 }

@@ -7,6 +7,7 @@
 
 #include "pipeline/JobFixture.h"
 #include "pipeline/Stages.h"
+#include "platform/FileLock.h"
 #include "platform/Files.h"
 #include "support/DvdWalk.h"
 
@@ -14,6 +15,13 @@ namespace {
 
 bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
+}
+
+// The play time of a media file, as ffprobe reads it; -1 when unreadable.
+double Seconds(const std::string& path) {
+    auto probe = testsupport::RunCommand(
+        {"ffprobe", "-v", "error", "-show_entries", "format=duration", "-of", "csv=p=0", path});
+    return probe.status == 0 ? std::atof(probe.output.c_str()) : -1;
 }
 
 int CountLines(const std::vector<std::string>& lines, const std::string& part) {
@@ -81,6 +89,54 @@ TEST_F(JobRun, AbortInTheSecondConversionKeepsTheFirstAndARestartGoesOn) {
     EXPECT_TRUE(timerFired_);
     EXPECT_GE(lastProgress_.done, 30);
     EXPECT_TRUE(platform::IsRegularFile(App().theDvdFolder + "/VIDEO_TS/VIDEO_TS.IFO"));
+}
+
+TEST_F(JobRun, AStreamIsTakenAgainOnlyForItsOwnSourceAndKilledRunsLeftoversGo) {
+    const std::string a = MakeTestClip("a.avi", 2);
+    const std::string b = MakeTestClip("b.avi", 4);
+    AddVideos({a});
+    Run(JOB_CONVERT);
+    ASSERT_TRUE(errors_.empty()) << errors_.front();
+    const std::string stream = App().theMediaList[0].vobPath;
+    EXPECT_NEAR(Seconds(stream), 2, 0.5);
+    Run(JOB_CONVERT);
+    EXPECT_EQ(CountLines(log_, "Converting " + a), 0);  // its own: taken as it is
+
+    // Another video given the same stream name (a running number set back):
+    // its stream is made anew, never taken from the other video.
+    App().theMediaList[0].sourcePath = b;
+    Run(JOB_CONVERT);
+    ASSERT_TRUE(errors_.empty()) << errors_.front();
+    EXPECT_EQ(CountLines(log_, "Converting " + b), 1);
+    EXPECT_EQ(App().theMediaList[0].vobPath, stream);
+    EXPECT_NEAR(Seconds(stream), 4, 0.5);
+
+    // A file of that name without the program's record is somebody's: it
+    // stays, and the video gets a name of its own.
+    ASSERT_TRUE(platform::WriteFileAtomically(WorkingFolder() + "7_mine.vob", "mine"));
+    App().theMediaList[0].vobPath = WorkingFolder() + "7_mine.vob";
+    // Leftovers of killed runs go when a job starts; a stream another run is
+    // writing and the user's own files stay.
+    const std::vector<std::string> stale{"9_x.vob.part.part", "3_y.vob.part", "DVD_4.iso.part"};
+    const std::vector<std::string> kept{"8_busy.vob.part", "notes.part", "DVD_x.iso.part"};
+    for (const std::string& name : stale)
+        ASSERT_TRUE(platform::WriteFileAtomically(WorkingFolder() + name, "left"));
+    for (const std::string& name : kept)
+        ASSERT_TRUE(platform::WriteFileAtomically(WorkingFolder() + name, "in use"));
+    auto busy = platform::FileLock::Take(WorkingFolder() + kept[0], platform::FileLock::Wait::No,
+                                         platform::FileLock::Create::No);
+    ASSERT_TRUE(busy.Held());
+    Run(JOB_CONVERT);
+    ASSERT_TRUE(errors_.empty()) << errors_.front();
+    EXPECT_EQ(platform::ReadFile(WorkingFolder() + "7_mine.vob"), "mine");
+    const std::string renamed = App().theMediaList[0].vobPath;
+    EXPECT_NE(renamed, WorkingFolder() + "7_mine.vob");
+    EXPECT_EQ(renamed.rfind(WorkingFolder(), 0), 0u);
+    EXPECT_NEAR(Seconds(renamed), 4, 0.5);
+    for (const std::string& name : stale)
+        EXPECT_FALSE(platform::PathExists(WorkingFolder() + name)) << name;
+    for (const std::string& name : kept)
+        EXPECT_TRUE(platform::PathExists(WorkingFolder() + name)) << name;
 }
 
 TEST_F(JobRun, ABrokenVideoStopsTheJobBeforeAuthoringAndKeepsFinishedStreams) {

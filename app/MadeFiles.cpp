@@ -1,0 +1,195 @@
+#include "app/MadeFiles.h"
+
+#include <cctype>
+#include <optional>
+#include <set>
+
+#include "platform/FileLock.h"
+#include "platform/Files.h"
+#include "platform/FolderTree.h"
+
+namespace {
+
+using platform::FileLock;
+
+constexpr const char* kMade = "made ";
+constexpr const char* kKept = "kept ";
+constexpr const char* kPartial = ".part";
+
+struct Record {
+    std::set<std::string> made;
+    std::set<std::string> kept;
+};
+
+// Names may hold any byte but '/'; line ends and '%' are escaped.
+std::string Escape(const std::string& name) {
+    std::string text;
+    for (char c : name) {
+        if (c == '%')
+            text += "%25";
+        else if (c == '\n')
+            text += "%0A";
+        else if (c == '\r')
+            text += "%0D";
+        else
+            text += c;
+    }
+    return text;
+}
+
+std::string Unescape(const std::string& text) {
+    std::string name;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 2 < text.size()) {
+            const std::string code = text.substr(i + 1, 2);
+            name += code == "25" ? '%' : code == "0A" ? '\n' : code == "0D" ? '\r' : '?';
+            i += 2;
+        } else {
+            name += text[i];
+        }
+    }
+    return name;
+}
+
+bool StartsWith(const std::string& text, const std::string& head) {
+    return text.compare(0, head.size(), head) == 0;
+}
+
+bool EndsWith(const std::string& text, const std::string& tail) {
+    return text.size() >= tail.size() &&
+           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// A name directly inside the folder that the program could have made.
+bool IsPlainName(const std::string& name) {
+    return !name.empty() && name[0] != '.' && name.find('/') == std::string::npos &&
+           name != kMadeFilesRecord;
+}
+
+std::size_t DigitsAt(const std::string& text, std::size_t at) {
+    std::size_t end = at;
+    while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end])))
+        ++end;
+    return end - at;
+}
+
+// "<n>_<name>.vob.part", also the doubled ".part.part" of older runs.
+bool IsPartialStreamName(const std::string& name) {
+    const std::size_t digits = DigitsAt(name, 0);
+    return digits > 0 && digits < name.size() && name[digits] == '_' &&
+           name.find(".vob.part") != std::string::npos && EndsWith(name, kPartial);
+}
+
+// "DVD_<n>.iso.part" or "DVD_<n>-<m>.iso.part".
+bool IsPartialImageName(const std::string& name) {
+    const std::string tail = ".iso.part";
+    if (!StartsWith(name, "DVD_") || !EndsWith(name, tail))
+        return false;
+    const std::string middle = name.substr(4, name.size() - 4 - tail.size());
+    const std::size_t number = DigitsAt(middle, 0);
+    if (number == 0)
+        return false;
+    if (number == middle.size())
+        return true;
+    return middle[number] == '-' && number + 1 < middle.size() &&
+           DigitsAt(middle, number + 1) == middle.size() - number - 1;
+}
+
+// The record of folder; nullopt when there is none of this user's.
+std::optional<Record> ReadRecord(const std::string& folder) {
+    Record record;
+    const auto text = platform::ReadOwnFile(folder + kMadeFilesRecord);
+    if (!text)
+        return std::nullopt;
+    std::size_t start = 0;
+    while (start < text->size()) {
+        std::size_t end = text->find('\n', start);
+        if (end == std::string::npos)
+            break;  // a line cut short by a crash
+        const std::string line = text->substr(start, end - start);
+        start = end + 1;
+        const bool made = StartsWith(line, kMade);
+        if (!made && !StartsWith(line, kKept))
+            continue;
+        const std::string name = Unescape(line.substr(5));
+        if (IsPlainName(name))
+            (made ? record.made : record.kept).insert(name);
+    }
+    return record;
+}
+
+bool AppendLines(const std::string& folder, const std::string& lines) {
+    const std::string path = folder + kMadeFilesRecord;
+    FileLock lock = FileLock::Take(path, FileLock::Wait::Yes, FileLock::Create::Yes);
+    return lock.Held() && platform::AppendToFile(path, lines);
+}
+
+// Removes a file or a folder tree that no run holds locked.
+bool RemoveUnlessInUse(const std::string& path) {
+    if (platform::IsSymbolicLink(path))
+        return platform::RemoveFile(path);  // the link, never its target
+    FileLock lock = FileLock::Take(path, FileLock::Wait::No, FileLock::Create::No);
+    if (!lock.Held())
+        return !platform::PathExists(path);
+    if (platform::IsFolder(path))
+        return platform::RemoveFolderTree(path + "/") == 1 && !platform::PathExists(path);
+    return platform::RemoveFile(path);
+}
+
+}  // namespace
+
+std::string PartialStreamPath(const std::string& streamPath) {
+    return streamPath + kPartial;
+}
+
+bool NoteMadeFiles(const std::string& folder, const std::vector<std::string>& names) {
+    std::string lines;
+    for (const std::string& name : names)
+        lines += kMade + Escape(name) + "\n";
+    return AppendLines(folder, lines);
+}
+
+bool NoteKeptFolder(const std::string& folder, const std::string& name) {
+    return AppendLines(folder, kKept + Escape(name) + "\n");
+}
+
+void RemoveStaleLeftovers(const std::string& folder) {
+    const Record record = ReadRecord(folder).value_or(Record{});
+    for (const std::string& name : platform::ListFolder(folder)) {
+        const bool made = record.made.count(name) != 0;
+        const std::string path = folder + name;
+        if ((made && EndsWith(name, kPartial)) || IsPartialStreamName(name) ||
+            IsPartialImageName(name)) {
+            if (platform::IsRegularFile(path))
+                RemoveUnlessInUse(path);
+        } else if (made && record.kept.count(name) == 0 && platform::IsFolder(path) &&
+                   !platform::PathExists(path + "/VIDEO_TS/VIDEO_TS.IFO")) {
+            RemoveUnlessInUse(path);
+        }
+    }
+}
+
+void ClearMadeFiles(const std::string& folder) {
+    RemoveStaleLeftovers(folder);
+    const std::string recordPath = folder + kMadeFilesRecord;
+    FileLock lock = FileLock::Take(recordPath, FileLock::Wait::Yes, FileLock::Create::No);
+    if (!lock.Held())
+        return;
+    const std::optional<Record> record = ReadRecord(folder);
+    if (!record)
+        return;
+    std::string left;
+    for (const std::string& name : record->made) {
+        if (record->kept.count(name) != 0)
+            continue;
+        const std::string path = folder + name;
+        if (platform::PathExists(path) && !RemoveUnlessInUse(path))
+            left += kMade + Escape(name) + "\n";
+    }
+    if (left.empty())
+        platform::RemoveFile(recordPath);
+    else
+        platform::WriteFileAtomically(recordPath, left);
+    lock.Release();
+    platform::RemoveEmptyFolder(folder);
+}

@@ -1,0 +1,69 @@
+#include "app/OptionsFile.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <utility>
+
+#include "platform/FileLock.h"
+#include "platform/Files.h"
+#include "settings/Options.h"
+#include "settings/xml.h"
+
+OptionsFile::OptionsFile(std::string path, std::string keyFile)
+    : path_(std::move(path)), keyFile_(std::move(keyFile)) {}
+
+int OptionsFile::StoredNumber(CXMLAccess* stored) const {
+    // Loading ends the process on an unreadable file: look first.
+    if (!platform::IsRegularFile(path_) || access(path_.c_str(), R_OK) != 0)
+        return -1;
+    CXMLAccess node;
+    if (LoadXMLNode(path_, node, keyFile_) != XML_OK)
+        return -1;
+    const std::string text = node.GetValue(keys::FILENAME_SN, false);
+    if (text.empty())
+        return -1;
+    const int number = ParseIntOption(text);
+    if (stored)
+        *stored = std::move(node);
+    return number;
+}
+
+int OptionsFile::TakeRunningNumber(CXMLAccess& options) const {
+    const int held = ReadIntOption(options, keys::FILENAME_SN);
+    platform::FileLock lock = platform::FileLock::Take(path_, platform::FileLock::Wait::Yes,
+                                                       platform::FileLock::Create::No);
+    CXMLAccess stored;
+    const int storedNumber = lock.Held() ? StoredNumber(&stored) : -1;
+    const int number = std::max(held, storedNumber);
+    options.SetIntValue(keys::FILENAME_SN, number + 1);
+    if (storedNumber >= 0) {
+        stored.SetIntValue(keys::FILENAME_SN, number + 1);
+        SaveXMLNode(path_, stored, keyFile_);
+    }
+    return number;
+}
+
+bool OptionsFile::SaveRunningNumber(int number) const {
+    platform::FileLock lock = platform::FileLock::Take(path_, platform::FileLock::Wait::Yes,
+                                                       platform::FileLock::Create::No);
+    CXMLAccess stored;
+    const int storedNumber = lock.Held() ? StoredNumber(&stored) : -1;
+    if (storedNumber < 0)
+        return false;
+    if (storedNumber >= number)
+        return true;
+    stored.SetIntValue(keys::FILENAME_SN, number);
+    return SaveXMLNode(path_, stored, keyFile_) == XML_OK;
+}
+
+int OptionsFile::Save(CXMLAccess& options,
+                      const std::function<int(const CXMLAccess&)>& save) const {
+    platform::FileLock lock = platform::FileLock::Take(path_, platform::FileLock::Wait::Yes,
+                                                       platform::FileLock::Create::No);
+    const int stored = lock.Held() ? StoredNumber(nullptr) : -1;
+    const std::string held = options.GetValue(keys::FILENAME_SN, false);
+    if (!held.empty() && stored > ParseIntOption(held))
+        options.SetIntValue(keys::FILENAME_SN, stored);
+    return save(options);
+}
