@@ -116,6 +116,10 @@ std::unique_ptr<PendingImage> PendingImage::Reserve(const std::string& dvdFolder
     return nullptr;
 }
 
+std::string PendingImage::IntendedPath() const {
+    return ImageName(base_, number_);
+}
+
 std::string PendingImage::Publish(std::string* error) {
     for (int number = number_; number <= kMaxNumber; ++number) {
         const std::string image = ImageName(base_, number);

@@ -31,6 +31,8 @@ class PendingImage {
     PendingImage& operator=(const PendingImage&) = delete;
 
     const std::string& PartialPath() const { return partial_; }
+    // The name the image will get unless another file takes it meanwhile.
+    std::string IntendedPath() const;
     // Gives the complete image the first free final name and returns it;
     // empty with *error set when that fails.
     std::string Publish(std::string* error);

@@ -267,7 +267,7 @@ std::string LibburnDiscBurner::Burn(const DeviceEntry& device, const std::string
             Notify(window, lastPercent, false, text);
         } else if (!announced) {
             announced = true;
-            Notify(window, lastPercent, false, "Writing disc image \"" + imagePath + "\" ...");
+            Notify(window, lastPercent, false, "Writing disc image \"" + image->IntendedPath() + "\" ...");
         }
     };
     events.progress = [&](int percent) {
