@@ -181,8 +181,7 @@ int CQuorvaApp::ExitInstance() {
 }
 
 OptionsFile CQuorvaApp::TheOptionsFile() const {
-    return OptionsFile(theProgramFolder + theProductSettings.GetValue(keys::OPTIONS_FILENAME, true),
-                       theProgramFolder + kKeyFile);
+    return OptionsFile(UserOptionsFile(), theProgramFolder + kKeyFile);
 }
 
 int CQuorvaApp::TakeRunningNumber() {

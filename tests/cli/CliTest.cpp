@@ -333,6 +333,7 @@ TEST_F(Cli, BadUsageAndMissingFilesSayWhatIsWrong) {
     const std::string options = program_->Path() + "options.data";
     const std::string good = platform::ReadFile(options).value_or("");
     ASSERT_TRUE(platform::WriteFileAtomically(options, "<body><!-- broken --></body>"));
+    fs::remove(program_->Path() + "config/quorva/options.data");
     CliRun broken = Run({"make", Clip("c.avi", 1, false)});
     ASSERT_TRUE(platform::WriteFileAtomically(options, good));
     EXPECT_EQ(broken.status, 1);
