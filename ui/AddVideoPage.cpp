@@ -342,7 +342,8 @@ void CDVDAuthorAddDlg::AddFiles(const QStringList& paths) {
             refused << QString::fromStdString(files[index] + ": " + probe.reason + ".");
             return;
         }
-        NameMediaItem(probe.item, App().theOptions);
+        NameMediaItem(probe.item, App().theOptions.GetValue(keys::WORKING_FOLDER),
+                      App().TakeRunningNumber());
         AppendRow(std::move(probe));
     });
     reading_ = false;
