@@ -8,6 +8,7 @@
 #include "media/Estimate.h"
 #include "media/Probe.h"
 #include "pipeline/AuthoringJob.h"
+#include "pipeline/JobChecks.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
 #include "settings/Options.h"
@@ -29,28 +30,48 @@ bool CheckLabel(const std::string& label) {
     return false;
 }
 
-// Probes the videos in order, as the add-video page does.
-bool ProbeVideos(const std::vector<std::string>& videos) {
+// Probes the videos in order, as the add-video page does; every video that
+// cannot be used gives one problem.
+std::vector<std::string> ProbeVideos(const std::vector<std::string>& videos) {
     MediaList& list = App().theMediaList;
     list.clear();
+    std::vector<std::string> problems;
     for (const std::string& given : videos) {
         if (CliSession::Interrupted())
-            return false;
+            return problems;
         const std::string video = platform::AbsolutePath(given);
-        if (!platform::IsRegularFile(video)) {
-            std::fprintf(stderr, "quorva-cli: no such video file: %s\n", video.c_str());
-            return false;
+        if (!platform::PathExists(video)) {
+            problems.push_back("no such video file: " + video);
+            continue;
         }
         ProbeResult probe = ProbeMediaFile(video);
         if (!probe.error.empty()) {
-            std::fprintf(stderr, "quorva-cli: %s\n", probe.error.c_str());
-            return false;
+            problems.push_back(probe.error);
+            continue;
         }
         std::printf("Added %s (%s)\n", video.c_str(),
                     FormatPlayTime(probe.item.info.duration).c_str());
         list.push_back(probe.item);
     }
-    return true;
+    return problems;
+}
+
+// With the videos' problems, all else the job would refuse at its start, so
+// that one message names everything to mend.
+void AddJobProblems(std::vector<std::string>& problems, const std::string& label, bool burn,
+                    int discType) {
+    CXMLAccess& options = App().theOptions;
+    JobInputs inputs;
+    inputs.menuBackgrounds = {options.GetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU),
+                              options.GetValue(keys::BACKGROUND_PICTURE_OF_ROOT_MENU)};
+    if (burn)
+        inputs.volumeLabel = label;
+    inputs.workingFolder = options.GetValue(keys::WORKING_FOLDER);
+    const MediaList& list = App().theMediaList;
+    const JobParameters params = DeriveJobParameters(options, list, discType);
+    inputs.neededMB = WorkingSpaceMB(list, list, true, params.videoBitRate);
+    std::vector<std::string> more = CheckJobInputs(inputs);
+    problems.insert(problems.end(), more.begin(), more.end());
 }
 
 // Prints the estimate; false when it does not fit and --force was not given.
@@ -80,9 +101,6 @@ int RunMakeCommand(const CliOptions& options) {
         return kStatusFailed;
     }
     const std::string label = Label(options);
-    if (!CheckLabel(label))
-        return kStatusUsage;
-
     const bool burn = options.iso || options.device.has_value();
     int device = -1;
     if (burn) {
@@ -93,14 +111,17 @@ int RunMakeCommand(const CliOptions& options) {
             return kStatusUsage;
         }
     }
-    const bool probed = ProbeVideos(options.inputs);
+    std::vector<std::string> problems = ProbeVideos(options.inputs);
     session.SaveRunningNumber();
     if (CliSession::Interrupted()) {
         std::fprintf(stderr, "quorva-cli: aborted.\n");
         return kStatusFailed;
     }
-    if (!probed)
+    if (!problems.empty()) {
+        AddJobProblems(problems, label, burn, options.discType);
+        std::fprintf(stderr, "quorva-cli: %s\n", DescribeJobProblems(problems).c_str());
         return kStatusFailed;
+    }
     if (!CheckEstimate(options))
         return kStatusFailed;
 

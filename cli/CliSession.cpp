@@ -123,8 +123,9 @@ bool CliSession::ApplyOverrides(const CliOptions& options, std::string& error) {
         settings.SetIntValue(keys::STRETCH_TO_FILL, 1);
     if (options.workingFolder) {
         const std::string folder = WithSlash(platform::AbsolutePath(*options.workingFolder));
-        if (!platform::IsFolder(folder) && !platform::CreateFolders(folder)) {
-            error = "Can't create working folder " + folder;
+        std::string reason;
+        if (!platform::IsFolder(folder) && !platform::CreateFolders(folder, &reason)) {
+            error = "Can't create working folder! " + folder + ": " + reason;
             return false;
         }
         settings.SetValue(keys::WORKING_FOLDER, folder);

@@ -1,6 +1,7 @@
 #include "media/Pictures.h"
 
 #include "platform/Files.h"
+#include "platform/Paths.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -25,6 +26,30 @@ void PutU32(std::string& out, size_t at, std::uint32_t v) {
 }
 
 }  // namespace
+
+std::string MenuBackgroundProblem(const std::string& path) {
+    const std::string name = platform::FileNameOf(path);
+    const auto dot = name.rfind('.');
+    const QString type =
+        QString::fromStdString(dot == std::string::npos ? "" : name.substr(dot + 1)).toLower();
+    if (type != "bmp" && type != "jpg" && type != "jpeg")
+        return "DVD menu background only support BMP/JPG file! " + path;
+    const QFileInfo file(QString::fromStdString(path));
+    if (!file.exists())
+        return "The menu background " + path + " does not exist.";
+    if (!file.isFile())
+        return "The menu background " + path + " is not a regular file.";
+    if (!file.isReadable())
+        return "The menu background " + path + " cannot be read (permission denied).";
+    if (file.size() > kMaxPictureBytes)
+        return "The menu background " + path + " is larger than 64 MB.";
+    QImageReader reader(file.filePath());
+    reader.setDecideFormatFromContent(true);
+    const QByteArray format = reader.format();
+    if ((format != "bmp" && format != "jpeg") || !reader.canRead() || !reader.size().isValid())
+        return "The menu background " + path + " is not a readable BMP or JPEG picture.";
+    return {};
+}
 
 QImage LoadPicture(const std::string& path) {
     // Never a device or a pipe, and nothing beyond a picture's size.

@@ -15,6 +15,10 @@
 // larger than 64 MB.
 QImage LoadPicture(const std::string& path);
 
+// Why path cannot serve as a menu background (empty when it can): it must be
+// a readable BMP or JPEG file, by its name and by its content, within 64 MB.
+std::string MenuBackgroundProblem(const std::string& path);
+
 // A new 32-bit bitmap of rect's size holding that rectangle of surface (a
 // plain copy; parts outside the surface are black). None for an empty
 // rectangle.

@@ -8,6 +8,7 @@
 #include "engines/CallLibraryEntry.h"
 #include "media/MediaCheck.h"
 #include "media/Pictures.h"
+#include "platform/Files.h"
 #include "platform/Paths.h"
 #include "settings/Options.h"
 
@@ -52,12 +53,61 @@ std::string DescribeMedia(const std::string& sourcePath, const MediaInfo& info) 
            "\n";
 }
 
+std::size_t Utf8SequenceLength(const std::string& text, std::size_t at) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(at);
+    std::size_t length = lead < 0x80                    ? 1
+                         : lead >= 0xC2 && lead <= 0xDF ? 2
+                         : lead >= 0xE0 && lead <= 0xEF ? 3
+                         : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                        : 0;
+    if (length == 0 || at + length > text.size())
+        return 0;
+    for (std::size_t i = 1; i < length; ++i)
+        if ((byte(at + i) & 0xC0) != 0x80)
+            return 0;
+    // No overlong forms, surrogates or code points above U+10FFFF.
+    if ((lead == 0xE0 && byte(at + 1) < 0xA0) || (lead == 0xED && byte(at + 1) > 0x9F) ||
+        (lead == 0xF0 && byte(at + 1) < 0x90) || (lead == 0xF4 && byte(at + 1) > 0x8F))
+        return 0;
+    return length;
+}
+
+bool IsValidUtf8(const std::string& text) {
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = Utf8SequenceLength(text, at);
+        if (length == 0)
+            return false;
+        at += length;
+    }
+    return true;
+}
+
 std::string MakeVobPath(const std::string& workingFolder, int number,
                         const std::string& sourcePath) {
-    std::string name = platform::FileNameOf(sourcePath);
-    if (auto dot = name.find('.'); dot != std::string::npos)
-        name = name.substr(0, dot) + ".vob";
-    return workingFolder + std::to_string(number) + "_" + name;
+    std::string stem = platform::FileNameOf(sourcePath);
+    std::string extension;
+    if (auto dot = stem.find('.'); dot != std::string::npos) {
+        stem.resize(dot);
+        extension = ".vob";
+    }
+    const std::string prefix = std::to_string(number) + "_";
+    // The job adds its own endings to the stream's name while it works.
+    constexpr std::int64_t kJobSuffixBytes = 40;
+    const std::int64_t budget = platform::MaxNameBytes(workingFolder) - kJobSuffixBytes -
+                                static_cast<std::int64_t>(prefix.size() + extension.size());
+    // Bytes that are not UTF-8 become '_', and the name is cut between
+    // characters: the authoring tools take UTF-8 names only.
+    std::string name;
+    for (std::size_t at = 0; at < stem.size();) {
+        const std::size_t length = Utf8SequenceLength(stem, at);
+        const std::size_t taken = length == 0 ? 1 : length;
+        if (static_cast<std::int64_t>(name.size() + taken) > budget)
+            break;
+        name += length == 0 ? std::string("_") : stem.substr(at, length);
+        at += taken;
+    }
+    return workingFolder + prefix + name + extension;
 }
 
 ProbeResult ReadMediaFile(const std::string& sourcePath, const std::string& programFolder) {

@@ -36,6 +36,10 @@ std::string FormatPlayTime(double seconds);
 std::string DescribeMedia(const std::string& sourcePath, const MediaInfo& info);
 
 // workingFolder + number + "_" + the source's file name with everything from
-// its first '.' replaced by ".vob".
+// its first '.' replaced by ".vob". Bytes of the name that are not UTF-8
+// become '_', and a long name is shortened so that the stream's name, with
+// the endings the job adds while it works, fits the working folder's file
+// system.
+bool IsValidUtf8(const std::string& text);
 std::string MakeVobPath(const std::string& workingFolder, int number,
                         const std::string& sourcePath);

@@ -164,21 +164,25 @@ std::string CheckRates(AVFormatContext* input, const AVStream* video, std::int64
     return {};
 }
 
-std::string WhyNotReady(const std::string& path, const DvdStreamFacts& wanted) {
-    if (!HasVobExtension(path))
-        return "it is not a .vob file";
-    if (std::string packs = CheckPacks(path); !packs.empty())
-        return packs;
+std::unique_ptr<AVFormatContext, InputCloser> OpenLocal(const std::string& path) {
     AVDictionary* options = nullptr;
     av_dict_set(&options, "protocol_whitelist", "file", 0);
     AVFormatContext* raw = nullptr;
     const int opened = avformat_open_input(&raw, ("file:" + path).c_str(), nullptr, &options);
     av_dict_free(&options);
-    if (opened < 0)
-        return "it cannot be opened";
-    std::unique_ptr<AVFormatContext, InputCloser> input(raw);
-    if (avformat_find_stream_info(input.get(), nullptr) < 0 ||
-        std::string(input->iformat->name).find("mpeg") == std::string::npos)
+    std::unique_ptr<AVFormatContext, InputCloser> input(opened < 0 ? nullptr : raw);
+    if (input && avformat_find_stream_info(input.get(), nullptr) < 0)
+        input.reset();
+    return input;
+}
+
+std::string WhyNotReady(const std::string& path, const DvdStreamFacts& wanted) {
+    if (!HasVobExtension(path))
+        return "it is not a .vob file";
+    if (std::string packs = CheckPacks(path); !packs.empty())
+        return packs;
+    const auto input = OpenLocal(path);
+    if (!input || std::string(input->iformat->name).find("mpeg") == std::string::npos)
         return "it is not an MPEG program stream";
 
     const AVStream* video = nullptr;
@@ -216,4 +220,11 @@ bool IsReadyDvdStream(const std::string& path, const DvdStreamFacts& wanted, std
     if (why)
         *why = reason;
     return reason.empty();
+}
+
+double ProgramStreamSeconds(const std::string& path) {
+    const auto input = OpenLocal(path);
+    if (!input || input->duration == AV_NOPTS_VALUE || input->duration < 0)
+        return -1;
+    return static_cast<double>(input->duration) / AV_TIME_BASE;
 }

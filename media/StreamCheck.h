@@ -25,3 +25,7 @@ inline constexpr long long kDvdMaxMuxRate = 10'080'000;      // bits per second
 // disc's converted titles carry. Otherwise why (when why is given).
 bool IsReadyDvdStream(const std::string& path, const DvdStreamFacts& wanted,
                       std::string* why = nullptr);
+
+// Playing time of a program stream from its first and last timestamps; -1
+// when it cannot be read.
+double ProgramStreamSeconds(const std::string& path);

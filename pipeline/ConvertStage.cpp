@@ -1,10 +1,12 @@
 #include <cctype>
 #include <cerrno>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 
 #include "app/MadeFiles.h"
+#include "media/Probe.h"
 #include "media/StreamCheck.h"
 #include "pipeline/EngineCall.h"
 #include "pipeline/Stages.h"
@@ -69,6 +71,24 @@ std::string RenumberedStreamPath(const std::string& streamPath, int number) {
     return platform::FolderOf(streamPath) + std::to_string(number) + "_" + name;
 }
 
+// A stream much shorter or longer than the video was probed to be means that
+// the source changed or was cut short while it was read: such a title would
+// silently lack part of the video.
+std::string CheckConvertedLength(const std::string& stream, double probedSeconds) {
+    constexpr double kTolerance = 2.0;
+    if (probedSeconds <= 0)
+        return {};
+    const double seconds = ProgramStreamSeconds(stream);
+    if (seconds >= 0 && std::fabs(seconds - probedSeconds) <= kTolerance)
+        return {};
+    char text[200];
+    std::snprintf(text, sizeof text,
+                  "the converted stream lasts %.1f s, but the video was found to last %.1f s "
+                  "when it was added; it may have changed or been cut short since.",
+                  seconds < 0 ? 0.0 : seconds, probedSeconds);
+    return text;
+}
+
 }  // namespace
 
 std::string BuildEncodingOptions(const JobParameters& params) {
@@ -124,10 +144,15 @@ StageOutcome ConvertOneItem(AuthoringJob& job, const JobParameters& params, Medi
         platform::RemoveFile(partial);
         return StageOutcome::Aborted;
     }
+    std::string reason;
     if (!run.Succeeded() || platform::FileSize(item.vobPath) <= 0 ||
-        platform::PathExists(partial)) {
+        platform::PathExists(partial))
+        reason = run.reason.empty() ? "no stream was written." : run.reason;
+    else
+        reason = CheckConvertedLength(item.vobPath, item.info.duration);
+    if (!reason.empty()) {
+        platform::RemoveFile(item.vobPath);
         platform::RemoveFile(partial);
-        std::string reason = run.reason.empty() ? "no stream was written." : run.reason;
         ReportFailure(job, "Converting " + item.sourcePath + " failed: " + reason);
         return StageOutcome::Failed;
     }
@@ -154,7 +179,9 @@ StageOutcome ConvertMediaFiles(AuthoringJob& job, const JobParameters& params, M
                    platform::PathExists(item.vobPath))
                 item.vobPath = RenumberedStreamPath(item.vobPath, takeNumber());
         }
-        if (IsReadyDvdStream(item.sourcePath, fits)) {
+        // The authoring tools read UTF-8 paths only; another is converted
+        // under a name of ours.
+        if (IsValidUtf8(item.sourcePath) && IsReadyDvdStream(item.sourcePath, fits)) {
             item.vobPath = item.sourcePath;
             continue;
         }

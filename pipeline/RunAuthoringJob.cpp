@@ -3,6 +3,7 @@
 #include "app/MadeFiles.h"
 #include "app/QuorvaApp.h"
 #include "pipeline/AuthoringJob.h"
+#include "pipeline/JobChecks.h"
 #include "pipeline/Stages.h"
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
@@ -37,6 +38,30 @@ void PlaceStreamsIn(MediaList& list, const std::string& workingFolder) {
             item.vobPath = workingFolder + platform::FileNameOf(item.vobPath);
 }
 
+// What the job's stages will need, to be checked before the first of them.
+JobInputs InputsOf(const AuthoringJob& job, const CXMLAccess& options, const JobParameters& params,
+                   const MediaList& list, const std::string& workingFolder) {
+    JobInputs inputs;
+    inputs.workingFolder = workingFolder;
+    const bool converting = job.jobFlags & JOB_CONVERT;
+    const bool authoring = job.jobFlags & JOB_MENUS;
+    MediaList toConvert;
+    for (const MediaItem& item : list) {
+        if (converting && !platform::PathExists(item.vobPath)) {
+            inputs.videos.push_back(item.sourcePath);
+            toConvert.push_back(item);
+        }
+    }
+    if (authoring) {
+        inputs.menuBackgrounds = {options.GetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU),
+                                  options.GetValue(keys::BACKGROUND_PICTURE_OF_ROOT_MENU)};
+    }
+    if (job.jobFlags & JOB_BURN)
+        inputs.volumeLabel = job.volumeLabel;
+    inputs.neededMB = WorkingSpaceMB(toConvert, list, authoring, params.videoBitRate);
+    return inputs;
+}
+
 bool Aborted(const AuthoringJob& job) {
     return job.progressLink.abortRequested.load() != 0;
 }
@@ -65,18 +90,21 @@ int RunAuthoringJob(AuthoringJob& job) {
     std::string workingFolder = app.theOptions.GetValue(keys::WORKING_FOLDER);
     if (!workingFolder.empty() && workingFolder.back() != '/')
         workingFolder += '/';
-    if (!platform::PathExists(workingFolder) && !platform::CreateFolders(workingFolder)) {
-        ReportFailure(job, "Can't create working folder!\n" + workingFolder);
+    const JobParameters params =
+        DeriveJobParameters(app.theOptions, app.theMediaList, job.discType);
+    if (job.jobFlags & JOB_CONVERT)
+        PlaceStreamsIn(app.theMediaList, workingFolder);
+    if (std::vector<std::string> problems =
+            CheckJobInputs(InputsOf(job, app.theOptions, params, app.theMediaList, workingFolder));
+        !problems.empty()) {
+        ReportFailure(job, DescribeJobProblems(problems));
         return Finish(job);
     }
     // What killed runs left behind is of no use to anybody.
     RemoveStaleLeftovers(workingFolder);
-    const JobParameters params =
-        DeriveJobParameters(app.theOptions, app.theMediaList, job.discType);
 
     job.stage = STAGE_CONVERTING;
     if (job.jobFlags & JOB_CONVERT) {
-        PlaceStreamsIn(app.theMediaList, workingFolder);
         job.startTime = static_cast<std::int64_t>(std::time(nullptr));
         job.totalSeconds = TotalSeconds(app.theMediaList);
         SetConversionBar(job, PBM_SETRANGE32, 0, static_cast<platform::LPARAM>(job.totalSeconds));

@@ -5,6 +5,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -114,11 +115,46 @@ std::optional<FileStamp> StampOf(const std::string& path) {
         static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
 }
 
-bool CreateFolder(const std::string& path) {
-    return mkdir(path.c_str(), 0777) == 0;
+bool CreateFolder(const std::string& path, std::string* reason) {
+    if (mkdir(path.c_str(), 0777) == 0)
+        return true;
+    if (reason)
+        *reason = std::strerror(errno);
+    return false;
 }
 
-bool CreateFolders(const std::string& path) {
+std::string FolderWriteProblem(const std::string& folder) {
+    std::string name = folder;
+    if (name.empty() || name.back() != '/')
+        name += '/';
+    name += ".quorva-write-check-XXXXXX";
+    const int fd = mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0)
+        return std::strerror(errno);
+    close(fd);
+    unlink(name.c_str());
+    return {};
+}
+
+std::int64_t FreeBytes(const std::string& folder) {
+    struct statvfs info {};
+    if (statvfs(folder.c_str(), &info) != 0)
+        return -1;
+    return static_cast<std::int64_t>(info.f_bavail) * static_cast<std::int64_t>(info.f_frsize);
+}
+
+std::int64_t MaxNameBytes(const std::string& folder) {
+    std::string existing = folder;
+    while (!existing.empty() && !IsFolder(existing)) {
+        while (!existing.empty() && existing.back() == '/')
+            existing.pop_back();
+        existing = existing.substr(0, existing.rfind('/') + 1);
+    }
+    const long limit = pathconf(existing.empty() ? "/" : existing.c_str(), _PC_NAME_MAX);
+    return limit > 0 ? limit : 255;
+}
+
+bool CreateFolders(const std::string& path, std::string* reason) {
     std::string partial;
     size_t pos = 0;
     while (pos != std::string::npos) {
@@ -126,10 +162,17 @@ bool CreateFolders(const std::string& path) {
         partial = path.substr(0, pos);
         if (partial.empty() || IsFolder(partial))
             continue;
-        if (mkdir(partial.c_str(), 0777) != 0 && errno != EEXIST)
+        if (mkdir(partial.c_str(), 0777) != 0 && errno != EEXIST) {
+            if (reason)
+                *reason = std::strerror(errno);
             return false;
+        }
     }
-    return IsFolder(path);
+    if (IsFolder(path))
+        return true;
+    if (reason)
+        *reason = std::strerror(ENOTDIR);
+    return false;
 }
 
 bool RemoveFile(const std::string& path) {
@@ -309,18 +352,29 @@ std::vector<std::string> ListFolder(const std::string& folder) {
     return names;
 }
 
-bool WriteFileAtomically(const std::string& path, const std::string& content) {
+bool WriteFileAtomically(const std::string& path, const std::string& content, std::string* reason) {
     std::string temp = path + UniqueSuffix();
     int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0)
+    if (fd < 0) {
+        if (reason)
+            *reason = std::strerror(errno);
         return false;
+    }
     bool ok = WriteAll(fd, content.data(), content.size()) && fsync(fd) == 0;
-    if (close(fd) != 0)
+    int error = ok ? 0 : errno;
+    if (close(fd) != 0 && ok) {
         ok = false;
-    if (ok)
-        ok = std::rename(temp.c_str(), path.c_str()) == 0;
-    if (!ok)
+        error = errno;
+    }
+    if (ok && std::rename(temp.c_str(), path.c_str()) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (!ok) {
         unlink(temp.c_str());
+        if (reason)
+            *reason = std::strerror(error ? error : EIO);
+    }
     return ok;
 }
 

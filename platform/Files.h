@@ -30,10 +30,20 @@ struct FileStamp {
     std::int64_t modifiedNs = 0;
 };
 std::optional<FileStamp> StampOf(const std::string& path);
-// Creates one folder level (mode 0777 & umask); false on failure.
-bool CreateFolder(const std::string& path);
-// Creates the folder and its missing parents.
-bool CreateFolders(const std::string& path);
+// Creates one folder level (mode 0777 & umask); false on failure, with the
+// system's reason in reason when given.
+bool CreateFolder(const std::string& path, std::string* reason = nullptr);
+// Why no new file can be made in folder ("Permission denied", "Read-only file
+// system", ...); empty when one can (a file is made and removed to find out).
+std::string FolderWriteProblem(const std::string& folder);
+// Bytes an ordinary user may still write on folder's file system; -1 when it
+// cannot be told.
+std::int64_t FreeBytes(const std::string& folder);
+// The longest file name, in bytes, that folder's file system takes (looked up
+// on the nearest existing folder; 255 when it cannot be told).
+std::int64_t MaxNameBytes(const std::string& folder);
+// Creates the folder and its missing parents; the reason as CreateFolder.
+bool CreateFolders(const std::string& path, std::string* reason = nullptr);
 bool RemoveFile(const std::string& path);
 bool RemoveEmptyFolder(const std::string& path);
 bool RenameFile(const std::string& from, const std::string& to);
@@ -64,6 +74,8 @@ bool AppendToFile(const std::string& path, const std::string& text);
 // The names in folder (without "." and ".."); empty when it cannot be listed.
 std::vector<std::string> ListFolder(const std::string& folder);
 // Writes a whole file through a temporary file renamed over the target.
-bool WriteFileAtomically(const std::string& path, const std::string& content);
+// On failure, the system's reason goes to reason when given.
+bool WriteFileAtomically(const std::string& path, const std::string& content,
+                         std::string* reason = nullptr);
 
 }  // namespace platform

@@ -13,11 +13,15 @@
 
 namespace {
 
+[[noreturn]] void FatalText(const std::string& text) {
+    platform::MessageBox(0, text, "Error", platform::MB_ICONERROR);
+    platform::EndProcess(1);
+}
+
 [[noreturn]] void FatalFileError(const char* format, const std::string& path) {
     std::string text;
     FormatText(text, format, path.c_str());
-    platform::MessageBox(0, text, "Error", platform::MB_ICONERROR);
-    platform::EndProcess(1);
+    FatalText(text);
 }
 
 std::string LocalName(const char* qualified) {
@@ -77,7 +81,10 @@ std::string CXMLAccess::GetValue(const std::string& key, bool mustExist,
             return value;
     }
     if (mustExist) {
-        platform::MessageBox(0, key, "Error", platform::MB_ICONERROR);
+        const std::string text = loadedFrom.empty() ? key
+                                                    : key + "\n\nThe setting " + key +
+                                                          " is missing in " + loadedFrom + ".";
+        platform::MessageBox(0, text, "Error", platform::MB_ICONERROR);
         platform::EndProcess(1);
     }
     return defaultText;
@@ -108,6 +115,17 @@ int LoadXMLNode(const std::string& path, CXMLAccess& node, const std::string& ke
         if (!platform::CopyFile(path, plainFile))
             FatalFileError("Can't read config file<%s>, please re-install!!", path);
     } else {
+        // A key file that cannot be read is named, not the file it decodes.
+        if (const platform::ReadableFile key = platform::InspectForReading(keyFile);
+            !key.readable) {
+            std::string text;
+            FormatText(text, "Can't read config file<%s> error, please re-install!", path.c_str());
+            FatalText(text + "\nThe key file " + keyFile + " cannot be read: " +
+                      (key.kind == platform::FileKind::Missing   ? "No such file or directory"
+                       : key.kind == platform::FileKind::Regular ? "Permission denied"
+                                                                 : "it is not a regular file") +
+                      ".");
+        }
         const int result = CreateSettingsCodec()->Decode(path, plainFile, keyFile);
         if (result == settingscodec::DECODE_STORED_UNREADABLE)
             FatalFileError("Can't read config file<%s> error, please re-install!!", path);
@@ -127,6 +145,7 @@ int LoadXMLNode(const std::string& path, CXMLAccess& node, const std::string& ke
     const pugi::xml_node body = document.document_element();
     if (!body || std::string(body.name()) != "body")
         return XML_FALSE;
+    node.loadedFrom = path;
     return ReadElement(body, node);
 }
 

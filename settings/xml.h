@@ -22,9 +22,13 @@ class CXMLAccess {
     std::string text;  // written on save when not empty; never filled by a load
     std::vector<std::pair<std::string, std::string>> attributes;
     std::vector<CXMLAccess> children;
+    // The file the node was last loaded from (empty for a node built in
+    // memory); named when a setting is missing.
+    std::string loadedFrom;
 
     // The value of the first attribute named key (exact case). With mustExist
-    // a missing key shows a box with the key and ends the process; otherwise
+    // a missing key shows a box with the key (and the file it is missing in)
+    // and ends the process; otherwise
     // defaultText is returned.
     std::string GetValue(const std::string& key, bool mustExist = true,
                          const std::string& defaultText = {}) const;

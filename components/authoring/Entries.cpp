@@ -5,6 +5,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <pugixml.hpp>
@@ -68,6 +69,25 @@ std::string OptionValue(const std::vector<std::string>& args, const std::string&
     return {};
 }
 
+// dvdauthor does not tell why a write failed ("Error 0 -- Success -- writing
+// data"); the file system under the folder does: no space, or no writing.
+std::string WriteFailureCause(const std::string& dest) {
+    constexpr unsigned long long kNearlyFull = 4ull << 20;
+    std::string folder = dest;
+    struct statvfs info {};
+    while (statvfs(folder.c_str(), &info) != 0) {
+        const auto slash = folder.find_last_of('/', folder.size() > 1 ? folder.size() - 2 : 0);
+        if (slash == std::string::npos || folder.size() <= 1)
+            return {};
+        folder.resize(slash + 1);
+    }
+    if (static_cast<unsigned long long>(info.f_bavail) * info.f_frsize < kNearlyFull)
+        return std::strerror(ENOSPC);
+    if (info.f_flag & ST_RDONLY)
+        return std::strerror(EROFS);
+    return {};
+}
+
 int Author(std::vector<std::string> args) {
     const std::string project = OptionValue(args, "-x");
     if (project.empty())
@@ -90,10 +110,15 @@ int Author(std::vector<std::string> args) {
         SetLastError({});
         return 0;
     }
+    // Looked at before anything is removed: the folder as dvdauthor left it.
+    const std::string cause = WriteFailureCause(dest);
     if (!destExisted) {
         std::error_code ec;
         std::filesystem::remove_all(dest, ec);  // removes links, never their targets
     }
+    if (!cause.empty())
+        return Fail("dvdauthor could not write the DVD folder " + dest + ": " + cause + "\n" +
+                    Describe(result));
     return Fail(Describe(result));
 }
 

@@ -305,7 +305,7 @@ TEST_F(Cli, BadUsageAndMissingFilesSayWhatIsWrong) {
     struct Case {
         std::vector<std::string> args;
         int status;
-        const char* says;
+        std::string says;
     };
     const std::vector<Case> cases{
         {{}, 2, "No command given."},
@@ -318,6 +318,12 @@ TEST_F(Cli, BadUsageAndMissingFilesSayWhatIsWrong) {
         {{"make", "--bogus", "x.avi"}, 2, "Unknown option --bogus"},
         {{"burn"}, 2, "exactly one DVD folder"},
         {{"make", "--working-folder", work_ / "w", work_ / "missing.avi"}, 1, "no such video file"},
+        // Every problem in one message: the videos and the label of a burn.
+        {{"make", "--iso", "--label", "\xff", "--working-folder", work_ / "w",
+          work_ / "missing.avi", work_.string(), "/dev/zero"},
+         1,
+         "no such video file: " + (work_ / "missing.avi").string() + "\n- Cannot use " +
+             work_.string() + ": it is a folder"},
         {{"make", "--working-folder", work_ / "w", "--device", "99", work_ / "missing.avi"},
          2,
          "There is no device 99"},

@@ -2,6 +2,8 @@
 // stop the job with a clear message, sources that need no conversion, and
 // more videos than the root menu pictures.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <fstream>
 
@@ -105,6 +107,7 @@ TEST_F(JobRun, AStreamIsTakenAgainOnlyForItsOwnSourceAndKilledRunsLeftoversGo) {
     // Another video given the same stream name (a running number set back):
     // its stream is made anew, never taken from the other video.
     App().theMediaList[0].sourcePath = b;
+    App().theMediaList[0].info.duration = 4;
     Run(JOB_CONVERT);
     ASSERT_TRUE(errors_.empty()) << errors_.front();
     EXPECT_EQ(CountLines(log_, "Converting " + b), 1);
@@ -139,26 +142,43 @@ TEST_F(JobRun, AStreamIsTakenAgainOnlyForItsOwnSourceAndKilledRunsLeftoversGo) {
         EXPECT_TRUE(platform::PathExists(WorkingFolder() + name)) << name;
 }
 
-TEST_F(JobRun, ABrokenVideoStopsTheJobBeforeAuthoringAndKeepsFinishedStreams) {
+TEST_F(JobRun, EveryProblemSeenAtTheStartIsRefusedInOneMessageBeforeAnyConversion) {
     const std::string good = MakeTestClip("good.avi", 1);
-    const std::string broken = MakeTestClip("broken.avi", 1);
-    const std::string later = MakeTestClip("later.avi", 1);
-    AddVideos({good, broken, later});
-    // Spoilt after it was added.
+    const std::string broken = Media("broken.avi");
     ASSERT_TRUE(platform::WriteFileAtomically(broken, std::string(5000, 'x')));
+    const std::string empty = Media("empty.avi");
+    ASSERT_TRUE(platform::WriteFileAtomically(empty, ""));
+    const std::string pipe = Media("pipe.avi");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const std::string textPicture = Media("back.jpg");
+    ASSERT_TRUE(platform::WriteFileAtomically(textPicture, "not a picture\n"));
+    AddVideos({good});
+    // Sources that changed since they were added, and a video so long that
+    // the working folder cannot take it.
+    for (const std::string& source : {broken, empty, pipe, std::string("/dev/zero"), Media("")}) {
+        MediaItem item = App().theMediaList[0];
+        item.sourcePath = source;
+        item.vobPath = WorkingFolder() + "x" + std::to_string(App().theMediaList.size()) + ".vob";
+        App().theMediaList.push_back(item);
+    }
+    App().theMediaList[0].info.duration = 1e9;
     const MediaList items = App().theMediaList;
+    App().theOptions.SetValue(keys::BACKGROUND_PICTURE_OF_ROOT_MENU, textPicture);
 
-    auto job = Run(JOB_CONVERT | JOB_MENUS | JOB_BURN);
+    auto job = Run(JOB_CONVERT | JOB_MENUS | JOB_BURN, [](HeadlessJobWindow&) {});
     ASSERT_EQ(errors_.size(), 1u);
-    EXPECT_TRUE(Contains(errors_[0], broken)) << errors_[0];
+    const std::string& message = errors_[0];
+    for (const char* says :
+         {"broken.avi: it", "empty.avi: the file is empty", "pipe.avi: it is a pipe",
+          "/dev/zero: it is a device", ": it is a folder", "back.jpg is not a readable BMP or JPEG",
+          "Not enough free space in the working folder"})
+        EXPECT_TRUE(Contains(message, says)) << says << "\n" << message;
     EXPECT_TRUE(job->failed);
-    EXPECT_TRUE(timerFired_);  // the window returns to idle
-    EXPECT_TRUE(platform::IsRegularFile(items[0].vobPath));
-    EXPECT_FALSE(platform::PathExists(items[1].vobPath));
-    EXPECT_FALSE(platform::PathExists(items[1].vobPath + ".part"));
+    EXPECT_TRUE(timerFired_);                              // the window returns to idle
+    EXPECT_FALSE(platform::PathExists(items[0].vobPath));  // nothing was converted
+    EXPECT_EQ(CountLines(log_, "Converting "), 0);
     EXPECT_FALSE(platform::PathExists(WorkingFolder() + "DVD_1"));
     EXPECT_TRUE(presenter_->Messages().empty());  // no burn question
-    EXPECT_EQ(CountLines(log_, "Creating dvd image"), 0);
 }
 
 TEST_F(JobRun, AVideoDeletedAfterItWasAddedIsNamedInTheError) {
@@ -177,7 +197,10 @@ TEST_F(JobRun, AWorkingFolderThatCannotBeMadeFailsTheJobNotTheProgram) {
     App().theOptions.SetValue(keys::WORKING_FOLDER, Media("in-the-way/parent/work/"));
     auto job = Run(JOB_CONVERT | JOB_MENUS);
     ASSERT_EQ(errors_.size(), 1u);
-    EXPECT_TRUE(Contains(errors_[0], "Can't create working folder!"));
+    EXPECT_TRUE(Contains(errors_[0], "Can't create working folder! " +
+                                         Media("in-the-way/parent/work/") +
+                                         ": Not a directory"))
+        << errors_[0];
     EXPECT_TRUE(job->failed);
     EXPECT_TRUE(timerFired_);
 }
@@ -252,6 +275,42 @@ TEST_F(JobRun, AVobThatDoesNotSuitADvdOrTheDiscIsConvertedAndTheDiscPlays) {
     EXPECT_TRUE(Contains(lsdvd.output, "Length: 00:00:05")) << lsdvd.output;
     EXPECT_TRUE(Contains(lsdvd.output, "Aspect ratio: 4/3")) << lsdvd.output;
     EXPECT_FALSE(Contains(lsdvd.output, "Aspect ratio: 16/9")) << lsdvd.output;
+}
+
+TEST_F(JobRun, AVideoCutShortAfterItWasAddedFailsItsConversionWithBothLengths) {
+    const std::string clip = MakeClip(
+        "cut.mpg",
+        {"-f", "lavfi", "-i", "testsrc=s=320x240:r=25:d=12", "-c:v", "mpeg2video", "-b:v", "2M"});
+    AddVideos({clip});
+    ASSERT_EQ(truncate(clip.c_str(), platform::FileSize(clip) / 3), 0);
+    auto job = Run(JOB_CONVERT | JOB_MENUS);
+    ASSERT_EQ(errors_.size(), 1u);
+    EXPECT_TRUE(Contains(errors_[0], clip)) << errors_[0];
+    EXPECT_TRUE(Contains(errors_[0], "lasts 3.") || Contains(errors_[0], "lasts 4.")) << errors_[0];
+    EXPECT_TRUE(Contains(errors_[0], "12.0 s")) << errors_[0];
+    EXPECT_TRUE(job->failed);
+    EXPECT_FALSE(platform::PathExists(App().theMediaList[0].vobPath));
+    EXPECT_FALSE(platform::PathExists(WorkingFolder() + "DVD_1"));
+}
+
+TEST_F(JobRun, ALongOrNonUtf8SourceNameStillMakesADisc) {
+    const std::string longName = MakeTestClip(std::string(246, 'v') + ".avi", 1);
+    const std::string latin1 = MakeTestClip("caf\xe9 \xff.avi", 1);
+    const std::string latin1Vob = Media("m\xe9nu.vob");
+    ASSERT_TRUE(testsupport::MakeDvdMpeg(latin1Vob, false, 1));
+    SetAspect43(true);
+    AddVideos({longName, latin1, latin1Vob});
+    Run(JOB_CONVERT | JOB_MENUS);
+    ASSERT_TRUE(errors_.empty()) << errors_.front();
+    const MediaList& list = App().theMediaList;
+    EXPECT_EQ(list[0].sourcePath, longName);
+    EXPECT_EQ(list[1].sourcePath, latin1);
+    EXPECT_TRUE(Contains(list[1].vobPath, "caf_ _.vob")) << list[1].vobPath;
+    EXPECT_NE(list[2].vobPath, latin1Vob);  // converted under a UTF-8 name
+    for (const MediaItem& item : list)
+        EXPECT_TRUE(platform::IsRegularFile(item.vobPath)) << item.vobPath;
+    auto lsdvd = testsupport::RunCommand({"lsdvd", "-x", App().theDvdFolder});
+    EXPECT_TRUE(Contains(lsdvd.output, "Chapters: 03")) << lsdvd.output;
 }
 
 TEST_F(JobRun, ThirteenVideosGetTwoRootMenuPagesWithWorkingButtons) {

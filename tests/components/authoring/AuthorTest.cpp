@@ -6,9 +6,12 @@
 #include "support/TestMedia.h"
 
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 using authoringtest::AuthoringLibrary;
 using testsupport::DvdDomain;
@@ -211,6 +214,28 @@ TEST_F(AuthorTest, FailureKeepsADestinationThatExistedBefore) {
     std::ofstream(dir / "DVD_1/keep.txt") << "mine";
     EXPECT_NE(Author(project), 0);
     EXPECT_TRUE(fs::exists(dir / "DVD_1/keep.txt"));
+}
+
+TEST_F(AuthorTest, AFullDiskIsNamedWithTheFolderAndTheSystemsReason) {
+    const std::string project = DiscProject(false, 2, "ntsc");
+    ASSERT_FALSE(project.empty());
+    // A small file system of its own, which the DVD folder overflows.
+    const std::string small = dir / "small";
+    fs::create_directory(small);
+    if (geteuid() != 0 || mount("tmpfs", small.c_str(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "a small file system can only be mounted by root";
+    std::ifstream file(project);
+    std::string xml((std::istreambuf_iterator<char>(file)), {});
+    const std::string dest = dir / "DVD_1";
+    xml.replace(xml.find(dest), dest.size(), small + "/DVD_1");
+    const int result = Author(WriteProject(xml));
+    const std::string error = library.LastError();
+    umount(small.c_str());
+    EXPECT_NE(result, 0);
+    EXPECT_NE(
+        error.find("could not write the DVD folder " + small + "/DVD_1: No space left on device"),
+        std::string::npos)
+        << error;
 }
 
 TEST_F(AuthorTest, UnreadableProjectsAreRefused) {

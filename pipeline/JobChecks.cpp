@@ -1,0 +1,54 @@
+#include "pipeline/JobChecks.h"
+
+#include <cstdio>
+
+#include "components/burner/VolumeLabel.h"
+#include "media/Estimate.h"
+#include "media/MediaCheck.h"
+#include "media/Pictures.h"
+#include "platform/Files.h"
+
+std::vector<std::string> CheckJobInputs(const JobInputs& inputs) {
+    std::vector<std::string> problems;
+    for (const std::string& video : inputs.videos)
+        if (VideoFileCheck check = CheckVideoFile(video); !check.ok())
+            problems.push_back("Cannot use " + video + ": " + check.reason + ".");
+    for (const std::string& background : inputs.menuBackgrounds)
+        if (std::string problem = MenuBackgroundProblem(background); !problem.empty())
+            problems.push_back(problem);
+    if (inputs.volumeLabel)
+        if (auto problem = burner::CheckVolumeLabel(*inputs.volumeLabel))
+            problems.push_back(*problem);
+
+    const std::string& folder = inputs.workingFolder;
+    std::string reason;
+    if (!platform::PathExists(folder) && !platform::CreateFolders(folder, &reason)) {
+        problems.push_back("Can't create working folder! " + folder + ": " + reason + ".");
+        return problems;
+    }
+    if (std::string problem = platform::FolderWriteProblem(folder); !problem.empty()) {
+        problems.push_back("The working folder " + folder + " cannot be written: " + problem + ".");
+        return problems;
+    }
+    const std::int64_t free = platform::FreeBytes(folder);
+    if (free >= 0 && free / 1048576.0 < inputs.neededMB) {
+        char text[160];
+        std::snprintf(text, sizeof text, ": about %.0f MB are needed, %.0f MB are free.",
+                      inputs.neededMB, free / 1048576.0);
+        problems.push_back("Not enough free space in the working folder " + folder + text);
+    }
+    return problems;
+}
+
+double WorkingSpaceMB(const MediaList& toConvert, const MediaList& all, bool authoring,
+                      int videoKbps) {
+    return EstimateDiscUsageMB(toConvert, videoKbps) +
+           (authoring ? EstimateDiscUsageMB(all, videoKbps) : 0);
+}
+
+std::string DescribeJobProblems(const std::vector<std::string>& problems) {
+    std::string text = "The disc cannot be made until these problems are solved:";
+    for (const std::string& problem : problems)
+        text += "\n- " + problem;
+    return text;
+}
