@@ -125,7 +125,7 @@ int RunMakeCommand(const CliOptions& options) {
     if (!CheckEstimate(options))
         return kStatusFailed;
 
-    const std::uint32_t flags = JOB_CONVERT | JOB_MENUS | (burn ? JOB_BURN : 0);
+    const std::uint32_t flags = JOB_CONVERT | JOB_MENUS | (burn ? std::uint32_t{JOB_BURN} : 0u);
     const bool ask = burn && !options.yes && !session.IsImageDevice(device);
     if (!session.RunJob(flags, device, label, ask, options.discType))
         return kStatusFailed;

@@ -1,20 +1,15 @@
 #include "media/MediaCheck.h"
 
 #include <fstream>
-#include <memory>
 
 extern "C" {
 #include <libavformat/avformat.h>
 }
 
+#include "media/LocalMedia.h"
 #include "platform/Files.h"
 
 namespace {
-
-struct InputCloser {
-    void operator()(AVFormatContext* context) const { avformat_close_input(&context); }
-};
-using Input = std::unique_ptr<AVFormatContext, InputCloser>;
 
 std::string AvError(int code) {
     char text[AV_ERROR_MAX_STRING_SIZE] = {};
@@ -108,14 +103,13 @@ VideoFileCheck CheckVideoFile(const std::string& path) {
         return check;
     }
 
-    AVFormatContext* raw = nullptr;
-    if (int e = avformat_open_input(&raw, path.c_str(), nullptr, nullptr); e < 0) {
+    LocalMedia input;
+    if (int e = OpenLocalMedia(path, input); e < 0) {
         check.reason = LooksLikeText(path)
                            ? "it is a text file, not a video"
                            : "its format cannot be read as a video (" + AvError(e) + ")";
         return check;
     }
-    Input input(raw);
     if (int e = avformat_find_stream_info(input.get(), nullptr); e < 0) {
         check.reason = "its streams cannot be read (" + AvError(e) + ")";
         return check;

@@ -10,6 +10,7 @@
 #include "media/Pictures.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
+#include "platform/Utf8.h"
 #include "settings/Options.h"
 
 namespace {
@@ -53,36 +54,6 @@ std::string DescribeMedia(const std::string& sourcePath, const MediaInfo& info) 
            "\n";
 }
 
-std::size_t Utf8SequenceLength(const std::string& text, std::size_t at) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(at);
-    std::size_t length = lead < 0x80                    ? 1
-                         : lead >= 0xC2 && lead <= 0xDF ? 2
-                         : lead >= 0xE0 && lead <= 0xEF ? 3
-                         : lead >= 0xF0 && lead <= 0xF4 ? 4
-                                                        : 0;
-    if (length == 0 || at + length > text.size())
-        return 0;
-    for (std::size_t i = 1; i < length; ++i)
-        if ((byte(at + i) & 0xC0) != 0x80)
-            return 0;
-    // No overlong forms, surrogates or code points above U+10FFFF.
-    if ((lead == 0xE0 && byte(at + 1) < 0xA0) || (lead == 0xED && byte(at + 1) > 0x9F) ||
-        (lead == 0xF0 && byte(at + 1) < 0x90) || (lead == 0xF4 && byte(at + 1) > 0x8F))
-        return 0;
-    return length;
-}
-
-bool IsValidUtf8(const std::string& text) {
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t length = Utf8SequenceLength(text, at);
-        if (length == 0)
-            return false;
-        at += length;
-    }
-    return true;
-}
-
 std::string MakeVobPath(const std::string& workingFolder, int number,
                         const std::string& sourcePath) {
     std::string stem = platform::FileNameOf(sourcePath);
@@ -100,7 +71,7 @@ std::string MakeVobPath(const std::string& workingFolder, int number,
     // characters: the authoring tools take UTF-8 names only.
     std::string name;
     for (std::size_t at = 0; at < stem.size();) {
-        const std::size_t length = Utf8SequenceLength(stem, at);
+        const std::size_t length = platform::Utf8SequenceLength(stem, at);
         const std::size_t taken = length == 0 ? 1 : length;
         if (static_cast<std::int64_t>(name.size() + taken) > budget)
             break;
@@ -110,13 +81,15 @@ std::string MakeVobPath(const std::string& workingFolder, int number,
     return workingFolder + prefix + name + extension;
 }
 
-ProbeResult ReadMediaFile(const std::string& sourcePath, const std::string& programFolder) {
+ProbeResult RefusedFile(const std::string& sourcePath, const std::string& reason) {
     ProbeResult result;
-    auto refuse = [&](const std::string& reason) {
-        result.reason = reason;
-        result.error = "Cannot use " + sourcePath + ": " + reason + ".";
-        return result;
-    };
+    result.reason = reason;
+    result.error = "Cannot use " + sourcePath + ": " + reason + ".";
+    return result;
+}
+
+ProbeResult ReadMediaFile(const std::string& sourcePath, const std::string& programFolder) {
+    auto refuse = [&](const std::string& reason) { return RefusedFile(sourcePath, reason); };
     if (sourcePath.find('*') != std::string::npos)
         return refuse(
             "its name contains '*', which Quorva cannot pass to its encoder; rename the file "
@@ -126,6 +99,7 @@ ProbeResult ReadMediaFile(const std::string& sourcePath, const std::string& prog
     if (VideoFileCheck check = CheckVideoFile(sourcePath); !check.ok())
         return refuse(check.reason);
 
+    ProbeResult result;
     MediaItem& item = result.item;
     item.sourcePath = sourcePath;
     const std::string engine = programFolder + "engine.so";

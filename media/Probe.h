@@ -20,6 +20,10 @@ struct ProbeResult {
 // on any thread; the item still lacks its output name and description.
 ProbeResult ReadMediaFile(const std::string& sourcePath, const std::string& programFolder);
 
+// A file refused with reason ("it has no video stream"), its error naming
+// the file.
+ProbeResult RefusedFile(const std::string& sourcePath, const std::string& reason);
+
 // Gives a read item its output name (with its running number, in the
 // working folder) and its description.
 void NameMediaItem(MediaItem& item, const std::string& workingFolder, int number);
@@ -40,6 +44,5 @@ std::string DescribeMedia(const std::string& sourcePath, const MediaInfo& info);
 // become '_', and a long name is shortened so that the stream's name, with
 // the endings the job adds while it works, fits the working folder's file
 // system.
-bool IsValidUtf8(const std::string& text);
 std::string MakeVobPath(const std::string& workingFolder, int number,
                         const std::string& sourcePath);

@@ -14,6 +14,7 @@ extern "C" {
 #include <libavformat/avformat.h>
 }
 
+#include "media/LocalMedia.h"
 #include "platform/Paths.h"
 
 namespace {
@@ -21,10 +22,6 @@ namespace {
 constexpr std::size_t kPackSize = 2048;
 // A window of one second may hold the decoder buffer's worth above the rate.
 constexpr double kPeakAllowance = 1'835'008;
-
-struct InputCloser {
-    void operator()(AVFormatContext* context) const { avformat_close_input(&context); }
-};
 
 bool HasVobExtension(const std::string& path) {
     std::string name = platform::FileNameOf(path);
@@ -164,14 +161,9 @@ std::string CheckRates(AVFormatContext* input, const AVStream* video, std::int64
     return {};
 }
 
-std::unique_ptr<AVFormatContext, InputCloser> OpenLocal(const std::string& path) {
-    AVDictionary* options = nullptr;
-    av_dict_set(&options, "protocol_whitelist", "file", 0);
-    AVFormatContext* raw = nullptr;
-    const int opened = avformat_open_input(&raw, ("file:" + path).c_str(), nullptr, &options);
-    av_dict_free(&options);
-    std::unique_ptr<AVFormatContext, InputCloser> input(opened < 0 ? nullptr : raw);
-    if (input && avformat_find_stream_info(input.get(), nullptr) < 0)
+LocalMedia OpenLocal(const std::string& path) {
+    LocalMedia input;
+    if (OpenLocalMedia(path, input) == 0 && avformat_find_stream_info(input.get(), nullptr) < 0)
         input.reset();
     return input;
 }

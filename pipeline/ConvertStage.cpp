@@ -6,13 +6,13 @@
 #include <cstring>
 
 #include "app/MadeFiles.h"
-#include "media/Probe.h"
 #include "media/StreamCheck.h"
 #include "pipeline/EngineCall.h"
 #include "pipeline/Stages.h"
 #include "platform/FileLock.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
+#include "platform/Utf8.h"
 
 namespace {
 
@@ -145,8 +145,7 @@ StageOutcome ConvertOneItem(AuthoringJob& job, const JobParameters& params, Medi
         return StageOutcome::Aborted;
     }
     std::string reason;
-    if (!run.Succeeded() || platform::FileSize(item.vobPath) <= 0 ||
-        platform::PathExists(partial))
+    if (!run.Succeeded() || platform::FileSize(item.vobPath) <= 0 || platform::PathExists(partial))
         reason = run.reason.empty() ? "no stream was written." : run.reason;
     else
         reason = CheckConvertedLength(item.vobPath, item.info.duration);
@@ -181,7 +180,7 @@ StageOutcome ConvertMediaFiles(AuthoringJob& job, const JobParameters& params, M
         }
         // The authoring tools read UTF-8 paths only; another is converted
         // under a name of ours.
-        if (IsValidUtf8(item.sourcePath) && IsReadyDvdStream(item.sourcePath, fits)) {
+        if (platform::IsValidUtf8(item.sourcePath) && IsReadyDvdStream(item.sourcePath, fits)) {
             item.vobPath = item.sourcePath;
             continue;
         }

@@ -68,8 +68,8 @@ bool ProbeProgressDlg::Run(const ReadHandler& onRead) {
             try {
                 *result = ReadMediaFile(files_[i], programFolder_);
             } catch (const std::exception& e) {
-                result->reason = std::string("it could not be read (") + e.what() + ")";
-                result->error = "Cannot use " + files_[i] + ": " + result->reason + ".";
+                *result =
+                    RefusedFile(files_[i], std::string("it could not be read (") + e.what() + ")");
             }
             QMetaObject::invokeMethod(
                 this,
