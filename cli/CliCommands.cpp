@@ -91,10 +91,11 @@ bool CheckEstimate(const CliOptions& options) {
 
 }  // namespace
 
-int RunMakeCommand(const CliOptions& options) {
+int RunMakeCommand(const CliOptions& options, const char* programName) {
     CliSession session;
     if (!session.Start())
         return kStatusFailed;
+    session.StartTextDrawing(programName);
     std::string error;
     if (!session.ApplyOverrides(options, error)) {
         std::fprintf(stderr, "quorva-cli: %s\n", error.c_str());

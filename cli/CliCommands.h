@@ -4,6 +4,7 @@
 
 #include "cli/CliOptions.h"
 
-int RunMakeCommand(const CliOptions& options);
+// programName: argv[0], for the GUI application object that draws the menus' text.
+int RunMakeCommand(const CliOptions& options, const char* programName);
 int RunBurnCommand(const CliOptions& options);
 int RunDevicesCommand();

@@ -1,5 +1,8 @@
 #include "cli/CliSession.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -89,11 +92,26 @@ CliSession::CliSession() {
 }
 
 CliSession::~CliSession() {
+    fonts_.reset();
     platform::SetEndProcessCleanup(nullptr);
     if (!privateTemp_.empty())
         DeleteFolderTree(privateTemp_);
     for (std::size_t i = 0; i < std::size(kStopSignals); ++i)
         sigaction(kStopSignals[i], &previousActions_[i], nullptr);
+}
+
+void CliSession::StartTextDrawing(const char* programName) {
+    if (fonts_ || QCoreApplication::instance())
+        return;
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if ((runtime == nullptr || *runtime == '\0') && !privateTemp_.empty()) {
+        const std::string folder = privateTemp_ + "runtime";
+        if (mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST)
+            setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    fontsArgv_[0] = const_cast<char*>(programName);
+    fonts_ = std::make_unique<QGuiApplication>(fontsArgc_, fontsArgv_);
 }
 
 bool CliSession::Interrupted() {

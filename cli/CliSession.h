@@ -5,6 +5,7 @@
 
 #include <signal.h>
 
+#include <QGuiApplication>
 #include <memory>
 #include <string>
 
@@ -19,6 +20,10 @@ class CliSession {
 
     // Loads the settings; false (with a message) when they cannot be read.
     bool Start();
+    // Lets the menus draw text (the videos' names): Qt's fonts need a GUI
+    // application object, here one that never opens a window. Qt's runtime
+    // folder goes into the private temp folder when the user has none.
+    void StartTextDrawing(const char* programName);
     // Applies the command line's choices to the options of this run only.
     bool ApplyOverrides(const CliOptions& options, std::string& error);
     // Raises the stored running number to the one this run has reached;
@@ -41,5 +46,9 @@ class CliSession {
 
   private:
     std::string privateTemp_;
+    // Declared after privateTemp_: gone before the folder is deleted.
+    std::unique_ptr<QGuiApplication> fonts_;
+    int fontsArgc_ = 1;
+    char* fontsArgv_[2]{};
     struct sigaction previousActions_[3]{};
 };

@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
             std::printf("quorva-cli %s\n", ProductVersion());
             return 0;
         case CliOptions::Command::Make:
-            return RunMakeCommand(*options);
+            return RunMakeCommand(*options, argv[0]);
         case CliOptions::Command::Burn:
             return RunBurnCommand(*options);
         case CliOptions::Command::Devices:

@@ -31,6 +31,10 @@ CXMLAccess MenuVob(const std::string& file) {
 CXMLAccess VideoFormat(const JobParameters& params) {
     CXMLAccess video = Element("video");
     video.SetValue("format", params.tvStandard == 1 ? "pal" : "ntsc");
+    // A 4:3 television shows a 16:9 menu whole, letterboxed: cutting it to
+    // the middle (pan and scan) would lose the outer thumbnails.
+    if (params.aspectNum * 3 != params.aspectDen * 4)
+        video.SetValue("widescreen", "nopanscan");
     return video;
 }
 
@@ -68,6 +72,7 @@ CXMLAccess BuildDvdProject(const std::string& dest, const JobParameters& params,
             rootPgc.AddChild(Element("button", "jump menu " + std::to_string(p) + ";"));
         if (page.hasNext)
             rootPgc.AddChild(Element("button", "jump menu " + std::to_string(p + 2) + ";"));
+        rootPgc.AddChild(Element("button", "jump vmgm menu entry title;"));
         titlesetMenus.AddChild(rootPgc);
     }
 

@@ -62,10 +62,8 @@ bool MakeCanvas(const std::string& background, const std::string& canvas, int wi
 std::vector<GridPosition> RootMenuPositions(int width, int height, std::size_t count) {
     std::vector<GridPosition> positions;
     for (std::size_t i = 0; i < std::min(count, kMaxMenuButtons); ++i) {
-        int column = static_cast<int>(i % 4);
-        int row = static_cast<int>(i / 4);
-        positions.push_back(GridPosition{(width - 612) / 2 + 10 + column * 148,
-                                         (height - 368) / 2 + 10 + row * 116});
+        const QPoint cell = RootMenuCell(width, height, i);
+        positions.push_back(GridPosition{cell.x(), cell.y()});
     }
     return positions;
 }
@@ -138,17 +136,23 @@ bool BuildMenuMpeg(const std::string& programFolder, const std::string& image,
 
 namespace {
 
+// How much wider than tall the menu's pixels are shown.
+double PixelShape(const JobParameters& params) {
+    return static_cast<double>(params.aspectNum) * params.height /
+           (static_cast<double>(params.aspectDen) * params.width);
+}
+
 // Draws a thumbnail (square pixels) into its cell so that it keeps its shape
 // on the disc, whose pixels are shown wider or narrower than square: scaled
 // by the pixels' shape, centred, black around it.
+
 void DrawThumbnail(QPainter& painter, const QImage& thumbnail, const QRect& cell,
                    const JobParameters& params) {
     if (params.stretchToFill) {
         painter.drawImage(cell.topLeft(), thumbnail);
         return;
     }
-    const double pixelShape = static_cast<double>(params.aspectNum) * params.height /
-                              (static_cast<double>(params.aspectDen) * params.width);
+    const double pixelShape = PixelShape(params);
     QSize size = cell.size();
     if (pixelShape > 1)
         size.setWidth(static_cast<int>(std::lround(cell.width() / pixelShape)));
@@ -183,6 +187,12 @@ bool MakeRootPage(const MediaList& list, const RootMenuPage& page, const std::st
             positions.push_back(ButtonPosition{grid[i].x, grid[i].y});
         }
     }
+    for (std::size_t i = 0; i < page.videoCount; ++i)
+        DrawVideoName(surface,
+                      QRect(grid[i].x - 8, grid[i].y + kThumbHeight, kThumbWidth + 16, kNameHeight),
+                      VideoName(list[page.firstVideo + i].sourcePath), PixelShape(params));
+    const QRect back = BackButtonRect(W, H);
+    DrawBackTile(surface, back);
     for (auto [present, cell, next] : {std::tuple{page.hasPrevious, kPreviousCell, false},
                                        std::tuple{page.hasNext, kNextCell, true}}) {
         if (!present)
@@ -217,6 +227,13 @@ bool MakeRootPage(const MediaList& list, const RootMenuPage& page, const std::st
         reason =
             "Can't draw the menu buttons" + (picture ? ": " + picture->LastError() : std::string());
         return false;
+    }
+    // The button back to the title menu: last, below the grid.
+    for (const char* look : {"_normal.png", "_hover.png", "_select.png"}) {
+        if (!AddButtonFrame(overlays + look, back)) {
+            reason = "Can't draw the menu's back button on " + overlays + look;
+            return false;
+        }
     }
     return BuildMenuMpeg(folder, overlays + "_normal.png", overlays + "_hover.png",
                          overlays + "_select.png", composite, movie, reason);

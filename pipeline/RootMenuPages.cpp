@@ -1,13 +1,29 @@
 #include "pipeline/RootMenuPages.h"
 
+#include <QCoreApplication>
+#include <QFont>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPolygon>
 #include <algorithm>
 
 namespace {
 
-constexpr std::size_t kOnePage = 12;
-constexpr std::size_t kPerPage = 10;
+constexpr std::size_t kOnePage = 11;
+constexpr std::size_t kPerPage = 9;
+constexpr int kThumbWidth = 128;
+constexpr int kThumbHeight = 96;
+constexpr int kBackGap = 8;
+constexpr int kBackHeight = 28;
+// Three rows of cells with their names, the gap and the back button.
+constexpr int kBlockHeight = 2 * kCellPitchY + kThumbHeight + kNameHeight + kBackGap + kBackHeight;
+constexpr int kBlockWidth = (kGridColumns - 1) * kCellPitchX + kThumbWidth;
+
+bool CanDrawText() {
+    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
+}
 
 }  // namespace
 
@@ -42,4 +58,94 @@ void DrawPageTile(QImage& surface, int x, int y, int width, int height, bool nex
           << QPoint(cx - direction * reach, cy + reach);
     painter.setBrush(QColor(245, 245, 250));
     painter.drawPolygon(arrow);
+}
+
+QPoint RootMenuCell(int width, int height, std::size_t cell) {
+    const int column = static_cast<int>(cell % kGridColumns);
+    const int row = static_cast<int>(cell / kGridColumns);
+    return QPoint((width - kBlockWidth) / 2 + column * kCellPitchX,
+                  (height - kBlockHeight) / 2 / 2 * 2 + row * kCellPitchY);
+}
+
+QRect BackButtonRect(int width, int height) {
+    const int top =
+        RootMenuCell(width, height, 2 * kGridColumns).y() + kThumbHeight + kNameHeight + kBackGap;
+    return QRect((width - kThumbWidth) / 2, top, kThumbWidth, kBackHeight);
+}
+
+void DrawBackTile(QImage& surface, const QRect& where) {
+    QPainter painter(&surface);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(16, 20, 36, 210));
+    painter.drawRoundedRect(where, 8, 8);
+    // An arrow pointing up and back, as "return" signs do.
+    const int cy = where.center().y();
+    const int left = where.left() + 12;
+    QPolygon arrow;
+    arrow << QPoint(left, cy) << QPoint(left + 10, cy - 8) << QPoint(left + 10, cy + 8);
+    painter.setBrush(QColor(245, 245, 250));
+    painter.drawPolygon(arrow);
+    painter.drawRect(QRect(left + 10, cy - 3, 12, 6));
+    if (!CanDrawText())
+        return;
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(14);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(QColor(245, 245, 250));
+    painter.drawText(where.adjusted(30, 0, -4, 0), Qt::AlignCenter, QStringLiteral("Title menu"));
+}
+
+std::string VideoName(const std::string& sourcePath) {
+    std::string name = sourcePath.substr(sourcePath.rfind('/') + 1);
+    const auto dot = name.rfind('.');
+    if (dot != std::string::npos && dot > 0)
+        name.resize(dot);
+    return name;
+}
+
+void DrawVideoName(QImage& surface, const QRect& strip, const std::string& name,
+                   double pixelShape) {
+    if (!CanDrawText() || name.empty() || pixelShape <= 0)
+        return;
+    QPainter painter(&surface);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(13);
+    // Drawn in television-shaped units: one unit is one pixel's shown width.
+    painter.translate(strip.topLeft());
+    painter.scale(1 / pixelShape, 1);
+    const int width = static_cast<int>(strip.width() * pixelShape);
+    const QString text =
+        QFontMetrics(font).elidedText(QString::fromStdString(name), Qt::ElideRight, width - 2);
+    QPainterPath path;
+    const QFontMetrics metrics(font);
+    const int x = (width - metrics.horizontalAdvance(text)) / 2;
+    const int y = (strip.height() + metrics.ascent() - metrics.descent()) / 2;
+    path.addText(x, y, font, text);
+    // A dark edge keeps light letters readable on any background.
+    painter.setPen(QPen(QColor(0, 0, 0, 220), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(path);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(250, 250, 250));
+    painter.drawPath(path);
+}
+
+bool AddButtonFrame(const std::string& overlayPath, const QRect& where) {
+    QImage overlay(QString::fromStdString(overlayPath));
+    if (overlay.isNull() || overlay.format() != QImage::Format_Indexed8 ||
+        overlay.colorCount() < 2 || !overlay.rect().contains(where))
+        return false;
+    constexpr int kFrame = 3;
+    for (int y = where.top(); y <= where.bottom(); ++y) {
+        uchar* line = overlay.scanLine(y);
+        const bool edgeRow = y < where.top() + kFrame || y > where.bottom() - kFrame;
+        for (int x = where.left(); x <= where.right(); ++x)
+            if (edgeRow || x < where.left() + kFrame || x > where.right() - kFrame)
+                line[x] = 1;
+    }
+    return overlay.save(QString::fromStdString(overlayPath), "PNG");
 }

@@ -18,6 +18,8 @@
 #include <random>
 #include <thread>
 
+#include <QImage>
+
 #include "platform/Files.h"
 #include "settings/Options.h"
 #include "settings/xml.h"
@@ -165,7 +167,7 @@ double TitleSeconds(const std::string& text) {
 
 TEST_F(Cli, MakesADiscImageAPlayerCanUseAndBurnsTheFolderAgain) {
     const std::string before = SavedOptions().GetValue(keys::FILENAME_SN);
-    const std::string a = Clip("a.avi", 2, true);
+    const std::string a = Clip("A day at the seaside with the whole family.avi", 2, true);
     const std::string b = Clip("b.avi", 1.5, false);
     CliRun run = Run({"make", "--iso", "--pal", "--label", "TRIP", "--quality", "fit", "--stretch",
                       "--working-folder", work_ / "work", a, b});
@@ -194,8 +196,33 @@ TEST_F(Cli, MakesADiscImageAPlayerCanUseAndBurnsTheFolderAgain) {
     ASSERT_TRUE(walk) << error;
     ASSERT_EQ(walk->Settle().buttons, 2);
     auto root = walk->Press(2);
-    EXPECT_EQ(root.buttons, 2) << root.ToString();
+    EXPECT_EQ(root.buttons, 3) << root.ToString();  // two videos and the way back
+    EXPECT_EQ(walk->Press(3).domain, testsupport::DvdDomain::ManagerMenu);
+    walk->Press(2);
     EXPECT_EQ(walk->Press(2).part, 2);
+    // The root menu names each video below its thumbnail: a long name
+    // shortened to the strip's width, a one-letter name, nothing below the
+    // empty third cell (light pixels counted in the decoded menu).
+    const std::string still = (work_ / "root.png").string();
+    ASSERT_EQ(
+        testsupport::RunCommand({"ffmpeg", "-v", "error", "-y", "-i",
+                                 (work_ / "work" / "DVD_1" / "VIDEO_TS" / "VTS_01_0.VOB").string(),
+                                 "-frames:v", "1", still})
+            .status,
+        0);
+    const QImage menu(QString::fromStdString(still));
+    ASSERT_EQ(menu.size(), QSize(720, 576));
+    auto letters = [&](int from, int to) {
+        int light = 0;
+        for (int y = 98 + 96; y < 98 + 96 + 16; ++y)
+            for (int x = from; x < to; ++x)
+                light += qGray(menu.pixel(x, y)) > 200 ? 1 : 0;
+        return light;
+    };
+    EXPECT_GT(letters(74, 202), 80);                    // the long name fills its strip (116 seen)
+    EXPECT_EQ(letters(40, 66) + letters(210, 222), 0);  // and stays inside it
+    EXPECT_GT(letters(222, 350), 3);
+    EXPECT_EQ(letters(370, 498), 0);
 
     // The run's choices were not saved; the running number was.
     CXMLAccess saved = SavedOptions();
@@ -433,7 +460,7 @@ TEST_F(Cli, SoakJobsKilledAtRandomAndRunAgainMakeWholeDiscs) {
         auto walk = testsupport::DvdWalk::Open(image, &error);
         ASSERT_TRUE(walk) << error;
         EXPECT_EQ(walk->Settle().buttons, 2) << "round " << round;
-        EXPECT_EQ(walk->Press(2).buttons, 2) << "round " << round;
+        EXPECT_EQ(walk->Press(2).buttons, 3) << "round " << round;
         EXPECT_EQ(walk->Press(2).part, 2) << "round " << round;
         walk.reset();
         EXPECT_EQ(PartialFiles(folder), std::vector<std::string>{}) << "round " << round;

@@ -330,20 +330,25 @@ TEST_F(JobRun, ThirteenVideosGetTwoRootMenuPagesWithWorkingButtons) {
     auto lsdvd = testsupport::RunCommand({"lsdvd", "-x", App().theDvdFolder});
     EXPECT_TRUE(Contains(lsdvd.output, "Chapters: 13")) << lsdvd.output;
 
-    // Two root-menu pages: ten videos and Next, then three and Previous.
+    // Two root-menu pages: nine videos, Next and Title menu, then four,
+    // Previous and Title menu.
     std::string error;
     auto walk = testsupport::DvdWalk::Open(App().theDvdFolder, &error);
     ASSERT_TRUE(walk) << error;
     ASSERT_EQ(walk->Settle().buttons, 2);
     testsupport::DvdPlace firstPage = walk->Press(2);
     EXPECT_EQ(firstPage.buttons, 11) << firstPage.ToString();
-    testsupport::DvdPlace second = walk->Press(11);
+    testsupport::DvdPlace second = walk->Press(10);
     ASSERT_EQ(second.domain, testsupport::DvdDomain::TitleSetMenu) << second.ToString();
-    EXPECT_EQ(second.buttons, 4);
-    testsupport::DvdPlace back = walk->Press(4);
+    EXPECT_EQ(second.buttons, 6);
+    testsupport::DvdPlace title = walk->Press(6);
+    EXPECT_EQ(title.domain, testsupport::DvdDomain::ManagerMenu) << title.ToString();
+    walk->Press(2);
+    walk->Press(10);
+    testsupport::DvdPlace back = walk->Press(5);
     EXPECT_EQ(back.buttons, 11) << back.ToString();
-    walk->Press(11);
-    testsupport::DvdPlace last = walk->Press(3);
+    walk->Press(10);
+    testsupport::DvdPlace last = walk->Press(4);
     EXPECT_EQ(last.domain, testsupport::DvdDomain::Title) << last.ToString();
     EXPECT_EQ(last.part, 13) << last.ToString();
 }

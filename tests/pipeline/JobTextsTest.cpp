@@ -3,6 +3,9 @@
 // project and the choice of the output folder.
 #include <gtest/gtest.h>
 
+#include <QRect>
+#include "pipeline/RootMenuPages.h"
+
 #include "engines/CallLibraryEntry.h"
 #include "pipeline/JobFixture.h"
 #include "pipeline/Stages.h"
@@ -69,22 +72,34 @@ TEST(ConversionTexts, CommandSplitsIntoTwentyFourArgumentsWithA64BitAddress) {
     EXPECT_EQ(std::stoll(args[23]), reinterpret_cast<std::intptr_t>(&link));
 }
 
-TEST(RootMenuGrid, FourColumnsThreeRowsCentredOnTheFrame) {
+TEST(RootMenuGrid, FourColumnsThreeRowsAndTheBackButtonInsideTheTitleSafeArea) {
     auto ntsc = RootMenuPositions(720, 480, 12);
     ASSERT_EQ(ntsc.size(), 12u);
-    EXPECT_EQ(ntsc[0].x, 64);
-    EXPECT_EQ(ntsc[0].y, 66);
-    EXPECT_EQ(ntsc[3].x, 508);
-    EXPECT_EQ(ntsc[4].y, 182);
-    EXPECT_EQ(ntsc[11].x, 508);
-    EXPECT_EQ(ntsc[11].y, 298);
+    EXPECT_EQ(ntsc[0].x, 74);
+    EXPECT_EQ(ntsc[0].y, 50);
+    EXPECT_EQ(ntsc[3].x, 518);
+    EXPECT_EQ(ntsc[4].y, 166);
+    EXPECT_EQ(ntsc[11].y, 282);
     auto pal = RootMenuPositions(720, 576, 5);
     ASSERT_EQ(pal.size(), 5u);
-    EXPECT_EQ(pal[0].y, 114);
-    EXPECT_EQ(pal[4].y, 230);
-    EXPECT_EQ(pal[4].x, 64);
+    EXPECT_EQ(pal[4].y, 214);
+    EXPECT_EQ(pal[4].x, 74);
     EXPECT_EQ(RootMenuPositions(720, 480, 13).size(), 12u);
     EXPECT_TRUE(RootMenuPositions(720, 480, 0).empty());
+    // Thumbnails with their names, and the back button below them, stay a
+    // tenth of the frame away from every edge; nothing overlaps.
+    for (int height : {480, 576}) {
+        const QRect safe(72, height / 10, 576, height - 2 * (height / 10));
+        const QRect back = BackButtonRect(720, height);
+        EXPECT_TRUE(safe.contains(back)) << height;
+        for (const GridPosition& p : RootMenuPositions(720, height, 12)) {
+            const QRect cell(p.x, p.y, 128, 96 + kNameHeight);
+            EXPECT_TRUE(safe.contains(cell)) << height << ": " << p.x << "," << p.y;
+            EXPECT_FALSE(cell.intersects(back));
+        }
+    }
+    EXPECT_EQ(VideoName("/v/Summer.2019.trip.mp4"), "Summer.2019.trip");
+    EXPECT_EQ(VideoName("/v/noext"), "noext");
 }
 
 TEST(MenuDocuments, SpumuxControlNamesTheOverlaysInOrder) {
@@ -125,20 +140,23 @@ TEST(MenuDocuments, ProjectHasHoldingMenusAChapterButtonPerVideoAndOneTitle) {
     EXPECT_EQ(Child(*Child(*titleset, "menus"), "video")->GetValue("format"), "pal");
     EXPECT_EQ(rootPgc->GetValue("entry"), "root");
     EXPECT_EQ(Child(*rootPgc, "vob")->GetValue("pause"), "inf");
-    // Fourteen videos need two pages of ten, turned by Previous/Next buttons.
+    // Fourteen videos need two pages of nine, turned by Previous/Next
+    // buttons; every page leads back to the title menu.
     auto buttons = Texts(*rootPgc, "button");
     ASSERT_EQ(buttons.size(), 11u);
     EXPECT_EQ(buttons[0], "jump title 1 chapter 1;");
-    EXPECT_EQ(buttons[9], "jump title 1 chapter 10;");
-    EXPECT_EQ(buttons[10], "jump menu 2;");
+    EXPECT_EQ(buttons[8], "jump title 1 chapter 9;");
+    EXPECT_EQ(buttons[9], "jump menu 2;");
+    EXPECT_EQ(buttons[10], "jump vmgm menu entry title;");
     const CXMLAccess* secondPage = Child(*Child(*titleset, "menus"), "pgc", 1);
     ASSERT_NE(secondPage, nullptr);
     EXPECT_EQ(secondPage->GetValue("entry", false), "");
     EXPECT_EQ(Child(*secondPage, "vob")->GetValue("file"), "/t/root2.mpg");
     EXPECT_EQ(Texts(*secondPage, "button"),
-              (std::vector<std::string>{"jump title 1 chapter 11;", "jump title 1 chapter 12;",
-                                        "jump title 1 chapter 13;", "jump title 1 chapter 14;",
-                                        "jump menu 1;"}));
+              (std::vector<std::string>{"jump title 1 chapter 10;", "jump title 1 chapter 11;",
+                                        "jump title 1 chapter 12;", "jump title 1 chapter 13;",
+                                        "jump title 1 chapter 14;", "jump menu 1;",
+                                        "jump vmgm menu entry title;"}));
 
     const CXMLAccess* titlePlay = Child(*Child(*titleset, "titles"), "pgc");
     ASSERT_EQ(titlePlay->children.size(), 15u);
@@ -146,8 +164,12 @@ TEST(MenuDocuments, ProjectHasHoldingMenusAChapterButtonPerVideoAndOneTitle) {
     EXPECT_EQ(titlePlay->children.back().name, "post");
     EXPECT_EQ(titlePlay->children.back().text, "call vmgm menu;");
 
+    EXPECT_EQ(Child(*Child(*titleset, "menus"), "video")->GetValue("widescreen", false), "");
+    // 16:9 menus are shown letterboxed on a 4:3 television, never cut.
     CXMLAccess ntsc = BuildDvdProject("/w/DVD_1", Ntsc169(5000), list, movies);
-    EXPECT_EQ(Child(*Child(*Child(ntsc, "vmgm"), "menus"), "video")->GetValue("format"), "ntsc");
+    const CXMLAccess* ntscVideo = Child(*Child(*Child(ntsc, "vmgm"), "menus"), "video");
+    EXPECT_EQ(ntscVideo->GetValue("format"), "ntsc");
+    EXPECT_EQ(ntscVideo->GetValue("widescreen"), "nopanscan");
 }
 
 class DvdFolderChoice : public JobFixture {};
