@@ -1,5 +1,7 @@
 #include "components/engine/DvdOutput.h"
 
+#include "components/engine/PictureColour.h"
+
 extern "C" {
 #include <libavutil/channel_layout.h>
 #include <libavutil/opt.h>
@@ -48,6 +50,8 @@ Status DvdOutput::OpenVideo(const EngineRequest& r, int threads) {
     if (c->rc_max_rate > 0 && c->rc_buffer_size == 0)
         c->rc_buffer_size = 1835008;
     c->rc_initial_buffer_occupancy = c->rc_buffer_size * 3 / 4;
+    SetDvdColourDescription(*c, r.height == 576);
+    av_opt_set(c->priv_data, "video_format", r.height == 576 ? "pal" : "ntsc", 0);
     c->gop_size = r.gopSize;
     c->max_b_frames = 2;
     c->strict_std_compliance = r.strictness;

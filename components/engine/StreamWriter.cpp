@@ -1,5 +1,6 @@
 #include "components/engine/StreamWriter.h"
 
+#include "components/engine/PictureColour.h"
 #include "components/engine/PictureFit.h"
 
 namespace engine {
@@ -34,14 +35,18 @@ std::string StreamWriter::VideoFilters(const AVFrame& frame, bool firstBuild) co
         r.keepAspect ? FitPicture(frame.width, frame.height, frame.sample_aspect_ratio,
                                   rotation_.rfind("transpose", 0) == 0, r.width, r.height, r.aspect)
                      : PictureFit{r.width, r.height, 0, 0};
-    text += FitFilters(fit, r.width, r.height, ":flags=bicubic");
+    text += FitFilters(fit, r.width, r.height, ":flags=bicubic") + ",format=yuv420p";
+    // Players decode every disc picture as BT.601; converted after scaling,
+    // on the fewest pixels.
+    if (const std::string matrix = ToDvdMatrixFilter(SourceMatrix(frame)); !matrix.empty())
+        text += "," + matrix;
     text += ",setsar=" + std::to_string(sar.num) + "/" + std::to_string(sar.den) +
             ",fps=fps=" + std::to_string(r.outputRate.num) + "/" + std::to_string(r.outputRate.den);
     // The first picture is held from time zero, so that sound and picture
     // start together.
     if (firstBuild)
         text += ":start_time=0";
-    return text + ",format=yuv420p";
+    return text;
 }
 
 std::string StreamWriter::AudioFilters(bool firstBuild) const {

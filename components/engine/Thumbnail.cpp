@@ -6,6 +6,7 @@
 
 #include "components/engine/FilterChain.h"
 #include "components/engine/InputMedia.h"
+#include "components/engine/PictureColour.h"
 #include "components/engine/PictureFit.h"
 
 namespace engine {
@@ -124,8 +125,10 @@ Status MakeThumbnail(const EngineRequest& request) {
             ? FitPicture(grabbed->width, grabbed->height, grabbed->sample_aspect_ratio,
                          rotation.rfind("transpose", 0) == 0, request.width, request.height, shape)
             : PictureFit{request.width, request.height, 0, 0};
+    const std::string matrix = ToDvdMatrixFilter(SourceMatrix(*grabbed));
     const std::string filters = (rotation.empty() ? "" : rotation + ",") +
                                 FitFilters(fit, request.width, request.height, "") +
+                                (matrix.empty() ? "" : ",format=yuv420p," + matrix) +
                                 ",setsar=1,format=yuvj420p";
     FramePtr scaled;
     FilterChain chain(

@@ -147,3 +147,67 @@ TEST(EngineMuxRate, BestQualityOnNoiseReachesThePlayerInTime) {
 }
 
 }  // namespace
+
+namespace {
+
+// Eight 75 % colour bars (white, yellow, cyan, green, magenta, red, blue,
+// black) drawn in RGB, then stored as high-definition YUV with the BT.709
+// matrix: tagged so, or (full range) untagged, which its size implies.
+std::vector<std::string> Bars709(bool tagged) {
+    const std::string bar = "191*(";
+    const std::string rgb = "geq=r='" + bar + "lt(X,2)+eq(X,4)+eq(X,5))':g='" + bar +
+                            "lt(X,4))':b='" + bar + "eq(X,0)+eq(X,2)+eq(X,4)+eq(X,6))'";
+    const std::string format = tagged ? "yuv420p" : "yuvj420p";
+    std::vector<std::string> args{"-f",
+                                  "lavfi",
+                                  "-i",
+                                  "color=black:s=8x1:r=25:d=1,format=gbrp," + rgb +
+                                      ",scale=1280:720:flags=neighbor:out_color_matrix=bt709:"
+                                      "out_range=" +
+                                      (tagged ? "tv" : "pc") + ",format=" + format,
+                                  "-c:v",
+                                  "libx264",
+                                  "-preset",
+                                  "ultrafast",
+                                  "-qp",
+                                  "0"};
+    if (tagged)
+        args.insert(args.end(),
+                    {"-colorspace", "bt709", "-color_primaries", "bt709", "-color_trc", "bt709"});
+    return args;
+}
+
+// Players decode a disc with BT.601: HD colours are converted to it, and the
+// stream's colour description says so.
+TEST(EngineColour, HighDefinitionBarsComeOutInBt601) {
+    testsupport::TempFolder folder;
+    for (const bool tagged : {true, false}) {
+        SCOPED_TRACE(tagged ? "BT.709 tagged" : "untagged full range");
+        const std::string source = folder / (tagged ? "tagged.mp4" : "untagged.mp4");
+        ASSERT_TRUE(MakeClip(source, Bars709(tagged)));
+        const std::string output = folder / "bars.vob";
+        ASSERT_EQ(RunEngine(ConversionText(Target{true, true, 8000}, source, output, 0)), 0);
+        const Picture p = DecodePicture(output, 720, 576, 5, "yuv444p");
+        ASSERT_FALSE(p.bytes.empty());
+        const std::size_t plane = 720 * 576;
+        for (int i = 0; i < 8; ++i) {
+            const double r = (i < 2 || i == 4 || i == 5) ? 191 : 0;
+            const double g = i < 4 ? 191 : 0;
+            const double b = i % 2 == 0 && i < 7 ? 191 : 0;
+            const double y = 0.299 * r + 0.587 * g + 0.114 * b;
+            const double expected[3] = {16 + 219 * y / 255, 128 + 224 * (b - y) / (1.772 * 255),
+                                        128 + 224 * (r - y) / (1.402 * 255)};
+            const std::size_t at = 288 * 720 + (i * 90 + 45);
+            for (int c = 0; c < 3; ++c)
+                EXPECT_NEAR(static_cast<unsigned char>(p.bytes[c * plane + at]), expected[c], 3)
+                    << "bar " << i << " component " << c;
+        }
+    }
+    const Probe probe = ProbeFile(folder / "bars.vob");
+    ASSERT_EQ(probe.video.size(), 1u);
+    EXPECT_EQ(probe.video[0]["color_space"].toString(), "bt470bg");
+    EXPECT_EQ(probe.video[0]["color_primaries"].toString(), "bt470bg");
+    EXPECT_EQ(probe.video[0]["color_range"].toString(), "tv");
+}
+
+}  // namespace
