@@ -72,6 +72,13 @@ class IDiscBurner {
     virtual void Cancel() = 0;
     // The image file the last successful burn to the image device wrote.
     virtual std::string LastImagePath() const = 0;
+    // Whether BurnFolder reads the written data back and compares it with
+    // what it sent (on until switched off).
+    virtual void SetReadBack(bool on) = 0;
+    // Where the last successful burn can be read as a disc: the image file,
+    // or the drive's device (for a "stdio:" drive, its file). Empty after a
+    // failed burn.
+    virtual std::string LastDiscPath() const = 0;
 };
 
 // The name of the device that writes a disc image file; always the last one.

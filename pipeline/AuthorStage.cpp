@@ -28,6 +28,11 @@ CXMLAccess MenuVob(const std::string& file) {
     return vob;
 }
 
+std::function<void(CXMLAccess&)>& ProjectHook() {
+    static std::function<void(CXMLAccess&)> hook;
+    return hook;
+}
+
 CXMLAccess VideoFormat(const JobParameters& params) {
     CXMLAccess video = Element("video");
     video.SetValue("format", params.tvStandard == 1 ? "pal" : "ntsc");
@@ -98,6 +103,10 @@ CXMLAccess BuildDvdProject(const std::string& dest, const JobParameters& params,
     return root;
 }
 
+void SetDvdProjectHook(std::function<void(CXMLAccess&)> hook) {
+    ProjectHook() = std::move(hook);
+}
+
 void ChooseDvdFolder() {
     CQuorvaApp& app = App();
     app.theDvdFolder = app.theOptions.GetValue(keys::WORKING_FOLDER) + "DVD_1";
@@ -135,6 +144,8 @@ StageOutcome AuthorDvdFolder(AuthoringJob& job, const JobParameters& params, con
         return StageOutcome::Failed;
     }
     CXMLAccess project = BuildDvdProject(app.theDvdFolder, params, list, movies);
+    if (ProjectHook())
+        ProjectHook()(project);
 
     const std::string projectFile = CreateTempFile("~qor");
     std::string failure;

@@ -10,6 +10,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "components/burner/VolumeLabel.h"
 #include "media/MediaItem.h"
@@ -72,6 +73,8 @@ struct JobParameters {
     int aspectDen = 9;
     int videoBitRate = 5000;     // kbit/s
     bool stretchToFill = false;  // fill the frame instead of keeping proportions
+    // Read a burnt disc back and check it as a player would.
+    bool checkAfterBurn = true;
 };
 
 // discType: the disc the videos go on (index into DiscTypeTable), which
@@ -127,6 +130,9 @@ struct AuthoringJob {
     // What the burn stage made: the image file, or the drive written.
     std::string imageFile;
     std::string burnedDrive;
+    // The disc checks of the last run, line by line, each headed by what was
+    // checked.
+    std::vector<std::string> discCheckLines;
     JobHold hold;
 
     explicit AuthoringJob(std::uint32_t flags = 0) : jobFlags(flags) {}

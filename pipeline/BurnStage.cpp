@@ -19,7 +19,8 @@ bool IsImageDevice(IDiscBurner& burner, std::int32_t index) {
 
 }  // namespace
 
-StageOutcome BurnDvdFolder(AuthoringJob& job) {
+StageOutcome BurnDvdFolder(AuthoringJob& job, const JobParameters& params,
+                           const discchecker::DiscExpectation& expected, bool folderChecked) {
     if (!(job.jobFlags & JOB_BURN))
         return StageOutcome::Done;
     CQuorvaApp& app = App();
@@ -36,6 +37,11 @@ StageOutcome BurnDvdFolder(AuthoringJob& job) {
             return StageOutcome::Done;
     }
 
+    // A folder that would not play is never burned.
+    if (!folderChecked &&
+        CheckDiscStage(job, app.theDvdFolder, expected, "The DVD folder " + app.theDvdFolder) !=
+            StageOutcome::Done)
+        return StageOutcome::Failed;
     ReportStatus(job, image ? "Writing disc image ..." : "Start burn to dvd disc ...");
     if (!app.theBurner) {
         ReportFailure(job, "No disc burner is available.");
@@ -52,6 +58,7 @@ StageOutcome BurnDvdFolder(AuthoringJob& job) {
         workingFolder += '/';
     if (parent == workingFolder)
         NoteKeptFolder(parent, platform::FileNameOf(dvdFolder));
+    app.theBurner->SetReadBack(params.checkAfterBurn);
     std::int32_t result = -1;
     std::int32_t status =
         app.theBurner->BurnFolder(job.deviceIndex, (app.theDvdFolder + "/VIDEO_TS").c_str(),
@@ -72,5 +79,14 @@ StageOutcome BurnDvdFolder(AuthoringJob& job) {
         app.theBurner->GetDeviceName(job.deviceIndex, name, sizeof name, &ignored);
         job.burnedDrive = name;
     }
-    return StageOutcome::Done;
+    if (!params.checkAfterBurn)
+        return StageOutcome::Done;
+    // The burner has read the data back; now the disc is played as a player
+    // would, label included.
+    discchecker::DiscExpectation written = expected;
+    written.volumeLabel = job.volumeLabel;
+    const std::string disc = app.theBurner->LastDiscPath();
+    return CheckDiscStage(
+        job, disc, written,
+        image ? "The disc image " + disc : "The burnt disc in " + job.burnedDrive);
 }

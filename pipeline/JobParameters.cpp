@@ -17,5 +17,6 @@ JobParameters DeriveJobParameters(const CXMLAccess& options, const MediaList& li
     p.videoBitRate =
         VideoKbpsFor(ReadIntOption(options, keys::VIDEO_QUALITY_MODE), list, DiscTypeAt(discType));
     p.stretchToFill = ReadNewIntOption(options, keys::STRETCH_TO_FILL, 0) != 0;
+    p.checkAfterBurn = ReadNewIntOption(options, keys::CHECK_DISC_AFTER_BURN, 1) != 0;
     return p;
 }

@@ -86,6 +86,7 @@ int RunAuthoringJob(AuthoringJob& job) {
     job.errorText.clear();
     job.imageFile.clear();
     job.burnedDrive.clear();
+    job.discCheckLines.clear();
 
     std::string workingFolder = app.theOptions.GetValue(keys::WORKING_FOLDER);
     if (!workingFolder.empty() && workingFolder.back() != '/')
@@ -125,19 +126,28 @@ int RunAuthoringJob(AuthoringJob& job) {
     if (Aborted(job))
         return 0;
 
+    // What the disc must hold, when this run authors it; and whether the
+    // new folder has been checked already.
+    discchecker::DiscExpectation expected;
+    bool folderChecked = false;
     if (job.jobFlags & JOB_MENUS) {
         job.stage = STAGE_MENUS;
         MenuMovies movies;
         if (MakeMenus(job, params, app.theMediaList, movies) != StageOutcome::Done ||
             AuthorDvdFolder(job, params, app.theMediaList, movies) != StageOutcome::Done)
             return Finish(job);
+        expected = ExpectedDisc(app.theMediaList);
+        if (CheckDiscStage(job, app.theDvdFolder, expected, "The DVD folder " + app.theDvdFolder) !=
+            StageOutcome::Done)
+            return Finish(job);
+        folderChecked = true;
         job.jobFlags &= ~JOB_MENUS;
     }
     if (Aborted(job))
         return 0;
 
     job.stage = STAGE_BURNING;
-    if (BurnDvdFolder(job) == StageOutcome::Aborted)
+    if (BurnDvdFolder(job, params, expected, folderChecked) == StageOutcome::Aborted)
         return 0;
     return Finish(job);
 }

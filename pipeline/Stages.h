@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "components/discchecker/DiscChecker.h"
 #include "media/MediaItem.h"
 #include "pipeline/AuthoringJob.h"
 
@@ -56,5 +57,22 @@ void ChooseDvdFolder();
 CXMLAccess BuildDvdProject(const std::string& dest, const JobParameters& params,
                            const MediaList& list, const MenuMovies& movies);
 
-// Burning: asks for a blank disc and burns theDvdFolder's VIDEO_TS.
-StageOutcome BurnDvdFolder(AuthoringJob& job);
+// Test seam: edits the disc project after it is built and before it is
+// written, so that tests can author broken discs on purpose. Empty: none.
+void SetDvdProjectHook(std::function<void(CXMLAccess&)> hook);
+
+// Disc check: plays the disc at path (a DVD folder, an image, a drive) as a
+// player would. All passed: one log line. Otherwise the report goes to the
+// log and the job fails with subject ("The DVD folder ...") and what is
+// wrong. The report is kept in job.discCheckLines.
+StageOutcome CheckDiscStage(AuthoringJob& job, const std::string& path,
+                            const discchecker::DiscExpectation& expected,
+                            const std::string& subject);
+// What a disc authored from list holds: one chapter per video, of its length.
+discchecker::DiscExpectation ExpectedDisc(const MediaList& list);
+
+// Burning: checks theDvdFolder unless folderChecked, asks for a blank disc,
+// burns its VIDEO_TS and, unless switched off, checks what was written.
+// expected is what the folder must hold (empty when not known).
+StageOutcome BurnDvdFolder(AuthoringJob& job, const JobParameters& params,
+                           const discchecker::DiscExpectation& expected, bool folderChecked);

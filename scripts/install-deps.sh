@@ -6,7 +6,7 @@ PKGS=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libpugixml-dev
   libavformat-dev libavcodec-dev libavfilter-dev libswscale-dev libswresample-dev libavutil-dev
-  dvdauthor genisoimage libburn-dev
+  dvdauthor genisoimage libburn-dev zlib1g-dev
   libgtest-dev googletest libgmock-dev
   ffmpeg lsdvd libdvdnav-dev libdvdread-dev udftools
   xvfb xauth bc time

@@ -27,6 +27,8 @@ inline constexpr const char* FILENAME_SN = "FILENAME_SN";
 // Added later: an older options file may lack them, and then their default
 // holds (see ReadNewIntOption).
 inline constexpr const char* STRETCH_TO_FILL = "STRETCH_TO_FILL";  // "1": fill the frame
+// "0" skips reading a burnt disc back and checking it.
+inline constexpr const char* CHECK_DISC_AFTER_BURN = "CHECK_DISC_AFTER_BURN";
 }  // namespace keys
 
 // Files of the program folder.

@@ -7,6 +7,9 @@
 #include <chrono>
 #include <memory>
 #include <thread>
+#include <vector>
+
+#include "components/burner/StreamChecksum.h"
 
 namespace burner {
 namespace {
@@ -35,6 +38,9 @@ using SourcePtr = std::unique_ptr<burn::burn_source, SourceFree>;
 using OptsPtr = std::unique_ptr<burn::burn_write_opts, OptsFree>;
 
 constexpr int kFifoChunks = 2048;  // 4 MiB of 2048-byte chunks
+constexpr off_t kReadChunk = 32 * 2048;
+// With a read-back, writing takes the bar up to here and reading the rest.
+constexpr int kWrittenPercent = 66;
 
 // A grabbed drive, released on every way out.
 class GrabbedDrive {
@@ -109,6 +115,39 @@ int Percent(const burn::burn_progress& progress) {
     return static_cast<int>(std::clamp(percent, 1LL, 99LL));
 }
 
+int WritePercent(int percent, bool verify) {
+    return verify ? std::max(1, percent * kWrittenPercent / 100) : percent;
+}
+
+// Reads the first bytes of the disc back through the drive and sums them.
+std::string ReadBack(LibburnLibrary& library, burn::burn_drive* drive, std::int64_t bytes,
+                     StreamChecksum& sum, const WriteEvents& events,
+                     const std::atomic<bool>& cancel) {
+    events.phase(kVerifyingPhase);
+    // The drive has to learn what is on the disc now.
+    burn::burn_drive_re_assess(drive, 0);
+    std::vector<char> buffer(kReadChunk);
+    for (std::int64_t at = 0; at < bytes; at += kReadChunk) {
+        if (cancel) {
+            return "Burn cancelled.";
+        }
+        const off_t want = static_cast<off_t>(std::min<std::int64_t>(kReadChunk, bytes - at));
+        off_t got = 0;
+        if (burn::burn_read_data(drive, static_cast<off_t>(at), buffer.data(), want, &got, 0) <=
+                0 ||
+            got != want) {
+            return WithDetail("The disc cannot be read back (" + MegaBytes(at) + " of " +
+                                  MegaBytes(bytes) + " read).",
+                              library);
+        }
+        sum.Add(buffer.data(), static_cast<std::size_t>(want));
+        const int percent =
+            static_cast<int>(kWrittenPercent + (100 - kWrittenPercent) * (at + want) / bytes);
+        events.progress(std::clamp(percent, kWrittenPercent, 99));
+    }
+    return {};
+}
+
 }  // namespace
 
 std::string WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& events,
@@ -119,7 +158,14 @@ std::string WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& 
         close(job.sourceFd);
         return "Cannot read the disc image stream.";
     }
-    SourcePtr fifo(burn::burn_fifo_source_new(fdSource.get(), 2048, kFifoChunks, 1));
+    // The stream is summed on its way into the buffer.
+    StreamChecksum sent;
+    SourcePtr summed(job.verify ? NewChecksumSource(fdSource.get(), sent) : nullptr);
+    if (job.verify && !summed) {
+        return "Cannot read the disc image stream.";
+    }
+    SourcePtr fifo(burn::burn_fifo_source_new(job.verify ? summed.get() : fdSource.get(), 2048,
+                                              kFifoChunks, 1));
     if (!fifo) {
         return "Cannot buffer the disc image stream.";
     }
@@ -178,7 +224,7 @@ std::string WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& 
             cancelSent = true;
         }
         if (status == burn::BURN_DRIVE_WRITING) {
-            events.progress(Percent(progress));
+            events.progress(WritePercent(Percent(progress), job.verify));
         } else if (!closing && (status == burn::BURN_DRIVE_CLOSING_TRACK ||
                                 status == burn::BURN_DRIVE_CLOSING_SESSION ||
                                 status == burn::BURN_DRIVE_WRITING_LEADOUT)) {
@@ -198,6 +244,18 @@ std::string WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& 
     }
     if (!closing) {
         events.phase("Closing disc ...");
+    }
+    if (!job.verify) {
+        return {};
+    }
+    StreamChecksum read;
+    if (std::string failure = ReadBack(library, drive.get(), job.bytes, read, events, cancel);
+        !failure.empty()) {
+        return failure;
+    }
+    if (!SameData(sent, read)) {
+        return "The disc does not hold what was written: the data read back (" + read.ToString() +
+               ") differ from the image sent (" + sent.ToString() + ").";
     }
     return {};
 }

@@ -11,22 +11,29 @@
 
 namespace burner {
 
+// The phase of the read-back after writing.
+inline constexpr const char* kVerifyingPhase = "Verifying disc ...";
+
 struct WriteJob {
     std::string address;  // libburn drive address
     int sourceFd = -1;    // the image stream; the writer takes it over
     std::int64_t bytes = 0;
+    // Read the disc back after writing and compare it with a checksum of the
+    // stream taken while it was written.
+    bool verify = false;
 };
 
 struct WriteEvents {
-    std::function<void(int percent)> progress;      // 1..99 as it grows
-    std::function<void(const std::string&)> phase;  // "Writing ...", "Closing disc ..."
+    std::function<void(int percent)> progress;  // 1..99 as it grows
+    // "Writing image ...", "Closing disc ...", "Verifying disc ..."
+    std::function<void(const std::string&)> phase;
     // The drive has stopped; complete tells whether it took the whole
-    // stream. Runs before the stream is dropped.
+    // stream. Runs before the stream is dropped and before the read-back.
     std::function<void(bool complete)> writingEnded;
 };
 
-// Empty when the disc was written and closed, else the reason. Stops early
-// when cancel becomes true.
+// Empty when the disc was written, closed and (with verify) read back
+// unchanged, else the reason. Stops early when cancel becomes true.
 std::string WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& events,
                       const std::atomic<bool>& cancel);
 

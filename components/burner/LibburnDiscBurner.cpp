@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <optional>
+#include <string_view>
 
 #include "components/burner/DiscWriter.h"
 #include "components/burner/ImageTarget.h"
@@ -42,6 +43,12 @@ std::vector<std::string> SplitAddresses(const char* text) {
         start = end + 1;
     }
     return addresses;
+}
+
+// The file a player reads for a drive address: "stdio:" drives are files.
+std::string DiscPathOf(const std::string& address) {
+    constexpr std::string_view kStdio = "stdio:";
+    return address.rfind(kStdio, 0) == 0 ? address.substr(kStdio.size()) : address;
 }
 
 }  // namespace
@@ -161,6 +168,15 @@ std::string LibburnDiscBurner::LastImagePath() const {
     return lastImagePath_;
 }
 
+void LibburnDiscBurner::SetReadBack(bool on) {
+    readBack_ = on;
+}
+
+std::string LibburnDiscBurner::LastDiscPath() const {
+    std::lock_guard lock(messageMutex_);
+    return lastDiscPath_;
+}
+
 void LibburnDiscBurner::Notify(platform::HWND window, int percent, bool failed,
                                const std::string& text) {
     {
@@ -196,6 +212,10 @@ std::int32_t LibburnDiscBurner::BurnFolder(std::int32_t index, const char* video
             burning_ = true;
             cancel_ = false;
         }
+    }
+    {
+        std::lock_guard lock(messageMutex_);
+        lastDiscPath_.clear();
     }
     if (!refusal.empty()) {
         Notify(window, 0, true, refusal);
@@ -265,6 +285,8 @@ std::string LibburnDiscBurner::Burn(const DeviceEntry& device, const std::string
     events.phase = [&, announced = false](const std::string& text) mutable {
         if (!device.isImage) {
             Notify(window, lastPercent, false, text);
+        } else if (text == kVerifyingPhase) {
+            Notify(window, lastPercent, false, "Verifying disc image \"" + imagePath + "\" ...");
         } else if (!announced) {
             announced = true;
             Notify(window, lastPercent, false, "Writing disc image \"" + image->IntendedPath() + "\" ...");
@@ -284,7 +306,7 @@ std::string LibburnDiscBurner::Burn(const DeviceEntry& device, const std::string
         producerFailure =
             producer->Finish(complete ? std::chrono::seconds(5) : std::chrono::seconds(0));
     };
-    WriteJob job{address, producer->TakeImageFd(), sectors * kSectorBytes};
+    WriteJob job{address, producer->TakeImageFd(), sectors * kSectorBytes, readBack_};
     std::string writeFailure = WriteDisc(*library_, job, events, cancel_);
     if (std::string stopped = producer->Finish(); producerFailure.empty()) {
         producerFailure = stopped;
@@ -312,6 +334,10 @@ std::string LibburnDiscBurner::Burn(const DeviceEntry& device, const std::string
             lastImagePath_ = imagePath;
         }
         Notify(window, 100, false, "Disc image written to \"" + imagePath + "\".");
+    }
+    {
+        std::lock_guard lock(messageMutex_);
+        lastDiscPath_ = device.isImage ? imagePath : DiscPathOf(address);
     }
     Notify(window, 100, false, "Done.");
     return {};

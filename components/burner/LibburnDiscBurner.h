@@ -32,6 +32,8 @@ class LibburnDiscBurner : public IDiscBurner {
                                std::int32_t* result) override;
     void Cancel() override;
     std::string LastImagePath() const override;
+    void SetReadBack(bool on) override;
+    std::string LastDiscPath() const override;
 
   private:
     // Scans when no scan has been made yet; deviceMutex_ is held.
@@ -55,10 +57,12 @@ class LibburnDiscBurner : public IDiscBurner {
     bool burning_ = false;
 
     std::atomic<bool> cancel_{false};
+    std::atomic<bool> readBack_{true};
 
     mutable std::mutex messageMutex_;
     std::string lastMessage_;
     std::string lastImagePath_;
+    std::string lastDiscPath_;
 };
 
 }  // namespace burner

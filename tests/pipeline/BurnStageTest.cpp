@@ -7,22 +7,7 @@
 #include "platform/Files.h"
 #include "support/DvdWalk.h"
 
-class BurnStage : public JobFixture {
-  protected:
-    void SetUp() override {
-        JobFixture::SetUp();
-        App().theBurner = CreateDiscBurner();
-        std::int32_t count = 0;
-        App().theBurner->GetDeviceCount(&count);
-        imageDevice_ = count - 1;
-    }
-    void TearDown() override {
-        App().theBurner.reset();
-        JobFixture::TearDown();
-    }
-
-    int imageDevice_ = -1;
-};
+class BurnStage : public BurnerJobFixture {};
 
 TEST_F(BurnStage, AFullJobWritesAnImageAPlayerReadsWithoutAskingForADisc) {
     AddVideos({MakeTestClip("clip.avi", 2)});

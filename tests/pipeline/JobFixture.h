@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/QuorvaApp.h"
+#include "engines/DiscBurner.h"
 #include "media/Probe.h"
 #include "pipeline/HeadlessJobWindow.h"
 #include "platform/EventLoop.h"
@@ -106,3 +107,33 @@ class JobFixture : public ::testing::Test {
     std::shared_ptr<platform::ScriptedPresenter> presenter_;
     std::shared_ptr<platform::MessagePresenter> previous_;
 };
+
+// A job fixture with the program's burner; imageDevice_ is its image device.
+class BurnerJobFixture : public JobFixture {
+  protected:
+    void SetUp() override {
+        JobFixture::SetUp();
+        App().theBurner = CreateDiscBurner();
+        std::int32_t count = 0;
+        App().theBurner->GetDeviceCount(&count);
+        imageDevice_ = count - 1;
+    }
+    void TearDown() override {
+        App().theBurner.reset();
+        JobFixture::TearDown();
+    }
+
+    int imageDevice_ = -1;
+};
+
+inline bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// The lines that hold part.
+inline int CountLines(const std::vector<std::string>& lines, const std::string& part) {
+    int n = 0;
+    for (const std::string& line : lines)
+        n += Contains(line, part);
+    return n;
+}

@@ -15,22 +15,11 @@
 
 namespace {
 
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
 // The play time of a media file, as ffprobe reads it; -1 when unreadable.
 double Seconds(const std::string& path) {
     auto probe = testsupport::RunCommand(
         {"ffprobe", "-v", "error", "-show_entries", "format=duration", "-of", "csv=p=0", path});
     return probe.status == 0 ? std::atof(probe.output.c_str()) : -1;
-}
-
-int CountLines(const std::vector<std::string>& lines, const std::string& part) {
-    int n = 0;
-    for (const std::string& line : lines)
-        n += Contains(line, part);
-    return n;
 }
 
 }  // namespace

@@ -1,71 +1,11 @@
-// Walks an authored DVD the way a player does (libdvdnav): starts at first
-// play, finds the menu on screen and its buttons, presses buttons and reports
-// where they lead.
+// The tests walk discs with the program's own DVD walker.
 #pragma once
 
-#include <cstdint>
-#include <memory>
-#include <string>
-
-struct dvdnav_s;
+#include "components/discchecker/DvdWalk.h"
 
 namespace testsupport {
-
-enum class DvdDomain { None, FirstPlay, ManagerMenu, TitleSetMenu, Title, Stopped };
-
-const char* DomainName(DvdDomain domain);
-
-struct DvdPlace {
-    DvdDomain domain = DvdDomain::None;
-    int titleSet = 0;    // 0 in the video manager
-    int title = 0;       // in a title: its number (1-based)
-    int part = 0;        // in a title: its chapter (1-based)
-    int buttons = 0;     // in a menu: buttons of the highlight information
-    bool still = false;  // the player waits (still frame) in this place
-    std::string ToString() const;
-};
-
-class DvdWalk {
-  public:
-    // path: a folder holding VIDEO_TS, a VIDEO_TS folder or an .iso image.
-    static std::unique_ptr<DvdWalk> Open(const std::string& path, std::string* error);
-    ~DvdWalk();
-    DvdWalk(const DvdWalk&) = delete;
-    DvdWalk& operator=(const DvdWalk&) = delete;
-
-    // Plays on until the player settles: a menu that shows buttons, the
-    // start of a title, a stop, or maxBlocks blocks read.
-    DvdPlace Settle(int maxBlocks = 50000);
-    // In a menu found by Settle: plays on to the end of the menu's cell. True
-    // when the player then waits on a still frame (the menu stays on screen
-    // and its buttons can still be pressed); false when the cell ended and
-    // playback moved on (Current() tells where).
-    bool HoldsStill(int maxBlocks = 50000);
-    // Presses button (1-based) of the menu found by the last Settle, then
-    // settles where it leads. domain None when the press was refused.
-    DvdPlace Press(int button, int maxBlocks = 50000);
-    // Calls the title menu (the manager's menu) or the root menu of the
-    // current title set, then settles.
-    DvdPlace CallTitleMenu();
-    DvdPlace CallRootMenu();
-    // Plays on through the title's cells until the player shows a menu with
-    // buttons again (or stops): where a title's end leads.
-    DvdPlace PlayUntilMenu(int maxCells = 1000);
-
-    const DvdPlace& Current() const { return place_; }
-
-  private:
-    explicit DvdWalk(dvdnav_s* nav);
-    DvdPlace Run(int maxBlocks, bool needNewCell);
-    bool Next(int& event);
-    DvdDomain CurrentDomain() const;
-
-    dvdnav_s* nav_;
-    DvdPlace place_;
-    int titleSet_ = 0;
-    std::unique_ptr<std::uint8_t[]> block_;
-    struct SavedPci;
-    std::unique_ptr<SavedPci> pci_;  // highlight information of the last menu
-};
-
+using discchecker::DomainName;
+using discchecker::DvdDomain;
+using discchecker::DvdPlace;
+using discchecker::DvdWalk;
 }  // namespace testsupport

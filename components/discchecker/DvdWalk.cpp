@@ -1,10 +1,33 @@
-#include "support/DvdWalk.h"
+#include "components/discchecker/DvdWalk.h"
 
 #include <dvdnav/dvdnav.h>
 
+#include <cstdarg>
+#include <cstdio>
 #include <cstring>
+#include <vector>
 
-namespace testsupport {
+namespace discchecker {
+
+// Collects what libdvdnav (and libdvdread beneath it) complain about, instead
+// of letting them print to the terminal.
+struct DvdWalk::Log {
+    static constexpr std::size_t kKept = 8;
+    std::vector<std::string> lines;
+
+    static void Receive(void* self, dvdnav_logger_level_t level, const char* format, va_list args) {
+        if (level != DVDNAV_LOGGER_LEVEL_ERROR && level != DVDNAV_LOGGER_LEVEL_WARN)
+            return;
+        char text[512];
+        std::vsnprintf(text, sizeof text, format, args);
+        std::string line = text;
+        while (!line.empty() && (line.back() == '\n' || line.back() == ' '))
+            line.pop_back();
+        auto& lines = static_cast<Log*>(self)->lines;
+        if (!line.empty() && lines.size() < kKept && (lines.empty() || lines.back() != line))
+            lines.push_back(line);
+    }
+};
 
 struct DvdWalk::SavedPci {
     pci_t pci{};
@@ -39,22 +62,41 @@ std::string DvdPlace::ToString() const {
     return text;
 }
 
+bool DvdPlace::SameMenu(const DvdPlace& other) const {
+    return domain == other.domain && titleSet == other.titleSet && menuSector == other.menuSector;
+}
+
 std::unique_ptr<DvdWalk> DvdWalk::Open(const std::string& path, std::string* error) {
+    auto log = std::make_unique<Log>();
+    const dvdnav_logger_cb logger{&Log::Receive};
     dvdnav_t* nav = nullptr;
-    if (dvdnav_open(&nav, path.c_str()) != DVDNAV_STATUS_OK) {
-        if (error)
-            *error = "dvdnav cannot open " + path;
+    if (dvdnav_open2(&nav, log.get(), &logger, path.c_str()) != DVDNAV_STATUS_OK) {
+        if (error) {
+            *error = "no DVD-Video can be read from " + path;
+            if (!log->lines.empty())
+                *error += " (" + log->lines.front() + ")";
+        }
         if (nav)
             dvdnav_close(nav);
         return nullptr;
     }
     dvdnav_set_readahead_flag(nav, 0);
     dvdnav_set_PGC_positioning_flag(nav, 1);
-    return std::unique_ptr<DvdWalk>(new DvdWalk(nav));
+    return std::unique_ptr<DvdWalk>(new DvdWalk(nav, std::move(log)));
 }
 
-DvdWalk::DvdWalk(dvdnav_s* nav)
-    : nav_(nav), block_(new std::uint8_t[DVD_VIDEO_LB_LEN]), pci_(new SavedPci) {}
+DvdWalk::DvdWalk(dvdnav_s* nav, std::unique_ptr<Log> log)
+    : nav_(nav),
+      log_(std::move(log)),
+      block_(new std::uint8_t[DVD_VIDEO_LB_LEN]),
+      pci_(new SavedPci) {}
+
+std::string DvdWalk::Complaints() const {
+    std::string text;
+    for (const std::string& line : log_->lines)
+        text += (text.empty() ? "" : "; ") + line;
+    return text;
+}
 
 DvdWalk::~DvdWalk() {
     dvdnav_close(nav_);
@@ -117,6 +159,7 @@ DvdPlace DvdWalk::Run(int maxBlocks, bool needNewCell) {
                 place.domain = domain;
                 place.titleSet = domain == DvdDomain::ManagerMenu ? 0 : titleSet_;
                 place.buttons = pci->hli.hl_gi.btn_ns;
+                place.menuSector = pci->pci_gi.nv_pck_lbn;
                 std::memcpy(&pci_->pci, pci, sizeof(pci_t));
                 pci_->valid = true;
                 break;
@@ -138,8 +181,13 @@ bool DvdWalk::HoldsStill(int maxBlocks) {
             return false;
         }
         if (event == DVDNAV_STILL_FRAME) {
-            place_.still = true;
-            return true;
+            const int length = reinterpret_cast<dvdnav_still_event_t*>(block_.get())->length;
+            if (length == 0xff) {
+                place_.still = true;
+                return true;
+            }
+            dvdnav_still_skip(nav_);  // a timed still: a player moves on afterwards
+            continue;
         }
         if (event == DVDNAV_VTS_CHANGE || event == DVDNAV_CELL_CHANGE) {
             pci_->valid = false;
@@ -172,11 +220,15 @@ DvdPlace DvdWalk::CallRootMenu() {
     return Run(50000, true);
 }
 
-DvdPlace DvdWalk::PlayUntilMenu(int maxCells) {
+DvdPlace DvdWalk::PlayUntilMenu(bool skipToEnd, int maxCells) {
     DvdPlace place = place_;
+    std::uint32_t position = 0, length = 0;
+    if (skipToEnd && place.domain == DvdDomain::Title &&
+        dvdnav_get_position(nav_, &position, &length) == DVDNAV_STATUS_OK && length > 1)
+        dvdnav_sector_search(nav_, length - 1, SEEK_SET);
     for (int i = 0; i < maxCells && place.domain == DvdDomain::Title; ++i)
         place = Run(50000, true);
     return place;
 }
 
-}  // namespace testsupport
+}  // namespace discchecker

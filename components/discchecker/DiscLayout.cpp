@@ -1,0 +1,120 @@
+#include "components/discchecker/DiscLayout.h"
+
+extern "C" {
+#include <dvdread/dvd_reader.h>
+#include <dvdread/ifo_read.h>
+}
+
+#include <cstdarg>
+#include <cstdio>
+#include <memory>
+
+namespace discchecker {
+namespace {
+
+struct ReaderClose {
+    void operator()(dvd_reader_t* reader) const { DVDClose(reader); }
+};
+struct IfoClose {
+    void operator()(ifo_handle_t* ifo) const { ifoClose(ifo); }
+};
+using ReaderPtr = std::unique_ptr<dvd_reader_t, ReaderClose>;
+using IfoPtr = std::unique_ptr<ifo_handle_t, IfoClose>;
+
+// libdvdread's messages go nowhere: what it cannot read is reported by what
+// this reader finds missing.
+void Quiet(void*, dvd_logger_level_t, const char*, va_list) {}
+
+int FromBcd(std::uint8_t value) {
+    return (value >> 4) * 10 + (value & 0x0f);
+}
+
+double Seconds(const dvd_time_t& time) {
+    const int rateBits = (time.frame_u & 0xc0) >> 6;
+    const double fps = rateBits == 1 ? 25.0 : rateBits == 3 ? 30000.0 / 1001.0 : 0.0;
+    double seconds =
+        FromBcd(time.hour) * 3600.0 + FromBcd(time.minute) * 60.0 + FromBcd(time.second);
+    if (fps > 0)
+        seconds += FromBcd(time.frame_u & 0x3f) / fps;
+    return seconds;
+}
+
+std::string SetFile(int titleSet, int number, const char* extension) {
+    char name[16];
+    std::snprintf(name, sizeof name, "VTS_%02d_%d.%s", titleSet, number, extension);
+    return name;
+}
+
+bool Present(dvd_reader_t* reader, int titleSet, dvd_read_domain_t domain) {
+    dvd_stat_t stat{};
+    return DVDFileStat(reader, titleSet, domain, &stat) == 0 && stat.size > 0;
+}
+
+// The lengths of the chapters (parts) of a title, from its program chain's
+// programs and their cells.
+std::vector<double> ChapterSeconds(const ifo_handle_t& vts, int titleInSet) {
+    std::vector<double> lengths;
+    if (!vts.vts_ptt_srpt || !vts.vts_pgcit || titleInSet < 1 ||
+        titleInSet > vts.vts_ptt_srpt->nr_of_srpts)
+        return lengths;
+    const ttu_t& title = vts.vts_ptt_srpt->title[titleInSet - 1];
+    for (int part = 0; part < title.nr_of_ptts; ++part) {
+        const ptt_info_t& ptt = title.ptt[part];
+        if (ptt.pgcn < 1 || ptt.pgcn > vts.vts_pgcit->nr_of_pgci_srp) {
+            lengths.push_back(0);
+            continue;
+        }
+        const pgc_t* pgc = vts.vts_pgcit->pgci_srp[ptt.pgcn - 1].pgc;
+        if (!pgc || ptt.pgn < 1 || ptt.pgn > pgc->nr_of_programs || !pgc->program_map) {
+            lengths.push_back(0);
+            continue;
+        }
+        const int firstCell = pgc->program_map[ptt.pgn - 1];
+        const int endCell =
+            ptt.pgn < pgc->nr_of_programs ? pgc->program_map[ptt.pgn] : pgc->nr_of_cells + 1;
+        double seconds = 0;
+        for (int cell = firstCell; cell < endCell && cell <= pgc->nr_of_cells; ++cell)
+            seconds += Seconds(pgc->cell_playback[cell - 1].playback_time);
+        lengths.push_back(seconds);
+    }
+    return lengths;
+}
+
+}  // namespace
+
+DiscLayout ReadDiscLayout(const std::string& path) {
+    DiscLayout layout;
+    const dvd_logger_cb logger{&Quiet};
+    ReaderPtr reader(DVDOpen2(nullptr, &logger, path.c_str()));
+    if (!reader) {
+        layout.error = "no DVD-Video can be read from " + path;
+        return layout;
+    }
+    IfoPtr manager(ifoOpen(reader.get(), 0));
+    if (!manager || !manager->vmgi_mat || !manager->tt_srpt) {
+        layout.error = "VIDEO_TS.IFO cannot be read";
+        return layout;
+    }
+    if (manager->vmgi_mat->vmgm_vobs != 0 && !Present(reader.get(), 0, DVD_READ_MENU_VOBS))
+        layout.missingFiles.push_back("VIDEO_TS.VOB (the title menu)");
+    layout.titles = manager->tt_srpt->nr_of_srpts;
+
+    const int titleSets = manager->vmgi_mat->vmg_nr_of_title_sets;
+    for (int set = 1; set <= titleSets; ++set) {
+        IfoPtr vts(ifoOpen(reader.get(), set));
+        if (!vts || !vts->vtsi_mat) {
+            layout.missingFiles.push_back(SetFile(set, 0, "IFO") + " (title set " +
+                                          std::to_string(set) + ")");
+            continue;
+        }
+        if (vts->vtsi_mat->vtsm_vobs != 0 && !Present(reader.get(), set, DVD_READ_MENU_VOBS))
+            layout.missingFiles.push_back(SetFile(set, 0, "VOB") + " (the root menu)");
+        if (vts->vtsi_mat->vtstt_vobs != 0 && !Present(reader.get(), set, DVD_READ_TITLE_VOBS))
+            layout.missingFiles.push_back(SetFile(set, 1, "VOB") + " (the videos)");
+        if (layout.titles > 0 && manager->tt_srpt->title[0].title_set_nr == set)
+            layout.chapterSeconds = ChapterSeconds(*vts, manager->tt_srpt->title[0].vts_ttn);
+    }
+    return layout;
+}
+
+}  // namespace discchecker

@@ -1,0 +1,198 @@
+// The disc checker on discs the job makes: good discs of one page and of two
+// root-menu pages pass every check, and discs broken on purpose are each
+// caught with a message that names what is wrong.
+#include <gtest/gtest.h>
+
+#include "components/discchecker/DiscChecker.h"
+#include "engines/DiscBurner.h"
+#include "pipeline/JobFixture.h"
+#include "pipeline/Stages.h"
+#include "platform/Files.h"
+#include "settings/xml.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+
+using discchecker::CheckDisc;
+using discchecker::DiscCheckReport;
+using discchecker::DiscExpectation;
+
+namespace {
+
+// The first child of node named name (the project's elements are unique
+// where the tests look).
+CXMLAccess& Child(CXMLAccess& node, const std::string& name, std::size_t skip = 0) {
+    for (CXMLAccess& child : node.children)
+        if (child.name == name && skip-- == 0)
+            return child;
+    throw std::runtime_error("no " + name + " in " + node.name);
+}
+
+std::string Joined(const DiscCheckReport& report) {
+    std::string text;
+    for (const std::string& line : report.Text())
+        text += line + "\n";
+    return text;
+}
+
+}  // namespace
+
+class DiscCheck : public BurnerJobFixture {
+  protected:
+
+    // count videos for the list: two short clips converted once, then
+    // alternated (copies of their streams), so that chapters differ in length.
+    void MakeVideos(std::size_t count) {
+        AddVideos({MakeTestClip("one.avi", 1), MakeTestClip("two.avi", 1.6, false)});
+        AuthoringJob convert(JOB_CONVERT);
+        HeadlessJobWindow window(convert, loop_);
+        window.RunJob();
+        ASSERT_TRUE(window.Errors().empty()) << window.Errors().front();
+        const MediaList clips = App().theMediaList;
+        MediaList& list = App().theMediaList;
+        list.clear();
+        for (std::size_t i = 0; i < count; ++i) {
+            MediaItem item = clips[i % 2];
+            if (i >= 2) {
+                item.vobPath = WorkingFolder() + "copy" + std::to_string(i) + ".vob";
+                ASSERT_TRUE(platform::CopyFile(clips[i % 2].vobPath, item.vobPath));
+            }
+            list.push_back(item);
+        }
+    }
+
+    DiscExpectation Expected() const {
+        DiscExpectation expected;
+        expected.videoCount = App().theMediaList.size();
+        for (const MediaItem& item : App().theMediaList)
+            expected.videoSeconds.push_back(item.info.duration);
+        return expected;
+    }
+
+    // Runs a job; its log and errors stay for inspection.
+    void Run(std::uint32_t flags, const std::string& label = "QorDVDVolume") {
+        AuthoringJob job(flags);
+        job.deviceIndex = imageDevice_;
+        job.volumeLabel = label;
+        HeadlessJobWindow window(job, loop_);
+        window.RunJob();
+        log_ = window.LogLines();
+        errors_ = window.Errors();
+        failed_ = job.failed;
+    }
+
+    std::vector<std::string> log_;
+    std::vector<std::string> errors_;
+    bool failed_ = false;
+};
+
+struct GoodDisc {
+    const char* name;
+    std::size_t videos;
+    bool pal;  // PAL 4:3, else NTSC 16:9
+    std::size_t pages;
+};
+
+class GoodDiscs : public DiscCheck, public ::testing::WithParamInterface<GoodDisc> {};
+
+TEST_P(GoodDiscs, PassEveryCheckInTheFolderAndTheImage) {
+    const GoodDisc& disc = GetParam();
+    SetPal(disc.pal);
+    SetAspect43(disc.pal);
+    MakeVideos(disc.videos);
+    Run(JOB_MENUS | JOB_BURN, "CHECKED");
+    ASSERT_TRUE(errors_.empty()) << errors_.front();
+    const std::string passed =
+        "Disc checked: " + std::to_string(disc.videos) + " videos, menus and buttons as expected";
+    EXPECT_EQ(CountLines(log_, passed), 2);  // the folder, then the image
+
+    DiscExpectation expected = Expected();
+    DiscCheckReport folder = CheckDisc(App().theDvdFolder, expected);
+    EXPECT_TRUE(folder.AllPassed()) << Joined(folder);
+    EXPECT_EQ(folder.videos, disc.videos);
+    const std::string text = Joined(folder);
+    EXPECT_EQ(CountLines(folder.Text(), "Root menu page"), static_cast<int>(disc.pages)) << text;
+    EXPECT_TRUE(Contains(text, "Title menu: 2 buttons, holds as a still")) << text;
+
+    expected.volumeLabel = "CHECKED";
+    DiscCheckReport image = CheckDisc(App().theBurner->LastImagePath(), expected);
+    EXPECT_TRUE(image.AllPassed()) << Joined(image);
+    EXPECT_TRUE(Contains(Joined(image), "Volume label: \"CHECKED\"")) << Joined(image);
+}
+
+INSTANTIATE_TEST_SUITE_P(Discs, GoodDiscs,
+                         ::testing::Values(GoodDisc{"OneVideoPal43", 1, true, 1},
+                                           GoodDisc{"FourVideosNtsc169", 4, false, 1},
+                                           GoodDisc{"TwelveVideosNtsc169", 12, false, 1},
+                                           GoodDisc{"FourteenVideosPal43", 14, true, 2}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Each broken disc is authored by the job through its project hook; the job
+// fails on it with a message naming what is wrong, before anything is burned.
+TEST_F(DiscCheck, BrokenDiscsAreCaughtWithAMessageNamingWhatIsWrong) {
+    MakeVideos(2);  // 1 s and 1.6 s
+    const std::string shortVob = Media("short.vob");
+    ASSERT_TRUE(testsupport::MakeDvdMpeg(shortVob, false, 0.5));
+    struct Breakage {
+        const char* name;
+        std::function<void(CXMLAccess&)> edit;
+        const char* message;
+    };
+    const std::vector<Breakage> breakages{
+        {"title menu without pause",
+         [](CXMLAccess& project) {
+             auto& vob = Child(Child(Child(Child(project, "vmgm"), "menus"), "pgc"), "vob");
+             std::erase_if(vob.attributes, [](const auto& a) { return a.first == "pause"; });
+         },
+         "Title menu: 2 buttons, does not wait for a button"},
+        {"root button to the wrong chapter",
+         [](CXMLAccess& project) {
+             Child(Child(Child(Child(project, "titleset"), "menus"), "pgc"), "button").text =
+                 "jump title 1 chapter 2;";
+         },
+         "button 1 of page 1 plays chapter 2, expected chapter 1"},
+        {"chapter shorter than its video",
+         [&](CXMLAccess& project) {
+             auto& titles = Child(Child(project, "titleset"), "titles");
+             Child(Child(titles, "pgc"), "vob", 1).SetValue("file", shortVob);
+         },
+         "Chapter lengths: chapter 2 is 0.5"},
+    };
+    for (const Breakage& broken : breakages) {
+        SCOPED_TRACE(broken.name);
+        SetDvdProjectHook(broken.edit);
+        Run(JOB_MENUS | JOB_BURN);
+        SetDvdProjectHook({});
+        EXPECT_TRUE(failed_);
+        ASSERT_EQ(errors_.size(), 1u);
+        EXPECT_TRUE(Contains(errors_[0], "failed the disc check")) << errors_[0];
+        EXPECT_TRUE(Contains(errors_[0], broken.message)) << errors_[0];
+        EXPECT_GE(CountLines(log_, "FAILED  "), 1);  // the report is in the log
+        EXPECT_EQ(CountLines(log_, "Writing disc image"), 0);
+    }
+    EXPECT_TRUE(App().theBurner->LastImagePath().empty());
+    for (const auto& entry : std::filesystem::directory_iterator(WorkingFolder()))
+        EXPECT_NE(entry.path().extension(), ".iso") << entry.path();  // nothing written
+
+    // A good disc, then its folder without the title menu's stream and its
+    // image cut short.
+    Run(JOB_MENUS | JOB_BURN);
+    ASSERT_TRUE(errors_.empty()) << errors_.front();
+    const std::string folder = App().theDvdFolder;
+    ASSERT_TRUE(platform::RemoveFile(folder + "/VIDEO_TS/VIDEO_TS.VOB"));
+    DiscCheckReport missing = CheckDisc(folder, Expected());
+    EXPECT_FALSE(missing.AllPassed());
+    EXPECT_TRUE(Contains(missing.Failures(), "VIDEO_TS.VOB (the title menu) is missing"))
+        << Joined(missing);
+
+    const std::string image = App().theBurner->LastImagePath();
+    const auto size = platform::FileSize(image);
+    ASSERT_EQ(truncate(image.c_str(), size / 2), 0);
+    DiscCheckReport truncated = CheckDisc(image, Expected());
+    EXPECT_FALSE(truncated.AllPassed());
+    EXPECT_TRUE(Contains(truncated.Failures(), "Image size: the image is truncated: it holds " +
+                                                   std::to_string(size / 2 / 2048) + " of the " +
+                                                   std::to_string(size / 2048) + " sectors"))
+        << Joined(truncated);
+}
