@@ -4,6 +4,7 @@
 
 #include "app/QuorvaApp.h"
 #include "cli/CliSession.h"
+#include "components/discchecker/DiscChecker.h"
 #include "engines/DiscBurner.h"
 #include "media/Estimate.h"
 #include "media/Probe.h"
@@ -89,6 +90,17 @@ bool CheckEstimate(const CliOptions& options) {
     return options.force;
 }
 
+void PrintCheckLines(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines)
+        std::printf("%s\n", line.c_str());
+}
+
+// The check after burning, for this run only.
+void ApplyCheckChoice(const CliOptions& options) {
+    if (!options.checkAfterBurn)
+        App().theOptions.SetValue(keys::CHECK_DISC_AFTER_BURN, "0");
+}
+
 }  // namespace
 
 int RunMakeCommand(const CliOptions& options, const char* programName) {
@@ -128,8 +140,10 @@ int RunMakeCommand(const CliOptions& options, const char* programName) {
 
     const std::uint32_t flags = JOB_CONVERT | JOB_MENUS | (burn ? std::uint32_t{JOB_BURN} : 0u);
     const bool ask = burn && !options.yes && !session.IsImageDevice(device);
+    ApplyCheckChoice(options);
     if (!session.RunJob(flags, device, label, ask, options.discType))
-        return kStatusFailed;
+        return kStatusFailed;  // a failed check has logged its report
+    PrintCheckLines(session.CheckLines());
     if (burn && session.IsImageDevice(device))
         std::printf("%s\n", App().theBurner->LastImagePath().c_str());
     else
@@ -162,9 +176,30 @@ int RunBurnCommand(const CliOptions& options) {
     }
     App().theDvdFolder = folder;
     const bool image = session.IsImageDevice(device);
+    ApplyCheckChoice(options);
     if (!session.RunJob(JOB_BURN, device, label, !image && !options.yes))
-        return kStatusFailed;
+        return kStatusFailed;  // a failed check has logged its report
+    PrintCheckLines(session.CheckLines());
     std::printf("%s\n", image ? App().theBurner->LastImagePath().c_str() : folder.c_str());
+    return 0;
+}
+
+int RunCheckCommand(const CliOptions& options) {
+    std::string path = platform::AbsolutePath(options.inputs.front());
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    if (!platform::PathExists(path)) {
+        std::fprintf(stderr, "quorva-cli: no such DVD folder or disc image: %s\n", path.c_str());
+        return kStatusFailed;
+    }
+    discchecker::DiscExpectation expected;
+    expected.volumeLabel = options.label;
+    const discchecker::DiscCheckReport report = discchecker::CheckDisc(path, expected);
+    std::printf("Disc check of %s:\n", path.c_str());
+    PrintCheckLines(report.Text());
+    if (!report.AllPassed())
+        return kStatusFailed;
+    std::printf("%s\n", report.Summary().c_str());
     return 0;
 }
 

@@ -7,4 +7,5 @@
 // programName: argv[0], for the GUI application object that draws the menus' text.
 int RunMakeCommand(const CliOptions& options, const char* programName);
 int RunBurnCommand(const CliOptions& options);
+int RunCheckCommand(const CliOptions& options);
 int RunDevicesCommand();

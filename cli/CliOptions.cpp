@@ -9,13 +9,18 @@ const char* const kCliUsage =
     "Usage:\n"
     "  quorva-cli make [--pal] [--aspect 16:9|4:3] [--quality 0-4|fit] [--disc dvd5|dvd9]\n"
     "                  [--stretch] [--label TEXT] [--device N | --iso] [--working-folder DIR]\n"
-    "                  [--force] [--yes] VIDEO...\n"
+    "                  [--force] [--yes] [--no-check] VIDEO...\n"
     "      Converts the videos, makes the menus and authors a DVD folder; with --iso or\n"
     "      --device it also writes a disc image or burns drive N. --quality fit chooses\n"
     "      the rate that fills the disc; --stretch fills the frame instead of keeping\n"
     "      each video's proportions with black bars.\n"
-    "  quorva-cli burn [--device N | --iso] [--label TEXT] [--yes] FOLDER\n"
+    "  quorva-cli burn [--device N | --iso] [--label TEXT] [--yes] [--no-check] FOLDER\n"
     "      Burns an authored DVD folder (one holding VIDEO_TS/VTS_01_0.IFO).\n"
+    "      Both check the disc as a player would before burning, and read back and check\n"
+    "      what was written afterwards unless --no-check is given.\n"
+    "  quorva-cli check [--label TEXT] FOLDER|IMAGE\n"
+    "      Checks a DVD folder or disc image as a player would use it; exits with 0 when\n"
+    "      every check passed, else 1.\n"
     "  quorva-cli devices\n"
     "      Lists the burner devices.\n"
     "  quorva-cli --help | --version\n"
@@ -55,6 +60,8 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
         options.command = CliOptions::Command::Make;
     else if (command == "burn")
         options.command = CliOptions::Command::Burn;
+    else if (command == "check")
+        options.command = CliOptions::Command::Check;
     else if (command == "devices")
         options.command = CliOptions::Command::Devices;
     else {
@@ -63,6 +70,7 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
     }
     const bool make = options.command == CliOptions::Command::Make;
     const bool burn = options.command == CliOptions::Command::Burn;
+    const bool check = options.command == CliOptions::Command::Check;
 
     for (int i = 2; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -131,7 +139,7 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
             options.stretch = true;
         } else if (arg == "--label") {
             const char* v = value("--label");
-            if (!v || !only(make || burn))
+            if (!v || !only(make || burn || check))
                 return std::nullopt;
             options.label = v;
         } else if (arg == "--device") {
@@ -157,6 +165,10 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
             if (!only(make))
                 return std::nullopt;
             options.force = true;
+        } else if (arg == "--no-check") {
+            if (!only(make || burn))
+                return std::nullopt;
+            options.checkAfterBurn = false;
         } else if (arg == "--yes" || arg == "-y") {
             if (!only(make || burn))
                 return std::nullopt;
@@ -183,6 +195,10 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
     }
     if (burn && options.inputs.size() != 1) {
         error = "Give exactly one DVD folder to burn.";
+        return std::nullopt;
+    }
+    if (check && options.inputs.size() != 1) {
+        error = "Give exactly one DVD folder or disc image to check.";
         return std::nullopt;
     }
     if (options.command == CliOptions::Command::Devices && !options.inputs.empty()) {

@@ -6,7 +6,7 @@
 #include <vector>
 
 struct CliOptions {
-    enum class Command { None, Make, Burn, Devices, Help, Version };
+    enum class Command { None, Make, Burn, Check, Devices, Help, Version };
     Command command = Command::None;
     std::optional<int> tvStandard;   // 0 NTSC, 1 PAL
     std::optional<int> aspectRatio;  // 0 16:9, 1 4:3
@@ -18,8 +18,9 @@ struct CliOptions {
     bool iso = false;
     bool force = false;
     bool yes = false;
+    bool checkAfterBurn = true;  // --no-check turns it off
     std::optional<std::string> workingFolder;
-    std::vector<std::string> inputs;  // videos, or the DVD folder to burn
+    std::vector<std::string> inputs;  // videos, the DVD folder to burn, or the disc to check
 };
 
 // Parses argv; on bad usage returns nullopt and sets error.

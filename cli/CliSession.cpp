@@ -234,6 +234,7 @@ bool CliSession::RunJob(std::uint32_t flags, int deviceIndex, const std::string&
     platform::SetTimer(window.Handle(), 2, 200);
 
     window.RunJob();
+    checkLines_ = job.discCheckLines;
 
     platform::KillTimer(window.Handle(), 2);
     g_runningLink = nullptr;

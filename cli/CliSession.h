@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "cli/CliOptions.h"
 #include "pipeline/AuthoringJob.h"
@@ -43,6 +44,8 @@ class CliSession {
     // or abort. Prints the log on stdout and progress on stderr.
     bool RunJob(std::uint32_t flags, int deviceIndex, const std::string& label, bool askOnTerminal,
                 int discType = 0);
+    // The disc checks of the last job, line by line.
+    const std::vector<std::string>& CheckLines() const { return checkLines_; }
 
   private:
     std::string privateTemp_;
@@ -51,4 +54,5 @@ class CliSession {
     int fontsArgc_ = 1;
     char* fontsArgv_[2]{};
     struct sigaction previousActions_[3]{};
+    std::vector<std::string> checkLines_;
 };

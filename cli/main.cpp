@@ -24,6 +24,8 @@ int main(int argc, char** argv) {
             return RunMakeCommand(*options, argv[0]);
         case CliOptions::Command::Burn:
             return RunBurnCommand(*options);
+        case CliOptions::Command::Check:
+            return RunCheckCommand(*options);
         case CliOptions::Command::Devices:
             return RunDevicesCommand();
         case CliOptions::Command::None:

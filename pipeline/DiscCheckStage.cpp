@@ -17,8 +17,7 @@ StageOutcome CheckDiscStage(AuthoringJob& job, const std::string& path,
     job.discCheckLines.push_back("Disc check of " + path + ":");
     job.discCheckLines.insert(job.discCheckLines.end(), lines.begin(), lines.end());
     if (report.AllPassed()) {
-        ReportStatus(job, "Disc checked: " + std::to_string(report.videos) +
-                              " videos, menus and buttons as expected");
+        ReportStatus(job, report.Summary());
         return StageOutcome::Done;
     }
     for (const std::string& line : lines)

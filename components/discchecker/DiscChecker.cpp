@@ -419,6 +419,10 @@ std::string DiscCheckReport::Failures() const {
     return Join(failed, "; ");
 }
 
+std::string DiscCheckReport::Summary() const {
+    return "Disc checked: " + std::to_string(videos) + " videos, menus and buttons as expected";
+}
+
 DiscCheckReport CheckDisc(const std::string& path, const DiscExpectation& expected) {
     DiscCheckReport report;
     if (!IsFolder(path))

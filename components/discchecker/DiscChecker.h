@@ -46,6 +46,8 @@ struct DiscCheckReport {
     std::vector<std::string> Text() const;
     // The failed lines, "what: found" joined by "; ".
     std::string Failures() const;
+    // The one line that says all passed: "Disc checked: N videos, ...".
+    std::string Summary() const;
 };
 
 // path: a folder holding VIDEO_TS, a disc image file or a drive's device.

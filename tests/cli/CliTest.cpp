@@ -236,6 +236,23 @@ TEST_F(Cli, MakesADiscImageAPlayerCanUseAndBurnsTheFolderAgain) {
     EXPECT_EQ(burn.LastLine(), (work_ / "work" / "DVD_1-2.iso").string());
     EXPECT_TRUE(
         Has(testsupport::RunCommand({"lsdvd", burn.LastLine()}).output, "Disc Title: AGAIN"));
+    // make and burn print the report of each check: the folder, then the image.
+    EXPECT_TRUE(Has(run.out, "Disc check of " + image + ":\nok      Image size")) << run.out;
+    EXPECT_TRUE(Has(burn.out, "ok      Volume label: \"AGAIN\"")) << burn.out;
+
+    // check: the image passes with its label, fails with another, and a cut
+    // image fails naming it.
+    CliRun check = Run({"check", "--label", "TRIP", image});
+    EXPECT_EQ(check.status, 0) << check.out << check.err;
+    EXPECT_EQ(check.LastLine(), "Disc checked: 2 videos, menus and buttons as expected");
+    EXPECT_TRUE(Has(check.out, "ok      Root menu buttons: 2 buttons")) << check.out;
+    CliRun other = Run({"check", "--label", "OTHER", image});
+    EXPECT_EQ(other.status, 1);
+    EXPECT_TRUE(Has(other.out, "FAILED  Volume label: \"TRIP\", expected \"OTHER\"")) << other.out;
+    ASSERT_EQ(truncate(image.c_str(), platform::FileSize(image) - 4096), 0);
+    CliRun cut = Run({"check", image});
+    EXPECT_EQ(cut.status, 1);
+    EXPECT_TRUE(Has(cut.out, "FAILED  Image size: the image is truncated")) << cut.out;
 }
 
 TEST_F(Cli, TwoRunsAtOnceInOneWorkingFolderNeverShareANumberOrAFolder) {

@@ -40,7 +40,6 @@ std::string Joined(const DiscCheckReport& report) {
 
 class DiscCheck : public BurnerJobFixture {
   protected:
-
     // count videos for the list: two short clips converted once, then
     // alternated (copies of their streams), so that chapters differ in length.
     void MakeVideos(std::size_t count) {
@@ -106,6 +105,7 @@ TEST_P(GoodDiscs, PassEveryCheckInTheFolderAndTheImage) {
     const std::string passed =
         "Disc checked: " + std::to_string(disc.videos) + " videos, menus and buttons as expected";
     EXPECT_EQ(CountLines(log_, passed), 2);  // the folder, then the image
+    EXPECT_EQ(CountLines(log_, "Verifying disc image"), 1);
 
     DiscExpectation expected = Expected();
     DiscCheckReport folder = CheckDisc(App().theDvdFolder, expected);
@@ -175,10 +175,13 @@ TEST_F(DiscCheck, BrokenDiscsAreCaughtWithAMessageNamingWhatIsWrong) {
     for (const auto& entry : std::filesystem::directory_iterator(WorkingFolder()))
         EXPECT_NE(entry.path().extension(), ".iso") << entry.path();  // nothing written
 
-    // A good disc, then its folder without the title menu's stream and its
-    // image cut short.
+    // A good disc, written without the check after burning; then its folder
+    // without the title menu's stream and its image cut short.
+    App().theOptions.SetValue(keys::CHECK_DISC_AFTER_BURN, "0");
     Run(JOB_MENUS | JOB_BURN);
     ASSERT_TRUE(errors_.empty()) << errors_.front();
+    EXPECT_EQ(CountLines(log_, "Disc checked: 2 videos"), 1);  // the folder only
+    EXPECT_EQ(CountLines(log_, "Verifying"), 0);
     const std::string folder = App().theDvdFolder;
     ASSERT_TRUE(platform::RemoveFile(folder + "/VIDEO_TS/VIDEO_TS.VOB"));
     DiscCheckReport missing = CheckDisc(folder, Expected());

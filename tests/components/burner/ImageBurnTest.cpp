@@ -8,7 +8,14 @@
 #include <filesystem>
 
 #include "components/burner/BurnerTestSupport.h"
+#include "components/burner/DiscWriter.h"
 #include "components/burner/LibburnDiscBurner.h"
+#include "platform/Files.h"
+
+#include <fcntl.h>
+
+#include <algorithm>
+#include <atomic>
 
 using namespace burnertest;
 
@@ -169,3 +176,50 @@ TEST_F(ImageBurnTest, RefusesASecondBurnAndRescansWhileBurning) {
 }
 
 }  // namespace
+
+// The read-back after writing: data that reads back as written passes, a
+// byte changed on the disc after writing fails the burn and says so.
+TEST(ReadBackTest, CatchesADiscThatDoesNotHoldWhatWasWritten) {
+    ScratchFolder scratch;
+    const std::string stream = scratch.path() + "/stream.bin";
+    std::string data(64 * 2048 + 2048 * 3, '\0');
+    for (std::size_t i = 0; i < data.size(); ++i)
+        data[i] = static_cast<char>((i * 7919) >> 5);
+    ASSERT_TRUE(platform::WriteFileAtomically(stream, data));
+    std::string error;
+    auto library = burner::LibburnLibrary::Acquire(&error);
+    ASSERT_TRUE(library) << error;
+    for (bool spoil : {false, true}) {
+        const std::string disc = scratch.path() + (spoil ? "/spoilt.img" : "/good.img");
+        ASSERT_TRUE(platform::WriteFileAtomically(disc, ""));
+        burner::WriteJob job{"stdio:" + disc, open(stream.c_str(), O_RDONLY | O_CLOEXEC),
+                             static_cast<std::int64_t>(data.size()), true};
+        std::vector<std::string> phases;
+        std::vector<int> percents;
+        burner::WriteEvents events;
+        events.phase = [&](const std::string& text) { phases.push_back(text); };
+        events.progress = [&](int percent) { percents.push_back(percent); };
+        events.writingEnded = [&](bool complete) {
+            ASSERT_TRUE(complete);
+            if (spoil) {
+                std::FILE* file = std::fopen(disc.c_str(), "r+b");
+                ASSERT_NE(file, nullptr);
+                std::fseek(file, 70000, SEEK_SET);
+                std::fputc(data[70000] ^ 1, file);
+                std::fclose(file);
+            }
+        };
+        std::atomic<bool> cancel{false};
+        const std::string failure = burner::WriteDisc(*library, job, events, cancel);
+        EXPECT_NE(std::find(phases.begin(), phases.end(), burner::kVerifyingPhase), phases.end());
+        EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end()));
+        if (spoil) {
+            EXPECT_NE(failure.find("The disc does not hold what was written"), std::string::npos)
+                << failure;
+        } else {
+            EXPECT_EQ(failure, "");
+            ASSERT_FALSE(percents.empty());
+            EXPECT_EQ(percents.back(), 99);
+        }
+    }
+}
