@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -75,10 +76,14 @@ class IDiscBurner {
     // Whether BurnFolder reads the written data back and compares it with
     // what it sent (on until switched off).
     virtual void SetReadBack(bool on) = 0;
-    // Where the last successful burn can be read as a disc: the image file,
-    // or the drive's device (for a "stdio:" drive, its file). Empty after a
-    // failed burn.
-    virtual std::string LastDiscPath() const = 0;
+    // Runs on what each burn wrote once it is written (and read back): path
+    // is where it reads as a disc (the drive's device, for a "stdio:" drive
+    // its file, or a complete image before it takes its final name), name
+    // what to call it. A non-empty answer fails the burn with that reason and
+    // leaves no image behind. None by default.
+    using WrittenDiscCheck =
+        std::function<std::string(const std::string& path, const std::string& name)>;
+    virtual void SetWrittenDiscCheck(WrittenDiscCheck check) = 0;
 };
 
 // The name of the device that writes a disc image file; always the last one.

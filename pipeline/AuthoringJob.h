@@ -144,5 +144,8 @@ int RunAuthoringJob(AuthoringJob& job);
 
 // Sends statusText to the job's window: a log line, or an error box.
 void ReportStatus(AuthoringJob& job, const std::string& text, bool error = false);
+// A log line from inside a burn. A burn that has begun runs to its end, so
+// this does not wait for an open question the way ReportStatus does.
+void ReportBurnLine(AuthoringJob& job, const std::string& text);
 // Records a failure and shows it in an error box.
 void ReportFailure(AuthoringJob& job, const std::string& text);

@@ -36,7 +36,6 @@ StageOutcome BurnDvdFolder(AuthoringJob& job, const JobParameters& params,
         if (answer != platform::IDOK)
             return StageOutcome::Done;
     }
-
     // A folder that would not play is never burned.
     if (!folderChecked &&
         CheckDiscStage(job, app.theDvdFolder, expected, "The DVD folder " + app.theDvdFolder) !=
@@ -58,14 +57,26 @@ StageOutcome BurnDvdFolder(AuthoringJob& job, const JobParameters& params,
         workingFolder += '/';
     if (parent == workingFolder)
         NoteKeptFolder(parent, platform::FileNameOf(dvdFolder));
+    // What was written is played as a player would, label included, before
+    // the burn counts as done.
+    discchecker::DiscExpectation written = expected;
+    written.volumeLabel = job.volumeLabel;
     app.theBurner->SetReadBack(params.checkAfterBurn);
+    IDiscBurner::WrittenDiscCheck check;
+    if (params.checkAfterBurn)
+        check = [&](const std::string& path, const std::string& name) {
+            return RunDiscCheck(job, path, name, written,
+                                (image ? "The disc image " : "The burnt disc in ") + name, true);
+        };
+    app.theBurner->SetWrittenDiscCheck(check);
     std::int32_t result = -1;
     std::int32_t status =
         app.theBurner->BurnFolder(job.deviceIndex, (app.theDvdFolder + "/VIDEO_TS").c_str(),
                                   job.volumeLabel.c_str(), job.window, &result);
+    app.theBurner->SetWrittenDiscCheck({});  // it refers to this job
     if (status < 0 || result != 0) {
         // The burner has shown its reason through its own progress messages.
-        char text[1024] = {};
+        char text[4096] = {};
         app.theBurner->GetLastMessage(text, sizeof text);
         job.errorText = text[0] ? text : "The burn failed.";
         job.failed = true;
@@ -79,14 +90,5 @@ StageOutcome BurnDvdFolder(AuthoringJob& job, const JobParameters& params,
         app.theBurner->GetDeviceName(job.deviceIndex, name, sizeof name, &ignored);
         job.burnedDrive = name;
     }
-    if (!params.checkAfterBurn)
-        return StageOutcome::Done;
-    // The burner has read the data back; now the disc is played as a player
-    // would, label included.
-    discchecker::DiscExpectation written = expected;
-    written.volumeLabel = job.volumeLabel;
-    const std::string disc = app.theBurner->LastDiscPath();
-    return CheckDiscStage(
-        job, disc, written,
-        image ? "The disc image " + disc : "The burnt disc in " + job.burnedDrive);
+    return StageOutcome::Done;
 }

@@ -9,19 +9,31 @@ discchecker::DiscExpectation ExpectedDisc(const MediaList& list) {
     return expected;
 }
 
+std::string RunDiscCheck(AuthoringJob& job, const std::string& path, const std::string& name,
+                         const discchecker::DiscExpectation& expected, const std::string& subject,
+                         bool insideBurn) {
+    const auto reportLine = [&](const std::string& line) {
+        insideBurn ? ReportBurnLine(job, line) : ReportStatus(job, line);
+    };
+    const discchecker::DiscCheckReport report = discchecker::CheckDisc(path, expected);
+    const std::vector<std::string> lines = report.Text();
+    job.discCheckLines.push_back("Disc check of " + name + ":");
+    job.discCheckLines.insert(job.discCheckLines.end(), lines.begin(), lines.end());
+    if (report.AllPassed()) {
+        reportLine(report.Summary());
+        return {};
+    }
+    for (const std::string& line : lines)
+        reportLine(line);
+    return subject + " failed the disc check: " + report.Failures() + ".";
+}
+
 StageOutcome CheckDiscStage(AuthoringJob& job, const std::string& path,
                             const discchecker::DiscExpectation& expected,
                             const std::string& subject) {
-    const discchecker::DiscCheckReport report = discchecker::CheckDisc(path, expected);
-    const std::vector<std::string> lines = report.Text();
-    job.discCheckLines.push_back("Disc check of " + path + ":");
-    job.discCheckLines.insert(job.discCheckLines.end(), lines.begin(), lines.end());
-    if (report.AllPassed()) {
-        ReportStatus(job, report.Summary());
+    const std::string failure = RunDiscCheck(job, path, path, expected, subject, false);
+    if (failure.empty())
         return StageOutcome::Done;
-    }
-    for (const std::string& line : lines)
-        ReportStatus(job, line);
-    ReportFailure(job, subject + " failed the disc check: " + report.Failures() + ".");
+    ReportFailure(job, failure);
     return StageOutcome::Failed;
 }

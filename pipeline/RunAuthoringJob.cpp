@@ -74,6 +74,11 @@ void ReportStatus(AuthoringJob& job, const std::string& text, bool error) {
     platform::SendMessage(job.window, WM_JOB_STATUS, 0, error ? 1 : 0);
 }
 
+void ReportBurnLine(AuthoringJob& job, const std::string& text) {
+    job.statusText = text;
+    platform::SendMessage(job.window, WM_JOB_STATUS, 0, 0);
+}
+
 void ReportFailure(AuthoringJob& job, const std::string& text) {
     job.errorText = text;
     job.failed = true;

@@ -68,6 +68,12 @@ void SetDvdProjectHook(std::function<void(CXMLAccess&)> hook);
 StageOutcome CheckDiscStage(AuthoringJob& job, const std::string& path,
                             const discchecker::DiscExpectation& expected,
                             const std::string& subject);
+// The same check without failing the job: empty when all passed, else the
+// reason; the report is headed by name. insideBurn: the check is a phase of a
+// running burn, whose lines never wait for an open question.
+std::string RunDiscCheck(AuthoringJob& job, const std::string& path, const std::string& name,
+                         const discchecker::DiscExpectation& expected, const std::string& subject,
+                         bool insideBurn);
 // What a disc authored from list holds: one chapter per video, of its length.
 discchecker::DiscExpectation ExpectedDisc(const MediaList& list);
 

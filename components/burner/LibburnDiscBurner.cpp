@@ -172,9 +172,9 @@ void LibburnDiscBurner::SetReadBack(bool on) {
     readBack_ = on;
 }
 
-std::string LibburnDiscBurner::LastDiscPath() const {
+void LibburnDiscBurner::SetWrittenDiscCheck(WrittenDiscCheck check) {
     std::lock_guard lock(messageMutex_);
-    return lastDiscPath_;
+    writtenCheck_ = std::move(check);
 }
 
 void LibburnDiscBurner::Notify(platform::HWND window, int percent, bool failed,
@@ -212,10 +212,6 @@ std::int32_t LibburnDiscBurner::BurnFolder(std::int32_t index, const char* video
             burning_ = true;
             cancel_ = false;
         }
-    }
-    {
-        std::lock_guard lock(messageMutex_);
-        lastDiscPath_.clear();
     }
     if (!refusal.empty()) {
         Notify(window, 0, true, refusal);
@@ -286,10 +282,12 @@ std::string LibburnDiscBurner::Burn(const DeviceEntry& device, const std::string
         if (!device.isImage) {
             Notify(window, lastPercent, false, text);
         } else if (text == kVerifyingPhase) {
-            Notify(window, lastPercent, false, "Verifying disc image \"" + imagePath + "\" ...");
+            Notify(window, lastPercent, false,
+                   "Verifying disc image \"" + image->IntendedPath() + "\" ...");
         } else if (!announced) {
             announced = true;
-            Notify(window, lastPercent, false, "Writing disc image \"" + image->IntendedPath() + "\" ...");
+            Notify(window, lastPercent, false,
+                   "Writing disc image \"" + image->IntendedPath() + "\" ...");
         }
     };
     events.progress = [&](int percent) {
@@ -325,6 +323,21 @@ std::string LibburnDiscBurner::Burn(const DeviceEntry& device, const std::string
                    std::to_string(size) + " of " + std::to_string(sectors * kSectorBytes) +
                    " bytes).";
         }
+    }
+    WrittenDiscCheck check;
+    {
+        std::lock_guard lock(messageMutex_);
+        check = writtenCheck_;
+    }
+    // An image takes its final name only once it has passed.
+    if (check) {
+        std::string failure = device.isImage ? check(image->PartialPath(), image->IntendedPath())
+                                             : check(DiscPathOf(address), device.name);
+        if (!failure.empty()) {
+            return failure;
+        }
+    }
+    if (device.isImage) {
         const std::string imagePath = image->Publish(&error);
         if (imagePath.empty()) {
             return error;
@@ -334,10 +347,6 @@ std::string LibburnDiscBurner::Burn(const DeviceEntry& device, const std::string
             lastImagePath_ = imagePath;
         }
         Notify(window, 100, false, "Disc image written to \"" + imagePath + "\".");
-    }
-    {
-        std::lock_guard lock(messageMutex_);
-        lastDiscPath_ = device.isImage ? imagePath : DiscPathOf(address);
     }
     Notify(window, 100, false, "Done.");
     return {};

@@ -33,7 +33,7 @@ class LibburnDiscBurner : public IDiscBurner {
     void Cancel() override;
     std::string LastImagePath() const override;
     void SetReadBack(bool on) override;
-    std::string LastDiscPath() const override;
+    void SetWrittenDiscCheck(WrittenDiscCheck check) override;
 
   private:
     // Scans when no scan has been made yet; deviceMutex_ is held.
@@ -62,7 +62,7 @@ class LibburnDiscBurner : public IDiscBurner {
     mutable std::mutex messageMutex_;
     std::string lastMessage_;
     std::string lastImagePath_;
-    std::string lastDiscPath_;
+    WrittenDiscCheck writtenCheck_;
 };
 
 }  // namespace burner

@@ -105,6 +105,36 @@ TEST_F(ImageBurnTest, NeverOverwritesAnExistingImage) {
     EXPECT_NE(lsdvd.find("Disc Title: THIRD"), std::string::npos) << lsdvd;
 }
 
+// The check of the written image sees the complete file before it has its
+// final name; a failed check fails the burn and leaves no image at all.
+TEST_F(ImageBurnTest, AnImageThatFailsItsCheckIsNeverPublished) {
+    const std::string image = scratch_.path() + "/DVD_3.iso";
+    for (bool pass : {false, true}) {
+        std::string checked;
+        burner_.SetWrittenDiscCheck([&](const std::string& path, const std::string& name) {
+            EXPECT_EQ(name, image);
+            EXPECT_FALSE(std::filesystem::exists(image));
+            std::string lsdvd;
+            EXPECT_EQ(RunCommand("lsdvd " + Quoted(path), &lsdvd), 0) << lsdvd;
+            checked = path;
+            return pass ? std::string() : "The disc image failed the disc check: broken.";
+        });
+        window_.messages.clear();
+        std::int32_t result = -1;
+        const std::int32_t status = window_.Burn(imageDevice_, videoTs_, "CHECKED", &result);
+        EXPECT_NE(checked, image);
+        if (pass) {
+            EXPECT_EQ(status, 0) << LastFailure(window_.messages);
+            EXPECT_EQ(ListFiles(scratch_.path()), (std::vector<std::string>{"DVD_3", "DVD_3.iso"}));
+        } else {
+            EXPECT_LT(status, 0);
+            EXPECT_EQ(LastFailure(window_.messages),
+                      "The disc image failed the disc check: broken.");
+            EXPECT_EQ(ListFiles(scratch_.path()), std::vector<std::string>{"DVD_3"});
+        }
+    }
+}
+
 TEST_F(ImageBurnTest, CancelBeforeWritingStopsTheBurn) {
     window_.onMessage = [&](const BurnMessage& message) {
         if (message.text.rfind("Preparing", 0) == 0) {
