@@ -124,7 +124,7 @@ TEST_P(GoodDiscs, PassEveryCheckInTheFolderAndTheImage) {
 INSTANTIATE_TEST_SUITE_P(Discs, GoodDiscs,
                          ::testing::Values(GoodDisc{"OneVideoPal43", 1, true, 1},
                                            GoodDisc{"FourVideosNtsc169", 4, false, 1},
-                                           GoodDisc{"TwelveVideosNtsc169", 12, false, 1},
+                                           GoodDisc{"TwelveVideosNtsc169", 12, false, 2},
                                            GoodDisc{"FourteenVideosPal43", 14, true, 2}),
                          [](const auto& info) { return std::string(info.param.name); });
 
