@@ -21,8 +21,8 @@ mkdir -p "$clips"
 make_clip() {
   local name=$1
   shift
-  ffmpeg -v error -y -f lavfi -i "testsrc=size=320x240:rate=25:duration=3" \
-    -f lavfi -i "sine=frequency=440:duration=3" "$@" -shortest "$clips/$name"
+  ffmpeg -v error -y -f lavfi -i "testsrc=size=640x480:rate=25:duration=10" \
+    -f lavfi -i "sine=frequency=440:duration=10" "$@" -shortest "$clips/$name"
 }
 make_clip "Holiday at the sea.avi" -c:v mpeg4 -c:a libmp3lame
 make_clip "Birthday.mp4" -c:v libx264 -pix_fmt yuv420p -c:a aac
@@ -126,11 +126,7 @@ for scale in 1 1.5; do
     progress_title=$(xdotool getwindowname "$progress")
     shot "$progress" "progress-idle-$tag"
     x11_key "$progress" alt+s
-    sleep 3
-    if [ "$(xdotool getwindowname "$(xdotool getactivewindow)")" = "$progress_title" ]; then
-      click_at "$progress" 0.74 0.40  # the start button's place in the design
-      sleep 3
-    fi
+    sleep 2
     shot "$progress" "progress-busy-$tag"
     # The end: a box that says what was made, or else the finished image.
     box=""

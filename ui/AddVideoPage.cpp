@@ -492,7 +492,8 @@ bool CDVDAuthorAddDlg::Confirm(const QString& question) {
 
 void CDVDAuthorAddDlg::reject() {
     const int count = list_->count();
-    if (count > 0 &&
+    // The list is asked about unless the program is being ended (logout, kill).
+    if (count > 0 && !EndingOnRequest() &&
         !Confirm(count == 1
                      ? QString("Close the page and discard the video of the list?")
                      : QString("Close the page and discard the %1 videos of the list?").arg(count)))

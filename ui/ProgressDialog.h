@@ -110,6 +110,7 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
     bool ConfirmVolumeLabel();
     void EnsureBackgroundPictures();
     void AskAbort(bool fromCloseBox);
+    void Abort(bool fromCloseBox);
     void OnCloseBox();
     void LockControls(bool locked);
     void SetBusyLook(bool busy);

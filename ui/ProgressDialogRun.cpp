@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -27,6 +28,7 @@
 #include "ui/QtDispatcher.h"
 #include "ui/QtMessagePresenter.h"
 #include "ui/SkinButton.h"
+#include "ui/UserInterface.h"
 
 namespace {
 
@@ -188,8 +190,13 @@ void CDVDAuthorProcessDlg::AskAbort(bool fromCloseBox) {
     job_.hold.Release();
     for (const std::string& error : std::exchange(pendingErrors_, {}))
         platform::MessageBox(handle_, error, "Error", platform::MB_ICONERROR);
+    if (answer == platform::IDYES)
+        Abort(fromCloseBox);
+}
+
+void CDVDAuthorProcessDlg::Abort(bool fromCloseBox) {
     // A job that ended while the question was open keeps its result.
-    if (answer != platform::IDYES || !IsRunningStage(job_.stage))
+    if (!IsRunningStage(job_.stage))
         return;
     // A conversion stops; a burn that has begun is written to its end (the
     // burner would refuse further burns of this run after a cancel).
@@ -227,7 +234,11 @@ void CDVDAuthorProcessDlg::OnCloseBox() {
     if (stage == STAGE_BUSY)
         return;
     if (IsRunningStage(stage)) {
-        AskAbort(true);
+        // The program is being ended (logout, kill): nobody is there to answer.
+        if (EndingOnRequest())
+            Abort(true);
+        else
+            AskAbort(true);
         return;
     }
     job_.stage = STAGE_BUSY;
@@ -308,7 +319,9 @@ void CDVDAuthorProcessDlg::SetBusyLook(bool busy) {
     const bool pictures =
         QFileInfo(QString::fromStdString(App().theProgramFolder + (busy ? "152.bmp" : "149.bmp")))
             .isFile();
-    startButton_->setText(pictures ? QString() : caption);
+    // Alt+S starts and Alt+A aborts, whether the caption is drawn or painted.
+    startButton_->setText(pictures ? QString() : QString(busy ? "&Abort" : "&Start"));
+    startButton_->setShortcut(QKeySequence(busy ? "Alt+A" : "Alt+S"));
     startButton_->setToolTip(caption);
     startButton_->setAccessibleName(caption);
     startButton_->update();

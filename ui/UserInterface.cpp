@@ -99,19 +99,26 @@ void RunMainWindow(CQuorvaApp& app) {
 // topmost first, until the main window's run has ended, so that shutdown
 // runs and keeps the options. Windows that do not close within a few
 // seconds (a burn that cannot stop) leave the request to end the process.
+bool& EndingRequested() {
+    static bool requested = false;
+    return requested;
+}
+
 void CloseWindowsOnRequest() {
     constexpr int kTries = 100;
     constexpr int kIntervalMs = 50;
     static int tries = 0;
+    EndingRequested() = true;
     if (MainWindowEnded())
         return;
     if (++tries > kTries)
         platform::EndAsRequested();
+    // Set before closing: a window's close may run a loop of its own.
+    QTimer::singleShot(kIntervalMs, CloseWindowsOnRequest);
     if (QWidget* modal = QApplication::activeModalWidget())
         modal->close();
     else if (RunningMainWindow())
         RunningMainWindow()->close();
-    QTimer::singleShot(kIntervalMs, CloseWindowsOnRequest);
 }
 
 void WatchTerminationRequests() {
@@ -126,6 +133,10 @@ void WatchTerminationRequests() {
 }
 
 }  // namespace
+
+bool EndingOnRequest() {
+    return EndingRequested();
+}
 
 bool InstallUserInterface(CQuorvaApp& app, int& argc, char** argv) {
     if (!Application()) {

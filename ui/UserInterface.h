@@ -15,6 +15,10 @@ bool InstallUserInterface(CQuorvaApp& app, int& argc, char** argv);
 // destroys the Qt application.
 void RemoveUserInterface();
 
+// True once the program has been asked to end (logout, kill): its windows
+// then close without asking anything.
+bool EndingOnRequest();
+
 // True when the skin draws the dialogs; otherwise dialogs caption their
 // captionless controls themselves.
 bool SkinLoaded();

@@ -46,3 +46,19 @@ for skin in no yes; do
   [ "$status" -eq 0 ] || x11_fail "the program ended with status $status: $(cat "$X11_ROOT/quorva.log")"
   echo "ok: the close box ended the program with status 0"
 done
+
+# A request to end the program (logout, kill) while the add page holds a
+# video ends it cleanly: nobody is asked whether to discard the list.
+clip=$X11_ROOT/clip.avi
+ffmpeg -v error -f lavfi -i testsrc=size=160x120:duration=1 -c:v mpeg4 "$clip"
+"$X11_BIN/quorva" "$clip" >"$X11_ROOT/quorva.log" 2>&1 &
+program=$!
+X11_PIDS+=($program)
+add=$(x11_window "Add video" 20) || x11_fail "the add page did not open with the video"
+sleep 2  # the video is probed and listed
+kill -TERM "$program"
+x11_wait_for 10 sh -c "! kill -0 $program" || x11_fail "SIGTERM did not end the program with a listed video"
+status=0
+wait "$program" || status=$?
+[ "$status" -eq 0 ] || x11_fail "SIGTERM ended the program with status $status"
+echo "ok: SIGTERM ended the program with a listed video, status 0"
