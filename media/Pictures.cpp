@@ -85,9 +85,12 @@ std::optional<QImage> CopySurfaceToBitmap(const QImage& surface, const QRect& re
     return bitmap;
 }
 
-bool SaveBitmapAsBmp(const QImage& bitmap, const std::string& path) {
-    if (bitmap.isNull())
+bool SaveBitmapAsBmp(const QImage& bitmap, const std::string& path, std::string* reason) {
+    if (bitmap.isNull()) {
+        if (reason)
+            *reason = "the picture is empty";
         return false;
+    }
     // Colours only: any alpha is dropped, as a 24-bit file cannot hold it.
     const QImage pixels = bitmap.convertToFormat(QImage::Format_ARGB32);
     const std::uint32_t w = static_cast<std::uint32_t>(pixels.width());
@@ -116,5 +119,5 @@ bool SaveBitmapAsBmp(const QImage& bitmap, const std::string& path) {
             out[3 * x + 2] = static_cast<char>(qRed(row[x]));
         }
     }
-    return platform::WriteFileAtomically(path, file);
+    return platform::WriteFileAtomically(path, file, reason);
 }

@@ -26,5 +26,6 @@ std::optional<QImage> CopySurfaceToBitmap(const QImage& surface, const QRect& re
 
 // Writes bitmap as an uncompressed, bottom-up 24-bit Windows BMP file, rows
 // padded to 4 bytes. The file is written under a temporary name and renamed
-// over path. False when the bitmap is empty or the file cannot be written.
-bool SaveBitmapAsBmp(const QImage& bitmap, const std::string& path);
+// over path. False when the bitmap is empty or the file cannot be written;
+// then reason, when given, says why ("No space left on device").
+bool SaveBitmapAsBmp(const QImage& bitmap, const std::string& path, std::string* reason = nullptr);

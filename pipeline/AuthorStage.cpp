@@ -149,8 +149,10 @@ StageOutcome AuthorDvdFolder(AuthoringJob& job, const JobParameters& params, con
 
     const std::string projectFile = CreateTempFile("~qor");
     std::string failure;
+    errno = 0;
     if (SaveXMLNode(projectFile, project, "") != 0) {
-        failure = "Can't write the DVD project " + projectFile;
+        failure = "Can't write the DVD project " + projectFile + ": " +
+                  (errno ? std::strerror(errno) : "the project could not be made");
     } else {
         EngineRun run = RunEngine(AuthoringLibraryPath(), "author", "x*-x*" + projectFile,
                                   "authoring_last_error");

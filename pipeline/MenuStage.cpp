@@ -1,6 +1,8 @@
 #include <QImage>
 #include <QPainter>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <tuple>
 
 #include "app/FileSystem.h"
@@ -120,8 +122,10 @@ bool BuildMenuMpeg(const std::string& programFolder, const std::string& image,
     }
 
     const std::string control = Temp();
+    errno = 0;
     if (SaveXMLNode(control, BuildSubpictureControl(image, select, highlight), "") != 0) {
-        reason = "Can't write the menu button description " + control;
+        reason = "Can't write the menu button description " + control + ": " +
+                 (errno ? std::strerror(errno) : "the description could not be made");
         return false;
     }
     const std::string multiplex = "spumux.exe*" + control + "*-i*" + still + "*-o*" + output;
@@ -201,8 +205,9 @@ bool MakeRootPage(const MediaList& list, const RootMenuPage& page, const std::st
         positions.push_back(ButtonPosition{grid[cell].x, grid[cell].y});
     }
     auto bitmap = CopySurfaceToBitmap(surface, QRect(0, 0, W, H));
-    if (!bitmap || !SaveBitmapAsBmp(*bitmap, composite)) {
-        reason = "Can't write the root menu picture " + composite;
+    std::string why = "the picture could not be drawn";
+    if (!bitmap || !SaveBitmapAsBmp(*bitmap, composite, &why)) {
+        reason = "Can't write the root menu picture " + composite + ": " + why;
         return false;
     }
 
