@@ -2,7 +2,9 @@
 
 #include <QAbstractItemView>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QItemSelectionModel>
 #include <QLineEdit>
@@ -94,9 +96,11 @@ void FolderChooser::accept() {
 }
 
 int BrowseForFolder(QWidget* owner, std::string& output, const std::string& title,
-                    const std::string& requiredFile) {
+                    const std::string& requiredFile, const std::string& startIn) {
     output.clear();
     FolderChooser chooser(owner, QString::fromStdString(title), requiredFile);
+    const QString start = QString::fromStdString(startIn);
+    chooser.setDirectory(!start.isEmpty() && QFileInfo(start).isDir() ? start : QDir::homePath());
     if (chooser.exec() != QDialog::Accepted)
         return 0;
     const QStringList selected = chooser.selectedFiles();

@@ -35,6 +35,7 @@ class FolderChooser : public QFileDialog {
 
 // Lets the user pick a folder; owner may be null. Returns 0 (the chooser
 // cannot fail to open here); output is the chosen folder without a trailing
-// '/' (except "/"), or empty when the user cancelled.
+// '/' (except "/"), or empty when the user cancelled. The chooser starts in
+// startIn when that folder exists, else in the user's home.
 int BrowseForFolder(QWidget* owner, std::string& output, const std::string& title,
-                    const std::string& requiredFile);
+                    const std::string& requiredFile, const std::string& startIn = {});

@@ -241,7 +241,9 @@ void CQuorvaDlg::OpenWithVideos(const QStringList& videos) {
 
 void CQuorvaDlg::OnDirectBurn() {
     std::string folder;
-    const int status = BrowseForFolder(this, folder, "DVD folder", "VIDEO_TS/VTS_01_0.IFO");
+    // Authored folders (DVD_1, ...) are made in the working folder.
+    const int status = BrowseForFolder(this, folder, "DVD folder", "VIDEO_TS/VTS_01_0.IFO",
+                                       App().theOptions.GetValue(keys::WORKING_FOLDER));
     App().theDvdFolder = folder;
     if (status != 0 || folder.empty())
         return;

@@ -225,7 +225,8 @@ void COptionsDlg::OnPickRootPicture() {
 void COptionsDlg::OnBrowseFolder() {
     UpdateData(true);
     std::string folder;
-    if (BrowseForFolder(this, folder, "Working folder(atleast 10GB of free space)", "") != 0 ||
+    if (BrowseForFolder(this, folder, "Working folder(atleast 10GB of free space)", "",
+                        workingFolder) != 0 ||
         folder.empty())
         return;
     if (folder.back() != '/')

@@ -65,9 +65,10 @@ CDVDAuthorProcessDlg::CDVDAuthorProcessDlg(std::uint32_t jobFlags, QWidget* pare
     job_.conversionBar = handle_;
 
     choosePicture = [](QWidget* owner) { return ChooseMenuPicture(owner); };
-    chooseFolder = [](QWidget* owner, const QString& title) {
+    chooseFolder = [this](QWidget* owner, const QString& title) {
         std::string folder;
-        if (BrowseForFolder(owner, folder, title.toStdString(), std::string()) != 0)
+        if (BrowseForFolder(owner, folder, title.toStdString(), std::string(),
+                            workingFolderEdit_->text().toStdString()) != 0)
             folder.clear();
         return folder;
     };
