@@ -114,9 +114,12 @@ Status ConvertVideo(const EngineRequest& request, ProgressReporter& progress) {
         audio.offset = av_rescale_q(input.startTime(), AV_TIME_BASE_Q, audio.timeBase);
     }
 
+    const std::string rotation = input.RotationFilter();
+    const FieldPlan fields = PlanFields(DetectFieldOrder(request.source, input, CodecThreads()),
+                                        input, request, !rotation.empty());
     PendingFile file(request.output);
-    StreamWriter writer(request, video.timeBase, as != nullptr, audio.timeBase,
-                        input.RotationFilter(), &progress);
+    StreamWriter writer(request, video.timeBase, as != nullptr, audio.timeBase, rotation, fields,
+                        &progress);
     if (Status s = writer.Open(file.temp()); !s)
         return s;
 
@@ -150,7 +153,8 @@ Status ConvertVideo(const EngineRequest& request, ProgressReporter& progress) {
 Status EncodeMenuStill(const EngineRequest& request) {
     const AVRational timeBase = av_inv_q(request.pictureRate);
     PendingFile file(request.output);
-    StreamWriter writer(request, timeBase, false, AVRational{1, request.sampleRate}, "", nullptr);
+    StreamWriter writer(request, timeBase, false, AVRational{1, request.sampleRate}, "", {},
+                        nullptr);
     if (Status s = writer.Open(file.temp()); !s)
         return s;
     FramePtr picture;

@@ -52,6 +52,10 @@ Status DvdOutput::OpenVideo(const EngineRequest& r, int threads) {
     c->rc_initial_buffer_occupancy = c->rc_buffer_size * 3 / 4;
     SetDvdColourDescription(*c, r.height == 576);
     av_opt_set(c->priv_data, "video_format", r.height == 576 ? "pal" : "ntsc", 0);
+    if (interlaced_) {
+        c->flags |= AV_CODEC_FLAG_INTERLACED_DCT | AV_CODEC_FLAG_INTERLACED_ME;
+        c->field_order = topFirst_ ? AV_FIELD_TT : AV_FIELD_BB;
+    }
     c->gop_size = r.gopSize;
     c->max_b_frames = 2;
     c->strict_std_compliance = r.strictness;
@@ -151,6 +155,8 @@ Status DvdOutput::WriteVideo(AVFrame* frame) {
         frame->pts = nextVideoPts_;
     nextVideoPts_ = frame->pts + 1;
     frame->pict_type = AV_PICTURE_TYPE_NONE;
+    frame->interlaced_frame = interlaced_;
+    frame->top_field_first = interlaced_ && topFirst_;
     ++videoFrames_;
     return Encode(video_.get(), videoStream_, frame);
 }

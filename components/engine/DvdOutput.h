@@ -13,6 +13,12 @@ namespace engine {
 
 class DvdOutput {
   public:
+    // Before Open: the pictures are encoded as two fields each, the top (or
+    // bottom) one shown first.
+    void KeepFields(bool topFirst) {
+        interlaced_ = true;
+        topFirst_ = topFirst;
+    }
     // Opens the encoders and the file and writes the stream headers.
     Status Open(const std::string& path, const EngineRequest& request, int threads);
     // Encodes one video frame of the output size; pts counts output frames.
@@ -52,6 +58,8 @@ class DvdOutput {
     std::int64_t videoFrames_ = 0;
     std::int64_t nextVideoPts_ = 0;
     std::int64_t nextAudioPts_ = 0;
+    bool interlaced_ = false;
+    bool topFirst_ = true;
 };
 
 }  // namespace engine

@@ -6,10 +6,11 @@
 namespace engine {
 
 StreamWriter::StreamWriter(const EngineRequest& request, AVRational videoTimeBase, bool withAudio,
-                           AVRational audioTimeBase, std::string rotation,
+                           AVRational audioTimeBase, std::string rotation, FieldPlan fields,
                            ProgressReporter* progress)
     : request_(request),
       rotation_(std::move(rotation)),
+      fields_(fields),
       withAudio_(withAudio),
       progress_(progress),
       video_(
@@ -21,6 +22,8 @@ StreamWriter::StreamWriter(const EngineRequest& request, AVRational videoTimeBas
             AVMEDIA_TYPE_AUDIO, audioTimeBase,
             [this](const AVFrame&, bool first) { return AudioFilters(first); },
             [this](AVFrame* f) { return OnAudio(f); });
+    if (fields_.keepFields)
+        output_.KeepFields(fields_.topFirst);
 }
 
 std::string StreamWriter::VideoFilters(const AVFrame& frame, bool firstBuild) const {
@@ -28,7 +31,15 @@ std::string StreamWriter::VideoFilters(const AVFrame& frame, bool firstBuild) co
     AVRational sar{1, 1};
     av_reduce(&sar.num, &sar.den, static_cast<std::int64_t>(r.aspect.num) * r.height,
               static_cast<std::int64_t>(r.aspect.den) * r.width, 1 << 16);
-    std::string text = rotation_.empty() ? "" : rotation_ + ",";
+    // The first picture is held from time zero, so that sound and picture
+    // start together.
+    const std::string rate = "fps=fps=" + std::to_string(r.outputRate.num) + "/" +
+                             std::to_string(r.outputRate.den) + (firstBuild ? ":start_time=0" : "");
+    // Fields become whole pictures before anything else touches them, and
+    // only those of the output's rate are scaled.
+    const std::string deinterlace = DeinterlaceFilter(fields_);
+    std::string text = deinterlace.empty() ? "" : deinterlace + "," + rate + ",";
+    text += rotation_.empty() ? "" : rotation_ + ",";
     // Kept proportions: the picture as players show it (pixel shape and
     // rotation included), as large as the frame allows, with black bars.
     const PictureFit fit =
@@ -40,12 +51,9 @@ std::string StreamWriter::VideoFilters(const AVFrame& frame, bool firstBuild) co
     // on the fewest pixels.
     if (const std::string matrix = ToDvdMatrixFilter(SourceMatrix(frame)); !matrix.empty())
         text += "," + matrix;
-    text += ",setsar=" + std::to_string(sar.num) + "/" + std::to_string(sar.den) +
-            ",fps=fps=" + std::to_string(r.outputRate.num) + "/" + std::to_string(r.outputRate.den);
-    // The first picture is held from time zero, so that sound and picture
-    // start together.
-    if (firstBuild)
-        text += ":start_time=0";
+    text += ",setsar=" + std::to_string(sar.num) + "/" + std::to_string(sar.den);
+    if (deinterlace.empty())
+        text += "," + rate;
     return text;
 }
 

@@ -11,15 +11,18 @@
 #include "components/engine/DvdOutput.h"
 #include "components/engine/EncodeQueue.h"
 #include "components/engine/FilterChain.h"
+#include "components/engine/Interlace.h"
 #include "components/engine/ProgressReporter.h"
 
 namespace engine {
 
 class StreamWriter {
   public:
-    // rotation: filters that turn the picture upright first ("" for none).
+    // rotation: filters that turn the picture upright first ("" for none);
+    // fields: what is done with an interlaced source's fields.
     StreamWriter(const EngineRequest& request, AVRational videoTimeBase, bool withAudio,
-                 AVRational audioTimeBase, std::string rotation, ProgressReporter* progress);
+                 AVRational audioTimeBase, std::string rotation, FieldPlan fields,
+                 ProgressReporter* progress);
 
     Status Open(const std::string& path);
     // pts in the time bases given above.
@@ -41,6 +44,7 @@ class StreamWriter {
 
     const EngineRequest& request_;
     std::string rotation_;
+    FieldPlan fields_;
     bool withAudio_;
     ProgressReporter* progress_;
     DvdOutput output_;

@@ -205,9 +205,57 @@ TEST(EngineColour, HighDefinitionBarsComeOutInBt601) {
     }
     const Probe probe = ProbeFile(folder / "bars.vob");
     ASSERT_EQ(probe.video.size(), 1u);
-    EXPECT_EQ(probe.video[0]["color_space"].toString(), "bt470bg");
-    EXPECT_EQ(probe.video[0]["color_primaries"].toString(), "bt470bg");
-    EXPECT_EQ(probe.video[0]["color_range"].toString(), "tv");
+    EXPECT_EQ(probe.video[0]["color_space"].toString().toStdString(), "bt470bg");
+    EXPECT_EQ(probe.video[0]["color_primaries"].toString().toStdString(), "bt470bg");
+    EXPECT_EQ(probe.video[0]["color_range"].toString().toStdString(), "tv");
+}
+
+}  // namespace
+
+namespace {
+
+// The first column brighter than mid-grey in row y; -1 when none.
+int BrightFrom(const Picture& p, int y) {
+    for (int x = 0; x < p.width; ++x)
+        if (p.At(x, y) > 128)
+            return x;
+    return -1;
+}
+
+// A white bar moving 16 columns a field, as 576i with the bottom field first,
+// in a file that does not say it is interlaced (its pictures show it).
+TEST(EngineInterlace, FieldsKeptOnPalAndMadeWholeBeforeScalingForNtsc) {
+    testsupport::TempFolder folder;
+    const std::string source = folder / "fields.avi";
+    ASSERT_TRUE(MakeClip(source, {"-f", "lavfi", "-i",
+                                  "color=black:s=720x576:r=50:d=2[bg];color=white:s=40x576:r=50[b];"
+                                  "[bg][b]overlay=x='mod(n*16,640)':shortest=1,"
+                                  "interlace=scan=bff,setsar=16/15",
+                                  "-c:v", "mpeg4", "-q:v", "2"}));
+
+    // PAL 4:3: the same size and rate, so the fields stay as they are,
+    // encoded interlaced with the bottom field first.
+    const std::string pal = folder / "pal.vob";
+    ASSERT_EQ(RunEngine(ConversionText(Target{true, false, 8000}, source, pal, 0)), 0);
+    const Probe probe = ProbeFile(pal);
+    ASSERT_EQ(probe.video.size(), 1u);
+    EXPECT_EQ(probe.video[0]["field_order"].toString().toStdString(), "bb");
+    Picture p = DecodePicture(pal, 720, 576, 10);
+    ASSERT_FALSE(p.bytes.empty());
+    EXPECT_NEAR(std::abs(BrightFrom(p, 288) - BrightFrom(p, 289)), 16, 3);
+
+    // NTSC: scaled to 480 lines at another rate, from whole pictures: every
+    // row shows the bar at the same place (a blend of fields would not).
+    const std::string ntsc = folder / "ntsc.vob";
+    ASSERT_EQ(RunEngine(ConversionText(Target{false, false, 8000}, source, ntsc, 0)), 0);
+    for (int frame : {10, 31}) {
+        p = DecodePicture(ntsc, 720, 480, frame);
+        ASSERT_FALSE(p.bytes.empty());
+        const int first = BrightFrom(p, 200);
+        ASSERT_GE(first, 0);
+        for (int y = 201; y < 280; ++y)
+            ASSERT_NEAR(BrightFrom(p, y), first, 2) << "frame " << frame << " row " << y;
+    }
 }
 
 }  // namespace

@@ -1,0 +1,106 @@
+#include "components/engine/Interlace.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "components/engine/FilterChain.h"
+#include "components/engine/PictureFit.h"
+
+namespace engine {
+namespace {
+
+// Pictures looked at where the stream does not say: two seconds.
+constexpr int kLookFrames = 50;
+
+bool TelevisionHeight(int height) {
+    return height == 480 || height == 486 || height == 576 || height == 1080 || height == 1088;
+}
+
+long long Count(const AVFrame* frame, const char* key) {
+    const AVDictionaryEntry* entry =
+        frame ? av_dict_get(frame->metadata, key, nullptr, 0) : nullptr;
+    return entry ? std::atoll(entry->value) : 0;
+}
+
+FieldOrder LookAtFields(const std::string& path, int threads) {
+    InputMedia look;
+    if (!look.Open(path, false, threads) || !look.videoStream())
+        return FieldOrder::Progressive;
+    int frames = 0, flaggedTop = 0, flaggedBottom = 0;
+    FramePtr last = MakeFrame();
+    FilterChain idet(
+        AVMEDIA_TYPE_VIDEO, look.videoStream()->time_base,
+        [](const AVFrame&, bool) { return std::string("idet"); },
+        [&](AVFrame* f) -> Status {
+            av_frame_unref(last.get());
+            return av_frame_ref(last.get(), f) < 0 ? Status::Failure("out of memory") : Status();
+        });
+    auto handler = [&](AVFrame* frame, StreamKind) -> Status {
+        ++frames;
+        if (frame->interlaced_frame)
+            ++(frame->top_field_first ? flaggedTop : flaggedBottom);
+        return idet.Push(frame);
+    };
+    if (!look.DecodeAll(handler, [&] { return frames >= kLookFrames; }))
+        return FieldOrder::Progressive;
+    if (flaggedTop + flaggedBottom > frames / 2)
+        return flaggedTop >= flaggedBottom ? FieldOrder::TopFirst : FieldOrder::BottomFirst;
+    const long long top = Count(last.get(), "lavfi.idet.multiple.tff");
+    const long long bottom = Count(last.get(), "lavfi.idet.multiple.bff");
+    const long long progressive = Count(last.get(), "lavfi.idet.multiple.progressive");
+    if (top + bottom < 4 || top + bottom <= 2 * progressive)
+        return FieldOrder::Progressive;
+    return top >= bottom ? FieldOrder::TopFirst : FieldOrder::BottomFirst;
+}
+
+}  // namespace
+
+FieldOrder DetectFieldOrder(const std::string& path, const InputMedia& input, int threads) {
+    const AVCodecParameters* video = input.videoStream()->codecpar;
+    switch (video->field_order) {
+        case AV_FIELD_PROGRESSIVE:
+            return FieldOrder::Progressive;
+        case AV_FIELD_TT:
+        case AV_FIELD_TB:
+            return FieldOrder::TopFirst;
+        case AV_FIELD_BB:
+        case AV_FIELD_BT:
+            return FieldOrder::BottomFirst;
+        default:
+            return TelevisionHeight(video->height) ? LookAtFields(path, threads)
+                                                   : FieldOrder::Progressive;
+    }
+}
+
+FieldPlan PlanFields(FieldOrder order, const InputMedia& input, const EngineRequest& request,
+                     bool rotated) {
+    if (order == FieldOrder::Progressive)
+        return {};
+    FieldPlan plan;
+    plan.topFirst = order == FieldOrder::TopFirst;
+    AVStream* stream = input.videoStream();
+    const AVCodecParameters* video = stream->codecpar;
+    const AVRational rate = av_guess_frame_rate(input.format(), stream, nullptr);
+    const bool sameRate = rate.num > 0 && request.outputRate.num > 0 &&
+                          std::fabs(av_q2d(rate) / av_q2d(request.outputRate) - 1) < 0.001;
+    const PictureFit fit =
+        request.keepAspect
+            ? FitPicture(video->width, video->height,
+                         av_guess_sample_aspect_ratio(input.format(), stream, nullptr), false,
+                         request.width, request.height, request.aspect)
+            : PictureFit{request.width, request.height, 0, 0};
+    plan.keepFields = !rotated && sameRate && video->width == request.width &&
+                      video->height == request.height && fit.width == request.width &&
+                      fit.height == request.height;
+    plan.deinterlace = !plan.keepFields;
+    return plan;
+}
+
+std::string DeinterlaceFilter(const FieldPlan& plan) {
+    if (!plan.deinterlace)
+        return "";
+    return std::string("bwdif=mode=send_field:parity=") + (plan.topFirst ? "tff" : "bff") +
+           ":deint=all";
+}
+
+}  // namespace engine

@@ -1,0 +1,35 @@
+// Interlaced sources: television video whose two fields were taken a field
+// apart. Kept as fields where the disc's frames are the source's own size and
+// rate; made whole pictures first (deinterlaced) where they are scaled or their
+// rate changes, since scaling across two fields blends them into a smear.
+#pragma once
+
+#include <string>
+
+#include "components/engine/EngineArguments.h"
+#include "components/engine/InputMedia.h"
+
+namespace engine {
+
+enum class FieldOrder { Progressive, TopFirst, BottomFirst };
+
+// The video's field order as its stream says; where it does not, for the
+// frame heights television video is interlaced in, a look at the pictures of
+// its first seconds: their own flags, else FFmpeg's interlace detector.
+FieldOrder DetectFieldOrder(const std::string& path, const InputMedia& input, int threads);
+
+struct FieldPlan {
+    bool keepFields = false;  // encoded interlaced, in the source's order
+    bool topFirst = true;
+    bool deinterlace = false;  // one whole picture per field, before anything else
+};
+
+// What the conversion does with input's video of the given order for request.
+FieldPlan PlanFields(FieldOrder order, const InputMedia& input, const EngineRequest& request,
+                     bool rotated);
+
+// The deinterlacing filter for plan ("" when the plan keeps the fields or
+// the source is progressive).
+std::string DeinterlaceFilter(const FieldPlan& plan);
+
+}  // namespace engine
