@@ -53,7 +53,9 @@ Status DvdOutput::OpenVideo(const EngineRequest& r, int threads) {
     SetDvdColourDescription(*c, r.height == 576);
     av_opt_set(c->priv_data, "video_format", r.height == 576 ? "pal" : "ntsc", 0);
     if (interlaced_) {
-        c->flags |= AV_CODEC_FLAG_INTERLACED_DCT | AV_CODEC_FLAG_INTERLACED_ME;
+        // Field-based transforms; motion is still searched in whole frames,
+        // as searching it in fields as well costs half as much time again.
+        c->flags |= AV_CODEC_FLAG_INTERLACED_DCT;
         c->field_order = topFirst_ ? AV_FIELD_TT : AV_FIELD_BB;
     }
     c->gop_size = r.gopSize;

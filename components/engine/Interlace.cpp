@@ -99,7 +99,7 @@ FieldPlan PlanFields(FieldOrder order, const InputMedia& input, const EngineRequ
 std::string DeinterlaceFilter(const FieldPlan& plan) {
     if (!plan.deinterlace)
         return "";
-    return std::string("bwdif=mode=send_field:parity=") + (plan.topFirst ? "tff" : "bff") +
+    return std::string("bwdif=mode=send_frame:parity=") + (plan.topFirst ? "tff" : "bff") +
            ":deint=all";
 }
 

@@ -21,7 +21,9 @@ FieldOrder DetectFieldOrder(const std::string& path, const InputMedia& input, in
 struct FieldPlan {
     bool keepFields = false;  // encoded interlaced, in the source's order
     bool topFirst = true;
-    bool deinterlace = false;  // one whole picture per field, before anything else
+    // One whole picture per frame (both fields, moving parts from one), before
+    // anything else; one per field would cost twice as much for smoother motion.
+    bool deinterlace = false;
 };
 
 // What the conversion does with input's video of the given order for request.
