@@ -9,11 +9,12 @@ const char* const kCliUsage =
     "Usage:\n"
     "  quorva-cli make [--pal] [--aspect 16:9|4:3] [--quality 0-4|fit] [--disc dvd5|dvd9]\n"
     "                  [--stretch] [--label TEXT] [--device N | --iso] [--working-folder DIR]\n"
-    "                  [--force] [--yes] [--no-check] VIDEO...\n"
+    "                  [--jobs N] [--force] [--yes] [--no-check] VIDEO...\n"
     "      Converts the videos, makes the menus and authors a DVD folder; with --iso or\n"
     "      --device it also writes a disc image or burns drive N. --quality fit chooses\n"
     "      the rate that fills the disc; --stretch fills the frame instead of keeping\n"
-    "      each video's proportions with black bars.\n"
+    "      each video's proportions with black bars. --jobs N converts up to N videos\n"
+    "      at once (default: as many as the cores and memory allow; 1: one by one).\n"
     "  quorva-cli burn [--device N | --iso] [--label TEXT] [--yes] [--no-check] FOLDER\n"
     "      Burns an authored DVD folder (one holding VIDEO_TS/VTS_01_0.IFO).\n"
     "      Both check the disc as a player would before burning, and read back and check\n"
@@ -156,6 +157,16 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
             if (!only(make || burn))
                 return std::nullopt;
             options.iso = true;
+        } else if (arg == "--jobs") {
+            const char* v = value("--jobs");
+            int n = 0;
+            if (!v || !only(make))
+                return std::nullopt;
+            if (!ParseInt(v, 1, 64, n)) {
+                error = "--jobs takes a number of conversions from 1 to 64.";
+                return std::nullopt;
+            }
+            options.jobs = n;
         } else if (arg == "--working-folder") {
             const char* v = value("--working-folder");
             if (!v || !only(make))

@@ -11,6 +11,7 @@ struct CliOptions {
     std::optional<int> tvStandard;   // 0 NTSC, 1 PAL
     std::optional<int> aspectRatio;  // 0 16:9, 1 4:3
     std::optional<int> quality;      // 0..4, or 5: fit to disc
+    std::optional<int> jobs;         // conversions side by side
     int discType = 0;                // 0 DVD-5, 1 DVD-9
     std::optional<std::string> label;
     std::optional<int> device;

@@ -139,6 +139,8 @@ bool CliSession::ApplyOverrides(const CliOptions& options, std::string& error) {
         settings.SetIntValue(keys::VIDEO_QUALITY_MODE, *options.quality);
     if (options.stretch)
         settings.SetIntValue(keys::STRETCH_TO_FILL, 1);
+    if (options.jobs)
+        settings.SetIntValue(keys::CONVERSION_JOBS, *options.jobs);
     if (options.workingFolder) {
         const std::string folder = WithSlash(platform::AbsolutePath(*options.workingFolder));
         std::string reason;

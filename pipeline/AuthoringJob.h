@@ -75,6 +75,7 @@ struct JobParameters {
     bool stretchToFill = false;  // fill the frame instead of keeping proportions
     // Read a burnt disc back and check it as a player would.
     bool checkAfterBurn = true;
+    int conversionJobs = 0;      // conversions side by side; 0: from the cores and memory
 };
 
 // discType: the disc the videos go on (index into DiscTypeTable), which

@@ -1,12 +1,17 @@
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <map>
+#include <mutex>
+#include <vector>
 
 #include "app/MadeFiles.h"
 #include "media/StreamCheck.h"
+#include "pipeline/ConversionBoard.h"
 #include "pipeline/EngineCall.h"
 #include "pipeline/Stages.h"
 #include "platform/FileLock.h"
@@ -109,11 +114,22 @@ std::string BuildConvertCommand(const std::string& options, const std::string& s
            std::to_string(reinterpret_cast<std::intptr_t>(link));
 }
 
-StageOutcome ConvertOneItem(AuthoringJob& job, const JobParameters& params, MediaItem& item) {
-    if (!platform::IsRegularFile(item.sourcePath)) {
-        ReportFailure(job, "Can't convert " + item.sourcePath + ": the file no longer exists.");
-        return StageOutcome::Failed;
-    }
+namespace {
+
+// How one conversion ended; a failure names the video.
+struct ItemResult {
+    StageOutcome outcome = StageOutcome::Done;
+    std::string failure;
+};
+
+// Converts item with the engine, which reports through link and stops when
+// the link's abort flag is set. status logs the line that names the video.
+// On abort or failure no stream and no partial stream are left.
+ItemResult ConvertWithEngine(const JobParameters& params, MediaItem& item, ProgressLink& link,
+                             const std::function<void(const std::string&)>& status) {
+    if (!platform::IsRegularFile(item.sourcePath))
+        return {StageOutcome::Failed,
+                "Can't convert " + item.sourcePath + ": the file no longer exists."};
     const std::string options = BuildEncodingOptions(params);
     const std::string folder = platform::FolderOf(item.vobPath);
     const std::string name = platform::FileNameOf(item.vobPath);
@@ -130,19 +146,19 @@ StageOutcome ConvertOneItem(AuthoringJob& job, const JobParameters& params, Medi
         const std::string why = platform::PathExists(partial)
                                     ? "another run of the program is writing it."
                                     : std::string(std::strerror(errno)) + ".";
-        ReportFailure(job, "Can't write " + partial + ": " + why);
-        return StageOutcome::Failed;
+        return {StageOutcome::Failed, "Can't write " + partial + ": " + why};
     }
     platform::RemoveFile(origin);  // whatever stands at vobPath is replaced
-    ReportStatus(job, "Converting " + item.sourcePath + " ...");
+    status("Converting " + item.sourcePath + " ...");
 
-    const std::string command =
-        BuildConvertCommand(options, item.sourcePath, item.vobPath, &job.progressLink);
+    const std::string command = BuildConvertCommand(options, item.sourcePath, item.vobPath, &link);
     EngineRun run = RunEngine(EngineLibraryPath(), "me_start", command, "me_last_error");
 
-    if (job.progressLink.abortRequested.load() != 0) {
+    if (link.abortRequested.load() != 0) {
         platform::RemoveFile(partial);
-        return StageOutcome::Aborted;
+        if (run.Succeeded())  // finished just as it was told to stop
+            platform::RemoveFile(item.vobPath);
+        return {StageOutcome::Aborted, {}};
     }
     std::string reason;
     if (!run.Succeeded() || platform::FileSize(item.vobPath) <= 0 || platform::PathExists(partial))
@@ -152,13 +168,54 @@ StageOutcome ConvertOneItem(AuthoringJob& job, const JobParameters& params, Medi
     if (!reason.empty()) {
         platform::RemoveFile(item.vobPath);
         platform::RemoveFile(partial);
-        ReportFailure(job, "Converting " + item.sourcePath + " failed: " + reason);
-        return StageOutcome::Failed;
+        return {StageOutcome::Failed, "Converting " + item.sourcePath + " failed: " + reason};
     }
     // A later run takes the stream as it is only by this record.
     platform::AppendToFile(origin, StreamOrigin(item.sourcePath, options));
-    job.convertedSeconds += static_cast<std::int64_t>(item.info.duration);
-    return StageOutcome::Done;
+    return {};
+}
+
+// Converts the items, up to slots of them at once, in the order given. The
+// first failure stops the others and fails the stage with its message.
+StageOutcome ConvertItems(AuthoringJob& job, const JobParameters& params,
+                          const std::vector<MediaItem*>& items, std::size_t slots) {
+    ConversionBoard board(job.progressLink, job.convertedSeconds, slots);
+    std::mutex reporting;
+    auto status = [&](const std::string& text) {
+        std::lock_guard lock(reporting);
+        ReportStatus(job, text);
+    };
+    std::string failure;
+    board.Run(items.size(), [&](std::size_t index, std::size_t slot) {
+        MediaItem& item = *items[index];
+        ItemResult result = ConvertWithEngine(params, item, board.Link(slot), status);
+        switch (result.outcome) {
+            case StageOutcome::Done:
+                board.Finished(slot, static_cast<std::int64_t>(item.info.duration));
+                break;
+            case StageOutcome::Failed: {
+                std::lock_guard lock(reporting);
+                if (failure.empty())
+                    failure = result.failure;
+                board.StopAll();
+                break;
+            }
+            case StageOutcome::Aborted:
+                board.Finished(slot, 0);
+                break;
+        }
+    });
+    if (!failure.empty()) {
+        ReportFailure(job, failure);
+        return StageOutcome::Failed;
+    }
+    return board.Stopped() ? StageOutcome::Aborted : StageOutcome::Done;
+}
+
+}  // namespace
+
+StageOutcome ConvertOneItem(AuthoringJob& job, const JobParameters& params, MediaItem& item) {
+    return ConvertItems(job, params, {&item}, 1);
 }
 
 StageOutcome ConvertMediaFiles(AuthoringJob& job, const JobParameters& params, MediaList& list,
@@ -166,6 +223,8 @@ StageOutcome ConvertMediaFiles(AuthoringJob& job, const JobParameters& params, M
     const DvdStreamFacts fits{params.width,  params.height,    params.fpsNum,
                               params.fpsDen, params.aspectNum, params.aspectDen};
     const std::string options = BuildEncodingOptions(params);
+    std::vector<MediaItem*> toConvert;
+    std::map<std::string, const MediaItem*> streams;  // the streams to be made, by path
     for (MediaItem& item : list) {
         if (job.progressLink.abortRequested.load() != 0)
             return StageOutcome::Aborted;
@@ -184,9 +243,24 @@ StageOutcome ConvertMediaFiles(AuthoringJob& job, const JobParameters& params, M
             item.vobPath = item.sourcePath;
             continue;
         }
-        StageOutcome outcome = ConvertOneItem(job, params, item);
-        if (outcome != StageOutcome::Done)
-            return outcome;
+        // Two videos listed with one stream name: the same source needs it
+        // made once; another source gets a name of its own.
+        if (auto same = streams.find(item.vobPath); same != streams.end()) {
+            if (same->second->sourcePath == item.sourcePath)
+                continue;
+            while (streams.count(item.vobPath) || platform::PathExists(item.vobPath))
+                item.vobPath = RenumberedStreamPath(item.vobPath, takeNumber());
+        }
+        streams.emplace(item.vobPath, &item);
+        toConvert.push_back(&item);
     }
-    return StageOutcome::Done;
+    // Side by side the longest go first, so that the last to finish are short
+    // ones and no core idles long at the end; one by one, in the list's order.
+    const std::size_t slots = ConversionSlots(params.conversionJobs, toConvert.size());
+    if (slots > 1)
+        std::stable_sort(toConvert.begin(), toConvert.end(),
+                         [](const MediaItem* a, const MediaItem* b) {
+                             return a->info.duration > b->info.duration;
+                         });
+    return ConvertItems(job, params, toConvert, slots);
 }

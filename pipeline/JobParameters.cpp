@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "media/Estimate.h"
 #include "pipeline/AuthoringJob.h"
 #include "settings/Options.h"
@@ -18,5 +20,6 @@ JobParameters DeriveJobParameters(const CXMLAccess& options, const MediaList& li
         VideoKbpsFor(ReadIntOption(options, keys::VIDEO_QUALITY_MODE), list, DiscTypeAt(discType));
     p.stretchToFill = ReadNewIntOption(options, keys::STRETCH_TO_FILL, 0) != 0;
     p.checkAfterBurn = ReadNewIntOption(options, keys::CHECK_DISC_AFTER_BURN, 1) != 0;
+    p.conversionJobs = std::max(0, ReadNewIntOption(options, keys::CONVERSION_JOBS, 0));
     return p;
 }

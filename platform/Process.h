@@ -1,6 +1,7 @@
-// Ending the process.
+// Ending the process, and what the machine offers it.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 
 namespace platform {
@@ -13,5 +14,11 @@ void SetEndProcessCleanup(std::function<void()> cleanup);
 // After a fatal message: leave at once with a non-zero status. Shutdown does
 // not run; the cleanup runs and standard streams are flushed.
 [[noreturn]] void EndProcess(int status = 1);
+
+// Processor cores this process may run on (at least 1).
+int UsableCores();
+// Memory that new work can take without pushing others out, in MB; -1 when
+// unknown.
+std::int64_t AvailableMemoryMB();
 
 }  // namespace platform

@@ -29,6 +29,8 @@ inline constexpr const char* FILENAME_SN = "FILENAME_SN";
 inline constexpr const char* STRETCH_TO_FILL = "STRETCH_TO_FILL";  // "1": fill the frame
 // "0" skips reading a burnt disc back and checking it.
 inline constexpr const char* CHECK_DISC_AFTER_BURN = "CHECK_DISC_AFTER_BURN";
+// Conversions run side by side; "0": as many as the cores and memory allow.
+inline constexpr const char* CONVERSION_JOBS = "CONVERSION_JOBS";
 }  // namespace keys
 
 // Files of the program folder.

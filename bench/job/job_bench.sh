@@ -11,6 +11,7 @@
 #     --long S        length of the long clip in seconds (default 80)
 #     --short S       length of each short clip (default 16)
 #     --only-long     just the long clip (one video alone)
+#     --clip FILE     just this video instead of generated ones
 #     --jobs N        passed on to quorva-cli make
 #     --no-floor      skip the engine's encode of raw frames
 #
@@ -26,6 +27,7 @@ RUNS=3
 LONG=80
 SHORT=16
 ONLY_LONG=0
+GIVEN=""
 JOBS=()
 FLOOR=1
 while [ $# -gt 0 ]; do
@@ -35,6 +37,7 @@ while [ $# -gt 0 ]; do
     --long) LONG=$2; shift 2 ;;
     --short) SHORT=$2; shift 2 ;;
     --only-long) ONLY_LONG=1; shift ;;
+    --clip) GIVEN=$(realpath "$2"); shift 2 ;;
     --jobs) JOBS=(--jobs "$2"); shift 2 ;;
     --no-floor) FLOOR=0; shift ;;
     *) echo "unknown option $1" >&2; exit 2 ;;
@@ -50,11 +53,14 @@ cd "$WORK"
 export XDG_CONFIG_HOME="$WORK/config" XDG_STATE_HOME="$WORK/state"
 
 echo "load before: $(cut -d' ' -f1-3 /proc/loadavg), $(nproc) cores"
+if [ -n "$GIVEN" ]; then
+  CLIPS=("$GIVEN")
+else
 echo "Generating clips ..."
 gen() { ffmpeg -nostdin -loglevel error -y "$@"; }
-# Detail and motion close to camera footage: a moving pattern with grain.
-src() { echo "testsrc2=size=$1:rate=$2:duration=$3,noise=alls=10:allf=t"; }
-gen -f lavfi -i "$(src 1280x720 25 "$LONG")" -f lavfi -i "sine=frequency=440:duration=$LONG" \
+# Detail and motion close to camera footage: a moving pattern with light grain.
+src() { echo "testsrc2=size=$1:rate=$2:duration=$3,noise=alls=4:allf=t"; }
+gen -f lavfi -i "$(src 960x540 25 "$LONG")" -f lavfi -i "sine=frequency=440:duration=$LONG" \
   -c:v libx264 -preset veryfast -crf 23 -pix_fmt yuv420p -c:a aac -b:a 128k long.mp4
 CLIPS=("$WORK/long.mp4")
 if [ "$ONLY_LONG" = 0 ]; then
@@ -65,6 +71,7 @@ if [ "$ONLY_LONG" = 0 ]; then
   gen -f lavfi -i "$(src 352x288 10 "$SHORT")" -f lavfi -i "sine=frequency=770:duration=$SHORT" \
     -c:v msmpeg4 -b:v 800k -c:a libmp3lame -b:a 96k msmpeg4.avi
   CLIPS+=("$WORK/xvid.avi" "$WORK/wmv2.wmv" "$WORK/msmpeg4.avi")
+fi
 fi
 PLAY=$(for c in "${CLIPS[@]}"; do
   ffprobe -v error -show_entries format=duration -of csv=p=0 "$c"
@@ -135,14 +142,17 @@ run_quorva() {
 
 pipeline() {
   set -e
-  local n=0 vobs=""
+  local n=0 vobs="" buttons=""
   for clip in "${CLIPS[@]}"; do
     n=$((n + 1))
     ffmpeg -nostdin -loglevel error -y -i "$clip" -vf "$FIT" -aspect 16:9 "${ENC[@]}" \
       "$WORK/pwork/p$n.vob"
     vobs+="<vob file=\"$WORK/pwork/p$n.vob\"/>"
+    buttons+="<button>jump title 1 chapter $n;</button>"
   done
   touch "$WORK/pwork/converted"
+  # The menu picture has two buttons; dvdauthor wants a command for each.
+  [ $n -ge 2 ] || buttons+="<button>jump title 1;</button>"
   for m in title root; do
     ffmpeg -nostdin -loglevel error -y -loop 1 -framerate 30000/1001 -i "$BIN/Background.jpg" \
       -f lavfi -i anullsrc=r=48000:cl=stereo -frames:v 8 -t 0.27 -vf "$FIT" -aspect 16:9 \
@@ -159,12 +169,11 @@ XML
 <pgc entry="title"><vob file="$WORK/pwork/title-sp.mpg" pause="inf"/>
 <button>jump title 1;</button><button>jump titleset 1 menu;</button></pgc></menus></vmgm>
 <titleset><menus><video format="ntsc" aspect="16:9"/><pgc entry="root">
-<vob file="$WORK/pwork/root-sp.mpg" pause="inf"/><button>jump title 1 chapter 1;</button>
-<button>jump title 1 chapter 2;</button></pgc></menus>
+<vob file="$WORK/pwork/root-sp.mpg" pause="inf"/>$buttons</pgc></menus>
 <titles><video format="ntsc" aspect="16:9"/><pgc>$vobs<post>call vmgm menu;</post></pgc></titles>
 </titleset></dvdauthor>
 XML
-  dvdauthor -x "$WORK/pwork/project.xml" 2>/dev/null
+  dvdauthor -x "$WORK/pwork/project.xml" 2>"$WORK/pwork/dvdauthor.log" || { tail -5 "$WORK/pwork/dvdauthor.log"; exit 1; }
 }
 export -f pipeline
 export WORK BIN FIT
@@ -179,7 +188,7 @@ run_pipeline() {
 }
 
 printf '\n%-9s %4s %8s %8s %8s %8s %8s\n' side run "wall s" "CPU %" "conv s" "conv CPU" "peak MB"
-declare -a QW PW QM PM QC PC
+declare -a QW PW QM PM QC PC PCW
 for ((r = 1; r <= RUNS; r++)); do
   for side in quorva programs; do
     if [ $side = quorva ]; then run_quorva; else run_pipeline; fi
@@ -188,11 +197,12 @@ for ((r = 1; r <= RUNS; r++)); do
     if [ $side = quorva ]; then
       QW+=("$T_WALL"); QM+=("$T_MB"); QC+=("${C_CPU:-0}")
     else
-      PW+=("$T_WALL"); PM+=("$T_MB"); PC+=("${C_CPU:-0}")
+      PW+=("$T_WALL"); PM+=("$T_MB"); PC+=("${C_CPU:-0}"); PCW+=("${C_WALL:-0}")
     fi
   done
-  printf '  run %d: ratio quorva/programs %.2f, quorva CPU during conversion %.0f %%, peak %.0f MB\n' \
-    "$r" "$(echo "${QW[-1]} / ${PW[-1]}" | bc -l)" "${QC[-1]}" "${QM[-1]}"
+  printf '  run %d: ratio quorva/programs %.2f (to the ffmpeg conversions alone %.2f),' \
+    "$r" "$(echo "${QW[-1]} / ${PW[-1]}" | bc -l)" "$(echo "${QW[-1]} / ${PCW[-1]}" | bc -l)"
+  printf ' quorva CPU during conversion %.0f %%, peak %.0f MB\n' "${QC[-1]}" "${QM[-1]}"
 done
 median() { printf '%s\n' "$@" | sort -g | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
 QMED=$(median "${QW[@]}"); PMED=$(median "${PW[@]}")

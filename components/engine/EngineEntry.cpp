@@ -1,7 +1,6 @@
 // The engine's entry: called like a program's main with the argument vector
 // of one of the program's argument texts. Returns 0 when the output was made.
 #include <cstdio>
-#include <mutex>
 #include <string>
 
 extern "C" {
@@ -35,12 +34,13 @@ Status Run(int argc, char** argv) {
     return Status::Failure("unknown use");
 }
 
-std::mutex lastErrorLock;
-std::string lastError;
+// Per thread, as conversions run side by side, each asking after its own
+// call. A plain array: a thread-local with a destructor would keep the
+// library loaded until the thread ends.
+thread_local char lastError[2048];
 
 void SetLastError(const std::string& text) {
-    std::lock_guard lock(lastErrorLock);
-    lastError = text;
+    std::snprintf(lastError, sizeof lastError, "%s", text.c_str());
 }
 
 }  // namespace
@@ -63,8 +63,7 @@ extern "C" __attribute__((visibility("default"))) int me_start(int argc, char** 
     return 1;
 }
 
-// Why the last call of me_start failed ("" after a success).
+// Why the calling thread's last call of me_start failed ("" after a success).
 extern "C" __attribute__((visibility("default"))) const char* me_last_error() {
-    std::lock_guard lock(engine::lastErrorLock);
-    return engine::lastError.c_str();
+    return engine::lastError;
 }

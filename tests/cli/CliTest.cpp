@@ -360,6 +360,8 @@ TEST_F(Cli, BadUsageAndMissingFilesSayWhatIsWrong) {
         {{"make", "--aspect", "5:4", "x.avi"}, 2, "--aspect"},
         {{"make", "--iso", "--device", "0", "x.avi"}, 2, "either --device or --iso"},
         {{"make", "--bogus", "x.avi"}, 2, "Unknown option --bogus"},
+        {{"make", "--jobs", "0", "x.avi"}, 2, "--jobs takes a number"},
+        {{"burn", "--jobs", "2", "x"}, 2, "--jobs does not apply"},
         {{"burn"}, 2, "exactly one DVD folder"},
         {{"make", "--working-folder", work_ / "w", work_ / "missing.avi"}, 1, "no such video file"},
         // Every problem in one message: the videos and the label of a burn.

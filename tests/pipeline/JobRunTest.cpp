@@ -49,6 +49,7 @@ class JobRun : public JobFixture {
 };
 
 TEST_F(JobRun, AbortInTheSecondConversionKeepsTheFirstAndARestartGoesOn) {
+    App().theOptions.SetIntValue(keys::CONVERSION_JOBS, 1);  // one after another
     const std::string one = MakeTestClip("one.avi", 2);
     const std::string two = MakeTestClip("two.avi", 30);
     const std::string three = MakeTestClip("three.avi", 2);
@@ -340,4 +341,101 @@ TEST_F(JobRun, ThirteenVideosGetTwoRootMenuPagesWithWorkingButtons) {
     testsupport::DvdPlace last = walk->Press(4);
     EXPECT_EQ(last.domain, testsupport::DvdDomain::Title) << last.ToString();
     EXPECT_EQ(last.part, 13) << last.ToString();
+}
+
+// Conversions side by side: one is told the other has started by its log
+// line; a 30-second video is far from converted at that moment.
+TEST_F(JobRun, TwoConversionsSideBySideStopTogetherAndLeaveNoPartialStream) {
+    App().theOptions.SetIntValue(keys::CONVERSION_JOBS, 2);
+    const std::string shortClip = MakeTestClip("short.avi", 20);
+    const std::string longClip = MakeTestClip("long.avi", 30);
+    AddVideos({shortClip, longClip});
+    const MediaList items = App().theMediaList;
+    auto partialsLeft = [&] {
+        int left = 0;
+        for (const MediaItem& item : items)
+            left += platform::PathExists(item.vobPath) + platform::PathExists(item.vobPath + ".part");
+        return left;
+    };
+
+    // An abort while both run stops both; neither leaves a stream.
+    int started = 0;
+    auto job = Run(JOB_CONVERT | JOB_MENUS, [&](HeadlessJobWindow& window) {
+        window.onLog = [&](const std::string& line) { started += Contains(line, "Converting /"); };
+        window.onProgress = [&](const HeadlessJobWindow::Progress& p) {
+            if (started == 2 && p.done >= 2)
+                window.Abort();
+        };
+    });
+    EXPECT_EQ(started, 2);
+    // The longest first: the 30-second video's line comes before the other's.
+    ASSERT_GE(log_.size(), 3u);
+    EXPECT_TRUE(Contains(log_[1], longClip)) << log_[1];
+    EXPECT_TRUE(Contains(log_[2], shortClip)) << log_[2];
+    EXPECT_EQ(partialsLeft(), 0);
+    EXPECT_EQ(job->jobFlags.load(), JOB_CONVERT | JOB_MENUS);
+    EXPECT_TRUE(errors_.empty());
+
+    // A failure of one (its source was cut short after it was added) stops
+    // the other and fails the job naming the failed video.
+    const std::string cut = MakeClip("cut.mpg", {"-f", "lavfi", "-i", "testsrc=s=320x240:r=25:d=12",
+                                                 "-c:v", "mpeg2video", "-b:v", "2M"});
+    App().theMediaList.clear();
+    AddVideos({longClip, cut});
+    ASSERT_EQ(truncate(cut.c_str(), platform::FileSize(cut) / 4), 0);
+    const MediaList second = App().theMediaList;
+    job = Run(JOB_CONVERT | JOB_MENUS);
+    ASSERT_EQ(errors_.size(), 1u);
+    EXPECT_TRUE(Contains(errors_[0], "Converting " + cut + " failed")) << errors_[0];
+    EXPECT_TRUE(job->failed);
+    EXPECT_EQ(CountLines(log_, "Converting " + longClip), 1);
+    for (const MediaItem& item : second) {
+        EXPECT_FALSE(platform::PathExists(item.vobPath)) << item.vobPath;
+        EXPECT_FALSE(platform::PathExists(item.vobPath + ".part")) << item.vobPath;
+    }
+    EXPECT_FALSE(platform::PathExists(WorkingFolder() + "DVD_1"));
+}
+
+// The same disc whether the videos are converted one by one or side by side:
+// titles, chapters in the list's order and their lengths, as lsdvd reads them.
+TEST_F(JobRun, ADiscMadeSideBySideIsTheDiscMadeOneByOne) {
+    const std::vector<std::string> clips{MakeTestClip("a.avi", 1), MakeTestClip("b.avi", 3),
+                                         MakeTestClip("c.avi", 2, false)};
+    auto disc = [&](int jobs, const std::string& folder) {
+        App().theOptions.SetIntValue(keys::CONVERSION_JOBS, jobs);
+        App().theOptions.SetValue(keys::WORKING_FOLDER, WorkingFolder() + folder);
+        App().theMediaList.clear();
+        AddVideos(clips);
+        // One by one means each conversion starts after the one before ended.
+        std::vector<std::string> finishedAtStart;
+        Run(JOB_CONVERT | JOB_MENUS, [&](HeadlessJobWindow& window) {
+            window.onLog = [&](const std::string& line) {
+                if (!Contains(line, "Converting /"))
+                    return;
+                int finished = 0;
+                for (const MediaItem& item : App().theMediaList)
+                    finished += platform::IsRegularFile(item.vobPath);
+                finishedAtStart.push_back(std::to_string(finished));
+            };
+        });
+        EXPECT_TRUE(errors_.empty()) << errors_.front();
+        auto lsdvd = testsupport::RunCommand({"lsdvd", "-c", App().theDvdFolder});
+        EXPECT_EQ(lsdvd.status, 0) << lsdvd.output;
+        std::string titles;
+        for (std::size_t at = 0; at < lsdvd.output.size();) {
+            const std::size_t end = lsdvd.output.find('\n', at);
+            const std::string line = lsdvd.output.substr(at, end - at);
+            if (Contains(line, "Title:") || Contains(line, "Chapter:"))
+                titles += line + "\n";
+            at = end == std::string::npos ? end : end + 1;
+        }
+        return std::pair{titles, finishedAtStart};
+    };
+    const auto [serial, serialStarts] = disc(1, "one/");
+    const auto [parallel, parallelStarts] = disc(3, "three/");
+    EXPECT_EQ(serialStarts, (std::vector<std::string>{"0", "1", "2"}));
+    EXPECT_EQ(parallelStarts.size(), 3u);
+    EXPECT_EQ(parallel, serial);
+    EXPECT_TRUE(Contains(serial, "Chapters: 03")) << serial;
+    EXPECT_TRUE(Contains(serial, "Chapter: 02, Length: 00:00:03")) << serial;
 }
