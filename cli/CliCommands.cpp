@@ -8,10 +8,12 @@
 #include "engines/DiscBurner.h"
 #include "media/Estimate.h"
 #include "media/Probe.h"
+#include "media/ReadMediaFiles.h"
 #include "pipeline/AuthoringJob.h"
 #include "pipeline/JobChecks.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
+#include "platform/Process.h"
 #include "settings/Options.h"
 
 namespace {
@@ -31,25 +33,40 @@ bool CheckLabel(const std::string& label) {
     return false;
 }
 
-// Probes the videos in order, as the add-video page does; every video that
-// cannot be used gives one problem.
+// Probes the videos, several at once, and lists them in the order given, as
+// the add-video page does; every video that cannot be used gives one problem.
 std::vector<std::string> ProbeVideos(const std::vector<std::string>& videos) {
-    MediaList& list = App().theMediaList;
+    CQuorvaApp& app = App();
+    MediaList& list = app.theMediaList;
     list.clear();
+    std::vector<std::string> paths;
+    for (const std::string& given : videos)
+        paths.push_back(platform::AbsolutePath(given));
+    std::vector<std::string> existing;
+    for (const std::string& video : paths)
+        if (platform::PathExists(video))
+            existing.push_back(video);
+    std::vector<ProbeResult> read;
+    ReadMediaFiles(existing, app.theProgramFolder, static_cast<std::size_t>(platform::UsableCores()),
+                   CliSession::Interrupted,
+                   [&](std::size_t, ProbeResult&& result) { read.push_back(std::move(result)); });
+
     std::vector<std::string> problems;
-    for (const std::string& given : videos) {
-        if (CliSession::Interrupted())
-            return problems;
-        const std::string video = platform::AbsolutePath(given);
+    std::size_t next = 0;
+    for (const std::string& video : paths) {
         if (!platform::PathExists(video)) {
             problems.push_back("no such video file: " + video);
             continue;
         }
-        ProbeResult probe = ProbeMediaFile(video);
+        if (next >= read.size())
+            break;  // interrupted
+        ProbeResult& probe = read[next++];
         if (!probe.error.empty()) {
             problems.push_back(probe.error);
             continue;
         }
+        NameMediaItem(probe.item, app.theOptions.GetValue(keys::WORKING_FOLDER),
+                      app.TakeRunningNumber());
         std::printf("Added %s (%s)\n", video.c_str(),
                     FormatPlayTime(probe.item.info.duration).c_str());
         list.push_back(probe.item);

@@ -6,11 +6,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <exception>
 #include <memory>
 #include <thread>
 
+#include "media/ReadMediaFiles.h"
 #include "platform/Paths.h"
+#include "platform/Process.h"
 
 ProbeProgressDlg::ProbeProgressDlg(const std::vector<std::string>& files, std::string programFolder,
                                    QWidget* parent)
@@ -60,25 +61,25 @@ bool ProbeProgressDlg::Run(const ReadHandler& onRead) {
         return true;
     // Everything the worker posts goes to this window, in order; the last
     // post ends the window's run, so nothing it sent is left waiting.
+    // Several files are read at once, one per core; the window names the
+    // next one whose result it waits for.
     std::thread worker([this, &onRead] {
-        for (std::size_t i = 0; i < files_.size() && !cancel_; ++i) {
-            QMetaObject::invokeMethod(
-                this, [this, i] { Reading(i); }, Qt::QueuedConnection);
-            auto result = std::make_shared<ProbeResult>();
-            try {
-                *result = ReadMediaFile(files_[i], programFolder_);
-            } catch (const std::exception& e) {
-                *result =
-                    RefusedFile(files_[i], std::string("it could not be read (") + e.what() + ")");
-            }
-            QMetaObject::invokeMethod(
-                this,
-                [this, i, result, &onRead] {
-                    if (!cancel_)
+        ReadMediaFiles(
+            files_, programFolder_, static_cast<std::size_t>(platform::UsableCores()),
+            [this] { return cancel_.load(); },
+            [this, &onRead](std::size_t i, ProbeResult&& read) {
+                auto result = std::make_shared<ProbeResult>(std::move(read));
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, i, result, &onRead] {
+                        if (cancel_)
+                            return;
                         onRead(i, std::move(*result));
-                },
-                Qt::QueuedConnection);
-        }
+                        if (i + 1 < files_.size())
+                            Reading(i + 1);
+                    },
+                    Qt::QueuedConnection);
+            });
         QMetaObject::invokeMethod(
             this, [this] { done(Accepted); }, Qt::QueuedConnection);
     });

@@ -1,6 +1,6 @@
 // Reading the videos added to the add-video page without freezing it: the
-// files are read one after the other on a worker thread while a small window
-// names the file being read and offers Cancel.
+// files are read off the user-interface thread, several at once, while a
+// small window names the file it waits for and offers Cancel.
 #pragma once
 
 #include <QDialog>
