@@ -47,8 +47,8 @@ std::vector<std::string> ProbeVideos(const std::vector<std::string>& videos) {
         if (platform::PathExists(video))
             existing.push_back(video);
     std::vector<ProbeResult> read;
-    ReadMediaFiles(existing, app.theProgramFolder, static_cast<std::size_t>(platform::UsableCores()),
-                   CliSession::Interrupted,
+    ReadMediaFiles(existing, app.theProgramFolder,
+                   static_cast<std::size_t>(platform::UsableCores()), CliSession::Interrupted,
                    [&](std::size_t, ProbeResult&& result) { read.push_back(std::move(result)); });
 
     std::vector<std::string> problems;
@@ -125,11 +125,8 @@ int RunMakeCommand(const CliOptions& options, const char* programName) {
     if (!session.Start())
         return kStatusFailed;
     session.StartTextDrawing(programName);
+    session.ApplyOverrides(options);
     std::string error;
-    if (!session.ApplyOverrides(options, error)) {
-        std::fprintf(stderr, "quorva-cli: %s\n", error.c_str());
-        return kStatusFailed;
-    }
     const std::string label = Label(options);
     const bool burn = options.iso || options.device.has_value();
     int device = -1;

@@ -129,7 +129,7 @@ bool CliSession::Start() {
     return true;
 }
 
-bool CliSession::ApplyOverrides(const CliOptions& options, std::string& error) {
+void CliSession::ApplyOverrides(const CliOptions& options) {
     CXMLAccess& settings = App().theOptions;
     if (options.tvStandard)
         settings.SetIntValue(keys::TARGET_DVD_TYPE, *options.tvStandard);
@@ -142,15 +142,10 @@ bool CliSession::ApplyOverrides(const CliOptions& options, std::string& error) {
     if (options.jobs)
         settings.SetIntValue(keys::CONVERSION_JOBS, *options.jobs);
     if (options.workingFolder) {
-        const std::string folder = WithSlash(platform::AbsolutePath(*options.workingFolder));
-        std::string reason;
-        if (!platform::IsFolder(folder) && !platform::CreateFolders(folder, &reason)) {
-            error = "Can't create working folder! " + folder + ": " + reason;
-            return false;
-        }
-        settings.SetValue(keys::WORKING_FOLDER, folder);
+        // The job's checks make the folder, or list why not with every other problem.
+        settings.SetValue(keys::WORKING_FOLDER,
+                          WithSlash(platform::AbsolutePath(*options.workingFolder)));
     }
-    return true;
 }
 
 void CliSession::SaveRunningNumber() {

@@ -26,7 +26,7 @@ class CliSession {
     // folder goes into the private temp folder when the user has none.
     void StartTextDrawing(const char* programName);
     // Applies the command line's choices to the options of this run only.
-    bool ApplyOverrides(const CliOptions& options, std::string& error);
+    void ApplyOverrides(const CliOptions& options);
     // Raises the stored running number to the one this run has reached;
     // nothing else of the options is saved.
     void SaveRunningNumber();

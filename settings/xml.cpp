@@ -119,7 +119,8 @@ int LoadXMLNode(const std::string& path, CXMLAccess& node, const std::string& ke
         if (const platform::ReadableFile key = platform::InspectForReading(keyFile);
             !key.readable) {
             std::string text;
-            FormatText(text, "Can't read config file<%s> error, please re-install!", path.c_str());
+            FormatText(text, "Can't read config file<%s> error, please re-install!",
+                       keyFile.c_str());
             FatalText(text + "\nThe key file " + keyFile + " cannot be read: " +
                       (key.kind == platform::FileKind::Missing   ? "No such file or directory"
                        : key.kind == platform::FileKind::Regular ? "Permission denied"

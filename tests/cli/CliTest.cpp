@@ -370,6 +370,10 @@ TEST_F(Cli, BadUsageAndMissingFilesSayWhatIsWrong) {
          1,
          "no such video file: " + (work_ / "missing.avi").string() + "\n- Cannot use " +
              work_.string() + ": it is a folder"},
+        // A working folder that cannot be made is one problem among the others.
+        {{"make", "--iso", "--label", "\xff", "--working-folder", "/dev/null/w", "/dev/zero"},
+         1,
+         "valid UTF-8 text.\n- Can't create working folder! /dev/null/w/: Not a directory."},
         {{"make", "--working-folder", work_ / "w", "--device", "99", work_ / "missing.avi"},
          2,
          "There is no device 99"},

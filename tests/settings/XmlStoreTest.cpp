@@ -112,11 +112,13 @@ TEST_F(XmlStoreTest, MissingFileEndsTheProcessWithItsMessage) {
     const std::string key = folder.Write("p4.data", "key");
     EXPECT_EXIT(LoadXMLNode(missing, node, key), ::testing::ExitedWithCode(1),
                 "Error: Can't read config file<" + missing + "> error, please re-install!!");
-    // Through the codec: the key file is missing.
+    // Through the codec: the key file is missing, and it is the file named.
     const std::string present = folder.Write("present.data", "<body/>");
-    EXPECT_EXIT(LoadXMLNode(present, node, folder.Path() + "nokey.data"),
-                ::testing::ExitedWithCode(1),
-                "Error: Can't read config file<" + present + "> error, please re-install!\n");
+    const std::string noKey = folder.Path() + "nokey.data";
+    EXPECT_EXIT(LoadXMLNode(present, node, noKey), ::testing::ExitedWithCode(1),
+                "Error: Can't read config file<" + noKey +
+                    "> error, please re-install!\nThe key file " + noKey +
+                    " cannot be read: No such file or directory");
 }
 
 TEST_F(XmlStoreTest, GetValueIsExactCaseAndFirstMatch) {
