@@ -192,8 +192,7 @@ bool MakeRootPage(const MediaList& list, const RootMenuPage& page, const std::st
         }
     }
     for (std::size_t i = 0; i < page.videoCount; ++i)
-        DrawVideoName(surface,
-                      QRect(grid[i].x - 8, grid[i].y + kThumbHeight, kThumbWidth + 16, kNameHeight),
+        DrawVideoName(surface, QRect(grid[i].x, grid[i].y + kThumbHeight, kThumbWidth, kNameHeight),
                       VideoName(list[page.firstVideo + i].sourcePath), PixelShape(params));
     const QRect back = BackButtonRect(W, H);
     DrawBackTile(surface, back);
