@@ -4,14 +4,13 @@
 #include <cstdio>
 
 #include "app/FileSystem.h"
-#include "app/QuorvaApp.h"
 #include "engines/CallLibraryEntry.h"
+#include "engines/EngineLibraries.h"
 #include "media/MediaCheck.h"
 #include "media/Pictures.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
 #include "platform/Utf8.h"
-#include "settings/Options.h"
 
 namespace {
 
@@ -102,7 +101,7 @@ ProbeResult ReadMediaFile(const std::string& sourcePath, const std::string& prog
     ProbeResult result;
     MediaItem& item = result.item;
     item.sourcePath = sourcePath;
-    const std::string engine = programFolder + "engine.so";
+    const std::string engine = LocateEngineLibraries(programFolder).engine;
     item.thumbnailPath = CreateTempFile("~qor") + ".jpg";
     char text[4096];
     std::snprintf(text, sizeof text,
@@ -133,11 +132,3 @@ void NameMediaItem(MediaItem& item, const std::string& workingFolder, int number
     item.infoText = DescribeMedia(item.sourcePath, item.info);
 }
 
-ProbeResult ProbeMediaFile(const std::string& sourcePath) {
-    CQuorvaApp& app = App();
-    ProbeResult result = ReadMediaFile(sourcePath, app.theProgramFolder);
-    if (result.error.empty())
-        NameMediaItem(result.item, app.theOptions.GetValue(keys::WORKING_FOLDER),
-                      app.TakeRunningNumber());
-    return result;
-}

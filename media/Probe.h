@@ -28,10 +28,6 @@ ProbeResult RefusedFile(const std::string& sourcePath, const std::string& reason
 // working folder) and its description.
 void NameMediaItem(MediaItem& item, const std::string& workingFolder, int number);
 
-// Both steps with the application's program folder and options, the number
-// taken by CQuorvaApp::TakeRunningNumber. A refused file takes no number.
-ProbeResult ProbeMediaFile(const std::string& sourcePath);
-
 // "1h 2m 5.250s", " 1m 5.250s", " 7.000s", ...
 std::string FormatPlayTime(double seconds);
 

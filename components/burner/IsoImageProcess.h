@@ -10,6 +10,8 @@
 #include <string>
 #include <thread>
 
+#include "platform/ChildProcess.h"
+
 namespace burner {
 
 // The arguments for a DVD folder (the folder that holds VIDEO_TS).
@@ -45,9 +47,8 @@ class IsoImageProcess {
     explicit IsoImageProcess(Key) {}
 
   private:
-    pid_t pid_ = -1;
+    std::unique_ptr<platform::ChildProcess> child_;
     int imageFd_ = -1;
-    int errorFd_ = -1;
     std::string errorText_;
     std::thread errorReader_;
     bool finished_ = false;

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "app/QuorvaApp.h"
+#include "app/AppMedia.h"
 #include "engines/DiscBurner.h"
-#include "media/Probe.h"
 #include "pipeline/HeadlessJobWindow.h"
 #include "platform/EventLoop.h"
 #include "platform/MessageBox.h"
