@@ -25,17 +25,27 @@ std::string GetAppTempFolder() {
     return tempPath + "Velmora-" + std::to_string(platform::CurrentUserId()) + "/";
 }
 
-std::string CreateTempFile(const std::string& prefix) {
+platform::Result<std::string> MakeTempFile(const std::string& prefix) {
+    const std::string tempPath = platform::SystemTempPath();
+    if (tempPath.empty())
+        return platform::Fail("GetTempPath return 0");
     const std::string folder = GetAppTempFolder();
     const bool existed = platform::PathExists(folder.substr(0, folder.size() - 1));
     const std::string problem = platform::EnsurePrivateFolder(folder);
     if (!problem.empty()) {
         // Something unsafe stands there: say what; otherwise it just could not be made.
-        Fatal(existed ? problem : std::string("Can't create temp directory!"));
+        return platform::Fail(existed ? problem : std::string("Can't create temp directory!"));
     }
     std::optional<std::string> file = platform::CreateUniqueFile(folder, prefix);
     if (!file)
-        Fatal("GetTempFileName return 0");
+        return platform::Fail("GetTempFileName return 0");
+    return *file;
+}
+
+std::string CreateTempFile(const std::string& prefix) {
+    platform::Result<std::string> file = MakeTempFile(prefix);
+    if (!file)
+        Fatal(file.error());
     return *file;
 }
 

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "platform/Result.h"
+
 // The application's temp folder: the system temp path + "Velmora-<uid>/".
 // Ends the process with a message when there is no system temp path.
 std::string GetAppTempFolder();
@@ -13,6 +15,9 @@ std::string GetAppTempFolder();
 // first use; ends the process with a message when it cannot be created or is
 // unsafe (a symbolic link, another user's folder) or no file can be made.
 std::string CreateTempFile(const std::string& prefix);
+// The same without ending the process: the failure's message is the one
+// CreateTempFile would show. For everything that runs after start-up.
+platform::Result<std::string> MakeTempFile(const std::string& prefix);
 
 // Removes folderEndingWithSlash with everything in it, never following a
 // symbolic link. Entries named with a leading "." stay. 1 when the walk

@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <mutex>
+#include <thread>
 #include <cstdlib>
 #include <iostream>
 #include <iterator>
@@ -13,8 +15,9 @@
 #include "app/QuorvaApp.h"
 #include "cli/ConsoleProgress.h"
 #include "engines/DiscBurner.h"
-#include "pipeline/HeadlessJobWindow.h"
-#include "platform/EventLoop.h"
+#include "app/AppJob.h"
+#include "pipeline/JobEvents.h"
+#include "pipeline/RunAuthoringJob.h"
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
@@ -23,14 +26,10 @@
 
 namespace {
 
-// The job being run, for the interrupt handler.
-std::atomic<ProgressLink*> g_runningLink{nullptr};
 std::atomic<bool> g_interrupted{false};
 
 extern "C" void OnInterrupt(int) {
-    g_interrupted = true;
-    if (ProgressLink* link = g_runningLink.load())
-        link->abortRequested.store(1);
+    g_interrupted = true;  // the job's cancel flag
 }
 
 // Ctrl-C, kill and a closed terminal stop the run the same way; a second one
@@ -62,6 +61,58 @@ class TerminalPresenter : public platform::MessagePresenter {
 
   private:
     bool ask_;
+};
+
+// The job's reports on the terminal: the log on stdout, failures and the
+// progress bar on stderr. Reports may come from the worker and the burner.
+class ConsoleJobEvents : public JobEvents {
+  public:
+    explicit ConsoleJobEvents(ConsoleProgress& progress) : progress_(progress) {}
+    void StageBegins(JobStage) override {}
+    void Log(const std::string& text) override {
+        std::lock_guard lock(mutex_);
+        PrintLog(text);
+    }
+    void Failure(const std::string& text) override {
+        std::lock_guard lock(mutex_);
+        PrintError(text);
+    }
+    void Figures(const ConversionFigures& f) override {
+        std::lock_guard lock(mutex_);
+        if (f.measured)
+            progress_.ShowConversion(f.done, f.total, f.speed, f.left);
+    }
+    void Burn(const BurnProgress& burn) override {
+        std::lock_guard lock(mutex_);
+        if (burn.percent != 0)
+            progress_.ShowBurn(burn.percent);
+        if (burn.failed)
+            PrintError(burn.text);
+        else if (!burn.text.empty() && burn.text != lastBurnerText_)
+            PrintLog(burn.text);  // a new phase; repeated percent updates are not logged
+        lastBurnerText_ = burn.text;
+    }
+    int Question(const std::string& text, const std::string& caption, unsigned type) override {
+        std::lock_guard lock(mutex_);
+        progress_.Clear();
+        return platform::MessageBox(0, text, caption, type);
+    }
+    void Finished(const JobResult&) override {}
+
+  private:
+    void PrintLog(const std::string& text) {
+        progress_.Clear();
+        std::printf("%s%s\n", LogTimeStamp().c_str(), text.c_str());
+        std::fflush(stdout);
+    }
+    void PrintError(const std::string& text) {
+        progress_.Clear();
+        std::fprintf(stderr, "Error: %s\n", text.c_str());
+    }
+
+    ConsoleProgress& progress_;
+    std::mutex mutex_;
+    std::string lastBurnerText_;
 };
 
 std::string WithSlash(std::string folder) {
@@ -198,43 +249,29 @@ bool CliSession::RunJob(std::uint32_t flags, int deviceIndex, const std::string&
                         bool askOnTerminal, int discType) {
     auto previous =
         platform::SetMessagePresenter(std::make_shared<TerminalPresenter>(askOnTerminal));
-    platform::EventLoop loop;
-    AuthoringJob job(flags);
-    job.deviceIndex = deviceIndex;
-    job.volumeLabel = label;
-    job.discType = discType;
-    HeadlessJobWindow window(job, loop);
     ConsoleProgress progress(stderr);
+    ConsoleJobEvents events(progress);
+    const JobInput input =
+        MakeJobInput(App(), JobChoices{flags, deviceIndex, label, discType});
 
-    window.onLog = [&](const std::string& line) {
-        progress.Clear();
-        std::printf("%s\n", line.c_str());
-        std::fflush(stdout);
-    };
-    window.onError = [&](const std::string& text) {
-        progress.Clear();
-        std::fprintf(stderr, "Error: %s\n", text.c_str());
-    };
-    window.onProgress = [&](const HeadlessJobWindow::Progress& p) {
-        progress.ShowConversion(p.done, p.total, p.speed, p.left);
-    };
-    window.onBurnProgress = [&](int percent) { progress.ShowBurn(percent); };
-
-    g_runningLink = &job.progressLink;
-    if (g_interrupted)
-        job.progressLink.abortRequested.store(1);
-    // The burner cannot be stopped from a signal handler; a tick does it.
-    window.onTick = [&] {
-        if (g_interrupted)
-            window.Abort();
-    };
-    platform::SetTimer(window.Handle(), 2, 200);
-
-    window.RunJob();
-    checkLines_ = job.discCheckLines;
-
-    platform::KillTimer(window.Handle(), 2);
-    g_runningLink = nullptr;
+    std::atomic<bool> done{false};
+    JobResult result;
+    std::thread worker([&] {
+        result = RunAuthoringJob(input, events, g_interrupted);
+        done = true;
+    });
+    // The burner cannot be stopped from a signal handler; this loop does it.
+    bool burnerCancelled = false;
+    while (!done) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        if (g_interrupted && !burnerCancelled && input.burner) {
+            input.burner->Cancel();
+            burnerCancelled = true;
+        }
+    }
+    worker.join();
+    KeepJobResult(App(), result);
+    checkLines_ = result.discCheckLines;
     progress.Clear();
     platform::SetMessagePresenter(previous);
 
@@ -242,5 +279,5 @@ bool CliSession::RunJob(std::uint32_t flags, int deviceIndex, const std::string&
         std::fprintf(stderr, "quorva-cli: aborted.\n");
         return false;
     }
-    return !job.failed;
+    return result.outcome != JobOutcome::Failed;
 }

@@ -1,10 +1,10 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "app/FileSystem.h"
 #include "app/MadeFiles.h"
-#include "app/QuorvaApp.h"
 #include "pipeline/EngineCall.h"
 #include "pipeline/RootMenuPages.h"
 #include "pipeline/Stages.h"
@@ -12,7 +12,6 @@
 #include "platform/Files.h"
 #include "platform/FolderTree.h"
 #include "platform/Paths.h"
-#include "settings/Options.h"
 #include "settings/xml.h"
 
 namespace {
@@ -107,63 +106,64 @@ void SetDvdProjectHook(std::function<void(CXMLAccess&)> hook) {
     ProjectHook() = std::move(hook);
 }
 
-void ChooseDvdFolder() {
-    CQuorvaApp& app = App();
-    app.theDvdFolder = app.theOptions.GetValue(keys::WORKING_FOLDER) + "DVD_1";
-    while (platform::PathExists(app.theDvdFolder)) {
-        auto underscore = app.theDvdFolder.rfind('_');
-        long number = std::strtol(app.theDvdFolder.c_str() + underscore + 1, nullptr, 10);
-        app.theDvdFolder =
-            app.theOptions.GetValue(keys::WORKING_FOLDER) + "DVD_" + std::to_string(number + 1);
+std::string ChooseDvdFolder(const std::string& workingFolder) {
+    std::string folder = workingFolder + "DVD_1";
+    while (platform::PathExists(folder)) {
+        auto underscore = folder.rfind('_');
+        long number = std::strtol(folder.c_str() + underscore + 1, nullptr, 10);
+        folder = workingFolder + "DVD_" + std::to_string(number + 1);
     }
+    return folder;
 }
 
-StageOutcome AuthorDvdFolder(AuthoringJob& job, const JobParameters& params, const MediaList& list,
-                             const MenuMovies& movies) {
-    ReportStatus(job, "Creating dvd image ...");
-    CQuorvaApp& app = App();
+StageOutcome AuthorDvdFolder(JobContext& job, const MenuMovies& movies) {
+    job.Log("Creating dvd image ...");
+    std::string& dvdFolder = job.result.dvdFolder;
     // The folder is made here, so that a run at the same time takes another
     // one; its lock tells other runs that it is not a killed run's leftover.
     platform::FileLock authoring;
     for (int attempt = 0; attempt < 100 && !authoring.Held(); ++attempt) {
-        ChooseDvdFolder();
-        const std::string folder = platform::FolderOf(app.theDvdFolder);
-        NoteMadeFiles(folder, {platform::FileNameOf(app.theDvdFolder)});
-        if (!platform::CreateFolder(app.theDvdFolder)) {
+        dvdFolder = ChooseDvdFolder(job.input.workingFolder);
+        const std::string folder = platform::FolderOf(dvdFolder);
+        NoteMadeFiles(folder, {platform::FileNameOf(dvdFolder)});
+        if (!platform::CreateFolder(dvdFolder)) {
             if (errno == EEXIST)
                 continue;
-            ReportFailure(job, "Can't create the DVD folder " + app.theDvdFolder + ": " +
-                                   std::strerror(errno));
+            const std::string reason = std::strerror(errno);
+            job.Fail("Can't create the DVD folder " + std::exchange(dvdFolder, job.input.dvdFolder) +
+                     ": " + reason);
             return StageOutcome::Failed;
         }
-        authoring = platform::FileLock::Take(app.theDvdFolder, platform::FileLock::Wait::No,
+        authoring = platform::FileLock::Take(dvdFolder, platform::FileLock::Wait::No,
                                              platform::FileLock::Create::No);
     }
     if (!authoring.Held()) {
-        ReportFailure(job, "Can't create a DVD folder in " + platform::FolderOf(app.theDvdFolder));
+        job.Fail("Can't create a DVD folder in " +
+                 platform::FolderOf(std::exchange(dvdFolder, job.input.dvdFolder)));
         return StageOutcome::Failed;
     }
-    CXMLAccess project = BuildDvdProject(app.theDvdFolder, params, list, movies);
+    CXMLAccess project = BuildDvdProject(dvdFolder, job.params, job.videos, movies);
     if (ProjectHook())
         ProjectHook()(project);
 
-    const std::string projectFile = CreateTempFile("~qor");
     std::string failure;
-    errno = 0;
-    if (SaveXMLNode(projectFile, project, "") != 0) {
-        failure = "Can't write the DVD project " + projectFile + ": " +
+    platform::Result<std::string> projectFile = MakeTempFile("~qor");
+    if (!projectFile) {
+        failure = "Can't make a temporary file: " + projectFile.error();
+    } else if (errno = 0; SaveXMLNode(*projectFile, project, "") != 0) {
+        failure = "Can't write the DVD project " + *projectFile + ": " +
                   (errno ? std::strerror(errno) : "the project could not be made");
     } else {
-        EngineRun run = RunEngine(AuthoringLibraryPath(), "author", "x*-x*" + projectFile,
+        EngineRun run = RunEngine(job.libraries.authoring, "author", "x*-x*" + *projectFile,
                                   "authoring_last_error");
-        if (!run.Succeeded() ||
-            !platform::IsRegularFile(app.theDvdFolder + "/VIDEO_TS/VIDEO_TS.IFO"))
-            failure = "Creating the DVD folder " + app.theDvdFolder +
+        if (!run.Succeeded() || !platform::IsRegularFile(dvdFolder + "/VIDEO_TS/VIDEO_TS.IFO"))
+            failure = "Creating the DVD folder " + dvdFolder +
                       " failed: " + (run.reason.empty() ? "no VIDEO_TS was written." : run.reason);
     }
     if (!failure.empty()) {
-        platform::RemoveFolderTree(app.theDvdFolder + "/");
-        ReportFailure(job, failure);
+        platform::RemoveFolderTree(dvdFolder + "/");
+        dvdFolder = job.input.dvdFolder;
+        job.Fail(failure);
         return StageOutcome::Failed;
     }
     return StageOutcome::Done;

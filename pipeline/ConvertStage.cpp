@@ -125,7 +125,8 @@ struct ItemResult {
 // Converts item with the engine, which reports through link and stops when
 // the link's abort flag is set. status logs the line that names the video.
 // On abort or failure no stream and no partial stream are left.
-ItemResult ConvertWithEngine(const JobParameters& params, MediaItem& item, ProgressLink& link,
+ItemResult ConvertWithEngine(const JobParameters& params, const std::string& engineLibrary,
+                             MediaItem& item, ProgressLink& link,
                              const std::function<void(const std::string&)>& status) {
     if (!platform::IsRegularFile(item.sourcePath))
         return {StageOutcome::Failed,
@@ -152,7 +153,7 @@ ItemResult ConvertWithEngine(const JobParameters& params, MediaItem& item, Progr
     status("Converting " + item.sourcePath + " ...");
 
     const std::string command = BuildConvertCommand(options, item.sourcePath, item.vobPath, &link);
-    EngineRun run = RunEngine(EngineLibraryPath(), "me_start", command, "me_last_error");
+    EngineRun run = RunEngine(engineLibrary, "me_start", command, "me_last_error");
 
     if (link.abortRequested.load() != 0) {
         platform::RemoveFile(partial);
@@ -177,18 +178,19 @@ ItemResult ConvertWithEngine(const JobParameters& params, MediaItem& item, Progr
 
 // Converts the items, up to slots of them at once, in the order given. The
 // first failure stops the others and fails the stage with its message.
-StageOutcome ConvertItems(AuthoringJob& job, const JobParameters& params,
-                          const std::vector<MediaItem*>& items, std::size_t slots) {
-    ConversionBoard board(job.progressLink, job.convertedSeconds, slots);
+StageOutcome ConvertItems(JobContext& job, const std::vector<MediaItem*>& items,
+                          std::size_t slots) {
+    ConversionBoard board(job.link, job.convertedSeconds, slots);
     std::mutex reporting;
     auto status = [&](const std::string& text) {
         std::lock_guard lock(reporting);
-        ReportStatus(job, text);
+        job.Log(text);
     };
     std::string failure;
     board.Run(items.size(), [&](std::size_t index, std::size_t slot) {
         MediaItem& item = *items[index];
-        ItemResult result = ConvertWithEngine(params, item, board.Link(slot), status);
+        ItemResult result =
+            ConvertWithEngine(job.params, job.libraries.engine, item, board.Link(slot), status);
         switch (result.outcome) {
             case StageOutcome::Done:
                 board.Finished(slot, static_cast<std::int64_t>(item.info.duration));
@@ -206,7 +208,7 @@ StageOutcome ConvertItems(AuthoringJob& job, const JobParameters& params,
         }
     });
     if (!failure.empty()) {
-        ReportFailure(job, failure);
+        job.Fail(failure);
         return StageOutcome::Failed;
     }
     return board.Stopped() ? StageOutcome::Aborted : StageOutcome::Done;
@@ -214,19 +216,23 @@ StageOutcome ConvertItems(AuthoringJob& job, const JobParameters& params,
 
 }  // namespace
 
-StageOutcome ConvertOneItem(AuthoringJob& job, const JobParameters& params, MediaItem& item) {
-    return ConvertItems(job, params, {&item}, 1);
+StageOutcome ConvertOneItem(JobContext& job, MediaItem& item) {
+    return ConvertItems(job, {&item}, 1);
 }
 
-StageOutcome ConvertMediaFiles(AuthoringJob& job, const JobParameters& params, MediaList& list,
-                               const std::function<int()>& takeNumber) {
+StageOutcome ConvertMediaFiles(JobContext& job) {
+    const JobParameters& params = job.params;
+    int ownNumber = 0;  // without the program's running numbers, numbers of this run
+    const auto takeNumber = [&job, &ownNumber] {
+        return job.input.takeRunningNumber ? job.input.takeRunningNumber() : ++ownNumber;
+    };
     const DvdStreamFacts fits{params.width,  params.height,    params.fpsNum,
                               params.fpsDen, params.aspectNum, params.aspectDen};
     const std::string options = BuildEncodingOptions(params);
     std::vector<MediaItem*> toConvert;
     std::map<std::string, const MediaItem*> streams;  // the streams to be made, by path
-    for (MediaItem& item : list) {
-        if (job.progressLink.abortRequested.load() != 0)
+    for (MediaItem& item : job.videos) {
+        if (job.Cancelled())
             return StageOutcome::Aborted;
         if (item.vobPath != item.sourcePath && platform::PathExists(item.vobPath)) {
             if (IsStreamOf(item.vobPath, item.sourcePath, options))
@@ -262,5 +268,5 @@ StageOutcome ConvertMediaFiles(AuthoringJob& job, const JobParameters& params, M
                          [](const MediaItem* a, const MediaItem* b) {
                              return a->info.duration > b->info.duration;
                          });
-    return ConvertItems(job, params, toConvert, slots);
+    return ConvertItems(job, toConvert, slots);
 }

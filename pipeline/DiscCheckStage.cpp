@@ -9,16 +9,20 @@ discchecker::DiscExpectation ExpectedDisc(const MediaList& list) {
     return expected;
 }
 
-std::string RunDiscCheck(AuthoringJob& job, const std::string& path, const std::string& name,
+std::string RunDiscCheck(JobContext& job, const std::string& path, const std::string& name,
                          const discchecker::DiscExpectation& expected, const std::string& subject,
                          bool insideBurn) {
     const auto reportLine = [&](const std::string& line) {
-        insideBurn ? ReportBurnLine(job, line) : ReportStatus(job, line);
+        if (insideBurn)
+            job.events.Burn(BurnProgress{0, line, false});
+        else
+            job.Log(line);
     };
     const discchecker::DiscCheckReport report = discchecker::CheckDisc(path, expected);
     const std::vector<std::string> lines = report.Text();
-    job.discCheckLines.push_back("Disc check of " + name + ":");
-    job.discCheckLines.insert(job.discCheckLines.end(), lines.begin(), lines.end());
+    std::vector<std::string>& kept = job.result.discCheckLines;
+    kept.push_back("Disc check of " + name + ":");
+    kept.insert(kept.end(), lines.begin(), lines.end());
     if (report.AllPassed()) {
         reportLine(report.Summary());
         return {};
@@ -28,12 +32,12 @@ std::string RunDiscCheck(AuthoringJob& job, const std::string& path, const std::
     return subject + " failed the disc check: " + report.Failures() + ".";
 }
 
-StageOutcome CheckDiscStage(AuthoringJob& job, const std::string& path,
+StageOutcome CheckDiscStage(JobContext& job, const std::string& path,
                             const discchecker::DiscExpectation& expected,
                             const std::string& subject) {
     const std::string failure = RunDiscCheck(job, path, path, expected, subject, false);
     if (failure.empty())
         return StageOutcome::Done;
-    ReportFailure(job, failure);
+    job.Fail(failure);
     return StageOutcome::Failed;
 }

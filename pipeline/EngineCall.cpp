@@ -1,17 +1,8 @@
 #include "pipeline/EngineCall.h"
 
-#include "app/QuorvaApp.h"
 #include "engines/CallLibraryEntry.h"
 #include "platform/DynamicLibrary.h"
 #include "platform/Files.h"
-
-std::string EngineLibraryPath() {
-    return App().theProgramFolder + "engine.so";
-}
-
-std::string AuthoringLibraryPath() {
-    return App().theProgramFolder + "dvdauthor.so";
-}
 
 EngineRun RunEngine(const std::string& libraryPath, const char* entry,
                     const std::string& argumentText, const char* errorEntry) {

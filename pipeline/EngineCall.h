@@ -15,7 +15,3 @@ struct EngineRun {
 // returns the reason of the library's last failure.
 EngineRun RunEngine(const std::string& libraryPath, const char* entry,
                     const std::string& argumentText, const char* errorEntry = nullptr);
-
-// The engine libraries of the program folder.
-std::string EngineLibraryPath();     // "engine.so"
-std::string AuthoringLibraryPath();  // "dvdauthor.so"

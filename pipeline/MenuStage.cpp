@@ -6,7 +6,6 @@
 #include <tuple>
 
 #include "app/FileSystem.h"
-#include "app/QuorvaApp.h"
 #include "engines/MenuPicture.h"
 #include "media/Pictures.h"
 #include "pipeline/EngineCall.h"
@@ -14,7 +13,6 @@
 #include "pipeline/Stages.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
-#include "settings/Options.h"
 #include "settings/xml.h"
 
 namespace {
@@ -23,8 +21,14 @@ constexpr std::size_t kMaxMenuButtons = 12;
 constexpr int kThumbWidth = 128;
 constexpr int kThumbHeight = 96;
 
-std::string Temp() {
-    return CreateTempFile("~qor");
+// A new temp file's path; empty (with reason) when none can be made.
+std::string Temp(std::string& reason) {
+    platform::Result<std::string> file = MakeTempFile("~qor");
+    if (!file) {
+        reason = "Can't make a temporary file: " + file.error();
+        return {};
+    }
+    return *file;
 }
 
 // A menu background must be a picture the still encoder reads.
@@ -88,18 +92,19 @@ CXMLAccess BuildSubpictureControl(const std::string& image, const std::string& s
     return subpictures;
 }
 
-bool BuildMenuMpeg(const std::string& programFolder, const std::string& image,
-                   const std::string& highlight, const std::string& select,
-                   const std::string& background, const std::string& output, std::string& reason) {
-    const std::string still = Temp() + ".m2v";
+bool BuildMenuMpeg(const EngineLibraries& libraries, const JobParameters& params,
+                   const std::string& image, const std::string& highlight,
+                   const std::string& select, const std::string& background,
+                   const std::string& output, std::string& reason) {
     const std::string type = ExtensionOf(background);
     if (!IsMenuPictureType(type)) {
         reason = "DVD menu background only support BMP/JPG file!";
         return false;
     }
-    const CXMLAccess& options = App().theOptions;
-    const TvStandard& tv = TvStandardAt(ReadIntOption(options, keys::TARGET_DVD_TYPE));
-    const AspectRatio& aspect = AspectRatioAt(ReadIntOption(options, keys::VIDEO_ASPECT_RATIO));
+    const std::string stillBase = Temp(reason);
+    if (stillBase.empty())
+        return false;
+    const std::string still = stillBase + ".m2v";
 
     char command[4096];
     const char* b = background.c_str();
@@ -109,19 +114,22 @@ bool BuildMenuMpeg(const std::string& programFolder, const std::string& image,
         "mpeg*-mpegopts*format=dvd:tsaf*-vf*scale=%d:%d,harddup*-srate*48000*-af*lavcresample="
         "48000*-lavcopts*vcodec=mpeg2video:vrc_buf_size=1835:vrc_maxrate=9800:vbitrate=5000:"
         "keyint=18:vstrict=0:acodec=ac3:abitrate=192:aspect=%d/%d*-ofps*%d/%d*-o*%s",
-        b, b, b, b, b, b, tv.width, tv.height, tv.fpsNum, tv.fpsDen, type.c_str(), tv.width,
-        tv.height, aspect.num, aspect.den, tv.fpsNum, tv.fpsDen, still.c_str());
+        b, b, b, b, b, b, params.width, params.height, params.fpsNum, params.fpsDen, type.c_str(),
+        params.width, params.height, params.aspectNum, params.aspectDen, params.fpsNum,
+        params.fpsDen, still.c_str());
     if (n < 0 || n >= static_cast<int>(sizeof command)) {
         reason = "The menu picture path is too long: " + background;
         return false;
     }
-    EngineRun encode = RunEngine(programFolder + "engine.so", "me_start", command, "me_last_error");
+    EngineRun encode = RunEngine(libraries.engine, "me_start", command, "me_last_error");
     if (!encode.Succeeded() || platform::FileSize(still) <= 0) {
         reason = "Can't encode the menu picture " + background + ": " + encode.reason;
         return false;
     }
 
-    const std::string control = Temp();
+    const std::string control = Temp(reason);
+    if (control.empty())
+        return false;
     errno = 0;
     if (SaveXMLNode(control, BuildSubpictureControl(image, select, highlight), "") != 0) {
         reason = "Can't write the menu button description " + control + ": " +
@@ -130,7 +138,7 @@ bool BuildMenuMpeg(const std::string& programFolder, const std::string& image,
     }
     const std::string multiplex = "spumux.exe*" + control + "*-i*" + still + "*-o*" + output;
     EngineRun buttons =
-        RunEngine(programFolder + "dvdauthor.so", "subgen", multiplex, "authoring_last_error");
+        RunEngine(libraries.authoring, "subgen", multiplex, "authoring_last_error");
     if (!buttons.Succeeded() || platform::FileSize(output) <= 0) {
         reason = "Can't add the menu buttons: " + buttons.reason;
         return false;
@@ -172,12 +180,17 @@ void DrawThumbnail(QPainter& painter, const QImage& thumbnail, const QRect& cell
 
 // One root-menu page: its picture (thumbnails and page tiles on the canvas),
 // its button overlays and its menu movie.
-bool MakeRootPage(const MediaList& list, const RootMenuPage& page, const std::string& canvas,
-                  const JobParameters& params, const std::string& movie, std::string& reason) {
+bool MakeRootPage(const JobContext& job, const RootMenuPage& page, const std::string& canvas,
+                  const std::string& movie, std::string& reason) {
+    const JobParameters& params = job.params;
+    const MediaList& list = job.videos;
     const int W = params.width;
     const int H = params.height;
-    const std::string& folder = App().theProgramFolder;
-    const std::string composite = Temp() + ".bmp";
+    const std::string& folder = job.input.programFolder;
+    const std::string compositeBase = Temp(reason);
+    if (compositeBase.empty())
+        return false;
+    const std::string composite = compositeBase + ".bmp";
     const std::vector<GridPosition> grid = RootMenuPositions(W, H, kMaxMenuButtons);
     std::vector<ButtonPosition> positions;
     QImage surface = LoadPicture(canvas).convertToFormat(QImage::Format_RGB32);
@@ -211,7 +224,9 @@ bool MakeRootPage(const MediaList& list, const RootMenuPage& page, const std::st
     }
 
     // One frame per button, drawn from the installed frame picture.
-    const std::string overlays = Temp();
+    const std::string overlays = Temp(reason);
+    if (overlays.empty())
+        return false;
     ButtonOverlayRequest request{};
     if (!SetOverlayPath(request.framePicture, folder + "o.png") ||
         !SetOverlayPath(request.normalOutput, overlays + "_normal.png") ||
@@ -239,46 +254,51 @@ bool MakeRootPage(const MediaList& list, const RootMenuPage& page, const std::st
             return false;
         }
     }
-    return BuildMenuMpeg(folder, overlays + "_normal.png", overlays + "_hover.png",
+    return BuildMenuMpeg(job.libraries, params, overlays + "_normal.png", overlays + "_hover.png",
                          overlays + "_select.png", composite, movie, reason);
 }
 
 }  // namespace
 
-StageOutcome MakeMenus(AuthoringJob& job, const JobParameters& params, const MediaList& list,
-                       MenuMovies& movies) {
-    CQuorvaApp& app = App();
-    const std::string& folder = app.theProgramFolder;
-    const int W = params.width;
-    const int H = params.height;
+StageOutcome MakeMenus(JobContext& job, MenuMovies& movies) {
+    const std::string& folder = job.input.programFolder;
+    const int W = job.params.width;
+    const int H = job.params.height;
     std::string reason;
-
-    const std::string rootCanvas = Temp() + "root_background.jpg";
-    if (!MakeCanvas(app.theOptions.GetValue(keys::BACKGROUND_PICTURE_OF_ROOT_MENU), rootCanvas, W,
-                    H, reason)) {
-        ReportFailure(job, reason);
+    const auto fail = [&job, &reason] {
+        job.Fail(reason);
         return StageOutcome::Failed;
-    }
+    };
+
+    const std::string rootCanvasBase = Temp(reason);
+    if (rootCanvasBase.empty())
+        return fail();
+    const std::string rootCanvas = rootCanvasBase + "root_background.jpg";
+    if (!MakeCanvas(job.input.rootMenuBackground, rootCanvas, W, H, reason))
+        return fail();
 
     // The title menu: its background with the installed Play/Chapters buttons.
-    movies.titleMovie = Temp() + "title.mpg";
-    const std::string titleCanvas = Temp() + "title_background.jpg";
-    if (!MakeCanvas(app.theOptions.GetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU), titleCanvas, W,
-                    H, reason) ||
-        !BuildMenuMpeg(folder, folder + "title_menu_normal.png", folder + "title_menu_hover.png",
-                       folder + "title_menu_select.png", titleCanvas, movies.titleMovie, reason)) {
-        ReportFailure(job, reason);
-        return StageOutcome::Failed;
-    }
+    const std::string titleMovieBase = Temp(reason);
+    const std::string titleCanvasBase = titleMovieBase.empty() ? std::string() : Temp(reason);
+    if (titleCanvasBase.empty())
+        return fail();
+    movies.titleMovie = titleMovieBase + "title.mpg";
+    const std::string titleCanvas = titleCanvasBase + "title_background.jpg";
+    if (!MakeCanvas(job.input.titleMenuBackground, titleCanvas, W, H, reason) ||
+        !BuildMenuMpeg(job.libraries, job.params, folder + "title_menu_normal.png",
+                       folder + "title_menu_hover.png", folder + "title_menu_select.png",
+                       titleCanvas, movies.titleMovie, reason))
+        return fail();
 
     // The root menu: a grid of thumbnails, one button per video, page by page.
     movies.rootMovies.clear();
-    for (const RootMenuPage& page : PlanRootMenuPages(list.size())) {
-        movies.rootMovies.push_back(Temp() + "root.mpg");
-        if (!MakeRootPage(list, page, rootCanvas, params, movies.rootMovies.back(), reason)) {
-            ReportFailure(job, reason);
-            return StageOutcome::Failed;
-        }
+    for (const RootMenuPage& page : PlanRootMenuPages(job.videos.size())) {
+        const std::string movieBase = Temp(reason);
+        if (movieBase.empty())
+            return fail();
+        movies.rootMovies.push_back(movieBase + "root.mpg");
+        if (!MakeRootPage(job, page, rootCanvas, movies.rootMovies.back(), reason))
+            return fail();
     }
     return StageOutcome::Done;
 }

@@ -8,19 +8,19 @@
 #include "components/discchecker/DiscChecker.h"
 #include "media/MediaItem.h"
 #include "pipeline/AuthoringJob.h"
+#include "pipeline/JobContext.h"
 
 class CXMLAccess;
 
 enum class StageOutcome { Done, Aborted, Failed };
 
-// Conversion: every video of the list becomes a DVD program stream at its
+// Conversion: every video of job.videos becomes a DVD program stream at its
 // vobPath (or keeps its source when that already is one that fits the disc).
 // A stream already at vobPath is taken only when its record names the same
 // source and encoder options; one without a record is left alone and the
-// video gets a new name with a number from takeNumber.
-StageOutcome ConvertMediaFiles(AuthoringJob& job, const JobParameters& params, MediaList& list,
-                               const std::function<int()>& takeNumber);
-StageOutcome ConvertOneItem(AuthoringJob& job, const JobParameters& params, MediaItem& item);
+// video gets a new name with a number from the input's takeRunningNumber.
+StageOutcome ConvertMediaFiles(JobContext& job);
+StageOutcome ConvertOneItem(JobContext& job, MediaItem& item);
 // The encoder options for the job, with every placeholder filled in.
 std::string BuildEncodingOptions(const JobParameters& params);
 // The whole argument text of one conversion.
@@ -32,28 +32,28 @@ struct MenuMovies {
     std::string titleMovie;
     std::vector<std::string> rootMovies;  // one per root-menu page
 };
-StageOutcome MakeMenus(AuthoringJob& job, const JobParameters& params, const MediaList& list,
-                       MenuMovies& movies);
+StageOutcome MakeMenus(JobContext& job, MenuMovies& movies);
 struct GridPosition {
     int x;
     int y;
 };
 // Where thumbnail i (at most 12) sits on a W x H root menu.
 std::vector<GridPosition> RootMenuPositions(int width, int height, std::size_t count);
-// Encodes background as a still menu movie and multiplexes the three overlay
-// pictures onto it; false with reason on failure.
-bool BuildMenuMpeg(const std::string& programFolder, const std::string& image,
-                   const std::string& highlight, const std::string& select,
-                   const std::string& background, const std::string& output, std::string& reason);
+// Encodes background as a still menu movie of the job's frame and multiplexes
+// the three overlay pictures onto it; false with reason on failure.
+bool BuildMenuMpeg(const EngineLibraries& libraries, const JobParameters& params,
+                   const std::string& image, const std::string& highlight,
+                   const std::string& select, const std::string& background,
+                   const std::string& output, std::string& reason);
 // The subpicture control document for spumux.
 CXMLAccess BuildSubpictureControl(const std::string& image, const std::string& select,
                                   const std::string& highlight);
 
-// Authoring: a new DVD_ folder under the working folder with its VIDEO_TS.
-StageOutcome AuthorDvdFolder(AuthoringJob& job, const JobParameters& params, const MediaList& list,
-                             const MenuMovies& movies);
-// Sets App().theDvdFolder to the first free DVD_<n> of the working folder.
-void ChooseDvdFolder();
+// Authoring: a new DVD_ folder under the working folder with its VIDEO_TS;
+// job.result.dvdFolder names it.
+StageOutcome AuthorDvdFolder(JobContext& job, const MenuMovies& movies);
+// The first free DVD_<n> of workingFolder (ending with '/').
+std::string ChooseDvdFolder(const std::string& workingFolder);
 CXMLAccess BuildDvdProject(const std::string& dest, const JobParameters& params,
                            const MediaList& list, const MenuMovies& movies);
 
@@ -64,21 +64,22 @@ void SetDvdProjectHook(std::function<void(CXMLAccess&)> hook);
 // Disc check: plays the disc at path (a DVD folder, an image, a drive) as a
 // player would. All passed: one log line. Otherwise the report goes to the
 // log and the job fails with subject ("The DVD folder ...") and what is
-// wrong. The report is kept in job.discCheckLines.
-StageOutcome CheckDiscStage(AuthoringJob& job, const std::string& path,
+// wrong. The report is kept in job.result.discCheckLines.
+StageOutcome CheckDiscStage(JobContext& job, const std::string& path,
                             const discchecker::DiscExpectation& expected,
                             const std::string& subject);
 // The same check without failing the job: empty when all passed, else the
 // reason; the report is headed by name. insideBurn: the check is a phase of a
-// running burn, whose lines never wait for an open question.
-std::string RunDiscCheck(AuthoringJob& job, const std::string& path, const std::string& name,
+// running burn, whose lines are the burn's messages and never wait for an
+// open question.
+std::string RunDiscCheck(JobContext& job, const std::string& path, const std::string& name,
                          const discchecker::DiscExpectation& expected, const std::string& subject,
                          bool insideBurn);
 // What a disc authored from list holds: one chapter per video, of its length.
 discchecker::DiscExpectation ExpectedDisc(const MediaList& list);
 
-// Burning: checks theDvdFolder unless folderChecked, asks for a blank disc,
-// burns its VIDEO_TS and, unless switched off, checks what was written.
+// Burning: checks job.result.dvdFolder unless folderChecked, asks for a blank
+// disc, burns its VIDEO_TS and, unless switched off, checks what was written.
 // expected is what the folder must hold (empty when not known).
-StageOutcome BurnDvdFolder(AuthoringJob& job, const JobParameters& params,
-                           const discchecker::DiscExpectation& expected, bool folderChecked);
+StageOutcome BurnDvdFolder(JobContext& job, const discchecker::DiscExpectation& expected,
+                           bool folderChecked);

@@ -75,6 +75,21 @@ void ScheduleTimer(HWND window, std::uint32_t timerId, std::uint64_t generation,
 
 }  // namespace
 
+void RunAndWait(Dispatcher& dispatcher, std::function<void()> task) {
+    if (dispatcher.IsOwnThread()) {
+        task();
+        return;
+    }
+    auto pending = std::make_shared<PendingSend>();
+    std::future<LRESULT> done = pending->result.get_future();
+    dispatcher.Post([pending, task = std::move(task)] {
+        task();
+        pending->Finish(0);
+    });
+    pending.reset();  // the queued task now holds the only reference
+    done.wait();
+}
+
 HWND RegisterWindow(MessageTarget& target, Dispatcher& dispatcher) {
     Table& table = TheTable();
     std::lock_guard lock(table.mutex);

@@ -28,6 +28,11 @@ class Dispatcher {
     virtual void Post(std::function<void()> task, unsigned delayMs = 0) = 0;
 };
 
+// Runs task on the dispatcher's thread and waits until it has run; runs it at
+// once when called on that thread. A task the dispatcher drops unrun (its
+// loop ended) ends the wait too.
+void RunAndWait(Dispatcher& dispatcher, std::function<void()> task);
+
 class MessageTarget {
   public:
     virtual ~MessageTarget() = default;

@@ -53,16 +53,13 @@ std::string FormatHms(std::int64_t seconds) {
 }
 
 CDVDAuthorProcessDlg::CDVDAuthorProcessDlg(std::uint32_t jobFlags, QWidget* parent, int discType)
-    : QDialog(parent), job_(jobFlags) {
-    job_.discType = discType;
+    : QDialog(parent), jobFlags_(jobFlags), discType_(discType) {
     setWindowTitle("Process in progress...");
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     handle_ = platform::RegisterWindow(*this, QtDispatcher::Instance());
     SetOwnerWidget(handle_, this);
-    job_.window = handle_;
-    job_.conversionBar = handle_;
 
     choosePicture = [](QWidget* owner) { return ChooseMenuPicture(owner); };
     chooseFolder = [this](QWidget* owner, const QString& title) {
@@ -279,13 +276,13 @@ void CDVDAuthorProcessDlg::ShowEstimate() {
         return;
     }
     const double megabytes = EstimateDiscUsageMB(
-        list, VideoKbpsFor(qualityCombo_->currentIndex(), list, DiscTypeAt(job_.discType)));
+        list, VideoKbpsFor(qualityCombo_->currentIndex(), list, DiscTypeAt(discType_)));
     estimateText_->setText(QString("about %1 MB on the disc").arg(megabytes, 0, 'f', 0));
 }
 
 void CDVDAuthorProcessDlg::ApplyLayoutForJob() {
     skin::RemoveWindowSkin(this);
-    const bool fullJob = job_.jobFlags.load() == (JOB_CONVERT | JOB_MENUS | JOB_BURN);
+    const bool fullJob = jobFlags_ == (JOB_CONVERT | JOB_MENUS | JOB_BURN);
     if (fullJob) {
         fieldCaptions_[kBurnFolderId]->hide();
         burnFolderText_->hide();

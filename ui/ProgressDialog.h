@@ -4,13 +4,19 @@
 
 #include <QDialog>
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
+#include <mutex>
+#include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "pipeline/AuthoringJob.h"
+#include "pipeline/JobEvents.h"
 #include "pipeline/JobProgress.h"
 #include "platform/Window.h"
 
@@ -27,6 +33,32 @@ class QRadioButton;
 
 // "%02d:%02d:%02d" of a number of seconds (hours, minutes, seconds).
 std::string FormatHms(std::int64_t seconds);
+
+// Lets the window hold the worker while it asks the user something: the
+// worker waits at its next report or question until the window lets go.
+class JobHold {
+  public:
+    void Hold() {
+        std::lock_guard lock(mutex_);
+        held_ = true;
+    }
+    void Release() {
+        {
+            std::lock_guard lock(mutex_);
+            held_ = false;
+        }
+        released_.notify_all();
+    }
+    void WaitWhileHeld() {
+        std::unique_lock lock(mutex_);
+        released_.wait(lock, [this] { return !held_; });
+    }
+
+  private:
+    std::mutex mutex_;
+    std::condition_variable released_;
+    bool held_ = false;
+};
 
 class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
   public:
@@ -49,7 +81,6 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
     static constexpr int IDC_SPEED = 1034;
     static constexpr int IDC_ASPECT_16_9 = 1035;
     static constexpr int IDC_ASPECT_4_3 = 1036;
-    static constexpr int kCompletionTimer = 1;
     // Caption keys of the rows beyond the design.
     static constexpr int kBurnFolderId = -1;
     static constexpr int kQualityId = -2;
@@ -68,10 +99,22 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
     CDVDAuthorProcessDlg& operator=(const CDVDAuthorProcessDlg&) = delete;
 
     platform::HWND Handle() const { return handle_; }
-    AuthoringJob& Job() { return job_; }
-    const AuthoringJob& Job() const { return job_; }
+    // What the window shows of the job: STAGE_IDLE, STAGE_BUSY while it
+    // starts, else the stage the worker last entered.
+    JobStage Stage() const;
+    // The stages still to run (a finished stage is not repeated).
+    std::uint32_t JobFlags() const { return jobFlags_; }
+    const std::string& VolumeLabel() const { return volumeLabel_; }
+    std::int32_t DeviceIndex() const { return deviceIndex_; }
+    bool AbortRequested() const { return cancel_.load(); }
     // True from the start of a worker until it has returned.
     bool WorkerRunning() const { return workerRunning_.load(); }
+    // The job's reports reach the window through these (from any thread).
+    JobEvents& Events() { return events_; }
+
+    // Called on the window's thread when the worker enters a stage, before
+    // it looks at the abort.
+    std::function<void(JobStage)> onStage;
 
     // Picks a menu background picture; empty when cancelled. A file-open
     // dialog unless replaced.
@@ -84,7 +127,6 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
 
     platform::LRESULT OnMessage(std::uint32_t message, platform::WPARAM wParam,
                                 platform::LPARAM lParam) override;
-    void OnTimer(std::uint32_t timerId) override;
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -109,22 +151,55 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
     void StartJob();
     bool ConfirmVolumeLabel();
     void EnsureBackgroundPictures();
-    void AskAbort(bool fromCloseBox);
-    void Abort(bool fromCloseBox);
+    void AskAbort();
+    void Abort();
     void OnCloseBox();
     void LockControls(bool locked);
     void SetBusyLook(bool busy);
     void WaitForWorker();
     void AppendLog(const std::string& text);
     void ScrollLogToEnd();
-    std::string BurnerText() const;
-    void OnConvertProgress(const ConvertProgressRecord& record);
+    // The worker's reports: held while the window asks something, then
+    // handled on the window's thread while the worker waits.
+    class EventsAdapter : public JobEvents {
+      public:
+        explicit EventsAdapter(CDVDAuthorProcessDlg& dialog) : dialog_(dialog) {}
+        void StageBegins(JobStage stage) override;
+        void Log(const std::string& text) override;
+        void Failure(const std::string& text) override;
+        void Figures(const ConversionFigures& figures) override;
+        void Burn(const BurnProgress& progress) override;
+        int Question(const std::string& text, const std::string& caption,
+                     unsigned type) override;
+        void Finished(const JobResult& result) override;
+
+      private:
+        CDVDAuthorProcessDlg& dialog_;
+    };
+    void OnStage(JobStage stage);
+    void OnLog(const std::string& text);
+    void OnFailure(const std::string& text);
+    void OnFigures(const ConversionFigures& figures);
+    void OnBurn(const BurnProgress& progress);
+    void OnFinished(const JobResult& result);
     // What the run made and where, or why it failed, under the log.
     void ShowOutcome();
     void ShowResult(const std::string& text, const std::string& folder);
     void OnOpenFolder();
 
-    AuthoringJob job_;
+    // What the window shows; only the window writes it.
+    enum class Phase { Idle, Starting, Running };
+    Phase phase_ = Phase::Idle;
+    JobStage shownStage_ = STAGE_IDLE;
+    std::uint32_t jobFlags_ = 0;
+    int discType_ = 0;
+    std::int32_t deviceIndex_ = -1;
+    std::string volumeLabel_;
+    std::atomic<bool> cancel_{false};
+    std::thread worker_;
+    JobHold hold_;
+    EventsAdapter events_{*this};
+    std::optional<JobResult> result_;
     std::atomic<bool> workerRunning_{false};
     // Set while the window waits for a worker to end; the buttons, the close
     // box and the completion timer then do nothing.

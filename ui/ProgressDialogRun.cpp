@@ -18,10 +18,11 @@
 #include <ctime>
 #include <utility>
 
+#include "app/AppJob.h"
 #include "app/QuorvaApp.h"
 #include "components/burner/VolumeLabel.h"
 #include "engines/DiscBurner.h"
-#include "pipeline/HeadlessJobWindow.h"
+#include "pipeline/RunAuthoringJob.h"
 #include "platform/MessageBox.h"
 #include "settings/Options.h"
 #include "ui/ProgressDialog.h"
@@ -41,17 +42,13 @@ void SetBarPosition(QProgressBar* bar, std::int64_t value) {
     bar->setValue(std::clamp(ClampToInt(value), bar->minimum(), bar->maximum()));
 }
 
-bool IsRunningStage(std::int32_t stage) {
-    return stage == STAGE_CONVERTING || stage == STAGE_MENUS || stage == STAGE_BURNING;
-}
-
 }  // namespace
 
 CDVDAuthorProcessDlg::~CDVDAuthorProcessDlg() {
     if (workerRunning_) {
         // Only a window torn down by its owner gets here with a job running.
-        job_.progressLink.abortRequested = 1;
-        if (job_.stage == STAGE_BURNING && App().theBurner)
+        cancel_ = true;
+        if (shownStage_ == STAGE_BURNING && App().theBurner)
             App().theBurner->Cancel();
     }
     WaitForWorker();
@@ -59,64 +56,75 @@ CDVDAuthorProcessDlg::~CDVDAuthorProcessDlg() {
     SetOwnerWidget(handle_, nullptr);
 }
 
+JobStage CDVDAuthorProcessDlg::Stage() const {
+    switch (phase_) {
+        case Phase::Idle:
+            return STAGE_IDLE;
+        case Phase::Starting:
+            return STAGE_BUSY;
+        case Phase::Running:
+            break;
+    }
+    return shownStage_;
+}
+
 void CDVDAuthorProcessDlg::OnStartButton() {
-    if (waiting_)
+    if (waiting_ || phase_ == Phase::Starting)
         return;
-    const std::int32_t stage = job_.stage;
-    if (stage == STAGE_BUSY)
-        return;
-    if (IsRunningStage(stage)) {
-        AskAbort(false);
+    if (phase_ == Phase::Running) {
+        AskAbort();
         return;
     }
-    job_.stage = STAGE_BUSY;
+    phase_ = Phase::Starting;
     StartJob();
 }
 
 void CDVDAuthorProcessDlg::StartJob() {
-    if (job_.workerThread.joinable()) {
+    if (worker_.joinable()) {
         // An aborted worker may still be finishing its stage.
         LockControls(true);
         WaitForWorker();
-        platform::KillTimer(handle_, kCompletionTimer);
         LockControls(false);
     }
     ControlsToFields();
     if (!ConfirmVolumeLabel()) {
         labelEdit_->setFocus();
-        job_.stage = STAGE_IDLE;
+        phase_ = Phase::Idle;
         return;
     }
     CXMLAccess& options = App().theOptions;
     options.SetValue(keys::WORKING_FOLDER, workingFolderText_);
-    options.SetValue(keys::DVD_DISC_VOLUME, job_.volumeLabel);
+    options.SetValue(keys::DVD_DISC_VOLUME, volumeLabel_);
     options.SetIntValue(keys::TARGET_DVD_TYPE, tvStandard_);
     options.SetIntValue(keys::VIDEO_ASPECT_RATIO, aspectRatio_);
     if (quality_ >= 0)
         options.SetIntValue(keys::VIDEO_QUALITY_MODE, quality_);
-    job_.deviceIndex = deviceCombo_->currentIndex();
+    deviceIndex_ = deviceCombo_->currentIndex();
     LockControls(true);
     EnsureBackgroundPictures();
 
     burnBar_->setValue(0);
     resultBox_->hide();
     resultFolder_.clear();
-    job_.progressLink.hwnd = handle_;
-    job_.progressLink.messageId = WM_CONVERT_PROGRESS;
-    job_.progressLink.abortRequested = 0;
+    result_.reset();
+    cancel_ = false;
+    shownStage_ = STAGE_BUSY;
+    phase_ = Phase::Running;
     SetBusyLook(true);
     workerRunning_ = true;
-    job_.workerThread = std::thread([this] {
-        RunAuthoringJob(job_);
-        workerRunning_ = false;
-        QtDispatcher::Instance().Post([] {});  // wakes a window waiting for the worker
-    });
+    worker_ = std::thread(
+        [this, input = MakeJobInput(App(), JobChoices{jobFlags_, deviceIndex_, volumeLabel_,
+                                                      discType_})] {
+            RunAuthoringJob(input, events_, cancel_);
+            workerRunning_ = false;
+            QtDispatcher::Instance().Post([] {});  // wakes a window waiting for the worker
+        });
 }
 
 bool CDVDAuthorProcessDlg::ConfirmVolumeLabel() {
     // The image writer counts bytes: an accented letter takes two or more.
     if (!burner::CheckVolumeLabel(labelText_)) {
-        job_.volumeLabel = labelText_;
+        volumeLabel_ = labelText_;
         return true;
     }
     const std::string fitted = burner::FitVolumeLabel(labelText_);
@@ -130,7 +138,7 @@ bool CDVDAuthorProcessDlg::ConfirmVolumeLabel() {
     if (platform::MessageBox(handle_, question, "Error",
                              platform::MB_OKCANCEL | platform::MB_ICONQUESTION) != platform::IDOK)
         return false;
-    job_.volumeLabel = fitted;
+    volumeLabel_ = fitted;
     return true;
 }
 
@@ -177,36 +185,38 @@ void CDVDAuthorProcessDlg::EnsureBackgroundPictures() {
     }
 }
 
-void CDVDAuthorProcessDlg::AskAbort(bool fromCloseBox) {
+void CDVDAuthorProcessDlg::AskAbort() {
     if (asking_)
         return;  // one question at a time
     // The worker waits at its next report or question until this is answered.
     asking_ = true;
-    job_.hold.Hold();
+    hold_.Hold();
     const int answer =
         platform::MessageBox(handle_, "Converting in progress, are you sure to abort?", "Q",
                              platform::MB_YESNO | platform::MB_ICONQUESTION);
     asking_ = false;
-    job_.hold.Release();
+    // A job that ended while the question was open keeps its result.
+    const bool abort = answer == platform::IDYES && phase_ == Phase::Running;
+    if (abort)
+        cancel_ = true;  // before the worker goes on
+    hold_.Release();
     for (const std::string& error : std::exchange(pendingErrors_, {}))
         platform::MessageBox(handle_, error, "Error", platform::MB_ICONERROR);
-    if (answer == platform::IDYES)
-        Abort(fromCloseBox);
+    if (abort)
+        Abort();
 }
 
-void CDVDAuthorProcessDlg::Abort(bool fromCloseBox) {
-    // A job that ended while the question was open keeps its result.
-    if (!IsRunningStage(job_.stage))
+void CDVDAuthorProcessDlg::Abort() {
+    if (phase_ != Phase::Running)
         return;
     // A conversion stops; a burn that has begun is written to its end (the
-    // burner would refuse further burns of this run after a cancel).
-    job_.progressLink.abortRequested = 1;
+    // burner would refuse further burns of this run after a cancel). The
+    // window is idle at once; the worker ends on its own.
+    cancel_ = true;
     convertBar_->setValue(convertBar_->minimum());
     burnBar_->setValue(0);
     LockControls(false);
-    job_.stage = STAGE_IDLE;
-    if (fromCloseBox)
-        platform::SetTimer(handle_, kCompletionTimer, 1);
+    phase_ = Phase::Idle;
     SetBusyLook(false);
     ShowResult("Aborted.", std::string());
 }
@@ -214,7 +224,7 @@ void CDVDAuthorProcessDlg::Abort(bool fromCloseBox) {
 void CDVDAuthorProcessDlg::showEvent(QShowEvent* event) {
     // The skin's style sheet may have given the start button another
     // caption when the window was polished.
-    SetBusyLook(IsRunningStage(job_.stage));
+    SetBusyLook(phase_ == Phase::Running);
     QDialog::showEvent(event);
 }
 
@@ -228,54 +238,58 @@ void CDVDAuthorProcessDlg::reject() {
 }
 
 void CDVDAuthorProcessDlg::OnCloseBox() {
-    if (waiting_)
+    if (waiting_ || phase_ == Phase::Starting)
         return;
-    const std::int32_t stage = job_.stage;
-    if (stage == STAGE_BUSY)
-        return;
-    if (IsRunningStage(stage)) {
+    if (phase_ == Phase::Running) {
         // The program is being ended (logout, kill): nobody is there to answer.
         if (EndingOnRequest())
-            Abort(true);
+            Abort();
         else
-            AskAbort(true);
+            AskAbort();
         return;
     }
-    job_.stage = STAGE_BUSY;
-    WaitForWorker();  // the job record must outlive its worker
-    platform::KillTimer(handle_, kCompletionTimer);
+    phase_ = Phase::Starting;
+    WaitForWorker();  // the worker reports to this window until it ends
+    phase_ = Phase::Idle;
     QDialog::reject();
 }
 
-void CDVDAuthorProcessDlg::OnTimer(std::uint32_t timerId) {
-    platform::KillTimer(handle_, timerId);
+void CDVDAuthorProcessDlg::OnFinished(const JobResult& result) {
+    // What the run made is kept even when the window no longer shows it.
+    KeepJobResult(App(), result);
+    jobFlags_ = result.flagsLeft;
+    result_ = result;
     if (waiting_)
         return;  // the window is starting again or closing
+    if (phase_ != Phase::Running) {
+        // Aborted: only a burn that went on to its end has news.
+        const bool made = !result.imageFile.empty() || !result.burnedDrive.empty();
+        if (!made && result.outcome != JobOutcome::Failed)
+            return;
+    }
     LockControls(false);
-    job_.stage = STAGE_IDLE;
+    phase_ = Phase::Idle;
     SetBusyLook(false);
-    const bool made = !job_.imageFile.empty() || !job_.burnedDrive.empty();
-    // After an abort only a burn that went on to its end has news.
-    if (job_.progressLink.abortRequested.load() == 0 || made || job_.failed)
-        ShowOutcome();
+    ShowOutcome();
 }
 
 void CDVDAuthorProcessDlg::ShowOutcome() {
-    const std::string& dvdFolder = App().theDvdFolder;
-    if (job_.failed) {
+    const JobResult& result = *result_;
+    const std::string& dvdFolder = result.dvdFolder;
+    if (result.outcome == JobOutcome::Failed) {
         burnBar_->setValue(0);
-        ShowResult("The job failed: " + job_.errorText, std::string());
+        ShowResult("The job failed: " + result.errorText, std::string());
         return;
     }
     // Finished: both bars stay full.
     convertBar_->setValue(convertBar_->maximum());
     burnBar_->setValue(burnBar_->maximum());
-    if (!job_.imageFile.empty()) {
-        const std::string& image = job_.imageFile;
+    if (!result.imageFile.empty()) {
+        const std::string& image = result.imageFile;
         ShowResult("Disc image written to " + image, image.substr(0, image.rfind('/') + 1));
-    } else if (!job_.burnedDrive.empty()) {
-        ShowResult("The disc was written in " + job_.burnedDrive + ", volume label \"" +
-                       job_.volumeLabel + "\".",
+    } else if (!result.burnedDrive.empty()) {
+        ShowResult("The disc was written in " + result.burnedDrive + ", volume label \"" +
+                       volumeLabel_ + "\".",
                    dvdFolder);
     } else {
         burnBar_->setValue(0);
@@ -328,18 +342,18 @@ void CDVDAuthorProcessDlg::SetBusyLook(bool busy) {
 }
 
 void CDVDAuthorProcessDlg::WaitForWorker() {
-    if (!job_.workerThread.joinable())
+    if (!worker_.joinable())
         return;
     waiting_ = true;
-    // The worker sends to this thread and waits, so keep serving it.
+    // The worker hands its reports to this thread and waits, so keep serving it.
     while (workerRunning_)
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-    job_.workerThread.join();
+    worker_.join();
     waiting_ = false;
 }
 
 void CDVDAuthorProcessDlg::AppendLog(const std::string& text) {
-    logEdit_->appendPlainText(QString::fromStdString(HeadlessJobWindow::TimeStamp() + text));
+    logEdit_->appendPlainText(QString::fromStdString(LogTimeStamp() + text));
 }
 
 void CDVDAuthorProcessDlg::ScrollLogToEnd() {
@@ -347,60 +361,51 @@ void CDVDAuthorProcessDlg::ScrollLogToEnd() {
     bar->setValue(bar->maximum());
 }
 
-std::string CDVDAuthorProcessDlg::BurnerText() const {
-    char text[1024] = {};
-    if (const auto& burner = App().theBurner)
-        burner->GetLastMessage(text, sizeof text);
-    return text;
+platform::LRESULT CDVDAuthorProcessDlg::OnMessage(std::uint32_t, platform::WPARAM,
+                                                  platform::LPARAM) {
+    return 0;  // the window owns message boxes; the job reports through its events
 }
 
-platform::LRESULT CDVDAuthorProcessDlg::OnMessage(std::uint32_t message, platform::WPARAM wParam,
-                                                  platform::LPARAM lParam) {
-    switch (message) {
-        case WM_JOB_STATUS:
-            if (lParam != 0)
-                platform::MessageBox(handle_, job_.statusText, "Error", platform::MB_ICONERROR);
-            else
-                AppendLog(job_.statusText);
-            ScrollLogToEnd();
-            return 0;
-        case WM_BURN_PROGRESS: {
-            if (wParam != 0)
-                SetBarPosition(burnBar_,
-                               static_cast<std::int64_t>(std::min<platform::WPARAM>(wParam, 100)));
-            const std::string text = BurnerText();
-            if (lParam != 0) {
-                if (asking_)
-                    pendingErrors_.push_back(text);  // not over the open question
-                else
-                    platform::MessageBox(handle_, text, "Error", platform::MB_ICONERROR);
-                LockControls(false);
-            } else {
-                AppendLog(text);
-            }
-            ScrollLogToEnd();
-            return 0;
-        }
-        case WM_CONVERT_PROGRESS:
-            if (lParam != 0)
-                OnConvertProgress(*reinterpret_cast<const ConvertProgressRecord*>(lParam));
-            return 0;
-        case PBM_SETRANGE32: {
-            const int low = ClampToInt(static_cast<std::int64_t>(wParam));
-            // An empty range would turn the bar into a busy indicator.
-            convertBar_->setRange(low, std::max(ClampToInt(lParam), low + 1));
-            return 0;
-        }
-        case PBM_SETPOS:
-            SetBarPosition(convertBar_, static_cast<std::int64_t>(wParam));
-            return 0;
-        default:
-            return 0;
+void CDVDAuthorProcessDlg::OnStage(JobStage stage) {
+    if (phase_ == Phase::Running && !waiting_)
+        shownStage_ = stage;
+    if (onStage)
+        onStage(stage);
+}
+
+void CDVDAuthorProcessDlg::OnLog(const std::string& text) {
+    AppendLog(text);
+    ScrollLogToEnd();
+}
+
+void CDVDAuthorProcessDlg::OnFailure(const std::string& text) {
+    platform::MessageBox(handle_, text, "Error", platform::MB_ICONERROR);
+    ScrollLogToEnd();
+}
+
+void CDVDAuthorProcessDlg::OnBurn(const BurnProgress& progress) {
+    if (progress.percent != 0)
+        SetBarPosition(burnBar_, progress.percent);
+    if (progress.failed) {
+        if (asking_)
+            pendingErrors_.push_back(progress.text);  // not over the open question
+        else
+            platform::MessageBox(handle_, progress.text, "Error", platform::MB_ICONERROR);
+        LockControls(false);
+    } else {
+        AppendLog(progress.text);
     }
+    ScrollLogToEnd();
 }
 
-void CDVDAuthorProcessDlg::OnConvertProgress(const ConvertProgressRecord& record) {
-    const ConversionFigures figures = ComputeConversionFigures(job_, record);
+void CDVDAuthorProcessDlg::OnFigures(const ConversionFigures& figures) {
+    if (!figures.measured) {
+        // A bar position over the job's seconds. An empty range would turn
+        // the bar into a busy indicator.
+        convertBar_->setRange(0, std::max(ClampToInt(figures.total), 1));
+        SetBarPosition(convertBar_, figures.done);
+        return;
+    }
     timeUsedText_->setText(QString::fromStdString(FormatHms(figures.elapsed)));
     // Nothing converted yet leaves the time left unknown ("--:--:--").
     timeLeftText_->setText(
@@ -411,4 +416,50 @@ void CDVDAuthorProcessDlg::OnConvertProgress(const ConvertProgressRecord& record
     speedText_->setText(speed);
     SetBarPosition(convertBar_, figures.done);
     ScrollLogToEnd();
+}
+
+// The worker's side. Log lines, failures, questions and stages wait while the
+// window holds the worker; each report then runs on the window's thread while
+// the worker waits for it.
+void CDVDAuthorProcessDlg::EventsAdapter::StageBegins(JobStage stage) {
+    dialog_.hold_.WaitWhileHeld();
+    platform::RunAndWait(QtDispatcher::Instance(), [this, stage] { dialog_.OnStage(stage); });
+}
+
+void CDVDAuthorProcessDlg::EventsAdapter::Log(const std::string& text) {
+    dialog_.hold_.WaitWhileHeld();
+    platform::RunAndWait(QtDispatcher::Instance(), [this, &text] { dialog_.OnLog(text); });
+}
+
+void CDVDAuthorProcessDlg::EventsAdapter::Failure(const std::string& text) {
+    dialog_.hold_.WaitWhileHeld();
+    platform::RunAndWait(QtDispatcher::Instance(), [this, &text] { dialog_.OnFailure(text); });
+}
+
+void CDVDAuthorProcessDlg::EventsAdapter::Figures(const ConversionFigures& figures) {
+    platform::RunAndWait(QtDispatcher::Instance(),
+                         [this, &figures] { dialog_.OnFigures(figures); });
+}
+
+void CDVDAuthorProcessDlg::EventsAdapter::Burn(const BurnProgress& progress) {
+    // Not held: a burn goes on, and a failure waits for the open question.
+    platform::RunAndWait(QtDispatcher::Instance(),
+                         [this, &progress] { dialog_.OnBurn(progress); });
+}
+
+int CDVDAuthorProcessDlg::EventsAdapter::Question(const std::string& text,
+                                                  const std::string& caption, unsigned type) {
+    dialog_.hold_.WaitWhileHeld();
+    int answer = platform::IDCANCEL;
+    platform::RunAndWait(QtDispatcher::Instance(), [&] {
+        // An abort given while the worker was held asks nothing more.
+        if (!dialog_.cancel_)
+            answer = platform::MessageBox(dialog_.handle_, text, caption, type);
+    });
+    return answer;
+}
+
+void CDVDAuthorProcessDlg::EventsAdapter::Finished(const JobResult& result) {
+    platform::RunAndWait(QtDispatcher::Instance(),
+                         [this, &result] { dialog_.OnFinished(result); });
 }

@@ -11,14 +11,12 @@ class BurnStage : public BurnerJobFixture {};
 
 TEST_F(BurnStage, AFullJobWritesAnImageAPlayerReadsWithoutAskingForADisc) {
     AddVideos({MakeTestClip("clip.avi", 2)});
-    AuthoringJob job(JOB_CONVERT | JOB_MENUS | JOB_BURN);
-    job.deviceIndex = imageDevice_;
-    job.volumeLabel = "HOLIDAY";
-    HeadlessJobWindow window(job, loop_);
-    window.RunJob();
+    RecordingJobEvents window;
+    const JobResult job =
+        RunJob(window, JobChoices{JOB_CONVERT | JOB_MENUS | JOB_BURN, imageDevice_, "HOLIDAY"});
     ASSERT_TRUE(window.Errors().empty()) << window.Errors().front();
     EXPECT_TRUE(presenter_->Messages().empty());  // an image file needs no disc
-    EXPECT_EQ(job.jobFlags.load(), JOB_BURN);     // the burn flag is never cleared
+    EXPECT_EQ(job.flagsLeft, JOB_BURN);           // the burn flag is never cleared
 
     const std::string image = App().theDvdFolder + ".iso";
     EXPECT_EQ(job.imageFile, image);
@@ -52,25 +50,23 @@ TEST_F(BurnStage, ADriveAsksForADiscCancellingBurnsNothingAndTheNextStartAsksAga
     App().theBurner = CreateDiscBurner();
     unsetenv("QUORVA_BURNER_EXTRA_DRIVES");
     App().theDvdFolder = MakeDvdFolder();
-    AuthoringJob job(JOB_BURN);
-    job.deviceIndex = imageDevice_;  // the drive comes before the image device
-    job.volumeLabel = "X";
-    HeadlessJobWindow window(job, loop_);
+    // The drive comes before the image device.
+    const JobChoices choices{JOB_BURN, imageDevice_, "X"};
+    RecordingJobEvents cancelled;
     presenter_->QueueAnswer(platform::IDCANCEL);
-    window.RunJob();
-    EXPECT_TRUE(window.TimerFired());
-    EXPECT_TRUE(window.Errors().empty());
+    JobResult job = RunJob(cancelled, choices);
+    EXPECT_EQ(job.outcome, JobOutcome::Done);
+    EXPECT_TRUE(cancelled.Errors().empty());
     EXPECT_LE(platform::FileSize(disc), 0);  // missing or empty
-    EXPECT_EQ(job.stage.load(), STAGE_IDLE);
     EXPECT_TRUE(job.burnedDrive.empty());
 
-    window.RunJob();  // answered OK this time
+    RecordingJobEvents window;
+    job = RunJob(window, choices);  // answered OK this time
     auto boxes = presenter_->Messages();
     ASSERT_EQ(boxes.size(), 2u);
     for (const auto& box : boxes) {
         EXPECT_EQ(box.text, "Please insert a blank disc and click OK .");
         EXPECT_EQ(box.caption, "Information");
-        EXPECT_EQ(box.owner, window.Handle());
     }
     ASSERT_TRUE(window.Errors().empty()) << window.Errors().front();
     EXPECT_GT(platform::FileSize(disc), 0);
@@ -85,13 +81,10 @@ TEST_F(BurnStage, ADriveAsksForADiscCancellingBurnsNothingAndTheNextStartAsksAga
 
 TEST_F(BurnStage, NoDeviceIsRefusedWithAMessageAndNoImage) {
     App().theDvdFolder = MakeDvdFolder();
-    AuthoringJob job(JOB_BURN);
-    job.deviceIndex = -1;  // the drive list was empty
-    HeadlessJobWindow window(job, loop_);
-    window.RunJob();
-    EXPECT_TRUE(job.failed);
+    RecordingJobEvents window;
+    const JobResult job = RunJob(window, JobChoices{JOB_BURN, -1});  // the drive list was empty
+    EXPECT_EQ(job.outcome, JobOutcome::Failed);
     ASSERT_EQ(window.Errors().size(), 1u);
     EXPECT_FALSE(window.Errors()[0].empty());
     EXPECT_FALSE(platform::PathExists(App().theDvdFolder + ".iso"));
-    EXPECT_TRUE(window.TimerFired());
 }

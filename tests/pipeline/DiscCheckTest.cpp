@@ -44,10 +44,9 @@ class DiscCheck : public BurnerJobFixture {
     // alternated (copies of their streams), so that chapters differ in length.
     void MakeVideos(std::size_t count) {
         AddVideos({MakeTestClip("one.avi", 1), MakeTestClip("two.avi", 1.6, false)});
-        AuthoringJob convert(JOB_CONVERT);
-        HeadlessJobWindow window(convert, loop_);
-        window.RunJob();
-        ASSERT_TRUE(window.Errors().empty()) << window.Errors().front();
+        RecordingJobEvents convert;
+        RunJob(convert, JobChoices{JOB_CONVERT});
+        ASSERT_TRUE(convert.Errors().empty()) << convert.Errors().front();
         const MediaList clips = App().theMediaList;
         MediaList& list = App().theMediaList;
         list.clear();
@@ -71,14 +70,11 @@ class DiscCheck : public BurnerJobFixture {
 
     // Runs a job; its log and errors stay for inspection.
     void Run(std::uint32_t flags, const std::string& label = "QorDVDVolume") {
-        AuthoringJob job(flags);
-        job.deviceIndex = imageDevice_;
-        job.volumeLabel = label;
-        HeadlessJobWindow window(job, loop_);
-        window.RunJob();
-        log_ = window.LogLines();
-        errors_ = window.Errors();
-        failed_ = job.failed;
+        RecordingJobEvents events;
+        const JobResult result = RunJob(events, JobChoices{flags, imageDevice_, label});
+        log_ = events.LogLines();
+        errors_ = events.Errors();
+        failed_ = result.outcome == JobOutcome::Failed;
     }
 
     std::vector<std::string> log_;

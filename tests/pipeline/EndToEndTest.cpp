@@ -51,11 +51,11 @@ TEST_P(EndToEnd, ThreeClipsMakeADiscWithWorkingMenus) {
          "-i", "sine=frequency=880:duration=2.5", "-c:v", "mpeg4", "-c:a", "aac"});
     AddVideos({a, b, c});
 
-    AuthoringJob job(JOB_CONVERT | JOB_MENUS);
-    HeadlessJobWindow window(job, loop_);
-    window.RunJob();
-    ASSERT_TRUE(window.Errors().empty()) << window.Errors().front();
-    const std::string dvd = App().theDvdFolder;
+    RecordingJobEvents events;
+    const JobResult result = RunJob(events, JobChoices{JOB_CONVERT | JOB_MENUS});
+    ASSERT_TRUE(events.Errors().empty()) << events.Errors().front();
+    ASSERT_EQ(result.outcome, JobOutcome::Done);
+    const std::string dvd = result.dvdFolder;
     EXPECT_EQ(dvd, WorkingFolder() + "DVD_1");
 
     // What a player's disc information shows.

@@ -10,11 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "app/QuorvaApp.h"
+#include "app/AppJob.h"
 #include "app/AppMedia.h"
+#include "app/QuorvaApp.h"
 #include "engines/DiscBurner.h"
-#include "pipeline/HeadlessJobWindow.h"
-#include "platform/EventLoop.h"
+#include "pipeline/RecordingJobEvents.h"
+#include "pipeline/RunAuthoringJob.h"
 #include "platform/MessageBox.h"
 #include "settings/Options.h"
 #include "support/TestMedia.h"
@@ -90,6 +91,17 @@ class JobFixture : public ::testing::Test {
             App().theMediaList.push_back(probe.item);
         }
     }
+    // Runs a job on this thread with the application's list and options, as
+    // the windows start one; what it made is kept in the application object.
+    JobResult RunJob(RecordingJobEvents& events, const JobChoices& choices,
+                     const std::atomic<bool>* cancel = nullptr) {
+        static const std::atomic<bool> kNever{false};
+        const JobResult result =
+            RunAuthoringJob(MakeJobInput(App(), choices), events, cancel ? *cancel : kNever);
+        KeepJobResult(App(), result);
+        return result;
+    }
+
 
     void SetPal(bool pal) { App().theOptions.SetIntValue(keys::TARGET_DVD_TYPE, pal ? 1 : 0); }
     void SetAspect43(bool four3) {
@@ -103,7 +115,6 @@ class JobFixture : public ::testing::Test {
 
     std::string savedTmpDir_ = CurrentTmpDir();  // before temp_, which is made under it
     testsupport::TempFolder temp_;
-    platform::EventLoop loop_;
     std::shared_ptr<platform::ScriptedPresenter> presenter_;
     std::shared_ptr<platform::MessagePresenter> previous_;
 };

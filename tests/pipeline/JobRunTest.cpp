@@ -26,26 +26,26 @@ double Seconds(const std::string& path) {
 
 class JobRun : public JobFixture {
   protected:
-    // Runs a job on the list; returns it for inspection.
-    std::unique_ptr<AuthoringJob> Run(std::uint32_t flags,
-                                      const std::function<void(HeadlessJobWindow&)>& prepare = {}) {
-        auto job = std::make_unique<AuthoringJob>(flags);
-        HeadlessJobWindow window(*job, loop_);
+    // Runs a job on the list; returns its result.
+    JobResult Run(std::uint32_t flags,
+                  const std::function<void(RecordingJobEvents&)>& prepare = {}) {
+        RecordingJobEvents events;
+        cancel_ = false;
         if (prepare)
-            prepare(window);
-        window.RunJob();
-        log_ = window.LogLines();
-        errors_ = window.Errors();
-        timerFired_ = window.TimerFired();
-        progressMessages_ = window.ConvertProgressCount();
-        lastProgress_ = window.LastProgress();
-        return job;
+            prepare(events);
+        JobResult result = RunJob(events, JobChoices{flags}, &cancel_);
+        log_ = events.LogLines();
+        errors_ = events.Errors();
+        progressMessages_ = events.MeasuredFigureCount();
+        lastProgress_ = events.LastFigures();
+        EXPECT_TRUE(events.Result().has_value());  // every run ends with its result
+        return result;
     }
+    std::atomic<bool> cancel_{false};
     std::vector<std::string> log_;
     std::vector<std::string> errors_;
-    bool timerFired_ = false;
     int progressMessages_ = 0;
-    HeadlessJobWindow::Progress lastProgress_;
+    ConversionFigures lastProgress_;
 };
 
 TEST_F(JobRun, AbortInTheSecondConversionKeepsTheFirstAndARestartGoesOn) {
@@ -56,29 +56,29 @@ TEST_F(JobRun, AbortInTheSecondConversionKeepsTheFirstAndARestartGoesOn) {
     AddVideos({one, two, three});
     const MediaList items = App().theMediaList;
 
-    std::unique_ptr<AuthoringJob> job;
-    job = Run(JOB_CONVERT | JOB_MENUS, [&](HeadlessJobWindow& window) {
-        window.onProgress = [&window](const HeadlessJobWindow::Progress& p) {
+    JobResult job = Run(JOB_CONVERT | JOB_MENUS, [&](RecordingJobEvents& events) {
+        events.onFigures = [this](const ConversionFigures& p) {
             if (p.done >= 3)
-                window.Abort();  // well inside the second video
+                cancel_ = true;  // well inside the second video
         };
     });
     EXPECT_TRUE(platform::IsRegularFile(items[0].vobPath));
     EXPECT_FALSE(platform::PathExists(items[1].vobPath));
     EXPECT_FALSE(platform::PathExists(items[1].vobPath + ".part"));
     EXPECT_FALSE(platform::PathExists(items[2].vobPath));
-    EXPECT_EQ(job->jobFlags.load(), JOB_CONVERT | JOB_MENUS);
-    EXPECT_FALSE(timerFired_);  // the window went idle with the abort
+    EXPECT_EQ(job.flagsLeft, JOB_CONVERT | JOB_MENUS);
+    EXPECT_EQ(job.outcome, JobOutcome::Aborted);
     EXPECT_TRUE(errors_.empty());
     EXPECT_GT(progressMessages_, 0);
 
     // A new start converts only what is missing and finishes the disc.
-    Run(JOB_CONVERT | JOB_MENUS);
+    job = Run(JOB_CONVERT | JOB_MENUS);
     EXPECT_TRUE(errors_.empty()) << errors_.front();
     EXPECT_EQ(CountLines(log_, "Converting " + one), 0);
     EXPECT_EQ(CountLines(log_, "Converting " + two), 1);
     EXPECT_EQ(CountLines(log_, "Converting " + three), 1);
-    EXPECT_TRUE(timerFired_);
+    EXPECT_EQ(job.outcome, JobOutcome::Done);
+    EXPECT_EQ(job.flagsLeft, 0u);
     EXPECT_GE(lastProgress_.done, 30);
     EXPECT_TRUE(platform::IsRegularFile(App().theDvdFolder + "/VIDEO_TS/VIDEO_TS.IFO"));
 }
@@ -155,7 +155,7 @@ TEST_F(JobRun, EveryProblemSeenAtTheStartIsRefusedInOneMessageBeforeAnyConversio
     const MediaList items = App().theMediaList;
     App().theOptions.SetValue(keys::BACKGROUND_PICTURE_OF_ROOT_MENU, textPicture);
 
-    auto job = Run(JOB_CONVERT | JOB_MENUS | JOB_BURN, [](HeadlessJobWindow&) {});
+    auto job = Run(JOB_CONVERT | JOB_MENUS | JOB_BURN);
     ASSERT_EQ(errors_.size(), 1u);
     const std::string& message = errors_[0];
     for (const char* says :
@@ -163,8 +163,7 @@ TEST_F(JobRun, EveryProblemSeenAtTheStartIsRefusedInOneMessageBeforeAnyConversio
           "/dev/zero: it is a device", ": it is a folder", "back.jpg is not a readable BMP or JPEG",
           "Not enough free space in the working folder"})
         EXPECT_TRUE(Contains(message, says)) << says << "\n" << message;
-    EXPECT_TRUE(job->failed);
-    EXPECT_TRUE(timerFired_);                              // the window returns to idle
+    EXPECT_EQ(job.outcome, JobOutcome::Failed);
     EXPECT_FALSE(platform::PathExists(items[0].vobPath));  // nothing was converted
     EXPECT_EQ(CountLines(log_, "Converting "), 0);
     EXPECT_FALSE(platform::PathExists(WorkingFolder() + "DVD_1"));
@@ -178,7 +177,7 @@ TEST_F(JobRun, AVideoDeletedAfterItWasAddedIsNamedInTheError) {
     auto job = Run(JOB_CONVERT | JOB_MENUS);
     ASSERT_EQ(errors_.size(), 1u);
     EXPECT_TRUE(Contains(errors_[0], gone));
-    EXPECT_TRUE(job->failed);
+    EXPECT_EQ(job.outcome, JobOutcome::Failed);
 }
 
 TEST_F(JobRun, AWorkingFolderThatCannotBeMadeFailsTheJobNotTheProgram) {
@@ -191,8 +190,7 @@ TEST_F(JobRun, AWorkingFolderThatCannotBeMadeFailsTheJobNotTheProgram) {
                                          Media("in-the-way/parent/work/") +
                                          ": Not a directory"))
         << errors_[0];
-    EXPECT_TRUE(job->failed);
-    EXPECT_TRUE(timerFired_);
+    EXPECT_EQ(job.outcome, JobOutcome::Failed);
 }
 
 TEST_F(JobRun, AMenuBackgroundOfAnotherTypeIsRefused) {
@@ -204,7 +202,7 @@ TEST_F(JobRun, AMenuBackgroundOfAnotherTypeIsRefused) {
     auto job = Run(JOB_CONVERT | JOB_MENUS);
     ASSERT_EQ(errors_.size(), 1u);
     EXPECT_TRUE(Contains(errors_[0], "DVD menu background only support BMP/JPG file!"));
-    EXPECT_EQ(job->jobFlags.load() & JOB_MENUS, JOB_MENUS);
+    EXPECT_EQ(job.flagsLeft & JOB_MENUS, JOB_MENUS);
 }
 
 TEST_F(JobRun, OnlyAFittingVobIsTakenAsItIs) {
@@ -278,7 +276,7 @@ TEST_F(JobRun, AVideoCutShortAfterItWasAddedFailsItsConversionWithBothLengths) {
     EXPECT_TRUE(Contains(errors_[0], clip)) << errors_[0];
     EXPECT_TRUE(Contains(errors_[0], "lasts 3.") || Contains(errors_[0], "lasts 4.")) << errors_[0];
     EXPECT_TRUE(Contains(errors_[0], "12.0 s")) << errors_[0];
-    EXPECT_TRUE(job->failed);
+    EXPECT_EQ(job.outcome, JobOutcome::Failed);
     EXPECT_FALSE(platform::PathExists(App().theMediaList[0].vobPath));
     EXPECT_FALSE(platform::PathExists(WorkingFolder() + "DVD_1"));
 }
@@ -360,11 +358,11 @@ TEST_F(JobRun, TwoConversionsSideBySideStopTogetherAndLeaveNoPartialStream) {
 
     // An abort while both run stops both; neither leaves a stream.
     int started = 0;
-    auto job = Run(JOB_CONVERT | JOB_MENUS, [&](HeadlessJobWindow& window) {
-        window.onLog = [&](const std::string& line) { started += Contains(line, "Converting /"); };
-        window.onProgress = [&](const HeadlessJobWindow::Progress& p) {
+    auto job = Run(JOB_CONVERT | JOB_MENUS, [&](RecordingJobEvents& events) {
+        events.onLog = [&](const std::string& line) { started += Contains(line, "Converting /"); };
+        events.onFigures = [&](const ConversionFigures& p) {
             if (started == 2 && p.done >= 2)
-                window.Abort();
+                cancel_ = true;
         };
     });
     EXPECT_EQ(started, 2);
@@ -373,7 +371,7 @@ TEST_F(JobRun, TwoConversionsSideBySideStopTogetherAndLeaveNoPartialStream) {
     EXPECT_TRUE(Contains(log_[1], longClip)) << log_[1];
     EXPECT_TRUE(Contains(log_[2], shortClip)) << log_[2];
     EXPECT_EQ(partialsLeft(), 0);
-    EXPECT_EQ(job->jobFlags.load(), JOB_CONVERT | JOB_MENUS);
+    EXPECT_EQ(job.flagsLeft, JOB_CONVERT | JOB_MENUS);
     EXPECT_TRUE(errors_.empty());
 
     // A failure of one (its source was cut short after it was added) stops
@@ -387,7 +385,7 @@ TEST_F(JobRun, TwoConversionsSideBySideStopTogetherAndLeaveNoPartialStream) {
     job = Run(JOB_CONVERT | JOB_MENUS);
     ASSERT_EQ(errors_.size(), 1u);
     EXPECT_TRUE(Contains(errors_[0], "Converting " + cut + " failed")) << errors_[0];
-    EXPECT_TRUE(job->failed);
+    EXPECT_EQ(job.outcome, JobOutcome::Failed);
     EXPECT_EQ(CountLines(log_, "Converting " + longClip), 1);
     for (const MediaItem& item : second) {
         EXPECT_FALSE(platform::PathExists(item.vobPath)) << item.vobPath;
@@ -408,8 +406,8 @@ TEST_F(JobRun, ADiscMadeSideBySideIsTheDiscMadeOneByOne) {
         AddVideos(clips);
         // One by one means each conversion starts after the one before ended.
         std::vector<std::string> finishedAtStart;
-        Run(JOB_CONVERT | JOB_MENUS, [&](HeadlessJobWindow& window) {
-            window.onLog = [&](const std::string& line) {
+        Run(JOB_CONVERT | JOB_MENUS, [&](RecordingJobEvents& events) {
+            events.onLog = [&](const std::string& line) {
                 if (!Contains(line, "Converting /"))
                     return;
                 int finished = 0;

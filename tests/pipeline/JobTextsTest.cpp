@@ -177,16 +177,13 @@ class DvdFolderChoice : public JobFixture {};
 TEST_F(DvdFolderChoice, TakesTheFirstFreeNumber) {
     const std::string work = WorkingFolder();
     ASSERT_TRUE(platform::CreateFolders(work));
-    ChooseDvdFolder();
-    EXPECT_EQ(App().theDvdFolder, work + "DVD_1");
+    EXPECT_EQ(ChooseDvdFolder(work), work + "DVD_1");
 
     ASSERT_TRUE(platform::CreateFolder(work + "DVD_2"));
-    ChooseDvdFolder();
-    EXPECT_EQ(App().theDvdFolder, work + "DVD_1");  // only DVD_2 taken
+    EXPECT_EQ(ChooseDvdFolder(work), work + "DVD_1");  // only DVD_2 taken
 
     ASSERT_TRUE(platform::WriteFileAtomically(work + "DVD_1", "a plain file"));
-    ChooseDvdFolder();
-    EXPECT_EQ(App().theDvdFolder, work + "DVD_3");  // a file named DVD_1 counts as taken
+    EXPECT_EQ(ChooseDvdFolder(work), work + "DVD_3");  // a file named DVD_1 counts as taken
 }
 
 TEST_F(DvdFolderChoice, ProbeNamesOutputsByTheRunningNumber) {

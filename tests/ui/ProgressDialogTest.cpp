@@ -48,10 +48,10 @@ class ProgressDialogTest : public JobFixture {
     static QPushButton* StartButton(Dlg& dialog) { return Control<QPushButton>(dialog, 1005); }
     static bool WaitForIdle(Dlg& dialog, int ms) {
         return QTest::qWaitFor(
-            [&] { return !dialog.WorkerRunning() && dialog.Job().stage == STAGE_IDLE; }, ms);
+            [&] { return !dialog.WorkerRunning() && dialog.Stage() == STAGE_IDLE; }, ms);
     }
     void ExpectIdle(Dlg& dialog) {
-        EXPECT_EQ(dialog.Job().stage.load(), STAGE_IDLE);
+        EXPECT_EQ(dialog.Stage(), STAGE_IDLE);
         EXPECT_EQ(StartButton(dialog)->toolTip(), "Start");
         for (int id : {1007, 1029, 1023, 1024, 1035, 1036, 1025, 1030})
             EXPECT_TRUE(Control<QWidget>(dialog, id)->isEnabled()) << id;
@@ -100,7 +100,7 @@ TEST_F(ProgressDialogTest, AWholeJobRunsToTheImageDeviceInTheChosenWorkingFolder
     ExpectIdle(dialog);
 
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{});  // an image file needs no disc
-    EXPECT_EQ(dialog.Job().jobFlags.load(), JOB_BURN);
+    EXPECT_EQ(dialog.JobFlags(), JOB_BURN);
     EXPECT_EQ(App().theOptions.GetValue(keys::DVD_DISC_VOLUME), "HOLIDAY");
     EXPECT_EQ(ReadIntOption(App().theOptions, keys::VIDEO_QUALITY_MODE), 4);
     const std::string chosen = Media("chosen/");
@@ -148,12 +148,12 @@ TEST_F(ProgressDialogTest, AbortWhileConvertingKeepsTheWindowOpenAndDropsThePart
     StartButton(dialog)->click();
     auto* speed = Control<QLabel>(dialog, 1034);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !speed->text().isEmpty(); }, 60000));
-    ASSERT_EQ(dialog.Job().stage.load(), STAGE_CONVERTING);
+    ASSERT_EQ(dialog.Stage(), STAGE_CONVERTING);
 
     presenter_->Clear();
     presenter_->QueueAnswer(platform::IDNO);
     StartButton(dialog)->click();  // asks, and No leaves the job running
-    EXPECT_EQ(dialog.Job().stage.load(), STAGE_CONVERTING);
+    EXPECT_EQ(dialog.Stage(), STAGE_CONVERTING);
     EXPECT_EQ(StartButton(dialog)->toolTip(), "Abort");
     EXPECT_FALSE(Control<QWidget>(dialog, 1029)->isEnabled());
 
@@ -170,7 +170,7 @@ TEST_F(ProgressDialogTest, AbortWhileConvertingKeepsTheWindowOpenAndDropsThePart
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.WorkerRunning(); }, 60000));
     QTest::qWait(20);  // the close box's timer comes and goes
     ExpectIdle(dialog);
-    EXPECT_EQ(dialog.Job().jobFlags.load(), JOB_CONVERT | JOB_MENUS | JOB_BURN);
+    EXPECT_EQ(dialog.JobFlags(), JOB_CONVERT | JOB_MENUS | JOB_BURN);
     EXPECT_FALSE(platform::PathExists(App().theMediaList.at(0).vobPath));
     EXPECT_EQ(presenter_->Messages().size(), 2u);  // no insert-disc question
 
@@ -202,7 +202,7 @@ TEST_F(ProgressDialogTest, BurnOnlyWindowAsksAboutALongLabelAndReturnsToIdle) {
     presenter_->QueueAnswer(platform::IDCANCEL);
     StartButton(dialog)->click();
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{question});
-    EXPECT_EQ(dialog.Job().stage.load(), STAGE_IDLE);
+    EXPECT_EQ(dialog.Stage(), STAGE_IDLE);
     EXPECT_FALSE(dialog.WorkerRunning());
     EXPECT_EQ(App().theOptions.GetValue(keys::DVD_DISC_VOLUME), "QorDVDVolume");
 
@@ -221,9 +221,9 @@ TEST_F(ProgressDialogTest, BurnOnlyWindowAsksAboutALongLabelAndReturnsToIdle) {
         << presenter_->Messages()[0].text;
     EXPECT_EQ(BoxTexts()[1], "Information: Please insert a blank disc and click OK .");
     const std::string fitted = accented.substr(0, 32);
-    EXPECT_EQ(dialog.Job().volumeLabel, fitted);
+    EXPECT_EQ(dialog.VolumeLabel(), fitted);
     EXPECT_EQ(App().theOptions.GetValue(keys::DVD_DISC_VOLUME), fitted);
-    EXPECT_EQ(dialog.Job().deviceIndex, -1);
+    EXPECT_EQ(dialog.DeviceIndex(), -1);
 
     presenter_->Clear();
     presenter_->QueueAnswer(platform::IDCANCEL);
@@ -236,21 +236,20 @@ TEST_F(ProgressDialogTest, BurnOnlyWindowAsksAboutALongLabelAndReturnsToIdle) {
 
 TEST_F(ProgressDialogTest, ConversionFiguresFollowTheEngineRecord) {
     Dlg dialog(JOB_CONVERT | JOB_MENUS | JOB_BURN, nullptr);
-    AuthoringJob& job = dialog.Job();
+    JobEvents& events = dialog.Events();
+    ConversionFigures bar;
+    bar.total = 400;
+    events.Figures(bar);  // the bar's range: the job's seconds
     ConvertProgressRecord record{};
-    platform::SendMessage(dialog.Handle(), PBM_SETRANGE32, 0, 400);
-    job.totalSeconds = 400;
-    job.startTime = static_cast<std::int64_t>(std::time(nullptr));
-    platform::SendMessage(dialog.Handle(), WM_CONVERT_PROGRESS, 0,
-                          reinterpret_cast<platform::LPARAM>(&record));
+    ConversionClock clock{static_cast<std::int64_t>(std::time(nullptr)), 0, 400};
+    events.Figures(ComputeConversionFigures(clock, record));
     EXPECT_EQ(Control<QLabel>(dialog, 1032)->text(), "--:--:--");  // nothing to estimate from
 
-    job.startTime = static_cast<std::int64_t>(std::time(nullptr)) - 3725;
-    job.convertedSeconds = 100;
+    clock.startTime = static_cast<std::int64_t>(std::time(nullptr)) - 3725;
+    clock.convertedSeconds = 100;
     record.seconds = 20;
     record.speed = 2.5;
-    platform::SendMessage(dialog.Handle(), WM_CONVERT_PROGRESS, 0,
-                          reinterpret_cast<platform::LPARAM>(&record));
+    events.Figures(ComputeConversionFigures(clock, record));
     const QString used = Control<QLabel>(dialog, 1031)->text();
     ASSERT_TRUE(used == "01:02:05" || used == "01:02:06") << used.toStdString();
     // 400 s of media in 3725 s per 120 s done, less the time used.
@@ -258,6 +257,45 @@ TEST_F(ProgressDialogTest, ConversionFiguresFollowTheEngineRecord) {
     EXPECT_EQ(Control<QLabel>(dialog, 1033)->text(), "00:02:00");
     EXPECT_EQ(Control<QLabel>(dialog, 1034)->text(), "2.50");
     EXPECT_EQ(Control<QProgressBar>(dialog, 1026)->value(), 120);
+    EXPECT_EQ(Control<QProgressBar>(dialog, 1026)->maximum(), 400);
+}
+
+// An abort that comes just as the worker enters its next stage (after it
+// looked at the abort for the stage before) leaves the window idle, and the
+// worker ends there: between conversion and menus, menus and authoring,
+// authoring and burning.
+TEST_F(ProgressDialogTest, AnAbortAtEveryStageBoundaryLeavesTheWindowIdleAndTheWorkerEnded) {
+    AddVideos({MakeTestClip("clip.avi", 1)});
+    Dlg dialog(JOB_CONVERT | JOB_MENUS | JOB_BURN, nullptr);
+    dialog.show();
+    auto* drives = Control<QComboBox>(dialog, 1007);
+    drives->setCurrentIndex(drives->count() - 1);  // the image device
+    for (JobStage boundary : {STAGE_MENUS, STAGE_AUTHORING, STAGE_BURNING}) {
+        std::vector<JobStage> entered;
+        dialog.onStage = [&](JobStage stage) {
+            entered.push_back(stage);
+            if (stage != boundary)
+                return;
+            EXPECT_EQ(dialog.Stage(), boundary);
+            presenter_->QueueAnswer(platform::IDYES);
+            StartButton(dialog)->click();  // asks, and Yes aborts
+            ExpectIdle(dialog);
+        };
+        presenter_->Clear();
+        StartButton(dialog)->click();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.WorkerRunning(); }, 120000));
+        QTest::qWait(20);
+        ExpectIdle(dialog);
+        EXPECT_EQ(entered.back(), boundary);
+        EXPECT_EQ(ResultText(dialog), "Aborted.");
+        EXPECT_EQ(BoxTexts(),
+                  std::vector<std::string>{"Q: Converting in progress, are you sure to abort?"});
+    }
+    dialog.onStage = nullptr;
+    // Each stage was done once, and the burn was never begun.
+    EXPECT_EQ(dialog.JobFlags(), JOB_BURN);
+    EXPECT_TRUE(platform::IsRegularFile(App().theMediaList.at(0).vobPath));
+    EXPECT_FALSE(platform::PathExists(App().theDvdFolder + ".iso"));
 }
 
 TEST_F(ProgressDialogTest, AChosenWorkingFolderIsStoredAtOnce) {
@@ -308,7 +346,7 @@ TEST_F(ProgressDialogTest, AnAbortAnsweredAfterTheJobEndedChangesNothing) {
                 question = box;
             }
         mostBoxes = std::max(mostBoxes, open);
-        if (question && !dialog.WorkerRunning() && dialog.Job().stage == STAGE_IDLE) {
+        if (question && !dialog.WorkerRunning() && dialog.Stage() == STAGE_IDLE) {
             answered = true;
             question->button(QMessageBox::Yes)->click();
         }
@@ -320,7 +358,7 @@ TEST_F(ProgressDialogTest, AnAbortAnsweredAfterTheJobEndedChangesNothing) {
 
     EXPECT_TRUE(answered);
     EXPECT_EQ(mostBoxes, 1);
-    EXPECT_EQ(dialog.Job().progressLink.abortRequested.load(), 0);
+    EXPECT_FALSE(dialog.AbortRequested());
     ExpectIdle(dialog);
     auto* burnBar = Control<QProgressBar>(dialog, 1027);
     EXPECT_EQ(burnBar->value(), burnBar->maximum());

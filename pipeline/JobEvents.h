@@ -1,0 +1,34 @@
+// How a running job reports: one interface, called on the worker's thread
+// (burn progress may come from the burner's own thread). The progress window,
+// the command line and the tests each have an adapter.
+#pragma once
+
+#include <string>
+
+#include "pipeline/AuthoringJob.h"
+#include "pipeline/JobInput.h"
+#include "pipeline/JobProgress.h"
+
+struct BurnProgress {
+    int percent = 0;     // 1 to 100, 0 when the message has no figure
+    std::string text;    // the burner's message
+    bool failed = false; // the message is the burn's failure
+};
+
+class JobEvents {
+  public:
+    virtual ~JobEvents() = default;
+    // The worker enters a stage; it looks at the cancel flag right after.
+    virtual void StageBegins(JobStage stage) = 0;
+    virtual void Log(const std::string& text) = 0;
+    // The job fails with text (shown once; the job then finishes).
+    virtual void Failure(const std::string& text) = 0;
+    // The conversion's figures; measured is false for a mere bar position.
+    virtual void Figures(const ConversionFigures& figures) = 0;
+    virtual void Burn(const BurnProgress& progress) = 0;
+    // Asks the user; returns the answer (platform::IDOK, ...).
+    virtual int Question(const std::string& text, const std::string& caption,
+                         unsigned type) = 0;
+    // The last event of every run.
+    virtual void Finished(const JobResult& result) = 0;
+};
