@@ -31,12 +31,16 @@ int FromBcd(std::uint8_t value) {
 
 double Seconds(const dvd_time_t& time) {
     const int rateBits = (time.frame_u & 0xc0) >> 6;
-    const double fps = rateBits == 1 ? 25.0 : rateBits == 3 ? 30000.0 / 1001.0 : 0.0;
-    double seconds =
+    const double clock =
         FromBcd(time.hour) * 3600.0 + FromBcd(time.minute) * 60.0 + FromBcd(time.second);
-    if (fps > 0)
-        seconds += FromBcd(time.frame_u & 0x3f) / fps;
-    return seconds;
+    const int frames = FromBcd(time.frame_u & 0x3f);
+    if (rateBits == 1)
+        return clock + frames / 25.0;
+    // NTSC time codes count 30 frames to their second (no frames dropped),
+    // while the pictures come at 30000/1001 a second.
+    if (rateBits == 3)
+        return (clock * 30.0 + frames) * 1001.0 / 30000.0;
+    return clock;
 }
 
 std::string SetFile(int titleSet, int number, const char* extension) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "components/discchecker/DiscChecker.h"
+#include "components/discchecker/DiscLayout.h"
 #include "engines/DiscBurner.h"
 #include "pipeline/JobFixture.h"
 #include "pipeline/Stages.h"
@@ -195,4 +196,22 @@ TEST_F(DiscCheck, BrokenDiscsAreCaughtWithAMessageNamingWhatIsWrong) {
                                                    std::to_string(size / 2 / 2048) + " of the " +
                                                    std::to_string(size / 2048) + " sectors"))
         << Joined(truncated);
+}
+
+// NTSC time codes count 30 frames to their second while the pictures come at
+// 30000/1001: a minute of video reads as a minute, not 59.94 s, as a long
+// video would otherwise fail its length check.
+TEST_F(DiscCheck, ChapterLengthsAreRealSecondsForNtscAndPal) {
+    for (const bool pal : {false, true}) {
+        const std::string name = pal ? "pal" : "ntsc";
+        const std::string vob = Media(name + ".vob");
+        ASSERT_TRUE(testsupport::MakeDvdMpeg(vob, pal, 60));
+        const std::string dvd = Media("DVD_" + name);
+        setenv("VIDEO_FORMAT", pal ? "PAL" : "NTSC", 1);
+        ASSERT_EQ(testsupport::RunCommand({"dvdauthor", "-o", dvd, "-t", vob}).status, 0);
+        ASSERT_EQ(testsupport::RunCommand({"dvdauthor", "-o", dvd, "-T"}).status, 0);
+        const discchecker::DiscLayout layout = discchecker::ReadDiscLayout(dvd);
+        ASSERT_EQ(layout.chapterSeconds.size(), 1u) << name << layout.error;
+        EXPECT_NEAR(layout.chapterSeconds[0], 60.0, 0.05) << name;
+    }
 }
