@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "app/ProjectFile.h"
 #include "app/QuorvaApp.h"
 #include "cli/CliSession.h"
 #include "components/discchecker/DiscChecker.h"
@@ -120,11 +121,30 @@ void ApplyCheckChoice(const CliOptions& options) {
 
 }  // namespace
 
-int RunMakeCommand(const CliOptions& options, const char* programName) {
+int RunMakeCommand(const CliOptions& given, const char* programName) {
     CliSession session;
     if (!session.Start())
         return kStatusFailed;
     session.StartTextDrawing(programName);
+    CliOptions options = given;
+    // A project gives the videos and the settings; the command line's win.
+    if (options.inputs.size() == 1 && IsProjectFile(options.inputs.front())) {
+        platform::Result<Project> project = LoadProject(options.inputs.front());
+        if (!project) {
+            std::fprintf(stderr, "quorva-cli: %s\n", project.error().c_str());
+            return kStatusFailed;
+        }
+        ApplyProjectChoices(*project, App().theOptions);
+        options.inputs = project->videos;
+        if (!options.discTypeGiven && project->discType && *project->discType >= 0 &&
+            *project->discType <= 1)
+            options.discType = *project->discType;
+        if (options.inputs.empty()) {
+            std::fprintf(stderr, "quorva-cli: the project %s has no video.\n",
+                         given.inputs.front().c_str());
+            return kStatusUsage;
+        }
+    }
     session.ApplyOverrides(options);
     std::string error;
     const std::string label = Label(options);
@@ -151,6 +171,19 @@ int RunMakeCommand(const CliOptions& options, const char* programName) {
     }
     if (!CheckEstimate(options))
         return kStatusFailed;
+    if (options.saveProject) {
+        std::vector<std::string> videos;
+        for (const MediaItem& item : App().theMediaList)
+            videos.push_back(item.sourcePath);
+        const std::string file = platform::AbsolutePath(*options.saveProject);
+        Project project = ProjectOf(App().theOptions, videos, options.discType);
+        project.volumeLabel = label;
+        if (platform::Result<void> saved = SaveProject(file, project); !saved) {
+            std::fprintf(stderr, "quorva-cli: %s\n", saved.error().c_str());
+            return kStatusFailed;
+        }
+        std::printf("Saved project %s\n", file.c_str());
+    }
 
     const std::uint32_t flags = JOB_CONVERT | JOB_MENUS | (burn ? std::uint32_t{JOB_BURN} : 0u);
     const bool ask = burn && !options.yes && !session.IsImageDevice(device);

@@ -9,12 +9,15 @@ const char* const kCliUsage =
     "Usage:\n"
     "  quorva-cli make [--pal] [--aspect 16:9|4:3] [--quality 0-4|fit] [--disc dvd5|dvd9]\n"
     "                  [--stretch] [--label TEXT] [--device N | --iso] [--working-folder DIR]\n"
-    "                  [--jobs N] [--force] [--yes] [--no-check] VIDEO...\n"
+    "                  [--jobs N] [--force] [--yes] [--no-check] [--save-project FILE]\n"
+    "                  VIDEO...|PROJECT\n"
     "      Converts the videos, makes the menus and authors a DVD folder; with --iso or\n"
     "      --device it also writes a disc image or burns drive N. --quality fit chooses\n"
     "      the rate that fills the disc; --stretch fills the frame instead of keeping\n"
     "      each video's proportions with black bars. --jobs N converts up to N videos\n"
     "      at once (default: as many as the cores and memory allow; 1: one by one).\n"
+    "      A project file (.quorva) gives the videos and their settings; options given\n"
+    "      here win. --save-project also saves this run's videos and settings as one.\n"
     "  quorva-cli burn [--device N | --iso] [--label TEXT] [--yes] [--no-check] FOLDER\n"
     "      Burns an authored DVD folder (one holding VIDEO_TS/VTS_01_0.IFO).\n"
     "      Both check the disc as a player would before burning, and read back and check\n"
@@ -126,6 +129,7 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
             const char* v = value("--disc");
             if (!v || !only(make))
                 return std::nullopt;
+            options.discTypeGiven = true;
             if (std::strcmp(v, "dvd5") == 0)
                 options.discType = 0;
             else if (std::strcmp(v, "dvd9") == 0)
@@ -172,6 +176,11 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
             if (!v || !only(make))
                 return std::nullopt;
             options.workingFolder = v;
+        } else if (arg == "--save-project") {
+            const char* v = value("--save-project");
+            if (!v || !only(make))
+                return std::nullopt;
+            options.saveProject = v;
         } else if (arg == "--force") {
             if (!only(make))
                 return std::nullopt;

@@ -13,6 +13,7 @@ struct CliOptions {
     std::optional<int> quality;      // 0..4, or 5: fit to disc
     std::optional<int> jobs;         // conversions side by side
     int discType = 0;                // 0 DVD-5, 1 DVD-9
+    bool discTypeGiven = false;      // --disc was given
     std::optional<std::string> label;
     std::optional<int> device;
     bool stretch = false;  // fill the frame instead of keeping proportions
@@ -21,6 +22,7 @@ struct CliOptions {
     bool yes = false;
     bool checkAfterBurn = true;  // --no-check turns it off
     std::optional<std::string> workingFolder;
+    std::optional<std::string> saveProject;  // --save-project FILE
     std::vector<std::string> inputs;  // videos, the DVD folder to burn, or the disc to check
 };
 

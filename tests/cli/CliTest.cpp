@@ -256,6 +256,61 @@ TEST_F(Cli, MakesADiscImageAPlayerCanUseAndBurnsTheFolderAgain) {
     EXPECT_TRUE(Has(cut.out, "FAILED  Image size: the image is truncated")) << cut.out;
 }
 
+// A project saved with a run, moved with its videos to another folder, makes
+// the same disc; a project whose video is missing and one that is not XML are
+// refused with a message naming the file, and are left as they were.
+TEST_F(Cli, AProjectMovedWithItsVideosMakesTheSameDisc) {
+    fs::create_directory(work_ / "videos");
+    const std::string a = Clip("videos/a.avi", 2, true);
+    const std::string b = Clip("videos/b.avi", 1, false);
+    const std::string project = (work_ / "videos" / "holiday.quorva").string();
+    const CliRun first = Run({"make", "--pal", "--label", "HOLIDAY", "--working-folder",
+                              work_ / "one", "--save-project", project, b, a});
+    ASSERT_EQ(first.status, 0) << first.err;
+    EXPECT_TRUE(Has(first.out, "Saved project " + project)) << first.out;
+    const std::string saved = platform::ReadFile(project).value_or("");
+    EXPECT_TRUE(Has(saved, "<quorva-project version=\"1\">")) << saved;
+    EXPECT_TRUE(Has(saved, "path=\"b.avi\"")) << saved;  // stored relative to the project
+    EXPECT_TRUE(Has(saved, "volume-label=\"HOLIDAY\"")) << saved;
+
+    fs::rename(work_ / "videos", work_ / "moved");
+    const std::string moved = (work_ / "moved" / "holiday.quorva").string();
+    const CliRun second = Run({"make", "--working-folder", work_ / "two", moved});
+    ASSERT_EQ(second.status, 0) << second.err;
+    // Titles, chapters in the saved order with their lengths, format and label.
+    auto chapters = [](const std::string& disc) {
+        std::string kept;
+        for (const std::string& line :
+             {"Title: 01", "Chapter: 01", "Chapter: 02", "Chapter: 03", "Format"}) {
+            const std::string all = testsupport::RunCommand({"lsdvd", "-c", "-v", disc}).output;
+            const std::size_t at = all.find(line);
+            kept += at == std::string::npos ? "-" : all.substr(at, all.find('\n', at) - at);
+            kept += "\n";
+        }
+        return kept;
+    };
+    const std::string original = chapters(first.LastLine());
+    EXPECT_EQ(chapters(second.LastLine()), original);
+    EXPECT_TRUE(Has(original, "Chapters: 02")) << original;
+    EXPECT_TRUE(Has(original, "Chapter: 01, Length: 00:00:01")) << original;  // b first
+    EXPECT_TRUE(Has(original, "PAL")) << original;  // the project's TV standard
+
+    fs::remove(work_ / "moved" / "a.avi");
+    const CliRun missing = Run({"make", "--working-folder", work_ / "three", moved});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_TRUE(Has(missing.err, (work_ / "moved" / "a.avi").string())) << missing.err;
+    EXPECT_FALSE(fs::exists(work_ / "three" / "DVD_1"));
+    EXPECT_EQ(platform::ReadFile(moved).value_or(""), saved);
+
+    const std::string junk = (work_ / "junk.quorva").string();
+    ASSERT_TRUE(platform::WriteFileAtomically(junk, "these are not the videos\n"));
+    const CliRun notXml = Run({"make", junk});
+    EXPECT_EQ(notXml.status, 1);
+    EXPECT_TRUE(Has(notXml.err, "The project " + junk + " cannot be opened: it is not an XML file"))
+        << notXml.err;
+    EXPECT_EQ(platform::ReadFile(junk).value_or(""), "these are not the videos\n");
+}
+
 TEST_F(Cli, TwoRunsAtOnceInOneWorkingFolderNeverShareANumberOrAFolder) {
     const int before = std::stoi(SavedOptions().GetValue(keys::FILENAME_SN));
     fs::create_directories(work_ / "one");

@@ -1,0 +1,181 @@
+#include "app/ProjectFile.h"
+
+#include <pugixml.hpp>
+
+#include <cctype>
+#include <cstdlib>
+#include <sstream>
+
+#include "platform/Files.h"
+#include "platform/Paths.h"
+#include "settings/Options.h"
+#include "settings/xml.h"
+
+namespace {
+
+constexpr const char* kRoot = "quorva-project";
+
+// path relative to folder (ending with '/') when it lies below it.
+std::string Stored(const std::string& path, const std::string& folder) {
+    if (!folder.empty() && path.size() > folder.size() && path.compare(0, folder.size(), folder) == 0)
+        return path.substr(folder.size());
+    return path;
+}
+
+std::string Resolved(const std::string& stored, const std::string& folder) {
+    if (stored.empty() || stored.front() == '/')
+        return stored;
+    return folder + stored;
+}
+
+void SetInt(pugi::xml_node node, const char* name, const std::optional<int>& value) {
+    if (value)
+        node.append_attribute(name).set_value(*value);
+}
+
+void SetText(pugi::xml_node node, const char* name, const std::optional<std::string>& value) {
+    if (value)
+        node.append_attribute(name).set_value(value->c_str());
+}
+
+std::optional<int> GetInt(pugi::xml_node node, const char* name) {
+    const pugi::xml_attribute attribute = node.attribute(name);
+    if (!attribute)
+        return std::nullopt;
+    const std::string text = attribute.value();
+    char* end = nullptr;
+    const long value = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0')
+        return std::nullopt;
+    return static_cast<int>(value);
+}
+
+std::optional<std::string> GetText(pugi::xml_node node, const char* name) {
+    const pugi::xml_attribute attribute = node.attribute(name);
+    if (!attribute)
+        return std::nullopt;
+    return std::string(attribute.value());
+}
+
+}  // namespace
+
+bool IsProjectFile(const std::string& path) {
+    const std::string extension = kProjectExtension;
+    if (path.size() <= extension.size())
+        return false;
+    std::string end = path.substr(path.size() - extension.size());
+    for (char& c : end)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return end == extension;
+}
+
+platform::Result<Project> LoadProject(const std::string& given) {
+    const std::string path = platform::AbsolutePath(given);
+    const std::string cannot = "The project " + path + " cannot be opened: ";
+    if (!platform::IsRegularFile(path))
+        return platform::Fail(cannot + (platform::PathExists(path) ? "it is not a file."
+                                                                   : "the file does not exist."));
+    pugi::xml_document document;
+    const pugi::xml_parse_result parsed = document.load_file(path.c_str());
+    if (!parsed) {
+        std::ostringstream why;
+        why << cannot << "it is not an XML file (" << parsed.description() << " at byte "
+            << parsed.offset << ").";
+        return platform::Fail(why.str());
+    }
+    const pugi::xml_node root = document.child(kRoot);
+    if (!root)
+        return platform::Fail(cannot + "it is XML, but not a Quorva project.");
+
+    const std::string folder = platform::FolderOf(path);
+    Project project;
+    for (pugi::xml_node video : root.child("videos").children("video")) {
+        const std::string stored = video.attribute("path").value();
+        if (!stored.empty())
+            project.videos.push_back(Resolved(stored, folder));
+    }
+    const pugi::xml_node disc = root.child("disc");
+    project.tvStandard = GetInt(disc, "tv-standard");
+    project.aspectRatio = GetInt(disc, "aspect-ratio");
+    project.quality = GetInt(disc, "quality");
+    project.stretch = GetInt(disc, "stretch");
+    project.discType = GetInt(disc, "type");
+    project.volumeLabel = GetText(disc, "volume-label");
+    const pugi::xml_node menus = root.child("menus");
+    project.titleMenuBackground = GetText(menus, "title-background");
+    project.rootMenuBackground = GetText(menus, "root-background");
+    for (auto* picture : {&project.titleMenuBackground, &project.rootMenuBackground})
+        if (*picture)
+            **picture = Resolved(**picture, folder);
+    return project;
+}
+
+platform::Result<void> SaveProject(const std::string& given, const Project& project) {
+    const std::string path = platform::AbsolutePath(given);
+    const std::string folder = platform::FolderOf(path);
+    pugi::xml_document document;
+    pugi::xml_node declaration = document.append_child(pugi::node_declaration);
+    declaration.append_attribute("version").set_value("1.0");
+    declaration.append_attribute("encoding").set_value("UTF-8");
+    pugi::xml_node root = document.append_child(kRoot);
+    root.append_attribute("version").set_value(kProjectFormatVersion);
+
+    pugi::xml_node disc = root.append_child("disc");
+    SetInt(disc, "type", project.discType);
+    SetInt(disc, "tv-standard", project.tvStandard);
+    SetInt(disc, "aspect-ratio", project.aspectRatio);
+    SetInt(disc, "quality", project.quality);
+    SetInt(disc, "stretch", project.stretch);
+    SetText(disc, "volume-label", project.volumeLabel);
+    pugi::xml_node menus = root.append_child("menus");
+    const auto stored = [&folder](const std::optional<std::string>& picture) {
+        return picture ? std::optional<std::string>(Stored(*picture, folder)) : std::nullopt;
+    };
+    SetText(menus, "title-background", stored(project.titleMenuBackground));
+    SetText(menus, "root-background", stored(project.rootMenuBackground));
+    pugi::xml_node videos = root.append_child("videos");
+    for (const std::string& video : project.videos)
+        videos.append_child("video").append_attribute("path").set_value(
+            Stored(video, folder).c_str());
+
+    std::ostringstream out;
+    document.save(out, "  ", pugi::format_default, pugi::encoding_utf8);
+    std::string reason;
+    if (!platform::WriteFileAtomically(path, out.str(), &reason))
+        return platform::Fail("The project cannot be saved as " + path + ": " + reason + ".");
+    return {};
+}
+
+Project ProjectOf(const CXMLAccess& options, const std::vector<std::string>& videos,
+                  int discType) {
+    Project project;
+    project.videos = videos;
+    project.discType = discType;
+    project.tvStandard = ReadIntOption(options, keys::TARGET_DVD_TYPE);
+    project.aspectRatio = ReadIntOption(options, keys::VIDEO_ASPECT_RATIO);
+    project.quality = ReadIntOption(options, keys::VIDEO_QUALITY_MODE);
+    project.stretch = ReadNewIntOption(options, keys::STRETCH_TO_FILL, 0);
+    project.volumeLabel = options.GetValue(keys::DVD_DISC_VOLUME, false);
+    project.titleMenuBackground = options.GetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU, false);
+    project.rootMenuBackground = options.GetValue(keys::BACKGROUND_PICTURE_OF_ROOT_MENU, false);
+    return project;
+}
+
+void ApplyProjectChoices(const Project& project, CXMLAccess& options) {
+    // A value outside what the program knows (a later version's) is left out.
+    const auto setInt = [&options](const char* key, const std::optional<int>& value, int last) {
+        if (value && *value >= 0 && *value <= last)
+            options.SetIntValue(key, *value);
+    };
+    setInt(keys::TARGET_DVD_TYPE, project.tvStandard, 1);
+    setInt(keys::VIDEO_ASPECT_RATIO, project.aspectRatio, 1);
+    setInt(keys::VIDEO_QUALITY_MODE, project.quality, kFitToDiscQuality);
+    setInt(keys::STRETCH_TO_FILL, project.stretch, 1);
+    const auto setText = [&options](const char* key, const std::optional<std::string>& value) {
+        if (value && !value->empty())
+            options.SetValue(key, *value);
+    };
+    setText(keys::DVD_DISC_VOLUME, project.volumeLabel);
+    setText(keys::BACKGROUND_PICTURE_OF_TITLE_MENU, project.titleMenuBackground);
+    setText(keys::BACKGROUND_PICTURE_OF_ROOT_MENU, project.rootMenuBackground);
+}

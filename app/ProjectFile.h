@@ -1,0 +1,48 @@
+// Project files: the videos of a disc in their order and the choices that
+// make it (TV standard, picture shape, quality, disc type, menu backgrounds,
+// volume label), saved as XML in a file ending with ".quorva". Everything that
+// belongs to one run (working folder, device, the streams made) stays out.
+// Paths below the project file's folder are stored relative to it, so that a
+// project moved with its videos still finds them. Elements and attributes a
+// reader does not know are ignored: later versions may add to the format.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Result.h"
+
+// The format this program writes.
+inline constexpr int kProjectFormatVersion = 1;
+inline constexpr const char* kProjectExtension = ".quorva";
+
+struct Project {
+    std::vector<std::string> videos;  // absolute paths, in the disc's order
+    // Option values as the options file keeps them; unset when not stored.
+    std::optional<int> tvStandard;   // TARGET_DVD_TYPE
+    std::optional<int> aspectRatio;  // VIDEO_ASPECT_RATIO
+    std::optional<int> quality;      // VIDEO_QUALITY_MODE
+    std::optional<int> stretch;      // STRETCH_TO_FILL
+    std::optional<int> discType;     // 0 DVD-5, 1 DVD-9
+    std::optional<std::string> titleMenuBackground;
+    std::optional<std::string> rootMenuBackground;
+    std::optional<std::string> volumeLabel;
+};
+
+// True for a path ending with ".quorva" (any case).
+bool IsProjectFile(const std::string& path);
+
+// Reads a project; the failure names the file and says why (not there, not
+// XML, not a project).
+platform::Result<Project> LoadProject(const std::string& path);
+
+// Writes a project atomically (a crash never leaves half a file).
+platform::Result<void> SaveProject(const std::string& path, const Project& project);
+
+class CXMLAccess;
+
+// A project of videos with the choices options holds, for discType.
+Project ProjectOf(const CXMLAccess& options, const std::vector<std::string>& videos, int discType);
+// Sets the choices the project stores into options (what it lacks stays).
+void ApplyProjectChoices(const Project& project, CXMLAccess& options);
