@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <chrono>
+#include <condition_variable>
 #include <map>
 #include <mutex>
 #include <vector>
@@ -182,15 +184,34 @@ StageOutcome ConvertItems(JobContext& job, const std::vector<MediaItem*>& items,
                           std::size_t slots) {
     ConversionBoard board(job.link, job.convertedSeconds, slots);
     std::mutex reporting;
-    auto status = [&](const std::string& text) {
-        std::lock_guard lock(reporting);
-        job.Log(text);
+    // Each video's line is logged in the order given, whichever thread gets
+    // there first.
+    std::mutex turnMutex;
+    std::condition_variable turnChanged;
+    std::size_t turn = 0;
+    const auto takeTurn = [&](std::size_t index, const std::function<void()>& then) {
+        std::unique_lock lock(turnMutex);
+        while (turn != index && !board.Stopped())
+            turnChanged.wait_for(lock, std::chrono::milliseconds(40));
+        then();
+        turn = std::max(turn, index + 1);
+        turnChanged.notify_all();
     };
     std::string failure;
     board.Run(items.size(), [&](std::size_t index, std::size_t slot) {
         MediaItem& item = *items[index];
+        bool announced = false;
+        auto status = [&](const std::string& text) {
+            takeTurn(index, [&] {
+                std::lock_guard lock(reporting);
+                job.Log(text);
+            });
+            announced = true;
+        };
         ItemResult result =
             ConvertWithEngine(job.params, job.libraries.engine, item, board.Link(slot), status);
+        if (!announced)
+            takeTurn(index, [] {});
         switch (result.outcome) {
             case StageOutcome::Done:
                 board.Finished(slot, static_cast<std::int64_t>(item.info.duration));
