@@ -12,7 +12,7 @@ class CQuorvaApp;
 struct JobChoices {
     std::uint32_t flags = 0;
     std::int32_t deviceIndex = -1;
-    std::string volumeLabel;
+    std::string volumeLabel{};
     int discType = 0;  // the disc the videos go on, which "Fit to disc" fills
 };
 

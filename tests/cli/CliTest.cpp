@@ -280,7 +280,7 @@ TEST_F(Cli, AProjectMovedWithItsVideosMakesTheSameDisc) {
     // Titles, chapters in the saved order with their lengths, format and label.
     auto chapters = [](const std::string& disc) {
         std::string kept;
-        for (const std::string& line :
+        for (const char* line :
              {"Title: 01", "Chapter: 01", "Chapter: 02", "Chapter: 03", "Format"}) {
             const std::string all = testsupport::RunCommand({"lsdvd", "-c", "-v", disc}).output;
             const std::size_t at = all.find(line);

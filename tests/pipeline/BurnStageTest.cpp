@@ -82,7 +82,7 @@ TEST_F(BurnStage, ADriveAsksForADiscCancellingBurnsNothingAndTheNextStartAsksAga
 TEST_F(BurnStage, NoDeviceIsRefusedWithAMessageAndNoImage) {
     App().theDvdFolder = MakeDvdFolder();
     RecordingJobEvents window;
-    const JobResult job = RunJob(window, JobChoices{JOB_BURN, -1});  // the drive list was empty
+    const JobResult job = RunJob(window, JobChoices{.flags = JOB_BURN, .deviceIndex = -1});  // the drive list was empty
     EXPECT_EQ(job.outcome, JobOutcome::Failed);
     ASSERT_EQ(window.Errors().size(), 1u);
     EXPECT_FALSE(window.Errors()[0].empty());

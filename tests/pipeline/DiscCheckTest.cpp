@@ -46,7 +46,7 @@ class DiscCheck : public BurnerJobFixture {
     void MakeVideos(std::size_t count) {
         AddVideos({MakeTestClip("one.avi", 1), MakeTestClip("two.avi", 1.6, false)});
         RecordingJobEvents convert;
-        RunJob(convert, JobChoices{JOB_CONVERT});
+        RunJob(convert, JobChoices{.flags = JOB_CONVERT});
         ASSERT_TRUE(convert.Errors().empty()) << convert.Errors().front();
         const MediaList clips = App().theMediaList;
         MediaList& list = App().theMediaList;

@@ -52,7 +52,7 @@ TEST_P(EndToEnd, ThreeClipsMakeADiscWithWorkingMenus) {
     AddVideos({a, b, c});
 
     RecordingJobEvents events;
-    const JobResult result = RunJob(events, JobChoices{JOB_CONVERT | JOB_MENUS});
+    const JobResult result = RunJob(events, JobChoices{.flags = JOB_CONVERT | JOB_MENUS});
     ASSERT_TRUE(events.Errors().empty()) << events.Errors().front();
     ASSERT_EQ(result.outcome, JobOutcome::Done);
     const std::string dvd = result.dvdFolder;

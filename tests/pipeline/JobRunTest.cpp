@@ -33,7 +33,7 @@ class JobRun : public JobFixture {
         cancel_ = false;
         if (prepare)
             prepare(events);
-        JobResult result = RunJob(events, JobChoices{flags}, &cancel_);
+        JobResult result = RunJob(events, JobChoices{.flags = flags}, &cancel_);
         log_ = events.LogLines();
         errors_ = events.Errors();
         progressMessages_ = events.MeasuredFigureCount();
