@@ -1,21 +1,23 @@
 #include "cli/CliSession.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <mutex>
-#include <thread>
 #include <cstdlib>
 #include <iostream>
 #include <iterator>
+#include <mutex>
+#include <string_view>
+#include <thread>
 
+#include "app/AppJob.h"
 #include "app/FileSystem.h"
 #include "app/QuorvaApp.h"
 #include "cli/ConsoleProgress.h"
 #include "engines/DiscBurner.h"
-#include "app/AppJob.h"
 #include "pipeline/JobEvents.h"
 #include "pipeline/RunAuthoringJob.h"
 #include "platform/Files.h"
@@ -25,6 +27,29 @@
 #include "settings/Options.h"
 
 namespace {
+
+// A run that was killed outright (SIGKILL, a power cut) could not remove its
+// private temp folder "quorva-cli-<pid>-XXXXXX"; the next run removes those
+// of this user whose process has ended.
+void RemoveTempFoldersOfEndedRuns() {
+    const std::string temp = platform::SystemTempPath();
+    for (const std::string& name : platform::ListFolder(temp)) {
+        constexpr std::string_view kPrefix = "quorva-cli-";
+        if (name.rfind(kPrefix, 0) != 0)
+            continue;
+        const std::string rest = name.substr(kPrefix.size());
+        const std::size_t dash = rest.find('-');
+        if (dash == 0 || dash == std::string::npos || rest.find_first_not_of("0123456789") != dash)
+            continue;
+        const long pid = std::strtol(rest.substr(0, dash).c_str(), nullptr, 10);
+        struct stat info {};
+        if (pid <= 0 || lstat((temp + name).c_str(), &info) != 0 || !S_ISDIR(info.st_mode) ||
+            info.st_uid != getuid())
+            continue;
+        if (kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+            DeleteFolderTree(temp + name + "/");
+    }
+}
 
 std::atomic<bool> g_interrupted{false};
 
@@ -135,7 +160,8 @@ CliSession::CliSession() {
     // A temp folder of our own, so that a running program's temp files are
     // never touched and ours all go at the end, also when a fatal message
     // ends the process.
-    privateTemp_ = platform::CreateTempFolder("quorva-cli-");
+    RemoveTempFoldersOfEndedRuns();
+    privateTemp_ = platform::CreateTempFolder("quorva-cli-" + std::to_string(getpid()) + "-");
     if (!privateTemp_.empty()) {
         platform::SetSystemTempPath(privateTemp_);
         platform::SetEndProcessCleanup([folder = privateTemp_] { DeleteFolderTree(folder); });
@@ -251,8 +277,7 @@ bool CliSession::RunJob(std::uint32_t flags, int deviceIndex, const std::string&
         platform::SetMessagePresenter(std::make_shared<TerminalPresenter>(askOnTerminal));
     ConsoleProgress progress(stderr);
     ConsoleJobEvents events(progress);
-    const JobInput input =
-        MakeJobInput(App(), JobChoices{flags, deviceIndex, label, discType});
+    const JobInput input = MakeJobInput(App(), JobChoices{flags, deviceIndex, label, discType});
 
     std::atomic<bool> done{false};
     JobResult result;

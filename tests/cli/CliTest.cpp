@@ -399,6 +399,8 @@ TEST_F(Cli, AnImageKilledWhileWrittenNeverHasTheImagesName) {
     EXPECT_EQ(again.LastLine(), final);
     EXPECT_EQ(platform::FileSize(final), size);
     EXPECT_FALSE(fs::exists(final + ".part"));
+    // Nor is a killed run's private temp folder left once another has run.
+    EXPECT_EQ(TempLeft(), std::vector<std::string>{});
 }
 
 TEST_F(Cli, BadUsageAndMissingFilesSayWhatIsWrong) {
