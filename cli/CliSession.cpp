@@ -113,9 +113,8 @@ class ConsoleJobEvents : public JobEvents {
             progress_.ShowBurn(burn.percent);
         if (burn.failed)
             PrintError(burn.text);
-        else if (!burn.text.empty() && burn.text != lastBurnerText_)
-            PrintLog(burn.text);  // a new phase; repeated percent updates are not logged
-        lastBurnerText_ = burn.text;
+        if (burnPhases_.IsNewPhase(burn))
+            PrintLog(burn.text);  // repeated percent updates are not logged
     }
     int Question(const std::string& text, const std::string& caption, unsigned type) override {
         std::lock_guard lock(mutex_);
@@ -137,7 +136,7 @@ class ConsoleJobEvents : public JobEvents {
 
     ConsoleProgress& progress_;
     std::mutex mutex_;
-    std::string lastBurnerText_;
+    BurnPhases burnPhases_;
 };
 
 std::string WithSlash(std::string folder) {

@@ -130,8 +130,8 @@ StageOutcome AuthorDvdFolder(JobContext& job, const MenuMovies& movies) {
             if (errno == EEXIST)
                 continue;
             const std::string reason = std::strerror(errno);
-            job.Fail("Can't create the DVD folder " + std::exchange(dvdFolder, job.input.dvdFolder) +
-                     ": " + reason);
+            job.Fail("Can't create the DVD folder " +
+                     std::exchange(dvdFolder, job.input.dvdFolder) + ": " + reason);
             return StageOutcome::Failed;
         }
         authoring = platform::FileLock::Take(dvdFolder, platform::FileLock::Wait::No,
@@ -150,9 +150,8 @@ StageOutcome AuthorDvdFolder(JobContext& job, const MenuMovies& movies) {
     platform::Result<std::string> projectFile = MakeTempFile("~qor");
     if (!projectFile) {
         failure = "Can't make a temporary file: " + projectFile.error();
-    } else if (errno = 0; SaveXMLNode(*projectFile, project, "") != 0) {
-        failure = "Can't write the DVD project " + *projectFile + ": " +
-                  (errno ? std::strerror(errno) : "the project could not be made");
+    } else if (std::string why; SaveXMLNode(*projectFile, project, "", &why) != 0) {
+        failure = "Can't write the DVD project " + *projectFile + ": " + why;
     } else {
         EngineRun run = RunEngine(job.libraries.authoring, "author", "x*-x*" + *projectFile,
                                   "authoring_last_error");

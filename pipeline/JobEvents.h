@@ -10,9 +10,24 @@
 #include "pipeline/JobProgress.h"
 
 struct BurnProgress {
-    int percent = 0;     // 1 to 100, 0 when the message has no figure
-    std::string text;    // the burner's message
-    bool failed = false; // the message is the burn's failure
+    int percent = 0;      // 1 to 100, 0 when the message has no figure
+    std::string text;     // the burner's message
+    bool failed = false;  // the message is the burn's failure
+};
+
+// Tells a burner message that opens a new phase ("Writing disc image ...")
+// from the repeats of the same message with a new percentage.
+class BurnPhases {
+  public:
+    // True when progress is a message worth a log line of its own.
+    bool IsNewPhase(const BurnProgress& progress) {
+        const bool fresh = !progress.failed && !progress.text.empty() && progress.text != last_;
+        last_ = progress.text;
+        return fresh;
+    }
+
+  private:
+    std::string last_;
 };
 
 class JobEvents {
@@ -27,8 +42,7 @@ class JobEvents {
     virtual void Figures(const ConversionFigures& figures) = 0;
     virtual void Burn(const BurnProgress& progress) = 0;
     // Asks the user; returns the answer (platform::IDOK, ...).
-    virtual int Question(const std::string& text, const std::string& caption,
-                         unsigned type) = 0;
+    virtual int Question(const std::string& text, const std::string& caption, unsigned type) = 0;
     // The last event of every run.
     virtual void Finished(const JobResult& result) = 0;
 };

@@ -1,8 +1,6 @@
 #include <QImage>
 #include <QPainter>
-#include <cerrno>
 #include <cmath>
-#include <cstring>
 #include <tuple>
 
 #include "app/FileSystem.h"
@@ -130,15 +128,13 @@ bool BuildMenuMpeg(const EngineLibraries& libraries, const JobParameters& params
     const std::string control = Temp(reason);
     if (control.empty())
         return false;
-    errno = 0;
-    if (SaveXMLNode(control, BuildSubpictureControl(image, select, highlight), "") != 0) {
-        reason = "Can't write the menu button description " + control + ": " +
-                 (errno ? std::strerror(errno) : "the description could not be made");
+    std::string why;
+    if (SaveXMLNode(control, BuildSubpictureControl(image, select, highlight), "", &why) != 0) {
+        reason = "Can't write the menu button description " + control + ": " + why;
         return false;
     }
     const std::string multiplex = "spumux.exe*" + control + "*-i*" + still + "*-o*" + output;
-    EngineRun buttons =
-        RunEngine(libraries.authoring, "subgen", multiplex, "authoring_last_error");
+    EngineRun buttons = RunEngine(libraries.authoring, "subgen", multiplex, "authoring_last_error");
     if (!buttons.Succeeded() || platform::FileSize(output) <= 0) {
         reason = "Can't add the menu buttons: " + buttons.reason;
         return false;

@@ -42,9 +42,8 @@ void RecordingJobEvents::Burn(const BurnProgress& progress) {
         burnPercents_.push_back(progress.percent);
     if (progress.failed)
         errors_.push_back(progress.text);
-    else if (!progress.text.empty() && progress.text != lastBurnerText_)
-        log_.push_back(LogTimeStamp() + progress.text);  // a new phase, not a percent
-    lastBurnerText_ = progress.text;
+    if (burnPhases_.IsNewPhase(progress))
+        log_.push_back(LogTimeStamp() + progress.text);
 }
 
 int RecordingJobEvents::Question(const std::string& text, const std::string& caption,

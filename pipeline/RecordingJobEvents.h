@@ -45,6 +45,6 @@ class RecordingJobEvents : public JobEvents {
     std::vector<JobStage> stages_;
     ConversionFigures figures_;
     int measured_ = 0;
-    std::string lastBurnerText_;
+    BurnPhases burnPhases_;
     std::optional<JobResult> result_;
 };

@@ -150,16 +150,20 @@ int LoadXMLNode(const std::string& path, CXMLAccess& node, const std::string& ke
     return ReadElement(body, node);
 }
 
-int SaveXMLNode(const std::string& path, const CXMLAccess& node, const std::string& keyFile) {
+int SaveXMLNode(const std::string& path, const CXMLAccess& node, const std::string& keyFile,
+                std::string* reason) {
     pugi::xml_document document;
-    if (int status = WriteElement(node, document); status != XML_OK)
+    if (int status = WriteElement(node, document); status != XML_OK) {
+        if (reason)
+            *reason = "the document could not be made";
         return status;
+    }
     std::ostringstream out;
     document.save(out, "  ", pugi::format_indent | pugi::format_no_declaration,
                   pugi::encoding_utf8);
 
     const std::string target = keyFile.empty() ? path : CreateTempFile("~qor");
-    if (!platform::WriteFileAtomically(target, out.str()))
+    if (!platform::WriteFileAtomically(target, out.str(), reason))
         return XML_WRITE_FAILED;
     if (!keyFile.empty()) {
         const int result = CreateSettingsCodec()->Encode(target, path, keyFile);

@@ -47,4 +47,6 @@ int LoadXMLNode(const std::string& path, CXMLAccess& node, const std::string& ke
 // Writes node as the root element of a new document at path, replacing the
 // file in one step. With a key file the document is encoded by the settings
 // codec. Returns 0 on success.
-int SaveXMLNode(const std::string& path, const CXMLAccess& node, const std::string& keyFile);
+// When the file cannot be written, reason (when given) says why.
+int SaveXMLNode(const std::string& path, const CXMLAccess& node, const std::string& keyFile,
+                std::string* reason = nullptr);
