@@ -65,6 +65,8 @@ FilledOptions FillDefaultOptions(CXMLAccess& options, const OptionDefaults& defa
          [](const std::string& v) { return !UsableWorkingFolder(v); });
     fill(keys::RECENT_OPEN, defaults.recentOpen,
          [](const std::string& v) { return !platform::IsFolder(v); });
+    fill(keys::LAST_PROJECT_FOLDER, defaults.recentOpen,
+         [](const std::string& v) { return !platform::IsFolder(v); });
     fill(keys::BACKGROUND_PICTURE_OF_TITLE_MENU, defaults.titleBackground,
          [&](const std::string& v) { return LostShippedPicture(v, defaults.titleBackground); });
     fill(keys::BACKGROUND_PICTURE_OF_ROOT_MENU, defaults.rootBackground,

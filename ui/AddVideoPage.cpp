@@ -17,6 +17,7 @@
 #include <QStyledItemDelegate>
 #include <QUrl>
 
+#include "app/ProjectFile.h"
 #include "app/QuorvaApp.h"
 #include "media/Estimate.h"
 #include "media/Probe.h"
@@ -86,8 +87,11 @@ class RowDelegate : public QStyledItemDelegate {
                           row.height() - 1);
         painter->save();
 
+        // A video of a project that could not be read: its facts in red, a
+        // crossed frame where its picture would be.
+        const bool marked = !index.data(CDVDAuthorAddDlg::kProblemRole).toString().isEmpty();
         QColor background = palette.color(QPalette::Base);
-        QColor text = palette.color(QPalette::ButtonText);
+        QColor text = marked ? QColor(190, 0, 0) : palette.color(QPalette::ButtonText);
         if (selected && listFocus) {
             background = palette.color(QPalette::Highlight);
             text = palette.color(QPalette::HighlightedText);
@@ -112,6 +116,13 @@ class RowDelegate : public QStyledItemDelegate {
             } else {
                 painter->drawPixmap(icon.topLeft(), picture);
             }
+        } else if (marked) {
+            const QRect frame = icon.adjusted(8, 8, -8, -8);
+            painter->fillRect(frame, palette.color(QPalette::Window));
+            painter->setPen(QPen(QColor(190, 0, 0), 2));
+            painter->drawRect(frame);
+            painter->drawLine(frame.topLeft(), frame.bottomRight());
+            painter->drawLine(frame.bottomLeft(), frame.topRight());
         }
 
         QFont font("Terminal");
@@ -178,6 +189,14 @@ CDVDAuthorAddDlg::CDVDAuthorAddDlg(std::uint32_t jobFlags, QWidget* parent)
     QPushButton* down = MakeButton(IDC_MOVE_DOWN, QString::fromUtf8("\u25BC"),
                                    "Move the selected video down (Alt+Down)");
     discButton_ = MakeButton(IDC_DISC_TYPE, {}, "Switch disc type (Alt+D)");
+    // Captioned with or without a skin: a skin older than them has no label
+    // for them.
+    QPushButton* openProject =
+        MakeButton(IDC_OPEN_PROJECT, {}, "Open a project: its videos and choices (Ctrl+O)");
+    openProject->setText(QString::fromUtf8("&Open project\u2026"));
+    QPushButton* saveProject =
+        MakeButton(IDC_SAVE_PROJECT, {}, "Save the videos and the choices as a project (Ctrl+S)");
+    saveProject->setText(QString::fromUtf8("&Save project\u2026"));
     next->setDefault(true);
 
     gauge_ = new CMacSliderCtrl(this);
@@ -193,6 +212,8 @@ CDVDAuthorAddDlg::CDVDAuthorAddDlg(std::uint32_t jobFlags, QWidget* parent)
     connect(up, &QPushButton::clicked, this, [this] { OnMoveUp(); });
     connect(down, &QPushButton::clicked, this, [this] { OnMoveDown(); });
     connect(discButton_, &QPushButton::clicked, this, [this] { OnSwitchDiscType(); });
+    connect(openProject, &QPushButton::clicked, this, [this] { OnOpenProject(); });
+    connect(saveProject, &QPushButton::clicked, this, [this] { OnSaveProject(); });
 
     // Keys of their own; the move buttons carry arrows, not letters.
     auto* del = new QShortcut(QKeySequence::Delete, list_, [this] { OnRemove(); });
@@ -206,9 +227,13 @@ CDVDAuthorAddDlg::CDVDAuthorAddDlg(std::uint32_t jobFlags, QWidget* parent)
     shortcut(Qt::ALT | Qt::Key_Up, up);
     shortcut(Qt::ALT | Qt::Key_Down, down);
     shortcut(Qt::ALT | Qt::Key_D, discButton_);
+    shortcut(Qt::CTRL | Qt::Key_O, openProject);
+    shortcut(Qt::CTRL | Qt::Key_S, saveProject);
 
     LayOut();
     // Top to bottom, left to right; the move buttons sit under Clear.
+    QWidget::setTabOrder(openProject, saveProject);
+    QWidget::setTabOrder(saveProject, discButton_);
     QWidget::setTabOrder(discButton_, list_);
     QWidget::setTabOrder(list_, add);
     QWidget::setTabOrder(add, remove);
@@ -250,7 +275,11 @@ void CDVDAuthorAddDlg::LayOut() {
     page->setContentsMargins(DialogX(15), DialogY(7), DialogX(15), DialogY(4));
     page->setSpacing(DialogY(3));
 
+    // The project buttons at the left of the disc button's line.
     auto* top = new QHBoxLayout;
+    top->setSpacing(DialogX(4));
+    for (int id : {IDC_OPEN_PROJECT, IDC_SAVE_PROJECT})
+        top->addWidget(findChild<QPushButton*>(QString::number(id)));
     top->addStretch(1);
     top->addWidget(discButton_);
     top->addSpacing(DialogX(334 - 316));
@@ -327,32 +356,73 @@ void CDVDAuthorAddDlg::OnAdd() {
 void CDVDAuthorAddDlg::AddFiles(const QStringList& paths) {
     if (paths.isEmpty() || reading_)
         return;
-    CQuorvaApp& app = App();
-    const QString first = paths.front();
-    app.theOptions.SetValue(keys::RECENT_OPEN, first.left(first.lastIndexOf('/')).toStdString());
-
-    std::vector<std::string> files;
-    for (const QString& path : paths)
-        files.push_back(path.toStdString());
+    // One project opens; its videos come first, the other files after them.
+    QString project;
+    QStringList videos;
     QStringList refused;
-    reading_ = true;
-    ProbeProgressDlg reader(files, app.theProgramFolder, this);
-    reader.Run([&](std::size_t index, ProbeResult&& probe) {
-        if (!probe.error.empty()) {
-            refused << QString::fromStdString(files[index] + ": " + probe.reason + ".");
-            return;
-        }
-        NameMediaItem(probe.item, App().theOptions.GetValue(keys::WORKING_FOLDER),
-                      App().TakeRunningNumber());
-        AppendRow(std::move(probe));
-    });
-    reading_ = false;
+    for (const QString& path : paths) {
+        if (!IsProjectFile(path.toStdString()))
+            videos << path;
+        else if (project.isEmpty())
+            project = path;
+        else
+            refused << path + ": only one project opens at a time.";
+    }
+    if (!project.isEmpty() && !OpenProject(project))
+        return;
+    if (!videos.isEmpty()) {
+        const QString first = videos.front();
+        App().theOptions.SetValue(keys::RECENT_OPEN,
+                                  first.left(first.lastIndexOf('/')).toStdString());
+        std::vector<std::string> files;
+        for (const QString& path : videos)
+            files.push_back(path.toStdString());
+        refused << ReadIntoRows(files, false);
+    }
     if (refused.isEmpty())
         return;
     const QString heading =
         refused.size() == 1 ? "This file was not added:" : "These files were not added:";
     platform::MessageBox(handle_, (heading + "\n\n" + refused.join("\n\n")).toStdString(),
                          "Add video", platform::MB_OK | platform::MB_ICONEXCLAMATION);
+}
+
+QStringList CDVDAuthorAddDlg::ReadIntoRows(const std::vector<std::string>& files, bool keepUnread) {
+    CQuorvaApp& app = App();
+    QStringList refused;
+    std::size_t delivered = 0;
+    reading_ = true;
+    ProbeProgressDlg reader(files, app.theProgramFolder, this);
+    reader.Run([&](std::size_t index, ProbeResult&& probe) {
+        delivered = index + 1;
+        if (!probe.error.empty()) {
+            if (keepUnread)
+                AppendMarkedRow(files[index], probe.reason);
+            else
+                refused << QString::fromStdString(files[index] + ": " + probe.reason + ".");
+            return;
+        }
+        NameMediaItem(probe.item, App().theOptions.GetValue(keys::WORKING_FOLDER),
+                      App().TakeRunningNumber());
+        const int marked = MarkedRow(files[index]);
+        AppendRow(std::move(probe));
+        if (marked >= 0) {
+            // The video found again takes the place its project gave it.
+            QListWidgetItem* found = list_->takeItem(list_->count() - 1);
+            QListWidgetItem* gone = list_->takeItem(marked);
+            const auto* item =
+                reinterpret_cast<const MediaItem*>(gone->data(kItemRole).value<quintptr>());
+            delete gone;
+            items_.remove_if([item](const MediaItem& candidate) { return &candidate == item; });
+            list_->insertItem(marked, found);
+        }
+    });
+    reading_ = false;
+    // After Cancel, the videos of a project not read yet keep their places.
+    for (std::size_t i = delivered; keepUnread && i < files.size(); ++i)
+        AppendMarkedRow(files[i], "it was not read: reading was cancelled");
+    EstimateDiscUsage();
+    return refused;
 }
 
 void CDVDAuthorAddDlg::AppendRow(ProbeResult&& probe) {
@@ -390,6 +460,10 @@ void CDVDAuthorAddDlg::OnRemove() {
 void CDVDAuthorAddDlg::OnClear() {
     if (list_->count() > 0 && !Confirm("Remove all videos from the list?"))
         return;
+    ClearRows();
+}
+
+void CDVDAuthorAddDlg::ClearRows() {
     App().theMediaList.clear();
     list_->clear();
     items_.clear();
@@ -400,7 +474,8 @@ void CDVDAuthorAddDlg::OnClear() {
 void CDVDAuthorAddDlg::SwapRows(int row, int other) {
     QListWidgetItem* a = list_->item(row);
     QListWidgetItem* b = list_->item(other);
-    for (int role : {int(Qt::DisplayRole), kPictureRole, kItemRole}) {
+    for (int role :
+         {int(Qt::DisplayRole), int(Qt::ToolTipRole), kPictureRole, kItemRole, kProblemRole}) {
         const QVariant value = a->data(role);
         a->setData(role, b->data(role));
         b->setData(role, value);
@@ -432,6 +507,10 @@ void CDVDAuthorAddDlg::OnMoveDown() {
 
 void CDVDAuthorAddDlg::OnSwitchDiscType() {
     discIndex_ = discIndex_ == 0 ? 1 : 0;
+    ShowDiscType();
+}
+
+void CDVDAuthorAddDlg::ShowDiscType() {
     const DiscType& disc = DiscTypeAt(discIndex_);
     gauge_->SetRange(0, disc.gaugeEndMB, false);
     gauge_->SetPos(disc.limitMB);
@@ -465,6 +544,17 @@ bool CDVDAuthorAddDlg::EstimateDiscUsage() {
 void CDVDAuthorAddDlg::OnNext() {
     CQuorvaApp& app = App();
     app.theMediaList.clear();
+    // A video of a project that is not there cannot go on the disc.
+    for (int row = 0; row < list_->count(); ++row) {
+        const QString problem = list_->item(row)->data(kProblemRole).toString();
+        if (problem.isEmpty())
+            continue;
+        list_->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+        list_->scrollToItem(list_->item(row));
+        platform::MessageBox(handle_, problem.toStdString(), "Add video",
+                             platform::MB_OK | platform::MB_ICONEXCLAMATION);
+        return;
+    }
     if (jobFlags_ == kFullJob && !EstimateDiscUsage()) {
         const DiscType& disc = DiscTypeAt(discIndex_);
         char question[256];

@@ -33,10 +33,15 @@ class CDVDAuthorAddDlg : public QDialog, public platform::MessageTarget {
     static constexpr int IDC_MOVE_DOWN = 1012;
     static constexpr int IDC_DISC_TYPE = 1020;
     static constexpr int IDC_GAUGE = 1033;
+    static constexpr int IDC_OPEN_PROJECT = 1040;
+    static constexpr int IDC_SAVE_PROJECT = 1041;
 
     // Item data and picture index of a row.
     static constexpr int kItemRole = 0x0100 + 1;     // Qt::UserRole + 1
     static constexpr int kPictureRole = 0x0100 + 2;  // Qt::UserRole + 2
+    // Of a row whose video could not be read from a project: why the job
+    // cannot start with it (empty for a row that can go on the disc).
+    static constexpr int kProblemRole = 0x0100 + 3;
 
     CDVDAuthorAddDlg(std::uint32_t jobFlags, QWidget* parent = nullptr);
     ~CDVDAuthorAddDlg() override;
@@ -49,13 +54,28 @@ class CDVDAuthorAddDlg : public QDialog, public platform::MessageTarget {
     void OnMoveUp();
     void OnMoveDown();
     void OnSwitchDiscType();
+    void OnOpenProject();
+    void OnSaveProject();
 
     // Adds the files as if they were chosen in the file dialog: the folder of
     // the first one becomes RECENT_OPEN, and each file is read (a small window
     // names it, with Cancel) and appended as a row, in the given order. Files
     // that cannot become a title are named, with the reason, in one message.
+    // A file that a marked row of a project names fills that row instead.
+    // A project file among them is opened first (see OpenProject).
     // Used for Add, for files dropped on the page and for files given at start.
     void AddFiles(const QStringList& paths);
+
+    // Opens a project: asks before the rows it replaces are dropped, makes
+    // its choices the options (its disc type the page's), then reads its
+    // videos into rows in order. A video that cannot be read keeps its place
+    // as a marked row, which Next refuses until it is removed or added again.
+    // A file that is no project is named in a message and nothing changes.
+    // False when nothing was opened.
+    bool OpenProject(const QString& path);
+    // Saves the rows, in order, with the options' choices; false (after a
+    // message) when the file cannot be written.
+    bool SaveProjectAs(const QString& path);
 
     // Updates the gauge; true when the estimate fits the chosen disc.
     bool EstimateDiscUsage();
@@ -81,6 +101,16 @@ class CDVDAuthorAddDlg : public QDialog, public platform::MessageTarget {
     QPushButton* MakeButton(int id, const QString& caption, const QString& tip);
     void LayOut();
     void AppendRow(ProbeResult&& probe);
+    void AppendMarkedRow(const std::string& path, const std::string& reason);
+    // The marked row naming path, or -1.
+    int MarkedRow(const std::string& path) const;
+    // Reads files into rows (see AddFiles); the files that could not be read,
+    // as "path: reason.", unless keepUnread marks rows for them.
+    QStringList ReadIntoRows(const std::vector<std::string>& files, bool keepUnread);
+    void ClearRows();
+    void ShowDiscType();
+    // The folder the project dialogs start in.
+    QString ProjectFolder() const;
     void SwapRows(int row, int other);
     void UpdateDiscButton();
     bool Confirm(const QString& question);

@@ -144,7 +144,8 @@ bool InstallUserInterface(CQuorvaApp& app, int& argc, char** argv) {
         // Dialogs run their own loops; closing the last one must not end
         // anything before shutdown has run.
         QApplication::setQuitOnLastWindowClosed(false);
-        // What Qt left of the command line names videos to start a DVD with.
+        // What Qt left of the command line names videos, or a project, to
+        // start a DVD with.
         const QStringList arguments = QApplication::arguments();
         for (qsizetype i = 1; i < arguments.size(); ++i)
             StartVideos() << QFileInfo(arguments[i]).absoluteFilePath();

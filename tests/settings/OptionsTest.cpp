@@ -88,7 +88,8 @@ TEST(OptionsTest, InstalledFilesHoldEveryKey) {
          {keys::WORKING_FOLDER, keys::CLEAR_TEMP_FOLDER_WHEN_EXIT, keys::TARGET_DVD_TYPE,
           keys::VIDEO_ASPECT_RATIO, keys::VIDEO_QUALITY_MODE,
           keys::BACKGROUND_PICTURE_OF_TITLE_MENU, keys::BACKGROUND_PICTURE_OF_ROOT_MENU,
-          keys::DVD_DISC_VOLUME, keys::RECENT_OPEN, keys::FILENAME_SN, keys::STRETCH_TO_FILL})
+          keys::DVD_DISC_VOLUME, keys::RECENT_OPEN, keys::FILENAME_SN, keys::STRETCH_TO_FILL,
+          keys::LAST_PROJECT_FOLDER})
         EXPECT_TRUE(present.count(key)) << key;
     for (const CXMLAccess* node : {&product, &options})
         for (const auto& [name, value] : node->attributes)
@@ -98,9 +99,10 @@ TEST(OptionsTest, InstalledFilesHoldEveryKey) {
     // Loaded for a user, the empty ones name that user's folders and ours.
     const FilledOptions filled =
         FillDefaultOptions(options, DefaultOptions(bin, "/home/ann", "/home/ann/Films/"));
-    EXPECT_EQ(filled.size(), 4u);
+    EXPECT_EQ(filled.size(), 5u);
     EXPECT_EQ(options.GetValue(keys::WORKING_FOLDER), "/home/ann/Films/Quorva/");
     EXPECT_EQ(options.GetValue(keys::RECENT_OPEN), "/home/ann");
+    EXPECT_EQ(options.GetValue(keys::LAST_PROJECT_FOLDER), "/home/ann");
     EXPECT_EQ(options.GetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU), bin + "Background.jpg");
     EXPECT_EQ(options.GetValue(keys::BACKGROUND_PICTURE_OF_ROOT_MENU), bin + "Background_root.jpg");
 }

@@ -1,7 +1,7 @@
 // The add-video page driven as a user drives it: clips added through the file
 // dialog and probed by the real engine, ordering and removal, the estimate
-// against DVD-5 and DVD-9, and the questions Next asks. Also the gauge's
-// colour steps and drawing.
+// against DVD-5 and DVD-9, and the questions Next asks; projects saved and
+// opened again. Also the gauge's colour steps and drawing.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -15,6 +15,7 @@
 #include <QUrl>
 #include <algorithm>
 
+#include "app/ProjectFile.h"
 #include "media/Pictures.h"
 #include "pipeline/JobFixture.h"
 #include "platform/Files.h"
@@ -311,6 +312,140 @@ TEST_F(AddVideoPageTest, NextOnAnEmptyListOffersToAdd) {
     Dlg convertOnly(4);
     EXPECT_TRUE(Gauge(convertOnly)->isHidden());
     EXPECT_TRUE(convertOnly.findChild<QPushButton*>("1020")->isHidden());
+}
+
+// A project saved from the page with Ctrl+S, moved with its videos, opened on
+// a fresh page with Ctrl+O: the same rows in the same order and the same
+// choices, and the same disc (titles, chapters and their lengths, format).
+TEST_F(AddVideoPageTest, AProjectSavedFromThePageAndMovedWithItsVideosMakesTheSameDisc) {
+    ASSERT_TRUE(platform::CreateFolder(Media("trip")));
+    const std::string a = MakeTestClip("trip/a.avi", 2);
+    const std::string b = MakeTestClip("trip/b.avi", 1, false);
+    SetPal(true);
+    App().theOptions.SetIntValue(keys::VIDEO_QUALITY_MODE, 3);
+    App().theOptions.SetValue(keys::LAST_PROJECT_FOLDER, Media("trip"));
+
+    // Ctrl+S, a name without the extension, Return; then Next and the job.
+    auto press = [](Dlg& page, Qt::Key key, const QString& name, QString* startedIn) {
+        page.show();
+        page.activateWindow();  // shortcuts go to the active window
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
+        WithModal([&] { QTest::keyClick(&page, key, Qt::ControlModifier); },
+                  [&](QWidget* modal) {
+                      auto* dialog = qobject_cast<QFileDialog*>(modal);
+                      ASSERT_NE(dialog, nullptr);
+                      *startedIn = dialog->directory().absolutePath();
+                      dialog->findChild<QLineEdit*>("fileNameEdit")->setText(name);
+                      QMetaObject::invokeMethod(dialog, "accept");
+                  });
+    };
+    auto makeDisc = [&](Dlg& page, const std::string& work) {
+        WithModal([&] { Click(page, Dlg::IDC_NEXT); }, [](QWidget* modal) { modal->close(); });
+        App().theOptions.SetValue(keys::WORKING_FOLDER, Media(work));
+        RecordingJobEvents events;
+        const JobResult made =
+            RunJob(events, {.flags = JOB_CONVERT | JOB_MENUS, .discType = page.DiscIndex()});
+        EXPECT_EQ(made.outcome, JobOutcome::Done) << made.errorText;
+        std::string kept;
+        const std::string all =
+            testsupport::RunCommand({"lsdvd", "-c", "-v", made.dvdFolder}).output;
+        for (const char* line :
+             {"Title: 01", "Chapter: 01", "Chapter: 02", "Chapter: 03", "Format"}) {
+            const std::size_t at = all.find(line);
+            kept +=
+                (at == std::string::npos ? "-" : all.substr(at, all.find('\n', at) - at)) + "\n";
+        }
+        return kept;
+    };
+
+    Dlg first(7);
+    first.AddFiles({QString::fromStdString(b), QString::fromStdString(a)});
+    Click(first, Dlg::IDC_DISC_TYPE);  // DVD-9
+    QString startedIn;
+    press(first, Qt::Key_S, "holiday", &startedIn);
+    EXPECT_EQ(startedIn.toStdString(), Media("trip"));
+    ASSERT_TRUE(platform::IsRegularFile(Media("trip/holiday.quorva")));
+    const std::string original = makeDisc(first, "one/");
+    EXPECT_NE(original.find("Chapters: 02"), std::string::npos) << original;
+    EXPECT_NE(original.find("Chapter: 01, Length: 00:00:01"), std::string::npos) << original;
+    EXPECT_NE(original.find("PAL"), std::string::npos) << original;
+
+    std::filesystem::rename(Media("trip"), Media("moved"));
+    SetPal(false);
+    App().theOptions.SetIntValue(keys::VIDEO_QUALITY_MODE, 1);
+    App().theOptions.SetValue(keys::LAST_PROJECT_FOLDER, Media("moved"));
+    Dlg second(7);
+    press(second, Qt::Key_O, "holiday.quorva", &startedIn);
+    EXPECT_EQ(Sources(second),
+              (std::vector<std::string>{Media("moved/b.avi"), Media("moved/a.avi")}));
+    EXPECT_EQ(List(second)->item(1)->text().toStdString(), second.RowItems()[1].infoText);
+    EXPECT_EQ(second.DiscIndex(), 1);
+    EXPECT_EQ(Gauge(second)->GetPos(), 8300);
+    EXPECT_EQ(ReadIntOption(App().theOptions, keys::TARGET_DVD_TYPE), 1);
+    EXPECT_EQ(ReadIntOption(App().theOptions, keys::VIDEO_QUALITY_MODE), 3);
+    EXPECT_EQ(App().theOptions.GetValue(keys::LAST_PROJECT_FOLDER), Media("moved"));
+    EXPECT_EQ(makeDisc(second, "two/"), original);
+    for (const auto& box : presenter_->Messages())  // the progress window may have its say
+        EXPECT_NE(box.caption, "Add video") << box.text;
+}
+
+// A project whose video is gone opens with that row marked in its place; Next
+// refuses naming the file until the video is added again; saving keeps it. A
+// file that is not a project (dropped, or given at start) changes nothing.
+TEST_F(AddVideoPageTest, AMissingVideoOfAProjectIsMarkedAndAFileThatIsNoProjectChangesNothing) {
+    const std::string a = MakeTestClip("a.avi", 1);
+    const std::string c = MakeTestClip("c.avi", 1);
+    const std::string lost = Media("lost.avi");
+    const std::string project = Media("gone.quorva");
+    Project saved;
+    saved.videos = {a, lost, c};
+    ASSERT_TRUE(SaveProject(project, saved));
+    const std::string junk = Media("junk.quorva");
+    ASSERT_TRUE(platform::WriteFileAtomically(junk, "these are not the videos\n"));
+
+    Dlg page(7);
+    page.AddFiles({QString::fromStdString(c)});
+    page.AddFiles({QString::fromStdString(junk)});
+    ASSERT_EQ(presenter_->Messages().size(), 1u);
+    EXPECT_EQ(presenter_->Messages()[0].text.rfind(
+                  "The project " + junk + " cannot be opened: it is not an XML file", 0),
+              0u)
+        << presenter_->Messages()[0].text;
+    EXPECT_EQ(Sources(page), (std::vector<std::string>{c}));
+
+    presenter_->QueueAnswer(platform::IDYES);
+    page.AddFiles({QString::fromStdString(project)});
+    ASSERT_EQ(Sources(page), (std::vector<std::string>{a, lost, c}));
+    EXPECT_EQ(presenter_->Messages()[1].text,
+              "Replace the video of the list with the videos of the project gone.quorva?");
+    QListWidget* list = List(page);
+    EXPECT_TRUE(list->item(1)->text().contains("\nVideo: missing\n"));
+    const std::string refusal =
+        "The video " + lost + " of the project is missing. Find it or remove it from the list.";
+    EXPECT_EQ(list->item(1)->data(Dlg::kProblemRole).toString().toStdString(), refusal);
+    list->setCurrentRow(0);
+    Click(page, Dlg::IDC_MOVE_DOWN);  // the mark moves with its video
+    Click(page, Dlg::IDC_MOVE_UP);
+
+    bool opened = false;
+    WithModal([&] { Click(page, Dlg::IDC_NEXT); }, [](QWidget* modal) { modal->close(); }, &opened);
+    EXPECT_FALSE(opened);
+    ASSERT_EQ(presenter_->Messages().size(), 3u);
+    EXPECT_EQ(presenter_->Messages()[2].text, refusal);
+    EXPECT_EQ(list->currentRow(), 1);
+    EXPECT_TRUE(App().theMediaList.empty());
+
+    // Saved again, the project still names it; found, it fills its row.
+    ASSERT_TRUE(page.SaveProjectAs(QString::fromStdString(Media("again.quorva"))));
+    EXPECT_EQ(LoadProject(Media("again.quorva"))->videos, (std::vector<std::string>{a, lost, c}));
+    MakeTestClip("lost.avi", 1);
+    page.AddFiles({QString::fromStdString(lost)});
+    EXPECT_EQ(Sources(page), (std::vector<std::string>{a, lost, c}));
+    EXPECT_TRUE(list->item(1)->data(Dlg::kProblemRole).toString().isEmpty());
+    EXPECT_EQ(list->item(1)->text().toStdString(), page.RowItems()[1].infoText);
+    WithModal([&] { Click(page, Dlg::IDC_NEXT); }, [](QWidget* modal) { modal->close(); }, &opened);
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(App().theMediaList.size(), 3u);
 }
 
 TEST(MacSliderCtrlTest, ColourStepsAndTheSelectionBar) {

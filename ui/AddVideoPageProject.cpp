@@ -1,0 +1,153 @@
+// The add-video page's project commands: a list saved with the choices that
+// make its disc, and opened again, with the videos that cannot be read kept
+// in their places as marked rows.
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QListWidget>
+
+#include "app/ProjectFile.h"
+#include "app/QuorvaApp.h"
+#include "platform/Files.h"
+#include "platform/MessageBox.h"
+#include "settings/Options.h"
+#include "ui/AddVideoPage.h"
+
+namespace {
+
+constexpr const char* kProjectFilter = "Quorva projects (*.quorva *.QUORVA)";
+
+// The folder of a file, without a trailing slash, as RECENT_OPEN keeps one.
+std::string FolderOfFile(const QString& path) {
+    return QFileInfo(path).absolutePath().toStdString();
+}
+
+}  // namespace
+
+QString CDVDAuthorAddDlg::ProjectFolder() const {
+    QString folder =
+        QString::fromStdString(App().theOptions.GetValue(keys::LAST_PROJECT_FOLDER, false));
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QString::fromStdString(App().theOptions.GetValue(keys::RECENT_OPEN, false));
+    return folder;
+}
+
+void CDVDAuthorAddDlg::OnOpenProject() {
+    if (reading_)
+        return;
+    QFileDialog dialog(this, "Open project", ProjectFolder());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilter(kProjectFilter);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    OpenProject(dialog.selectedFiles().front());
+}
+
+void CDVDAuthorAddDlg::OnSaveProject() {
+    if (reading_)
+        return;
+    QFileDialog dialog(this, "Save project", ProjectFolder());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilter(kProjectFilter);
+    dialog.setDefaultSuffix(QString(kProjectExtension).mid(1));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    QString path = dialog.selectedFiles().front();
+    // A name with another ending ("disc.v2") still gets the project's; the
+    // dialog asked about replacing only the name it was given.
+    if (!IsProjectFile(path.toStdString())) {
+        path += kProjectExtension;
+        if (QFileInfo::exists(path) &&
+            platform::MessageBox(handle_, (path + " already exists. Replace it?").toStdString(),
+                                 "Save project",
+                                 platform::MB_YESNO | platform::MB_ICONQUESTION) != platform::IDYES)
+            return;
+    }
+    SaveProjectAs(path);
+}
+
+bool CDVDAuthorAddDlg::SaveProjectAs(const QString& path) {
+    std::vector<std::string> videos;
+    for (const MediaItem& item : RowItems())
+        videos.push_back(item.sourcePath);
+    const Project project = ProjectOf(App().theOptions, videos, discIndex_);
+    if (platform::Result<void> saved = SaveProject(path.toStdString(), project); !saved) {
+        platform::MessageBox(handle_, saved.error(), "Save project",
+                             platform::MB_OK | platform::MB_ICONEXCLAMATION);
+        return false;
+    }
+    App().theOptions.SetValue(keys::LAST_PROJECT_FOLDER, FolderOfFile(path));
+    return true;
+}
+
+bool CDVDAuthorAddDlg::OpenProject(const QString& path) {
+    if (reading_)
+        return false;
+    platform::Result<Project> project = LoadProject(path.toStdString());
+    if (!project) {
+        platform::MessageBox(handle_, project.error(), "Open project",
+                             platform::MB_OK | platform::MB_ICONEXCLAMATION);
+        return false;
+    }
+    const int count = list_->count();
+    const QString name = QFileInfo(path).fileName();
+    if (count > 0 &&
+        platform::MessageBox(
+            handle_,
+            (count == 1
+                 ? QString("Replace the video of the list with the videos of the project %1?")
+                       .arg(name)
+                 : QString("Replace the %1 videos of the list with the videos of the project %2?")
+                       .arg(count)
+                       .arg(name))
+                .toStdString(),
+            "Open project", platform::MB_YESNO | platform::MB_ICONQUESTION) != platform::IDYES)
+        return false;
+
+    App().theOptions.SetValue(keys::LAST_PROJECT_FOLDER, FolderOfFile(path));
+    ClearRows();
+    // The project's choices become the user's, as if chosen in the options;
+    // its disc type is the page's.
+    ApplyProjectChoices(*project, App().theOptions);
+    if (project->discType && (*project->discType == 0 || *project->discType == 1)) {
+        discIndex_ = *project->discType;
+        ShowDiscType();
+    }
+    ReadIntoRows(project->videos, true);
+    return true;
+}
+
+void CDVDAuthorAddDlg::AppendMarkedRow(const std::string& path, const std::string& reason) {
+    const bool missing = !platform::PathExists(path);
+    MediaItem item;
+    item.sourcePath = path;
+    item.infoText = "File: " + path + "\nVideo: " +
+                    (missing ? std::string("missing") : "cannot be used (" + reason + ")") +
+                    "\nAdd it again once found, or remove it.\n";
+    const QString problem = QString::fromStdString(
+        missing ? "The video " + path +
+                      " of the project is missing. Find it or remove it from the list."
+                : "The video " + path + " of the project cannot be used: " + reason +
+                      ". Find it or remove it from the list.");
+    items_.push_back(std::move(item));
+    auto* row = new QListWidgetItem(QString::fromStdString(items_.back().infoText), list_);
+    row->setData(kPictureRole, -1);
+    row->setData(kItemRole, QVariant::fromValue(reinterpret_cast<quintptr>(&items_.back())));
+    row->setData(kProblemRole, problem);
+    row->setToolTip(problem);
+}
+
+int CDVDAuthorAddDlg::MarkedRow(const std::string& path) const {
+    for (int row = 0; row < list_->count(); ++row) {
+        const QListWidgetItem* item = list_->item(row);
+        if (item->data(kProblemRole).toString().isEmpty())
+            continue;
+        if (reinterpret_cast<const MediaItem*>(item->data(kItemRole).value<quintptr>())
+                ->sourcePath == path)
+            return row;
+    }
+    return -1;
+}
