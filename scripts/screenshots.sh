@@ -2,8 +2,9 @@
 # Takes screenshots of the program's windows under Xvfb with openbox, at
 # scale factors 1 and 1.5, with the skin off and on: the main window, the
 # options dialog, the about box, the add-video page with five videos of
-# several formats, and the progress window before, during and after a job
-# that writes a disc image. Works on a private copy of the program folder
+# several formats, the progress window before, during and after a job that
+# writes a disc image, and the add-video page with a project whose video is
+# missing. Works on a private copy of the program folder
 # and a private home; build/bin and the user's settings stay untouched.
 # Usage: scripts/screenshots.sh [OUTPUT_FOLDER]   (default build/screenshots)
 set -euo pipefail
@@ -30,6 +31,18 @@ make_clip "Garden.mov" -c:v mpeg4 -c:a aac
 make_clip "School play.wmv" -c:v wmv2 -c:a wmav2
 make_clip "Old camcorder tape.mpg" -c:v mpeg2video -c:a mp2
 videos=("$clips"/*)
+# A project of three of them, the middle one gone.
+project=$X11_ROOT/Holiday.quorva
+cat >"$project" <<'END'
+<?xml version="1.0" encoding="UTF-8"?>
+<quorva-project version="1">
+  <videos>
+    <video path="clips/Garden.mov" />
+    <video path="clips/Lost at sea.avi" />
+    <video path="clips/Birthday.mp4" />
+  </videos>
+</quorva-project>
+END
 
 shot() {  # shot WINDOW NAME: the window as it shows, frame included
   import -window root -crop "$(x11_frame "$1")" +repage "$out/$2.png" 2>/dev/null ||
@@ -148,6 +161,16 @@ for scale in 1 1.5; do
       shot "$progress" "progress-after-$tag"
     fi
     find "$HOME" -name '*.iso' -delete 2>/dev/null || true
+    stop_program
+
+    # The project from the command line: its missing video keeps its row.
+    "$X11_BIN/quorva" "$project" >>"$X11_ROOT/quorva.log" 2>&1 &
+    program=$!
+    X11_PIDS+=($program)
+    add=$(x11_window "Add video" 40) || x11_fail "the add page did not open with the project"
+    x11_wait_for 30 sh -c "[ \$(xdotool search --onlyvisible --name '.' | wc -l) -le 2 ]" || true
+    sleep 1
+    shot "$add" "add-project-$tag"
     stop_program
   done
 done

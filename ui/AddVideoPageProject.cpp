@@ -21,6 +21,21 @@ std::string FolderOfFile(const QString& path) {
     return QFileInfo(path).absolutePath().toStdString();
 }
 
+// The file dialog for projects, starting in folder; the chosen file, or
+// empty after Cancel. Saving, a name without an ending gets the project's.
+QString ChooseProjectFile(QWidget* owner, const QString& title, const QString& folder, bool save) {
+    QFileDialog dialog(owner, title, folder);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilter(kProjectFilter);
+    if (save)
+        dialog.setDefaultSuffix(QString(kProjectExtension).mid(1));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().front();
+}
+
 }  // namespace
 
 QString CDVDAuthorAddDlg::ProjectFolder() const {
@@ -34,28 +49,17 @@ QString CDVDAuthorAddDlg::ProjectFolder() const {
 void CDVDAuthorAddDlg::OnOpenProject() {
     if (reading_)
         return;
-    QFileDialog dialog(this, "Open project", ProjectFolder());
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setOption(QFileDialog::HideNameFilterDetails);
-    dialog.setNameFilter(kProjectFilter);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    OpenProject(dialog.selectedFiles().front());
+    const QString path = ChooseProjectFile(this, "Open project", ProjectFolder(), false);
+    if (!path.isEmpty())
+        OpenProject(path);
 }
 
 void CDVDAuthorAddDlg::OnSaveProject() {
     if (reading_)
         return;
-    QFileDialog dialog(this, "Save project", ProjectFolder());
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::HideNameFilterDetails);
-    dialog.setNameFilter(kProjectFilter);
-    dialog.setDefaultSuffix(QString(kProjectExtension).mid(1));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    QString path = ChooseProjectFile(this, "Save project", ProjectFolder(), true);
+    if (path.isEmpty())
         return;
-    QString path = dialog.selectedFiles().front();
     // A name with another ending ("disc.v2") still gets the project's; the
     // dialog asked about replacing only the name it was given.
     if (!IsProjectFile(path.toStdString())) {

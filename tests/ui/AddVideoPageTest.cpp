@@ -435,7 +435,14 @@ TEST_F(AddVideoPageTest, AMissingVideoOfAProjectIsMarkedAndAFileThatIsNoProjectC
     EXPECT_EQ(list->currentRow(), 1);
     EXPECT_TRUE(App().theMediaList.empty());
 
-    // Saved again, the project still names it; found, it fills its row.
+    // Saved again, the project still names it (where it cannot be written,
+    // a message says why); found, it fills its row.
+    EXPECT_FALSE(page.SaveProjectAs(QString::fromStdString(Media("no/such/folder.quorva"))));
+    ASSERT_EQ(presenter_->Messages().size(), 4u);
+    EXPECT_EQ(presenter_->Messages()[3].text.rfind(
+                  "The project cannot be saved as " + Media("no/such/folder.quorva") + ": ", 0),
+              0u)
+        << presenter_->Messages()[3].text;
     ASSERT_TRUE(page.SaveProjectAs(QString::fromStdString(Media("again.quorva"))));
     EXPECT_EQ(LoadProject(Media("again.quorva"))->videos, (std::vector<std::string>{a, lost, c}));
     MakeTestClip("lost.avi", 1);
