@@ -35,8 +35,9 @@ Status DvdOutput::OpenVideo(const EngineRequest& r, int threads) {
     c->width = r.width;
     c->height = r.height;
     c->pix_fmt = AV_PIX_FMT_YUV420P;
-    c->time_base = av_inv_q(r.outputRate);
-    c->framerate = r.outputRate;
+    const AVRational rate = pulldown_ ? kFilmRate : r.outputRate;
+    c->time_base = av_inv_q(rate);
+    c->framerate = rate;
     // The display aspect ratio becomes the pixels' shape.
     av_reduce(&c->sample_aspect_ratio.num, &c->sample_aspect_ratio.den,
               static_cast<std::int64_t>(r.aspect.num) * r.height,
@@ -58,7 +59,9 @@ Status DvdOutput::OpenVideo(const EngineRequest& r, int threads) {
         c->flags |= AV_CODEC_FLAG_INTERLACED_DCT;
         c->field_order = topFirst_ ? AV_FIELD_TT : AV_FIELD_BB;
     }
-    c->gop_size = r.gopSize;
+    // A group may show no more fields than keyint pictures have: film
+    // pictures take two and a half on average.
+    c->gop_size = pulldown_ ? std::max(1, r.gopSize * 4 / 5) : r.gopSize;
     c->max_b_frames = 2;
     c->strict_std_compliance = r.strictness;
     c->thread_count = threads;
@@ -144,7 +147,13 @@ Status DvdOutput::Encode(AVCodecContext* encoder, AVStream* stream, AVFrame* fra
             return {};
         if (e < 0)
             return Status::Av(std::string("encoding ") + encoder->codec->name, e);
-        av_packet_rescale_ts(packet_.get(), encoder->time_base, stream->time_base);
+        AVRational timeBase = encoder->time_base;
+        if (pulldown_ && stream == videoStream_) {
+            if (Status s = pulldownFlagger_.Flag(packet_.get()); !s)
+                return s;
+            timeBase = kNtscFieldTime;
+        }
+        av_packet_rescale_ts(packet_.get(), timeBase, stream->time_base);
         packet_->stream_index = stream->index;
         if ((e = av_interleaved_write_frame(muxer_.get(), packet_.get())) < 0)
             return Status::Av("writing the program stream", e);

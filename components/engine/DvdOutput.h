@@ -8,6 +8,7 @@
 #include "components/engine/EngineArguments.h"
 #include "components/engine/FfmpegHandles.h"
 #include "components/engine/MuxerUnderflowWatch.h"
+#include "components/engine/Pulldown.h"
 
 namespace engine {
 
@@ -19,9 +20,12 @@ class DvdOutput {
         interlaced_ = true;
         topFirst_ = topFirst;
     }
+    // Before Open: the pictures are film, encoded at its own rate and flagged
+    // to be shown by 3:2 pulldown on an NTSC disc.
+    void FilmPulldown() { pulldown_ = true; }
     // Opens the encoders and the file and writes the stream headers.
     Status Open(const std::string& path, const EngineRequest& request, int threads);
-    // Encodes one video frame of the output size; pts counts output frames.
+    // Encodes one video frame of the output size; pts counts encoded frames.
     Status WriteVideo(AVFrame* frame);
     // Encodes one audio frame: 48 kHz-style planar float stereo, frameSize()
     // samples (fewer only for the last); pts in samples.
@@ -60,6 +64,8 @@ class DvdOutput {
     std::int64_t nextAudioPts_ = 0;
     bool interlaced_ = false;
     bool topFirst_ = true;
+    bool pulldown_ = false;
+    PulldownFlagger pulldownFlagger_;
 };
 
 }  // namespace engine

@@ -74,13 +74,14 @@ FieldOrder DetectFieldOrder(const std::string& path, const InputMedia& input, in
 
 FieldPlan PlanFields(FieldOrder order, const InputMedia& input, const EngineRequest& request,
                      bool rotated) {
-    if (order == FieldOrder::Progressive)
-        return {};
-    FieldPlan plan;
-    plan.topFirst = order == FieldOrder::TopFirst;
     AVStream* stream = input.videoStream();
-    const AVCodecParameters* video = stream->codecpar;
     const AVRational rate = av_guess_frame_rate(input.format(), stream, nullptr);
+    FieldPlan plan;
+    plan.pulldown = FilmOnNtscDisc(rate, request.outputRate);
+    if (order == FieldOrder::Progressive)
+        return plan;
+    plan.topFirst = order == FieldOrder::TopFirst;
+    const AVCodecParameters* video = stream->codecpar;
     const bool sameRate = rate.num > 0 && request.outputRate.num > 0 &&
                           std::fabs(av_q2d(rate) / av_q2d(request.outputRate) - 1) < 0.001;
     const PictureFit fit =

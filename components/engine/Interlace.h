@@ -8,6 +8,7 @@
 
 #include "components/engine/EngineArguments.h"
 #include "components/engine/InputMedia.h"
+#include "components/engine/Pulldown.h"
 
 namespace engine {
 
@@ -24,9 +25,15 @@ struct FieldPlan {
     // One whole picture per frame (both fields, moving parts from one), before
     // anything else; one per field would cost twice as much for smoother motion.
     bool deinterlace = false;
+    // Film on an NTSC disc: its own pictures, shown as three fields or two.
+    bool pulldown = false;
+
+    // The rate pictures are encoded at on a disc of discRate.
+    AVRational EncodedRate(AVRational discRate) const { return pulldown ? kFilmRate : discRate; }
 };
 
-// What the conversion does with input's video of the given order for request.
+// What the conversion does with input's video of the given order (and rate)
+// for request.
 FieldPlan PlanFields(FieldOrder order, const InputMedia& input, const EngineRequest& request,
                      bool rotated);
 

@@ -24,6 +24,8 @@ StreamWriter::StreamWriter(const EngineRequest& request, AVRational videoTimeBas
             [this](AVFrame* f) { return OnAudio(f); });
     if (fields_.keepFields)
         output_.KeepFields(fields_.topFirst);
+    if (fields_.pulldown)
+        output_.FilmPulldown();
 }
 
 std::string StreamWriter::VideoFilters(const AVFrame& frame, bool firstBuild) const {
@@ -33,8 +35,9 @@ std::string StreamWriter::VideoFilters(const AVFrame& frame, bool firstBuild) co
               static_cast<std::int64_t>(r.aspect.den) * r.width, 1 << 16);
     // The first picture is held from time zero, so that sound and picture
     // start together.
-    const std::string rate = "fps=fps=" + std::to_string(r.outputRate.num) + "/" +
-                             std::to_string(r.outputRate.den) + (firstBuild ? ":start_time=0" : "");
+    const AVRational pictureRate = fields_.EncodedRate(r.outputRate);
+    const std::string rate = "fps=fps=" + std::to_string(pictureRate.num) + "/" +
+                             std::to_string(pictureRate.den) + (firstBuild ? ":start_time=0" : "");
     // Fields become whole pictures before anything else touches them, and
     // only those of the output's rate are scaled.
     const std::string deinterlace = DeinterlaceFilter(fields_);

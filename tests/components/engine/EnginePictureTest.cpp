@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "EngineTestKit.h"
+#include "platform/Files.h"
 
 namespace {
 
@@ -256,6 +257,59 @@ TEST(EngineInterlace, FieldsKeptOnPalAndMadeWholeBeforeScalingForNtsc) {
         for (int y = 201; y < 280; ++y)
             ASSERT_NEAR(BrightFrom(p, y), first, 2) << "frame " << frame << " row " << y;
     }
+}
+
+}  // namespace
+
+namespace {
+
+// Film (23.976 pictures a second) with a flash and a beep at 2 s, on an NTSC
+// disc: its own pictures, flagged to be shown as 3, 2, 3, 2 fields, in a
+// stream that says 29.97; as long as the source, in sync, and a title
+// dvdauthor and lsdvd take for a 4-second one.
+TEST(EnginePulldown, FilmIsShownByRepeatedFieldsNotRepeatedPictures) {
+    testsupport::TempFolder folder;
+    const std::string source = folder / "film.avi";
+    ASSERT_TRUE(MakeClip(
+        source, {"-f", "lavfi", "-i",
+                 "testsrc2=s=320x240:r=24000/1001:d=4,drawbox=enable='between(t,2,2.2)':"
+                 "color=white:t=fill",
+                 "-f", "lavfi", "-i", "aevalsrc='if(between(t,2,2.2),sin(2*PI*1000*t),0)':d=4",
+                 "-c:v", "mpeg4", "-q:v", "3", "-c:a", "libmp3lame"}));
+    const std::string output = folder / "film.vob";
+    ASSERT_EQ(RunEngine(ConversionText(Target{false, false, 5000}, source, output, 0)), 0);
+
+    const Probe probe = ProbeFile(output);
+    ASSERT_TRUE(probe.ok && probe.video.size() == 1 && probe.audio.size() == 1);
+    // Four coded pictures for every five shown.
+    EXPECT_NEAR(Number(probe.video[0], "nb_read_packets"), 4 * 24000 / 1001.0, 1.5);
+    // The sequence says 29.97 pictures a second (rate code 4).
+    const auto bytes = platform::ReadFile(output);
+    ASSERT_TRUE(bytes);
+    const std::size_t sequence = bytes->find(std::string("\0\0\1\xB3", 4));
+    ASSERT_NE(sequence, std::string::npos);
+    EXPECT_EQ((*bytes)[sequence + 7] & 0x0F, 4);
+    // top_field_first and repeat_pict of each picture shown, in turn (a
+    // repeated field is only told in a sequence of fields).
+    auto flags =
+        testsupport::RunCommand({"ffprobe", "-v", "error", "-select_streams", "v", "-show_entries",
+                                 "frame=top_field_first,repeat_pict", "-of", "csv=p=0", output});
+    std::string cadence, expected;
+    for (char c : flags.output)
+        if (c == '0' || c == '1' || (c == '\n' && !cadence.empty() && cadence.back() != ' '))
+            cadence += c == '\n' ? ' ' : c;
+    for (int i = 0; i < Number(probe.video[0], "nb_read_packets"); ++i)
+        expected += std::string(i % 4 == 0 || i % 4 == 3 ? "1" : "0") + (i % 2 == 0 ? "1 " : "0 ");
+    EXPECT_EQ(cadence, expected);
+
+    EXPECT_NEAR(FirstLoudSound(output) - FirstBrightPicture(output),
+                FirstLoudSound(source) - FirstBrightPicture(source), 0.04);
+    EXPECT_EQ(CheckMuxTiming(output).latePacks, 0);
+    std::string log;
+    ASSERT_TRUE(DvdauthorAccepts(output, folder / "dvd", false, &log)) << log;
+    auto lsdvd = testsupport::RunCommand({"lsdvd", "-x", folder / "dvd"});
+    EXPECT_NE(lsdvd.output.find("Length: 00:00:04.0"), std::string::npos) << lsdvd.output;
+    EXPECT_NE(lsdvd.output.find("FPS: 29.97"), std::string::npos) << lsdvd.output;
 }
 
 }  // namespace
