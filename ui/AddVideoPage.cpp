@@ -6,6 +6,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QListWidget>
@@ -212,6 +213,8 @@ CDVDAuthorAddDlg::CDVDAuthorAddDlg(std::uint32_t jobFlags, QWidget* parent)
     connect(up, &QPushButton::clicked, this, [this] { OnMoveUp(); });
     connect(down, &QPushButton::clicked, this, [this] { OnMoveDown(); });
     connect(discButton_, &QPushButton::clicked, this, [this] { OnSwitchDiscType(); });
+    connect(list_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* row) { OnFindVideo(list_->row(row)); });
     connect(openProject, &QPushButton::clicked, this, [this] { OnOpenProject(); });
     connect(saveProject, &QPushButton::clicked, this, [this] { OnSaveProject(); });
 
@@ -379,6 +382,10 @@ void CDVDAuthorAddDlg::AddFiles(const QStringList& paths) {
             files.push_back(path.toStdString());
         refused << ReadIntoRows(files, false);
     }
+    ReportRefused(refused);
+}
+
+void CDVDAuthorAddDlg::ReportRefused(const QStringList& refused) {
     if (refused.isEmpty())
         return;
     const QString heading =
@@ -387,7 +394,8 @@ void CDVDAuthorAddDlg::AddFiles(const QStringList& paths) {
                          "Add video", platform::MB_OK | platform::MB_ICONEXCLAMATION);
 }
 
-QStringList CDVDAuthorAddDlg::ReadIntoRows(const std::vector<std::string>& files, bool keepUnread) {
+QStringList CDVDAuthorAddDlg::ReadIntoRows(const std::vector<std::string>& files, bool keepUnread,
+                                           int intoRow) {
     CQuorvaApp& app = App();
     QStringList refused;
     std::size_t delivered = 0;
@@ -404,7 +412,7 @@ QStringList CDVDAuthorAddDlg::ReadIntoRows(const std::vector<std::string>& files
         }
         NameMediaItem(probe.item, App().theOptions.GetValue(keys::WORKING_FOLDER),
                       App().TakeRunningNumber());
-        const int marked = MarkedRow(files[index]);
+        const int marked = intoRow >= 0 ? intoRow : MarkedRow(files[index]);
         AppendRow(std::move(probe));
         if (marked >= 0) {
             // The video found again takes the place its project gave it.
@@ -423,6 +431,27 @@ QStringList CDVDAuthorAddDlg::ReadIntoRows(const std::vector<std::string>& files
         AppendMarkedRow(files[i], "it was not read: reading was cancelled");
     EstimateDiscUsage();
     return refused;
+}
+
+void CDVDAuthorAddDlg::OnFindVideo(int row) {
+    if (reading_ || row < 0 || row >= list_->count() ||
+        list_->item(row)->data(kProblemRole).toString().isEmpty())
+        return;
+    const auto* gone =
+        reinterpret_cast<const MediaItem*>(list_->item(row)->data(kItemRole).value<quintptr>());
+    const QString lost = QString::fromStdString(gone->sourcePath);
+    QString folder = lost.left(lost.lastIndexOf('/'));
+    if (!QFileInfo(folder).isDir())
+        folder = QString::fromStdString(App().theOptions.GetValue(keys::RECENT_OPEN));
+    QFileDialog dialog(this, "Find " + lost.mid(lost.lastIndexOf('/') + 1), folder);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilters(FileDialogFilters(kMediaFilter));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString found = dialog.selectedFiles().front();
+    App().theOptions.SetValue(keys::RECENT_OPEN, found.left(found.lastIndexOf('/')).toStdString());
+    ReportRefused(ReadIntoRows({found.toStdString()}, false, row));
 }
 
 void CDVDAuthorAddDlg::AppendRow(ProbeResult&& probe) {

@@ -56,6 +56,8 @@ class CDVDAuthorAddDlg : public QDialog, public platform::MessageTarget {
     void OnSwitchDiscType();
     void OnOpenProject();
     void OnSaveProject();
+    // A double-click on a marked row: the file chosen takes its place.
+    void OnFindVideo(int row);
 
     // Adds the files as if they were chosen in the file dialog: the folder of
     // the first one becomes RECENT_OPEN, and each file is read (a small window
@@ -105,9 +107,13 @@ class CDVDAuthorAddDlg : public QDialog, public platform::MessageTarget {
     // The marked row naming path, or -1.
     int MarkedRow(const std::string& path) const;
     // Reads files into rows (see AddFiles); the files that could not be read,
-    // as "path: reason.", unless keepUnread marks rows for them.
-    QStringList ReadIntoRows(const std::vector<std::string>& files, bool keepUnread);
+    // as "path: reason.", unless keepUnread marks rows for them. A file read
+    // fills the marked row intoRow, or else the marked row naming it.
+    QStringList ReadIntoRows(const std::vector<std::string>& files, bool keepUnread,
+                             int intoRow = -1);
     void ClearRows();
+    // Names the files not added, with their reasons, in one message.
+    void ReportRefused(const QStringList& refused);
     void ShowDiscType();
     // The folder the project dialogs start in.
     QString ProjectFolder() const;

@@ -130,7 +130,7 @@ void CDVDAuthorAddDlg::AppendMarkedRow(const std::string& path, const std::strin
     item.sourcePath = path;
     item.infoText = "File: " + path + "\nVideo: " +
                     (missing ? std::string("missing") : "cannot be used (" + reason + ")") +
-                    "\nAdd it again once found, or remove it.\n";
+                    "\nDouble-click to find it, or remove it.\n";
     const QString problem = QString::fromStdString(
         missing ? "The video " + path +
                       " of the project is missing. Find it or remove it from the list."

@@ -389,16 +389,18 @@ TEST_F(AddVideoPageTest, AProjectSavedFromThePageAndMovedWithItsVideosMakesTheSa
         EXPECT_NE(box.caption, "Add video") << box.text;
 }
 
-// A project whose video is gone opens with that row marked in its place; Next
-// refuses naming the file until the video is added again; saving keeps it. A
-// file that is not a project (dropped, or given at start) changes nothing.
+// A project whose videos are gone opens with their rows marked in place; Next
+// refuses naming the file until each is added again or found elsewhere with
+// a double-click; saving keeps them. A file that is not a project (dropped,
+// or given at start) changes nothing.
 TEST_F(AddVideoPageTest, AMissingVideoOfAProjectIsMarkedAndAFileThatIsNoProjectChangesNothing) {
     const std::string a = MakeTestClip("a.avi", 1);
     const std::string c = MakeTestClip("c.avi", 1);
     const std::string lost = Media("lost.avi");
+    const std::string far = Media("far.avi");
     const std::string project = Media("gone.quorva");
     Project saved;
-    saved.videos = {a, lost, c};
+    saved.videos = {a, lost, c, far};
     ASSERT_TRUE(SaveProject(project, saved));
     const std::string junk = Media("junk.quorva");
     ASSERT_TRUE(platform::WriteFileAtomically(junk, "these are not the videos\n"));
@@ -415,7 +417,7 @@ TEST_F(AddVideoPageTest, AMissingVideoOfAProjectIsMarkedAndAFileThatIsNoProjectC
 
     presenter_->QueueAnswer(platform::IDYES);
     page.AddFiles({QString::fromStdString(project)});
-    ASSERT_EQ(Sources(page), (std::vector<std::string>{a, lost, c}));
+    ASSERT_EQ(Sources(page), (std::vector<std::string>{a, lost, c, far}));
     EXPECT_EQ(presenter_->Messages()[1].text,
               "Replace the video of the list with the videos of the project gone.quorva?");
     QListWidget* list = List(page);
@@ -444,15 +446,42 @@ TEST_F(AddVideoPageTest, AMissingVideoOfAProjectIsMarkedAndAFileThatIsNoProjectC
               0u)
         << presenter_->Messages()[3].text;
     ASSERT_TRUE(page.SaveProjectAs(QString::fromStdString(Media("again.quorva"))));
-    EXPECT_EQ(LoadProject(Media("again.quorva"))->videos, (std::vector<std::string>{a, lost, c}));
+    EXPECT_EQ(LoadProject(Media("again.quorva"))->videos,
+              (std::vector<std::string>{a, lost, c, far}));
     MakeTestClip("lost.avi", 1);
     page.AddFiles({QString::fromStdString(lost)});
-    EXPECT_EQ(Sources(page), (std::vector<std::string>{a, lost, c}));
+    EXPECT_EQ(Sources(page), (std::vector<std::string>{a, lost, c, far}));
     EXPECT_TRUE(list->item(1)->data(Dlg::kProblemRole).toString().isEmpty());
     EXPECT_EQ(list->item(1)->text().toStdString(), page.RowItems()[1].infoText);
+
+    // Found elsewhere: a double-click on its row chooses the file there.
+    ASSERT_TRUE(platform::CreateFolder(Media("found")));
+    const std::string found = MakeTestClip("found/far.avi", 1);
+    page.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
+    list->doItemsLayout();  // the list lays out rows late
+    list->scrollToItem(list->item(3));
+    const QPoint at = list->visualItemRect(list->item(3)).center();
+    WithModal(
+        [&] {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        },
+        [&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            dialog->setDirectory(QString::fromStdString(Media("found")));
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText("far.avi");
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+    EXPECT_EQ(Sources(page), (std::vector<std::string>{a, lost, c, found}));
     WithModal([&] { Click(page, Dlg::IDC_NEXT); }, [](QWidget* modal) { modal->close(); }, &opened);
     EXPECT_TRUE(opened);
-    EXPECT_EQ(App().theMediaList.size(), 3u);
+    EXPECT_EQ(App().theMediaList.size(), 4u);
+    const auto shown = presenter_->Messages();  // the progress window may have its say
+    EXPECT_EQ(std::count_if(shown.begin(), shown.end(),
+                            [](const auto& box) { return box.caption == "Add video"; }),
+              1);
 }
 
 TEST(MacSliderCtrlTest, ColourStepsAndTheSelectionBar) {
