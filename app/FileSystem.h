@@ -6,17 +6,14 @@
 #include "platform/Result.h"
 
 // The application's temp folder: the system temp path + "Velmora-<uid>/".
-// Ends the process with a message when there is no system temp path.
 std::string GetAppTempFolder();
 
 // Full path of a new, empty, exclusively created file in the application's
 // temp folder, named after prefix's first three characters (callers pass
 // "~qor" and append their own suffix). Creates the private temp folder on
-// first use; ends the process with a message when it cannot be created or is
-// unsafe (a symbolic link, another user's folder) or no file can be made.
-std::string CreateTempFile(const std::string& prefix);
-// The same without ending the process: the failure's message is the one
-// CreateTempFile would show. For everything that runs after start-up.
+// first use. Fails with a message when the folder cannot be made ("Can't
+// create temp directory!") or is unsafe (a symbolic link, another user's
+// folder), or no file can be made in it.
 platform::Result<std::string> MakeTempFile(const std::string& prefix);
 
 // Removes folderEndingWithSlash with everything in it, never following a

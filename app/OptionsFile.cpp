@@ -1,7 +1,5 @@
 #include "app/OptionsFile.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <utility>
 
@@ -14,13 +12,10 @@ OptionsFile::OptionsFile(std::string path, std::string keyFile)
     : path_(std::move(path)), keyFile_(std::move(keyFile)) {}
 
 int OptionsFile::StoredNumber(CXMLAccess* stored) const {
-    // Loading ends the process on an unreadable file: look first.
-    if (!platform::IsRegularFile(path_) || access(path_.c_str(), R_OK) != 0)
-        return -1;
     CXMLAccess node;
-    if (LoadXMLNode(path_, node, keyFile_) != XML_OK)
+    if (!LoadXMLNode(path_, node, keyFile_))
         return -1;
-    const std::string text = node.GetValue(keys::FILENAME_SN, false);
+    const std::string text = node.GetValue(keys::FILENAME_SN);
     if (text.empty())
         return -1;
     const int number = ParseIntOption(text);
@@ -39,7 +34,8 @@ int OptionsFile::TakeRunningNumber(CXMLAccess& options) const {
     options.SetIntValue(keys::FILENAME_SN, number + 1);
     if (storedNumber >= 0) {
         stored.SetIntValue(keys::FILENAME_SN, number + 1);
-        SaveXMLNode(path_, stored, keyFile_);
+        // Not saved, options still count; shutdown's save reports the file.
+        static_cast<void>(SaveXMLNode(path_, stored, keyFile_));
     }
     return number;
 }
@@ -54,15 +50,16 @@ bool OptionsFile::SaveRunningNumber(int number) const {
     if (storedNumber >= number)
         return true;
     stored.SetIntValue(keys::FILENAME_SN, number);
-    return SaveXMLNode(path_, stored, keyFile_) == XML_OK;
+    return SaveXMLNode(path_, stored, keyFile_).ok();
 }
 
-int OptionsFile::Save(CXMLAccess& options,
-                      const std::function<int(const CXMLAccess&)>& save) const {
+platform::Result<void> OptionsFile::Save(
+    CXMLAccess& options,
+    const std::function<platform::Result<void>(const CXMLAccess&)>& save) const {
     platform::FileLock lock = platform::FileLock::Take(path_, platform::FileLock::Wait::Yes,
                                                        platform::FileLock::Create::No);
     const int stored = lock.Held() ? StoredNumber(nullptr) : -1;
-    const std::string held = options.GetValue(keys::FILENAME_SN, false);
+    const std::string held = options.GetValue(keys::FILENAME_SN);
     if (!held.empty() && stored > ParseIntOption(held))
         options.SetIntValue(keys::FILENAME_SN, stored);
     return save(options);

@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/Result.h"
+
 class CXMLAccess;
 
 class OptionsFile {
@@ -24,7 +26,9 @@ class OptionsFile {
 
     // Saves options through save, FILENAME_SN first raised to the stored one
     // when that is larger. Returns what save returns.
-    int Save(CXMLAccess& options, const std::function<int(const CXMLAccess&)>& save) const;
+    platform::Result<void> Save(
+        CXMLAccess& options,
+        const std::function<platform::Result<void>(const CXMLAccess&)>& save) const;
 
   private:
     // The stored FILENAME_SN; -1 when the file cannot be read.

@@ -155,9 +155,9 @@ Project ProjectOf(const CXMLAccess& options, const std::vector<std::string>& vid
     project.aspectRatio = ReadIntOption(options, keys::VIDEO_ASPECT_RATIO);
     project.quality = ReadIntOption(options, keys::VIDEO_QUALITY_MODE);
     project.stretch = ReadNewIntOption(options, keys::STRETCH_TO_FILL, 0);
-    project.volumeLabel = options.GetValue(keys::DVD_DISC_VOLUME, false);
-    project.titleMenuBackground = options.GetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU, false);
-    project.rootMenuBackground = options.GetValue(keys::BACKGROUND_PICTURE_OF_ROOT_MENU, false);
+    project.volumeLabel = options.GetValue(keys::DVD_DISC_VOLUME);
+    project.titleMenuBackground = options.GetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU);
+    project.rootMenuBackground = options.GetValue(keys::BACKGROUND_PICTURE_OF_ROOT_MENU);
     return project;
 }
 

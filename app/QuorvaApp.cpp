@@ -77,20 +77,34 @@ bool CQuorvaApp::FindProgramFolder() {
     return true;
 }
 
+// At start-up a settings file that cannot be used ends the run: with the
+// store's message when the file could not be read, with whatMessage when it
+// holds no settings document, with the key when one the program reads is
+// missing.
+void CQuorvaApp::LoadSettingsFile(const std::string& path, CXMLAccess& node,
+                                  const char* whatMessage) const {
+    if (const platform::Result<void> loaded = LoadXMLNode(path, node, theProgramFolder + kKeyFile);
+        !loaded)
+        Fatal(loaded.code() == kXmlNotSettings ? whatMessage + ("\n" + loaded.error())
+                                               : loaded.error());
+}
+
 void CQuorvaApp::LoadProductSettings() {
-    if (LoadXMLNode(theProgramFolder + kProductSettingsFile, theProductSettings,
-                    theProgramFolder + kKeyFile) != XML_OK)
-        Fatal("Parse p0.data error, please re-install!");
+    LoadSettingsFile(theProgramFolder + kProductSettingsFile, theProductSettings,
+                     "Parse p0.data error, please re-install!");
+    if (const platform::Result<void> complete =
+            RequireValues(theProductSettings, kProductSettingsKeys);
+        !complete)
+        Fatal(complete.error());
     productLoaded_ = true;
 }
 
 void CQuorvaApp::LoadOptions() {
-    const std::string name = theProductSettings.GetValue(keys::OPTIONS_FILENAME, true);
+    const std::string name = theProductSettings.GetValue(keys::OPTIONS_FILENAME);
     if (theUserFolder.empty())
         theUserFolder = platform::ConfigHome() + "quorva/";
     const std::string shippedFile = theProgramFolder + name;
     const std::string userFile = theUserFolder + name;
-    const std::string keyFile = theProgramFolder + kKeyFile;
     if (!platform::PathExists(userFile)) {
         // This user's first start: the shipped options become theirs. When
         // that fails the shipped ones are read, and shutdown reports the save.
@@ -98,14 +112,16 @@ void CQuorvaApp::LoadOptions() {
         platform::CopyFile(shippedFile, userFile);
     }
     const bool own = platform::IsRegularFile(userFile);
-    if (LoadXMLNode(own ? userFile : shippedFile, theOptions, keyFile) != XML_OK)
-        Fatal("Parse options error, please re-install!");
+    constexpr const char* kParseOptionsError = "Parse options error, please re-install!";
+    LoadSettingsFile(own ? userFile : shippedFile, theOptions, kParseOptionsError);
     if (own) {
         CXMLAccess shipped;
-        if (LoadXMLNode(shippedFile, shipped, keyFile) != XML_OK)
-            Fatal("Parse options error, please re-install!");
+        LoadSettingsFile(shippedFile, shipped, kParseOptionsError);
         AddMissingOptions(theOptions, shipped);
     }
+    // Every option the program reads, so that no later read misses one.
+    if (const platform::Result<void> complete = RequireValues(theOptions, kOptionsKeys); !complete)
+        Fatal(complete.error());
     filledOptions_ = FillDefaultOptions(
         theOptions,
         DefaultOptions(theProgramFolder, platform::HomeFolder(), platform::VideosFolder()));
@@ -113,10 +129,10 @@ void CQuorvaApp::LoadOptions() {
 }
 
 std::string CQuorvaApp::UserOptionsFile() const {
-    return theUserFolder + theProductSettings.GetValue(keys::OPTIONS_FILENAME, true);
+    return theUserFolder + theProductSettings.GetValue(keys::OPTIONS_FILENAME);
 }
 
-int CQuorvaApp::SaveOptions(const CXMLAccess& options) const {
+platform::Result<void> CQuorvaApp::SaveOptions(const CXMLAccess& options) const {
     const std::string file = UserOptionsFile();
     platform::CreateFolders(platform::FolderOf(file));
     return SaveXMLNode(file, StoredOptions(options, filledOptions_), theProgramFolder + kKeyFile);
@@ -156,10 +172,12 @@ bool CQuorvaApp::InitInstance() {
 
 int CQuorvaApp::ExitInstance() {
     // Without loaded settings there is nothing to save and no working folder known.
-    if (SettingsLoaded() && TheOptionsFile().Save(theOptions, [this](const CXMLAccess& options) {
-            return SaveOptions(options);
-        }) != XML_OK)
-        ShowError("CXMLAccess::SaveXMLNode options failed!");
+    if (SettingsLoaded()) {
+        const platform::Result<void> saved = TheOptionsFile().Save(
+            theOptions, [this](const CXMLAccess& options) { return SaveOptions(options); });
+        if (!saved)
+            ShowError("CXMLAccess::SaveXMLNode options failed!\n" + saved.error());
+    }
 
     const std::string tempFolder = GetAppTempFolder();
     if (platform::PathExists(tempFolder.substr(0, tempFolder.size() - 1)) &&
@@ -168,8 +186,8 @@ int CQuorvaApp::ExitInstance() {
         return 1;
     }
 
-    if (SettingsLoaded() && theOptions.GetValue(keys::CLEAR_TEMP_FOLDER_WHEN_EXIT, true) == "0") {
-        std::string workingFolder = theOptions.GetValue(keys::WORKING_FOLDER, true);
+    if (SettingsLoaded() && theOptions.GetValue(keys::CLEAR_TEMP_FOLDER_WHEN_EXIT) == "0") {
+        std::string workingFolder = theOptions.GetValue(keys::WORKING_FOLDER);
         if (!workingFolder.empty() && workingFolder.back() != '/')
             workingFolder += '/';
         // Only what the program made there goes; the user's files and the

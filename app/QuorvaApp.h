@@ -84,9 +84,8 @@ class CQuorvaApp {
     // The user's options file (known once the options are loaded).
     std::string UserOptionsFile() const;
     // Saves options (the loaded ones or a variant of them) to the user's
-    // options file, values that stand for a default stored empty. The
-    // store's status, 0 on success.
-    int SaveOptions(const CXMLAccess& options) const;
+    // options file, values that stand for a default stored empty.
+    platform::Result<void> SaveOptions(const CXMLAccess& options) const;
     // The user's options file, with its lock.
     OptionsFile TheOptionsFile() const;
     // The next running number of the stream names (FILENAME_SN); see
@@ -94,6 +93,8 @@ class CQuorvaApp {
     int TakeRunningNumber();
 
   private:
+    void LoadSettingsFile(const std::string& path, CXMLAccess& node, const char* whatMessage) const;
+
     bool productLoaded_ = false;
     bool optionsLoaded_ = false;
     FilledOptions filledOptions_;

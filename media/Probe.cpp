@@ -1,5 +1,6 @@
 #include "media/Probe.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 
@@ -98,11 +99,21 @@ ProbeResult ReadMediaFile(const std::string& sourcePath, const std::string& prog
     if (VideoFileCheck check = CheckVideoFile(sourcePath); !check.ok())
         return refuse(check.reason);
 
+    // The thumbnail and the engine's scratch output are temp files.
+    platform::Result<std::string> thumbnail = MakeTempFile("~qor");
+    platform::Result<std::string> scratchFile =
+        thumbnail ? MakeTempFile("~qor") : platform::Result<std::string>(thumbnail.failure());
+    if (!scratchFile) {
+        std::string why = scratchFile.error();
+        std::replace(why.begin(), why.end(), '\n', ' ');
+        return refuse("Quorva cannot make a temporary file to read it in (" + why + ")");
+    }
+
     ProbeResult result;
     MediaItem& item = result.item;
     item.sourcePath = sourcePath;
     const std::string engine = LocateEngineLibraries(programFolder).engine;
-    item.thumbnailPath = CreateTempFile("~qor") + ".jpg";
+    item.thumbnailPath = *thumbnail + ".jpg";
     char text[4096];
     std::snprintf(text, sizeof text,
                   "xencoder.dll*%s*-ss*5*-frames*1*-of*rawvideo*-ovc*lavc*-lavcopts*vcodec=mjpeg*"
@@ -111,7 +122,7 @@ ProbeResult ReadMediaFile(const std::string& sourcePath, const std::string& prog
     CallLibraryEntry(engine, "me_start", text, true);
     result.thumbnail = LoadPicture(item.thumbnailPath);
 
-    const std::string scratch = CreateTempFile("~qor");
+    const std::string& scratch = *scratchFile;
     MediaInfo info{};  // zero when the engine cannot fill it
     std::snprintf(text, sizeof text,
                   "xengine.dll*-ovc*xvid*-xvidencopts*bitrate=1500*-vf*scale=368:208,harddup*"

@@ -149,9 +149,10 @@ StageOutcome AuthorDvdFolder(JobContext& job, const MenuMovies& movies) {
     std::string failure;
     platform::Result<std::string> projectFile = MakeTempFile("~qor");
     if (!projectFile) {
-        failure = "Can't make a temporary file: " + projectFile.error();
-    } else if (std::string why; SaveXMLNode(*projectFile, project, "", &why) != 0) {
-        failure = "Can't write the DVD project " + *projectFile + ": " + why;
+        failure = "Can't write the DVD project: " + projectFile.error();
+    } else if (const platform::Result<void> saved = SaveXMLNode(*projectFile, project, "");
+               !saved) {
+        failure = "Can't write the DVD project: " + saved.error();
     } else {
         EngineRun run = RunEngine(job.libraries.authoring, "author", "x*-x*" + *projectFile,
                                   "authoring_last_error");

@@ -128,9 +128,10 @@ bool BuildMenuMpeg(const EngineLibraries& libraries, const JobParameters& params
     const std::string control = Temp(reason);
     if (control.empty())
         return false;
-    std::string why;
-    if (SaveXMLNode(control, BuildSubpictureControl(image, select, highlight), "", &why) != 0) {
-        reason = "Can't write the menu button description " + control + ": " + why;
+    if (const platform::Result<void> saved =
+            SaveXMLNode(control, BuildSubpictureControl(image, select, highlight), "");
+        !saved) {
+        reason = "Can't write the menu button description: " + saved.error();
         return false;
     }
     const std::string multiplex = "spumux.exe*" + control + "*-i*" + still + "*-o*" + output;

@@ -19,11 +19,11 @@ int ParseIntOption(const std::string& text) {
 }
 
 int ReadIntOption(const CXMLAccess& node, const std::string& key) {
-    return ParseIntOption(node.GetValue(key, true));
+    return ParseIntOption(node.GetValue(key));
 }
 
 int ReadNewIntOption(const CXMLAccess& node, const std::string& key, int defaultValue) {
-    const std::string text = node.GetValue(key, false, std::to_string(defaultValue));
+    const std::string text = node.GetValue(key, std::to_string(defaultValue));
     return ParseIntOption(text);
 }
 

@@ -36,6 +36,22 @@ inline constexpr const char* CONVERSION_JOBS = "CONVERSION_JOBS";
 inline constexpr const char* LAST_PROJECT_FOLDER = "LAST_PROJECT_FOLDER";
 }  // namespace keys
 
+// The keys the program reads from each file: a file without one of them
+// cannot be used (newer keys, which an older file may lack, are not here).
+inline constexpr std::array<const char*, 5> kProductSettingsKeys{
+    keys::PRODUCT_NAME, keys::OPTIONS_FILENAME, keys::LOAD_SKIN, keys::SKIN_FILENAME,
+    keys::URL_PRODUCT_HOME};
+inline constexpr std::array<const char*, 10> kOptionsKeys{keys::WORKING_FOLDER,
+                                                          keys::CLEAR_TEMP_FOLDER_WHEN_EXIT,
+                                                          keys::TARGET_DVD_TYPE,
+                                                          keys::VIDEO_ASPECT_RATIO,
+                                                          keys::VIDEO_QUALITY_MODE,
+                                                          keys::BACKGROUND_PICTURE_OF_TITLE_MENU,
+                                                          keys::BACKGROUND_PICTURE_OF_ROOT_MENU,
+                                                          keys::DVD_DISC_VOLUME,
+                                                          keys::RECENT_OPEN,
+                                                          keys::FILENAME_SN};
+
 // Files of the program folder.
 inline constexpr const char* kProductSettingsFile = "p0.data";
 inline constexpr const char* kKeyFile = "p4.data";
@@ -95,8 +111,8 @@ inline constexpr std::array<AspectRatio, 2> AspectRatioTable{{
 }};
 
 // Reads an integer option: the decimal number at the start of the value
-// (after optional blanks and sign), 0 when there is none; values beyond the
-// int range are limited to it. A missing key ends the process (must exist).
+// (after optional blanks and sign), 0 when there is none or the key is
+// missing; values beyond the int range are limited to it.
 int ReadIntOption(const CXMLAccess& node, const std::string& key);
 // The same for a key that older options files may lack: missing, it reads
 // as defaultValue.

@@ -54,7 +54,7 @@ FilledOptions FillDefaultOptions(CXMLAccess& options, const OptionDefaults& defa
     FilledOptions filled;
     auto fill = [&](const char* key, const std::string& value, auto unusable) {
         if (!HasKey(options, key))
-            return;  // a missing key is reported where it is read
+            return;  // a missing key is reported at load
         const std::string current = options.GetValue(key);
         if (current.empty() || unusable(current)) {
             options.SetValue(key, value);

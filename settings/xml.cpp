@@ -8,21 +8,8 @@
 #include "app/FileSystem.h"
 #include "components/settingscodec/SettingsCodec.h"
 #include "platform/Files.h"
-#include "platform/MessageBox.h"
-#include "platform/Process.h"
 
 namespace {
-
-[[noreturn]] void FatalText(const std::string& text) {
-    platform::MessageBox(0, text, "Error", platform::MB_ICONERROR);
-    platform::EndProcess(1);
-}
-
-[[noreturn]] void FatalFileError(const char* format, const std::string& path) {
-    std::string text;
-    FormatText(text, format, path.c_str());
-    FatalText(text);
-}
 
 std::string LocalName(const char* qualified) {
     std::string name = qualified;
@@ -30,41 +17,61 @@ std::string LocalName(const char* qualified) {
     return colon == std::string::npos ? name : name.substr(colon + 1);
 }
 
-int ReadElement(const pugi::xml_node& element, CXMLAccess& node) {
+// False when E holds a node that is no element (text, comment, ...).
+bool ReadElement(const pugi::xml_node& element, CXMLAccess& node) {
     node.name = LocalName(element.name());
     for (const pugi::xml_attribute& attribute : element.attributes())
         node.attributes.emplace_back(attribute.name(), attribute.value());
     for (const pugi::xml_node& child : element.children()) {
         if (child.type() != pugi::node_element)
-            return XML_FALSE;
+            return false;
         CXMLAccess childNode;
-        if (int status = ReadElement(child, childNode); status != XML_OK)
-            return status;
+        if (!ReadElement(child, childNode))
+            return false;
         node.children.push_back(std::move(childNode));
     }
-    return XML_OK;
+    return true;
 }
 
-int WriteElement(const CXMLAccess& node, pugi::xml_node parent) {
+// False when a node or attribute has an unusable name.
+bool WriteElement(const CXMLAccess& node, pugi::xml_node parent) {
     if (node.name.empty())
-        return XML_FALSE;
+        return false;
     pugi::xml_node element = parent.append_child(node.name.c_str());
     if (!element)
-        return XML_FALSE;
+        return false;
     for (const auto& [key, value] : node.attributes) {
         if (key.empty())
-            return XML_FALSE;
+            return false;
         pugi::xml_attribute attribute = element.append_attribute(key.c_str());
         if (!attribute || !attribute.set_value(value.c_str()))
-            return XML_FALSE;
+            return false;
     }
     if (!node.text.empty() && !element.append_child(pugi::node_pcdata).set_value(node.text.c_str()))
-        return XML_FALSE;
+        return false;
     for (const CXMLAccess& child : node.children) {
-        if (int status = WriteElement(child, element); status != XML_OK)
-            return status;
+        if (!WriteElement(child, element))
+            return false;
     }
-    return XML_OK;
+    return true;
+}
+
+// "Can't read config file<path>..." with the ending given.
+std::string CannotRead(const std::string& path, const char* ending) {
+    return "Can't read config file<" + path + ending;
+}
+
+std::string CannotWrite(const std::string& path) {
+    return "Can't write config file<" + path + "> error, please re-install!";
+}
+
+std::string KeyFileProblem(const std::string& keyFile) {
+    const platform::ReadableFile key = platform::InspectForReading(keyFile);
+    return "The key file " + keyFile + " cannot be read: " +
+           (key.kind == platform::FileKind::Missing   ? "No such file or directory"
+            : key.kind == platform::FileKind::Regular ? "Permission denied"
+                                                      : "it is not a regular file") +
+           ".";
 }
 
 }  // namespace
@@ -74,20 +81,20 @@ CXMLAccess::CXMLAccess() = default;
 CXMLAccess::CXMLAccess(std::string name, std::string text)
     : name(std::move(name)), text(std::move(text)) {}
 
-std::string CXMLAccess::GetValue(const std::string& key, bool mustExist,
-                                 const std::string& defaultText) const {
+std::string CXMLAccess::GetValue(const std::string& key, const std::string& defaultText) const {
     for (const auto& [attributeName, value] : attributes) {
         if (attributeName == key)
             return value;
     }
-    if (mustExist) {
-        const std::string text = loadedFrom.empty() ? key
-                                                    : key + "\n\nThe setting " + key +
-                                                          " is missing in " + loadedFrom + ".";
-        platform::MessageBox(0, text, "Error", platform::MB_ICONERROR);
-        platform::EndProcess(1);
-    }
     return defaultText;
+}
+
+bool CXMLAccess::HasValue(const std::string& key) const {
+    for (const auto& [attributeName, value] : attributes) {
+        if (attributeName == key)
+            return true;
+    }
+    return false;
 }
 
 void CXMLAccess::SetValue(const std::string& key, const std::string& value) {
@@ -109,29 +116,43 @@ void CXMLAccess::AddChild(const CXMLAccess& child) {
     children.push_back(child);
 }
 
-int LoadXMLNode(const std::string& path, CXMLAccess& node, const std::string& keyFile) {
-    const std::string plainFile = CreateTempFile("~qor");
+platform::Result<void> RequireValues(const CXMLAccess& node, std::span<const char* const> keys) {
+    for (const char* key : keys) {
+        if (node.HasValue(key))
+            continue;
+        const std::string name = key;
+        return platform::Fail(node.loadedFrom.empty()
+                                  ? name
+                                  : name + "\n\nThe setting " + name + " is missing in " +
+                                        node.loadedFrom + ".");
+    }
+    return {};
+}
+
+platform::Result<void> LoadXMLNode(const std::string& path, CXMLAccess& node,
+                                   const std::string& keyFile) {
+    const platform::Result<std::string> temp = MakeTempFile("~qor");
+    if (!temp)
+        return platform::Fail(temp.error() + "\nThe settings file " + path +
+                              " cannot be read without a temporary file.");
+    const std::string& plainFile = *temp;
+    auto cannotRead = [&](std::string message) {
+        platform::RemoveFile(plainFile);
+        return platform::Failure{std::move(message)};
+    };
     if (keyFile.empty()) {
         if (!platform::CopyFile(path, plainFile))
-            FatalFileError("Can't read config file<%s>, please re-install!!", path);
+            return cannotRead(CannotRead(path, ">, please re-install!!"));
     } else {
         // A key file that cannot be read is named, not the file it decodes.
-        if (const platform::ReadableFile key = platform::InspectForReading(keyFile);
-            !key.readable) {
-            std::string text;
-            FormatText(text, "Can't read config file<%s> error, please re-install!",
-                       keyFile.c_str());
-            FatalText(text + "\nThe key file " + keyFile + " cannot be read: " +
-                      (key.kind == platform::FileKind::Missing   ? "No such file or directory"
-                       : key.kind == platform::FileKind::Regular ? "Permission denied"
-                                                                 : "it is not a regular file") +
-                      ".");
-        }
+        if (!platform::InspectForReading(keyFile).readable)
+            return cannotRead(CannotRead(keyFile, "> error, please re-install!") + "\n" +
+                              KeyFileProblem(keyFile));
         const int result = CreateSettingsCodec()->Decode(path, plainFile, keyFile);
         if (result == settingscodec::DECODE_STORED_UNREADABLE)
-            FatalFileError("Can't read config file<%s> error, please re-install!!", path);
+            return cannotRead(CannotRead(path, "> error, please re-install!!"));
         if (result != settingscodec::CODEC_OK)
-            FatalFileError("Can't read config file<%s> error, please re-install!", path);
+            return cannotRead(CannotRead(path, "> error, please re-install!"));
     }
 
     pugi::xml_document document;
@@ -139,37 +160,54 @@ int LoadXMLNode(const std::string& path, CXMLAccess& node, const std::string& ke
     // node inside "body" is seen and refused; whitespace between elements is not.
     const unsigned options = pugi::parse_default | pugi::parse_comments | pugi::parse_pi |
                              pugi::parse_declaration | pugi::parse_doctype;
-    if (!document.load_file(plainFile.c_str(), options))
-        return XML_FALSE;  // copy stays
+    const pugi::xml_parse_result parsed = document.load_file(plainFile.c_str(), options);
+    if (!parsed) {
+        // The copy stays.
+        return platform::Fail("The settings file " + path +
+                                  " does not parse: " + parsed.description() + " at byte " +
+                                  std::to_string(parsed.offset) + ".",
+                              kXmlNotSettings);
+    }
     platform::RemoveFile(plainFile);
 
     const pugi::xml_node body = document.document_element();
     if (!body || std::string(body.name()) != "body")
-        return XML_FALSE;
+        return platform::Fail("The settings file " + path + " has no \"body\" element.",
+                              kXmlNotSettings);
     node.loadedFrom = path;
-    return ReadElement(body, node);
+    if (!ReadElement(body, node))
+        return platform::Fail("The settings file " + path +
+                                  " holds text, a comment or another node that is no element.",
+                              kXmlNotSettings);
+    return {};
 }
 
-int SaveXMLNode(const std::string& path, const CXMLAccess& node, const std::string& keyFile,
-                std::string* reason) {
+platform::Result<void> SaveXMLNode(const std::string& path, const CXMLAccess& node,
+                                   const std::string& keyFile) {
     pugi::xml_document document;
-    if (int status = WriteElement(node, document); status != XML_OK) {
-        if (reason)
-            *reason = "the document could not be made";
-        return status;
-    }
+    if (!WriteElement(node, document))
+        return platform::Fail("Can't write " + path +
+                              ": the document could not be made (an element or attribute "
+                              "without a name).");
     std::ostringstream out;
     document.save(out, "  ", pugi::format_indent | pugi::format_no_declaration,
                   pugi::encoding_utf8);
 
-    const std::string target = keyFile.empty() ? path : CreateTempFile("~qor");
-    if (!platform::WriteFileAtomically(target, out.str(), reason))
-        return XML_WRITE_FAILED;
-    if (!keyFile.empty()) {
-        const int result = CreateSettingsCodec()->Encode(target, path, keyFile);
-        platform::RemoveFile(target);
-        if (result != settingscodec::CODEC_OK && result != settingscodec::ENCODE_DONE)
-            FatalFileError("Can't write config file<%s> error, please re-install!", path);
+    if (keyFile.empty()) {
+        if (std::string reason; !platform::WriteFileAtomically(path, out.str(), &reason))
+            return platform::Fail("Can't write " + path + ": " + reason);
+        return {};
     }
-    return XML_OK;
+    const platform::Result<std::string> plainFile = MakeTempFile("~qor");
+    if (!plainFile)
+        return platform::Fail(CannotWrite(path) + "\n" + plainFile.error());
+    if (std::string reason; !platform::WriteFileAtomically(*plainFile, out.str(), &reason))
+        return platform::Fail(CannotWrite(path) + "\nCan't write " + *plainFile + ": " + reason);
+    const int result = CreateSettingsCodec()->Encode(*plainFile, path, keyFile);
+    platform::RemoveFile(*plainFile);
+    if (result == settingscodec::ENCODE_KEY_UNREADABLE)
+        return platform::Fail(CannotWrite(path) + "\n" + KeyFileProblem(keyFile));
+    if (result != settingscodec::CODEC_OK && result != settingscodec::ENCODE_DONE)
+        return platform::Fail(CannotWrite(path) + "\nThe file cannot be written in its folder.");
+    return {};
 }

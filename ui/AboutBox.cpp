@@ -25,10 +25,10 @@ QLabel* HiddenLabel(QWidget* parent, int id, const QString& text) {
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QString::number(IDD));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    const QString product = QString::fromStdString(
-        App().theProductSettings.GetValue(keys::PRODUCT_NAME, false, "Quorva"));
+    const QString product =
+        QString::fromStdString(App().theProductSettings.GetValue(keys::PRODUCT_NAME, "Quorva"));
     const QString home =
-        QString::fromStdString(App().theProductSettings.GetValue(keys::URL_PRODUCT_HOME, false));
+        QString::fromStdString(App().theProductSettings.GetValue(keys::URL_PRODUCT_HOME));
     setWindowTitle("About " + product);
 
     productLabel_ = HiddenLabel(this, IDC_STATIC_1, product);

@@ -39,10 +39,9 @@ QString ChooseProjectFile(QWidget* owner, const QString& title, const QString& f
 }  // namespace
 
 QString CDVDAuthorAddDlg::ProjectFolder() const {
-    QString folder =
-        QString::fromStdString(App().theOptions.GetValue(keys::LAST_PROJECT_FOLDER, false));
+    QString folder = QString::fromStdString(App().theOptions.GetValue(keys::LAST_PROJECT_FOLDER));
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = QString::fromStdString(App().theOptions.GetValue(keys::RECENT_OPEN, false));
+        folder = QString::fromStdString(App().theOptions.GetValue(keys::RECENT_OPEN));
     return folder;
 }
 

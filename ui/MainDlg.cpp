@@ -78,8 +78,7 @@ CQuorvaDlg::CQuorvaDlg(QWidget* parent) : QDialog(parent) {
     resize(minimumSize().expandedTo(sizeHint()));
     ApplySkinShape(this, "shape_main_dialog");
     CenterOnScreen();
-    setWindowTitle(
-        QString::fromStdString(App().theProductSettings.GetValue(keys::PRODUCT_NAME, true)));
+    setWindowTitle(QString::fromStdString(App().theProductSettings.GetValue(keys::PRODUCT_NAME)));
 
     handle_ = platform::RegisterWindow(*this, QtDispatcher::Instance());
     SetOwnerWidget(handle_, this);
@@ -98,7 +97,7 @@ void CQuorvaDlg::CreateControls() {
     // Light text on the skin's dark ground.
     const QString look = plain ? QString() : "color: white; background: transparent;";
     auto* heading = new QLabel(
-        QString::fromStdString(App().theProductSettings.GetValue(keys::PRODUCT_NAME, true)), this);
+        QString::fromStdString(App().theProductSettings.GetValue(keys::PRODUCT_NAME)), this);
     QFont big = heading->font();
     big.setPointSizeF(big.pointSizeF() * 2);
     big.setBold(true);
@@ -271,12 +270,12 @@ void CQuorvaDlg::OnHelp() {
 }
 
 void CQuorvaDlg::OnProductOnline() {
-    const std::string home = App().theProductSettings.GetValue(keys::URL_PRODUCT_HOME, true);
+    const std::string home = App().theProductSettings.GetValue(keys::URL_PRODUCT_HOME);
     if (QDesktopServices::openUrl(QUrl(QString::fromStdString(home))))
         return;
     // Without a browser the user still learns where the home page is.
     platform::MessageBox(handle_, "No web browser could be opened for " + home + ".",
-                         App().theProductSettings.GetValue(keys::PRODUCT_NAME, true),
+                         App().theProductSettings.GetValue(keys::PRODUCT_NAME),
                          platform::MB_OK | platform::MB_ICONINFORMATION);
 }
 

@@ -158,14 +158,14 @@ void COptionsDlg::CreateControls() {
 
 void COptionsDlg::ReadOptions() {
     const CXMLAccess& options = App().theOptions;
-    workingFolder = options.GetValue(keys::WORKING_FOLDER, true);
+    workingFolder = options.GetValue(keys::WORKING_FOLDER);
     // Shutdown deletes the working folder only for exactly "0"; any other
     // text keeps it, and the radios show what will really happen.
-    clearChoice = options.GetValue(keys::CLEAR_TEMP_FOLDER_WHEN_EXIT, true) == "0" ? 0 : 1;
+    clearChoice = options.GetValue(keys::CLEAR_TEMP_FOLDER_WHEN_EXIT) == "0" ? 0 : 1;
     aspectRatio = ReadIntOption(options, keys::VIDEO_ASPECT_RATIO);
     tvStandard = ReadIntOption(options, keys::TARGET_DVD_TYPE);
-    titlePicture = options.GetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU, true);
-    rootPicture = options.GetValue(keys::BACKGROUND_PICTURE_OF_ROOT_MENU, true);
+    titlePicture = options.GetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU);
+    rootPicture = options.GetValue(keys::BACKGROUND_PICTURE_OF_ROOT_MENU);
 }
 
 void COptionsDlg::CaptionControls() {

@@ -93,7 +93,7 @@ bool SingleInstance::AskRunningCopyToRaise() const {
 }
 
 void HoldSingleInstance(CQuorvaApp& app) {
-    const std::string name = app.theProductSettings.GetValue(keys::PRODUCT_NAME, true);
+    const std::string name = app.theProductSettings.GetValue(keys::PRODUCT_NAME);
     auto instance = std::make_unique<SingleInstance>(name);
     if (instance->Acquire()) {
         instance->onRaiseRequest = [] {

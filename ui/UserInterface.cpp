@@ -57,14 +57,14 @@ void WaitForSplash(CQuorvaApp&) {
 }
 
 bool SwitchSkinOn(CQuorvaApp& app) {
-    if (app.theProductSettings.GetValue(keys::LOAD_SKIN, true) != "yes")
+    if (app.theProductSettings.GetValue(keys::LOAD_SKIN) != "yes")
         return true;
     if (!skin::Initialize("Demo")) {
         ShowStartupError("Installed file not found.");
         return false;
     }
     if (!skin::LoadSkinFile(app.theProgramFolder +
-                            app.theProductSettings.GetValue(keys::SKIN_FILENAME, true))) {
+                            app.theProductSettings.GetValue(keys::SKIN_FILENAME))) {
         ShowStartupError("Unable to Load skin file.");
         return false;
     }

@@ -19,11 +19,13 @@ TEST(FileSystemTest, TempFolderIsPerUserUnderTheSystemTempPath) {
     EXPECT_FALSE(fs::exists(folder.AppTemp()));  // only made when a file is needed
 }
 
-TEST(FileSystemTest, CreateTempFileMakesDistinctEmptyFilesInAPrivateFolder) {
+TEST(FileSystemTest, MakeTempFileMakesDistinctEmptyFilesInAPrivateFolder) {
     TestFolder folder;
     std::set<std::string> made;
     for (int i = 0; i < 50; ++i) {
-        const std::string path = CreateTempFile("~qor");
+        const platform::Result<std::string> file = MakeTempFile("~qor");
+        ASSERT_TRUE(file) << file.error();
+        const std::string& path = *file;
         EXPECT_EQ(path.rfind(folder.AppTemp() + "~qo", 0), 0u) << path;
         EXPECT_EQ(path.substr(path.size() - 4), ".tmp");
         EXPECT_TRUE(fs::is_regular_file(path));
@@ -36,14 +38,17 @@ TEST(FileSystemTest, CreateTempFileMakesDistinctEmptyFilesInAPrivateFolder) {
     EXPECT_EQ(st.st_mode & 0777, 0700u);
 }
 
-TEST(FileSystemTest, CreateTempFileRefusesUnsafeOrUncreatableFolders) {
+// The failure says why; the process goes on.
+TEST(FileSystemTest, MakeTempFileRefusesUnsafeOrUncreatableFolders) {
     {
         // A symbolic link planted where the temp folder goes.
         TestFolder folder;
         fs::create_directory(folder.Path() + "elsewhere");
         const std::string link = folder.AppTemp().substr(0, folder.AppTemp().size() - 1);
         fs::create_directory_symlink(folder.Path() + "elsewhere", link);
-        EXPECT_EXIT(CreateTempFile("~qor"), ::testing::ExitedWithCode(1), "symbolic link");
+        const platform::Result<std::string> file = MakeTempFile("~qor");
+        ASSERT_FALSE(file);
+        EXPECT_NE(file.error().find("symbolic link"), std::string::npos) << file.error();
         EXPECT_TRUE(fs::is_empty(folder.Path() + "elsewhere"));
     }
     {
@@ -51,14 +56,22 @@ TEST(FileSystemTest, CreateTempFileRefusesUnsafeOrUncreatableFolders) {
         TestFolder folder;
         fs::create_directory(folder.AppTemp());
         ASSERT_EQ(chown(folder.AppTemp().c_str(), getuid() + 1, getgid()), 0);
-        EXPECT_EXIT(CreateTempFile("~qor"), ::testing::ExitedWithCode(1), "another user");
+        const platform::Result<std::string> file = MakeTempFile("~qor");
+        ASSERT_FALSE(file);
+        EXPECT_NE(file.error().find("another user"), std::string::npos) << file.error();
     }
     {
         // A system temp path where no folder can be made.
         TestFolder folder;
-        setenv("TMPDIR", (folder.Write("file", "x") + "/").c_str(), 1);
-        EXPECT_EXIT(CreateTempFile("~qor"), ::testing::ExitedWithCode(1),
-                    "Error: Can't create temp directory!");
+        const std::string file = folder.Write("file", "x");
+        setenv("TMPDIR", (file + "/").c_str(), 1);
+        const platform::Result<std::string> made = MakeTempFile("~qor");
+        ASSERT_FALSE(made);
+        EXPECT_EQ(
+            made.error().rfind(
+                "Can't create temp directory!\nCannot create the folder " + file + "/Velmora-", 0),
+            0u)
+            << made.error();
     }
 }
 

@@ -81,7 +81,7 @@ class QuorvaAppTest : public ::testing::Test {
     }
     std::vector<std::string> Keys(const std::string& path) {
         CXMLAccess node;
-        EXPECT_EQ(LoadXMLNode(path, node, program + "p4.data"), XML_OK);
+        EXPECT_TRUE(LoadXMLNode(path, node, program + "p4.data"));
         std::vector<std::string> names;
         for (const auto& [name, value] : node.attributes)
             names.push_back(name);
@@ -145,7 +145,7 @@ TEST_F(QuorvaAppTest, ShutdownSavesChangesInLoadedOrderWithNewKeysLast) {
     app.theOptions.SetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU, "/pics/new <title> & é.jpg");
     app.theOptions.SetIntValue(keys::FILENAME_SN, 12);
     app.theOptions.SetValue("ADDED_LATER", "x");
-    CreateTempFile("~qor");
+    ASSERT_TRUE(MakeTempFile("~qor"));
     EXPECT_EQ(app.ExitInstance(), 0);
     // Temp folder gone, working folder kept ("1").
     EXPECT_FALSE(fs::exists(folder.AppTemp()));
@@ -157,7 +157,7 @@ TEST_F(QuorvaAppTest, ShutdownSavesChangesInLoadedOrderWithNewKeysLast) {
     after.pop_back();
     EXPECT_EQ(after, before);
     CXMLAccess saved;
-    ASSERT_EQ(LoadXMLNode(user + "options.data", saved, program + "p4.data"), XML_OK);
+    ASSERT_TRUE(LoadXMLNode(user + "options.data", saved, program + "p4.data"));
     EXPECT_EQ(saved.GetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU), "/pics/new <title> & é.jpg");
     EXPECT_EQ(saved.GetValue(keys::FILENAME_SN), "12");
     EXPECT_TRUE(Messages().empty());
@@ -237,7 +237,7 @@ TEST_F(QuorvaAppTest, TempFolderThatCannotBeRemovedStopsShutdown) {
 }
 
 TEST_F(QuorvaAppTest, ShutdownWithoutLoadedSettingsOnlyClearsTheTempFolder) {
-    CreateTempFile("~qor");
+    ASSERT_TRUE(MakeTempFile("~qor"));
     EXPECT_EQ(app.ExitInstance(), 0);
     EXPECT_FALSE(fs::exists(folder.AppTemp()));
     EXPECT_TRUE(Messages().empty());
@@ -262,34 +262,45 @@ TEST_F(QuorvaAppTest, BadSettingsFilesEndTheRunWithTheirMessages) {
                 "Error: Parse p0.data error, please re-install!");
 }
 
-TEST_F(QuorvaAppTest, OptionsThatCannotBeWrittenEndShutdownLeavingTheFileIntact) {
+// Options that can no longer be written: running numbers are still taken,
+// and shutdown says why it could not save them and goes on.
+TEST_F(QuorvaAppTest, OptionsThatCannotBeWrittenAreReportedAndShutdownGoesOn) {
+    WriteOptions("0");
     fs::create_directories(program + "conf");
     fs::rename(program + "options.data", program + "conf/options.data");
     folder.Write("program/p0.data",
                  "<body PRODUCT_NAME=\"Quorva\" OPTIONS_FILENAME=\"conf/options.data\" "
                  "LOAD_SKIN=\"no\" SKIN_FILENAME=\"s\" URL_PRODUCT_HOME=\"https://x/\"/>");
+    app.shareRunningNumber = true;
     app.InitInstance();
     app.theOptions.SetValue(keys::DVD_DISC_VOLUME, "Changed");
+    EXPECT_EQ(app.TakeRunningNumber(), 1);
     // The options folder becomes unwritable: its place is taken by a file.
     fs::rename(user + "conf", user + "conf-moved");
     folder.Write("user/conf", "x");
-    EXPECT_EXIT(app.ExitInstance(), ::testing::ExitedWithCode(1),
-                "Can't write config file<" + user + "conf/options.data> error");
+    EXPECT_EQ(app.TakeRunningNumber(), 2);
+    EXPECT_EQ(app.ExitInstance(), 0);
+    EXPECT_EQ(Messages(),
+              std::vector<std::string>{
+                  "CXMLAccess::SaveXMLNode options failed!\nCan't write config file<" + user +
+                  "conf/options.data> error, please re-install!\nThe file "
+                  "cannot be written in its folder."});
+    // Shutdown went on: the temp folder and the program's streams are gone.
+    EXPECT_FALSE(fs::exists(folder.AppTemp()));
+    EXPECT_FALSE(fs::exists(working + "converted.vob"));
     CXMLAccess kept;
-    ASSERT_EQ(LoadXMLNode(user + "conf-moved/options.data", kept, ""), XML_OK);
+    ASSERT_TRUE(LoadXMLNode(user + "conf-moved/options.data", kept, ""));
     EXPECT_EQ(kept.GetValue(keys::DVD_DISC_VOLUME), "V");
+    EXPECT_EQ(kept.GetValue(keys::FILENAME_SN), "2");
 }
 
-TEST_F(QuorvaAppTest, OptionMissingAtShutdownEndsTheRunAfterSaving) {
+TEST_F(QuorvaAppTest, OptionMissingEndsStartUpNamingIt) {
     Ship("<body WORKING_FOLDER=\"" + working + "\" A=\"1\"/>");
-    app.InitInstance();
-    app.theOptions.SetValue("A", "2");
-    EXPECT_EXIT(app.ExitInstance(), ::testing::ExitedWithCode(1),
-                "Error: CLEAR_TEMP_FOLDER_WHEN_EXIT\n");
-    CXMLAccess saved;
-    ASSERT_EQ(LoadXMLNode(user + "options.data", saved, ""), XML_OK);
-    EXPECT_EQ(saved.GetValue("A"), "2");
-    EXPECT_TRUE(fs::exists(working + "converted.vob"));
+    app.hooks.runMainWindow = [](CQuorvaApp&) { std::abort(); };
+    EXPECT_EXIT(app.InitInstance(), ::testing::ExitedWithCode(1),
+                "Error: CLEAR_TEMP_FOLDER_WHEN_EXIT\n\nThe setting CLEAR_TEMP_FOLDER_WHEN_EXIT is "
+                "missing in " +
+                    user + "options.data.");
 }
 
 TEST_F(QuorvaAppTest, UsersOptionsAreMadeFromTheShippedOnesAndTakeNewShippedKeys) {
@@ -326,7 +337,8 @@ TEST_F(QuorvaAppTest, EmptyShippedOptionsNameThisUsersFolders) {
     Ship(
         "<body WORKING_FOLDER=\"\" CLEAR_TEMP_FOLDER_WHEN_EXIT=\"0\" "
         "BACKGROUND_PICTURE_OF_TITLE_MENU=\"\" BACKGROUND_PICTURE_OF_ROOT_MENU=\"\" "
-        "RECENT_OPEN=\"\"/>");
+        "RECENT_OPEN=\"\" TARGET_DVD_TYPE=\"0\" VIDEO_ASPECT_RATIO=\"0\" "
+        "VIDEO_QUALITY_MODE=\"1\" DVD_DISC_VOLUME=\"V\" FILENAME_SN=\"1\"/>");
     app.theUserFolder.clear();  // found from the environment
     app.InitInstance();
     EXPECT_EQ(app.theUserFolder, home + "/.config/quorva/");
@@ -338,7 +350,7 @@ TEST_F(QuorvaAppTest, EmptyShippedOptionsNameThisUsersFolders) {
     app.theOptions.SetValue(keys::BACKGROUND_PICTURE_OF_ROOT_MENU, "/pics/root.jpg");
     EXPECT_EQ(app.ExitInstance(), 0);
     CXMLAccess saved;
-    ASSERT_EQ(LoadXMLNode(home + "/.config/quorva/options.data", saved, ""), XML_OK);
+    ASSERT_TRUE(LoadXMLNode(home + "/.config/quorva/options.data", saved, ""));
     EXPECT_EQ(saved.GetValue(keys::WORKING_FOLDER), "");
     EXPECT_EQ(saved.GetValue(keys::RECENT_OPEN), "");
     EXPECT_EQ(saved.GetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU), "");

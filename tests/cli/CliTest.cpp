@@ -108,9 +108,8 @@ class Cli : public ::testing::Test {
     CXMLAccess SavedOptions() {
         const std::string own = program_->Path() + "config/quorva/options.data";
         CXMLAccess options;
-        EXPECT_EQ(LoadXMLNode(fs::exists(own) ? own : program_->Path() + "options.data", options,
-                              program_->Path() + "p4.data"),
-                  0);
+        EXPECT_TRUE(LoadXMLNode(fs::exists(own) ? own : program_->Path() + "options.data", options,
+                                program_->Path() + "p4.data"));
         return options;
     }
 

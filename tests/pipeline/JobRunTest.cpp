@@ -180,7 +180,7 @@ TEST_F(JobRun, AVideoDeletedAfterItWasAddedIsNamedInTheError) {
     EXPECT_EQ(job.outcome, JobOutcome::Failed);
 }
 
-TEST_F(JobRun, AWorkingFolderThatCannotBeMadeFailsTheJobNotTheProgram) {
+TEST_F(JobRun, AWorkingFolderOrDvdProjectThatCannotBeMadeFailsTheJobNotTheProgram) {
     // Missing parents are made; a file in the way cannot be.
     std::ofstream(Media("in-the-way")) << "a file";
     App().theOptions.SetValue(keys::WORKING_FOLDER, Media("in-the-way/parent/work/"));
@@ -191,6 +191,28 @@ TEST_F(JobRun, AWorkingFolderThatCannotBeMadeFailsTheJobNotTheProgram) {
                                          ": Not a directory"))
         << errors_[0];
     EXPECT_EQ(job.outcome, JobOutcome::Failed);
+
+    // The DVD project cannot be written: a node without a name, or no temp
+    // folder left by then. The job fails saying why; no DVD folder is left.
+    App().theOptions.SetValue(keys::WORKING_FOLDER, WorkingFolder());
+    AddVideos({MakeTestClip("clip.avi", 1)});
+    const std::string blocked = Media("in-the-way") + "/";
+    const std::vector<std::pair<std::function<void(CXMLAccess&)>, std::string>> breakages{
+        {[](CXMLAccess& project) { project.AddChild(CXMLAccess()); },
+         ": the document could not be made (an element or attribute without a name)."},
+        {[&](CXMLAccess&) { setenv("TMPDIR", blocked.c_str(), 1); },
+         "Can't create temp directory!\nCannot create the folder " + blocked},
+    };
+    for (const auto& [breakage, message] : breakages) {
+        SetDvdProjectHook(breakage);
+        job = Run(JOB_CONVERT | JOB_MENUS);
+        SetDvdProjectHook({});
+        ASSERT_EQ(errors_.size(), 1u);
+        EXPECT_TRUE(Contains(errors_[0], "Can't write the DVD project: ")) << errors_[0];
+        EXPECT_TRUE(Contains(errors_[0], message)) << errors_[0];
+        EXPECT_EQ(job.outcome, JobOutcome::Failed);
+        EXPECT_FALSE(platform::PathExists(WorkingFolder() + "DVD_1"));
+    }
 }
 
 TEST_F(JobRun, AMenuBackgroundOfAnotherTypeIsRefused) {

@@ -150,7 +150,7 @@ TEST(MenuDocuments, ProjectHasHoldingMenusAChapterButtonPerVideoAndOneTitle) {
     EXPECT_EQ(buttons[10], "jump vmgm menu entry title;");
     const CXMLAccess* secondPage = Child(*Child(*titleset, "menus"), "pgc", 1);
     ASSERT_NE(secondPage, nullptr);
-    EXPECT_EQ(secondPage->GetValue("entry", false), "");
+    EXPECT_EQ(secondPage->GetValue("entry"), "");
     EXPECT_EQ(Child(*secondPage, "vob")->GetValue("file"), "/t/root2.mpg");
     EXPECT_EQ(Texts(*secondPage, "button"),
               (std::vector<std::string>{"jump title 1 chapter 10;", "jump title 1 chapter 11;",
@@ -164,7 +164,7 @@ TEST(MenuDocuments, ProjectHasHoldingMenusAChapterButtonPerVideoAndOneTitle) {
     EXPECT_EQ(titlePlay->children.back().name, "post");
     EXPECT_EQ(titlePlay->children.back().text, "call vmgm menu;");
 
-    EXPECT_EQ(Child(*Child(*titleset, "menus"), "video")->GetValue("widescreen", false), "");
+    EXPECT_EQ(Child(*Child(*titleset, "menus"), "video")->GetValue("widescreen"), "");
     // 16:9 menus are shown letterboxed on a 4:3 television, never cut.
     CXMLAccess ntsc = BuildDvdProject("/w/DVD_1", Ntsc169(5000), list, movies);
     const CXMLAccess* ntscVideo = Child(*Child(*Child(ntsc, "vmgm"), "menus"), "video");
@@ -209,6 +209,17 @@ TEST_F(DvdFolderChoice, ProbeNamesOutputsByTheRunningNumber) {
     ASSERT_TRUE(platform::WriteFileAtomically(junk, "not a video"));
     refused = ProbeMediaFile(junk);
     EXPECT_EQ(refused.error, "Cannot use " + junk + ": it is a text file, not a video.");
+    // No temp folder can be made (the temp path is a file): the video is
+    // refused saying so, and the program goes on.
+    setenv("TMPDIR", (junk + "/").c_str(), 1);
+    refused = ProbeMediaFile(a);
+    EXPECT_EQ(refused.error.rfind("Cannot use " + a +
+                                      ": Quorva cannot make a temporary file to read it in "
+                                      "(Can't create temp directory! Cannot create the folder " +
+                                      junk + "/Velmora-",
+                                  0),
+              0u)
+        << refused.error;
     EXPECT_EQ(App().theOptions.GetValue(keys::FILENAME_SN), "9");
 }
 

@@ -2,6 +2,7 @@
 // node operations.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 
 #include "app/TestFolder.h"
@@ -13,7 +14,8 @@ namespace fs = std::filesystem;
 
 class XmlStoreTest : public ::testing::Test {
   protected:
-    int Load(const std::string& content, CXMLAccess& node, const std::string& key = {}) {
+    platform::Result<void> Load(const std::string& content, CXMLAccess& node,
+                                const std::string& key = {}) {
         return LoadXMLNode(folder.Write("settings.data", content), node, key);
     }
     int TempFileCount() const {
@@ -32,11 +34,10 @@ class XmlStoreTest : public ::testing::Test {
 
 TEST_F(XmlStoreTest, LoadsAttributesInDocumentOrderAndChildren) {
     CXMLAccess node;
-    ASSERT_EQ(
+    ASSERT_TRUE(
         Load("<?xml version=\"1.0\"?>\n<!-- installed -->\n"
              "<body B=\"2\" A=\"1\" C=\"\">\n  <item x=\"1\"><sub/></item>\n  <other/>\n</body>\n",
-             node),
-        XML_OK);
+             node));
     EXPECT_EQ(node.name, "body");
     ASSERT_EQ(node.attributes.size(), 3u);
     EXPECT_EQ(node.attributes[0], (std::pair<std::string, std::string>("B", "2")));
@@ -56,7 +57,7 @@ TEST_F(XmlStoreTest, LoadsAttributesInDocumentOrderAndChildren) {
 TEST_F(XmlStoreTest, LoadAppendsToAttributesAlreadyHeld) {
     CXMLAccess node;
     node.SetValue("OLD", "x");
-    ASSERT_EQ(Load("<body NEW=\"y\"/>", node), XML_OK);
+    ASSERT_TRUE(Load("<body NEW=\"y\"/>", node));
     ASSERT_EQ(node.attributes.size(), 2u);
     EXPECT_EQ(node.attributes[0].first, "OLD");
     EXPECT_EQ(node.attributes[1].first, "NEW");
@@ -76,22 +77,22 @@ TEST_F(XmlStoreTest, BadDocumentsFailWithStatusOne) {
     };
     for (const char* content : bad) {
         CXMLAccess node;
-        EXPECT_EQ(Load(content, node), XML_FALSE) << content;
+        EXPECT_EQ(Load(content, node).code(), kXmlNotSettings) << content;
     }
 }
 
 TEST_F(XmlStoreTest, WhitespaceInsideBodyAndEmptyBodyLoad) {
     CXMLAccess node;
-    EXPECT_EQ(Load("<body>\n   \t\n</body>", node), XML_OK);
+    EXPECT_TRUE(Load("<body>\n   \t\n</body>", node));
     EXPECT_TRUE(node.attributes.empty());
     CXMLAccess empty;
-    EXPECT_EQ(Load("<body/>", empty), XML_OK);
-    EXPECT_EQ(empty.GetValue("ANY", false, "fallback"), "fallback");
+    EXPECT_TRUE(Load("<body/>", empty));
+    EXPECT_EQ(empty.GetValue("ANY", "fallback"), "fallback");
 }
 
 TEST_F(XmlStoreTest, FailedParseLeavesItsCopyInTheTempFolder) {
     CXMLAccess node;
-    ASSERT_EQ(Load("<body A=\"1\"><unclosed></body>", node), XML_FALSE);
+    ASSERT_EQ(Load("<body A=\"1\"><unclosed></body>", node).code(), kXmlNotSettings);
     ASSERT_EQ(TempFileCount(), 1);
     const auto entry = *fs::directory_iterator(folder.AppTemp());
     EXPECT_EQ(entry.path().filename().string().substr(0, 3), "~qo");
@@ -99,35 +100,53 @@ TEST_F(XmlStoreTest, FailedParseLeavesItsCopyInTheTempFolder) {
     EXPECT_EQ(TestFolder::Read(entry.path()), "<body A=\"1\"><unclosed></body>");
     // A document that parses but is refused leaves nothing behind.
     CXMLAccess other;
-    ASSERT_EQ(Load("<body><!-- c --></body>", other), XML_FALSE);
+    ASSERT_EQ(Load("<body><!-- c --></body>", other).code(), kXmlNotSettings);
     EXPECT_EQ(TempFileCount(), 1);
 }
 
-TEST_F(XmlStoreTest, MissingFileEndsTheProcessWithItsMessage) {
+// The failure carries the message the user is shown; the process goes on and
+// no temporary copy is left.
+TEST_F(XmlStoreTest, UnreadableFilesFailWithTheirMessages) {
     CXMLAccess node;
     const std::string missing = folder.Path() + "missing.data";
-    EXPECT_EXIT(LoadXMLNode(missing, node, ""), ::testing::ExitedWithCode(1),
-                "Error: Can't read config file<" + missing + ">, please re-install!!");
+    auto failure = [&](const std::string& path, const std::string& key) {
+        const platform::Result<void> loaded = LoadXMLNode(path, node, key);
+        EXPECT_FALSE(loaded);
+        EXPECT_NE(loaded.code(), kXmlNotSettings);
+        return loaded.error();
+    };
+    EXPECT_EQ(failure(missing, ""), "Can't read config file<" + missing + ">, please re-install!!");
     // Through the codec: the stored file cannot be read.
     const std::string key = folder.Write("p4.data", "key");
-    EXPECT_EXIT(LoadXMLNode(missing, node, key), ::testing::ExitedWithCode(1),
-                "Error: Can't read config file<" + missing + "> error, please re-install!!");
+    EXPECT_EQ(failure(missing, key),
+              "Can't read config file<" + missing + "> error, please re-install!!");
     // Through the codec: the key file is missing, and it is the file named.
     const std::string present = folder.Write("present.data", "<body/>");
     const std::string noKey = folder.Path() + "nokey.data";
-    EXPECT_EXIT(LoadXMLNode(present, node, noKey), ::testing::ExitedWithCode(1),
-                "Error: Can't read config file<" + noKey +
-                    "> error, please re-install!\nThe key file " + noKey +
-                    " cannot be read: No such file or directory");
+    EXPECT_EQ(failure(present, noKey), "Can't read config file<" + noKey +
+                                           "> error, please re-install!\nThe key file " + noKey +
+                                           " cannot be read: No such file or directory.");
+    EXPECT_EQ(TempFileCount(), 0);
+    // No temp folder can be made: the failure says so and names the file.
+    setenv("TMPDIR", (folder.Write("notafolder", "x") + "/").c_str(), 1);
+    const std::string noTemp = failure(present, "");
+    EXPECT_EQ(noTemp.rfind("Can't create temp directory!\n", 0), 0u) << noTemp;
+    EXPECT_NE(noTemp.find(present), std::string::npos) << noTemp;
 }
 
 TEST_F(XmlStoreTest, GetValueIsExactCaseAndFirstMatch) {
     CXMLAccess node;
     node.attributes = {{"WORKING_FOLDER", "/a/"}, {"WORKING_FOLDER", "/b/"}};
     EXPECT_EQ(node.GetValue("WORKING_FOLDER"), "/a/");
-    EXPECT_EQ(node.GetValue("working_folder", false, "none"), "none");
-    EXPECT_EXIT(node.GetValue("working_folder"), ::testing::ExitedWithCode(1),
-                "Error: working_folder\n");
+    EXPECT_EQ(node.GetValue("working_folder", "none"), "none");
+    EXPECT_EQ(node.GetValue("working_folder"), "");
+    // A file without a key the program reads names the key, then the file.
+    EXPECT_TRUE(RequireValues(node, std::array{"WORKING_FOLDER"}));
+    const platform::Result<void> missing = RequireValues(node, std::array{"WORKING_FOLDER", "A"});
+    EXPECT_EQ(missing.error(), "A");
+    node.loadedFrom = "/p/options.data";
+    EXPECT_EQ(RequireValues(node, std::array{"A"}).error(),
+              "A\n\nThe setting A is missing in /p/options.data.");
 }
 
 TEST_F(XmlStoreTest, SetValueKeepsPlaceOrAppends) {
@@ -169,9 +188,9 @@ TEST_F(XmlStoreTest, SpecialCharactersAndUtf8RoundTripWithAndWithoutKey) {
     const std::string key = folder.Write("p4.data", "key");
     for (const std::string& keyFile : {std::string(), key}) {
         const std::string path = folder.Path() + "round.data";
-        ASSERT_EQ(SaveXMLNode(path, node, keyFile), XML_OK);
+        ASSERT_TRUE(SaveXMLNode(path, node, keyFile));
         CXMLAccess loaded;
-        ASSERT_EQ(LoadXMLNode(path, loaded, keyFile), XML_OK);
+        ASSERT_TRUE(LoadXMLNode(path, loaded, keyFile));
         EXPECT_EQ(loaded.name, "body");
         EXPECT_EQ(loaded.attributes, node.attributes);
         ASSERT_EQ(loaded.children.size(), 1u);
@@ -191,33 +210,34 @@ TEST_F(XmlStoreTest, SaveWritesTextAsContentAndSuchAFileDoesNotLoad) {
     root.AddChild(stream);
     root.AddChild(CXMLAccess("note", "a & b"));
     const std::string path = folder.Path() + "spumux.xml";
-    ASSERT_EQ(SaveXMLNode(path, root, ""), XML_OK);
+    ASSERT_TRUE(SaveXMLNode(path, root, ""));
     const std::string text = TestFolder::Read(path);
     EXPECT_NE(text.find("<note>a &amp; b</note>"), std::string::npos) << text;
     EXPECT_NE(text.find("<spu start=\"00:00:00.0\""), std::string::npos) << text;
     EXPECT_EQ(text.find("<?xml"), std::string::npos);
 
     CXMLAccess withText("body", "hello");
-    ASSERT_EQ(SaveXMLNode(path, withText, ""), XML_OK);
+    ASSERT_TRUE(SaveXMLNode(path, withText, ""));
     CXMLAccess loaded;
-    EXPECT_EQ(LoadXMLNode(path, loaded, ""), XML_FALSE);
+    EXPECT_EQ(LoadXMLNode(path, loaded, "").code(), kXmlNotSettings);
 }
 
 TEST_F(XmlStoreTest, SaveFailuresReturnStatusAndKeepTheOldFile) {
     const std::string path = folder.Write("keep.data", "<body A=\"old\"/>");
     CXMLAccess unnamed;
-    EXPECT_NE(SaveXMLNode(path, unnamed, ""), XML_OK);
+    EXPECT_FALSE(SaveXMLNode(path, unnamed, ""));
     CXMLAccess badKey("body", "");
     badKey.SetValue("", "v");
-    EXPECT_NE(SaveXMLNode(path, badKey, ""), XML_OK);
+    EXPECT_FALSE(SaveXMLNode(path, badKey, ""));
     EXPECT_EQ(TestFolder::Read(path), "<body A=\"old\"/>");
-    // A folder that cannot be written: the status says so.
+    // A folder that cannot be written: the failure names the file and says why.
     folder.Write("plainfile", "x");
     CXMLAccess node("body", "");
-    EXPECT_EQ(SaveXMLNode(folder.Path() + "plainfile/sub.data", node, ""), XML_WRITE_FAILED);
+    const std::string target = folder.Path() + "plainfile/sub.data";
+    EXPECT_EQ(SaveXMLNode(target, node, "").error(), "Can't write " + target + ": Not a directory");
 }
 
-TEST_F(XmlStoreTest, EncodeFailureEndsTheProcessAndKeepsTheStoredFile) {
+TEST_F(XmlStoreTest, EncodeFailureIsReportedAndKeepsTheStoredFile) {
     const std::string key = folder.Write("p4.data", "key");
     const std::string path = folder.Write("keep.data", "<body A=\"old\"/>");
     CXMLAccess node("body", "");
@@ -225,12 +245,15 @@ TEST_F(XmlStoreTest, EncodeFailureEndsTheProcessAndKeepsTheStoredFile) {
     // The options folder cannot be written to: the target is in a "folder" that is a file.
     folder.Write("notafolder", "x");
     const std::string unwritable = folder.Path() + "notafolder/options.data";
-    EXPECT_EXIT(SaveXMLNode(unwritable, node, key), ::testing::ExitedWithCode(1),
-                "Error: Can't write config file<" + unwritable + "> error, please re-install!");
+    EXPECT_EQ(SaveXMLNode(unwritable, node, key).error(),
+              "Can't write config file<" + unwritable +
+                  "> error, please re-install!\nThe file cannot be written in its folder.");
     // A missing key file stops the encode before anything is written.
-    EXPECT_EXIT(SaveXMLNode(path, node, folder.Path() + "nokey"), ::testing::ExitedWithCode(1),
-                "Can't write config file");
+    EXPECT_EQ(SaveXMLNode(path, node, folder.Path() + "nokey").error(),
+              "Can't write config file<" + path + "> error, please re-install!\nThe key file " +
+                  folder.Path() + "nokey cannot be read: No such file or directory.");
     EXPECT_EQ(TestFolder::Read(path), "<body A=\"old\"/>");
+    EXPECT_EQ(TempFileCount(), 0);
 }
 
 }  // namespace

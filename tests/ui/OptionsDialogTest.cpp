@@ -22,7 +22,7 @@ Widget* Control(QWidget& dialog, int id) {
 }
 
 std::string Option(const char* key) {
-    return App().theOptions.GetValue(key, true);
+    return App().theOptions.GetValue(key);
 }
 
 TEST_F(OptionsDialogTest, ShowsAndStoresTheClearChoice) {
