@@ -10,8 +10,9 @@
 
 namespace platform {
 
-// Why an operation failed: a message for the user, and the system's error
-// number when there is one (0 otherwise).
+// Why an operation failed: a message for the user, and a number that tells
+// failures apart: the system's error number, or a code the operation names
+// (0 when there is none).
 struct Failure {
     std::string message;
     int code = 0;
