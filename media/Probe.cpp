@@ -9,6 +9,7 @@
 #include "engines/EngineLibraries.h"
 #include "media/MediaCheck.h"
 #include "media/Pictures.h"
+#include "platform/DynamicLibrary.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
 #include "platform/Utf8.h"
@@ -113,6 +114,8 @@ ProbeResult ReadMediaFile(const std::string& sourcePath, const std::string& prog
     MediaItem& item = result.item;
     item.sourcePath = sourcePath;
     const std::string engine = LocateEngineLibraries(programFolder).engine;
+    // Loaded once for both calls.
+    const platform::DynamicLibrary engineKept(engine);
     item.thumbnailPath = *thumbnail + ".jpg";
     char text[4096];
     std::snprintf(text, sizeof text,

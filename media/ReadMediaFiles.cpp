@@ -7,9 +7,14 @@
 #include <optional>
 #include <thread>
 
+#include "engines/EngineLibraries.h"
+#include "platform/DynamicLibrary.h"
+
 void ReadMediaFiles(const std::vector<std::string>& files, const std::string& programFolder,
                     std::size_t threads, const std::function<bool()>& stop,
                     const std::function<void(std::size_t, ProbeResult&&)>& onRead) {
+    // The engine stays loaded from the first file to the last.
+    const platform::DynamicLibrary engineKept(LocateEngineLibraries(programFolder).engine);
     std::mutex mutex;
     std::condition_variable changed;
     std::vector<std::optional<ProbeResult>> results(files.size());

@@ -180,8 +180,11 @@ ItemResult ConvertWithEngine(const JobParameters& params, const std::string& eng
 
 // Converts the items, up to slots of them at once, in the order given. The
 // first failure stops the others and fails the stage with its message.
-StageOutcome ConvertItems(JobContext& job, const std::vector<MediaItem*>& items,
-                          std::size_t slots) {
+// allStarted (if any) is called as the last item starts, or at once if none.
+StageOutcome ConvertItems(JobContext& job, const std::vector<MediaItem*>& items, std::size_t slots,
+                          const std::function<void()>& allStarted) {
+    if (items.empty() && allStarted)
+        allStarted();
     ConversionBoard board(job.link, job.convertedSeconds, slots);
     std::mutex reporting;
     // Each video's line is logged in the order given, whichever thread gets
@@ -200,6 +203,8 @@ StageOutcome ConvertItems(JobContext& job, const std::vector<MediaItem*>& items,
     std::string failure;
     board.Run(items.size(), [&](std::size_t index, std::size_t slot) {
         MediaItem& item = *items[index];
+        if (index + 1 == items.size() && allStarted)
+            allStarted();
         bool announced = false;
         auto status = [&](const std::string& text) {
             takeTurn(index, [&] {
@@ -238,10 +243,10 @@ StageOutcome ConvertItems(JobContext& job, const std::vector<MediaItem*>& items,
 }  // namespace
 
 StageOutcome ConvertOneItem(JobContext& job, MediaItem& item) {
-    return ConvertItems(job, {&item}, 1);
+    return ConvertItems(job, {&item}, 1, {});
 }
 
-StageOutcome ConvertMediaFiles(JobContext& job) {
+StageOutcome ConvertMediaFiles(JobContext& job, const std::function<void()>& allStarted) {
     const JobParameters& params = job.params;
     int ownNumber = 0;  // without the program's running numbers, numbers of this run
     const auto takeNumber = [&job, &ownNumber] {
@@ -289,5 +294,5 @@ StageOutcome ConvertMediaFiles(JobContext& job) {
                          [](const MediaItem* a, const MediaItem* b) {
                              return a->info.duration > b->info.duration;
                          });
-    return ConvertItems(job, toConvert, slots);
+    return ConvertItems(job, toConvert, slots, allStarted);
 }

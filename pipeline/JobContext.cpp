@@ -5,6 +5,14 @@
 
 #include "engines/DiscBurner.h"
 
+namespace {
+
+platform::DynamicLibrary KeepLoaded(const std::string& path, bool needed) {
+    return needed ? platform::DynamicLibrary(path) : platform::DynamicLibrary();
+}
+
+}  // namespace
+
 JobContext::JobContext(const JobInput& input, JobEvents& events, const std::atomic<bool>& cancel)
     : input(input),
       params(input.params),
@@ -12,6 +20,8 @@ JobContext::JobContext(const JobInput& input, JobEvents& events, const std::atom
       libraries(LocateEngineLibraries(input.programFolder)),
       videos(input.videos),
       cancel_(cancel),
+      engineKept_(KeepLoaded(libraries.engine, input.flags & (JOB_CONVERT | JOB_MENUS))),
+      authoringKept_(KeepLoaded(libraries.authoring, input.flags & JOB_MENUS)),
       relay_(*this) {
     relay_.handle = platform::RegisterWindow(relay_, relay_);
     link.hwnd = relay_.handle;

@@ -11,6 +11,7 @@
 #include "engines/EngineLibraries.h"
 #include "pipeline/JobEvents.h"
 #include "pipeline/JobInput.h"
+#include "platform/DynamicLibrary.h"
 #include "platform/Window.h"
 
 class JobContext {
@@ -60,6 +61,11 @@ class JobContext {
     };
 
     const std::atomic<bool>& cancel_;
+    // The engine libraries stay loaded while a run that calls them lasts:
+    // each call then finds FFmpeg's libraries in place instead of loading
+    // and relocating them again.
+    platform::DynamicLibrary engineKept_;
+    platform::DynamicLibrary authoringKept_;
     Relay relay_;
     std::jthread cancelWatch_;
 };

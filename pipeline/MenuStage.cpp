@@ -177,10 +177,9 @@ void DrawThumbnail(QPainter& painter, const QImage& thumbnail, const QRect& cell
 
 // One root-menu page: its picture (thumbnails and page tiles on the canvas),
 // its button overlays and its menu movie.
-bool MakeRootPage(const JobContext& job, const RootMenuPage& page, const std::string& canvas,
-                  const std::string& movie, std::string& reason) {
+bool MakeRootPage(const JobContext& job, const MediaList& list, const RootMenuPage& page,
+                  const std::string& canvas, const std::string& movie, std::string& reason) {
     const JobParameters& params = job.params;
-    const MediaList& list = job.videos;
     const int W = params.width;
     const int H = params.height;
     const std::string& folder = job.input.programFolder;
@@ -257,21 +256,30 @@ bool MakeRootPage(const JobContext& job, const RootMenuPage& page, const std::st
 
 }  // namespace
 
-StageOutcome MakeMenus(JobContext& job, MenuMovies& movies) {
+std::string MakeMenuMovies(const JobContext& job, const MediaList& videos, MenuMovies& movies,
+                           const std::function<bool()>& stop) {
     const std::string& folder = job.input.programFolder;
     const int W = job.params.width;
     const int H = job.params.height;
+    movies = {};
     std::string reason;
-    const auto fail = [&job, &reason] {
-        job.Fail(reason);
-        return StageOutcome::Failed;
+    // A making that fails or is stopped leaves no menu movie behind.
+    const auto fail = [&movies, &reason] {
+        RemoveMenuMovies(movies);
+        return reason;
+    };
+    const auto stopped = [&] {
+        if (!stop || !stop())
+            return false;
+        reason = "stopped";
+        return true;
     };
 
     const std::string rootCanvasBase = Temp(reason);
     if (rootCanvasBase.empty())
         return fail();
     const std::string rootCanvas = rootCanvasBase + "root_background.jpg";
-    if (!MakeCanvas(job.input.rootMenuBackground, rootCanvas, W, H, reason))
+    if (!MakeCanvas(job.input.rootMenuBackground, rootCanvas, W, H, reason) || stopped())
         return fail();
 
     // The title menu: its background with the installed Play/Chapters buttons.
@@ -281,21 +289,27 @@ StageOutcome MakeMenus(JobContext& job, MenuMovies& movies) {
         return fail();
     movies.titleMovie = titleMovieBase + "title.mpg";
     const std::string titleCanvas = titleCanvasBase + "title_background.jpg";
-    if (!MakeCanvas(job.input.titleMenuBackground, titleCanvas, W, H, reason) ||
+    if (!MakeCanvas(job.input.titleMenuBackground, titleCanvas, W, H, reason) || stopped() ||
         !BuildMenuMpeg(job.libraries, job.params, folder + "title_menu_normal.png",
                        folder + "title_menu_hover.png", folder + "title_menu_select.png",
                        titleCanvas, movies.titleMovie, reason))
         return fail();
 
     // The root menu: a grid of thumbnails, one button per video, page by page.
-    movies.rootMovies.clear();
-    for (const RootMenuPage& page : PlanRootMenuPages(job.videos.size())) {
+    for (const RootMenuPage& page : PlanRootMenuPages(videos.size())) {
         const std::string movieBase = Temp(reason);
-        if (movieBase.empty())
+        if (movieBase.empty() || stopped())
             return fail();
         movies.rootMovies.push_back(movieBase + "root.mpg");
-        if (!MakeRootPage(job, page, rootCanvas, movies.rootMovies.back(), reason))
+        if (!MakeRootPage(job, videos, page, rootCanvas, movies.rootMovies.back(), reason))
             return fail();
     }
-    return StageOutcome::Done;
+    return {};
+}
+
+void RemoveMenuMovies(const MenuMovies& movies) {
+    if (!movies.titleMovie.empty())
+        platform::RemoveFile(movies.titleMovie);
+    for (const std::string& movie : movies.rootMovies)
+        platform::RemoveFile(movie);
 }

@@ -2,10 +2,12 @@
 
 #include <ctime>
 #include <exception>
+#include <optional>
 
 #include "app/MadeFiles.h"
 #include "pipeline/JobChecks.h"
 #include "pipeline/JobContext.h"
+#include "pipeline/MenuWorker.h"
 #include "pipeline/Stages.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
@@ -70,6 +72,11 @@ void RunStages(JobContext& job) {
     // What killed runs left behind is of no use to anybody.
     RemoveStaleLeftovers(job.input.workingFolder);
 
+    // The menus need the videos' thumbnails and order only: they are made
+    // while the last videos are converted, once none is left to start.
+    std::optional<MenuWorker> menus;
+    if (flags & JOB_MENUS)
+        menus.emplace(job);
     if (flags & JOB_CONVERT) {
         if (!Enter(job, STAGE_CONVERTING))
             return;
@@ -77,7 +84,10 @@ void RunStages(JobContext& job) {
         job.totalSeconds = TotalSeconds(job.videos);
         job.Log("Converting media files to vob ...");
         job.ShowBarAt(0);
-        const StageOutcome converted = ConvertMediaFiles(job);
+        const StageOutcome converted = ConvertMediaFiles(job, [&menus] {
+            if (menus)
+                menus->Start();
+        });
         job.result.videos = job.videos;
         if (converted == StageOutcome::Aborted)
             job.result.outcome = JobOutcome::Aborted;
@@ -94,7 +104,13 @@ void RunStages(JobContext& job) {
         if (!Enter(job, STAGE_MENUS))
             return;
         MenuMovies movies;
-        if (MakeMenus(job, movies) != StageOutcome::Done)
+        std::string failure;
+        const StageOutcome made = menus->Finish(movies, failure);
+        if (made == StageOutcome::Aborted)
+            job.result.outcome = JobOutcome::Aborted;
+        if (made == StageOutcome::Failed)
+            job.Fail(failure);
+        if (made != StageOutcome::Done)
             return;
         if (!Enter(job, STAGE_AUTHORING))
             return;

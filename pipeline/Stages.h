@@ -19,7 +19,9 @@ enum class StageOutcome { Done, Aborted, Failed };
 // A stream already at vobPath is taken only when its record names the same
 // source and encoder options; one without a record is left alone and the
 // video gets a new name with a number from the input's takeRunningNumber.
-StageOutcome ConvertMediaFiles(JobContext& job);
+// allStarted, when given, is called once no video is left to start (at once
+// when none needs converting), on whichever thread started the last.
+StageOutcome ConvertMediaFiles(JobContext& job, const std::function<void()>& allStarted = {});
 StageOutcome ConvertOneItem(JobContext& job, MediaItem& item);
 // The encoder options for the job, with every placeholder filled in.
 std::string BuildEncodingOptions(const JobParameters& params);
@@ -32,7 +34,14 @@ struct MenuMovies {
     std::string titleMovie;
     std::vector<std::string> rootMovies;  // one per root-menu page
 };
-StageOutcome MakeMenus(JobContext& job, MenuMovies& movies);
+// Makes them from the videos' thumbnails, names and order and the job's
+// fixed input only (not its changing state), so that this may run on a thread
+// of its own while the videos are converted. Returns why they could not be
+// made, "" when they were. stop is asked between the steps; a making that
+// fails or is stopped leaves no menu movie behind.
+std::string MakeMenuMovies(const JobContext& job, const MediaList& videos, MenuMovies& movies,
+                           const std::function<bool()>& stop);
+void RemoveMenuMovies(const MenuMovies& movies);
 struct GridPosition {
     int x;
     int y;

@@ -15,9 +15,10 @@
 #     --jobs N        passed on to quorva-cli make
 #     --no-floor      skip the engine's encode of raw frames
 #
-# For each run it prints wall time, CPU use ((user + sys) / wall) over the
-# whole job and during the conversions, and peak memory (the largest
-# process); then the ratio of the two sides. The floor is the engine encoding
+# For each run it prints wall time, CPU use ((user + sys) / wall) and CPU
+# seconds over the whole job and during the conversions, and peak memory (the
+# largest process); then the ratio of the two sides. CPU seconds compare the
+# work of the two sides even while other programs load the machine. The floor is the engine encoding
 # raw 720x480 frames (no decoding or scaling), scaled to the job's frames.
 set -euo pipefail
 
@@ -94,12 +95,13 @@ cpu_of() {
   echo $(( ${12} + ${13} + ${14} + ${15} ))
 }
 
-# Runs a command under GNU time; sets T_WALL, T_CPU (percent), T_MB and, when
-# a conversion-end test is given, C_WALL and C_CPU for the part before it.
+# Runs a command under GNU time; sets T_WALL, T_CPU (percent), T_SEC (CPU
+# seconds), T_MB and, when a conversion-end test is given, C_WALL, C_CPU and
+# C_SEC for the part before it.
 timed() {
   local label=$1 done_test=$2; shift 2
   local start now pid ticks=0
-  C_WALL=""; C_CPU=""
+  C_WALL=""; C_CPU=""; C_SEC=""
   start=$(date +%s.%N)
   /usr/bin/time -f "%e %U %S %M" -o "$WORK/$label.rusage" "$@" >"$WORK/$label.log" 2>&1 &
   pid=$!
@@ -114,7 +116,8 @@ timed() {
       if $done_test; then
         now=$(date +%s.%N)
         C_WALL=$(echo "$now - $start" | bc -l)
-        C_CPU=$(echo "100 * $ticks / $TICK / $C_WALL" | bc -l)
+        C_SEC=$(echo "$ticks / $TICK" | bc -l)
+        C_CPU=$(echo "100 * $C_SEC / $C_WALL" | bc -l)
         break
       fi
       sleep 0.05
@@ -122,7 +125,8 @@ timed() {
   fi
   wait "$pid" || { echo "$label failed:"; tail -20 "$WORK/$label.log"; exit 1; }
   read -r T_WALL user sys kb <"$WORK/$label.rusage"
-  T_CPU=$(echo "100 * ($user + $sys) / $T_WALL" | bc -l)
+  T_SEC=$(echo "$user + $sys" | bc -l)
+  T_CPU=$(echo "100 * $T_SEC / $T_WALL" | bc -l)
   T_MB=$(echo "$kb / 1024" | bc -l)
 }
 
@@ -187,22 +191,24 @@ run_pipeline() {
     ENC=($(printf '%q ' "${ENC[@]}")); pipeline"
 }
 
-printf '\n%-9s %4s %8s %8s %8s %8s %8s\n' side run "wall s" "CPU %" "conv s" "conv CPU" "peak MB"
-declare -a QW PW QM PM QC PC PCW
+printf '\n%-9s %4s %8s %8s %8s %8s %8s %9s %8s\n' side run "wall s" "CPU %" "CPU s" \
+  "conv s" "conv CPU" "conv CPU s" "peak MB"
+declare -a QW PW QM PM QC PC PCW QS PS
 for ((r = 1; r <= RUNS; r++)); do
   for side in quorva programs; do
     if [ $side = quorva ]; then run_quorva; else run_pipeline; fi
-    printf '%-9s %4d %8.2f %8.0f %8.2f %8.0f %8.0f\n' $side $r "$T_WALL" "$T_CPU" \
-      "${C_WALL:-0}" "${C_CPU:-0}" "$T_MB"
+    printf '%-9s %4d %8.2f %8.0f %8.2f %8.2f %8.0f %9.2f %8.0f\n' $side $r "$T_WALL" "$T_CPU" \
+      "$T_SEC" "${C_WALL:-0}" "${C_CPU:-0}" "${C_SEC:-0}" "$T_MB"
     if [ $side = quorva ]; then
-      QW+=("$T_WALL"); QM+=("$T_MB"); QC+=("${C_CPU:-0}")
+      QW+=("$T_WALL"); QM+=("$T_MB"); QC+=("${C_CPU:-0}"); QS+=("$T_SEC")
     else
-      PW+=("$T_WALL"); PM+=("$T_MB"); PC+=("${C_CPU:-0}"); PCW+=("${C_WALL:-0}")
+      PW+=("$T_WALL"); PM+=("$T_MB"); PC+=("${C_CPU:-0}"); PCW+=("${C_WALL:-0}"); PS+=("$T_SEC")
     fi
   done
   printf '  run %d: ratio quorva/programs %.2f (to the ffmpeg conversions alone %.2f),' \
     "$r" "$(echo "${QW[-1]} / ${PW[-1]}" | bc -l)" "$(echo "${QW[-1]} / ${PCW[-1]}" | bc -l)"
-  printf ' quorva CPU during conversion %.0f %%, peak %.0f MB\n' "${QC[-1]}" "${QM[-1]}"
+  printf ' quorva CPU during conversion %.0f %%, peak %.0f MB,' "${QC[-1]}" "${QM[-1]}"
+  printf ' CPU seconds quorva/programs %.2f\n' "$(echo "${QS[-1]} / ${PS[-1]}" | bc -l)"
 done
 median() { printf '%s\n' "$@" | sort -g | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
 QMED=$(median "${QW[@]}"); PMED=$(median "${PW[@]}")

@@ -6,6 +6,7 @@
 #include <signal.h>
 #include <spawn.h>
 #include <sys/prctl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -162,6 +163,31 @@ double TitleSeconds(const std::string& text) {
     return h * 3600 + m * 60 + sec;
 }
 
+// Milliseconds into the local day of the stamp ("[hh:mm:ss.mmm] ") of the
+// line of out holding text; -1 when there is none.
+long long LineStampMs(const std::string& out, const std::string& text) {
+    const std::size_t at = out.find(text);
+    if (at == std::string::npos)
+        return -1;
+    const std::size_t lineEnd = out.rfind('\n', at);
+    int h = 0, m = 0, s = 0, ms = 0;
+    if (std::sscanf(out.c_str() + (lineEnd == std::string::npos ? 0 : lineEnd + 1), "[%d:%d:%d.%d]",
+                    &h, &m, &s, &ms) != 4)
+        return -1;
+    return ((h * 60LL + m) * 60 + s) * 1000 + ms;
+}
+
+// Milliseconds into the local day of the last change of a file; -1 if none.
+long long ModifiedMs(const fs::path& path) {
+    struct stat st {};
+    if (stat(path.c_str(), &st) != 0)
+        return -1;
+    std::tm local{};
+    localtime_r(&st.st_mtim.tv_sec, &local);
+    return ((local.tm_hour * 60LL + local.tm_min) * 60 + local.tm_sec) * 1000 +
+           st.st_mtim.tv_nsec / 1000000;
+}
+
 }  // namespace
 
 TEST_F(Cli, MakesADiscImageAPlayerCanUseAndBurnsTheFolderAgain) {
@@ -169,9 +195,20 @@ TEST_F(Cli, MakesADiscImageAPlayerCanUseAndBurnsTheFolderAgain) {
     const std::string a = Clip("A day at the seaside with the whole family.avi", 2, true);
     const std::string b = Clip("b.avi", 1.5, false);
     CliRun run = Run({"make", "--iso", "--pal", "--label", "TRIP", "--quality", "fit", "--stretch",
-                      "--working-folder", work_ / "work", a, b});
+                      "--jobs", "1", "--working-folder", work_ / "work", a, b});
     ASSERT_EQ(run.status, 0) << run.out << run.err;
     EXPECT_TRUE(Has(run.out, "Converting media files to vob ...")) << run.out;
+    // --jobs 1: b's conversion is logged as it starts, which is after a's
+    // stream was last written (side by side it would be long before).
+    fs::path streamA;
+    for (const auto& entry : fs::directory_iterator(work_ / "work"))
+        if (Has(entry.path().filename(), "family.vob"))
+            streamA = entry.path();
+    const long long bStarts = LineStampMs(run.out, "Converting " + b);
+    const long long aEnded = ModifiedMs(streamA);
+    ASSERT_TRUE(bStarts >= 0 && aEnded >= 0) << run.out;
+    const long long day = 24LL * 3600 * 1000;
+    EXPECT_LT((bStarts - aEnded + day) % day, day / 2) << run.out << aEnded;
     // Seconds of video fill a disc at the most a player takes.
     EXPECT_TRUE(Has(run.out, "MB of 4300 MB on a DVD-5 disc (video at 9200 kbit/s)")) << run.out;
     // --stretch: the 4:3 clips fill the 16:9 frame, no black bars at the sides.

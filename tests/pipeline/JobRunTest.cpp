@@ -5,8 +5,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
 
+#include "app/FileSystem.h"
 #include "pipeline/JobFixture.h"
 #include "pipeline/Stages.h"
 #include "platform/FileLock.h"
@@ -414,6 +416,9 @@ TEST_F(JobRun, TwoConversionsSideBySideStopTogetherAndLeaveNoPartialStream) {
         EXPECT_FALSE(platform::PathExists(item.vobPath + ".part")) << item.vobPath;
     }
     EXPECT_FALSE(platform::PathExists(WorkingFolder() + "DVD_1"));
+    // The menus were begun with the last conversion; they are not left either.
+    for (const auto& entry : std::filesystem::directory_iterator(GetAppTempFolder()))
+        EXPECT_NE(entry.path().extension(), ".mpg") << entry.path();
 }
 
 // The same disc whether the videos are converted one by one or side by side:

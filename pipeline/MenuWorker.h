@@ -1,0 +1,38 @@
+// The menu movies made on a thread of their own while the last videos are
+// converted: they need only the videos' thumbnails, names and order.
+#pragma once
+
+#include <atomic>
+#include <mutex>
+#include <string>
+#include <thread>
+
+#include "pipeline/Stages.h"
+
+class MenuWorker {
+  public:
+    // Takes the videos as the menus will show them; makes nothing yet.
+    explicit MenuWorker(const JobContext& job);
+    // Stops a making still running and waits for it; movies not handed out
+    // by Finish are removed.
+    ~MenuWorker();
+    MenuWorker(const MenuWorker&) = delete;
+    MenuWorker& operator=(const MenuWorker&) = delete;
+
+    // Begins the making on its own thread; later calls do nothing. Any thread.
+    void Start();
+    // Starts the making if it has not begun and waits for its end: Done with
+    // the movies, Failed with the reason, or Aborted when the job was.
+    StageOutcome Finish(MenuMovies& movies, std::string& failure);
+
+  private:
+    const JobContext& job_;
+    const MediaList videos_;
+    std::mutex starting_;
+    bool started_ = false;  // under starting_
+    std::atomic<bool> stop_{false};
+    MenuMovies movies_;    // written by the thread, read after it ended
+    std::string failure_;  // likewise
+    bool handedOut_ = false;
+    std::thread thread_;
+};
