@@ -25,8 +25,15 @@ struct FieldPlan {
     // One whole picture per frame (both fields, moving parts from one), before
     // anything else; one per field would cost twice as much for smoother motion.
     bool deinterlace = false;
+    // Where one field alone has (about) the lines the disc's picture gets, as
+    // high-definition fields do, the picture is made from the first field
+    // only: nothing is lost, and half the lines are scaled.
+    bool firstFieldOnly = false;
     // Film on an NTSC disc: its own pictures, shown as three fields or two.
     bool pulldown = false;
+    // The disc gets fewer pictures a second than the source has: they are
+    // dropped before scaling rather than after.
+    bool fewerPictures = false;
 
     // The rate pictures are encoded at on a disc of discRate.
     AVRational EncodedRate(AVRational discRate) const { return pulldown ? kFilmRate : discRate; }

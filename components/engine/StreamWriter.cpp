@@ -38,10 +38,12 @@ std::string StreamWriter::VideoFilters(const AVFrame& frame, bool firstBuild) co
     const AVRational pictureRate = fields_.EncodedRate(r.outputRate);
     const std::string rate = "fps=fps=" + std::to_string(pictureRate.num) + "/" +
                              std::to_string(pictureRate.den) + (firstBuild ? ":start_time=0" : "");
-    // Fields become whole pictures before anything else touches them, and
-    // only those of the output's rate are scaled.
+    // Fields become whole pictures before anything else touches them; the
+    // rate changes where the fewer pictures are scaled.
     const std::string deinterlace = DeinterlaceFilter(fields_);
-    std::string text = deinterlace.empty() ? "" : deinterlace + "," + rate + ",";
+    std::string text = deinterlace.empty() ? "" : deinterlace + ",";
+    if (fields_.fewerPictures)
+        text += rate + ",";
     text += rotation_.empty() ? "" : rotation_ + ",";
     // Kept proportions: the picture as players show it (pixel shape and
     // rotation included), as large as the frame allows, with black bars.
@@ -55,7 +57,7 @@ std::string StreamWriter::VideoFilters(const AVFrame& frame, bool firstBuild) co
     if (const std::string matrix = ToDvdMatrixFilter(SourceMatrix(frame)); !matrix.empty())
         text += "," + matrix;
     text += ",setsar=" + std::to_string(sar.num) + "/" + std::to_string(sar.den);
-    if (deinterlace.empty())
+    if (!fields_.fewerPictures)
         text += "," + rate;
     return text;
 }
