@@ -1,6 +1,8 @@
 #include "components/engine/Conversion.h"
 
 #include <filesystem>
+#include <mutex>
+#include <set>
 #include <vector>
 
 #include "components/engine/InputMedia.h"
@@ -62,6 +64,36 @@ struct Timeline {
     }
 };
 
+// The conversions running in this process, by play time. One running beside
+// a longer one decodes and filters on one thread: the cores are busy with the
+// others and it ends first, so more threads would only cost switching between
+// them. The longest, which is left to run alone at the end, decodes in frame
+// threads and filters on all cores. The encoder's threads never change, so
+// that a stream does not depend on what else runs.
+class RunningConversion {
+  public:
+    explicit RunningConversion(std::int64_t playTime) {
+        std::lock_guard lock(mutex_);
+        at_ = running_.insert(playTime);
+        threads_ = *running_.rbegin() == playTime ? CodecThreads() : 1;
+    }
+    ~RunningConversion() {
+        std::lock_guard lock(mutex_);
+        running_.erase(at_);
+    }
+    RunningConversion(const RunningConversion&) = delete;
+    RunningConversion& operator=(const RunningConversion&) = delete;
+
+    // For decoding and filtering.
+    int threads() const { return threads_; }
+
+  private:
+    static inline std::mutex mutex_;
+    static inline std::multiset<std::int64_t> running_;
+    std::multiset<std::int64_t>::iterator at_;
+    int threads_ = 1;
+};
+
 Status DecodePicture(const std::string& path, const std::string& type, FramePtr& out) {
     std::vector<char> bytes;
     if (Status s = ReadLocalFile(path, kMaxPictureBytes, bytes); !s)
@@ -96,7 +128,10 @@ Status DecodePicture(const std::string& path, const std::string& type, FramePtr&
 
 Status ConvertVideo(const EngineRequest& request, ProgressReporter& progress) {
     InputMedia input;
-    if (Status s = input.Open(request.source, true, CodecThreads()); !s)
+    if (Status s = input.Read(request.source, true); !s)
+        return s;
+    const RunningConversion running(input.format()->duration);
+    if (Status s = input.OpenDecoders(running.threads()); !s)
         return s;
     if (!input.videoStream())
         return Status::Failure("no video stream in " + request.source);
@@ -115,11 +150,11 @@ Status ConvertVideo(const EngineRequest& request, ProgressReporter& progress) {
     }
 
     const std::string rotation = input.RotationFilter();
-    const FieldPlan fields = PlanFields(DetectFieldOrder(request.source, input, CodecThreads()),
+    const FieldPlan fields = PlanFields(DetectFieldOrder(request.source, input, running.threads()),
                                         input, request, !rotation.empty());
     PendingFile file(request.output);
     StreamWriter writer(request, video.timeBase, as != nullptr, audio.timeBase, rotation, fields,
-                        &progress);
+                        &progress, running.threads());
     if (Status s = writer.Open(file.temp()); !s)
         return s;
 
@@ -153,8 +188,9 @@ Status ConvertVideo(const EngineRequest& request, ProgressReporter& progress) {
 Status EncodeMenuStill(const EngineRequest& request) {
     const AVRational timeBase = av_inv_q(request.pictureRate);
     PendingFile file(request.output);
+    // A handful of pictures, often made while videos are converted.
     StreamWriter writer(request, timeBase, false, AVRational{1, request.sampleRate}, "", {},
-                        nullptr);
+                        nullptr, 1);
     if (Status s = writer.Open(file.temp()); !s)
         return s;
     FramePtr picture;

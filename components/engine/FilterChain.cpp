@@ -26,11 +26,12 @@ std::string LayoutText(const AVFrame* frame) {
 }  // namespace
 
 FilterChain::FilterChain(AVMediaType type, AVRational sourceTimeBase, Describer describe,
-                         FrameHandler handler)
+                         FrameHandler handler, int threads)
     : type_(type),
       sourceTimeBase_(sourceTimeBase),
       describe_(std::move(describe)),
-      handler_(std::move(handler)) {}
+      handler_(std::move(handler)),
+      threads_(threads) {}
 
 AVRational FilterChain::outputTimeBase() const {
     return sink_ ? av_buffersink_get_time_base(sink_) : AVRational{0, 1};
@@ -47,7 +48,7 @@ Status FilterChain::Build(const AVFrame* frame) {
     FilterGraphPtr graph(avfilter_graph_alloc());
     if (!graph)
         return Status::Failure("out of memory");
-    graph->nb_threads = 2;
+    graph->nb_threads = threads_;
     const bool video = type_ == AVMEDIA_TYPE_VIDEO;
     std::string args;
     if (video) {

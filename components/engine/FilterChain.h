@@ -18,9 +18,10 @@ class FilterChain {
     // the middle of a stream.
     using Describer = std::function<std::string(const AVFrame& frame, bool firstBuild)>;
 
-    // sourceTimeBase: the time base of the frames pushed.
+    // sourceTimeBase: the time base of the frames pushed; threads: what the
+    // filters may use.
     FilterChain(AVMediaType type, AVRational sourceTimeBase, Describer describe,
-                FrameHandler handler);
+                FrameHandler handler, int threads = 2);
     ~FilterChain() { av_channel_layout_uninit(&layout_); }
     FilterChain(const FilterChain&) = delete;
     FilterChain& operator=(const FilterChain&) = delete;
@@ -41,6 +42,7 @@ class FilterChain {
     AVRational sourceTimeBase_;
     Describer describe_;
     FrameHandler handler_;
+    int threads_;
     FilterGraphPtr graph_;
     AVFilterContext* source_ = nullptr;
     AVFilterContext* sink_ = nullptr;

@@ -35,6 +35,13 @@ Status OpenDecoder(AVStream* stream, int threads, CodecContextPtr& out) {
 }  // namespace
 
 Status InputMedia::Open(const std::string& path, bool withAudio, int threads) {
+    if (Status s = Read(path, withAudio); !s)
+        return s;
+    return OpenDecoders(threads);
+}
+
+Status InputMedia::Read(const std::string& path, bool withAudio) {
+    path_ = path;
     if (Status s = OpenLocalInput(path, format_); !s)
         return s;
     // Packets the demuxer knows to be corrupt are dropped rather than decoded.
@@ -43,22 +50,22 @@ Status InputMedia::Open(const std::string& path, bool withAudio, int threads) {
         return Status::Av("cannot read the streams of " + path, e);
 
     const int v = av_find_best_stream(format_.get(), AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
-    if (v >= 0) {
-        video_ = format_->streams[v];
+    video_ = v >= 0 ? format_->streams[v] : nullptr;
+    const int a =
+        withAudio ? av_find_best_stream(format_.get(), AVMEDIA_TYPE_AUDIO, -1, v, nullptr, 0) : -1;
+    audio_ = a >= 0 ? format_->streams[a] : nullptr;
+    return {};
+}
+
+Status InputMedia::OpenDecoders(int threads) {
+    if (video_)
         if (Status s = OpenDecoder(video_, threads, videoDecoder_); !s)
             return s;
-    }
-    if (withAudio) {
-        const int a = av_find_best_stream(format_.get(), AVMEDIA_TYPE_AUDIO, -1, v, nullptr, 0);
-        if (a >= 0) {
-            audio_ = format_->streams[a];
-            // A source whose sound cannot be decoded is converted with silence.
-            if (!OpenDecoder(audio_, threads, audioDecoder_))
-                audio_ = nullptr;
-        }
-    }
+    // A source whose sound cannot be decoded is converted with silence.
+    if (audio_ && !OpenDecoder(audio_, threads, audioDecoder_))
+        audio_ = nullptr;
     if (!video_ && !audio_)
-        return Status::Failure("no video or audio stream in " + path);
+        return Status::Failure("no video or audio stream in " + path_);
     for (unsigned i = 0; i < format_->nb_streams; ++i) {
         AVStream* s = format_->streams[i];
         s->discard = (s == video_ || s == audio_) ? AVDISCARD_DEFAULT : AVDISCARD_ALL;

@@ -19,6 +19,10 @@ class InputMedia {
     // Opens path and the decoders of its best video stream and, when
     // withAudio, of the best audio stream. Fails when neither exists.
     Status Open(const std::string& path, bool withAudio, int threads);
+    // The same in two steps: the file and its streams (their facts known),
+    // then the decoders.
+    Status Read(const std::string& path, bool withAudio);
+    Status OpenDecoders(int threads);
 
     AVFormatContext* format() const { return format_.get(); }
     AVStream* videoStream() const { return video_; }
@@ -47,6 +51,7 @@ class InputMedia {
     void SmoothDiscontinuity(AVPacket* packet);
     Status Deliver(AVCodecContext* decoder, StreamKind kind, const FrameHandler& handler);
 
+    std::string path_;
     InputFormatPtr format_;
     AVStream* video_ = nullptr;
     AVStream* audio_ = nullptr;

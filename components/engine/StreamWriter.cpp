@@ -7,7 +7,7 @@ namespace engine {
 
 StreamWriter::StreamWriter(const EngineRequest& request, AVRational videoTimeBase, bool withAudio,
                            AVRational audioTimeBase, std::string rotation, FieldPlan fields,
-                           ProgressReporter* progress)
+                           ProgressReporter* progress, int filterThreads)
     : request_(request),
       rotation_(std::move(rotation)),
       fields_(fields),
@@ -16,7 +16,7 @@ StreamWriter::StreamWriter(const EngineRequest& request, AVRational videoTimeBas
       video_(
           AVMEDIA_TYPE_VIDEO, videoTimeBase,
           [this](const AVFrame& f, bool first) { return VideoFilters(f, first); },
-          [this](AVFrame* f) { return OnVideo(f); }) {
+          [this](AVFrame* f) { return OnVideo(f); }, filterThreads) {
     if (withAudio_)
         audio_.emplace(
             AVMEDIA_TYPE_AUDIO, audioTimeBase,

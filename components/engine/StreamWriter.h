@@ -19,10 +19,11 @@ namespace engine {
 class StreamWriter {
   public:
     // rotation: filters that turn the picture upright first ("" for none);
-    // fields: what is done with an interlaced source's fields.
+    // fields: what is done with an interlaced source's fields; filterThreads:
+    // what filtering the pictures may use.
     StreamWriter(const EngineRequest& request, AVRational videoTimeBase, bool withAudio,
                  AVRational audioTimeBase, std::string rotation, FieldPlan fields,
-                 ProgressReporter* progress);
+                 ProgressReporter* progress, int filterThreads);
 
     Status Open(const std::string& path);
     // pts in the time bases given above.
