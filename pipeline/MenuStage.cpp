@@ -1,5 +1,6 @@
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <tuple>
 
@@ -151,28 +152,59 @@ double PixelShape(const JobParameters& params) {
            (static_cast<double>(params.aspectDen) * params.width);
 }
 
-// Draws a thumbnail (square pixels) into its cell so that it keeps its shape
-// on the disc, whose pixels are shown wider or narrower than square: scaled
-// by the pixels' shape, centred, black around it.
+// The picture inside a thumbnail's black bars: a thumbnail keeps its video's
+// proportions in a 4:3 box, so a wide video comes letterboxed and a tall one
+// pillarboxed. Only whole black rows and columns at the edges count as bars.
+QRect PictureInsideBars(const QImage& thumbnail) {
+    auto dark = [&](int x0, int y0, int x1, int y1) {
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x)
+                if (qGray(thumbnail.pixel(x, y)) > 32)
+                    return false;
+        return true;
+    };
+    const int w = thumbnail.width();
+    const int h = thumbnail.height();
+    int top = 0, bottom = h, left = 0, right = w;
+    while (top < bottom - 1 && dark(0, top, w, top + 1))
+        ++top;
+    while (bottom > top + 1 && dark(0, bottom - 1, w, bottom))
+        --bottom;
+    while (left < right - 1 && dark(left, top, left + 1, bottom))
+        ++left;
+    while (right > left + 1 && dark(right - 1, top, right, bottom))
+        --right;
+    // A dark video is not a video in bars: keep the whole picture.
+    if (bottom - top < h / 4 || right - left < w / 4)
+        return thumbnail.rect();
+    return QRect(left, top, right - left, bottom - top);
+}
 
+// Draws a thumbnail (square pixels) into its cell so that it keeps its shape
+// on the disc, whose pixels are shown wider or narrower than square: the
+// picture inside its bars as large as the cell shows it, centred, black
+// around it. A wide video fills a wide menu's cell.
 void DrawThumbnail(QPainter& painter, const QImage& thumbnail, const QRect& cell,
                    const JobParameters& params) {
     if (params.stretchToFill) {
         painter.drawImage(cell.topLeft(), thumbnail);
         return;
     }
+    const QRect picture = PictureInsideBars(thumbnail);
     const double pixelShape = PixelShape(params);
-    QSize size = cell.size();
-    if (pixelShape > 1)
-        size.setWidth(static_cast<int>(std::lround(cell.width() / pixelShape)));
-    else
-        size.setHeight(static_cast<int>(std::lround(cell.height() * pixelShape)));
+    // The cell as the television shows it, in square pixels.
+    const double shownWidth = cell.width() * pixelShape;
+    const double scale = std::min(shownWidth / picture.width(),
+                                  static_cast<double>(cell.height()) / picture.height());
+    const QSize size(
+        std::min(cell.width(), static_cast<int>(std::lround(picture.width() * scale / pixelShape))),
+        std::min(cell.height(), static_cast<int>(std::lround(picture.height() * scale))));
     painter.fillRect(cell, Qt::black);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(QRect(QPoint(cell.x() + (cell.width() - size.width()) / 2,
                                    cell.y() + (cell.height() - size.height()) / 2),
                             size),
-                      thumbnail);
+                      thumbnail, picture);
 }
 
 // One root-menu page: its picture (thumbnails and page tiles on the canvas),

@@ -295,6 +295,40 @@ TEST_F(Cli, MakesADiscImageAPlayerCanUseAndBurnsTheFolderAgain) {
 // A project saved with a run, moved with its videos to another folder, makes
 // the same disc; a project whose video is missing and one that is not XML are
 // refused with a message naming the file, and are left as they were.
+// On a wide menu a wide video's thumbnail fills its cell and a 4:3 one keeps
+// bars at its sides (both keep their shape: columns of the decoded menu).
+TEST_F(Cli, ThumbnailsFillTheirCellsAsFarAsTheirShapeAllows) {
+    const std::string narrow = Clip("narrow.avi", 1, false);
+    const std::string wide = (work_ / "wide.avi").string();
+    ASSERT_EQ(testsupport::RunCommand({"ffmpeg", "-y", "-loglevel", "error", "-f", "lavfi", "-i",
+                                       "color=c=gray:size=320x180:rate=25:duration=1", "-c:v",
+                                       "mpeg4", wide})
+                  .status,
+              0);
+    const CliRun run = Run({"make", "--pal", "--aspect", "16:9", "--working-folder",
+                            work_ / "work", narrow, wide});
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    const std::string still = (work_ / "root.png").string();
+    ASSERT_EQ(testsupport::RunCommand({"ffmpeg", "-v", "error", "-y", "-i",
+                                       run.LastLine() + "/VIDEO_TS/VTS_01_0.VOB", "-frames:v",
+                                       "1", still})
+                  .status,
+              0);
+    const QImage menu(QString::fromStdString(still));
+    ASSERT_EQ(menu.size(), QSize(720, 576));
+    auto column = [&](int x) {  // mean grey down the middle of the thumbnail row
+        int sum = 0;
+        for (int y = 110; y < 180; ++y)
+            sum += qGray(menu.pixel(x, y));
+        return sum / 70;
+    };
+    // Cells start at x = 74 and 222, 128 wide; a 4:3 picture is 90 of them.
+    EXPECT_LT(column(74 + 10), 30);  // the 4:3 video's bar
+    EXPECT_GT(column(74 + 64), 30);
+    EXPECT_GT(column(222 + 10), 90);  // the grey wide video, where a bar was
+    EXPECT_GT(column(222 + 118), 90);
+}
+
 TEST_F(Cli, AProjectMovedWithItsVideosMakesTheSameDisc) {
     fs::create_directory(work_ / "videos");
     const std::string a = Clip("videos/a.avi", 2, true);
