@@ -56,6 +56,15 @@ bool WriteElement(const CXMLAccess& node, pugi::xml_node parent) {
     return true;
 }
 
+template <typename Attributes>
+const std::string* FindValue(const Attributes& attributes, const std::string& key) {
+    for (const auto& [name, value] : attributes) {
+        if (name == key)
+            return &value;
+    }
+    return nullptr;
+}
+
 // "Can't read config file<path>..." with the ending given.
 std::string CannotRead(const std::string& path, const char* ending) {
     return "Can't read config file<" + path + ending;
@@ -82,19 +91,12 @@ CXMLAccess::CXMLAccess(std::string name, std::string text)
     : name(std::move(name)), text(std::move(text)) {}
 
 std::string CXMLAccess::GetValue(const std::string& key, const std::string& defaultText) const {
-    for (const auto& [attributeName, value] : attributes) {
-        if (attributeName == key)
-            return value;
-    }
-    return defaultText;
+    const std::string* value = FindValue(attributes, key);
+    return value ? *value : defaultText;
 }
 
 bool CXMLAccess::HasValue(const std::string& key) const {
-    for (const auto& [attributeName, value] : attributes) {
-        if (attributeName == key)
-            return true;
-    }
-    return false;
+    return FindValue(attributes, key) != nullptr;
 }
 
 void CXMLAccess::SetValue(const std::string& key, const std::string& value) {

@@ -417,11 +417,7 @@ QStringList CDVDAuthorAddDlg::ReadIntoRows(const std::vector<std::string>& files
         if (marked >= 0) {
             // The video found again takes the place its project gave it.
             QListWidgetItem* found = list_->takeItem(list_->count() - 1);
-            QListWidgetItem* gone = list_->takeItem(marked);
-            const auto* item =
-                reinterpret_cast<const MediaItem*>(gone->data(kItemRole).value<quintptr>());
-            delete gone;
-            items_.remove_if([item](const MediaItem& candidate) { return &candidate == item; });
+            DropRow(marked);
             list_->insertItem(marked, found);
         }
     });
@@ -437,9 +433,7 @@ void CDVDAuthorAddDlg::OnFindVideo(int row) {
     if (reading_ || row < 0 || row >= list_->count() ||
         list_->item(row)->data(kProblemRole).toString().isEmpty())
         return;
-    const auto* gone =
-        reinterpret_cast<const MediaItem*>(list_->item(row)->data(kItemRole).value<quintptr>());
-    const QString lost = QString::fromStdString(gone->sourcePath);
+    const QString lost = QString::fromStdString(ItemOf(list_->item(row))->sourcePath);
     QString folder = lost.left(lost.lastIndexOf('/'));
     if (!QFileInfo(folder).isDir())
         folder = QString::fromStdString(App().theOptions.GetValue(keys::RECENT_OPEN));
@@ -475,10 +469,7 @@ void CDVDAuthorAddDlg::OnRemove() {
     const int row = list_->currentRow();
     if (row < 0 || !list_->item(row)->isSelected())
         return;
-    QListWidgetItem* gone = list_->takeItem(row);
-    const auto* item = reinterpret_cast<const MediaItem*>(gone->data(kItemRole).value<quintptr>());
-    delete gone;
-    items_.remove_if([item](const MediaItem& candidate) { return &candidate == item; });
+    DropRow(row);
     if (list_->count() > 0) {
         const int next = std::min(row, list_->count() - 1);
         list_->setCurrentRow(next, QItemSelectionModel::ClearAndSelect);
@@ -552,12 +543,20 @@ void CDVDAuthorAddDlg::ShowDiscType() {
 
 MediaList CDVDAuthorAddDlg::RowItems() const {
     MediaList result;
-    for (int i = 0; i < list_->count(); ++i) {
-        const auto* item =
-            reinterpret_cast<const MediaItem*>(list_->item(i)->data(kItemRole).value<quintptr>());
-        result.push_back(*item);
-    }
+    for (int i = 0; i < list_->count(); ++i)
+        result.push_back(*ItemOf(list_->item(i)));
     return result;
+}
+
+const MediaItem* CDVDAuthorAddDlg::ItemOf(const QListWidgetItem* row) {
+    return reinterpret_cast<const MediaItem*>(row->data(kItemRole).value<quintptr>());
+}
+
+void CDVDAuthorAddDlg::DropRow(int row) {
+    QListWidgetItem* gone = list_->takeItem(row);
+    const MediaItem* item = ItemOf(gone);
+    delete gone;
+    items_.remove_if([item](const MediaItem& candidate) { return &candidate == item; });
 }
 
 bool CDVDAuthorAddDlg::EstimateDiscUsage() {

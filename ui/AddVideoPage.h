@@ -18,6 +18,7 @@
 class QDragEnterEvent;
 class QDropEvent;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class CMacSliderCtrl;
 
@@ -104,6 +105,10 @@ class CDVDAuthorAddDlg : public QDialog, public platform::MessageTarget {
     void LayOut();
     void AppendRow(ProbeResult&& probe);
     void AppendMarkedRow(const std::string& path, const std::string& reason);
+    // The video a row shows.
+    static const MediaItem* ItemOf(const QListWidgetItem* row);
+    // Takes a row and its video out of the list.
+    void DropRow(int row);
     // The marked row naming path, or -1.
     int MarkedRow(const std::string& path) const;
     // Reads files into rows (see AddFiles); the files that could not be read,

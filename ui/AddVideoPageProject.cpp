@@ -148,8 +148,7 @@ int CDVDAuthorAddDlg::MarkedRow(const std::string& path) const {
         const QListWidgetItem* item = list_->item(row);
         if (item->data(kProblemRole).toString().isEmpty())
             continue;
-        if (reinterpret_cast<const MediaItem*>(item->data(kItemRole).value<quintptr>())
-                ->sourcePath == path)
+        if (ItemOf(item)->sourcePath == path)
             return row;
     }
     return -1;
