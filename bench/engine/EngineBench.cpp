@@ -129,10 +129,10 @@ int main(int argc, char** argv) {
     std::printf("source: %s (%d s)\n", source.c_str(), seconds);
     std::printf("probe (thumbnail + media info): status %d/%d, %.3f s wall\n", thumb.status,
                 infoResult, probeSeconds);
-    std::printf("engine: status %d, %.2f s wall, peak %.1f MB\n", engine.status, engine.seconds,
-                engine.peakMb);
-    std::printf("ffmpeg: status %d, %.2f s wall, peak %.1f MB\n", ffmpeg.status, ffmpeg.seconds,
-                ffmpeg.peakMb);
+    for (const auto& [name, run] : {std::pair{"engine", engine}, std::pair{"ffmpeg", ffmpeg}})
+        std::printf("%s: status %d, %.2f s wall, peak %.1f MB, CPU %.2f s (%.0f %%)\n", name,
+                    run.status, run.seconds, run.peakMb, run.cpuSeconds,
+                    run.seconds > 0 ? 100 * run.cpuSeconds / run.seconds : 0.0);
     if (ffmpeg.seconds > 0)
         std::printf("wall time ratio engine/ffmpeg: %.2f\n", engine.seconds / ffmpeg.seconds);
     std::remove(engineOut.c_str());

@@ -1,5 +1,6 @@
 #include "components/engine/Conversion.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <mutex>
 #include <set>
@@ -76,6 +77,7 @@ class RunningConversion {
         std::lock_guard lock(mutex_);
         at_ = running_.insert(playTime);
         threads_ = *running_.rbegin() == playTime ? CodecThreads() : 1;
+        if (const char* x = getenv("QDEC"); x && threads_ > 1) threads_ = atoi(x);
     }
     ~RunningConversion() {
         std::lock_guard lock(mutex_);
@@ -155,7 +157,10 @@ Status ConvertVideo(const EngineRequest& request, ProgressReporter& progress) {
     PendingFile file(request.output);
     StreamWriter writer(request, video.timeBase, as != nullptr, audio.timeBase, rotation, fields,
                         &progress, running.threads());
-    if (Status s = writer.Open(file.temp()); !s)
+    // Two encoders keep two cores busy with one video; more would only add
+    // pictures waiting in memory, as decoding and the other conversions
+    // share the cores too.
+    if (Status s = writer.Open(file.temp(), std::min(2, CodecThreads())); !s)
         return s;
 
     auto handler = [&](AVFrame* frame, StreamKind kind) -> Status {
@@ -191,7 +196,7 @@ Status EncodeMenuStill(const EngineRequest& request) {
     // A handful of pictures, often made while videos are converted.
     StreamWriter writer(request, timeBase, false, AVRational{1, request.sampleRate}, "", {},
                         nullptr, 1);
-    if (Status s = writer.Open(file.temp()); !s)
+    if (Status s = writer.Open(file.temp(), 1); !s)
         return s;
     FramePtr picture;
     std::string decodedPath;

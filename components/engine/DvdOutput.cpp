@@ -24,14 +24,32 @@ std::int64_t DvdOutput::MaxVideoRate(std::int64_t audioBitRate) {
     return kDvdMuxRate - audioBitRate - kMuxOverhead;
 }
 
-Status DvdOutput::OpenVideo(const EngineRequest& r, int threads) {
+int DvdOutput::GroupSize(const EngineRequest& r) const {
+    // A group may show no more fields than keyint pictures have: film
+    // pictures take two and a half on average.
+    return pulldown_ ? std::max(1, r.gopSize * 4 / 5) : std::max(1, r.gopSize);
+}
+
+std::int64_t DvdOutput::VideoMaxRate(const EngineRequest& r) {
+    // Whatever rate is asked for, picture and sound together must fit the
+    // disc's mux rate, or a player's buffer runs dry and the picture stutters.
+    const std::int64_t cap = MaxVideoRate(r.audioBitRate);
+    return std::min(r.maxRate > 0 ? r.maxRate : cap, cap);
+}
+
+std::int64_t DvdOutput::PlayerBuffer(const EngineRequest& r) {
+    return r.bufferSize == 0 && VideoMaxRate(r) > 0 ? 1835008 : r.bufferSize;
+}
+
+Status DvdOutput::OpenVideoEncoder(const EngineRequest& r, int threads, int lanes,
+                                   CodecContextPtr& out) const {
     const AVCodec* codec = avcodec_find_encoder(AV_CODEC_ID_MPEG2VIDEO);
     if (!codec)
         return Status::Failure("no mpeg2video encoder");
-    video_.reset(avcodec_alloc_context3(codec));
-    if (!video_)
+    out.reset(avcodec_alloc_context3(codec));
+    if (!out)
         return Status::Failure("out of memory");
-    AVCodecContext* c = video_.get();
+    AVCodecContext* c = out.get();
     c->width = r.width;
     c->height = r.height;
     c->pix_fmt = AV_PIX_FMT_YUV420P;
@@ -42,14 +60,9 @@ Status DvdOutput::OpenVideo(const EngineRequest& r, int threads) {
     av_reduce(&c->sample_aspect_ratio.num, &c->sample_aspect_ratio.den,
               static_cast<std::int64_t>(r.aspect.num) * r.height,
               static_cast<std::int64_t>(r.aspect.den) * r.width, 1 << 16);
-    // Whatever rate is asked for, picture and sound together must fit the
-    // disc's mux rate, or a player's buffer runs dry and the picture stutters.
-    const std::int64_t cap = MaxVideoRate(r.audioBitRate);
-    c->bit_rate = std::min(r.videoBitRate, cap);
-    c->rc_max_rate = std::min(r.maxRate > 0 ? r.maxRate : cap, cap);
-    c->rc_buffer_size = static_cast<int>(r.bufferSize);
-    if (c->rc_max_rate > 0 && c->rc_buffer_size == 0)
-        c->rc_buffer_size = 1835008;
+    c->rc_max_rate = VideoMaxRate(r);
+    c->bit_rate = std::min(r.videoBitRate, MaxVideoRate(r.audioBitRate));
+    c->rc_buffer_size = static_cast<int>(PlayerBuffer(r) / lanes);
     c->rc_initial_buffer_occupancy = c->rc_buffer_size * 3 / 4;
     SetDvdColourDescription(*c, r.height == 576);
     av_opt_set(c->priv_data, "video_format", r.height == 576 ? "pal" : "ntsc", 0);
@@ -59,10 +72,15 @@ Status DvdOutput::OpenVideo(const EngineRequest& r, int threads) {
         c->flags |= AV_CODEC_FLAG_INTERLACED_DCT;
         c->field_order = topFirst_ ? AV_FIELD_TT : AV_FIELD_BB;
     }
-    // A group may show no more fields than keyint pictures have: film
-    // pictures take two and a half on average.
-    c->gop_size = pulldown_ ? std::max(1, r.gopSize * 4 / 5) : r.gopSize;
     c->max_b_frames = 2;
+    // Each group is started by VideoLanes with a picture marked for it; the
+    // encoder's own count, which would close a group two pictures early to
+    // keep its B-pictures inside, must never start one. Groups are closed:
+    // the encoders of one stream each take whole groups, so no picture may
+    // refer to one of another group (nor may a scene cut start a group).
+    c->gop_size = GroupSize(r) + c->max_b_frames + 1;
+    c->flags |= AV_CODEC_FLAG_CLOSED_GOP;
+    av_opt_set_int(c->priv_data, "sc_threshold", 1000000000, 0);
     c->strict_std_compliance = r.strictness;
     c->thread_count = threads;
     // The wider quantiser scale lets a detailed picture (a menu still above
@@ -71,6 +89,22 @@ Status DvdOutput::OpenVideo(const EngineRequest& r, int threads) {
     c->qmax = 28;  // the most the non-linear scale supports
     if (int e = avcodec_open2(c, codec, nullptr); e < 0)
         return Status::Av("opening the mpeg2video encoder", e);
+    return {};
+}
+
+Status DvdOutput::OpenVideo(const EngineRequest& r, int lanes) {
+    lanes = std::max(1, lanes);
+    // The cores are shared out between the lanes; each encoder's own threads
+    // take rows of its pictures.
+    const int threads = std::max(1, CodecThreads() / lanes);
+    if (Status s = video_.Open(lanes, GroupSize(r), PlayerBuffer(r),
+                               [&](CodecContextPtr& encoder) {
+                                   return OpenVideoEncoder(r, threads, lanes, encoder);
+                               });
+        !s)
+        return s;
+    const AVCodecContext* c = video_.encoder();
+    videoTimeBase_ = c->time_base;
     videoStream_ = avformat_new_stream(muxer_.get(), nullptr);
     if (!videoStream_)
         return Status::Failure("out of memory");
@@ -115,14 +149,14 @@ Status DvdOutput::OpenAudio(const EngineRequest& r) {
     return {};
 }
 
-Status DvdOutput::Open(const std::string& path, const EngineRequest& r, int threads) {
+Status DvdOutput::Open(const std::string& path, const EngineRequest& r, int videoLanes) {
     AVFormatContext* raw = nullptr;
     if (int e = avformat_alloc_output_context2(&raw, nullptr, "dvd", path.c_str()); e < 0)
         return Status::Av("dvd muxer", e);
     muxer_.reset(raw);
     muxer_->max_delay = 700000;
     underflows_ = std::make_unique<MuxerUnderflowWatch>(muxer_.get());
-    if (Status s = OpenVideo(r, threads); !s)
+    if (Status s = OpenVideo(r, videoLanes); !s)
         return s;
     if (Status s = OpenAudio(r); !s)
         return s;
@@ -138,25 +172,36 @@ Status DvdOutput::Open(const std::string& path, const EngineRequest& r, int thre
     return {};
 }
 
-Status DvdOutput::Encode(AVCodecContext* encoder, AVStream* stream, AVFrame* frame) {
+Status DvdOutput::Write(AVStream* stream, AVRational timeBase, AVPacket* packet) {
+    if (pulldown_ && stream == videoStream_) {
+        if (Status s = pulldownFlagger_.Flag(packet); !s)
+            return s;
+        timeBase = kNtscFieldTime;
+    }
+    av_packet_rescale_ts(packet, timeBase, stream->time_base);
+    packet->stream_index = stream->index;
+    if (int e = av_interleaved_write_frame(muxer_.get(), packet); e < 0)
+        return Status::Av("writing the program stream", e);
+    return {};
+}
+
+Status DvdOutput::WriteVideoPackets() {
+    return video_.WriteReady(
+        [this](AVPacket* packet) { return Write(videoStream_, videoTimeBase_, packet); });
+}
+
+Status DvdOutput::EncodeAudio(AVFrame* frame) {
+    AVCodecContext* encoder = audio_.get();
     if (int e = avcodec_send_frame(encoder, frame); e < 0)
-        return Status::Av(std::string("encoding ") + encoder->codec->name, e);
+        return Status::Av("encoding ac3", e);
     for (;;) {
         int e = avcodec_receive_packet(encoder, packet_.get());
         if (e == AVERROR(EAGAIN) || e == AVERROR_EOF)
             return {};
         if (e < 0)
-            return Status::Av(std::string("encoding ") + encoder->codec->name, e);
-        AVRational timeBase = encoder->time_base;
-        if (pulldown_ && stream == videoStream_) {
-            if (Status s = pulldownFlagger_.Flag(packet_.get()); !s)
-                return s;
-            timeBase = kNtscFieldTime;
-        }
-        av_packet_rescale_ts(packet_.get(), timeBase, stream->time_base);
-        packet_->stream_index = stream->index;
-        if ((e = av_interleaved_write_frame(muxer_.get(), packet_.get())) < 0)
-            return Status::Av("writing the program stream", e);
+            return Status::Av("encoding ac3", e);
+        if (Status s = Write(audioStream_, encoder->time_base, packet_.get()); !s)
+            return s;
     }
 }
 
@@ -169,14 +214,16 @@ Status DvdOutput::WriteVideo(AVFrame* frame) {
     frame->interlaced_frame = interlaced_;
     frame->top_field_first = interlaced_ && topFirst_;
     ++videoFrames_;
-    return Encode(video_.get(), videoStream_, frame);
+    if (Status s = video_.Send(frame); !s)
+        return s;
+    return WriteVideoPackets();
 }
 
 Status DvdOutput::WriteAudio(AVFrame* frame) {
     if (frame->pts == AV_NOPTS_VALUE || frame->pts < nextAudioPts_)
         frame->pts = nextAudioPts_;
     nextAudioPts_ = frame->pts + frame->nb_samples;
-    return Encode(audio_.get(), audioStream_, frame);
+    return EncodeAudio(frame);
 }
 
 Status DvdOutput::PadAudioTo(double seconds) {
@@ -194,9 +241,11 @@ Status DvdOutput::PadAudioTo(double seconds) {
 }
 
 Status DvdOutput::Finish() {
-    if (Status s = Encode(video_.get(), videoStream_, nullptr); !s)
+    if (Status s = video_.Finish(); !s)
         return s;
-    if (Status s = Encode(audio_.get(), audioStream_, nullptr); !s)
+    if (Status s = WriteVideoPackets(); !s)
+        return s;
+    if (Status s = EncodeAudio(nullptr); !s)
         return s;
     if (int e = av_write_trailer(muxer_.get()); e < 0)
         return Status::Av("finishing the program stream", e);
@@ -211,7 +260,7 @@ Status DvdOutput::Finish() {
 }
 
 double DvdOutput::videoSeconds() const {
-    return nextVideoPts_ * av_q2d(video_->time_base);
+    return nextVideoPts_ * av_q2d(videoTimeBase_);
 }
 
 double DvdOutput::audioSeconds() const {

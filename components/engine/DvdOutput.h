@@ -9,6 +9,7 @@
 #include "components/engine/FfmpegHandles.h"
 #include "components/engine/MuxerUnderflowWatch.h"
 #include "components/engine/Pulldown.h"
+#include "components/engine/VideoLanes.h"
 
 namespace engine {
 
@@ -23,8 +24,9 @@ class DvdOutput {
     // Before Open: the pictures are film, encoded at its own rate and flagged
     // to be shown by 3:2 pulldown on an NTSC disc.
     void FilmPulldown() { pulldown_ = true; }
-    // Opens the encoders and the file and writes the stream headers.
-    Status Open(const std::string& path, const EngineRequest& request, int threads);
+    // Opens the encoders and the file and writes the stream headers. The
+    // video is encoded by videoLanes encoders side by side (see VideoLanes).
+    Status Open(const std::string& path, const EngineRequest& request, int videoLanes);
     // Encodes one video frame of the output size; pts counts encoded frames.
     Status WriteVideo(AVFrame* frame);
     // Encodes one audio frame: 48 kHz-style planar float stereo, frameSize()
@@ -47,13 +49,24 @@ class DvdOutput {
     int audioFrameSize() const;
 
   private:
-    Status OpenVideo(const EngineRequest& request, int threads);
+    // Pictures in each group.
+    int GroupSize(const EngineRequest& request) const;
+    Status OpenVideo(const EngineRequest& request, int lanes);
+    Status OpenVideoEncoder(const EngineRequest& request, int threads, int lanes,
+                            CodecContextPtr& out) const;
+    // The most bits a second the video may take, and the player's video
+    // buffer (in bits) it keeps within at that rate.
+    static std::int64_t VideoMaxRate(const EngineRequest& request);
+    static std::int64_t PlayerBuffer(const EngineRequest& request);
     Status OpenAudio(const EngineRequest& request);
-    Status Encode(AVCodecContext* encoder, AVStream* stream, AVFrame* frame);
+    Status EncodeAudio(AVFrame* frame);
+    Status Write(AVStream* stream, AVRational timeBase, AVPacket* packet);
+    Status WriteVideoPackets();
 
     OutputFormatPtr muxer_;
     std::unique_ptr<MuxerUnderflowWatch> underflows_;
-    CodecContextPtr video_;
+    VideoLanes video_;
+    AVRational videoTimeBase_{1, 25};
     CodecContextPtr audio_;
     AVStream* videoStream_ = nullptr;
     AVStream* audioStream_ = nullptr;

@@ -1,38 +1,15 @@
 #include "components/engine/Pulldown.h"
 
+#include "components/engine/Mpeg2Headers.h"
+
 namespace engine {
 namespace {
 
-// Start codes and extension identifiers of MPEG-2 video.
-constexpr std::uint8_t kSequenceHeader = 0xB3;
-constexpr std::uint8_t kExtension = 0xB5;
-constexpr std::uint8_t kGroupOfPictures = 0xB8;
-constexpr std::uint8_t kFirstSlice = 0x01;
-constexpr std::uint8_t kLastSlice = 0xAF;
-constexpr int kSequenceExtension = 1;
-constexpr int kPictureCodingExtension = 8;
 constexpr std::uint8_t kNtscRateCode = 4;   // 30000/1001
 constexpr std::int64_t kTimeCodeRate = 30;  // pictures a second of an NTSC time code
 
 std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
     return a / b - (a % b != 0 && (a < 0) != (b < 0));
-}
-
-// The group's time code, without dropped numbers, for the picture first shown
-// at field.
-void WriteTimeCode(std::uint8_t* header, std::int64_t field) {
-    const std::int64_t n = field > 0 ? field / 2 : 0;
-    const std::uint32_t hours = static_cast<std::uint32_t>(n / (kTimeCodeRate * 3600) % 24);
-    const std::uint32_t minutes = static_cast<std::uint32_t>(n / (kTimeCodeRate * 60) % 60);
-    const std::uint32_t seconds = static_cast<std::uint32_t>(n / kTimeCodeRate % 60);
-    const std::uint32_t pictures = static_cast<std::uint32_t>(n % kTimeCodeRate);
-    const std::uint32_t old =
-        static_cast<std::uint32_t>(header[0]) << 24 | header[1] << 16 | header[2] << 8 | header[3];
-    // Closed group, broken link and the stuffing after them stay.
-    const std::uint32_t word =
-        hours << 26 | minutes << 20 | 1u << 19 | seconds << 13 | pictures << 7 | (old & 0x7F);
-    for (int i = 0; i < 4; ++i)
-        header[i] = static_cast<std::uint8_t>(word >> (24 - 8 * i));
 }
 
 }  // namespace
@@ -58,16 +35,8 @@ Status PulldownFlagger::Flag(AVPacket* packet) const {
         return Status::Av("pulldown flags", e);
     const std::int64_t first = FirstField(packet->pts);
     const std::int64_t next = FirstField(packet->pts + 1);
-    std::uint8_t* data = packet->data;
     bool flagged = false;
-    // The headers come before the picture's first slice.
-    for (int i = 0; i + 9 <= packet->size; ++i) {
-        if (data[i] != 0 || data[i + 1] != 0 || data[i + 2] != 1)
-            continue;
-        const std::uint8_t code = data[i + 3];
-        std::uint8_t* header = data + i + 4;
-        if (code >= kFirstSlice && code <= kLastSlice)
-            break;
+    ForEachHeader(packet->data, packet->size, [&](std::uint8_t code, std::uint8_t* header) {
         if (code == kSequenceHeader) {
             header[3] = static_cast<std::uint8_t>((header[3] & 0xF0) | kNtscRateCode);
         } else if (code == kExtension && header[0] >> 4 == kSequenceExtension) {
@@ -81,10 +50,10 @@ Status PulldownFlagger::Flag(AVPacket* packet) const {
             header[4] |= 0x80;
             flagged = true;
         } else if (code == kGroupOfPictures) {
-            WriteTimeCode(header, first);
+            // The group's time code counts the fields shown before it.
+            WriteTimeCode(header, first / 2, kTimeCodeRate);
         }
-        i += 3;
-    }
+    });
     if (!flagged)
         return Status::Failure("an encoded film picture has no picture coding extension");
     if (packet->dts != AV_NOPTS_VALUE)

@@ -71,8 +71,8 @@ std::string StreamWriter::AudioFilters(bool firstBuild) const {
            std::to_string(output_.audioFrameSize()) + ":p=1";
 }
 
-Status StreamWriter::Open(const std::string& path) {
-    return output_.Open(path, request_, CodecThreads());
+Status StreamWriter::Open(const std::string& path, int videoLanes) {
+    return output_.Open(path, request_, videoLanes);
 }
 
 Status StreamWriter::Encode(AVFrame* frame, Status (StreamWriter::*encode)(AVFrame*)) {

@@ -25,7 +25,8 @@ class StreamWriter {
                  AVRational audioTimeBase, std::string rotation, FieldPlan fields,
                  ProgressReporter* progress, int filterThreads);
 
-    Status Open(const std::string& path);
+    // videoLanes: encoders the picture is shared out between.
+    Status Open(const std::string& path, int videoLanes);
     // pts in the time bases given above.
     Status PushVideo(AVFrame* frame);
     Status PushAudio(AVFrame* frame);
