@@ -77,7 +77,6 @@ class RunningConversion {
         std::lock_guard lock(mutex_);
         at_ = running_.insert(playTime);
         threads_ = *running_.rbegin() == playTime ? CodecThreads() : 1;
-        if (const char* x = getenv("QDEC"); x && threads_ > 1) threads_ = atoi(x);
     }
     ~RunningConversion() {
         std::lock_guard lock(mutex_);

@@ -97,10 +97,9 @@ Status DvdOutput::OpenVideo(const EngineRequest& r, int lanes) {
     // The cores are shared out between the lanes; each encoder's own threads
     // take rows of its pictures.
     const int threads = std::max(1, CodecThreads() / lanes);
-    if (Status s = video_.Open(lanes, GroupSize(r), PlayerBuffer(r),
-                               [&](CodecContextPtr& encoder) {
-                                   return OpenVideoEncoder(r, threads, lanes, encoder);
-                               });
+    if (Status s = video_.Open(
+            lanes, GroupSize(r), PlayerBuffer(r),
+            [&](CodecContextPtr& encoder) { return OpenVideoEncoder(r, threads, lanes, encoder); });
         !s)
         return s;
     const AVCodecContext* c = video_.encoder();

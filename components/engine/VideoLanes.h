@@ -53,7 +53,7 @@ class VideoLanes {
     struct Lane {
         CodecContextPtr encoder;
         PacketPtr packet = MakePacket();
-        std::deque<std::int64_t> groups;  // not yet fully encoded, oldest first
+        std::deque<std::int64_t> groups;     // not yet fully encoded, oldest first
         std::unique_ptr<EncodeQueue> queue;  // last: stops before the encoder goes
     };
     Status Encode(Lane& lane, const AVFrame* frame);
@@ -63,10 +63,10 @@ class VideoLanes {
     std::int64_t timeCodeRate_ = 25;
     std::int64_t bufferBits_ = 0;
     std::int64_t sent_ = 0;
-    std::int64_t nextGroup_ = 0;  // the next to be written
+    std::int64_t nextGroup_ = 0;             // the next to be written
     std::int64_t lastPts_ = AV_NOPTS_VALUE;  // the latest picture written
     std::mutex mutex_;
-    std::map<std::int64_t, Group> groups_;  // by number, not yet written
+    std::map<std::int64_t, Group> groups_;      // by number, not yet written
     std::vector<std::unique_ptr<Lane>> lanes_;  // last: their threads use the above
 };
 

@@ -145,6 +145,13 @@ TEST_P(EngineConversion, WritesADvdProgramStream) {
             last = i;
         }
     EXPECT_LE(types.size() - last, static_cast<std::size_t>(target.keyint()));
+    // Groups encoded side by side still count time as one stream.
+    const std::vector<long> codes = GroupTimeCodes(output, target.pal ? 25 : 30);
+    ASSERT_GE(codes.size(), 2u);
+    EXPECT_EQ(codes[0], 0);
+    for (std::size_t i = 1; i < codes.size(); ++i)
+        EXPECT_GT(codes[i], codes[i - 1]) << "group " << i;
+    EXPECT_NEAR(codes.back(), videoSeconds * (target.pal ? 25 : 30), target.keyint() * 1.5);
 
     std::string log;
     EXPECT_TRUE(

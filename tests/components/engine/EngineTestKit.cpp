@@ -222,4 +222,31 @@ bool DvdauthorAccepts(const std::string& vob, const std::string& folder, bool pa
            toc.output.find("ERR:") == std::string::npos;
 }
 
+std::vector<long> GroupTimeCodes(const std::string& vob, int picturesPerSecond) {
+    const std::string video = vob + ".m2v";
+    RunCommand({"ffmpeg", "-v", "error", "-y", "-i", vob, "-map", "0:v", "-c", "copy", "-f",
+                "mpeg2video", video});
+    std::string bytes;
+    if (std::FILE* file = std::fopen(video.c_str(), "rb")) {
+        char buffer[1 << 16];
+        while (std::size_t n = std::fread(buffer, 1, sizeof buffer, file))
+            bytes.append(buffer, n);
+        std::fclose(file);
+    }
+    std::remove(video.c_str());
+    std::vector<long> codes;
+    const std::string groupStart("\x00\x00\x01\xB8", 4);
+    for (std::size_t at = bytes.find(groupStart); at != std::string::npos && at + 8 <= bytes.size();
+         at = bytes.find(groupStart, at + 4)) {
+        const auto byte = [&](std::size_t i) {
+            return static_cast<unsigned long>(static_cast<unsigned char>(bytes[at + 4 + i]));
+        };
+        const unsigned long word = byte(0) << 24 | byte(1) << 16 | byte(2) << 8 | byte(3);
+        const long hours = word >> 26 & 31, minutes = word >> 20 & 63, seconds = word >> 13 & 63;
+        codes.push_back(((hours * 60 + minutes) * 60 + seconds) * picturesPerSecond +
+                        static_cast<long>(word >> 7 & 63));
+    }
+    return codes;
+}
+
 }  // namespace enginetest

@@ -87,6 +87,10 @@ struct MuxTiming {
 };
 MuxTiming CheckMuxTiming(const std::string& path);
 
+// The time code of each group of pictures in a program stream's video, as
+// pictures counted at picturesPerSecond, in stream order.
+std::vector<long> GroupTimeCodes(const std::string& vob, int picturesPerSecond);
+
 // Authors a title from vob into folder with the dvdauthor program (and its
 // table of contents); true when both runs succeed without an "ERR:" line.
 bool DvdauthorAccepts(const std::string& vob, const std::string& folder, bool pal,
