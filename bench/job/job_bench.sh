@@ -97,11 +97,13 @@ cpu_of() {
 
 # Runs a command under GNU time; sets T_WALL, T_CPU (percent), T_SEC (CPU
 # seconds), T_MB and, when a conversion-end test is given, C_WALL, C_CPU and
-# C_SEC for the part before it.
+# C_SEC for the part before it. With a conversion-start test as well, S_CPU is
+# the CPU use from the moment it holds to the end of the conversions (the
+# conversion stage alone, without reading the videos first).
 timed() {
-  local label=$1 done_test=$2; shift 2
-  local start now pid ticks=0
-  C_WALL=""; C_CPU=""; C_SEC=""
+  local label=$1 done_test=$2 start_test=$3; shift 3
+  local start now pid ticks=0 stage_start="" stage_ticks=0
+  C_WALL=""; C_CPU=""; C_SEC=""; S_CPU=""
   start=$(date +%s.%N)
   /usr/bin/time -f "%e %U %S %M" -o "$WORK/$label.rusage" "$@" >"$WORK/$label.log" 2>&1 &
   pid=$!
@@ -113,11 +115,16 @@ timed() {
       child=""
       { read -r child _ <"/proc/$pid/task/$pid/children"; } 2>/dev/null || true
       [ -n "$child" ] && ticks=$(cpu_of "$child")
+      if [ -n "$start_test" ] && [ -z "$stage_start" ] && $start_test; then
+        stage_start=$(date +%s.%N); stage_ticks=$ticks
+      fi
       if $done_test; then
         now=$(date +%s.%N)
         C_WALL=$(echo "$now - $start" | bc -l)
         C_SEC=$(echo "$ticks / $TICK" | bc -l)
         C_CPU=$(echo "100 * $C_SEC / $C_WALL" | bc -l)
+        [ -n "$stage_start" ] &&
+          S_CPU=$(echo "100 * ($ticks - $stage_ticks) / $TICK / ($now - $stage_start)" | bc -l)
         break
       fi
       sleep 0.05
@@ -130,6 +137,11 @@ timed() {
   T_MB=$(echo "$kb / 1024" | bc -l)
 }
 
+quorva_converting() {
+  # The conversion stage has begun when the first stream is being written.
+  compgen -G "$WORK/qwork/*.part" >/dev/null || compgen -G "$WORK/qwork/*.vob" >/dev/null
+}
+
 quorva_converted() {
   # Every clip's stream is whole (renamed from its partial name).
   local n; n=$(find "$WORK/qwork" -maxdepth 1 -name '*.vob' | wc -l)
@@ -139,7 +151,7 @@ quorva_converted() {
 run_quorva() {
   rm -rf "$WORK/qwork" "$WORK/config" "$WORK/state"
   mkdir -p "$WORK/qwork"
-  timed quorva quorva_converted "$BIN/quorva-cli" make --quality 1 --aspect 16:9 --ntsc \
+  timed quorva quorva_converted quorva_converting "$BIN/quorva-cli" make --quality 1 --aspect 16:9 --ntsc \
     --working-folder "$WORK/qwork" --yes "${JOBS[@]}" "${CLIPS[@]}"
   grep -q "DVD_1" "$WORK/quorva.log" || { echo "no DVD folder:"; cat "$WORK/quorva.log"; exit 1; }
 }
@@ -187,13 +199,13 @@ run_pipeline() {
   rm -rf "$WORK/pwork"
   mkdir -p "$WORK/pwork"
   # Arrays do not pass through the environment: the pipeline gets them as text.
-  timed programs pipeline_converted bash -c "CLIPS=($(printf '%q ' "${CLIPS[@]}"));
+  timed programs pipeline_converted "" bash -c "CLIPS=($(printf '%q ' "${CLIPS[@]}"));
     ENC=($(printf '%q ' "${ENC[@]}")); pipeline"
 }
 
 printf '\n%-9s %4s %8s %8s %8s %8s %8s %9s %8s\n' side run "wall s" "CPU %" "CPU s" \
   "conv s" "conv CPU" "conv CPU s" "peak MB"
-declare -a QW PW QM PM QC PC PCW QS PS
+declare -a QW PW QM PM QC PC PCW QS PS QX
 for ((r = 1; r <= RUNS; r++)); do
   for side in quorva programs; do
     if [ $side = quorva ]; then run_quorva; else run_pipeline; fi
@@ -201,13 +213,15 @@ for ((r = 1; r <= RUNS; r++)); do
       "$T_SEC" "${C_WALL:-0}" "${C_CPU:-0}" "${C_SEC:-0}" "$T_MB"
     if [ $side = quorva ]; then
       QW+=("$T_WALL"); QM+=("$T_MB"); QC+=("${C_CPU:-0}"); QS+=("$T_SEC")
+      QX+=("${S_CPU:-0}")
     else
       PW+=("$T_WALL"); PM+=("$T_MB"); PC+=("${C_CPU:-0}"); PCW+=("${C_WALL:-0}"); PS+=("$T_SEC")
     fi
   done
   printf '  run %d: ratio quorva/programs %.2f (to the ffmpeg conversions alone %.2f),' \
     "$r" "$(echo "${QW[-1]} / ${PW[-1]}" | bc -l)" "$(echo "${QW[-1]} / ${PCW[-1]}" | bc -l)"
-  printf ' quorva CPU during conversion %.0f %%, peak %.0f MB,' "${QC[-1]}" "${QM[-1]}"
+  printf ' quorva CPU during conversion %.0f %% (conversion stage alone %.0f %%), peak %.0f MB,' \
+    "${QC[-1]}" "${QX[-1]}" "${QM[-1]}"
   printf ' CPU seconds quorva/programs %.2f\n' "$(echo "${QS[-1]} / ${PS[-1]}" | bc -l)"
 done
 median() { printf '%s\n' "$@" | sort -g | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
