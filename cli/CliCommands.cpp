@@ -7,11 +7,13 @@
 #include "cli/CliSession.h"
 #include "components/discchecker/DiscChecker.h"
 #include "engines/DiscBurner.h"
+#include "engines/EngineLibraries.h"
 #include "media/Estimate.h"
 #include "media/Probe.h"
 #include "media/ReadMediaFiles.h"
 #include "pipeline/AuthoringJob.h"
 #include "pipeline/JobChecks.h"
+#include "platform/DynamicLibrary.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
 #include "platform/Process.h"
@@ -158,6 +160,10 @@ int RunMakeCommand(const CliOptions& given, const char* programName) {
             return kStatusUsage;
         }
     }
+    // Loaded once, from reading the videos to the end of the job: loading the
+    // engine and the libraries it needs takes longer than reading a video.
+    const platform::DynamicLibrary engineKept(
+        LocateEngineLibraries(App().theProgramFolder).engine);
     std::vector<std::string> problems = ProbeVideos(options.inputs);
     session.SaveRunningNumber();
     if (CliSession::Interrupted()) {
