@@ -111,7 +111,10 @@ Status StreamWriter::OnAudio(AVFrame* frame) {
 }
 
 Status StreamWriter::PushVideo(AVFrame* frame) {
-    return video_.Push(frame);
+    std::shared_ptr<AVFrame> copy(av_frame_clone(frame), [](AVFrame* f) { av_frame_free(&f); });
+    if (!copy)
+        return Status::Failure("out of memory");
+    return filtering_.Submit([this, copy] { return video_.Push(copy.get()); });
 }
 
 Status StreamWriter::PushAudio(AVFrame* frame) {
@@ -119,7 +122,10 @@ Status StreamWriter::PushAudio(AVFrame* frame) {
 }
 
 Status StreamWriter::Finish(std::int64_t videoEndPts, std::int64_t audioEndPts) {
-    if (Status s = video_.Finish(videoEndPts); !s)
+    if (Status s = filtering_.Submit([this, videoEndPts] { return video_.Finish(videoEndPts); });
+        !s)
+        return s;
+    if (Status s = filtering_.Drain(); !s)
         return s;
     if (audio_)
         if (Status s = audio_->Finish(audioEndPts); !s)

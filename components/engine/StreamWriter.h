@@ -53,8 +53,11 @@ class StreamWriter {
     FilterChain video_;
     std::optional<FilterChain> audio_;
     std::atomic<double> encodedSeconds_{0};
-    // Last, so that it stops before the output it writes to goes.
+    // Encodes and writes, so that decoding and filtering go on meanwhile.
     EncodeQueue queue_{8};
+    // Filters the pictures, so that decoding the next ones goes on meanwhile.
+    // Last: it stops before the encoding it feeds and the filters it runs go.
+    EncodeQueue filtering_{4};
 };
 
 }  // namespace engine
