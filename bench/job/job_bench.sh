@@ -87,13 +87,21 @@ ENC=(-c:v mpeg2video -b:v ${RATE}k -maxrate ${RATE}k -bufsize 1835k -g 18 -bf 2
 FIT="scale=720:480:force_original_aspect_ratio=decrease:flags=bicubic,pad=720:480:(ow-iw)/2:(oh-ih)/2"
 FIT+=",setsar=32/27,fps=30000/1001,format=yuv420p"
 
-# CPU seconds (user + sys) of a process and its waited-for children.
+# CPU ticks (user + sys) of a process and its waited-for children, into
+# TICKS. Builtins only: the polling below must not itself take CPU time from
+# what it measures.
 cpu_of() {
   local stat
-  { read -r stat <"/proc/$1/stat"; } 2>/dev/null || { echo 0; return; }
+  TICKS=0
+  { read -r stat <"/proc/$1/stat"; } 2>/dev/null || return 0
   set -- ${stat##*) }
-  echo $(( ${12} + ${13} + ${14} + ${15} ))
+  TICKS=$(( ${12} + ${13} + ${14} + ${15} ))
 }
+# A pause without starting a program: a read that times out on a pipe no one
+# writes to.
+mkfifo "$WORK/pause"
+exec {PAUSE}<>"$WORK/pause"
+pause() { read -r -t "$1" -u "$PAUSE" _ || true; }
 
 # Runs a command under GNU time; sets T_WALL, T_CPU (percent), T_SEC (CPU
 # seconds), T_MB and, when a conversion-end test is given, C_WALL, C_CPU and
@@ -102,9 +110,9 @@ cpu_of() {
 # conversion stage alone, without reading the videos first).
 timed() {
   local label=$1 done_test=$2 start_test=$3; shift 3
-  local start now pid ticks=0 stage_start="" stage_ticks=0
+  local start now="" pid ticks=0 stage_start="" stage_ticks=0
   C_WALL=""; C_CPU=""; C_SEC=""; S_CPU=""
-  start=$(date +%s.%N)
+  start=$EPOCHREALTIME
   /usr/bin/time -f "%e %U %S %M" -o "$WORK/$label.rusage" "$@" >"$WORK/$label.log" 2>&1 &
   pid=$!
   if [ -n "$done_test" ]; then
@@ -114,21 +122,23 @@ timed() {
     while kill -0 "$pid" 2>/dev/null; do
       child=""
       { read -r child _ <"/proc/$pid/task/$pid/children"; } 2>/dev/null || true
-      [ -n "$child" ] && ticks=$(cpu_of "$child")
+      [ -n "$child" ] && cpu_of "$child" && ticks=$TICKS
       if [ -n "$start_test" ] && [ -z "$stage_start" ] && $start_test; then
-        stage_start=$(date +%s.%N); stage_ticks=$ticks
+        stage_start=$EPOCHREALTIME; stage_ticks=$ticks
       fi
       if $done_test; then
-        now=$(date +%s.%N)
-        C_WALL=$(echo "$now - $start" | bc -l)
-        C_SEC=$(echo "$ticks / $TICK" | bc -l)
-        C_CPU=$(echo "100 * $C_SEC / $C_WALL" | bc -l)
-        [ -n "$stage_start" ] &&
-          S_CPU=$(echo "100 * ($ticks - $stage_ticks) / $TICK / ($now - $stage_start)" | bc -l)
+        now=$EPOCHREALTIME
         break
       fi
-      sleep 0.05
+      pause 0.05
     done
+    if [ -n "$now" ]; then
+      C_WALL=$(echo "$now - $start" | bc -l)
+      C_SEC=$(echo "$ticks / $TICK" | bc -l)
+      C_CPU=$(echo "100 * $C_SEC / $C_WALL" | bc -l)
+      [ -n "$stage_start" ] &&
+        S_CPU=$(echo "100 * ($ticks - $stage_ticks) / $TICK / ($now - $stage_start)" | bc -l)
+    fi
   fi
   wait "$pid" || { echo "$label failed:"; tail -20 "$WORK/$label.log"; exit 1; }
   read -r T_WALL user sys kb <"$WORK/$label.rusage"
@@ -137,15 +147,23 @@ timed() {
   T_MB=$(echo "$kb / 1024" | bc -l)
 }
 
+# The streams in the working folder, whole and partial, into VOBS and PARTS.
+streams() {
+  shopt -s nullglob
+  VOBS=("$WORK"/qwork/*.vob); PARTS=("$WORK"/qwork/*.part)
+  shopt -u nullglob
+}
+
 quorva_converting() {
   # The conversion stage has begun when the first stream is being written.
-  compgen -G "$WORK/qwork/*.part" >/dev/null || compgen -G "$WORK/qwork/*.vob" >/dev/null
+  streams
+  [ $((${#VOBS[@]} + ${#PARTS[@]})) -gt 0 ]
 }
 
 quorva_converted() {
   # Every clip's stream is whole (renamed from its partial name).
-  local n; n=$(find "$WORK/qwork" -maxdepth 1 -name '*.vob' | wc -l)
-  [ "$n" -ge "${#CLIPS[@]}" ] && ! compgen -G "$WORK/qwork/*.part" >/dev/null
+  streams
+  [ "${#VOBS[@]}" -ge "${#CLIPS[@]}" ] && [ "${#PARTS[@]}" = 0 ]
 }
 
 run_quorva() {
