@@ -37,6 +37,8 @@ Status VideoLanes::Send(const AVFrame* frame) {
     copy->pict_type = starts ? AV_PICTURE_TYPE_I : AV_PICTURE_TYPE_NONE;
     {
         std::lock_guard lock(mutex_);
+        lane.streamPts.push_back(frame->pts);
+        copy->pts = lane.firstNumber + static_cast<std::int64_t>(lane.streamPts.size()) - 1;
         if (starts) {
             if (auto previous = groups_.find(number - 1); previous != groups_.end())
                 previous->second.closed = true;
@@ -79,6 +81,15 @@ Status VideoLanes::Encode(Lane& lane, const AVFrame* frame) {
             return Status::Failure("out of memory");
         av_packet_move_ref(packet.get(), lane.packet.get());
         std::lock_guard lock(mutex_);
+        const std::int64_t number = packet->pts;
+        packet->pts = StreamTime(lane, number);
+        if (packet->dts != AV_NOPTS_VALUE)
+            packet->dts = StreamTime(lane, packet->dts);
+        // Times before the picture just out, less a group, are not asked for again.
+        while (lane.firstNumber < number - groupSize_ && lane.streamPts.size() > 1) {
+            lane.streamPts.pop_front();
+            ++lane.firstNumber;
+        }
         // A lane's groups come out one after the other, each whole.
         auto group = groups_.end();
         while (!lane.groups.empty()) {
@@ -93,6 +104,16 @@ Status VideoLanes::Encode(Lane& lane, const AVFrame* frame) {
         group->second.packets.push_back(std::move(packet));
         ++group->second.encoded;
     }
+}
+
+std::int64_t VideoLanes::StreamTime(const Lane& lane, std::int64_t number) const {
+    if (lane.streamPts.empty())
+        return number;
+    // Before the first picture: the first packet's decoding time.
+    if (number < lane.firstNumber)
+        return lane.streamPts.front() - (lane.firstNumber - number);
+    const auto at = static_cast<std::size_t>(number - lane.firstNumber);
+    return at < lane.streamPts.size() ? lane.streamPts[at] : lane.streamPts.back();
 }
 
 Status VideoLanes::WriteReady(const WritePacket& write) {

@@ -53,10 +53,17 @@ class VideoLanes {
     struct Lane {
         CodecContextPtr encoder;
         PacketPtr packet = MakePacket();
-        std::deque<std::int64_t> groups;     // not yet fully encoded, oldest first
+        std::deque<std::int64_t> groups;  // not yet fully encoded, oldest first
+        // The encoder counts its own pictures without gaps (its rate control
+        // reads a gap as time passing); their times in the stream, from the
+        // picture it numbered firstNumber on.
+        std::deque<std::int64_t> streamPts;
+        std::int64_t firstNumber = 0;
         std::unique_ptr<EncodeQueue> queue;  // last: stops before the encoder goes
     };
     Status Encode(Lane& lane, const AVFrame* frame);
+    // A time the lane's encoder gave, in the stream.
+    std::int64_t StreamTime(const Lane& lane, std::int64_t number) const;
     Status FixGroupStart(AVPacket* packet) const;
 
     int groupSize_ = 1;

@@ -191,6 +191,27 @@ TEST(EngineJoinedRecording, PlaysOnAcrossClockRestarts) {
 
 // A flash and a beep at the same moment stay together (within 40 ms) in the
 // converted stream, also when the source's sound starts late or early.
+// The encoders that share out one video's groups keep giving its key
+// pictures their share of the rate to the end, as a single encoder does.
+TEST(EngineLanes, KeyPicturesKeepTheirShareToTheEnd) {
+    testsupport::TempFolder folder;
+    const std::string source = folder / "pattern.avi";
+    ASSERT_TRUE(
+        MakeClip(source, {"-f", "lavfi", "-i", "testsrc2=size=720x480:rate=30000/1001:duration=10",
+                          "-c:v", "mpeg4", "-q:v", "3"}));
+    const std::string output = folder / "pattern.vob";
+    ASSERT_EQ(RunEngine(ConversionText(Target{false, false, 5000}, source, output, 0)), 0);
+    const std::vector<double> keys = KeyPictureSizes(output);
+    ASSERT_GE(keys.size(), 12u);
+    const double first = (keys[0] + keys[1]) / 2;
+    double late = 0;
+    for (std::size_t i = keys.size() / 2; i < keys.size(); ++i)
+        late += keys[i];
+    late /= static_cast<double>(keys.size() - keys.size() / 2);
+    EXPECT_GT(late, 0.75 * first) << "first key pictures " << first << " bytes, later ones "
+                                  << late;
+}
+
 TEST(EngineSync, FlashAndBeepStayTogether) {
     testsupport::TempFolder folder;
     const std::string flash =

@@ -222,6 +222,24 @@ bool DvdauthorAccepts(const std::string& vob, const std::string& folder, bool pa
            toc.output.find("ERR:") == std::string::npos;
 }
 
+std::vector<double> KeyPictureSizes(const std::string& path) {
+    auto run = RunCommand({"ffprobe", "-v", "error", "-select_streams", "v", "-show_entries",
+                           "packet=size,flags", "-of", "csv=p=0", path});
+    std::vector<double> sizes;
+    std::size_t at = 0;
+    while (at < run.output.size()) {
+        std::size_t end = run.output.find('\n', at);
+        if (end == std::string::npos)
+            end = run.output.size();
+        const std::string line = run.output.substr(at, end - at);
+        at = end + 1;
+        const std::size_t comma = line.find(',');
+        if (comma != std::string::npos && line.find('K', comma) != std::string::npos)
+            sizes.push_back(std::atof(line.c_str()));
+    }
+    return sizes;
+}
+
 std::vector<long> GroupTimeCodes(const std::string& vob, int picturesPerSecond) {
     const std::string video = vob + ".m2v";
     RunCommand({"ffmpeg", "-v", "error", "-y", "-i", vob, "-map", "0:v", "-c", "copy", "-f",

@@ -87,6 +87,9 @@ struct MuxTiming {
 };
 MuxTiming CheckMuxTiming(const std::string& path);
 
+// The sizes in bytes of the video's key pictures, in stream order.
+std::vector<double> KeyPictureSizes(const std::string& path);
+
 // The time code of each group of pictures in a program stream's video, as
 // pictures counted at picturesPerSecond, in stream order.
 std::vector<long> GroupTimeCodes(const std::string& vob, int picturesPerSecond);
