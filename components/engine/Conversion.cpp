@@ -65,18 +65,19 @@ struct Timeline {
     }
 };
 
-// The conversions running in this process, by play time. One running beside
-// a longer one decodes and filters on one thread: the cores are busy with the
-// others and it ends first, so more threads would only cost switching between
-// them. The longest, which is left to run alone at the end, decodes in frame
-// threads and filters on all cores. The encoder's threads never change, so
-// that a stream does not depend on what else runs.
+// The conversions running in this process, by play time. Each encodes on two
+// cores (see VideoLanes) and filters on a thread of its own; the longest,
+// left to run alone at the end, also decodes and filters on the cores beyond
+// those two, if there are any. Decoding in frame threads on two cores was
+// seen to cost more time than it saved: the encoders keep both cores busy.
+// The encoders' threads never change, so that a stream does not depend on
+// what else runs.
 class RunningConversion {
   public:
     explicit RunningConversion(std::int64_t playTime) {
         std::lock_guard lock(mutex_);
         at_ = running_.insert(playTime);
-        threads_ = *running_.rbegin() == playTime ? CodecThreads() : 1;
+        threads_ = *running_.rbegin() == playTime ? std::max(1, CodecThreads() - 2) : 1;
     }
     ~RunningConversion() {
         std::lock_guard lock(mutex_);
