@@ -25,10 +25,10 @@ class VideoLanes {
     using OpenEncoder = std::function<Status(CodecContextPtr& encoder)>;
     using WritePacket = std::function<Status(AVPacket* packet)>;
 
-    // lanes encoders, groups of groupSize pictures. Each encoder keeps its
-    // pictures within an equal share of the player's buffer of bufferBits
-    // (its rc_buffer_size): however their groups alternate, the stream then
-    // keeps within the whole buffer, which its sequence headers declare.
+    // lanes encoders made by open, groups of groupSize pictures. open gives
+    // each encoder an equal share of the player's buffer of bufferBits as its
+    // rc_buffer_size: however their groups alternate, the stream then keeps
+    // within the whole buffer, which its sequence headers are made to declare.
     Status Open(int lanes, int groupSize, std::int64_t bufferBits, const OpenEncoder& open);
 
     // Queues a picture for its group's encoder; pts counts pictures and only
