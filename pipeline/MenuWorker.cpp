@@ -4,11 +4,7 @@ MenuWorker::MenuWorker(const JobContext& job) : job_(job), videos_(job.videos) {
 
 MenuWorker::~MenuWorker() {
     stop_ = true;
-    {
-        std::lock_guard lock(starting_);
-        if (thread_.joinable())
-            thread_.join();
-    }
+    Join();
     if (!handedOut_)
         RemoveMenuMovies(movies_);
 }
@@ -29,13 +25,15 @@ void MenuWorker::Start() {
     });
 }
 
+void MenuWorker::Join() {
+    std::lock_guard lock(starting_);
+    if (thread_.joinable())
+        thread_.join();
+}
+
 StageOutcome MenuWorker::Finish(MenuMovies& movies, std::string& failure) {
     Start();
-    {
-        std::lock_guard lock(starting_);
-        if (thread_.joinable())
-            thread_.join();
-    }
+    Join();
     if (job_.Cancelled())
         return StageOutcome::Aborted;
     if (!failure_.empty()) {

@@ -26,6 +26,9 @@ class MenuWorker {
     StageOutcome Finish(MenuMovies& movies, std::string& failure);
 
   private:
+    // Waits for the making, if it was started.
+    void Join();
+
     const JobContext& job_;
     const MediaList videos_;
     std::mutex starting_;

@@ -17,7 +17,7 @@ std::string LocalName(const char* qualified) {
     return colon == std::string::npos ? name : name.substr(colon + 1);
 }
 
-// False when E holds a node that is no element (text, comment, ...).
+// False when element holds a node that is no element (text, comment, ...).
 bool ReadElement(const pugi::xml_node& element, CXMLAccess& node) {
     node.name = LocalName(element.name());
     for (const pugi::xml_attribute& attribute : element.attributes())
@@ -74,8 +74,8 @@ std::string CannotWrite(const std::string& path) {
     return "Can't write config file<" + path + "> error, please re-install!";
 }
 
-std::string KeyFileProblem(const std::string& keyFile) {
-    const platform::ReadableFile key = platform::InspectForReading(keyFile);
+// Why the key file, inspected as key, cannot be read.
+std::string KeyFileProblem(const std::string& keyFile, const platform::ReadableFile& key) {
     return "The key file " + keyFile + " cannot be read: " +
            (key.kind == platform::FileKind::Missing   ? "No such file or directory"
             : key.kind == platform::FileKind::Regular ? "Permission denied"
@@ -147,9 +147,9 @@ platform::Result<void> LoadXMLNode(const std::string& path, CXMLAccess& node,
             return cannotRead(CannotRead(path, ">, please re-install!!"));
     } else {
         // A key file that cannot be read is named, not the file it decodes.
-        if (!platform::InspectForReading(keyFile).readable)
+        if (const platform::ReadableFile key = platform::InspectForReading(keyFile); !key.readable)
             return cannotRead(CannotRead(keyFile, "> error, please re-install!") + "\n" +
-                              KeyFileProblem(keyFile));
+                              KeyFileProblem(keyFile, key));
         const int result = CreateSettingsCodec()->Decode(path, plainFile, keyFile);
         if (result == settingscodec::DECODE_STORED_UNREADABLE)
             return cannotRead(CannotRead(path, "> error, please re-install!!"));
@@ -208,7 +208,8 @@ platform::Result<void> SaveXMLNode(const std::string& path, const CXMLAccess& no
     const int result = CreateSettingsCodec()->Encode(*plainFile, path, keyFile);
     platform::RemoveFile(*plainFile);
     if (result == settingscodec::ENCODE_KEY_UNREADABLE)
-        return platform::Fail(CannotWrite(path) + "\n" + KeyFileProblem(keyFile));
+        return platform::Fail(CannotWrite(path) + "\n" +
+                              KeyFileProblem(keyFile, platform::InspectForReading(keyFile)));
     if (result != settingscodec::CODEC_OK && result != settingscodec::ENCODE_DONE)
         return platform::Fail(CannotWrite(path) + "\nThe file cannot be written in its folder.");
     return {};

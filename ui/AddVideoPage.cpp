@@ -374,9 +374,7 @@ void CDVDAuthorAddDlg::AddFiles(const QStringList& paths) {
     if (!project.isEmpty() && !OpenProject(project))
         return;
     if (!videos.isEmpty()) {
-        const QString first = videos.front();
-        App().theOptions.SetValue(keys::RECENT_OPEN,
-                                  first.left(first.lastIndexOf('/')).toStdString());
+        RememberVideoFolder(videos.front());
         std::vector<std::string> files;
         for (const QString& path : videos)
             files.push_back(path.toStdString());
@@ -444,7 +442,7 @@ void CDVDAuthorAddDlg::OnFindVideo(int row) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString found = dialog.selectedFiles().front();
-    App().theOptions.SetValue(keys::RECENT_OPEN, found.left(found.lastIndexOf('/')).toStdString());
+    RememberVideoFolder(found);
     ReportRefused(ReadIntoRows({found.toStdString()}, false, row));
 }
 
@@ -456,13 +454,22 @@ void CDVDAuthorAddDlg::AppendRow(ProbeResult&& probe) {
         pictures_.push_back(ListPicture(probe.thumbnail));
         picture = int(pictures_.size()) - 1;
     }
-    items_.push_back(std::move(probe.item));
-    MediaItem& item = items_.back();
-    auto* row = new QListWidgetItem(QString::fromStdString(item.infoText), list_);
-    row->setData(kPictureRole, picture);
-    row->setData(kItemRole, QVariant::fromValue(reinterpret_cast<quintptr>(&item)));
-    row->setToolTip(QString::fromStdString(item.infoText).trimmed());
+    const QString tip = QString::fromStdString(probe.item.infoText).trimmed();
+    AddItemRow(std::move(probe.item), picture, tip);
     EstimateDiscUsage();
+}
+
+QListWidgetItem* CDVDAuthorAddDlg::AddItemRow(MediaItem&& item, int picture, const QString& tip) {
+    items_.push_back(std::move(item));
+    auto* row = new QListWidgetItem(QString::fromStdString(items_.back().infoText), list_);
+    row->setData(kPictureRole, picture);
+    row->setData(kItemRole, QVariant::fromValue(reinterpret_cast<quintptr>(&items_.back())));
+    row->setToolTip(tip);
+    return row;
+}
+
+void CDVDAuthorAddDlg::RememberVideoFolder(const QString& file) {
+    App().theOptions.SetValue(keys::RECENT_OPEN, file.left(file.lastIndexOf('/')).toStdString());
 }
 
 void CDVDAuthorAddDlg::OnRemove() {

@@ -105,6 +105,11 @@ class CDVDAuthorAddDlg : public QDialog, public platform::MessageTarget {
     void LayOut();
     void AppendRow(ProbeResult&& probe);
     void AppendMarkedRow(const std::string& path, const std::string& reason);
+    // Keeps item and shows it in a new last row with the picture of that
+    // index (-1: none) and the tip.
+    QListWidgetItem* AddItemRow(MediaItem&& item, int picture, const QString& tip);
+    // The folder of file becomes RECENT_OPEN, where the file dialogs start.
+    static void RememberVideoFolder(const QString& file);
     // The video a row shows.
     static const MediaItem* ItemOf(const QListWidgetItem* row);
     // Takes a row and its video out of the list.

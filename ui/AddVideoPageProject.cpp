@@ -135,12 +135,7 @@ void CDVDAuthorAddDlg::AppendMarkedRow(const std::string& path, const std::strin
                       " of the project is missing. Find it or remove it from the list."
                 : "The video " + path + " of the project cannot be used: " + reason +
                       ". Find it or remove it from the list.");
-    items_.push_back(std::move(item));
-    auto* row = new QListWidgetItem(QString::fromStdString(items_.back().infoText), list_);
-    row->setData(kPictureRole, -1);
-    row->setData(kItemRole, QVariant::fromValue(reinterpret_cast<quintptr>(&items_.back())));
-    row->setData(kProblemRole, problem);
-    row->setToolTip(problem);
+    AddItemRow(std::move(item), -1, problem)->setData(kProblemRole, problem);
 }
 
 int CDVDAuthorAddDlg::MarkedRow(const std::string& path) const {

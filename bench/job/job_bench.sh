@@ -105,7 +105,7 @@ pause() { read -r -t "$1" -u "$PAUSE" _ || true; }
 
 # Runs a command under GNU time; sets T_WALL, T_CPU (percent), T_SEC (CPU
 # seconds), T_MB and, when a conversion-end test is given, C_WALL, C_CPU and
-# C_SEC for the part before it. With a conversion-start test as well, S_CPU is
+# C_SEC for the time before it. With a conversion-start test as well, S_CPU is
 # the CPU use from the moment it holds to the end of the conversions (the
 # conversion stage alone, without reading the videos first).
 timed() {
