@@ -41,7 +41,8 @@ std::int64_t DvdOutput::PlayerBuffer(const EngineRequest& r) {
     return r.bufferSize == 0 && VideoMaxRate(r) > 0 ? 1835008 : r.bufferSize;
 }
 
-Status DvdOutput::OpenVideoEncoder(const EngineRequest& r, int threads, int lanes,
+Status DvdOutput::OpenVideoEncoder(const EngineRequest& r, int threads,
+                                   const VideoLanes::EncoderStart& start,
                                    CodecContextPtr& out) const {
     const AVCodec* codec = avcodec_find_encoder(AV_CODEC_ID_MPEG2VIDEO);
     if (!codec)
@@ -62,31 +63,38 @@ Status DvdOutput::OpenVideoEncoder(const EngineRequest& r, int threads, int lane
               static_cast<std::int64_t>(r.aspect.den) * r.width, 1 << 16);
     c->rc_max_rate = VideoMaxRate(r);
     c->bit_rate = std::min(r.videoBitRate, MaxVideoRate(r.audioBitRate));
-    c->rc_buffer_size = static_cast<int>(PlayerBuffer(r) / lanes);
-    c->rc_initial_buffer_occupancy = c->rc_buffer_size * 3 / 4;
+    c->rc_buffer_size = static_cast<int>(PlayerBuffer(r));
+    c->rc_initial_buffer_occupancy =
+        std::min(c->rc_buffer_size, start.fullness.value_or(c->rc_buffer_size * 3 / 4));
     SetDvdColourDescription(*c, r.height == 576);
     av_opt_set(c->priv_data, "video_format", r.height == 576 ? "pal" : "ntsc", 0);
     if (interlaced_) {
-        // Field-based transforms; motion is still searched in whole frames,
-        // as searching it in fields as well costs half as much time again.
-        c->flags |= AV_CODEC_FLAG_INTERLACED_DCT;
+        // Transforms and motion search by field as well as by frame: where
+        // the two fields of a picture differ, frame-only prediction wastes bits.
+        c->flags |= AV_CODEC_FLAG_INTERLACED_DCT | AV_CODEC_FLAG_INTERLACED_ME;
         c->field_order = topFirst_ ? AV_FIELD_TT : AV_FIELD_BB;
     }
     c->max_b_frames = 2;
-    // Each group is started by VideoLanes with a picture marked for it; the
-    // encoder's own count, which would close a group two pictures early to
-    // keep its B-pictures inside, must never start one. Groups are closed:
-    // the encoders of one stream each take whole groups, so no picture may
-    // refer to one of another group (nor may a scene cut start a group).
+    // Each group is started by VideoLanes with a picture marked for it, at
+    // the longest a group may be or at a scene cut; the encoder's own count,
+    // which would close a group two pictures early to keep its B-pictures
+    // inside, and its own scene detection must never start one. Groups are
+    // closed: the encoders of one stream each take whole groups, so no
+    // picture may refer to one of another group.
     c->gop_size = GroupSize(r) + c->max_b_frames + 1;
     c->flags |= AV_CODEC_FLAG_CLOSED_GOP;
     av_opt_set_int(c->priv_data, "sc_threshold", 1000000000, 0);
     c->strict_std_compliance = r.strictness;
     c->thread_count = threads;
-    // The wider quantiser scale lets a detailed picture (a menu still above
-    // all) fit the buffer instead of underflowing it.
-    av_opt_set_int(c->priv_data, "non_linear_quant", 1, 0);
-    c->qmax = 28;  // the most the non-linear scale supports
+    if (start.coarse || r.mode == EngineMode::MenuStill) {
+        // The wider quantiser scale lets a detailed still, or noise, fit the
+        // buffer instead of underflowing it. Other pictures are coded better
+        // on the linear scale (0.2 dB at the same bits).
+        av_opt_set_int(c->priv_data, "non_linear_quant", 1, 0);
+        c->qmax = 28;  // the most the non-linear scale supports
+    } else {
+        c->qmax = 31;
+    }
     if (int e = avcodec_open2(c, codec, nullptr); e < 0)
         return Status::Av("opening the mpeg2video encoder", e);
     return {};
@@ -98,8 +106,10 @@ Status DvdOutput::OpenVideo(const EngineRequest& r, int lanes) {
     // take rows of its pictures.
     const int threads = std::max(1, CodecThreads() / lanes);
     if (Status s = video_.Open(
-            lanes, GroupSize(r), PlayerBuffer(r),
-            [&](CodecContextPtr& encoder) { return OpenVideoEncoder(r, threads, lanes, encoder); });
+            lanes, GroupSize(r),
+            [this, r, threads](CodecContextPtr& encoder, const VideoLanes::EncoderStart& start) {
+                return OpenVideoEncoder(r, threads, start, encoder);
+            });
         !s)
         return s;
     const AVCodecContext* c = video_.encoder();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "components/engine/EngineArguments.h"
@@ -52,8 +53,8 @@ class DvdOutput {
     // Pictures in each group.
     int GroupSize(const EngineRequest& request) const;
     Status OpenVideo(const EngineRequest& request, int lanes);
-    Status OpenVideoEncoder(const EngineRequest& request, int threads, int lanes,
-                            CodecContextPtr& out) const;
+    Status OpenVideoEncoder(const EngineRequest& request, int threads,
+                            const VideoLanes::EncoderStart& start, CodecContextPtr& out) const;
     // The most bits a second the video may take, and the player's video
     // buffer (in bits) it keeps within at that rate.
     static std::int64_t VideoMaxRate(const EngineRequest& request);

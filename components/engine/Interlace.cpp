@@ -1,5 +1,6 @@
 #include "components/engine/Interlace.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -89,19 +90,28 @@ FieldPlan PlanFields(FieldOrder order, const InputMedia& input, const EngineRequ
     const AVCodecParameters* video = stream->codecpar;
     const bool sameRate = rate.num > 0 && request.outputRate.num > 0 &&
                           std::fabs(av_q2d(rate) / av_q2d(request.outputRate) - 1) < 0.001;
+    // At the disc's own rate every field keeps its moment: bars and scaling
+    // are done field by field. Only a new rate (or a turned picture) needs
+    // whole pictures.
+    plan.keepFields = !rotated && sameRate;
+    plan.deinterlace = !plan.keepFields;
     const PictureFit fit =
         request.keepAspect
             ? FitPicture(video->width, video->height,
                          av_guess_sample_aspect_ratio(input.format(), stream, nullptr), false,
                          request.width, request.height, request.aspect)
             : PictureFit{request.width, request.height, 0, 0};
-    plan.keepFields = !rotated && sameRate && video->width == request.width &&
-                      video->height == request.height && fit.width == request.width &&
-                      fit.height == request.height;
-    plan.deinterlace = !plan.keepFields;
     plan.firstFieldOnly =
         plan.deinterlace && !rotated && video->height / 2 >= fit.height * kFieldLinesEnough;
     return plan;
+}
+
+PictureFit AlignToFields(PictureFit fit, int frameHeight) {
+    // Each field of a 4:2:0 picture has its own chroma rows: the picture and
+    // its place keep to whole pairs of lines of each field.
+    fit.height = std::max(4, fit.height / 4 * 4);
+    fit.y = (frameHeight - fit.height) / 2 / 4 * 4;
+    return fit;
 }
 
 std::string DeinterlaceFilter(const FieldPlan& plan) {

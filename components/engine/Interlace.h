@@ -1,13 +1,15 @@
 // Interlaced sources: television video whose two fields were taken a field
-// apart. Kept as fields where the disc's frames are the source's own size and
-// rate; made whole pictures first (deinterlaced) where they are scaled or their
-// rate changes, since scaling across two fields blends them into a smear.
+// apart. Kept as fields wherever the disc has the source's rate, scaled and
+// given bars field by field (scaling across two fields would blend them into
+// a smear); made whole pictures first (deinterlaced) only where the rate
+// changes.
 #pragma once
 
 #include <string>
 
 #include "components/engine/EngineArguments.h"
 #include "components/engine/InputMedia.h"
+#include "components/engine/PictureFit.h"
 #include "components/engine/Pulldown.h"
 
 namespace engine {
@@ -43,6 +45,9 @@ struct FieldPlan {
 // for request.
 FieldPlan PlanFields(FieldOrder order, const InputMedia& input, const EngineRequest& request,
                      bool rotated);
+
+// fit moved to whole pairs of lines of each field, for pictures kept as fields.
+PictureFit AlignToFields(PictureFit fit, int frameHeight);
 
 // The deinterlacing filter for plan ("" when the plan keeps the fields or
 // the source is progressive).

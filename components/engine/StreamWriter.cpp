@@ -47,11 +47,16 @@ std::string StreamWriter::VideoFilters(const AVFrame& frame, bool firstBuild) co
     text += rotation_.empty() ? "" : rotation_ + ",";
     // Kept proportions: the picture as players show it (pixel shape and
     // rotation included), as large as the frame allows, with black bars.
-    const PictureFit fit =
+    PictureFit fit =
         r.keepAspect ? FitPicture(frame.width, frame.height, frame.sample_aspect_ratio,
                                   rotation_.rfind("transpose", 0) == 0, r.width, r.height, r.aspect)
                      : PictureFit{r.width, r.height, 0, 0};
-    text += FitFilters(fit, r.width, r.height, ":flags=bicubic") + ",format=yuv420p";
+    std::string scaleOptions = ":flags=bicubic";
+    if (fields_.keepFields) {
+        fit = AlignToFields(fit, r.height);
+        scaleOptions += ":interl=1";
+    }
+    text += FitFilters(fit, r.width, r.height, scaleOptions) + ",format=yuv420p";
     // Players decode every disc picture as BT.601; converted after scaling,
     // on the fewest pixels.
     if (const std::string matrix = ToDvdMatrixFilter(SourceMatrix(frame)); !matrix.empty())

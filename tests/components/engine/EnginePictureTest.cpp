@@ -268,6 +268,51 @@ TEST(EngineInterlace, FieldsKeptOnPalAndMadeWholeBeforeScalingForNtsc) {
     }
 }
 
+// Scaled or given bars at the disc's own rate, interlaced video keeps every
+// field's moment: each picture is coded as two fields in the source's order,
+// and the rows of one field show the bar where that field saw it.
+TEST(EngineInterlace, FieldsKeptWhereScaledOrBarred) {
+    testsupport::TempFolder folder;
+    struct Case {
+        const char* name;
+        std::string clip;
+        Target disc;
+        const char* order;
+        int step;  // columns the bar moves from one field to the next, on the disc
+    };
+    const std::vector<Case> cases = {
+        // 576i 4:3 pillarboxed on a 16:9 disc: 16 columns scaled by 3/4.
+        {"pillarboxed.avi",
+         "color=black:s=720x576:r=50:d=2[bg];color=white:s=40x576:r=50[b];"
+         "[bg][b]overlay=x='mod(n*16,640)':shortest=1,interlace=scan=bff,setsar=16/15",
+         Target{true, true, 8000}, "bb", 12},
+        // 1080i at 29.97 scaled to 480 lines: 40 columns scaled by 3/8.
+        {"hd.mkv",
+         "color=black:s=1920x1080:r=60000/1001:d=2[bg];color=white:s=100x1080:r=60000/1001[b];"
+         "[bg][b]overlay=x='mod(n*40,1800)':shortest=1,interlace=scan=tff",
+         Target{false, true, 8000}, "tt", 15},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string source = folder / c.name;
+        ASSERT_TRUE(MakeClip(source, {"-f", "lavfi", "-i", c.clip, "-c:v", "mpeg4", "-q:v", "2",
+                                      "-field_order", c.order}));
+        const std::string output = source + ".vob";
+        ASSERT_EQ(RunEngine(ConversionText(c.disc, source, output, 0)), 0);
+        const Probe probe = ProbeFile(output);
+        ASSERT_EQ(probe.video.size(), 1u);
+        EXPECT_EQ(probe.video[0]["field_order"].toString().toStdString(), c.order);
+        const auto flags = testsupport::RunCommand({"ffprobe", "-v", "error", "-select_streams",
+                                                    "v", "-show_entries", "frame=interlaced_frame",
+                                                    "-of", "default=nw=1:nk=1", output});
+        EXPECT_EQ(flags.output.find('0'), std::string::npos) << "a picture is progressive";
+        const Picture p = DecodePicture(output, 720, c.disc.height(), 20);
+        ASSERT_FALSE(p.bytes.empty());
+        const int y = c.disc.height() / 2;
+        EXPECT_NEAR(std::abs(BrightFrom(p, y) - BrightFrom(p, y + 1)), c.step, 3);
+    }
+}
+
 }  // namespace
 
 namespace {

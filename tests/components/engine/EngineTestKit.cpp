@@ -92,6 +92,20 @@ std::string PictureTypes(const std::string& path) {
     return types;
 }
 
+std::vector<double> PicturePsnr(const std::string& encoded, const std::string& reference) {
+    auto run =
+        RunCommand({"ffmpeg", "-nostdin", "-v", "error", "-i", encoded, "-i", reference, "-lavfi",
+                    "[0:v]settb=1,setpts=N[a];[1:v]settb=1,setpts=N[b];[a][b]psnr="
+                    "stats_file=-",
+                    "-fps_mode", "passthrough", "-f", "null", "-"});
+    std::vector<double> values;
+    for (std::size_t at = 0; (at = run.output.find("psnr_y:", at)) != std::string::npos; at += 7) {
+        const std::string value = run.output.substr(at + 7, 8);
+        values.push_back(value.rfind("inf", 0) == 0 ? 99 : std::atof(value.c_str()));
+    }
+    return values;
+}
+
 double Number(const QJsonObject& object, const char* key) {
     const QJsonValue value = object[key];
     return value.isString() ? value.toString().toDouble() : value.toDouble();

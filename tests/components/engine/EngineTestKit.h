@@ -87,6 +87,10 @@ struct MuxTiming {
 };
 MuxTiming CheckMuxTiming(const std::string& path);
 
+// The luma PSNR of each picture of encoded against reference, in showing
+// order (99 for identical pictures).
+std::vector<double> PicturePsnr(const std::string& encoded, const std::string& reference);
+
 // The sizes in bytes of the video's key pictures, in stream order.
 std::vector<double> KeyPictureSizes(const std::string& path);
 
