@@ -7,7 +7,7 @@
 
 const char* const kCliUsage =
     "Usage:\n"
-    "  quorva-cli make [--pal] [--aspect 16:9|4:3] [--quality 0-4|fit] [--disc dvd5|dvd9]\n"
+    "  quorva-cli make [--pal|--ntsc] [--aspect 16:9|4:3] [--quality 0-4|fit] [--disc dvd5|dvd9]\n"
     "                  [--stretch] [--label TEXT] [--device N | --iso] [--working-folder DIR]\n"
     "                  [--jobs N] [--force] [--yes] [--no-check] [--save-project FILE]\n"
     "                  VIDEO...|PROJECT\n"

@@ -12,7 +12,7 @@ PKGS=(
   xvfb xauth bc time
   openbox xdotool x11-utils imagemagick
   fonts-dejavu-core
-  dpkg-dev desktop-file-utils appstream
+  dpkg-dev desktop-file-utils appstream bash-completion man-db lintian
 )
 missing=()
 for p in "${PKGS[@]}"; do
