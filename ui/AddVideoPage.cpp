@@ -39,7 +39,8 @@ constexpr int kPictureWidth = 128;
 constexpr int kPictureHeight = 96;
 constexpr const char* kMediaFilter =
     "Media Files(*.mpg;*.mpeg;*.avi;*.rm;*.rmvb;*.mp4;*.mov;*.asf;*.wmv;*.vob)|"
-    "*.mpg;*.mpeg;*.avi;*.rm;*.rmvb;*.mp4;*.mov;*.asf;*.wmv;*.vob||";
+    "*.mpg;*.mpeg;*.avi;*.rm;*.rmvb;*.mp4;*.mov;*.asf;*.wmv;*.vob;"
+    "*.mkv;*.m4v;*.webm;*.ts;*.m2ts;*.mts;*.flv;*.3gp;*.ogv||";
 
 // "Description|*.a;*.b||" as the file dialog's filters. The patterns are
 // hidden behind the description, and they match either letter case.

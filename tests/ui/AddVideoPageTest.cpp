@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
@@ -482,6 +484,28 @@ TEST_F(AddVideoPageTest, AMissingVideoOfAProjectIsMarkedAndAFileThatIsNoProjectC
     EXPECT_EQ(std::count_if(shown.begin(), shown.end(),
                             [](const auto& box) { return box.caption == "Add video"; }),
               1);
+}
+
+// The file dialog shows every container the engine reads, and a Matroska
+// video chosen there is added.
+TEST_F(AddVideoPageTest, TheFileDialogOffersEveryContainerTheEngineReads) {
+    const std::string mkv = MakeTestClip("clip.mkv", 1);
+    App().theOptions.SetValue(keys::RECENT_OPEN, Folder());
+    Dlg page(7);
+    WithModal([&] { Click(page, Dlg::IDC_ADD); },
+              [&](QWidget* modal) {
+                  auto* dialog = qobject_cast<QFileDialog*>(modal);
+                  ASSERT_NE(dialog, nullptr);
+                  auto* files = dialog->findChild<QFileSystemModel*>();
+                  ASSERT_NE(files, nullptr);
+                  for (const char* type :
+                       {"mkv", "m4v", "webm", "ts", "m2ts", "mts", "mpg", "mpeg", "vob", "avi",
+                        "mp4", "mov", "wmv", "asf", "flv", "3gp", "ogv", "rm", "rmvb"})
+                      EXPECT_TRUE(QDir::match(files->nameFilters(), QString("a.") + type)) << type;
+                  dialog->selectFile(QString::fromStdString(mkv));
+                  QMetaObject::invokeMethod(dialog, "accept");
+              });
+    EXPECT_EQ(Sources(page), std::vector<std::string>{mkv});
 }
 
 TEST(MacSliderCtrlTest, ColourStepsAndTheSelectionBar) {
