@@ -141,6 +141,11 @@ bool EndingOnRequest() {
 bool InstallUserInterface(CQuorvaApp& app, int& argc, char** argv) {
     if (!Application()) {
         Application() = std::make_unique<QApplication>(argc, argv);
+        // The windows carry the desktop entry's id (the X11 class, the
+        // Wayland app id), so that docks and task bars put them under its
+        // launcher and icon.
+        QApplication::setApplicationName("org.quorva.Quorva");
+        QApplication::setDesktopFileName("org.quorva.Quorva");
         // Dialogs run their own loops; closing the last one must not end
         // anything before shutdown has run.
         QApplication::setQuitOnLastWindowClosed(false);
