@@ -268,7 +268,11 @@ int RunDevicesCommand() {
         burner->GetDeviceName(i, name, sizeof name, &result);
         BurnerDeviceInfo info{};
         burner->GetDeviceInfo(&info, i, &result);
-        std::printf("%d: %s%s\n", i, name, info.CanBurn() ? "  (can burn DVDs)" : "");
+        const char* note = session.IsImageDevice(i)
+                               ? "  (no drive: writes a disc image file, as --iso does)"
+                           : info.CanBurn() ? "  (can burn DVDs)"
+                                            : "";
+        std::printf("%d: %s%s\n", i, name, note);
     }
     return 0;
 }
