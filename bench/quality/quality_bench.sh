@@ -79,8 +79,8 @@ if want cuts-pal; then
   # predict from.
   "${FF[@]}" -f lavfi -i "mandelbrot=size=720x576:rate=25,trim=duration=1.3,setpts=PTS-STARTPTS" \
     -f lavfi -i "testsrc2=size=720x576:rate=25:duration=1.3" \
-    -f lavfi -i "life=size=720x576:rate=25:mold=10:ratio=0.5,trim=duration=1.3,format=yuv420p" \
-    -f lavfi -i "cellauto=size=720x576:rate=25:rule=110,trim=duration=1.3,format=yuv420p" \
+    -f lavfi -i "gradients=size=720x576:rate=25:speed=0.05:duration=1.3,format=yuv420p" \
+    -f lavfi -i "smptehdbars=size=720x576:rate=25:duration=1.3,format=yuv420p" \
     -filter_complex "[0][1][2][3][0][1]concat=n=6,format=yuv420p,noise=alls=4:allf=t,setsar=64/45" \
     "${lossless[@]}" cuts-pal.mkv
   add_case cuts-pal pal 16:9 progressive cuts-pal.mkv "null"
@@ -146,11 +146,12 @@ underflows() {
                            seen = 1; t = $1; bits = $2 * 8; if (bits > f) { u++; f = 0 } else f -= bits }
              END { print u + 0 }'
 }
-measure() {  # encoded reference fields -> "kbit/s psnr ipsnr ssim worst [fieldpsnr]"
-  local encoded=$1 ref=$2 fields=$3 seconds bits types
+measure() {  # encoded reference fields rate -> "kbit/s psnr ipsnr ssim worst [fieldpsnr]"
+  local encoded=$1 ref=$2 fields=$3 rate=$4 seconds bits types
   ffmpeg -nostdin -v error -y -i "$encoded" -map 0:v -c copy es.m2v
-  seconds=$(ffprobe -v error -count_frames -select_streams v:0 -show_entries stream=nb_read_frames,avg_frame_rate -of csv=p=0 es.m2v |
-            awk -F, '{ split($1, r, "/"); print $2 / (r[1] / r[2]) }')
+  # Pictures at the rate they were made at (film flagged for pulldown says 29.97).
+  seconds=$(ffprobe -v error -count_frames -select_streams v:0 -show_entries stream=nb_read_frames -of csv=p=0 es.m2v |
+            awk -v r="$rate" '{ split(r, f, "/"); print $1 / (f[1] / (f[2] ? f[2] : 1)) }')
   bits=$(stat -c %s es.m2v)
   ffprobe -v error -select_streams v:0 -show_entries frame=pict_type -of default=nw=1:nk=1 es.m2v | grep -E '^[IPB]$' > types.txt
   ffmpeg -nostdin -v error -i es.m2v -i "$ref" -lavfi \
@@ -179,7 +180,7 @@ for c in "${CASES[@]}"; do
   for kbit in "${KBITS[@]}"; do
     "$CONVERT" "$source" engine.vob "$std" "$aspect" "$kbit" >/dev/null 2>&1 || {
       echo "$name $kbit: the engine failed"; continue; }
-    read -r ekb epsnr eipsnr essim eworst efield <<< "$(measure engine.vob ref.mkv "$fields")"
+    read -r ekb epsnr eipsnr essim eworst efield <<< "$(measure engine.vob ref.mkv "$fields" "$fps")"
     under=$(underflows engine.vob)
     nonfield=$(ffprobe -v error -select_streams v:0 -show_entries frame=interlaced_frame -of default=nw=1:nk=1 engine.vob | grep -c '^0$' || true)
     maxrate=$(( kbit < 9288 ? kbit : 9288 ))
@@ -187,9 +188,11 @@ for c in "${CASES[@]}"; do
     if [ "$fields" != progressive ]; then
       interlace=(-flags +ilme+ildct -top $([ "$fields" = tff ] && echo 1 || echo 0))
     fi
-    "${FF[@]}" -i "$source" -an -vf "$filters,fps=$fps" -c:v mpeg2video -b:v "${ekb}k" -maxrate "${maxrate}k" \
-      -bufsize 1835k -g $group -bf 2 "${interlace[@]}" ffmpeg.m2v
-    read -r fkb fpsnr fipsnr fssim fworst ffield <<< "$(measure ffmpeg.m2v ref.mkv "$fields")"
+    "${FF[@]}" -i "$source" -an -vf "$filters,fps=$fps" -c:v mpeg2video \
+      -b:v "$(( ekb < maxrate ? ekb : maxrate ))k" -maxrate "${maxrate}k" \
+      -bufsize 1835k -g $group -bf 2 "${interlace[@]}" ffmpeg.m2v 2>/dev/null || {
+        echo "$name $kbit: the ffmpeg program failed"; continue; }
+    read -r fkb fpsnr fipsnr fssim fworst ffield <<< "$(measure ffmpeg.m2v ref.mkv "$fields" "$fps")"
     printf '%-22s %5s | %-6s %7s %6s %6s %6.2f %7s %7s %6s %5s %5s\n' "$name" "$kbit" engine "$ekb" "$epsnr" "$eipsnr" \
       "$(awk -v a="$eipsnr" -v b="$epsnr" 'BEGIN { print a - b }')" "$essim" "$eworst" "${efield:--}" "$under" \
       "$([ "$fields" = progressive ] && echo - || echo "$nonfield")"

@@ -13,8 +13,11 @@ std::shared_ptr<AVFrame> Reference(const AVFrame* frame) {
 
 }  // namespace
 
-Status VideoLanes::Open(int lanes, int groupSize, OpenEncoder open) {
+Status VideoLanes::Open(int lanes, int groupSize, std::int64_t bufferBits, OpenEncoder open) {
     open_ = std::move(open);
+    bufferBits_ = bufferBits;
+    // Each starts where the player's buffer does.
+    const EncoderStart start{static_cast<int>(bufferBits_ * 3 / 4), false, lanes <= 1};
     groupSize_ = std::max(1, groupSize);
     // A group begun at a scene cut leaves the one before it two thirds of
     // the longest at least (0.4 s: a navigation unit's shortest).
@@ -23,7 +26,7 @@ Status VideoLanes::Open(int lanes, int groupSize, OpenEncoder open) {
         auto lane = std::make_unique<Lane>();
         if (!lane->packet)
             return Status::Failure("out of memory");
-        if (Status s = open_(lane->encoder, {}); !s)
+        if (Status s = open_(lane->encoder, start); !s)
             return s;
         // A whole group can wait while the other lanes are given theirs.
         lane->queue = std::make_unique<EncodeQueue>(groupSize_ + 2);
@@ -33,11 +36,10 @@ Status VideoLanes::Open(int lanes, int groupSize, OpenEncoder open) {
     const AVRational rate = c->framerate;
     if (rate.num > 0 && rate.den > 0)
         timeCodeRate_ = (rate.num + rate.den / 2) / rate.den;
-    bufferBits_ = c->rc_buffer_size;
     if (bufferBits_ > 0 && c->rc_max_rate > 0 && rate.num > 0)
         buffer_.emplace(static_cast<double>(bufferBits_),
                         static_cast<double>(c->rc_max_rate) / av_q2d(rate),
-                        static_cast<double>(c->rc_initial_buffer_occupancy));
+                        static_cast<double>(*start.fullness));
     return {};
 }
 
@@ -124,7 +126,7 @@ Status VideoLanes::Coarsen(Lane& lane) {
     if (Status s = Receive(lane); !s)
         return s;
     lane.coarse = true;
-    return open_(lane.encoder, {std::nullopt, true});
+    return open_(lane.encoder, {std::nullopt, true, true});
 }
 
 Status VideoLanes::Receive(Lane& lane) {
@@ -236,7 +238,7 @@ Status VideoLanes::EncodeAgain(Group& group, bool coarse) {
     ++encodedAgain_;
     CodecContextPtr encoder;
     const auto fullness = static_cast<int>(std::min<double>(buffer_->fullness(), bufferBits_));
-    if (Status s = open_(encoder, {fullness, coarse}); !s)
+    if (Status s = open_(encoder, {fullness, coarse, true}); !s)
         return s;
     std::vector<PacketPtr> packets;
     PacketPtr packet = MakePacket();

@@ -42,15 +42,21 @@ class VideoLanes {
         // The coarser quantiser scale, for pictures (noise above all) that
         // the finer one cannot fit into the buffer however hard it quantises.
         bool coarse = false;
+        // The encoder's account is the player's buffer as it is; otherwise
+        // it is given room beyond it (see Open).
+        bool exact = true;
     };
     // Makes one encoder, opened; every one must be set up alike.
     using OpenEncoder = std::function<Status(CodecContextPtr& encoder, const EncoderStart& start)>;
     using WritePacket = std::function<Status(AVPacket* packet)>;
 
-    // lanes encoders made by open, groups of at most groupSize pictures. The
-    // encoders' rc_buffer_size, rc_max_rate and rc_initial_buffer_occupancy
-    // describe the player's buffer.
-    Status Open(int lanes, int groupSize, OpenEncoder open);
+    // lanes encoders made by open, groups of at most groupSize pictures, for
+    // a player's buffer of bufferBits filled at the encoders' rc_max_rate.
+    // Where several encoders share the stream, each is given room beyond the
+    // buffer: one that knows only its own groups counts the buffer short
+    // where the stream's own account shows it is not, and starves its key
+    // pictures. The stream's account keeps to the player's buffer.
+    Status Open(int lanes, int groupSize, std::int64_t bufferBits, OpenEncoder open);
 
     // Queues a picture for its group's encoder; pts counts pictures and only
     // grows. The frame is referenced, not copied.
