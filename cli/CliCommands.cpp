@@ -121,6 +121,33 @@ void ApplyCheckChoice(const CliOptions& options) {
         App().theOptions.SetValue(keys::CHECK_DISC_AFTER_BURN, "0");
 }
 
+// Where --save-project saves: the name given, with ".quorva" added when it
+// ends otherwise. Empty, after saying why, when what stands there is not for
+// a project to replace: a file that is not a project (unless --force), or
+// anything that is not a regular file.
+std::string ProjectSavePath(const CliOptions& options) {
+    const std::string file = WithProjectExtension(platform::AbsolutePath(*options.saveProject));
+    switch (InspectSaveTarget(file)) {
+        case SaveTarget::Free:
+        case SaveTarget::Project:
+            return file;
+        case SaveTarget::OtherFile:
+            if (options.force)
+                return file;
+            std::fprintf(stderr,
+                         "quorva-cli: %s is not a Quorva project and is left as it is; use "
+                         "--force to replace it.\n",
+                         file.c_str());
+            return {};
+        case SaveTarget::NotAFile:
+            break;
+    }
+    std::fprintf(stderr,
+                 "quorva-cli: the project cannot be saved as %s: it is not a regular file.\n",
+                 file.c_str());
+    return {};
+}
+
 }  // namespace
 
 int RunMakeCommand(const CliOptions& given, const char* programName) {
@@ -129,6 +156,9 @@ int RunMakeCommand(const CliOptions& given, const char* programName) {
         return kStatusFailed;
     session.StartTextDrawing(programName);
     CliOptions options = given;
+    // Refused before anything is read or converted.
+    if (options.saveProject && ProjectSavePath(options).empty())
+        return kStatusFailed;
     // A project gives the videos and the settings; the command line's win.
     if (options.inputs.size() == 1 && IsProjectFile(options.inputs.front())) {
         platform::Result<Project> project = LoadProject(options.inputs.front());
@@ -181,7 +211,9 @@ int RunMakeCommand(const CliOptions& given, const char* programName) {
         std::vector<std::string> videos;
         for (const MediaItem& item : App().theMediaList)
             videos.push_back(item.sourcePath);
-        const std::string file = platform::AbsolutePath(*options.saveProject);
+        const std::string file = ProjectSavePath(options);
+        if (file.empty())
+            return kStatusFailed;
         Project project = ProjectOf(App().theOptions, videos, options.discType);
         project.volumeLabel = label;
         if (platform::Result<void> saved = SaveProject(file, project); !saved) {

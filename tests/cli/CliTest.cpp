@@ -381,6 +381,32 @@ TEST_F(Cli, AProjectMovedWithItsVideosMakesTheSameDisc) {
     EXPECT_EQ(platform::ReadFile(junk).value_or(""), "these are not the videos\n");
 }
 
+TEST_F(Cli, SavingAProjectNeverReplacesWhatIsNotAProject) {
+    const std::string video = Clip("holiday.mp4", 1, false);
+    const std::string bytes = platform::ReadFile(video).value_or("");
+    const fs::path notes = work_ / "notes.quorva", link = work_ / "link.quorva",
+                   pipe = work_ / "pipe.quorva";
+    ASSERT_TRUE(platform::WriteFileAtomically(notes, "my notes\n"));
+    fs::create_symlink(notes, link);
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
+    for (const fs::path& target : {notes, link, pipe}) {
+        const CliRun run =
+            Run({"make", "--working-folder", work_ / "w", "--save-project", target, video});
+        EXPECT_EQ(run.status, 1) << target;
+        EXPECT_TRUE(Has(run.err, target.string())) << run.err;
+    }
+    EXPECT_EQ(platform::ReadFile(notes).value_or(""), "my notes\n");
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_TRUE(fs::is_fifo(pipe));
+
+    // The project's name forgotten: the video stays, the project gets its ending.
+    const CliRun forgot =
+        Run({"make", "--working-folder", work_ / "w", "--save-project", video, video});
+    ASSERT_EQ(forgot.status, 0) << forgot.err;
+    EXPECT_EQ(platform::ReadFile(video).value_or(""), bytes);
+    EXPECT_TRUE(Has(platform::ReadFile(video + ".quorva").value_or(""), "<quorva-project"));
+}
+
 TEST_F(Cli, TwoRunsAtOnceInOneWorkingFolderNeverShareANumberOrAFolder) {
     const int before = std::stoi(SavedOptions().GetValue(keys::FILENAME_SN));
     fs::create_directories(work_ / "one");
