@@ -110,9 +110,9 @@ std::optional<FileStamp> StampOf(const std::string& path) {
     struct stat st;
     if (stat(path.c_str(), &st) != 0)
         return std::nullopt;
-    return FileStamp{
-        static_cast<std::int64_t>(st.st_size),
-        static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+    return FileStamp{static_cast<std::int64_t>(st.st_size),
+                     static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+                     static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
 }
 
 bool CreateFolder(const std::string& path, std::string* reason) {

@@ -559,6 +559,32 @@ TEST_F(Cli, BadUsageAndMissingFilesSayWhatIsWrong) {
     EXPECT_TRUE(Has(devices.out, "Disc image file (ISO)  (can burn DVDs)")) << devices.out;
 }
 
+TEST_F(Cli, AVideoReplacedWhileConvertedFailsNamingIt) {
+    const std::string clip = Clip("clip.avi", 60, false);
+    const std::string other = work_ / "other.avi";
+    ASSERT_EQ(testsupport::RunCommand({"ffmpeg", "-loglevel", "error", "-f", "lavfi", "-i",
+                                       "smptebars=size=320x240:rate=25:duration=60", "-c:v",
+                                       "mpeg4", other})
+                  .status,
+              0);
+    const fs::path workFolder = work_ / "work";
+    pid_t pid = Start({"make", "--working-folder", workFolder, clip});
+    bool converting = false;
+    for (int i = 0; i < 600 && !converting; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        if (fs::exists(workFolder))
+            for (const auto& entry : fs::directory_iterator(workFolder))
+                converting |= entry.path().extension() == ".part" && fs::file_size(entry) > 0;
+    }
+    ASSERT_TRUE(converting) << "the conversion never started";
+    fs::copy_file(other, work_ / ".t");  // as "cp other.avi .t && mv .t clip.avi"
+    fs::rename(work_ / ".t", clip);
+    const CliRun run = Finish(pid);
+    EXPECT_EQ(run.status, 1) << run.out;
+    EXPECT_TRUE(Has(run.err, "Converting " + clip + " failed: the file was changed")) << run.err;
+    EXPECT_FALSE(fs::exists(workFolder / "DVD_1"));
+}
+
 TEST_F(Cli, CtrlCKillAndHangUpDuringConversionLeaveNoPartialStream) {
     const std::string longClip = Clip("long.avi", 60, true);
     for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
