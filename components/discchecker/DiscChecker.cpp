@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -423,7 +424,8 @@ std::string DiscCheckReport::Summary() const {
     return "Disc checked: " + std::to_string(videos) + " videos, menus and buttons as expected";
 }
 
-DiscCheckReport CheckDisc(const std::string& path, const DiscExpectation& expected) {
+DiscCheckReport CheckDisc(const std::string& path, const DiscExpectation& expected,
+                          const std::function<bool()>& stop) {
     DiscCheckReport report;
     if (!IsFolder(path))
         CheckImage(path, expected, report);
@@ -433,6 +435,12 @@ DiscCheckReport CheckDisc(const std::string& path, const DiscExpectation& expect
         return report;
     }
     CheckLayout(layout, expected, report);
+    if (!layout.brokenChains.empty()) {
+        // libdvdnav aborts on a program without a cell and never returns from
+        // a loop of jumps: such a disc is not played at all.
+        report.lines.push_back(CheckLine{"Program chains", false, Join(layout.brokenChains, "; ")});
+        return report;
+    }
 
     std::string error;
     std::unique_ptr<DvdWalk> walk = DvdWalk::Open(path, &error);
@@ -440,7 +448,15 @@ DiscCheckReport CheckDisc(const std::string& path, const DiscExpectation& expect
         report.lines.push_back(CheckLine{"Playback", false, error});
         return report;
     }
+    walk->Limit(std::chrono::steady_clock::now() + std::chrono::seconds(kWalkSeconds), stop);
     MenuCheck(*walk, report, expected.madeHere).Run();
+    if (walk->CutShort())
+        report.lines.push_back(CheckLine{"Playback", false,
+                                         stop && stop()
+                                             ? "the check was stopped"
+                                             : "the walk through the menus did not end within " +
+                                                   std::to_string(kWalkSeconds) + " s (last at " +
+                                                   walk->Current().ToString() + ")"});
     return report;
 }
 

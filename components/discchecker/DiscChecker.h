@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -50,7 +51,12 @@ struct DiscCheckReport {
     std::string Summary() const;
 };
 
+// The longest the player's walk through a disc may take.
+inline constexpr int kWalkSeconds = 180;
+
 // path: a folder holding VIDEO_TS, a disc image file or a drive's device.
-DiscCheckReport CheckDisc(const std::string& path, const DiscExpectation& expected);
+// The walk ends, failed, when stop returns true or after kWalkSeconds.
+DiscCheckReport CheckDisc(const std::string& path, const DiscExpectation& expected,
+                          const std::function<bool()>& stop = {});
 
 }  // namespace discchecker

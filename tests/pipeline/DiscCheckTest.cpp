@@ -13,6 +13,7 @@
 
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 
 using discchecker::CheckDisc;
@@ -213,5 +214,69 @@ TEST_F(DiscCheck, ChapterLengthsAreRealSecondsForNtscAndPal) {
         const discchecker::DiscLayout layout = discchecker::ReadDiscLayout(dvd);
         ASSERT_EQ(layout.chapterSeconds.size(), 1u) << name << layout.error;
         EXPECT_NEAR(layout.chapterSeconds[0], 60.0, 0.05) << name;
+    }
+}
+
+namespace {
+
+// Sets the byte at offset of the first title program chain, in the title
+// set's information file and its backup.
+void EditTitleChain(const std::string& dvd, std::size_t offset, std::uint8_t value) {
+    for (const char* name : {"/VIDEO_TS/VTS_01_0.IFO", "/VIDEO_TS/VTS_01_0.BUP"}) {
+        std::string ifo = platform::ReadFile(dvd + name).value();
+        const auto at = [&ifo](std::size_t i, int bytes) {
+            std::size_t value = 0;
+            for (int b = 0; b < bytes; ++b)
+                value = value << 8 | static_cast<std::uint8_t>(ifo.at(i + b));
+            return value;
+        };
+        const std::size_t table = at(0xcc, 4) * 2048;
+        const std::size_t chain = table + at(table + 12, 4);
+        const std::size_t programMap = chain + at(chain + 0xe6, 2);
+        ifo.at(offset == 0 ? programMap : chain + offset) = static_cast<char>(value);
+        ASSERT_TRUE(platform::WriteFileAtomically(dvd + name, ifo));
+    }
+}
+
+}  // namespace
+
+// Discs a player's navigation cannot play (it aborts or never returns) end
+// their check at once, failed, with the program chain named.
+TEST_F(DiscCheck, UnplayableProgramChainsFailTheCheckWithoutPlaying) {
+    const std::string vob = Media("menu.vob");
+    ASSERT_TRUE(testsupport::MakeDvdMpeg(vob, true, 1));
+    setenv("VIDEO_FORMAT", "PAL", 1);
+    const auto author = [&](const std::string& name, const std::string& menus) {
+        const std::string xml = Media(name + ".xml"), dvd = Media(name);
+        EXPECT_TRUE(platform::WriteFileAtomically(
+            xml, "<dvdauthor dest=\"" + dvd + "\"><vmgm>" +
+                     (menus.empty() ? "" : "<menus>" + menus + "</menus>") +
+                     "</vmgm><titleset><titles><pgc><vob file=\"" + vob +
+                     "\"/></pgc></titles></titleset></dvdauthor>"));
+        EXPECT_EQ(testsupport::RunCommand({"dvdauthor", "-x", xml}).status, 0);
+        return dvd;
+    };
+    const auto menu = [&](const std::string& pre) {
+        return "<pgc><pre>" + pre + "</pre><vob file=\"" + vob + "\"/></pgc>";
+    };
+    const std::string self = author("self", menu("jump vmgm menu 1;"));
+    const std::string pair = author("pair", menu("jump vmgm menu 2;") + menu("jump vmgm menu 1;"));
+    const std::string mapAt0 = author("map", "");
+    EditTitleChain(mapAt0, 0, 0);
+    const std::string noCells = author("cells", "");
+    EditTitleChain(noCells, 0, 0);
+    EditTitleChain(noCells, 3, 0);
+    const std::vector<std::pair<std::string, std::string>> discs{
+        {self, "navigation loop: manager menu 1 jumps to itself"},
+        {pair, "navigation loop: manager menu 1 to manager menu 2 to manager menu 1 jump round"},
+        {mapAt0, "title set 1 program chain 1 has program 1 starting at cell 0 of its 1 cells"},
+        {noCells, "title set 1 program chain 1 has 1 programs but no cells"},
+    };
+    for (const auto& [dvd, message] : discs) {
+        const auto start = std::chrono::steady_clock::now();
+        const DiscCheckReport report = CheckDisc(dvd, DiscExpectation{});
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+        EXPECT_FALSE(report.AllPassed()) << dvd;
+        EXPECT_TRUE(Contains(report.Failures(), "Program chains: " + message)) << Joined(report);
     }
 }
