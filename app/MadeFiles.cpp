@@ -1,6 +1,8 @@
 #include "app/MadeFiles.h"
 
 #include <cctype>
+#include <cerrno>
+#include <cstring>
 #include <optional>
 #include <set>
 
@@ -147,6 +149,15 @@ bool NoteMadeFiles(const std::string& folder, const std::vector<std::string>& na
     for (const std::string& name : names)
         lines += kMade + Escape(name) + "\n";
     return AppendLines(folder, lines);
+}
+
+std::string MadeFilesRecordProblem(const std::string& folder) {
+    const int error = errno;
+    const std::string path = folder + kMadeFilesRecord;
+    if (platform::PathExists(path) &&
+        (platform::IsSymbolicLink(path) || !platform::IsRegularFile(path)))
+        return path + " is not a regular file.";
+    return "the record " + path + " cannot be written: " + std::strerror(error) + ".";
 }
 
 bool NoteKeptFolder(const std::string& folder, const std::string& name) {

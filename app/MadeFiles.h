@@ -15,6 +15,10 @@ inline constexpr const char* kMadeFilesRecord = ".quorva-made";
 // so a crash still leaves them listed. False when the record cannot be written.
 bool NoteMadeFiles(const std::string& folder, const std::vector<std::string>& names);
 
+// Why the record of folder cannot be written ("<path> is not a regular
+// file.", or the system's reason).
+std::string MadeFilesRecordProblem(const std::string& folder);
+
 // Notes that the made DVD folder name was burned or written as an image:
 // clearing keeps it.
 bool NoteKeptFolder(const std::string& folder, const std::string& name);

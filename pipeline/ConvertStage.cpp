@@ -144,7 +144,9 @@ ItemResult ConvertWithEngine(const JobParameters& params, const std::string& eng
     const std::string origin = StreamOriginPath(item.vobPath);
     // Listed before they exist, so that clearing the working folder finds
     // them even after a crash.
-    NoteMadeFiles(folder, {platform::FileNameOf(partial), name, platform::FileNameOf(origin)});
+    if (!NoteMadeFiles(folder, {platform::FileNameOf(partial), name, platform::FileNameOf(origin)}))
+        return {StageOutcome::Failed, "Can't convert " + item.sourcePath + ": " +
+                                          MadeFilesRecordProblem(folder)};
     // The engine writes the partial stream and renames it when complete; the
     // lock tells other runs that it is not a leftover.
     platform::FileLock writing = platform::FileLock::Take(partial, platform::FileLock::Wait::No,

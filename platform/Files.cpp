@@ -317,7 +317,8 @@ std::optional<std::string> ReadFile(const std::string& path) {
 }
 
 std::optional<std::string> ReadOwnFile(const std::string& path) {
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    // Without waiting: a pipe of that name is refused, never waited on.
+    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (fd < 0)
         return std::nullopt;
     struct stat st;
@@ -329,9 +330,16 @@ std::optional<std::string> ReadOwnFile(const std::string& path) {
 }
 
 bool AppendToFile(const std::string& path, const std::string& text) {
-    int fd = open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
+    int fd = open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK,
+                  0644);
     if (fd < 0)
         return false;
+    struct stat st;
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        close(fd);
+        errno = EINVAL;
+        return false;
+    }
     bool ok = WriteAll(fd, text.data(), text.size());
     if (close(fd) != 0)
         ok = false;

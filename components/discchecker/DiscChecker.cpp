@@ -40,6 +40,20 @@ bool IsFolder(const std::string& path) {
     return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+// What path is when it cannot hold a disc (opening a pipe would wait for a
+// writer); empty for a folder, a file, a drive or a missing path.
+std::string NotADisc(const std::string& path) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode) || S_ISREG(info.st_mode) ||
+        S_ISBLK(info.st_mode))
+        return {};
+    if (S_ISFIFO(info.st_mode))
+        return "a pipe";
+    if (S_ISSOCK(info.st_mode))
+        return "a socket";
+    return S_ISCHR(info.st_mode) ? "a character device" : "not a regular file";
+}
+
 // Where one press of a root-menu button leads.
 struct Destination {
     enum class Kind { Chapter, Page, TitleMenu, Elsewhere } kind = Kind::Elsewhere;
@@ -427,6 +441,11 @@ std::string DiscCheckReport::Summary() const {
 DiscCheckReport CheckDisc(const std::string& path, const DiscExpectation& expected,
                           const std::function<bool()>& stop) {
     DiscCheckReport report;
+    if (std::string kind = NotADisc(path); !kind.empty()) {
+        report.lines.push_back(
+            CheckLine{"Disc image", false, path + " is " + kind + ", not a disc image or a drive"});
+        return report;
+    }
     if (!IsFolder(path))
         CheckImage(path, expected, report);
     const DiscLayout layout = ReadDiscLayout(path);

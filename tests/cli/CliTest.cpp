@@ -92,6 +92,18 @@ class Cli : public ::testing::Test {
 
     CliRun Run(const std::vector<std::string>& args) { return Finish(Start(args)); }
 
+    // As Run, but a run still going after seconds is killed (status -1).
+    CliRun RunWithin(const std::vector<std::string>& args, int seconds) {
+        const pid_t pid = Start(args);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+        siginfo_t ended{};
+        while (waitid(P_PID, pid, &ended, WEXITED | WNOHANG | WNOWAIT) == 0 && ended.si_pid == 0 &&
+               std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        kill(pid, SIGKILL);  // no effect on one that has ended
+        return Finish(pid);
+    }
+
     std::string Clip(const std::string& name, double seconds, bool audio) {
         std::string d = std::to_string(seconds);
         std::vector<std::string> argv{
@@ -390,8 +402,8 @@ TEST_F(Cli, SavingAProjectNeverReplacesWhatIsNotAProject) {
     fs::create_symlink(notes, link);
     ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
     for (const fs::path& target : {notes, link, pipe}) {
-        const CliRun run =
-            Run({"make", "--working-folder", work_ / "w", "--save-project", target, video});
+        const CliRun run = Run({"make", "--working-folder", work_ / "w", "--save-project",
+                                target, video});
         EXPECT_EQ(run.status, 1) << target;
         EXPECT_TRUE(Has(run.err, target.string())) << run.err;
     }
@@ -583,6 +595,23 @@ TEST_F(Cli, AVideoReplacedWhileConvertedFailsNamingIt) {
     EXPECT_EQ(run.status, 1) << run.out;
     EXPECT_TRUE(Has(run.err, "Converting " + clip + " failed: the file was changed")) << run.err;
     EXPECT_FALSE(fs::exists(workFolder / "DVD_1"));
+}
+
+TEST_F(Cli, APipeWhereAFileIsExpectedIsRefusedNotWaitedOn) {
+    const fs::path pipe = work_ / "disc.iso";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
+    const CliRun check = RunWithin({"check", pipe}, 20);
+    EXPECT_EQ(check.status, 1);
+    EXPECT_TRUE(Has(check.out + check.err, pipe.string() + " is a pipe")) << check.out;
+
+    const std::string clip = Clip("c.avi", 1, false);
+    const fs::path shared = work_ / "shared";
+    fs::create_directory(shared);
+    ASSERT_EQ(mkfifo((shared / ".quorva-made").c_str(), 0644), 0);
+    const CliRun make = RunWithin({"make", "--working-folder", shared, clip}, 120);
+    EXPECT_EQ(make.status, 1);
+    EXPECT_TRUE(Has(make.err, (shared / ".quorva-made").string() + " is not a regular file"))
+        << make.err;
 }
 
 TEST_F(Cli, CtrlCKillAndHangUpDuringConversionLeaveNoPartialStream) {
