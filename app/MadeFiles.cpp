@@ -68,35 +68,6 @@ bool IsPlainName(const std::string& name) {
            name != kMadeFilesRecord;
 }
 
-std::size_t DigitsAt(const std::string& text, std::size_t at) {
-    std::size_t end = at;
-    while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end])))
-        ++end;
-    return end - at;
-}
-
-// "<n>_<name>.vob.part", also the doubled ".part.part" of older runs.
-bool IsPartialStreamName(const std::string& name) {
-    const std::size_t digits = DigitsAt(name, 0);
-    return digits > 0 && digits < name.size() && name[digits] == '_' &&
-           name.find(".vob.part") != std::string::npos && EndsWith(name, kPartial);
-}
-
-// "DVD_<n>.iso.part" or "DVD_<n>-<m>.iso.part".
-bool IsPartialImageName(const std::string& name) {
-    const std::string tail = ".iso.part";
-    if (!StartsWith(name, "DVD_") || !EndsWith(name, tail))
-        return false;
-    const std::string middle = name.substr(4, name.size() - 4 - tail.size());
-    const std::size_t number = DigitsAt(middle, 0);
-    if (number == 0)
-        return false;
-    if (number == middle.size())
-        return true;
-    return middle[number] == '-' && number + 1 < middle.size() &&
-           DigitsAt(middle, number + 1) == middle.size() - number - 1;
-}
-
 // The record of folder; nullopt when there is none of this user's.
 std::optional<Record> ReadRecord(const std::string& folder) {
     Record record;
@@ -169,8 +140,7 @@ void RemoveStaleLeftovers(const std::string& folder) {
     for (const std::string& name : platform::ListFolder(folder)) {
         const bool made = record.made.count(name) != 0;
         const std::string path = folder + name;
-        if ((made && EndsWith(name, kPartial)) || IsPartialStreamName(name) ||
-            IsPartialImageName(name)) {
+        if (made && EndsWith(name, kPartial)) {
             if (platform::IsRegularFile(path))
                 RemoveUnlessInUse(path);
         } else if (made && record.kept.count(name) == 0 && platform::IsFolder(path) &&

@@ -24,9 +24,9 @@ std::string MadeFilesRecordProblem(const std::string& folder);
 bool NoteKeptFolder(const std::string& folder, const std::string& name);
 
 // Removes the leftovers of runs that were killed: partial streams and partial
-// disc images of the program's naming that no run is writing any more, and
-// made DVD folders that never got their VIDEO_TS.IFO and that no run is
-// authoring.
+// disc images the record lists that no run is writing any more, and made DVD
+// folders that never got their VIDEO_TS.IFO and that no run is authoring. A
+// file the record does not list stays, whatever its name.
 void RemoveStaleLeftovers(const std::string& folder);
 
 // Removes the leftovers and everything the record lists as made and not

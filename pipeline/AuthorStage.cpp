@@ -125,7 +125,9 @@ StageOutcome AuthorDvdFolder(JobContext& job, const MenuMovies& movies) {
     for (int attempt = 0; attempt < 100 && !authoring.Held(); ++attempt) {
         dvdFolder = ChooseDvdFolder(job.input.workingFolder);
         const std::string folder = platform::FolderOf(dvdFolder);
-        NoteMadeFiles(folder, {platform::FileNameOf(dvdFolder)});
+        // The image written from it later goes beside it, first as a partial file.
+        NoteMadeFiles(folder, {platform::FileNameOf(dvdFolder),
+                               platform::FileNameOf(dvdFolder) + ".iso.part"});
         if (!platform::CreateFolder(dvdFolder)) {
             if (errno == EEXIST)
                 continue;

@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "app/FileSystem.h"
+#include "app/MadeFiles.h"
 #include "pipeline/JobFixture.h"
 #include "pipeline/Stages.h"
 #include "platform/FileLock.h"
@@ -110,10 +111,13 @@ TEST_F(JobRun, AStreamIsTakenAgainOnlyForItsOwnSourceAndKilledRunsLeftoversGo) {
     // stays, and the video gets a name of its own.
     ASSERT_TRUE(platform::WriteFileAtomically(WorkingFolder() + "7_mine.vob", "mine"));
     App().theMediaList[0].vobPath = WorkingFolder() + "7_mine.vob";
-    // Leftovers of killed runs go when a job starts; a stream another run is
-    // writing and the user's own files stay.
-    const std::vector<std::string> stale{"9_x.vob.part.part", "3_y.vob.part", "DVD_4.iso.part"};
-    const std::vector<std::string> kept{"8_busy.vob.part", "notes.part", "DVD_x.iso.part"};
+    // Leftovers of killed runs, as the record lists them, go when a job
+    // starts; a stream another run is writing and the user's own files stay,
+    // even when named as the program names its partial files.
+    const std::vector<std::string> stale{"3_y.vob.part", "DVD_4.iso.part"};
+    const std::vector<std::string> kept{"8_busy.vob.part",   "notes.part",   "DVD_x.iso.part",
+                                        "9_x.vob.part.part", "5_z.vob.part", "DVD_5.iso.part"};
+    ASSERT_TRUE(NoteMadeFiles(WorkingFolder(), {stale[0], stale[1], kept[0]}));
     for (const std::string& name : stale)
         ASSERT_TRUE(platform::WriteFileAtomically(WorkingFolder() + name, "left"));
     for (const std::string& name : kept)
