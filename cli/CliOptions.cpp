@@ -177,6 +177,10 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
             const char* v = value("--working-folder");
             if (!v || !only(make))
                 return std::nullopt;
+            if (!*v) {  // would be taken as the root folder
+                error = "--working-folder needs a folder; an empty name is none.";
+                return std::nullopt;
+            }
             options.workingFolder = v;
         } else if (arg == "--save-project") {
             const char* v = value("--save-project");

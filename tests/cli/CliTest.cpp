@@ -534,6 +534,7 @@ TEST_F(Cli, BadUsageAndMissingFilesSayWhatIsWrong) {
         {{"burn", "--jobs", "2", "x"}, 2, "--jobs does not apply"},
         {{"burn"}, 2, "exactly one DVD folder"},
         {{"make", "--working-folder", work_ / "w", work_ / "missing.avi"}, 1, "no such video file"},
+        {{"make", "--working-folder", "", work_ / "missing.avi"}, 2, "--working-folder needs a"},
         // Every problem in one message: the videos and the label of a burn.
         {{"make", "--iso", "--label", "\xff", "--working-folder", work_ / "w",
           work_ / "missing.avi", work_.string(), "/dev/zero"},
