@@ -15,6 +15,11 @@ inline constexpr const char* kMadeFilesRecord = ".quorva-made";
 // so a crash still leaves them listed. False when the record cannot be written.
 bool NoteMadeFiles(const std::string& folder, const std::vector<std::string>& names);
 
+// Notes that name, directly inside folder, is made now: clearing removes a
+// made file or folder only while its inode (and a file's size) is still the
+// one noted, never another put under its name later.
+bool NoteMadeFileDone(const std::string& folder, const std::string& name);
+
 // Why the record of folder cannot be written ("<path> is not a regular
 // file.", or the system's reason).
 std::string MadeFilesRecordProblem(const std::string& folder);
@@ -29,9 +34,10 @@ bool NoteKeptFolder(const std::string& folder, const std::string& name);
 // file the record does not list stays, whatever its name.
 void RemoveStaleLeftovers(const std::string& folder);
 
-// Removes the leftovers and everything the record lists as made and not
-// kept, then the record when nothing it lists is left, and the folder when it
-// is empty. Nothing that the record does not list is touched.
+// Removes the leftovers and everything the record lists as made (and noted
+// done, unless a partial file) and not kept, then the record when nothing it
+// lists is left, and the folder when it is empty. Nothing that the record
+// does not list is touched.
 void ClearMadeFiles(const std::string& folder);
 
 // The stream a conversion is writing: the partial file beside it.

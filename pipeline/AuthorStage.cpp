@@ -144,6 +144,7 @@ StageOutcome AuthorDvdFolder(JobContext& job, const MenuMovies& movies) {
                  platform::FolderOf(std::exchange(dvdFolder, job.input.dvdFolder)));
         return StageOutcome::Failed;
     }
+    NoteMadeFileDone(platform::FolderOf(dvdFolder), platform::FileNameOf(dvdFolder));
     CXMLAccess project = BuildDvdProject(dvdFolder, job.params, job.videos, movies);
     if (ProjectHook())
         ProjectHook()(project);

@@ -185,6 +185,8 @@ ItemResult ConvertWithEngine(const JobParameters& params, const std::string& eng
     }
     // A later run takes the stream as it is only by this record.
     platform::AppendToFile(origin, StreamOrigin(item.sourcePath, *before, options));
+    NoteMadeFileDone(folder, name);
+    NoteMadeFileDone(folder, platform::FileNameOf(origin));
     return {};
 }
 
