@@ -274,6 +274,8 @@ TEST_F(JobRun, AVobThatDoesNotSuitADvdOrTheDiscIsConvertedAndTheDiscPlays) {
         vob("chroma422.vob", {"-b:v", "4M", "-pix_fmt", "yuv422p"}, "4:3", "dvd"),
         vob("nonav.vob", {"-b:v", "4M"}, "4:3", "vob"),
         vob("wide.vob", {"-b:v", "4M", "-maxrate", "8M"}, "16:9", "dvd"),
+        // One group of 30 pictures: a navigation unit of a second, too long.
+        vob("longgroups.vob", {"-b:v", "4M", "-maxrate", "8M", "-g", "300"}, "4:3", "dvd"),
     };
     AddVideos({ready});
     AddVideos(unfit);
@@ -287,8 +289,8 @@ TEST_F(JobRun, AVobThatDoesNotSuitADvdOrTheDiscIsConvertedAndTheDiscPlays) {
         EXPECT_EQ(CountLines(log_, "Converting " + list[i].sourcePath), 1) << list[i].sourcePath;
     }
     auto lsdvd = testsupport::RunCommand({"lsdvd", "-x", App().theDvdFolder});
-    EXPECT_TRUE(Contains(lsdvd.output, "Chapters: 05")) << lsdvd.output;
-    EXPECT_TRUE(Contains(lsdvd.output, "Length: 00:00:05")) << lsdvd.output;
+    EXPECT_TRUE(Contains(lsdvd.output, "Chapters: 06")) << lsdvd.output;
+    EXPECT_TRUE(Contains(lsdvd.output, "Length: 00:00:06")) << lsdvd.output;
     EXPECT_TRUE(Contains(lsdvd.output, "Aspect ratio: 4/3")) << lsdvd.output;
     EXPECT_FALSE(Contains(lsdvd.output, "Aspect ratio: 16/9")) << lsdvd.output;
 }
