@@ -454,12 +454,15 @@ DiscCheckReport CheckDisc(const std::string& path, const DiscExpectation& expect
         return report;
     }
     CheckLayout(layout, expected, report);
-    if (!layout.brokenChains.empty()) {
-        // libdvdnav aborts on a program without a cell and never returns from
-        // a loop of jumps: such a disc is not played at all.
+    if (!layout.contradictions.empty())
+        report.lines.push_back(CheckLine{"Table counts", false, Join(layout.contradictions, "; ")});
+    if (!layout.brokenChains.empty())
         report.lines.push_back(CheckLine{"Program chains", false, Join(layout.brokenChains, "; ")});
+    // libdvdnav aborts on a program without a cell, never returns from a
+    // loop of jumps and reads past tables on false counts: such a disc is
+    // not played at all.
+    if (!layout.brokenChains.empty() || !layout.contradictions.empty())
         return report;
-    }
 
     std::string error;
     std::unique_ptr<DvdWalk> walk = DvdWalk::Open(path, &error);

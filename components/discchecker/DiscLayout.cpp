@@ -1,6 +1,7 @@
 #include "components/discchecker/DiscLayout.h"
 
 #include "components/discchecker/ProgramChains.h"
+#include "components/discchecker/TableCounts.h"
 
 extern "C" {
 #include <dvdread/dvd_reader.h>
@@ -126,6 +127,7 @@ DiscLayout ReadDiscLayout(const std::string& path) {
             layout.chapterSeconds = ChapterSeconds(*vts, manager->tt_srpt->title[0].vts_ttn);
     }
     layout.brokenChains = ProgramChainProblems(*manager, sets);
+    layout.contradictions = TableCountProblems(*reader, *manager, sets);
     return layout;
 }
 

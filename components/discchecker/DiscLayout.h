@@ -16,6 +16,9 @@ struct DiscLayout {
     // Program chains a player cannot safely play: broken program maps,
     // pre-commands that jump round in a loop. A disc with any is not played.
     std::vector<std::string> brokenChains;
+    // Counts that contradict the tables they describe; such a disc is not
+    // played either.
+    std::vector<std::string> contradictions;
 };
 
 // path: a folder holding VIDEO_TS, an image file or a drive's device.

@@ -15,6 +15,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 
 using discchecker::CheckDisc;
 using discchecker::DiscCheckReport;
@@ -219,30 +220,45 @@ TEST_F(DiscCheck, ChapterLengthsAreRealSecondsForNtscAndPal) {
 
 namespace {
 
-// Sets the byte at offset of the first title program chain, in the title
-// set's information file and its backup.
-void EditTitleChain(const std::string& dvd, std::size_t offset, std::uint8_t value) {
-    for (const char* name : {"/VIDEO_TS/VTS_01_0.IFO", "/VIDEO_TS/VTS_01_0.BUP"}) {
-        std::string ifo = platform::ReadFile(dvd + name).value();
-        const auto at = [&ifo](std::size_t i, int bytes) {
-            std::size_t value = 0;
-            for (int b = 0; b < bytes; ++b)
-                value = value << 8 | static_cast<std::uint8_t>(ifo.at(i + b));
-            return value;
-        };
-        const std::size_t table = at(0xcc, 4) * 2048;
-        const std::size_t chain = table + at(table + 12, 4);
-        const std::size_t programMap = chain + at(chain + 0xe6, 2);
-        ifo.at(offset == 0 ? programMap : chain + offset) = static_cast<char>(value);
-        ASSERT_TRUE(platform::WriteFileAtomically(dvd + name, ifo));
+// An information file, its numbers big-endian.
+struct Ifo {
+    std::string bytes;
+    std::size_t At(std::size_t i, int size) const {
+        std::size_t value = 0;
+        for (int b = 0; b < size; ++b)
+            value = value << 8 | static_cast<std::uint8_t>(bytes.at(i + b));
+        return value;
+    }
+    void Set(std::size_t i, int size, std::size_t value) {
+        for (int b = size - 1; b >= 0; --b, value >>= 8)
+            bytes.at(i + b) = static_cast<char>(value & 0xff);
+    }
+    // The first program chain of the titles (of a title set's file) and of
+    // the menus (of VIDEO_TS.IFO).
+    std::size_t TitleChain() const { return Chain(At(0xcc, 4) * 2048); }
+    std::size_t ManagerMenu() const {
+        const std::size_t units = At(0xc8, 4) * 2048;
+        return Chain(units + At(units + 12, 4));
+    }
+    std::size_t Chain(std::size_t table) const { return table + At(table + 12, 4); }
+};
+
+// Edits VIDEO_TS.IFO (set 0) or a title set's file, and its backup alike.
+void EditIfo(const std::string& dvd, int set, const std::function<void(Ifo&)>& edit) {
+    const std::string base =
+        dvd + (set == 0 ? "/VIDEO_TS/VIDEO_TS" : "/VIDEO_TS/VTS_0" + std::to_string(set) + "_0");
+    for (const char* ending : {".IFO", ".BUP"}) {
+        Ifo ifo{platform::ReadFile(base + ending).value()};
+        edit(ifo);
+        ASSERT_TRUE(platform::WriteFileAtomically(base + ending, ifo.bytes));
     }
 }
 
 }  // namespace
 
-// Discs a player's navigation cannot play (it aborts or never returns) end
-// their check at once, failed, with the program chain named.
-TEST_F(DiscCheck, UnplayableProgramChainsFailTheCheckWithoutPlaying) {
+// Discs a player's navigation cannot play (it aborts, never returns or reads
+// past its tables) end their check at once, failed, naming what is wrong.
+TEST_F(DiscCheck, UnplayableTablesFailTheCheckWithoutPlaying) {
     const std::string vob = Media("menu.vob");
     ASSERT_TRUE(testsupport::MakeDvdMpeg(vob, true, 1));
     setenv("VIDEO_FORMAT", "PAL", 1);
@@ -261,22 +277,44 @@ TEST_F(DiscCheck, UnplayableProgramChainsFailTheCheckWithoutPlaying) {
     };
     const std::string self = author("self", menu("jump vmgm menu 1;"));
     const std::string pair = author("pair", menu("jump vmgm menu 2;") + menu("jump vmgm menu 1;"));
+    const auto mapAtCell0 = [](Ifo& ifo) {
+        const std::size_t chain = ifo.TitleChain();
+        ifo.Set(chain + ifo.At(chain + 0xe6, 2), 1, 0);
+    };
     const std::string mapAt0 = author("map", "");
-    EditTitleChain(mapAt0, 0, 0);
+    EditIfo(mapAt0, 1, mapAtCell0);
     const std::string noCells = author("cells", "");
-    EditTitleChain(noCells, 0, 0);
-    EditTitleChain(noCells, 3, 0);
+    EditIfo(noCells, 1, [&](Ifo& ifo) {
+        mapAtCell0(ifo);
+        ifo.Set(ifo.TitleChain() + 3, 1, 0);
+    });
+    const std::string titles = author("titles", "");
+    EditIfo(titles, 0, [](Ifo& ifo) { ifo.Set(ifo.At(0xc4, 4) * 2048, 2, 65535); });
+    const std::string chapters = author("chapters", "");
+    EditIfo(chapters, 0, [](Ifo& ifo) { ifo.Set(ifo.At(0xc4, 4) * 2048 + 10, 2, 999); });
+    const std::string counts = author("counts", menu("g1 = 1;"));
+    EditIfo(counts, 0, [](Ifo& ifo) {
+        ifo.Set(ifo.ManagerMenu() + 2, 1, 200);
+        ifo.Set(ifo.ManagerMenu() + 3, 1, 250);
+    });
     const std::vector<std::pair<std::string, std::string>> discs{
-        {self, "navigation loop: manager menu 1 jumps to itself"},
-        {pair, "navigation loop: manager menu 1 to manager menu 2 to manager menu 1 jump round"},
-        {mapAt0, "title set 1 program chain 1 has program 1 starting at cell 0 of its 1 cells"},
-        {noCells, "title set 1 program chain 1 has 1 programs but no cells"},
+        {self, "Program chains: navigation loop: manager menu 1 jumps to itself"},
+        {pair,
+         "Program chains: navigation loop: manager menu 1 to manager menu 2 to manager "
+         "menu 1 jump round"},
+        {mapAt0,
+         "Program chains: title set 1 program chain 1 has program 1 starting at cell 0 "
+         "of its 1 cells"},
+        {noCells, "Program chains: title set 1 program chain 1 has 1 programs but no cells"},
+        {titles, "Table counts: the title table claims 65535 titles and holds 1"},
+        {chapters, "Table counts: title 1 claims 999 chapters, its title set lists 1"},
+        {counts, "Table counts: manager menu 1 claims 200 programs and 250 cells"},
     };
     for (const auto& [dvd, message] : discs) {
         const auto start = std::chrono::steady_clock::now();
         const DiscCheckReport report = CheckDisc(dvd, DiscExpectation{});
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
         EXPECT_FALSE(report.AllPassed()) << dvd;
-        EXPECT_TRUE(Contains(report.Failures(), "Program chains: " + message)) << Joined(report);
+        EXPECT_TRUE(Contains(report.Failures(), message)) << Joined(report);
     }
 }
