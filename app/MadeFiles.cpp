@@ -192,7 +192,17 @@ void RemoveStaleLeftovers(const std::string& folder) {
     }
 }
 
+platform::FileLock HoldWorkingFolder(const std::string& folder) {
+    return FileLock::Take(folder, FileLock::Wait::Yes, FileLock::Create::No,
+                          FileLock::Share::Shared);
+}
+
 void ClearMadeFiles(const std::string& folder) {
+    // Whatever a running job made may still be in use (its streams wait for
+    // the authoring): a folder a job holds is cleared another time.
+    const FileLock idle = FileLock::Take(folder, FileLock::Wait::No, FileLock::Create::No);
+    if (!idle.Held())
+        return;
     RemoveStaleLeftovers(folder);
     const std::string recordPath = folder + kMadeFilesRecord;
     FileLock lock = FileLock::Take(recordPath, FileLock::Wait::Yes, FileLock::Create::No);

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/FileLock.h"
+
 // The record's name inside the working folder.
 inline constexpr const char* kMadeFilesRecord = ".quorva-made";
 
@@ -39,6 +41,10 @@ void RemoveStaleLeftovers(const std::string& folder);
 // lists is left, and the folder when it is empty. Nothing that the record
 // does not list is touched.
 void ClearMadeFiles(const std::string& folder);
+
+// Held by a job for as long as it runs in folder (shared with other jobs):
+// clearing leaves a folder that any running job holds as it is.
+platform::FileLock HoldWorkingFolder(const std::string& folder);
 
 // The stream a conversion is writing: the partial file beside it.
 std::string PartialStreamPath(const std::string& streamPath);

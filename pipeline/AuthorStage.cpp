@@ -169,5 +169,7 @@ StageOutcome AuthorDvdFolder(JobContext& job, const MenuMovies& movies) {
         job.Fail(failure);
         return StageOutcome::Failed;
     }
+    // A finished DVD folder is a result, burned or not: clearing keeps it.
+    NoteKeptFolder(platform::FolderOf(dvdFolder), platform::FileNameOf(dvdFolder));
     return StageOutcome::Done;
 }

@@ -10,7 +10,7 @@
 
 namespace platform {
 
-FileLock FileLock::Take(const std::string& path, Wait wait, Create create) {
+FileLock FileLock::Take(const std::string& path, Wait wait, Create create, Share share) {
     // Opened without waiting (a pipe would block until a writer comes), then
     // refused unless a regular file or a folder.
     const int flags =
@@ -29,7 +29,8 @@ FileLock FileLock::Take(const std::string& path, Wait wait, Create create) {
         }
         int locked;
         do {
-            locked = flock(fd, LOCK_EX | (wait == Wait::Yes ? 0 : LOCK_NB));
+            locked = flock(fd, (share == Share::Shared ? LOCK_SH : LOCK_EX) |
+                                   (wait == Wait::Yes ? 0 : LOCK_NB));
         } while (locked != 0 && errno == EINTR);
         if (locked != 0) {
             const int error = errno;

@@ -20,6 +20,7 @@
 #include "app/MadeFiles.h"
 #include "app/QuorvaApp.h"
 #include "app/TestFolder.h"
+#include "platform/FileLock.h"
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
@@ -248,6 +249,15 @@ TEST_F(QuorvaAppTest, ClearingNeverCrossesIntoAnotherFileSystem) {
     EXPECT_EQ(app.ExitInstance(), 0);
     EXPECT_TRUE(fs::exists(working + "DVD_3/VIDEO_TS/VIDEO_TS.IFO"));
     EXPECT_TRUE(fs::exists(working + "DVD_4/precious.txt"));
+}
+
+TEST_F(QuorvaAppTest, ClearingLeavesAFolderARunningJobHolds) {
+    const platform::FileLock job = HoldWorkingFolder(working);  // as quorva-cli make does
+    ASSERT_TRUE(job.Held());
+    WriteOptions("0");
+    app.InitInstance();
+    EXPECT_EQ(app.ExitInstance(), 0);
+    EXPECT_TRUE(fs::exists(working + "converted.vob"));
 }
 
 TEST_F(QuorvaAppTest, ShutdownNeverClearsHomeRootOrProgramFolder) {

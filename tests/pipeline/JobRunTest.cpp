@@ -138,6 +138,18 @@ TEST_F(JobRun, AStreamIsTakenAgainOnlyForItsOwnSourceAndKilledRunsLeftoversGo) {
         EXPECT_TRUE(platform::PathExists(WorkingFolder() + name)) << name;
 }
 
+// A DVD folder a job finished is its result, burned or not: clearing the
+// working folder keeps it and removes the streams.
+TEST_F(JobRun, AFinishedDvdFolderIsAResultThatClearingKeeps) {
+    AddVideos({MakeTestClip("a.avi", 1)});
+    Run(JOB_CONVERT | JOB_MENUS);
+    ASSERT_TRUE(errors_.empty()) << errors_.front();
+    const std::string stream = App().theMediaList[0].vobPath;
+    ClearMadeFiles(WorkingFolder());
+    EXPECT_TRUE(platform::IsRegularFile(App().theDvdFolder + "/VIDEO_TS/VIDEO_TS.IFO"));
+    EXPECT_FALSE(platform::PathExists(stream));
+}
+
 TEST_F(JobRun, EveryProblemSeenAtTheStartIsRefusedInOneMessageBeforeAnyConversion) {
     const std::string good = MakeTestClip("good.avi", 1);
     const std::string broken = Media("broken.avi");
