@@ -185,6 +185,8 @@ std::optional<Chain> PreCommandsLeadTo(const Chains& chains, const Chain& from, 
                 return Chain{};
             case 1:
                 return chains.Menu(Chain{Chain::Domain::ManagerMenu, 0, 0, 0}, bits(19, 4));
+            case 2:  // a title set's menu: the set, then the menu's entry
+                return chains.Menu(Chain{Chain::Domain::SetMenu, bits(31, 8), 0, 0}, bits(19, 4));
             case 3:
                 return Chain{Chain::Domain::ManagerMenu, 0, 0, bits(46, 15)};
             default:
@@ -232,10 +234,29 @@ std::vector<std::string> ProgramChainProblems(const ifo_handle_t& manager,
                                               const std::vector<const ifo_handle_t*>& sets) {
     const Chains chains(manager, sets);
     std::vector<std::string> problems;
+    // A table the file names but libdvdread could not read is a table a
+    // player's navigation would use all the same.
+    const auto unread = [&problems](bool named, const void* read, const std::string& what) {
+        if (named && !read)
+            problems.push_back(what + " cannot be read");
+    };
+    if (manager.vmgi_mat)
+        unread(manager.vmgi_mat->vmgm_pgci_ut != 0, manager.pgci_ut, "the manager's menu table");
+    for (std::size_t i = 0; i < sets.size(); ++i) {
+        const ifo_handle_t* set = sets[i];
+        if (!set || !set->vtsi_mat)
+            continue;
+        const std::string name = "title set " + std::to_string(i + 1);
+        unread(set->vtsi_mat->vtsm_pgci_ut != 0, set->pgci_ut, name + "'s menu table");
+        unread(set->vtsi_mat->vts_pgcit != 0, set->vts_pgcit, name + "'s title table");
+        unread(set->vtsi_mat->vts_ptt_srpt != 0, set->vts_ptt_srpt, name + "'s chapter table");
+    }
     for (const Chain& chain : chains.All()) {
         const pgc_t* pgc = chains.Find(chain);
-        if (!pgc)
+        if (!pgc) {  // libdvdread drops one it cannot read; a player would jump into nothing
+            problems.push_back(Name(chain) + " cannot be read");
             continue;
+        }
         if (std::string problem = MapProblem(*pgc); !problem.empty())
             problems.push_back(Name(chain) + " " + problem);
         if (std::string loop = LoopFrom(chains, chain); !loop.empty())

@@ -31,10 +31,19 @@ std::optional<unsigned> StatedTitles(dvd_reader_t& reader, const ifo_handle_t& m
     return static_cast<unsigned>(count[0] << 8 | count[1]);
 }
 
+// The sectors of the videos of a domain (title set 0: the manager's menus);
+// -1 when they cannot be told.
+std::int64_t VideoSectors(dvd_reader_t& reader, int set, dvd_read_domain_t domain) {
+    const std::unique_ptr<dvd_file_t, FileClose> file(DVDOpenFile(&reader, set, domain));
+    return file ? static_cast<std::int64_t>(DVDFileSize(file.get())) : -1;
+}
+
 // The program chains of one table, each with the bytes its block spans (to
-// the next block's start or the table's end), named by name(number).
+// the next block's start or the table's end), named by name(number); their
+// cells must end within the domain's sectors of video (when known).
 template <typename Name>
-void CheckChains(const pgcit_t* table, const Name& name, std::vector<std::string>& problems) {
+void CheckChains(const pgcit_t* table, std::int64_t sectors, const Name& name,
+                 std::vector<std::string>& problems) {
     if (!table || !table->pgci_srp)
         return;
     std::vector<std::uint32_t> starts;
@@ -63,16 +72,27 @@ void CheckChains(const pgcit_t* table, const Name& name, std::vector<std::string
                                " programs and " + std::to_string(pgc->nr_of_cells) +
                                " cells, more than its " + std::to_string(size) +
                                "-byte block holds or than it has cells");
+        else if (pgc->cell_playback && sectors >= 0)
+            for (int c = 0; c < pgc->nr_of_cells; ++c) {
+                const cell_playback_t& cell = pgc->cell_playback[c];
+                if (cell.first_sector > cell.last_sector || cell.last_sector >= sectors) {
+                    problems.push_back(name(i + 1) + " has cell " + std::to_string(c + 1) +
+                                       " at sectors " + std::to_string(cell.first_sector) + " to " +
+                                       std::to_string(cell.last_sector) + ", past the " +
+                                       std::to_string(sectors) + " sectors of its videos");
+                    break;
+                }
+            }
     }
 }
 
-void CheckMenus(const ifo_handle_t* ifo, const std::string& menus,
+void CheckMenus(const ifo_handle_t* ifo, std::int64_t sectors, const std::string& menus,
                 std::vector<std::string>& problems) {
     if (!ifo || !ifo->pgci_ut || !ifo->pgci_ut->lu)
         return;
     for (int unit = 0; unit < ifo->pgci_ut->nr_of_lus; ++unit)
         CheckChains(
-            ifo->pgci_ut->lu[unit].pgcit,
+            ifo->pgci_ut->lu[unit].pgcit, sectors,
             [&](int n) { return menus + " menu " + std::to_string(n); }, problems);
 }
 
@@ -105,14 +125,14 @@ std::vector<std::string> TableCountProblems(dvd_reader_t& reader, const ifo_hand
                                    " chapters, its title set lists " + std::to_string(listed));
         }
     }
-    CheckMenus(&manager, "manager", problems);
+    CheckMenus(&manager, VideoSectors(reader, 0, DVD_READ_MENU_VOBS), "manager", problems);
     for (int set = 1; set <= static_cast<int>(sets.size()); ++set) {
         const ifo_handle_t* vts = sets[set - 1];
         const std::string name = "title set " + std::to_string(set);
-        CheckMenus(vts, name, problems);
+        CheckMenus(vts, VideoSectors(reader, set, DVD_READ_MENU_VOBS), name, problems);
         if (vts)
             CheckChains(
-                vts->vts_pgcit,
+                vts->vts_pgcit, VideoSectors(reader, set, DVD_READ_TITLE_VOBS),
                 [&](int n) { return name + " program chain " + std::to_string(n); }, problems);
     }
     return problems;

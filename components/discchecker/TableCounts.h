@@ -1,8 +1,9 @@
 // Counts in a disc's information files that contradict the tables they
 // describe: more titles claimed than the title table holds, a title claiming
 // other chapters than its title set lists, a program chain claiming more
-// programs or cells than its block has room for. libdvdread trusts or
-// quietly trims such counts; a player may read past the tables on them.
+// programs or cells than its block has room for, a cell ending past the
+// videos it plays. libdvdread trusts or quietly trims such counts; a player
+// may read past the tables or the videos on them.
 #pragma once
 
 extern "C" {

@@ -318,3 +318,97 @@ TEST_F(DiscCheck, UnplayableTablesFailTheCheckWithoutPlaying) {
         EXPECT_TRUE(Contains(report.Failures(), message)) << Joined(report);
     }
 }
+
+// Discs broken on purpose in their information files, as an attacker or a
+// damaged disc would have them: every check ends within seconds, failed,
+// with a message; none crashes or hangs.
+TEST_F(DiscCheck, HostileDiscsEndFailedWithAMessage) {
+    MakeVideos(2);
+    Run(JOB_MENUS);
+    ASSERT_TRUE(errors_.empty()) << errors_.front();
+    const std::string good = App().theDvdFolder;
+    // Big-endian command bytes: jumps to the manager's first program chain,
+    // to the root menu of title set 1, to the title menu; a link to chain 1.
+    constexpr std::uint64_t kJumpToChain1 = 0x3006000100c00000, kJumpToRoot = 0x3006000101830000,
+                            kJumpToTitleMenu = 0x3006000000420000, kLinkChain1 = 0x2004000000000001;
+    const auto firstPre = [](const Ifo& ifo, std::size_t chain) {
+        return chain + ifo.At(chain + 0xe4, 2) + 8;
+    };
+    const auto rootMenu = [](const Ifo& ifo) {
+        const std::size_t units = ifo.At(0xd0, 4) * 2048;
+        return ifo.Chain(units + ifo.At(units + 12, 4));
+    };
+    using Edit = std::function<void(Ifo&)>;
+    struct Hostile {
+        const char* name;
+        int set;  // 0: VIDEO_TS.IFO
+        Edit edit;
+    };
+    const auto titles = [](Ifo& ifo) { return ifo.At(0xc4, 4) * 2048; };
+    const std::vector<Hostile> hostile{
+        {"no titles", 0, [&](Ifo& i) { i.Set(titles(i), 2, 0); }},
+        {"65535 titles", 0, [&](Ifo& i) { i.Set(titles(i), 2, 65535); }},
+        {"no chapters", 0, [&](Ifo& i) { i.Set(titles(i) + 10, 2, 0); }},
+        {"999 chapters", 0, [&](Ifo& i) { i.Set(titles(i) + 10, 2, 999); }},
+        {"title in set 0", 0, [&](Ifo& i) { i.Set(titles(i) + 14, 1, 0); }},
+        {"title in set 99", 0, [&](Ifo& i) { i.Set(titles(i) + 14, 1, 99); }},
+        {"title 0 of its set", 0, [&](Ifo& i) { i.Set(titles(i) + 15, 1, 0); }},
+        {"title 50 of its set", 0, [&](Ifo& i) { i.Set(titles(i) + 15, 1, 50); }},
+        {"no title sets", 0, [](Ifo& i) { i.Set(0x3e, 2, 0); }},
+        {"99 title sets", 0, [](Ifo& i) { i.Set(0x3e, 2, 99); }},
+        {"title table past the end", 0, [](Ifo& i) { i.Set(0xc4, 4, 0xffffff); }},
+        {"menu table past the end", 0, [](Ifo& i) { i.Set(0xc8, 4, 0xffffff); }},
+        {"first play past the end", 0, [](Ifo& i) { i.Set(0x84, 4, 0xffffff); }},
+        {"menu without programs", 0, [](Ifo& i) { i.Set(i.ManagerMenu() + 2, 1, 0); }},
+        {"menu map at cell 0", 0,
+         [](Ifo& i) { i.Set(i.ManagerMenu() + i.At(i.ManagerMenu() + 0xe6, 2), 1, 0); }},
+        {"menu without cells", 0, [](Ifo& i) { i.Set(i.ManagerMenu() + 3, 1, 0); }},
+        {"menu of 200 programs, 250 cells", 0,
+         [](Ifo& i) {
+             i.Set(i.ManagerMenu() + 2, 1, 200);
+             i.Set(i.ManagerMenu() + 3, 1, 250);
+         }},
+        {"menu map past the end", 0, [](Ifo& i) { i.Set(i.ManagerMenu() + 0xe6, 2, 0xfff0); }},
+        {"menu cells past the end", 0, [](Ifo& i) { i.Set(i.ManagerMenu() + 0xe8, 2, 0xfff0); }},
+        {"menu with 65535 pre-commands", 0,
+         [](Ifo& i) { i.Set(i.ManagerMenu() + i.At(i.ManagerMenu() + 0xe4, 2), 2, 65535); }},
+        {"title menu jumping to itself", 0,
+         [&](Ifo& i) { i.Set(firstPre(i, i.ManagerMenu()), 8, kJumpToChain1); }},
+        {"title menu jumping to the root menu", 0,
+         [&](Ifo& i) { i.Set(firstPre(i, i.ManagerMenu()), 8, kJumpToRoot); }},
+        {"root menu linking to itself", 1,
+         [&](Ifo& i) { i.Set(firstPre(i, rootMenu(i)), 8, kLinkChain1); }},
+        {"root menu jumping to the title menu", 1,
+         [&](Ifo& i) { i.Set(firstPre(i, rootMenu(i)), 8, kJumpToTitleMenu); }},
+        {"chapter table past the end", 1, [](Ifo& i) { i.Set(0xc8, 4, 0xffffff); }},
+        {"title table of the set past the end", 1, [](Ifo& i) { i.Set(0xcc, 4, 0xffffff); }},
+        {"cell addresses past the end", 1, [](Ifo& i) { i.Set(0xe0, 4, 0xffffff); }},
+        {"title map at cell 0", 1,
+         [](Ifo& i) { i.Set(i.TitleChain() + i.At(i.TitleChain() + 0xe6, 2), 1, 0); }},
+        {"title without cells", 1, [](Ifo& i) { i.Set(i.TitleChain() + 3, 1, 0); }},
+        {"title of 200 programs, 250 cells", 1,
+         [](Ifo& i) {
+             i.Set(i.TitleChain() + 2, 1, 200);
+             i.Set(i.TitleChain() + 3, 1, 250);
+         }},
+        {"title cell ending past the disc", 1,
+         [](Ifo& i) { i.Set(i.TitleChain() + i.At(i.TitleChain() + 0xe8, 2) + 20, 4, 0xfffffff); }},
+        {"manager file cut short", 0, [](Ifo& i) { i.bytes.resize(1024); }},
+        {"title set file cut short", 1, [](Ifo& i) { i.bytes.resize(2048); }},
+    };
+    // "title menu jumping to the root menu" gets the root menu's jump back
+    // as well: a loop between the two.
+    for (const Hostile& broken : hostile) {
+        SCOPED_TRACE(broken.name);
+        const std::string dvd = Media(std::string("hostile ") + broken.name);
+        std::filesystem::copy(good, dvd, std::filesystem::copy_options::recursive);
+        EditIfo(dvd, broken.set, broken.edit);
+        if (std::string(broken.name) == "title menu jumping to the root menu")
+            EditIfo(dvd, 1, [&](Ifo& i) { i.Set(firstPre(i, rootMenu(i)), 8, kJumpToTitleMenu); });
+        const auto start = std::chrono::steady_clock::now();
+        const DiscCheckReport report = CheckDisc(dvd, Expected());
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+        EXPECT_FALSE(report.AllPassed()) << Joined(report);
+        EXPECT_FALSE(report.Failures().empty());
+    }
+}
