@@ -5,6 +5,7 @@
 #include "app/ProjectFile.h"
 #include "app/QuorvaApp.h"
 #include "cli/CliSession.h"
+#include "components/burner/VolumeLabel.h"
 #include "components/discchecker/DiscChecker.h"
 #include "engines/DiscBurner.h"
 #include "engines/EngineLibraries.h"
@@ -28,12 +29,12 @@ std::string Label(const CliOptions& options) {
     return options.label ? *options.label : App().theOptions.GetValue(keys::DVD_DISC_VOLUME);
 }
 
+// The same check as a job's: the label's bytes (UTF-8) are counted.
 bool CheckLabel(const std::string& label) {
-    if (label.size() <= kVolumeLabelLimit)
-        return true;
-    std::fprintf(stderr, "quorva-cli: the volume label \"%s\" is longer than %zu characters.\n",
-                 label.c_str(), kVolumeLabelLimit);
-    return false;
+    const std::optional<std::string> problem = burner::CheckVolumeLabel(label);
+    if (problem)
+        std::fprintf(stderr, "quorva-cli: %s\n", problem->c_str());
+    return !problem;
 }
 
 // Probes the videos, several at once, and lists them in the order given, as
@@ -240,6 +241,9 @@ int RunBurnCommand(const CliOptions& options) {
     CliSession session;
     if (!session.Start())
         return kStatusFailed;
+    const std::string label = Label(options);
+    if (!CheckLabel(label))
+        return kStatusUsage;
     std::string folder = platform::AbsolutePath(options.inputs.front());
     while (folder.size() > 1 && folder.back() == '/')
         folder.pop_back();
@@ -249,9 +253,6 @@ int RunBurnCommand(const CliOptions& options) {
                      folder.c_str());
         return kStatusFailed;
     }
-    const std::string label = Label(options);
-    if (!CheckLabel(label))
-        return kStatusUsage;
     session.StartBurner();
     std::string error;
     const int device = session.ChooseDevice(options, error);
@@ -279,6 +280,10 @@ int RunCheckCommand(const CliOptions& options) {
     }
     discchecker::DiscExpectation expected;
     expected.volumeLabel = options.label;
+    if (options.label && platform::IsFolder(path))
+        std::fprintf(stderr,
+                     "quorva-cli: a DVD folder has no volume label: --label is checked on disc "
+                     "images and drives only.\n");
     const discchecker::DiscCheckReport report = discchecker::CheckDisc(path, expected);
     std::printf("Disc check of %s:\n", path.c_str());
     PrintCheckLines(report.Text());

@@ -132,6 +132,7 @@ class MenuCheck {
                 "first play leads to " + Describe(first) +
                     ": the menus are not laid out as this program makes them and were not "
                     "checked");
+            report_.menusChecked = false;
             return false;
         }
         if (first.domain != DvdDomain::ManagerMenu) {
@@ -435,7 +436,9 @@ std::string DiscCheckReport::Failures() const {
 }
 
 std::string DiscCheckReport::Summary() const {
-    return "Disc checked: " + std::to_string(videos) + " videos, menus and buttons as expected";
+    return "Disc checked: " + std::to_string(videos) + " videos, " +
+           (menusChecked ? "menus and buttons as expected"
+                         : "the menus are laid out otherwise and were not checked");
 }
 
 DiscCheckReport CheckDisc(const std::string& path, const DiscExpectation& expected,

@@ -42,12 +42,14 @@ struct CheckLine {
 struct DiscCheckReport {
     std::vector<CheckLine> lines;
     std::size_t videos = 0;  // chapters of the title found on the disc
+    bool menusChecked = true;  // false for a disc whose menus are laid out otherwise
 
     bool AllPassed() const;
     std::vector<std::string> Text() const;
     // The failed lines, "what: found" joined by "; ".
     std::string Failures() const;
-    // The one line that says all passed: "Disc checked: N videos, ...".
+    // The one line that says all passed: "Disc checked: N videos, ...",
+    // saying so when the menus were not checked.
     std::string Summary() const;
 };
 

@@ -516,6 +516,9 @@ TEST_F(Cli, AnImageKilledWhileWrittenNeverHasTheImagesName) {
 }
 
 TEST_F(Cli, BadUsageAndMissingFilesSayWhatIsWrong) {
+    std::string accents;  // 17 times "é"
+    for (int i = 0; i < 17; ++i)
+        accents += "\xc3\xa9";
     struct Case {
         std::vector<std::string> args;
         int status;
@@ -549,6 +552,10 @@ TEST_F(Cli, BadUsageAndMissingFilesSayWhatIsWrong) {
          2,
          "There is no device 99"},
         {{"burn", "--iso", work_}, 1, "is not an authored DVD folder"},
+        // 17 letters of two bytes each: the label counts bytes, and says so.
+        {{"burn", "--iso", "--label", accents, work_},
+         2,
+         "takes 34 bytes; a disc's volume label holds at most 32"},
     };
     for (const Case& c : cases) {
         CliRun run = Run(c.args);
@@ -617,6 +624,20 @@ TEST_F(Cli, APipeWhereAFileIsExpectedIsRefusedNotWaitedOn) {
     EXPECT_EQ(make.status, 1);
     EXPECT_TRUE(Has(make.err, (shared / ".quorva-made").string() + " is not a regular file"))
         << make.err;
+}
+
+TEST_F(Cli, CheckSaysWhatItDidNotCheck) {
+    const std::string vob = work_ / "title.vob";
+    ASSERT_TRUE(testsupport::MakeDvdMpeg(vob, true, 1));
+    const std::string dvd = work_ / "DVD";
+    setenv("VIDEO_FORMAT", "PAL", 1);
+    ASSERT_EQ(testsupport::RunCommand({"dvdauthor", "-o", dvd, "-t", vob}).status, 0);
+    ASSERT_EQ(testsupport::RunCommand({"dvdauthor", "-o", dvd, "-T"}).status, 0);
+    const CliRun check = Run({"check", "--label", "HOLIDAY", dvd});
+    EXPECT_EQ(check.status, 0) << check.out << check.err;
+    EXPECT_EQ(check.LastLine(),
+              "Disc checked: 1 videos, the menus are laid out otherwise and were not checked");
+    EXPECT_TRUE(Has(check.err, "a DVD folder has no volume label")) << check.err;
 }
 
 TEST_F(Cli, CtrlCKillAndHangUpDuringConversionLeaveNoPartialStream) {
