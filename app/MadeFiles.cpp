@@ -1,12 +1,18 @@
 #include "app/MadeFiles.h"
 
+#include <sys/stat.h>
+
 #include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <map>
 #include <optional>
 #include <set>
 
 #include "platform/FileLock.h"
 #include "platform/Files.h"
 #include "platform/FolderTree.h"
+#include "platform/Paths.h"
 
 namespace {
 
@@ -14,12 +20,31 @@ using platform::FileLock;
 
 constexpr const char* kMade = "made ";
 constexpr const char* kKept = "kept ";
+constexpr const char* kStamp = "stamp ";
 constexpr const char* kPartial = ".part";
 
 struct Record {
     std::set<std::string> made;
     std::set<std::string> kept;
+    std::map<std::string, std::string> stamps;  // name: "<inode> <size>" once made
 };
+
+// What tells a made file or folder from another put under its name later:
+// its inode and, for a file, its size ("-" for a folder); empty when there
+// is nothing at path.
+std::string StampOf(const std::string& path) {
+    struct stat st;
+    if (lstat(path.c_str(), &st) != 0)
+        return {};
+    return std::to_string(st.st_ino) + " " +
+           (S_ISDIR(st.st_mode) ? std::string("-") : std::to_string(st.st_size));
+}
+
+// The entry at path is still the one the record stamped as made.
+bool StillOurs(const Record& record, const std::string& name, const std::string& path) {
+    const auto stamp = record.stamps.find(name);
+    return stamp != record.stamps.end() && stamp->second == StampOf(path);
+}
 
 // Names may hold any byte but '/'; line ends and '%' are escaped.
 std::string Escape(const std::string& name) {
@@ -66,35 +91,6 @@ bool IsPlainName(const std::string& name) {
            name != kMadeFilesRecord;
 }
 
-std::size_t DigitsAt(const std::string& text, std::size_t at) {
-    std::size_t end = at;
-    while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end])))
-        ++end;
-    return end - at;
-}
-
-// "<n>_<name>.vob.part", also the doubled ".part.part" of older runs.
-bool IsPartialStreamName(const std::string& name) {
-    const std::size_t digits = DigitsAt(name, 0);
-    return digits > 0 && digits < name.size() && name[digits] == '_' &&
-           name.find(".vob.part") != std::string::npos && EndsWith(name, kPartial);
-}
-
-// "DVD_<n>.iso.part" or "DVD_<n>-<m>.iso.part".
-bool IsPartialImageName(const std::string& name) {
-    const std::string tail = ".iso.part";
-    if (!StartsWith(name, "DVD_") || !EndsWith(name, tail))
-        return false;
-    const std::string middle = name.substr(4, name.size() - 4 - tail.size());
-    const std::size_t number = DigitsAt(middle, 0);
-    if (number == 0)
-        return false;
-    if (number == middle.size())
-        return true;
-    return middle[number] == '-' && number + 1 < middle.size() &&
-           DigitsAt(middle, number + 1) == middle.size() - number - 1;
-}
-
 // The record of folder; nullopt when there is none of this user's.
 std::optional<Record> ReadRecord(const std::string& folder) {
     Record record;
@@ -108,6 +104,14 @@ std::optional<Record> ReadRecord(const std::string& folder) {
             break;  // a line cut short by a crash
         const std::string line = text->substr(start, end - start);
         start = end + 1;
+        if (StartsWith(line, kStamp)) {  // "stamp <inode> <size> <name>"
+            const std::size_t inode = line.find(' ', std::strlen(kStamp));
+            const std::size_t size = inode == std::string::npos ? inode : line.find(' ', inode + 1);
+            if (size != std::string::npos)
+                record.stamps[Unescape(line.substr(size + 1))] =
+                    line.substr(std::strlen(kStamp), size - std::strlen(kStamp));
+            continue;
+        }
         const bool made = StartsWith(line, kMade);
         if (!made && !StartsWith(line, kKept))
             continue;
@@ -124,10 +128,15 @@ bool AppendLines(const std::string& folder, const std::string& lines) {
     return lock.Held() && platform::AppendToFile(path, lines);
 }
 
-// Removes a file or a folder tree that no run holds locked.
+// Removes a file or a folder tree that no run holds locked; never what is
+// mounted there from another file system.
 bool RemoveUnlessInUse(const std::string& path) {
     if (platform::IsSymbolicLink(path))
         return platform::RemoveFile(path);  // the link, never its target
+    struct stat entry, folder;
+    if (lstat(path.c_str(), &entry) != 0 || lstat(platform::FolderOf(path).c_str(), &folder) != 0 ||
+        entry.st_dev != folder.st_dev)
+        return false;
     FileLock lock = FileLock::Take(path, FileLock::Wait::No, FileLock::Create::No);
     if (!lock.Held())
         return !platform::PathExists(path);
@@ -149,6 +158,20 @@ bool NoteMadeFiles(const std::string& folder, const std::vector<std::string>& na
     return AppendLines(folder, lines);
 }
 
+bool NoteMadeFileDone(const std::string& folder, const std::string& name) {
+    const std::string stamp = StampOf(folder + name);
+    return !stamp.empty() && AppendLines(folder, kStamp + stamp + " " + Escape(name) + "\n");
+}
+
+std::string MadeFilesRecordProblem(const std::string& folder) {
+    const int error = errno;
+    const std::string path = folder + kMadeFilesRecord;
+    if (platform::PathExists(path) &&
+        (platform::IsSymbolicLink(path) || !platform::IsRegularFile(path)))
+        return path + " is not a regular file.";
+    return "the record " + path + " cannot be written: " + std::strerror(error) + ".";
+}
+
 bool NoteKeptFolder(const std::string& folder, const std::string& name) {
     return AppendLines(folder, kKept + Escape(name) + "\n");
 }
@@ -158,18 +181,28 @@ void RemoveStaleLeftovers(const std::string& folder) {
     for (const std::string& name : platform::ListFolder(folder)) {
         const bool made = record.made.count(name) != 0;
         const std::string path = folder + name;
-        if ((made && EndsWith(name, kPartial)) || IsPartialStreamName(name) ||
-            IsPartialImageName(name)) {
+        if (made && EndsWith(name, kPartial)) {
             if (platform::IsRegularFile(path))
                 RemoveUnlessInUse(path);
         } else if (made && record.kept.count(name) == 0 && platform::IsFolder(path) &&
+                   StillOurs(record, name, path) &&
                    !platform::PathExists(path + "/VIDEO_TS/VIDEO_TS.IFO")) {
             RemoveUnlessInUse(path);
         }
     }
 }
 
+platform::FileLock HoldWorkingFolder(const std::string& folder) {
+    return FileLock::Take(folder, FileLock::Wait::Yes, FileLock::Create::No,
+                          FileLock::Share::Shared);
+}
+
 void ClearMadeFiles(const std::string& folder) {
+    // Whatever a running job made may still be in use (its streams wait for
+    // the authoring): a folder a job holds is cleared another time.
+    const FileLock idle = FileLock::Take(folder, FileLock::Wait::No, FileLock::Create::No);
+    if (!idle.Held())
+        return;
     RemoveStaleLeftovers(folder);
     const std::string recordPath = folder + kMadeFilesRecord;
     FileLock lock = FileLock::Take(recordPath, FileLock::Wait::Yes, FileLock::Create::No);
@@ -183,8 +216,14 @@ void ClearMadeFiles(const std::string& folder) {
         if (record->kept.count(name) != 0)
             continue;
         const std::string path = folder + name;
-        if (platform::PathExists(path) && !RemoveUnlessInUse(path))
-            left += kMade + Escape(name) + "\n";
+        // A name listed but never stamped as made, or stamped but standing
+        // for another file now, is somebody else's: it stays, unlisted.
+        const bool ours = EndsWith(name, kPartial) || StillOurs(*record, name, path);
+        if (!ours || !platform::PathExists(path) || RemoveUnlessInUse(path))
+            continue;
+        left += kMade + Escape(name) + "\n";
+        if (const auto stamp = record->stamps.find(name); stamp != record->stamps.end())
+            left += kStamp + stamp->second + " " + Escape(name) + "\n";
     }
     if (left.empty())
         platform::RemoveFile(recordPath);

@@ -3,6 +3,7 @@
 #include <pugixml.hpp>
 
 #include <cctype>
+#include <cstdint>
 #include <cstdlib>
 #include <sstream>
 
@@ -69,6 +70,25 @@ bool IsProjectFile(const std::string& path) {
     return end == extension;
 }
 
+std::string WithProjectExtension(const std::string& path) {
+    return IsProjectFile(path) ? path : path + kProjectExtension;
+}
+
+SaveTarget InspectSaveTarget(const std::string& path) {
+    if (!platform::PathExists(path))
+        return SaveTarget::Free;
+    if (platform::IsSymbolicLink(path) || !platform::IsRegularFile(path))
+        return SaveTarget::NotAFile;
+    // A project is a few kilobytes of XML; a large file is never read whole.
+    constexpr std::int64_t kLargestProject = 4 << 20;
+    if (platform::FileSize(path) > kLargestProject)
+        return SaveTarget::OtherFile;
+    pugi::xml_document document;
+    if (!document.load_file(path.c_str()) || !document.child(kRoot))
+        return SaveTarget::OtherFile;
+    return SaveTarget::Project;
+}
+
 platform::Result<Project> LoadProject(const std::string& given) {
     const std::string path = platform::AbsolutePath(given);
     const std::string cannot = "The project " + path + " cannot be opened: ";
@@ -112,6 +132,9 @@ platform::Result<Project> LoadProject(const std::string& given) {
 
 platform::Result<void> SaveProject(const std::string& given, const Project& project) {
     const std::string path = platform::AbsolutePath(given);
+    if (InspectSaveTarget(path) == SaveTarget::NotAFile)
+        return platform::Fail("The project cannot be saved as " + path +
+                              ": it is not a regular file.");
     const std::string folder = platform::FolderOf(path);
     pugi::xml_document document;
     pugi::xml_node declaration = document.append_child(pugi::node_declaration);

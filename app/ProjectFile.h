@@ -37,7 +37,17 @@ bool IsProjectFile(const std::string& path);
 // XML, not a project).
 platform::Result<Project> LoadProject(const std::string& path);
 
-// Writes a project atomically (a crash never leaves half a file).
+// path with ".quorva" added when it ends otherwise.
+std::string WithProjectExtension(const std::string& path);
+
+// What stands where a project is to be saved: nothing, a project of this
+// program, another regular file, or something else (a folder, a symbolic
+// link, a device, a pipe), which a project never replaces.
+enum class SaveTarget { Free, Project, OtherFile, NotAFile };
+SaveTarget InspectSaveTarget(const std::string& path);
+
+// Writes a project atomically (a crash never leaves half a file), through a
+// temporary file renamed into place; never over what is not a regular file.
 platform::Result<void> SaveProject(const std::string& path, const Project& project);
 
 class CXMLAccess;

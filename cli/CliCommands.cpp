@@ -5,6 +5,7 @@
 #include "app/ProjectFile.h"
 #include "app/QuorvaApp.h"
 #include "cli/CliSession.h"
+#include "components/burner/VolumeLabel.h"
 #include "components/discchecker/DiscChecker.h"
 #include "engines/DiscBurner.h"
 #include "engines/EngineLibraries.h"
@@ -28,12 +29,12 @@ std::string Label(const CliOptions& options) {
     return options.label ? *options.label : App().theOptions.GetValue(keys::DVD_DISC_VOLUME);
 }
 
+// The same check as a job's: the label's bytes (UTF-8) are counted.
 bool CheckLabel(const std::string& label) {
-    if (label.size() <= kVolumeLabelLimit)
-        return true;
-    std::fprintf(stderr, "quorva-cli: the volume label \"%s\" is longer than %zu characters.\n",
-                 label.c_str(), kVolumeLabelLimit);
-    return false;
+    const std::optional<std::string> problem = burner::CheckVolumeLabel(label);
+    if (problem)
+        std::fprintf(stderr, "quorva-cli: %s\n", problem->c_str());
+    return !problem;
 }
 
 // Probes the videos, several at once, and lists them in the order given, as
@@ -121,6 +122,33 @@ void ApplyCheckChoice(const CliOptions& options) {
         App().theOptions.SetValue(keys::CHECK_DISC_AFTER_BURN, "0");
 }
 
+// Where --save-project saves: the name given, with ".quorva" added when it
+// ends otherwise. Empty, after saying why, when what stands there is not for
+// a project to replace: a file that is not a project (unless --force), or
+// anything that is not a regular file.
+std::string ProjectSavePath(const CliOptions& options) {
+    const std::string file = WithProjectExtension(platform::AbsolutePath(*options.saveProject));
+    switch (InspectSaveTarget(file)) {
+        case SaveTarget::Free:
+        case SaveTarget::Project:
+            return file;
+        case SaveTarget::OtherFile:
+            if (options.force)
+                return file;
+            std::fprintf(stderr,
+                         "quorva-cli: %s is not a Quorva project and is left as it is; use "
+                         "--force to replace it.\n",
+                         file.c_str());
+            return {};
+        case SaveTarget::NotAFile:
+            break;
+    }
+    std::fprintf(stderr,
+                 "quorva-cli: the project cannot be saved as %s: it is not a regular file.\n",
+                 file.c_str());
+    return {};
+}
+
 }  // namespace
 
 int RunMakeCommand(const CliOptions& given, const char* programName) {
@@ -129,6 +157,9 @@ int RunMakeCommand(const CliOptions& given, const char* programName) {
         return kStatusFailed;
     session.StartTextDrawing(programName);
     CliOptions options = given;
+    // Refused before anything is read or converted.
+    if (options.saveProject && ProjectSavePath(options).empty())
+        return kStatusFailed;
     // A project gives the videos and the settings; the command line's win.
     if (options.inputs.size() == 1 && IsProjectFile(options.inputs.front())) {
         platform::Result<Project> project = LoadProject(options.inputs.front());
@@ -181,7 +212,9 @@ int RunMakeCommand(const CliOptions& given, const char* programName) {
         std::vector<std::string> videos;
         for (const MediaItem& item : App().theMediaList)
             videos.push_back(item.sourcePath);
-        const std::string file = platform::AbsolutePath(*options.saveProject);
+        const std::string file = ProjectSavePath(options);
+        if (file.empty())
+            return kStatusFailed;
         Project project = ProjectOf(App().theOptions, videos, options.discType);
         project.volumeLabel = label;
         if (platform::Result<void> saved = SaveProject(file, project); !saved) {
@@ -208,6 +241,9 @@ int RunBurnCommand(const CliOptions& options) {
     CliSession session;
     if (!session.Start())
         return kStatusFailed;
+    const std::string label = Label(options);
+    if (!CheckLabel(label))
+        return kStatusUsage;
     std::string folder = platform::AbsolutePath(options.inputs.front());
     while (folder.size() > 1 && folder.back() == '/')
         folder.pop_back();
@@ -217,9 +253,6 @@ int RunBurnCommand(const CliOptions& options) {
                      folder.c_str());
         return kStatusFailed;
     }
-    const std::string label = Label(options);
-    if (!CheckLabel(label))
-        return kStatusUsage;
     session.StartBurner();
     std::string error;
     const int device = session.ChooseDevice(options, error);
@@ -247,6 +280,10 @@ int RunCheckCommand(const CliOptions& options) {
     }
     discchecker::DiscExpectation expected;
     expected.volumeLabel = options.label;
+    if (options.label && platform::IsFolder(path))
+        std::fprintf(stderr,
+                     "quorva-cli: a DVD folder has no volume label: --label is checked on disc "
+                     "images and drives only.\n");
     const discchecker::DiscCheckReport report = discchecker::CheckDisc(path, expected);
     std::printf("Disc check of %s:\n", path.c_str());
     PrintCheckLines(report.Text());

@@ -17,7 +17,9 @@ const char* const kCliUsage =
     "      each video's proportions with black bars. --jobs N converts up to N videos\n"
     "      at once (default: as many as the cores and memory allow; 1: one by one).\n"
     "      A project file (.quorva) gives the videos and their settings; options given\n"
-    "      here win. --save-project also saves this run's videos and settings as one.\n"
+    "      here win. --save-project also saves this run's videos and settings as one\n"
+    "      (\".quorva\" is added to a name ending otherwise); it replaces only a project,\n"
+    "      or with --force any regular file.\n"
     "  quorva-cli burn [--device N | --iso] [--label TEXT] [--yes] [--no-check] FOLDER\n"
     "      Burns an authored DVD folder (one holding VIDEO_TS/VTS_01_0.IFO).\n"
     "      Both check the disc as a player would before burning, and read back and check\n"
@@ -175,6 +177,10 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
             const char* v = value("--working-folder");
             if (!v || !only(make))
                 return std::nullopt;
+            if (!*v) {  // would be taken as the root folder
+                error = "--working-folder needs a folder; an empty name is none.";
+                return std::nullopt;
+            }
             options.workingFolder = v;
         } else if (arg == "--save-project") {
             const char* v = value("--save-project");

@@ -123,9 +123,17 @@ std::string CheckAudio(const AVCodecParameters* codec) {
     return {};
 }
 
+// The most pictures a group may hold on a disc, so that a navigation unit
+// lasts no longer than about half a second: 15 at 25 pictures a second, 18
+// at the NTSC rate.
+int LongestGroup(const DvdStreamFacts& disc) {
+    return disc.fpsNum == 25 * disc.fpsDen ? 15 : 18;
+}
+
 // Reads every packet (nothing is decoded) for the video's average and peak
-// rates over one-second windows.
-std::string CheckRates(AVFormatContext* input, const AVStream* video, std::int64_t fileSize) {
+// rates over one-second windows and the length of its picture groups.
+std::string CheckRates(AVFormatContext* input, const AVStream* video, std::int64_t fileSize,
+                       const DvdStreamFacts& wanted) {
     const std::unique_ptr<AVPacket, void (*)(AVPacket*)> packet(
         av_packet_alloc(), [](AVPacket* p) { av_packet_free(&p); });
     if (!packet)
@@ -134,8 +142,12 @@ std::string CheckRates(AVFormatContext* input, const AVStream* video, std::int64
     double videoBits = 0;
     double first = NAN;
     double last = NAN;
+    int group = 0;
+    int longestGroup = 0;
     while (av_read_frame(input, packet.get()) >= 0) {
         if (packet->stream_index == video->index) {
+            group = (packet->flags & AV_PKT_FLAG_KEY) ? 1 : group + 1;
+            longestGroup = std::max(longestGroup, group);
             const std::int64_t ts = packet->dts != AV_NOPTS_VALUE ? packet->dts : packet->pts;
             if (ts != AV_NOPTS_VALUE) {
                 const double at = ts * av_q2d(video->time_base);
@@ -158,6 +170,10 @@ std::string CheckRates(AVFormatContext* input, const AVStream* video, std::int64
             return "its video reaches " + Mbits(bits) + ", more than a DVD allows";
     if (seconds >= 1 && fileSize * 8.0 / seconds > kDvdMaxMuxRate * 1.02)
         return "it averages " + Mbits(fileSize * 8.0 / seconds) + ", more than a DVD allows";
+    if (longestGroup > LongestGroup(wanted))
+        return "its picture groups hold up to " + std::to_string(longestGroup) +
+               " pictures, more than the " + std::to_string(LongestGroup(wanted)) +
+               " a DVD navigation unit takes";
     return {};
 }
 
@@ -202,7 +218,7 @@ std::string WhyNotReady(const std::string& path, const DvdStreamFacts& wanted) {
     if (audioStreams == 0)
         return "it has no sound";
     std::int64_t fileSize = avio_size(input->pb);
-    return CheckRates(input.get(), video, fileSize);
+    return CheckRates(input.get(), video, fileSize, wanted);
 }
 
 }  // namespace

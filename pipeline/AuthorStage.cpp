@@ -125,7 +125,9 @@ StageOutcome AuthorDvdFolder(JobContext& job, const MenuMovies& movies) {
     for (int attempt = 0; attempt < 100 && !authoring.Held(); ++attempt) {
         dvdFolder = ChooseDvdFolder(job.input.workingFolder);
         const std::string folder = platform::FolderOf(dvdFolder);
-        NoteMadeFiles(folder, {platform::FileNameOf(dvdFolder)});
+        // The image written from it later goes beside it, first as a partial file.
+        NoteMadeFiles(folder, {platform::FileNameOf(dvdFolder),
+                               platform::FileNameOf(dvdFolder) + ".iso.part"});
         if (!platform::CreateFolder(dvdFolder)) {
             if (errno == EEXIST)
                 continue;
@@ -142,6 +144,7 @@ StageOutcome AuthorDvdFolder(JobContext& job, const MenuMovies& movies) {
                  platform::FolderOf(std::exchange(dvdFolder, job.input.dvdFolder)));
         return StageOutcome::Failed;
     }
+    NoteMadeFileDone(platform::FolderOf(dvdFolder), platform::FileNameOf(dvdFolder));
     CXMLAccess project = BuildDvdProject(dvdFolder, job.params, job.videos, movies);
     if (ProjectHook())
         ProjectHook()(project);
@@ -166,5 +169,7 @@ StageOutcome AuthorDvdFolder(JobContext& job, const MenuMovies& movies) {
         job.Fail(failure);
         return StageOutcome::Failed;
     }
+    // A finished DVD folder is a result, burned or not: clearing keeps it.
+    NoteKeptFolder(platform::FolderOf(dvdFolder), platform::FileNameOf(dvdFolder));
     return StageOutcome::Done;
 }

@@ -35,9 +35,12 @@ StageOutcome BurnDvdFolder(JobContext& job, const discchecker::DiscExpectation& 
     }
     // A folder that would not play is never burned.
     const std::string& folderToBurn = job.result.dvdFolder;
-    if (!folderChecked && CheckDiscStage(job, folderToBurn, expected,
-                                         "The DVD folder " + folderToBurn) != StageOutcome::Done)
-        return StageOutcome::Failed;
+    if (!folderChecked) {
+        const StageOutcome checked =
+            CheckDiscStage(job, folderToBurn, expected, "The DVD folder " + folderToBurn);
+        if (checked != StageOutcome::Done)
+            return checked;
+    }
     job.Log(image ? "Writing disc image ..." : "Start burn to dvd disc ...");
     if (!burner) {
         job.Fail("No disc burner is available.");

@@ -1,14 +1,15 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <cmath>
+#include <condition_variable>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <chrono>
-#include <condition_variable>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 #include "app/MadeFiles.h"
@@ -51,20 +52,20 @@ std::string StreamOriginPath(const std::string& streamPath) {
     return streamPath + ".src";
 }
 
-// The source (path, size, modification time) and the encoder options of a
-// conversion.
-std::string StreamOrigin(const std::string& source, const std::string& options) {
-    const auto stamp = platform::StampOf(source);
-    if (!stamp)
-        return {};
-    return "source " + source + "\nsize " + std::to_string(stamp->size) + "\nmodified " +
-           std::to_string(stamp->modifiedNs) + "\noptions " + options + "\n";
+// The source (path, size, modification time, inode) and the encoder options
+// of a conversion.
+std::string StreamOrigin(const std::string& source, const platform::FileStamp& stamp,
+                         const std::string& options) {
+    return "source " + source + "\nsize " + std::to_string(stamp.size) + "\nmodified " +
+           std::to_string(stamp.modifiedNs) + "\ninode " + std::to_string(stamp.inode) +
+           "\noptions " + options + "\n";
 }
 
 bool IsStreamOf(const std::string& streamPath, const std::string& source,
                 const std::string& options) {
-    const std::string origin = StreamOrigin(source, options);
-    return !origin.empty() && platform::ReadOwnFile(StreamOriginPath(streamPath)) == origin;
+    const auto stamp = platform::StampOf(source);
+    return stamp && platform::ReadOwnFile(StreamOriginPath(streamPath)) ==
+                        StreamOrigin(source, *stamp, options);
 }
 
 // The same stream name with another running number in front.
@@ -130,7 +131,10 @@ struct ItemResult {
 ItemResult ConvertWithEngine(const JobParameters& params, const std::string& engineLibrary,
                              MediaItem& item, ProgressLink& link,
                              const std::function<void(const std::string&)>& status) {
-    if (!platform::IsRegularFile(item.sourcePath))
+    // The record beside the stream describes the source as it was when
+    // converting began; a source rewritten or replaced meanwhile fails.
+    const std::optional<platform::FileStamp> before = platform::StampOf(item.sourcePath);
+    if (!before || !platform::IsRegularFile(item.sourcePath))
         return {StageOutcome::Failed,
                 "Can't convert " + item.sourcePath + ": the file no longer exists."};
     const std::string options = BuildEncodingOptions(params);
@@ -140,7 +144,9 @@ ItemResult ConvertWithEngine(const JobParameters& params, const std::string& eng
     const std::string origin = StreamOriginPath(item.vobPath);
     // Listed before they exist, so that clearing the working folder finds
     // them even after a crash.
-    NoteMadeFiles(folder, {platform::FileNameOf(partial), name, platform::FileNameOf(origin)});
+    if (!NoteMadeFiles(folder, {platform::FileNameOf(partial), name, platform::FileNameOf(origin)}))
+        return {StageOutcome::Failed, "Can't convert " + item.sourcePath + ": " +
+                                          MadeFilesRecordProblem(folder)};
     // The engine writes the partial stream and renames it when complete; the
     // lock tells other runs that it is not a leftover.
     platform::FileLock writing = platform::FileLock::Take(partial, platform::FileLock::Wait::No,
@@ -166,6 +172,10 @@ ItemResult ConvertWithEngine(const JobParameters& params, const std::string& eng
     std::string reason;
     if (!run.Succeeded() || platform::FileSize(item.vobPath) <= 0 || platform::PathExists(partial))
         reason = run.reason.empty() ? "no stream was written." : run.reason;
+    else if (platform::StampOf(item.sourcePath) != before)
+        reason =
+            "the file was changed or replaced while it was converted; make the disc again "
+            "once it is complete.";
     else
         reason = CheckConvertedLength(item.vobPath, item.info.duration);
     if (!reason.empty()) {
@@ -174,7 +184,9 @@ ItemResult ConvertWithEngine(const JobParameters& params, const std::string& eng
         return {StageOutcome::Failed, "Converting " + item.sourcePath + " failed: " + reason};
     }
     // A later run takes the stream as it is only by this record.
-    platform::AppendToFile(origin, StreamOrigin(item.sourcePath, options));
+    platform::AppendToFile(origin, StreamOrigin(item.sourcePath, *before, options));
+    NoteMadeFileDone(folder, name);
+    NoteMadeFileDone(folder, platform::FileNameOf(origin));
     return {};
 }
 

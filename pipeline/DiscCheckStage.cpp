@@ -18,7 +18,8 @@ std::string RunDiscCheck(JobContext& job, const std::string& path, const std::st
         else
             job.Log(line);
     };
-    const discchecker::DiscCheckReport report = discchecker::CheckDisc(path, expected);
+    const discchecker::DiscCheckReport report =
+        discchecker::CheckDisc(path, expected, [&job] { return job.Cancelled(); });
     const std::vector<std::string> lines = report.Text();
     std::vector<std::string>& kept = job.result.discCheckLines;
     kept.push_back("Disc check of " + name + ":");
@@ -38,6 +39,8 @@ StageOutcome CheckDiscStage(JobContext& job, const std::string& path,
     const std::string failure = RunDiscCheck(job, path, path, expected, subject, false);
     if (failure.empty())
         return StageOutcome::Done;
+    if (job.Cancelled())
+        return StageOutcome::Aborted;
     job.Fail(failure);
     return StageOutcome::Failed;
 }

@@ -21,6 +21,10 @@ std::vector<std::string> CheckJobInputs(const JobInputs& inputs) {
             problems.push_back(*problem);
 
     const std::string& folder = inputs.workingFolder;
+    if (folder.empty()) {
+        problems.push_back("No working folder is set.");
+        return problems;
+    }
     std::string reason;
     if (!platform::PathExists(folder) && !platform::CreateFolders(folder, &reason)) {
         problems.push_back("Can't create working folder! " + folder + ": " + reason + ".");

@@ -69,6 +69,9 @@ void RunStages(JobContext& job) {
         job.Fail(DescribeJobProblems(problems));
         return;
     }
+    // Held to the end of the job: clearing at another program's exit leaves
+    // the folder alone meanwhile.
+    const platform::FileLock running = HoldWorkingFolder(job.input.workingFolder);
     // What killed runs left behind is of no use to anybody.
     RemoveStaleLeftovers(job.input.workingFolder);
 

@@ -10,17 +10,27 @@
 
 namespace platform {
 
-FileLock FileLock::Take(const std::string& path, Wait wait, Create create) {
-    const int flags = O_RDONLY | O_CLOEXEC | O_NOFOLLOW | (create == Create::Yes ? O_CREAT : 0);
+FileLock FileLock::Take(const std::string& path, Wait wait, Create create, Share share) {
+    // Opened without waiting (a pipe would block until a writer comes), then
+    // refused unless a regular file or a folder.
+    const int flags =
+        O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | (create == Create::Yes ? O_CREAT : 0);
     for (int attempt = 0; attempt < 100; ++attempt) {
         int fd = open(path.c_str(), flags, 0644);
         if (fd < 0 && errno == EISDIR)
             fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_DIRECTORY);
         if (fd < 0)
             return {};
+        struct stat opened;
+        if (fstat(fd, &opened) != 0 || !(S_ISREG(opened.st_mode) || S_ISDIR(opened.st_mode))) {
+            close(fd);
+            errno = EINVAL;
+            return {};
+        }
         int locked;
         do {
-            locked = flock(fd, LOCK_EX | (wait == Wait::Yes ? 0 : LOCK_NB));
+            locked = flock(fd, (share == Share::Shared ? LOCK_SH : LOCK_EX) |
+                                   (wait == Wait::Yes ? 0 : LOCK_NB));
         } while (locked != 0 && errno == EINTR);
         if (locked != 0) {
             const int error = errno;

@@ -110,9 +110,9 @@ std::optional<FileStamp> StampOf(const std::string& path) {
     struct stat st;
     if (stat(path.c_str(), &st) != 0)
         return std::nullopt;
-    return FileStamp{
-        static_cast<std::int64_t>(st.st_size),
-        static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+    return FileStamp{static_cast<std::int64_t>(st.st_size),
+                     static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+                     static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
 }
 
 bool CreateFolder(const std::string& path, std::string* reason) {
@@ -317,7 +317,8 @@ std::optional<std::string> ReadFile(const std::string& path) {
 }
 
 std::optional<std::string> ReadOwnFile(const std::string& path) {
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    // Without waiting: a pipe of that name is refused, never waited on.
+    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (fd < 0)
         return std::nullopt;
     struct stat st;
@@ -329,9 +330,16 @@ std::optional<std::string> ReadOwnFile(const std::string& path) {
 }
 
 bool AppendToFile(const std::string& path, const std::string& text) {
-    int fd = open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
+    int fd = open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK,
+                  0644);
     if (fd < 0)
         return false;
+    struct stat st;
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        close(fd);
+        errno = EINVAL;
+        return false;
+    }
     bool ok = WriteAll(fd, text.data(), text.size());
     if (close(fd) != 0)
         ok = false;

@@ -24,10 +24,15 @@ struct ReadableFile {
     bool readable = false;   // a regular file this process may open for reading
 };
 ReadableFile InspectForReading(const std::string& path);
-// A file's size and modification time (nanoseconds since 1970), following links.
+// A file's size, modification time (nanoseconds since 1970) and identity
+// (device and inode), following links: a file rewritten or replaced under
+// its name gets another stamp.
 struct FileStamp {
     std::int64_t size = 0;
     std::int64_t modifiedNs = 0;
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    bool operator==(const FileStamp&) const = default;
 };
 std::optional<FileStamp> StampOf(const std::string& path);
 // Creates one folder level (mode 0777 & umask); false on failure, with the

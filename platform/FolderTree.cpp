@@ -19,8 +19,9 @@ struct DirCloser {
 using DirHandle = std::unique_ptr<DIR, DirCloser>;
 
 // Empties the folder open as fd (which the walk takes over) and reports
-// whether the listing finished.
-bool EmptyFolder(int fd) {
+// whether the listing finished. Entries of another file system (a mount
+// point, a file mounted over) are left alone.
+bool EmptyFolder(int fd, dev_t device) {
     DirHandle dir(fdopendir(fd));
     if (!dir) {
         close(fd);
@@ -38,10 +39,12 @@ bool EmptyFolder(int fd) {
         struct stat st;
         if (fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
             return false;
+        if (st.st_dev != device)
+            continue;
         if (S_ISDIR(st.st_mode)) {
             int child = openat(dirFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
             if (child >= 0)
-                EmptyFolder(child);
+                EmptyFolder(child, device);
             unlinkat(dirFd, name, AT_REMOVEDIR);
         } else {
             unlinkat(dirFd, name, 0);
@@ -65,7 +68,7 @@ int RemoveFolderTree(const std::string& folder) {
     int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0)
         return 0;
-    if (!EmptyFolder(fd))
+    if (!EmptyFolder(fd, st.st_dev))
         return 0;
     rmdir(path.c_str());
     return 1;

@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "components/burner/PseudoDrive.h"
 #include "components/burner/StreamChecksum.h"
 
 namespace burner {
@@ -153,6 +154,14 @@ std::string ReadBack(LibburnLibrary& library, burn::burn_drive* drive, std::int6
 std::string WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& events,
                       const std::atomic<bool>& cancel) {
     // The stream belongs to the source from here on.
+    // A pseudo-drive's file is looked at before libburn opens it.
+    std::string refused = PseudoDriveProblem(job.address);
+    if (refused.empty() && PseudoDriveHoldsData(job.address))
+        refused = "The disc in the drive is not blank.";
+    if (!refused.empty()) {
+        close(job.sourceFd);
+        return refused;
+    }
     SourcePtr fdSource(burn::burn_fd_source_new(job.sourceFd, -1, job.bytes));
     if (!fdSource) {
         close(job.sourceFd);

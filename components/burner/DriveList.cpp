@@ -2,6 +2,8 @@
 
 #include <libburn.h>
 
+#include "components/burner/PseudoDrive.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstring>
@@ -159,6 +161,11 @@ std::vector<DeviceEntry> ScanDevices(LibburnLibrary& library,
         std::lock_guard lock(library.DriveTableMutex());
         AddScannedDrives(devices);
         for (const std::string& address : extraAddresses) {
+            if (std::string problem = PseudoDriveProblem(address); !problem.empty()) {
+                if (warning != nullptr)
+                    *warning += "The drive \"" + address + "\" is left out: " + problem + " ";
+                continue;
+            }
             if (!AddDriveAt(devices, address) && warning != nullptr) {
                 std::string reason = library.TakeMessages();
                 *warning += "The drive \"" + address + "\" could not be examined" +

@@ -86,17 +86,10 @@ std::unique_ptr<PendingImage> PendingImage::Reserve(const std::string& dvdFolder
         if (platform::PathExists(image))
             continue;
         const std::string partial = image + ".part";
+        // An existing partial file is another run's image in the making, a
+        // killed run's leftover (cleared with the working folder's record) or
+        // somebody else's (a browser's unfinished download): it stays.
         int fd = open(partial.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
-        if (fd < 0 && errno == EEXIST) {
-            // Another run's image in the making, or a killed run's leftover.
-            platform::FileLock stale = platform::FileLock::Take(
-                partial, platform::FileLock::Wait::No, platform::FileLock::Create::No);
-            if (!stale.Held())
-                continue;
-            platform::RemoveFile(partial);
-            stale.Release();
-            fd = open(partial.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
-        }
         if (fd < 0) {
             if (errno == EEXIST)
                 continue;

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -37,6 +38,20 @@ std::string Join(const std::vector<std::string>& parts, const char* separator) {
 bool IsFolder(const std::string& path) {
     struct stat info {};
     return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// What path is when it cannot hold a disc (opening a pipe would wait for a
+// writer); empty for a folder, a file, a drive or a missing path.
+std::string NotADisc(const std::string& path) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode) || S_ISREG(info.st_mode) ||
+        S_ISBLK(info.st_mode))
+        return {};
+    if (S_ISFIFO(info.st_mode))
+        return "a pipe";
+    if (S_ISSOCK(info.st_mode))
+        return "a socket";
+    return S_ISCHR(info.st_mode) ? "a character device" : "not a regular file";
 }
 
 // Where one press of a root-menu button leads.
@@ -117,6 +132,7 @@ class MenuCheck {
                 "first play leads to " + Describe(first) +
                     ": the menus are not laid out as this program makes them and were not "
                     "checked");
+            report_.menusChecked = false;
             return false;
         }
         if (first.domain != DvdDomain::ManagerMenu) {
@@ -420,11 +436,19 @@ std::string DiscCheckReport::Failures() const {
 }
 
 std::string DiscCheckReport::Summary() const {
-    return "Disc checked: " + std::to_string(videos) + " videos, menus and buttons as expected";
+    return "Disc checked: " + std::to_string(videos) + " videos, " +
+           (menusChecked ? "menus and buttons as expected"
+                         : "the menus are laid out otherwise and were not checked");
 }
 
-DiscCheckReport CheckDisc(const std::string& path, const DiscExpectation& expected) {
+DiscCheckReport CheckDisc(const std::string& path, const DiscExpectation& expected,
+                          const std::function<bool()>& stop) {
     DiscCheckReport report;
+    if (std::string kind = NotADisc(path); !kind.empty()) {
+        report.lines.push_back(
+            CheckLine{"Disc image", false, path + " is " + kind + ", not a disc image or a drive"});
+        return report;
+    }
     if (!IsFolder(path))
         CheckImage(path, expected, report);
     const DiscLayout layout = ReadDiscLayout(path);
@@ -433,6 +457,15 @@ DiscCheckReport CheckDisc(const std::string& path, const DiscExpectation& expect
         return report;
     }
     CheckLayout(layout, expected, report);
+    if (!layout.contradictions.empty())
+        report.lines.push_back(CheckLine{"Table counts", false, Join(layout.contradictions, "; ")});
+    if (!layout.brokenChains.empty())
+        report.lines.push_back(CheckLine{"Program chains", false, Join(layout.brokenChains, "; ")});
+    // libdvdnav aborts on a program without a cell, never returns from a
+    // loop of jumps and reads past tables on false counts: such a disc is
+    // not played at all.
+    if (!layout.brokenChains.empty() || !layout.contradictions.empty())
+        return report;
 
     std::string error;
     std::unique_ptr<DvdWalk> walk = DvdWalk::Open(path, &error);
@@ -440,7 +473,15 @@ DiscCheckReport CheckDisc(const std::string& path, const DiscExpectation& expect
         report.lines.push_back(CheckLine{"Playback", false, error});
         return report;
     }
+    walk->Limit(std::chrono::steady_clock::now() + std::chrono::seconds(kWalkSeconds), stop);
     MenuCheck(*walk, report, expected.madeHere).Run();
+    if (walk->CutShort())
+        report.lines.push_back(CheckLine{"Playback", false,
+                                         stop && stop()
+                                             ? "the check was stopped"
+                                             : "the walk through the menus did not end within " +
+                                                   std::to_string(kWalkSeconds) + " s (last at " +
+                                                   walk->Current().ToString() + ")"});
     return report;
 }
 

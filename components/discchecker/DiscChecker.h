@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -41,16 +42,23 @@ struct CheckLine {
 struct DiscCheckReport {
     std::vector<CheckLine> lines;
     std::size_t videos = 0;  // chapters of the title found on the disc
+    bool menusChecked = true;  // false for a disc whose menus are laid out otherwise
 
     bool AllPassed() const;
     std::vector<std::string> Text() const;
     // The failed lines, "what: found" joined by "; ".
     std::string Failures() const;
-    // The one line that says all passed: "Disc checked: N videos, ...".
+    // The one line that says all passed: "Disc checked: N videos, ...",
+    // saying so when the menus were not checked.
     std::string Summary() const;
 };
 
+// The longest the player's walk through a disc may take.
+inline constexpr int kWalkSeconds = 180;
+
 // path: a folder holding VIDEO_TS, a disc image file or a drive's device.
-DiscCheckReport CheckDisc(const std::string& path, const DiscExpectation& expected);
+// The walk ends, failed, when stop returns true or after kWalkSeconds.
+DiscCheckReport CheckDisc(const std::string& path, const DiscExpectation& expected,
+                          const std::function<bool()>& stop = {});
 
 }  // namespace discchecker

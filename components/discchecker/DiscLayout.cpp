@@ -1,10 +1,14 @@
 #include "components/discchecker/DiscLayout.h"
 
+#include "components/discchecker/ProgramChains.h"
+#include "components/discchecker/TableCounts.h"
+
 extern "C" {
 #include <dvdread/dvd_reader.h>
 #include <dvdread/ifo_read.h>
 }
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <memory>
@@ -73,11 +77,12 @@ std::vector<double> ChapterSeconds(const ifo_handle_t& vts, int titleInSet) {
             lengths.push_back(0);
             continue;
         }
-        const int firstCell = pgc->program_map[ptt.pgn - 1];
+        const int firstCell = std::max(1, static_cast<int>(pgc->program_map[ptt.pgn - 1]));
         const int endCell =
             ptt.pgn < pgc->nr_of_programs ? pgc->program_map[ptt.pgn] : pgc->nr_of_cells + 1;
         double seconds = 0;
-        for (int cell = firstCell; cell < endCell && cell <= pgc->nr_of_cells; ++cell)
+        for (int cell = firstCell; cell < endCell && cell <= pgc->nr_of_cells && pgc->cell_playback;
+             ++cell)
             seconds += Seconds(pgc->cell_playback[cell - 1].playback_time);
         lengths.push_back(seconds);
     }
@@ -104,8 +109,11 @@ DiscLayout ReadDiscLayout(const std::string& path) {
     layout.titles = manager->tt_srpt->nr_of_srpts;
 
     const int titleSets = manager->vmgi_mat->vmg_nr_of_title_sets;
+    std::vector<IfoPtr> opened;
+    std::vector<const ifo_handle_t*> sets;
     for (int set = 1; set <= titleSets; ++set) {
-        IfoPtr vts(ifoOpen(reader.get(), set));
+        IfoPtr& vts = opened.emplace_back(ifoOpen(reader.get(), set));
+        sets.push_back(vts.get());
         if (!vts || !vts->vtsi_mat) {
             layout.missingFiles.push_back(SetFile(set, 0, "IFO") + " (title set " +
                                           std::to_string(set) + ")");
@@ -118,6 +126,8 @@ DiscLayout ReadDiscLayout(const std::string& path) {
         if (layout.titles > 0 && manager->tt_srpt->title[0].title_set_nr == set)
             layout.chapterSeconds = ChapterSeconds(*vts, manager->tt_srpt->title[0].vts_ttn);
     }
+    layout.brokenChains = ProgramChainProblems(*manager, sets);
+    layout.contradictions = TableCountProblems(*reader, *manager, sets);
     return layout;
 }
 

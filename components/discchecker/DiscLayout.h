@@ -1,6 +1,6 @@
 // What a disc's information files say (libdvdread): its titles, the chapters
-// of its first title with their lengths, and which of the files they name
-// cannot be found.
+// of its first title with their lengths, which of the files they name cannot
+// be found, and which program chains are unsafe to play.
 #pragma once
 
 #include <string>
@@ -13,6 +13,12 @@ struct DiscLayout {
     int titles = 0;
     std::vector<double> chapterSeconds;     // title 1's chapters, in order
     std::vector<std::string> missingFiles;  // "VIDEO_TS.VOB (the title menu)", ...
+    // Program chains a player cannot safely play: broken program maps,
+    // pre-commands that jump round in a loop. A disc with any is not played.
+    std::vector<std::string> brokenChains;
+    // Counts that contradict the tables they describe; such a disc is not
+    // played either.
+    std::vector<std::string> contradictions;
 };
 
 // path: a folder holding VIDEO_TS, an image file or a drive's device.

@@ -118,7 +118,16 @@ DvdPlace DvdWalk::Settle(int maxBlocks) {
     return Run(maxBlocks, false);
 }
 
+void DvdWalk::Limit(std::chrono::steady_clock::time_point deadline, std::function<bool()> stop) {
+    deadline_ = deadline;
+    stop_ = std::move(stop);
+}
+
 bool DvdWalk::Next(int& event) {
+    if (cutShort_ || std::chrono::steady_clock::now() > deadline_ || (stop_ && stop_())) {
+        cutShort_ = true;
+        return false;
+    }
     int length = 0;
     if (dvdnav_get_next_block(nav_, block_.get(), &event, &length) != DVDNAV_STATUS_OK)
         return false;

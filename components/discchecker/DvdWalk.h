@@ -3,7 +3,9 @@
 // buttons, presses buttons and reports where they lead.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -60,6 +62,11 @@ class DvdWalk {
     // so that a long title is not read through.
     DvdPlace PlayUntilMenu(bool skipToEnd = false, int maxCells = 1000);
 
+    // Ends the walk (every later step finds playback stopped) once deadline
+    // has passed or stop returns true; CutShort() then tells.
+    void Limit(std::chrono::steady_clock::time_point deadline, std::function<bool()> stop);
+    bool CutShort() const { return cutShort_; }
+
     const DvdPlace& Current() const { return place_; }
     // libdvdnav's and libdvdread's complaints so far ("; "-joined).
     std::string Complaints() const;
@@ -78,6 +85,9 @@ class DvdWalk {
     std::unique_ptr<std::uint8_t[]> block_;
     struct SavedPci;
     std::unique_ptr<SavedPci> pci_;  // highlight information of the last menu
+    std::chrono::steady_clock::time_point deadline_ = std::chrono::steady_clock::time_point::max();
+    std::function<bool()> stop_;
+    bool cutShort_ = false;
 };
 
 }  // namespace discchecker

@@ -3,6 +3,7 @@
 // of the test's own for the user.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -16,8 +17,11 @@
 #include <vector>
 
 #include "app/FileSystem.h"
+#include "app/MadeFiles.h"
 #include "app/QuorvaApp.h"
 #include "app/TestFolder.h"
+#include "platform/FileLock.h"
+#include "platform/Files.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "settings/Options.h"
@@ -57,6 +61,7 @@ class QuorvaAppTest : public ::testing::Test {
         fs::create_directories(working);
         folder.Write("work/converted.vob", "stream");
         folder.Write("work/.quorva-made", "made converted.vob\n");
+        NoteMadeFileDone(working, "converted.vob");
         WriteOptions("1");
         app.theProgramFolder = program;
         app.theUserFolder = user;
@@ -186,16 +191,25 @@ TEST_F(QuorvaAppTest, ClearingRemovesOnlyWhatTheProgramMadeAndKeepsFinishedDiscs
     fs::create_directories(working + "notes");
     fs::create_directories(working + "DVD_1/VIDEO_TS");
     fs::create_directories(working + "DVD_2/VIDEO_TS");
-    for (const char* name : {"holiday.avi", "notes/list.txt", "DVD_1.iso", "DVD_2.iso",
-                             "DVD_1/VIDEO_TS/VIDEO_TS.IFO", "DVD_2/VIDEO_TS/VIDEO_TS.IFO",
-                             "3_a.vob", "3_a.vob.src", "4_b.vob.part.part", "5_c.vob.part"})
+    for (const char* name :
+         {"holiday.avi", "notes/list.txt", "DVD_1.iso", "DVD_2.iso", "DVD_1/VIDEO_TS/VIDEO_TS.IFO",
+          "DVD_2/VIDEO_TS/VIDEO_TS.IFO", "3_a.vob", "3_a.vob.src", "4_b.vob.part.part",
+          "5_c.vob.part", "2_w.vob"})
         folder.Write("work/" + std::string(name), "x");
+    for (const char* name : {"3_a.vob", "3_a.vob.src", "DVD_1", "DVD_2", "2_w.vob"})
+        ASSERT_TRUE(NoteMadeFileDone(working, name));
+    // A stopped run listed 1_vtest.vob but never made it; 2_w.vob was made,
+    // then replaced: both are the user's files now.
+    folder.Write("work/1_vtest.vob", "the user's own");
+    ASSERT_TRUE(platform::WriteFileAtomically(working + "2_w.vob", "the user's own"));
     fs::create_directories(folder.Path() + "outside");
     folder.Write("outside/precious.txt", "x");
     folder.Write("work/.quorva-made",
-                 "made converted.vob\nmade 3_a.vob\nmade 3_a.vob.src\nmade 5_c.vob.part\n"
-                 "made DVD_1\nmade DVD_2\nkept DVD_1\nmade ../outside\nmade /etc\n"
-                 "made .quorva-made\nmade holid");  // a line cut short by a crash
+                 platform::ReadFile(working + ".quorva-made").value() +
+                     "made converted.vob\nmade 3_a.vob\nmade 3_a.vob.src\nmade 5_c.vob.part\n"
+                     "made 1_vtest.vob\nmade 2_w.vob\n"
+                     "made DVD_1\nmade DVD_2\nkept DVD_1\nmade ../outside\nmade /etc\n"
+                     "made .quorva-made\nmade holid");  // a line cut short by a crash
     WriteOptions("0");
     app.InitInstance();
     EXPECT_EQ(app.ExitInstance(), 0);
@@ -204,10 +218,46 @@ TEST_F(QuorvaAppTest, ClearingRemovesOnlyWhatTheProgramMadeAndKeepsFinishedDiscs
     for (const auto& entry : fs::recursive_directory_iterator(working))
         left.push_back(fs::relative(entry.path(), working).string());
     std::sort(left.begin(), left.end());
-    EXPECT_EQ(left, (std::vector<std::string>{"DVD_1", "DVD_1.iso", "DVD_1/VIDEO_TS",
+    // An unlisted partial stream (an older run's name) stays as the user's.
+    EXPECT_EQ(left, (std::vector<std::string>{"1_vtest.vob", "2_w.vob", "4_b.vob.part.part",
+                                              "DVD_1", "DVD_1.iso", "DVD_1/VIDEO_TS",
                                               "DVD_1/VIDEO_TS/VIDEO_TS.IFO", "DVD_2.iso",
                                               "holiday.avi", "notes", "notes/list.txt"}));
     EXPECT_TRUE(fs::exists(folder.Path() + "outside/precious.txt"));
+}
+
+TEST_F(QuorvaAppTest, ClearingNeverCrossesIntoAnotherFileSystem) {
+    // A file system mounted on a made folder, and one inside a made folder.
+    fs::create_directories(working + "DVD_3/VIDEO_TS");
+    fs::create_directories(working + "DVD_4");
+    struct Mounted {
+        std::string path;
+        bool held = mount("none", path.c_str(), "tmpfs", 0, nullptr) == 0;
+        ~Mounted() {
+            if (held)
+                umount2(path.c_str(), MNT_DETACH);
+        }
+    } inner{working + "DVD_3/VIDEO_TS"}, top{working + "DVD_4"};
+    if (!inner.held || !top.held)
+        GTEST_SKIP() << "mounting a file system needs root";
+    folder.Write("work/DVD_3/VIDEO_TS/VIDEO_TS.IFO", "x");
+    folder.Write("work/DVD_4/precious.txt", "x");
+    ASSERT_TRUE(NoteMadeFiles(working, {"DVD_3", "DVD_4"}));
+    ASSERT_TRUE(NoteMadeFileDone(working, "DVD_3") && NoteMadeFileDone(working, "DVD_4"));
+    WriteOptions("0");
+    app.InitInstance();
+    EXPECT_EQ(app.ExitInstance(), 0);
+    EXPECT_TRUE(fs::exists(working + "DVD_3/VIDEO_TS/VIDEO_TS.IFO"));
+    EXPECT_TRUE(fs::exists(working + "DVD_4/precious.txt"));
+}
+
+TEST_F(QuorvaAppTest, ClearingLeavesAFolderARunningJobHolds) {
+    const platform::FileLock job = HoldWorkingFolder(working);  // as quorva-cli make does
+    ASSERT_TRUE(job.Held());
+    WriteOptions("0");
+    app.InitInstance();
+    EXPECT_EQ(app.ExitInstance(), 0);
+    EXPECT_TRUE(fs::exists(working + "converted.vob"));
 }
 
 TEST_F(QuorvaAppTest, ShutdownNeverClearsHomeRootOrProgramFolder) {

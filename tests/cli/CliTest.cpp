@@ -92,6 +92,18 @@ class Cli : public ::testing::Test {
 
     CliRun Run(const std::vector<std::string>& args) { return Finish(Start(args)); }
 
+    // As Run, but a run still going after seconds is killed (status -1).
+    CliRun RunWithin(const std::vector<std::string>& args, int seconds) {
+        const pid_t pid = Start(args);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+        siginfo_t ended{};
+        while (waitid(P_PID, pid, &ended, WEXITED | WNOHANG | WNOWAIT) == 0 && ended.si_pid == 0 &&
+               std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        kill(pid, SIGKILL);  // no effect on one that has ended
+        return Finish(pid);
+    }
+
     std::string Clip(const std::string& name, double seconds, bool audio) {
         std::string d = std::to_string(seconds);
         std::vector<std::string> argv{
@@ -381,6 +393,32 @@ TEST_F(Cli, AProjectMovedWithItsVideosMakesTheSameDisc) {
     EXPECT_EQ(platform::ReadFile(junk).value_or(""), "these are not the videos\n");
 }
 
+TEST_F(Cli, SavingAProjectNeverReplacesWhatIsNotAProject) {
+    const std::string video = Clip("holiday.mp4", 1, false);
+    const std::string bytes = platform::ReadFile(video).value_or("");
+    const fs::path notes = work_ / "notes.quorva", link = work_ / "link.quorva",
+                   pipe = work_ / "pipe.quorva";
+    ASSERT_TRUE(platform::WriteFileAtomically(notes, "my notes\n"));
+    fs::create_symlink(notes, link);
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
+    for (const fs::path& target : {notes, link, pipe}) {
+        const CliRun run = Run({"make", "--working-folder", work_ / "w", "--save-project",
+                                target, video});
+        EXPECT_EQ(run.status, 1) << target;
+        EXPECT_TRUE(Has(run.err, target.string())) << run.err;
+    }
+    EXPECT_EQ(platform::ReadFile(notes).value_or(""), "my notes\n");
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_TRUE(fs::is_fifo(pipe));
+
+    // The project's name forgotten: the video stays, the project gets its ending.
+    const CliRun forgot =
+        Run({"make", "--working-folder", work_ / "w", "--save-project", video, video});
+    ASSERT_EQ(forgot.status, 0) << forgot.err;
+    EXPECT_EQ(platform::ReadFile(video).value_or(""), bytes);
+    EXPECT_TRUE(Has(platform::ReadFile(video + ".quorva").value_or(""), "<quorva-project"));
+}
+
 TEST_F(Cli, TwoRunsAtOnceInOneWorkingFolderNeverShareANumberOrAFolder) {
     const int before = std::stoi(SavedOptions().GetValue(keys::FILENAME_SN));
     fs::create_directories(work_ / "one");
@@ -463,17 +501,24 @@ TEST_F(Cli, AnImageKilledWhileWrittenNeverHasTheImagesName) {
     EXPECT_FALSE(fs::exists(final));
     EXPECT_FALSE(Has(Lsdvd(final), "Title: 01"));
 
-    // The next run takes the leftover's place and finishes.
+    // No record beside the folder says that the leftover is the program's (a
+    // browser names an unfinished download so): the next run leaves it and
+    // takes the next name.
+    const std::int64_t leftover = platform::FileSize(final + ".part");
+    ASSERT_GT(leftover, 0);
     CliRun again = Run({"burn", "--iso", dvd});
     ASSERT_EQ(again.status, 0) << again.err;
-    EXPECT_EQ(again.LastLine(), final);
-    EXPECT_EQ(platform::FileSize(final), size);
-    EXPECT_FALSE(fs::exists(final + ".part"));
+    EXPECT_EQ(again.LastLine(), (work_ / "DVD_7-3.iso").string());
+    EXPECT_EQ(platform::FileSize(again.LastLine()), size);
+    EXPECT_EQ(platform::FileSize(final + ".part"), leftover);
     // Nor is a killed run's private temp folder left once another has run.
     EXPECT_EQ(TempLeft(), std::vector<std::string>{});
 }
 
 TEST_F(Cli, BadUsageAndMissingFilesSayWhatIsWrong) {
+    std::string accents;  // 17 times "é"
+    for (int i = 0; i < 17; ++i)
+        accents += "\xc3\xa9";
     struct Case {
         std::vector<std::string> args;
         int status;
@@ -492,6 +537,7 @@ TEST_F(Cli, BadUsageAndMissingFilesSayWhatIsWrong) {
         {{"burn", "--jobs", "2", "x"}, 2, "--jobs does not apply"},
         {{"burn"}, 2, "exactly one DVD folder"},
         {{"make", "--working-folder", work_ / "w", work_ / "missing.avi"}, 1, "no such video file"},
+        {{"make", "--working-folder", "", work_ / "missing.avi"}, 2, "--working-folder needs a"},
         // Every problem in one message: the videos and the label of a burn.
         {{"make", "--iso", "--label", "\xff", "--working-folder", work_ / "w",
           work_ / "missing.avi", work_.string(), "/dev/zero"},
@@ -506,6 +552,10 @@ TEST_F(Cli, BadUsageAndMissingFilesSayWhatIsWrong) {
          2,
          "There is no device 99"},
         {{"burn", "--iso", work_}, 1, "is not an authored DVD folder"},
+        // 17 letters of two bytes each: the label counts bytes, and says so.
+        {{"burn", "--iso", "--label", accents, work_},
+         2,
+         "takes 34 bytes; a disc's volume label holds at most 32"},
     };
     for (const Case& c : cases) {
         CliRun run = Run(c.args);
@@ -533,6 +583,63 @@ TEST_F(Cli, BadUsageAndMissingFilesSayWhatIsWrong) {
     EXPECT_TRUE(Has(devices.out,
                     "Disc image file (ISO)  (no drive: writes a disc image file, as --iso does)\n"))
         << devices.out;
+}
+
+TEST_F(Cli, AVideoReplacedWhileConvertedFailsNamingIt) {
+    const std::string clip = Clip("clip.avi", 60, false);
+    const std::string other = work_ / "other.avi";
+    ASSERT_EQ(testsupport::RunCommand({"ffmpeg", "-loglevel", "error", "-f", "lavfi", "-i",
+                                       "smptebars=size=320x240:rate=25:duration=60", "-c:v",
+                                       "mpeg4", other})
+                  .status,
+              0);
+    const fs::path workFolder = work_ / "work";
+    pid_t pid = Start({"make", "--working-folder", workFolder, clip});
+    bool converting = false;
+    for (int i = 0; i < 600 && !converting; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        if (fs::exists(workFolder))
+            for (const auto& entry : fs::directory_iterator(workFolder))
+                converting |= entry.path().extension() == ".part" && fs::file_size(entry) > 0;
+    }
+    ASSERT_TRUE(converting) << "the conversion never started";
+    fs::copy_file(other, work_ / ".t");  // as "cp other.avi .t && mv .t clip.avi"
+    fs::rename(work_ / ".t", clip);
+    const CliRun run = Finish(pid);
+    EXPECT_EQ(run.status, 1) << run.out;
+    EXPECT_TRUE(Has(run.err, "Converting " + clip + " failed: the file was changed")) << run.err;
+    EXPECT_FALSE(fs::exists(workFolder / "DVD_1"));
+}
+
+TEST_F(Cli, APipeWhereAFileIsExpectedIsRefusedNotWaitedOn) {
+    const fs::path pipe = work_ / "disc.iso";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
+    const CliRun check = RunWithin({"check", pipe}, 20);
+    EXPECT_EQ(check.status, 1);
+    EXPECT_TRUE(Has(check.out + check.err, pipe.string() + " is a pipe")) << check.out;
+
+    const std::string clip = Clip("c.avi", 1, false);
+    const fs::path shared = work_ / "shared";
+    fs::create_directory(shared);
+    ASSERT_EQ(mkfifo((shared / ".quorva-made").c_str(), 0644), 0);
+    const CliRun make = RunWithin({"make", "--working-folder", shared, clip}, 120);
+    EXPECT_EQ(make.status, 1);
+    EXPECT_TRUE(Has(make.err, (shared / ".quorva-made").string() + " is not a regular file"))
+        << make.err;
+}
+
+TEST_F(Cli, CheckSaysWhatItDidNotCheck) {
+    const std::string vob = work_ / "title.vob";
+    ASSERT_TRUE(testsupport::MakeDvdMpeg(vob, true, 1));
+    const std::string dvd = work_ / "DVD";
+    setenv("VIDEO_FORMAT", "PAL", 1);
+    ASSERT_EQ(testsupport::RunCommand({"dvdauthor", "-o", dvd, "-t", vob}).status, 0);
+    ASSERT_EQ(testsupport::RunCommand({"dvdauthor", "-o", dvd, "-T"}).status, 0);
+    const CliRun check = Run({"check", "--label", "HOLIDAY", dvd});
+    EXPECT_EQ(check.status, 0) << check.out << check.err;
+    EXPECT_EQ(check.LastLine(),
+              "Disc checked: 1 videos, the menus are laid out otherwise and were not checked");
+    EXPECT_TRUE(Has(check.err, "a DVD folder has no volume label")) << check.err;
 }
 
 TEST_F(Cli, CtrlCKillAndHangUpDuringConversionLeaveNoPartialStream) {

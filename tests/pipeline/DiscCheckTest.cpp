@@ -13,7 +13,9 @@
 
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
 
 using discchecker::CheckDisc;
 using discchecker::DiscCheckReport;
@@ -213,5 +215,200 @@ TEST_F(DiscCheck, ChapterLengthsAreRealSecondsForNtscAndPal) {
         const discchecker::DiscLayout layout = discchecker::ReadDiscLayout(dvd);
         ASSERT_EQ(layout.chapterSeconds.size(), 1u) << name << layout.error;
         EXPECT_NEAR(layout.chapterSeconds[0], 60.0, 0.05) << name;
+    }
+}
+
+namespace {
+
+// An information file, its numbers big-endian.
+struct Ifo {
+    std::string bytes;
+    std::size_t At(std::size_t i, int size) const {
+        std::size_t value = 0;
+        for (int b = 0; b < size; ++b)
+            value = value << 8 | static_cast<std::uint8_t>(bytes.at(i + b));
+        return value;
+    }
+    void Set(std::size_t i, int size, std::size_t value) {
+        for (int b = size - 1; b >= 0; --b, value >>= 8)
+            bytes.at(i + b) = static_cast<char>(value & 0xff);
+    }
+    // The first program chain of the titles (of a title set's file) and of
+    // the menus (of VIDEO_TS.IFO).
+    std::size_t TitleChain() const { return Chain(At(0xcc, 4) * 2048); }
+    std::size_t ManagerMenu() const {
+        const std::size_t units = At(0xc8, 4) * 2048;
+        return Chain(units + At(units + 12, 4));
+    }
+    std::size_t Chain(std::size_t table) const { return table + At(table + 12, 4); }
+};
+
+// Edits VIDEO_TS.IFO (set 0) or a title set's file, and its backup alike.
+void EditIfo(const std::string& dvd, int set, const std::function<void(Ifo&)>& edit) {
+    const std::string base =
+        dvd + (set == 0 ? "/VIDEO_TS/VIDEO_TS" : "/VIDEO_TS/VTS_0" + std::to_string(set) + "_0");
+    for (const char* ending : {".IFO", ".BUP"}) {
+        Ifo ifo{platform::ReadFile(base + ending).value()};
+        edit(ifo);
+        ASSERT_TRUE(platform::WriteFileAtomically(base + ending, ifo.bytes));
+    }
+}
+
+}  // namespace
+
+// Discs a player's navigation cannot play (it aborts, never returns or reads
+// past its tables) end their check at once, failed, naming what is wrong.
+TEST_F(DiscCheck, UnplayableTablesFailTheCheckWithoutPlaying) {
+    const std::string vob = Media("menu.vob");
+    ASSERT_TRUE(testsupport::MakeDvdMpeg(vob, true, 1));
+    setenv("VIDEO_FORMAT", "PAL", 1);
+    const auto author = [&](const std::string& name, const std::string& menus) {
+        const std::string xml = Media(name + ".xml"), dvd = Media(name);
+        EXPECT_TRUE(platform::WriteFileAtomically(
+            xml, "<dvdauthor dest=\"" + dvd + "\"><vmgm>" +
+                     (menus.empty() ? "" : "<menus>" + menus + "</menus>") +
+                     "</vmgm><titleset><titles><pgc><vob file=\"" + vob +
+                     "\"/></pgc></titles></titleset></dvdauthor>"));
+        EXPECT_EQ(testsupport::RunCommand({"dvdauthor", "-x", xml}).status, 0);
+        return dvd;
+    };
+    const auto menu = [&](const std::string& pre) {
+        return "<pgc><pre>" + pre + "</pre><vob file=\"" + vob + "\"/></pgc>";
+    };
+    const std::string self = author("self", menu("jump vmgm menu 1;"));
+    const std::string pair = author("pair", menu("jump vmgm menu 2;") + menu("jump vmgm menu 1;"));
+    const auto mapAtCell0 = [](Ifo& ifo) {
+        const std::size_t chain = ifo.TitleChain();
+        ifo.Set(chain + ifo.At(chain + 0xe6, 2), 1, 0);
+    };
+    const std::string mapAt0 = author("map", "");
+    EditIfo(mapAt0, 1, mapAtCell0);
+    const std::string noCells = author("cells", "");
+    EditIfo(noCells, 1, [&](Ifo& ifo) {
+        mapAtCell0(ifo);
+        ifo.Set(ifo.TitleChain() + 3, 1, 0);
+    });
+    const std::string titles = author("titles", "");
+    EditIfo(titles, 0, [](Ifo& ifo) { ifo.Set(ifo.At(0xc4, 4) * 2048, 2, 65535); });
+    const std::string chapters = author("chapters", "");
+    EditIfo(chapters, 0, [](Ifo& ifo) { ifo.Set(ifo.At(0xc4, 4) * 2048 + 10, 2, 999); });
+    const std::string counts = author("counts", menu("g1 = 1;"));
+    EditIfo(counts, 0, [](Ifo& ifo) {
+        ifo.Set(ifo.ManagerMenu() + 2, 1, 200);
+        ifo.Set(ifo.ManagerMenu() + 3, 1, 250);
+    });
+    const std::vector<std::pair<std::string, std::string>> discs{
+        {self, "Program chains: navigation loop: manager menu 1 jumps to itself"},
+        {pair,
+         "Program chains: navigation loop: manager menu 1 to manager menu 2 to manager "
+         "menu 1 jump round"},
+        {mapAt0,
+         "Program chains: title set 1 program chain 1 has program 1 starting at cell 0 "
+         "of its 1 cells"},
+        {noCells, "Program chains: title set 1 program chain 1 has 1 programs but no cells"},
+        {titles, "Table counts: the title table claims 65535 titles and holds 1"},
+        {chapters, "Table counts: title 1 claims 999 chapters, its title set lists 1"},
+        {counts, "Table counts: manager menu 1 claims 200 programs and 250 cells"},
+    };
+    for (const auto& [dvd, message] : discs) {
+        const auto start = std::chrono::steady_clock::now();
+        const DiscCheckReport report = CheckDisc(dvd, DiscExpectation{});
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+        EXPECT_FALSE(report.AllPassed()) << dvd;
+        EXPECT_TRUE(Contains(report.Failures(), message)) << Joined(report);
+    }
+}
+
+// Discs broken on purpose in their information files, as an attacker or a
+// damaged disc would have them: every check ends within seconds, failed,
+// with a message; none crashes or hangs.
+TEST_F(DiscCheck, HostileDiscsEndFailedWithAMessage) {
+    MakeVideos(2);
+    Run(JOB_MENUS);
+    ASSERT_TRUE(errors_.empty()) << errors_.front();
+    const std::string good = App().theDvdFolder;
+    // Big-endian command bytes: jumps to the manager's first program chain,
+    // to the root menu of title set 1, to the title menu; a link to chain 1.
+    constexpr std::uint64_t kJumpToChain1 = 0x3006000100c00000, kJumpToRoot = 0x3006000101830000,
+                            kJumpToTitleMenu = 0x3006000000420000, kLinkChain1 = 0x2004000000000001;
+    const auto firstPre = [](const Ifo& ifo, std::size_t chain) {
+        return chain + ifo.At(chain + 0xe4, 2) + 8;
+    };
+    const auto rootMenu = [](const Ifo& ifo) {
+        const std::size_t units = ifo.At(0xd0, 4) * 2048;
+        return ifo.Chain(units + ifo.At(units + 12, 4));
+    };
+    using Edit = std::function<void(Ifo&)>;
+    struct Hostile {
+        const char* name;
+        int set;  // 0: VIDEO_TS.IFO
+        Edit edit;
+    };
+    const auto titles = [](Ifo& ifo) { return ifo.At(0xc4, 4) * 2048; };
+    const std::vector<Hostile> hostile{
+        {"no titles", 0, [&](Ifo& i) { i.Set(titles(i), 2, 0); }},
+        {"65535 titles", 0, [&](Ifo& i) { i.Set(titles(i), 2, 65535); }},
+        {"no chapters", 0, [&](Ifo& i) { i.Set(titles(i) + 10, 2, 0); }},
+        {"999 chapters", 0, [&](Ifo& i) { i.Set(titles(i) + 10, 2, 999); }},
+        {"title in set 0", 0, [&](Ifo& i) { i.Set(titles(i) + 14, 1, 0); }},
+        {"title in set 99", 0, [&](Ifo& i) { i.Set(titles(i) + 14, 1, 99); }},
+        {"title 0 of its set", 0, [&](Ifo& i) { i.Set(titles(i) + 15, 1, 0); }},
+        {"title 50 of its set", 0, [&](Ifo& i) { i.Set(titles(i) + 15, 1, 50); }},
+        {"no title sets", 0, [](Ifo& i) { i.Set(0x3e, 2, 0); }},
+        {"99 title sets", 0, [](Ifo& i) { i.Set(0x3e, 2, 99); }},
+        {"title table past the end", 0, [](Ifo& i) { i.Set(0xc4, 4, 0xffffff); }},
+        {"menu table past the end", 0, [](Ifo& i) { i.Set(0xc8, 4, 0xffffff); }},
+        {"first play past the end", 0, [](Ifo& i) { i.Set(0x84, 4, 0xffffff); }},
+        {"menu without programs", 0, [](Ifo& i) { i.Set(i.ManagerMenu() + 2, 1, 0); }},
+        {"menu map at cell 0", 0,
+         [](Ifo& i) { i.Set(i.ManagerMenu() + i.At(i.ManagerMenu() + 0xe6, 2), 1, 0); }},
+        {"menu without cells", 0, [](Ifo& i) { i.Set(i.ManagerMenu() + 3, 1, 0); }},
+        {"menu of 200 programs, 250 cells", 0,
+         [](Ifo& i) {
+             i.Set(i.ManagerMenu() + 2, 1, 200);
+             i.Set(i.ManagerMenu() + 3, 1, 250);
+         }},
+        {"menu map past the end", 0, [](Ifo& i) { i.Set(i.ManagerMenu() + 0xe6, 2, 0xfff0); }},
+        {"menu cells past the end", 0, [](Ifo& i) { i.Set(i.ManagerMenu() + 0xe8, 2, 0xfff0); }},
+        {"menu with 65535 pre-commands", 0,
+         [](Ifo& i) { i.Set(i.ManagerMenu() + i.At(i.ManagerMenu() + 0xe4, 2), 2, 65535); }},
+        {"title menu jumping to itself", 0,
+         [&](Ifo& i) { i.Set(firstPre(i, i.ManagerMenu()), 8, kJumpToChain1); }},
+        {"title menu jumping to the root menu", 0,
+         [&](Ifo& i) { i.Set(firstPre(i, i.ManagerMenu()), 8, kJumpToRoot); }},
+        {"root menu linking to itself", 1,
+         [&](Ifo& i) { i.Set(firstPre(i, rootMenu(i)), 8, kLinkChain1); }},
+        {"root menu jumping to the title menu", 1,
+         [&](Ifo& i) { i.Set(firstPre(i, rootMenu(i)), 8, kJumpToTitleMenu); }},
+        {"chapter table past the end", 1, [](Ifo& i) { i.Set(0xc8, 4, 0xffffff); }},
+        {"title table of the set past the end", 1, [](Ifo& i) { i.Set(0xcc, 4, 0xffffff); }},
+        {"cell addresses past the end", 1, [](Ifo& i) { i.Set(0xe0, 4, 0xffffff); }},
+        {"title map at cell 0", 1,
+         [](Ifo& i) { i.Set(i.TitleChain() + i.At(i.TitleChain() + 0xe6, 2), 1, 0); }},
+        {"title without cells", 1, [](Ifo& i) { i.Set(i.TitleChain() + 3, 1, 0); }},
+        {"title of 200 programs, 250 cells", 1,
+         [](Ifo& i) {
+             i.Set(i.TitleChain() + 2, 1, 200);
+             i.Set(i.TitleChain() + 3, 1, 250);
+         }},
+        {"title cell ending past the disc", 1,
+         [](Ifo& i) { i.Set(i.TitleChain() + i.At(i.TitleChain() + 0xe8, 2) + 20, 4, 0xfffffff); }},
+        {"manager file cut short", 0, [](Ifo& i) { i.bytes.resize(1024); }},
+        {"title set file cut short", 1, [](Ifo& i) { i.bytes.resize(2048); }},
+    };
+    // "title menu jumping to the root menu" gets the root menu's jump back
+    // as well: a loop between the two.
+    for (const Hostile& broken : hostile) {
+        SCOPED_TRACE(broken.name);
+        const std::string dvd = Media(std::string("hostile ") + broken.name);
+        std::filesystem::copy(good, dvd, std::filesystem::copy_options::recursive);
+        EditIfo(dvd, broken.set, broken.edit);
+        if (std::string(broken.name) == "title menu jumping to the root menu")
+            EditIfo(dvd, 1, [&](Ifo& i) { i.Set(firstPre(i, rootMenu(i)), 8, kJumpToTitleMenu); });
+        const auto start = std::chrono::steady_clock::now();
+        const DiscCheckReport report = CheckDisc(dvd, Expected());
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+        EXPECT_FALSE(report.AllPassed()) << Joined(report);
+        EXPECT_FALSE(report.Failures().empty());
     }
 }

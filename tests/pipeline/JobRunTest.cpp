@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "app/FileSystem.h"
+#include "app/MadeFiles.h"
 #include "pipeline/JobFixture.h"
 #include "pipeline/Stages.h"
 #include "platform/FileLock.h"
@@ -110,10 +111,13 @@ TEST_F(JobRun, AStreamIsTakenAgainOnlyForItsOwnSourceAndKilledRunsLeftoversGo) {
     // stays, and the video gets a name of its own.
     ASSERT_TRUE(platform::WriteFileAtomically(WorkingFolder() + "7_mine.vob", "mine"));
     App().theMediaList[0].vobPath = WorkingFolder() + "7_mine.vob";
-    // Leftovers of killed runs go when a job starts; a stream another run is
-    // writing and the user's own files stay.
-    const std::vector<std::string> stale{"9_x.vob.part.part", "3_y.vob.part", "DVD_4.iso.part"};
-    const std::vector<std::string> kept{"8_busy.vob.part", "notes.part", "DVD_x.iso.part"};
+    // Leftovers of killed runs, as the record lists them, go when a job
+    // starts; a stream another run is writing and the user's own files stay,
+    // even when named as the program names its partial files.
+    const std::vector<std::string> stale{"3_y.vob.part", "DVD_4.iso.part"};
+    const std::vector<std::string> kept{"8_busy.vob.part",   "notes.part",   "DVD_x.iso.part",
+                                        "9_x.vob.part.part", "5_z.vob.part", "DVD_5.iso.part"};
+    ASSERT_TRUE(NoteMadeFiles(WorkingFolder(), {stale[0], stale[1], kept[0]}));
     for (const std::string& name : stale)
         ASSERT_TRUE(platform::WriteFileAtomically(WorkingFolder() + name, "left"));
     for (const std::string& name : kept)
@@ -132,6 +136,18 @@ TEST_F(JobRun, AStreamIsTakenAgainOnlyForItsOwnSourceAndKilledRunsLeftoversGo) {
         EXPECT_FALSE(platform::PathExists(WorkingFolder() + name)) << name;
     for (const std::string& name : kept)
         EXPECT_TRUE(platform::PathExists(WorkingFolder() + name)) << name;
+}
+
+// A DVD folder a job finished is its result, burned or not: clearing the
+// working folder keeps it and removes the streams.
+TEST_F(JobRun, AFinishedDvdFolderIsAResultThatClearingKeeps) {
+    AddVideos({MakeTestClip("a.avi", 1)});
+    Run(JOB_CONVERT | JOB_MENUS);
+    ASSERT_TRUE(errors_.empty()) << errors_.front();
+    const std::string stream = App().theMediaList[0].vobPath;
+    ClearMadeFiles(WorkingFolder());
+    EXPECT_TRUE(platform::IsRegularFile(App().theDvdFolder + "/VIDEO_TS/VIDEO_TS.IFO"));
+    EXPECT_FALSE(platform::PathExists(stream));
 }
 
 TEST_F(JobRun, EveryProblemSeenAtTheStartIsRefusedInOneMessageBeforeAnyConversion) {
@@ -270,6 +286,8 @@ TEST_F(JobRun, AVobThatDoesNotSuitADvdOrTheDiscIsConvertedAndTheDiscPlays) {
         vob("chroma422.vob", {"-b:v", "4M", "-pix_fmt", "yuv422p"}, "4:3", "dvd"),
         vob("nonav.vob", {"-b:v", "4M"}, "4:3", "vob"),
         vob("wide.vob", {"-b:v", "4M", "-maxrate", "8M"}, "16:9", "dvd"),
+        // One group of 30 pictures: a navigation unit of a second, too long.
+        vob("longgroups.vob", {"-b:v", "4M", "-maxrate", "8M", "-g", "300"}, "4:3", "dvd"),
     };
     AddVideos({ready});
     AddVideos(unfit);
@@ -283,8 +301,8 @@ TEST_F(JobRun, AVobThatDoesNotSuitADvdOrTheDiscIsConvertedAndTheDiscPlays) {
         EXPECT_EQ(CountLines(log_, "Converting " + list[i].sourcePath), 1) << list[i].sourcePath;
     }
     auto lsdvd = testsupport::RunCommand({"lsdvd", "-x", App().theDvdFolder});
-    EXPECT_TRUE(Contains(lsdvd.output, "Chapters: 05")) << lsdvd.output;
-    EXPECT_TRUE(Contains(lsdvd.output, "Length: 00:00:05")) << lsdvd.output;
+    EXPECT_TRUE(Contains(lsdvd.output, "Chapters: 06")) << lsdvd.output;
+    EXPECT_TRUE(Contains(lsdvd.output, "Length: 00:00:06")) << lsdvd.output;
     EXPECT_TRUE(Contains(lsdvd.output, "Aspect ratio: 4/3")) << lsdvd.output;
     EXPECT_FALSE(Contains(lsdvd.output, "Aspect ratio: 16/9")) << lsdvd.output;
 }

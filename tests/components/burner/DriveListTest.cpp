@@ -1,13 +1,16 @@
 // The device list with libburn's file-backed pseudo-drives standing in for
 // optical drives, and a burn through such a drive.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include <cstring>
 #include <filesystem>
 #include <thread>
 
 #include "components/burner/BurnerTestSupport.h"
+#include "components/burner/DiscWriter.h"
 #include "components/burner/LibburnDiscBurner.h"
 
 using namespace burnertest;
@@ -122,6 +125,32 @@ TEST(DriveListTest, BurnsThroughAPseudoDriveAndWantsABlankDisc) {
     ASSERT_EQ(RunCommand("lsdvd " + Quoted(disc), &lsdvd), 0) << lsdvd;
     EXPECT_NE(lsdvd.find("Disc Title: ONDRIVE"), std::string::npos) << lsdvd;
     EXPECT_EQ(window.messages.back().text, "Done.");
+
+    // The file now holds a disc: it is not blank, and stays as it is.
+    const auto written = std::filesystem::last_write_time(disc);
+    EXPECT_LT(window.Burn(0, videoTs, "AGAIN", &result), 0);
+    EXPECT_EQ(LastFailure(window.messages), "The disc in the drive is not blank.");
+    EXPECT_EQ(std::filesystem::last_write_time(disc), written);
+}
+
+// A pseudo-drive on a pipe is never opened: it would wait for a reader.
+TEST(DriveListTest, APseudoDriveOnAPipeIsRefused) {
+    ScratchFolder scratch;
+    const std::string pipe = scratch.path() + "/pipe.img";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
+    burner::LibburnDiscBurner burner({"stdio:" + pipe});
+    std::int32_t count = 0;
+    ASSERT_EQ(burner.GetDeviceCount(&count), 0);
+    EXPECT_EQ(count, 1);  // the image device alone
+
+    std::string error;
+    auto library = burner::LibburnLibrary::Acquire(&error);
+    ASSERT_TRUE(library) << error;
+    std::atomic<bool> cancel{false};
+    const std::string failure = burner::WriteDisc(
+        *library, burner::WriteJob{"stdio:" + pipe, open("/dev/null", O_RDONLY), 2048, false},
+        burner::WriteEvents{[](int) {}, [](const std::string&) {}, [](bool) {}}, cancel);
+    EXPECT_NE(failure.find(pipe + " is not a file"), std::string::npos) << failure;
 }
 
 }  // namespace
