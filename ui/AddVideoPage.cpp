@@ -603,6 +603,7 @@ void CDVDAuthorAddDlg::OnNext() {
     app.theMediaList = RowItems();
     if (list_->count() > 0) {
         RunProgressDialog(jobFlags_, this, discIndex_);
+        EstimateDiscUsage();  // the quality may have been chosen there
         return;
     }
     if (platform::MessageBox(handle_, "No file added, do you want do it now?", "Information",

@@ -150,6 +150,8 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
     void OnStartButton();
     void StartJob();
     bool ConfirmVolumeLabel();
+    // Stores the fields in the options (they outlive the window).
+    void KeepChoices();
     void EnsureBackgroundPictures();
     void AskAbort();
     void Abort();
@@ -169,8 +171,7 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
         void Failure(const std::string& text) override;
         void Figures(const ConversionFigures& figures) override;
         void Burn(const BurnProgress& progress) override;
-        int Question(const std::string& text, const std::string& caption,
-                     unsigned type) override;
+        int Question(const std::string& text, const std::string& caption, unsigned type) override;
         void Finished(const JobResult& result) override;
 
       private:

@@ -92,13 +92,10 @@ void CDVDAuthorProcessDlg::StartJob() {
         phase_ = Phase::Idle;
         return;
     }
-    CXMLAccess& options = App().theOptions;
-    options.SetValue(keys::WORKING_FOLDER, workingFolderText_);
-    options.SetValue(keys::DVD_DISC_VOLUME, volumeLabel_);
-    options.SetIntValue(keys::TARGET_DVD_TYPE, tvStandard_);
-    options.SetIntValue(keys::VIDEO_ASPECT_RATIO, aspectRatio_);
-    if (quality_ >= 0)
-        options.SetIntValue(keys::VIDEO_QUALITY_MODE, quality_);
+    // The label as it goes on the disc is the one the window keeps showing.
+    labelText_ = volumeLabel_;
+    labelEdit_->setText(QString::fromStdString(labelText_));
+    KeepChoices();
     deviceIndex_ = deviceCombo_->currentIndex();
     LockControls(true);
     EnsureBackgroundPictures();
@@ -112,13 +109,24 @@ void CDVDAuthorProcessDlg::StartJob() {
     phase_ = Phase::Running;
     SetBusyLook(true);
     workerRunning_ = true;
-    worker_ = std::thread(
-        [this, input = MakeJobInput(App(), JobChoices{jobFlags_, deviceIndex_, volumeLabel_,
-                                                      discType_})] {
-            RunAuthoringJob(input, events_, cancel_);
-            workerRunning_ = false;
-            QtDispatcher::Instance().Post([] {});  // wakes a window waiting for the worker
-        });
+    worker_ = std::thread([this, input = MakeJobInput(App(), JobChoices{jobFlags_, deviceIndex_,
+                                                                        volumeLabel_, discType_})] {
+        RunAuthoringJob(input, events_, cancel_);
+        workerRunning_ = false;
+        QtDispatcher::Instance().Post([] {});  // wakes a window waiting for the worker
+    });
+}
+
+void CDVDAuthorProcessDlg::KeepChoices() {
+    CXMLAccess& options = App().theOptions;
+    options.SetValue(keys::WORKING_FOLDER, workingFolderText_);
+    options.SetValue(keys::DVD_DISC_VOLUME, labelText_);
+    if (tvStandard_ >= 0)
+        options.SetIntValue(keys::TARGET_DVD_TYPE, tvStandard_);
+    if (aspectRatio_ >= 0)
+        options.SetIntValue(keys::VIDEO_ASPECT_RATIO, aspectRatio_);
+    if (quality_ >= 0)
+        options.SetIntValue(keys::VIDEO_QUALITY_MODE, quality_);
 }
 
 bool CDVDAuthorProcessDlg::ConfirmVolumeLabel() {
@@ -251,6 +259,10 @@ void CDVDAuthorProcessDlg::OnCloseBox() {
     phase_ = Phase::Starting;
     WaitForWorker();  // the worker reports to this window until it ends
     phase_ = Phase::Idle;
+    // Closed without a start, the choices made here still count: the user
+    // who goes back for one more video finds them again.
+    ControlsToFields();
+    KeepChoices();
     QDialog::reject();
 }
 
@@ -443,8 +455,7 @@ void CDVDAuthorProcessDlg::EventsAdapter::Figures(const ConversionFigures& figur
 
 void CDVDAuthorProcessDlg::EventsAdapter::Burn(const BurnProgress& progress) {
     // Not held: a burn goes on, and a failure waits for the open question.
-    platform::RunAndWait(QtDispatcher::Instance(),
-                         [this, &progress] { dialog_.OnBurn(progress); });
+    platform::RunAndWait(QtDispatcher::Instance(), [this, &progress] { dialog_.OnBurn(progress); });
 }
 
 int CDVDAuthorProcessDlg::EventsAdapter::Question(const std::string& text,
@@ -460,6 +471,5 @@ int CDVDAuthorProcessDlg::EventsAdapter::Question(const std::string& text,
 }
 
 void CDVDAuthorProcessDlg::EventsAdapter::Finished(const JobResult& result) {
-    platform::RunAndWait(QtDispatcher::Instance(),
-                         [this, &result] { dialog_.OnFinished(result); });
+    platform::RunAndWait(QtDispatcher::Instance(), [this, &result] { dialog_.OnFinished(result); });
 }

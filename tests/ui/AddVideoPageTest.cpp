@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
@@ -16,6 +17,7 @@
 #include <algorithm>
 
 #include "app/ProjectFile.h"
+#include "media/Estimate.h"
 #include "media/Pictures.h"
 #include "pipeline/JobFixture.h"
 #include "platform/Files.h"
@@ -290,6 +292,54 @@ TEST_F(AddVideoPageTest, EstimateAgainstBothDiscTypesAndTheCapacityQuestion) {
     EXPECT_TRUE(App().theMediaList.empty());
     EXPECT_TRUE(page.Pictures().empty());
     EXPECT_EQ(gauge->GetSelEnd(), 0);
+}
+
+// The choices made in the progress window and left with Escape, without a
+// start, are there again on the next Next, and the gauge follows the quality.
+TEST_F(AddVideoPageTest, ChoicesOfTheProgressWindowOutliveItsCloseWithoutStart) {
+    const std::string hour = MakeClip(
+        "long.avi",
+        {"-f", "lavfi", "-i", "color=c=blue:size=64x48:rate=1:duration=3700", "-c:v", "mpeg4"});
+    App().theOptions.SetIntValue(keys::VIDEO_QUALITY_MODE, 0);
+    App().theOptions.SetValue(keys::DVD_DISC_VOLUME, "OLD");
+    SetPal(false);
+    SetAspect43(false);
+    Dlg page(7);
+    page.AddFiles({QString::fromStdString(hour)});
+    const int best = Gauge(page)->GetSelEnd();
+
+    auto control = [](QWidget* window, int id) {
+        return window->findChild<QWidget*>(QString::number(id));
+    };
+    WithModal([&] { Click(page, Dlg::IDC_NEXT); },
+              [&](QWidget* modal) {
+                  qobject_cast<QAbstractButton*>(control(modal, 1024))->click();  // PAL
+                  qobject_cast<QAbstractButton*>(control(modal, 1036))->click();  // 4:3
+                  qobject_cast<QLineEdit*>(control(modal, 1029))->setText("Trip");
+                  modal->findChild<QComboBox*>("quality")->setCurrentIndex(4);
+                  QTest::keyClick(modal, Qt::Key_Escape);
+              });
+    const MediaList items = page.RowItems();
+    EXPECT_EQ(Gauge(page)->GetSelEnd(),
+              int(EstimateDiscUsageMB(items, VideoKbpsFor(4, items, DiscTypeAt(0)))));
+    EXPECT_LT(Gauge(page)->GetSelEnd(), best);
+
+    bool pal = false, fourThree = false;
+    QString label;
+    int quality = -1;
+    WithModal([&] { Click(page, Dlg::IDC_NEXT); },
+              [&](QWidget* modal) {
+                  pal = qobject_cast<QAbstractButton*>(control(modal, 1024))->isChecked();
+                  fourThree = qobject_cast<QAbstractButton*>(control(modal, 1036))->isChecked();
+                  label = qobject_cast<QLineEdit*>(control(modal, 1029))->text();
+                  quality = modal->findChild<QComboBox*>("quality")->currentIndex();
+                  modal->close();
+              });
+    EXPECT_TRUE(pal);
+    EXPECT_TRUE(fourThree);
+    EXPECT_EQ(label, "Trip");
+    EXPECT_EQ(quality, 4);
+    EXPECT_EQ(App().theOptions.GetValue(keys::DVD_DISC_VOLUME), "Trip");
 }
 
 TEST_F(AddVideoPageTest, NextOnAnEmptyListOffersToAdd) {
