@@ -22,6 +22,7 @@
 #include "app/QuorvaApp.h"
 #include "components/burner/VolumeLabel.h"
 #include "engines/DiscBurner.h"
+#include "media/Pictures.h"
 #include "pipeline/RunAuthoringJob.h"
 #include "platform/MessageBox.h"
 #include "settings/Options.h"
@@ -170,9 +171,11 @@ void CDVDAuthorProcessDlg::EnsureBackgroundPictures() {
     for (;;) {
         const Picture* missing = nullptr;
         std::string current;
+        std::string problem;
         for (const Picture& picture : pictures) {
             current = options.GetValue(picture.key);
-            if (!QFileInfo(QString::fromStdString(current)).isFile()) {
+            problem = MenuBackgroundProblem(current);
+            if (!problem.empty()) {
                 missing = &picture;
                 break;
             }
@@ -181,6 +184,12 @@ void CDVDAuthorProcessDlg::EnsureBackgroundPictures() {
             return;
         std::string question = missing->question;
         question.replace(question.find("%s"), 2, current);
+        // A file that is there but that the menu stage would refuse (a PNG
+        // named .jpg) is asked about the same way, with the reason.
+        if (QFileInfo::exists(QString::fromStdString(current)))
+            question = problem +
+                       "\n\nDo you want to choose another picture now? No uses the "
+                       "default picture.";
         const int answer = platform::MessageBox(handle_, question, "File not exists",
                                                 platform::MB_YESNO | platform::MB_ICONQUESTION);
         if (answer == platform::IDYES) {

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -371,8 +372,9 @@ TEST_F(ProgressDialogTest, AnAbortAnsweredAfterTheJobEndedChangesNothing) {
 TEST_F(ProgressDialogTest, TheBackgroundPickerShowsPicturesOfEitherCase) {
     const std::string folder = Media("pictures/");
     ASSERT_TRUE(platform::CreateFolder(folder));
-    for (const char* name : {"PHOTO.JPG", "b.bmp", "notes.txt"})
+    for (const char* name : {"b.bmp", "notes.txt"})
         std::ofstream(folder + name) << "x";
+    QImage(32, 24, QImage::Format_RGB32).save(QString::fromStdString(folder + "PHOTO.JPG"), "JPG");
     App().theOptions.SetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU, Media("gone.jpg"));
     App().theBurner.reset();
     Dlg dialog(JOB_BURN, nullptr);
@@ -406,4 +408,26 @@ TEST_F(ProgressDialogTest, TheBackgroundPickerShowsPicturesOfEitherCase) {
     EXPECT_EQ(shown, (QStringList{"PHOTO.JPG", "b.bmp"}));
     EXPECT_EQ(App().theOptions.GetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU),
               folder + "PHOTO.JPG");
+}
+
+// A picture that is there but is no BMP or JPEG (a PNG named .jpg, as an old
+// project may name) is asked about at the start like a missing one; No takes
+// the default, and the job goes on.
+TEST_F(ProgressDialogTest, AnUnusableMenuPictureIsAskedAboutAtTheStart) {
+    const std::string png = Media("photo.jpg");
+    QImage(32, 24, QImage::Format_RGB32).save(QString::fromStdString(png), "PNG");
+    App().theOptions.SetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU, png);
+    App().theBurner.reset();
+    Dlg dialog(JOB_BURN, nullptr);
+    presenter_->Clear();
+    presenter_->QueueAnswer(platform::IDNO);      // use the default picture
+    presenter_->QueueAnswer(platform::IDCANCEL);  // no disc
+    StartButton(dialog)->click();
+    ASSERT_TRUE(WaitForIdle(dialog, 30000));
+    ASSERT_EQ(presenter_->Messages().size(), 2u);
+    EXPECT_NE(presenter_->Messages()[0].text.find(png + " is not a readable BMP or JPEG"),
+              std::string::npos)
+        << presenter_->Messages()[0].text;
+    EXPECT_EQ(App().theOptions.GetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU),
+              App().theProgramFolder + kDefaultTitleBackground);
 }
