@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "app/QuorvaApp.h"
 #include "pipeline/AuthoringJob.h"
@@ -234,8 +235,29 @@ void CQuorvaDlg::OnCreateDvd(const QStringList& videos) {
 }
 
 void CQuorvaDlg::OpenWithVideos(const QStringList& videos) {
-    if (!videos.isEmpty())
-        QTimer::singleShot(0, this, [this, videos] { OnCreateDvd(videos); });
+    if (videos.isEmpty())
+        return;
+    const bool waiting = !waitingVideos_.isEmpty();
+    waitingVideos_ << videos;
+    BringToFront();
+    // Not from inside the caller (a socket's signal): the page runs a loop.
+    if (!waiting)
+        QTimer::singleShot(0, this, [this] { DeliverVideos(); });
+}
+
+void CQuorvaDlg::DeliverVideos() {
+    constexpr int kRetryMs = 200;
+    if (waitingVideos_.isEmpty())
+        return;
+    QWidget* modal = QApplication::activeModalWidget();
+    auto* page = findChild<QDialog*>(QString::number(CDVDAuthorAddDlg::IDD));
+    if (page && page == modal) {
+        static_cast<CDVDAuthorAddDlg*>(page)->AddFiles(std::exchange(waitingVideos_, {}));
+    } else if (!page && !modal && isVisible()) {
+        OnCreateDvd(std::exchange(waitingVideos_, {}));
+    } else {
+        QTimer::singleShot(kRetryMs, this, [this] { DeliverVideos(); });
+    }
 }
 
 void CQuorvaDlg::OnDirectBurn() {
