@@ -229,7 +229,8 @@ CDVDAuthorAddDlg::CDVDAuthorAddDlg(std::uint32_t jobFlags, QWidget* parent)
     };
     shortcut(Qt::ALT | Qt::Key_Up, up);
     shortcut(Qt::ALT | Qt::Key_Down, down);
-    shortcut(Qt::ALT | Qt::Key_D, discButton_);
+    // Alt+D is the disc button's own letter ("&DVD-5"): a shortcut of the
+    // same key would make both ambiguous, and Qt then only moves the focus.
     shortcut(Qt::CTRL | Qt::Key_O, openProject);
     shortcut(Qt::CTRL | Qt::Key_S, saveProject);
 

@@ -124,7 +124,8 @@ void CQuorvaDlg::CreateControls() {
         button->setObjectName(QString::number(row.id));
         button->setMinimumSize(row.rect.size());
         button->setToolTip(row.tooltip);
-        button->setAutoDefault(false);
+        // Return presses the button that has the focus.
+        button->setAutoDefault(true);
         if (plain)
             button->setText(row.caption);
         connect(button, &QPushButton::clicked, this, [this, id = row.id] { OnCommand(id); });

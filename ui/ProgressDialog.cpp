@@ -18,6 +18,7 @@
 #include <QUrl>
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 #include "app/QuorvaApp.h"
 #include "components/skin/Skin.h"
@@ -233,6 +234,14 @@ void CDVDAuthorProcessDlg::CreateControls() {
     page->addWidget(logEdit_, 1);
     page->addWidget(resultBox_);
     page->addLayout(figureGrid);
+
+    // Tab follows the fields from top to bottom, then the start button, the
+    // log and what the run made.
+    QWidget* order[] = {deviceCombo_,  labelEdit_,   wideRadio_,    standardRadio_,
+                        ntscRadio_,    palRadio_,    qualityCombo_, workingFolderEdit_,
+                        browseButton_, startButton_, logEdit_,      openFolderButton_};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
 }
 
 void CDVDAuthorProcessDlg::FillDriveList() {

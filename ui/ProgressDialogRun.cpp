@@ -345,10 +345,13 @@ void CDVDAuthorProcessDlg::LockControls(bool locked) {
 }
 
 void CDVDAuthorProcessDlg::SetBusyLook(bool busy) {
+    // The pictures have no focused look: a focus rectangle inside the edge
+    // shows where Space and Return go.
+    constexpr int kFocusMargin = 3;
     if (busy)
-        startButton_->LoadSkinPictures(152, 152, 151, 0, 0, 150, 0, 0, 0);
+        startButton_->LoadSkinPictures(152, 152, 151, 0, 0, 150, 0, 0, kFocusMargin);
     else
-        startButton_->LoadSkinPictures(149, 149, 148, 0, 0, 150, 0, 0, 0);
+        startButton_->LoadSkinPictures(149, 149, 148, 0, 0, 150, 0, 0, kFocusMargin);
     // The pictures carry the button's caption; without them the text does.
     const QString caption = busy ? "Abort" : "Start";
     const bool pictures =

@@ -342,6 +342,18 @@ TEST_F(AddVideoPageTest, ChoicesOfTheProgressWindowOutliveItsCloseWithoutStart) 
     EXPECT_EQ(App().theOptions.GetValue(keys::DVD_DISC_VOLUME), "Trip");
 }
 
+// Alt+D, the letter of the disc button, switches the disc type.
+TEST_F(AddVideoPageTest, AltDSwitchesTheDiscType) {
+    Dlg page(7);
+    page.show();
+    page.activateWindow();  // shortcuts go to the active window
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
+    ASSERT_EQ(page.DiscIndex(), 0);
+    QTest::keyClick(&page, Qt::Key_D, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return page.DiscIndex() == 1; }, 2000));  // an animated click
+    EXPECT_EQ(Gauge(page)->GetPos(), 8300);
+}
+
 TEST_F(AddVideoPageTest, NextOnAnEmptyListOffersToAdd) {
     Dlg page(7);
     presenter_->QueueAnswer(platform::IDNO);

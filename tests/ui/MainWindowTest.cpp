@@ -46,6 +46,22 @@ TEST_F(MainWindowTest, EscapeLeavesTheWindowOpenUnderTheProductName) {
     EXPECT_EQ(Button(window, CQuorvaDlg::IDC_CREATE_DVD)->toolTip(), "Create DVD step by step.");
 }
 
+TEST_F(MainWindowTest, ReturnPressesTheFocusedButton) {
+    CQuorvaDlg window;
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QPushButton* options = Button(window, CQuorvaDlg::IDC_OPTIONS);
+    options->setFocus();
+    QString opened;
+    WhenModal([&](QWidget* modal) {
+        opened = modal->windowTitle();
+        Close(modal);
+    });
+    QTest::keyClick(options, Qt::Key_Return);
+    EXPECT_EQ(opened, "Options");
+}
+
 TEST_F(MainWindowTest, CreateDvdStartsWithAnEmptyListWhileTheWindowIsHidden) {
     App().theMediaList.assign(2, MediaItem{});
     CQuorvaDlg window;

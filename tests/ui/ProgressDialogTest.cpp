@@ -431,3 +431,28 @@ TEST_F(ProgressDialogTest, AnUnusableMenuPictureIsAskedAboutAtTheStart) {
     EXPECT_EQ(App().theOptions.GetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU),
               App().theProgramFolder + kDefaultTitleBackground);
 }
+
+// Tab follows the fields from top to bottom, then the start button and the
+// log; the start button shows when it has the focus.
+TEST_F(ProgressDialogTest, TabFollowsTheFieldsAndTheStartButtonShowsItsFocus) {
+    Dlg dialog(JOB_CONVERT | JOB_MENUS | JOB_BURN, nullptr);
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    QPushButton* start = StartButton(dialog);
+    const QImage unfocused = start->grab().toImage();
+    Control<QWidget>(dialog, 1007)->setFocus();
+    QStringList visited;
+    for (int i = 0; i < 12; ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        if (focus == start) {
+            EXPECT_NE(start->grab().toImage(), unfocused) << "no focus mark";
+        }
+        visited << focus->objectName();
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    // A radio pair takes one stop or two.
+    visited.replaceInStrings("1036", "1035").replaceInStrings("1024", "1023");
+    visited.removeDuplicates();
+    EXPECT_EQ(visited.join(' '), "1007 1029 1035 1023 quality 1025 1030 1005 1010");
+}
