@@ -563,3 +563,27 @@ TEST(MacSliderCtrlTest, ColourStepsAndTheSelectionBar) {
     gauge.SetSelection(0, 2281);
     EXPECT_EQ(gauge.grab().toImage().pixelColor(inBar), gauge.SelectionColour());
 }
+
+// Near the limit the caption stays clear of the thumb and inside the channel;
+// past the limit the bar changes colour.
+TEST(MacSliderCtrlTest, TheCaptionStaysReadableAndAnOverfullBarShows) {
+    CMacSliderCtrl gauge;
+    gauge.setTickPosition(QSlider::TicksAbove);
+    gauge.setEnabled(false);
+    gauge.resize(478, 26);
+    gauge.SetRange(0, 11581);
+    gauge.SetPos(8300);
+    const QRect channel = gauge.ChannelRect();
+    for (int used : {2281, 8107, 8290, 9000}) {
+        gauge.SetSelection(0, used);
+        const QRect caption = gauge.CaptionRect();
+        const QRect thumb = gauge.ThumbRect();
+        EXPECT_TRUE(caption.right() < thumb.left() || caption.left() > thumb.right()) << used;
+        EXPECT_TRUE(caption.left() >= 0 && caption.right() < gauge.width()) << used;
+        EXPECT_TRUE(caption.top() > channel.top() && caption.bottom() < channel.bottom()) << used;
+    }
+    const QPoint inBar(channel.left() + channel.width() / 10, channel.center().y());
+    EXPECT_NE(gauge.grab().toImage().pixelColor(inBar), gauge.SelectionColour());
+    gauge.SetSelection(0, 8300);  // exactly full still fits
+    EXPECT_EQ(gauge.grab().toImage().pixelColor(inBar), gauge.SelectionColour());
+}
