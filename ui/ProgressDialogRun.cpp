@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -324,6 +325,10 @@ void CDVDAuthorProcessDlg::ShowResult(const std::string& text, const std::string
     resultText_->setText(QString::fromStdString(text));
     openFolderButton_->setVisible(!folder.empty());
     resultBox_->show();
+    // The result takes room from the log: lay out now, so that the log's
+    // last lines ("Done.") stay in view.
+    layout()->activate();
+    ScrollLogToEnd();
 }
 
 void CDVDAuthorProcessDlg::OnOpenFolder() {

@@ -15,6 +15,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <ctime>
@@ -455,4 +456,21 @@ TEST_F(ProgressDialogTest, TabFollowsTheFieldsAndTheStartButtonShowsItsFocus) {
     visited.replaceInStrings("1036", "1035").replaceInStrings("1024", "1023");
     visited.removeDuplicates();
     EXPECT_EQ(visited.join(' '), "1007 1029 1035 1023 quality 1025 1030 1005 1010");
+}
+
+// The result line takes room from the log; the log's last line stays in view.
+TEST_F(ProgressDialogTest, TheLogShowsItsLastLineWhenTheResultAppears) {
+    App().theDvdFolder = MakeDvdFolder();
+    Dlg dialog(JOB_BURN, nullptr);
+    dialog.show();
+    // A log of a few lines, which the result line makes smaller.
+    dialog.resize(dialog.minimumSizeHint() + QSize(0, 40));
+    auto* drives = Control<QComboBox>(dialog, 1007);
+    drives->setCurrentIndex(drives->count() - 1);
+    StartButton(dialog)->click();
+    ASSERT_TRUE(WaitForIdle(dialog, 60000));
+    QApplication::processEvents();
+    QScrollBar* bar = Control<QPlainTextEdit>(dialog, 1010)->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    EXPECT_EQ(bar->value(), bar->maximum());
 }
