@@ -186,6 +186,10 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
     // What the run made and where, or why it failed, under the log.
     void ShowOutcome();
     void ShowResult(const std::string& text, const std::string& folder);
+    // " The DVD folder ... is complete ..." when the run left one, else empty.
+    std::string CompleteDvdFolderNote() const;
+    // Answers an open abort question No (the job has ended).
+    void CloseAbortQuestion();
     void OnOpenFolder();
 
     // What the window shows; only the window writes it.

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -284,15 +285,37 @@ void CDVDAuthorProcessDlg::OnFinished(const JobResult& result) {
     if (waiting_)
         return;  // the window is starting again or closing
     if (phase_ != Phase::Running) {
-        // Aborted: only a burn that went on to its end has news.
+        // Aborted: only a burn that went on to its end has news, or a DVD
+        // folder that was finished before the abort.
         const bool made = !result.imageFile.empty() || !result.burnedDrive.empty();
-        if (!made && result.outcome != JobOutcome::Failed)
+        if (!made && result.outcome != JobOutcome::Failed) {
+            if (const std::string note = CompleteDvdFolderNote(); !note.empty())
+                ShowResult("Aborted." + note, result.dvdFolder);
             return;
+        }
     }
     LockControls(false);
     phase_ = Phase::Idle;
     SetBusyLook(false);
     ShowOutcome();
+    CloseAbortQuestion();
+}
+
+void CDVDAuthorProcessDlg::CloseAbortQuestion() {
+    // The job ended behind the question: there is nothing left to abort.
+    if (!asking_)
+        return;
+    if (auto* question = findChild<QMessageBox*>(); question && question->isVisible())
+        if (QAbstractButton* no = question->button(QMessageBox::No))
+            no->click();
+}
+
+std::string CDVDAuthorProcessDlg::CompleteDvdFolderNote() const {
+    if (!result_ || result_->dvdFolder.empty() ||
+        !QFileInfo(QString::fromStdString(result_->dvdFolder + "/VIDEO_TS/VIDEO_TS.IFO")).isFile())
+        return {};
+    return " The DVD folder " + result_->dvdFolder +
+           " is complete: Direct burn in the main window can write it.";
 }
 
 void CDVDAuthorProcessDlg::ShowOutcome() {
@@ -300,7 +323,9 @@ void CDVDAuthorProcessDlg::ShowOutcome() {
     const std::string& dvdFolder = result.dvdFolder;
     if (result.outcome == JobOutcome::Failed) {
         burnBar_->setValue(0);
-        ShowResult("The job failed: " + result.errorText, std::string());
+        const std::string note = CompleteDvdFolderNote();
+        ShowResult("The job failed: " + result.errorText + note,
+                   note.empty() ? std::string() : dvdFolder);
         return;
     }
     // Finished: both bars stay full.

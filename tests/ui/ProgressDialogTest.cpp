@@ -3,8 +3,12 @@
 // way back to idle, and the conversion figures.
 #include <gtest/gtest.h>
 
+#include <sys/mount.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QImage>
@@ -19,6 +23,7 @@
 #include <QTest>
 #include <QTimer>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
 
 #include "engines/DiscBurner.h"
@@ -289,7 +294,9 @@ TEST_F(ProgressDialogTest, AnAbortAtEveryStageBoundaryLeavesTheWindowIdleAndTheW
         QTest::qWait(20);
         ExpectIdle(dialog);
         EXPECT_EQ(entered.back(), boundary);
-        EXPECT_EQ(ResultText(dialog), "Aborted.");
+        // Aborted before the burn, the finished DVD folder is named.
+        EXPECT_TRUE(ResultText(dialog).startsWith("Aborted.")) << ResultText(dialog).toStdString();
+        EXPECT_EQ(ResultText(dialog).contains("is complete"), boundary == STAGE_BURNING);
         EXPECT_EQ(BoxTexts(),
                   std::vector<std::string>{"Q: Converting in progress, are you sure to abort?"});
     }
@@ -319,8 +326,8 @@ TEST_F(ProgressDialogTest, AChosenWorkingFolderIsStoredAtOnce) {
 }
 
 // With real message boxes: the abort question holds the job, no other box
-// comes over it, and a Yes given after the job has ended changes nothing.
-TEST_F(ProgressDialogTest, AnAbortAnsweredAfterTheJobEndedChangesNothing) {
+// comes over it, and it goes away by itself when the job ends behind it.
+TEST_F(ProgressDialogTest, TheAbortQuestionClosesWhenTheJobEndsBehindIt) {
     App().theDvdFolder = MakeDvdFolder();
     auto boxes = std::make_shared<QtMessagePresenter>();
     platform::SetMessagePresenter(boxes);
@@ -338,6 +345,8 @@ TEST_F(ProgressDialogTest, AnAbortAnsweredAfterTheJobEndedChangesNothing) {
 
     int mostBoxes = 0;
     bool answered = false;
+    QElapsedTimer ended;
+    ended.start();
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [&] {
         int open = 0;
@@ -348,17 +357,20 @@ TEST_F(ProgressDialogTest, AnAbortAnsweredAfterTheJobEndedChangesNothing) {
                 question = box;
             }
         mostBoxes = std::max(mostBoxes, open);
-        if (question && !dialog.WorkerRunning() && dialog.Stage() == STAGE_IDLE) {
+        // Answered only when it stays open long after the job ended.
+        if (!question || dialog.WorkerRunning() || dialog.Stage() != STAGE_IDLE)
+            ended.restart();
+        else if (ended.elapsed() > 5000) {
             answered = true;
             question->button(QMessageBox::Yes)->click();
         }
     });
     answer.start(20);
-    StartButton(dialog)->click();  // the question, answered by the timer
+    StartButton(dialog)->click();  // the question, left unanswered
     answer.stop();
     platform::SetMessagePresenter(presenter_);
 
-    EXPECT_TRUE(answered);
+    EXPECT_FALSE(answered);
     EXPECT_EQ(mostBoxes, 1);
     EXPECT_FALSE(dialog.AbortRequested());
     ExpectIdle(dialog);
@@ -473,4 +485,38 @@ TEST_F(ProgressDialogTest, TheLogShowsItsLastLineWhenTheResultAppears) {
     QScrollBar* bar = Control<QPlainTextEdit>(dialog, 1010)->verticalScrollBar();
     ASSERT_GT(bar->maximum(), 0);
     EXPECT_EQ(bar->value(), bar->maximum());
+}
+
+// A disc image that does not fit the folder it goes to names that folder
+// (not a disc), and the complete DVD folder the job leaves is named too.
+TEST_F(ProgressDialogTest, AFullFolderForTheImageIsNamedAndTheDvdFolderKept) {
+    const std::string made = MakeDvdFolder();
+    std::uintmax_t bytes = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(made))
+        if (entry.is_regular_file())
+            bytes += entry.file_size();
+    // Room for the DVD folder, not for its image as well.
+    const std::string size = "size=" + std::to_string(bytes / 1024 + 128) + "k";
+    const std::string small = Media("small");
+    ASSERT_TRUE(platform::CreateFolder(small));
+    if (geteuid() != 0 || mount("tmpfs", small.c_str(), "tmpfs", 0, size.c_str()) != 0)
+        GTEST_SKIP() << "a small file system can only be mounted by root";
+    std::filesystem::copy(made, small + "/DVD_7", std::filesystem::copy_options::recursive);
+    App().theDvdFolder = small + "/DVD_7";
+    {
+        Dlg dialog(JOB_BURN, nullptr);
+        dialog.show();
+        auto* drives = Control<QComboBox>(dialog, 1007);
+        drives->setCurrentIndex(drives->count() - 1);
+        StartButton(dialog)->click();
+        ASSERT_TRUE(WaitForIdle(dialog, 60000));
+        const std::string result = ResultText(dialog).toStdString();
+        EXPECT_NE(
+            result.find("Not enough free space for the disc image in the folder " + small + "/:"),
+            std::string::npos)
+            << result;
+        EXPECT_NE(result.find("The DVD folder " + small + "/DVD_7 is complete"), std::string::npos)
+            << result;
+    }
+    umount(small.c_str());
 }
