@@ -1,7 +1,6 @@
 #include "ui/MainDlg.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QEventLoop>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -22,6 +21,7 @@
 #include "settings/Options.h"
 #include "ui/AddVideoPage.h"
 #include "ui/BrowseForFolder.h"
+#include "ui/DesktopOpen.h"
 #include "ui/DialogUnits.h"
 #include "ui/Dialogs.h"
 #include "ui/QtDispatcher.h"
@@ -294,12 +294,14 @@ void CQuorvaDlg::OnHelp() {
 
 void CQuorvaDlg::OnProductOnline() {
     const std::string home = App().theProductSettings.GetValue(keys::URL_PRODUCT_HOME);
-    if (QDesktopServices::openUrl(QUrl(QString::fromStdString(home))))
-        return;
     // Without a browser the user still learns where the home page is.
-    platform::MessageBox(handle_, "No web browser could be opened for " + home + ".",
-                         App().theProductSettings.GetValue(keys::PRODUCT_NAME),
-                         platform::MB_OK | platform::MB_ICONINFORMATION);
+    OpenOnDesktop(QUrl(QString::fromStdString(home)), this, [this, home](const QString& reason) {
+        platform::MessageBox(
+            handle_,
+            "No web browser could be opened for " + home + " (" + reason.toStdString() + ").",
+            App().theProductSettings.GetValue(keys::PRODUCT_NAME),
+            platform::MB_OK | platform::MB_ICONINFORMATION);
+    });
 }
 
 void CQuorvaDlg::BringToFront() {

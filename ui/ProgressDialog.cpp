@@ -5,7 +5,6 @@
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -27,6 +26,7 @@
 #include "platform/MessageBox.h"
 #include "settings/Options.h"
 #include "ui/BrowseForFolder.h"
+#include "ui/DesktopOpen.h"
 #include "ui/DialogUnits.h"
 #include "ui/Dialogs.h"
 #include "ui/OptionsDialog.h"
@@ -70,8 +70,13 @@ CDVDAuthorProcessDlg::CDVDAuthorProcessDlg(std::uint32_t jobFlags, QWidget* pare
             folder.clear();
         return folder;
     };
-    openFolder = [](const std::string& folder) {
-        return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(folder)));
+    openFolder = [this](const std::string& folder) {
+        // A failure may be told after this returns (see OpenOnDesktop).
+        OpenOnDesktop(QUrl::fromLocalFile(QString::fromStdString(folder)), this,
+                      [this, folder](const QString& reason) {
+                          ReportUnopenedFolder(folder, reason.toStdString());
+                      });
+        return true;
     };
 
     CreateControls();

@@ -122,7 +122,8 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
     // Picks a folder with the given title; empty when cancelled. A folder
     // chooser unless replaced.
     std::function<std::string(QWidget* owner, const QString& title)> chooseFolder;
-    // Shows a folder in the desktop's file manager; false when it cannot.
+    // Shows a folder in the desktop's file manager; false when it cannot
+    // (a failure found later is told by the window itself).
     std::function<bool(const std::string& folder)> openFolder;
 
     platform::LRESULT OnMessage(std::uint32_t message, platform::WPARAM wParam,
@@ -191,6 +192,7 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
     // Answers an open abort question No (the job has ended).
     void CloseAbortQuestion();
     void OnOpenFolder();
+    void ReportUnopenedFolder(const std::string& folder, const std::string& reason);
 
     // What the window shows; only the window writes it.
     enum class Phase { Idle, Starting, Running };

@@ -360,10 +360,13 @@ void CDVDAuthorProcessDlg::OnOpenFolder() {
     if (resultFolder_.empty())
         return;
     if (!openFolder(resultFolder_))
-        platform::MessageBox(
-            handle_,
-            "The folder " + resultFolder_ + " cannot be shown: no file manager could be started.",
-            "Error", platform::MB_ICONERROR);
+        ReportUnopenedFolder(resultFolder_, "no file manager could be started");
+}
+
+void CDVDAuthorProcessDlg::ReportUnopenedFolder(const std::string& folder,
+                                                const std::string& reason) {
+    platform::MessageBox(handle_, "The folder " + folder + " cannot be shown: " + reason + ".",
+                         "Error", platform::MB_ICONERROR);
 }
 
 void CDVDAuthorProcessDlg::LockControls(bool locked) {

@@ -193,7 +193,10 @@ TEST_F(MainWindowTest, VideosFromTheCommandLineOpenTheAddPageAndAMissingBrowserI
             QTimer::singleShot(10, &window, back);
             return;
         }
+        const std::size_t before = presenter_->Messages().size();
         window.OnCommand(CQuorvaDlg::ID_HELP_PRODUCT_ONLINE);
+        // The opener's answer comes when it has ended.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return presenter_->Messages().size() > before; }, 15000));
         window.close();
     };
     // The page reads the files once it shows, on a worker: wait for the row.
