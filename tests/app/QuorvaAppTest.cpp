@@ -472,3 +472,20 @@ TEST_F(QuorvaAppTest, StopSignalsEndTheWindowedProgramThroughItsShutdown) {
 }
 
 }  // namespace
+
+namespace {
+
+// A working folder on a drive that is not mounted serves as the default for
+// the run and stays the user's choice in the options file.
+TEST_F(QuorvaAppTest, AnUnusableStoredWorkingFolderIsKeptForTheNextRun) {
+    const std::string unmounted = folder.Path() + "unmounted/dvd/";
+    WriteOptions("1", unmounted);
+    app.InitInstance();
+    EXPECT_NE(app.theOptions.GetValue(keys::WORKING_FOLDER), unmounted);
+    EXPECT_EQ(app.ExitInstance(), 0);
+    CXMLAccess saved;
+    ASSERT_TRUE(LoadXMLNode(user + "options.data", saved, ""));
+    EXPECT_EQ(saved.GetValue(keys::WORKING_FOLDER), unmounted);
+}
+
+}  // namespace
