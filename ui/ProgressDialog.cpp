@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <iterator>
+#include <string_view>
 
 #include "app/QuorvaApp.h"
 #include "components/skin/Skin.h"
@@ -258,17 +259,24 @@ void CDVDAuthorProcessDlg::FillDriveList() {
         platform::MessageBox(handle_, "No DVD Device found!", "Error", platform::MB_ICONERROR);
         return;
     }
+    // A drive that can burn is chosen (a later one wins); the disc image
+    // device, which can always "burn", only when there is none.
     int selected = -1;
+    int image = -1;
     for (std::int32_t index = 0; index < count; ++index) {
         char name[1024] = {};
         std::int32_t result = 0;
         burner->GetDeviceName(index, name, sizeof name, &result);
         deviceCombo_->addItem(QString::fromUtf8(name));
         BurnerDeviceInfo info{};
-        if (burner->GetDeviceInfo(&info, index, &result) >= 0 && info.CanBurn())
-            selected = index;  // a later capable drive wins
+        if (burner->GetDeviceInfo(&info, index, &result) < 0 || !info.CanBurn())
+            continue;
+        if (std::string_view(name) == kImageDeviceName)
+            image = index;
+        else
+            selected = index;
     }
-    deviceCombo_->setCurrentIndex(selected >= 0 ? selected : 0);
+    deviceCombo_->setCurrentIndex(selected >= 0 ? selected : image >= 0 ? image : 0);
 }
 
 void CDVDAuthorProcessDlg::LoadFields() {

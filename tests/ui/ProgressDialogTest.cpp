@@ -520,3 +520,16 @@ TEST_F(ProgressDialogTest, AFullFolderForTheImageIsNamedAndTheDvdFolderKept) {
     }
     umount(small.c_str());
 }
+
+// A drive that can burn is chosen over the disc image device, which stays in
+// the list.
+TEST_F(ProgressDialogTest, ARealDriveIsPreselectedOverTheImageDevice) {
+    setenv("QUORVA_BURNER_EXTRA_DRIVES", ("stdio:" + Media("drive.img")).c_str(), 1);
+    App().theBurner = CreateDiscBurner();
+    unsetenv("QUORVA_BURNER_EXTRA_DRIVES");
+    Dlg dialog(JOB_CONVERT | JOB_MENUS | JOB_BURN, nullptr);
+    auto* drives = Control<QComboBox>(dialog, 1007);
+    ASSERT_EQ(drives->count(), 2);
+    EXPECT_EQ(drives->itemText(1), kImageDeviceName);
+    EXPECT_EQ(drives->currentIndex(), 0) << drives->currentText().toStdString();
+}
