@@ -76,7 +76,8 @@ CQuorvaDlg::CQuorvaDlg(QWidget* parent) : QDialog(parent) {
     CreateControls();
     // The design's size is the least; a larger font or scale grows it.
     setMinimumSize(DialogRect(0, 0, 330, 194).size());
-    resize(minimumSize().expandedTo(sizeHint()));
+    // Its size is what it holds: maximised it would only be emptier.
+    setFixedSize(minimumSize().expandedTo(sizeHint()));
     ApplySkinShape(this, "shape_main_dialog");
     CenterOnScreen();
     setWindowTitle(QString::fromStdString(App().theProductSettings.GetValue(keys::PRODUCT_NAME)));

@@ -55,8 +55,10 @@ std::string FormatHms(std::int64_t seconds) {
 }
 
 CDVDAuthorProcessDlg::CDVDAuthorProcessDlg(std::uint32_t jobFlags, QWidget* parent, int discType)
-    : QDialog(parent), jobFlags_(jobFlags), discType_(discType) {
-    setWindowTitle("Process in progress...");
+    : QDialog(parent),
+      jobFlags_(jobFlags),
+      fullJob_(jobFlags == (JOB_CONVERT | JOB_MENUS | JOB_BURN)),
+      discType_(discType) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 

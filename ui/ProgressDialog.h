@@ -199,6 +199,7 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
     Phase phase_ = Phase::Idle;
     JobStage shownStage_ = STAGE_IDLE;
     std::uint32_t jobFlags_ = 0;
+    bool fullJob_ = false;  // opened for the whole road, not a burn alone
     int discType_ = 0;
     std::int32_t deviceIndex_ = -1;
     std::string volumeLabel_;

@@ -385,6 +385,8 @@ void CDVDAuthorProcessDlg::SetBusyLook(bool busy) {
         startButton_->LoadSkinPictures(152, 152, 151, 0, 0, 150, 0, 0, kFocusMargin);
     else
         startButton_->LoadSkinPictures(149, 149, 148, 0, 0, 150, 0, 0, kFocusMargin);
+    // Until the job runs the title says what the window is for.
+    setWindowTitle(busy ? "Process in progress..." : fullJob_ ? "Create DVD" : "Direct burn");
     // The pictures carry the button's caption; without them the text does.
     const QString caption = busy ? "Abort" : "Start";
     const bool pictures =

@@ -354,6 +354,30 @@ TEST_F(AddVideoPageTest, AltDSwitchesTheDiscType) {
     EXPECT_EQ(Gauge(page)->GetPos(), 8300);
 }
 
+// A video added to a list longer than the page shows is scrolled into view.
+TEST_F(AddVideoPageTest, TheListShowsTheVideoJustAdded) {
+    Dlg page(7);
+    page.show();
+    page.resize(page.minimumSizeHint());
+    for (const char* name : {"a.avi", "b.avi", "c.avi"})
+        page.AddFiles({QString::fromStdString(MakeTestClip(name, 1, false))});
+    QListWidget* list = List(page);
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_TRUE(list->viewport()->rect().intersects(list->visualItemRect(list->item(2))));
+}
+
+// Closing the page right after its list was saved as a project asks nothing.
+TEST_F(AddVideoPageTest, ClosingRightAfterSavingAsksNothing) {
+    Dlg page(7);
+    page.show();
+    page.AddFiles({QString::fromStdString(MakeTestClip("a.avi", 1, false))});
+    ASSERT_TRUE(page.SaveProjectAs(QString::fromStdString(Media("trip.quorva"))));
+    presenter_->Clear();
+    QTest::keyClick(&page, Qt::Key_Escape);
+    EXPECT_FALSE(page.isVisible());
+    EXPECT_TRUE(presenter_->Messages().empty());
+}
+
 TEST_F(AddVideoPageTest, NextOnAnEmptyListOffersToAdd) {
     Dlg page(7);
     presenter_->QueueAnswer(platform::IDNO);

@@ -62,6 +62,15 @@ TEST_F(MainWindowTest, ReturnPressesTheFocusedButton) {
     EXPECT_EQ(opened, "Options");
 }
 
+// The window manager cannot maximise the window into an empty one: its
+// least and largest sizes are its size.
+TEST_F(MainWindowTest, TheWindowCannotBeMaximised) {
+    CQuorvaDlg window;
+    window.show();
+    EXPECT_EQ(window.minimumSize(), window.size());
+    EXPECT_EQ(window.maximumSize(), window.size());
+}
+
 TEST_F(MainWindowTest, CreateDvdStartsWithAnEmptyListWhileTheWindowIsHidden) {
     App().theMediaList.assign(2, MediaItem{});
     CQuorvaDlg window;
@@ -142,8 +151,8 @@ TEST_F(MainWindowTest, EveryPageClosesBackIntoTheRunningMainWindow) {
     window.exec();
     const QString back = "visible=1 same place=1";
     EXPECT_EQ(seen.join(" | ").toStdString(),
-              QStringList({"Options", back, "Add video", back, "DVD folder",
-                           "Process in progress...", back, "still running"})
+              QStringList({"Options", back, "Add video", back, "DVD folder", "Direct burn", back,
+                           "still running"})
                   .join(" | ")
                   .toStdString());
     EXPECT_FALSE(window.isVisible());
