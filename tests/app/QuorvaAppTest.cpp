@@ -379,7 +379,8 @@ TEST_F(QuorvaAppTest, CrashReportGoesToTheUsersStateFolderAndIsNamed) {
             setenv("XDG_STATE_HOME", state.c_str(), 1);
             app.InitInstance();
         },
-        ::testing::KilledBySignal(SIGSEGV), "Product crash: .* named \"" + dump + "\"");
+        ::testing::KilledBySignal(SIGSEGV),
+        "Product crash: .* in the folder " + state + "quorva named \"crash.dmp\"");
     EXPECT_NE(TestFolder::Read(dump).find("(SIGSEGV)"), std::string::npos);
 }
 
