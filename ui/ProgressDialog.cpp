@@ -88,6 +88,9 @@ CDVDAuthorProcessDlg::CDVDAuthorProcessDlg(std::uint32_t jobFlags, QWidget* pare
     ApplyLayoutForJob();
     skin::RemoveWindowSkin(startButton_);
     SetBusyLook(false);
+    // The window opens on its first field, not on the default button, where
+    // Space would start a job unseen.
+    deviceCombo_->setFocus();
 
     // The design's size is the starting size, within the screen.
     QSize size(DialogX(477), DialogY(365));
