@@ -1,12 +1,29 @@
-// Shows the crash messages for the crash handler, outside the crashed process.
+// Shows the crash messages for the crash handler, outside the crashed process:
+// on standard error, and in a message box when there is a display.
 //   quorva-crash-report apology <dump path> | open-failed <errno> | write-failed <errno> |
 //                       close-failed <errno>
+#include <QApplication>
+#include <QMessageBox>
+
 #include <cstdlib>
 #include <string>
 
 #include "app/Diagnostics.h"
 #include "platform/CrashHandler.h"
 #include "platform/MessageBox.h"
+
+namespace {
+
+bool HasDisplay() {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+        const char* value = std::getenv(name);
+        if (value && *value)
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     const std::string kind = argc > 1 ? argv[1] : "";
@@ -26,6 +43,15 @@ int main(int argc, char** argv) {
     } else {
         return 2;
     }
+    // Standard error keeps the message for a terminal or a log; a desktop
+    // user sees it in a window.
     platform::MessageBox(0, text, caption, platform::MB_ICONERROR);
+    if (HasDisplay()) {
+        QApplication application(argc, argv);
+        QMessageBox box(QMessageBox::Critical, QString::fromStdString(caption),
+                        QString::fromStdString(text), QMessageBox::Ok);
+        box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+        box.exec();
+    }
     return 0;
 }

@@ -55,11 +55,15 @@ const char* FormatTextLocal(std::string& dest, const char* format, ...) {
 }
 
 std::string CrashApologyText(const std::string& dumpPath) {
-    return std::string(
-               "We are very sorry for the crash of our product. There is a mini dump "
-               "file at the install folder named") +
-           " \"" + dumpPath + "\" " + "can help us fix the problem if you can send us" + " " +
-           kSupportAddress + ". Thanks!";
+    // The file is in the user's state folder, not where the program is
+    // installed: the text names the folder it is really in.
+    const std::size_t slash = dumpPath.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : dumpPath.substr(0, slash);
+    const std::string name = slash == std::string::npos ? dumpPath : dumpPath.substr(slash + 1);
+    return "We are very sorry for the crash of our product. There is a mini dump file in the "
+           "folder " +
+           folder + " named \"" + name + "\" " + "can help us fix the problem if you can send us" +
+           " " + kSupportAddress + ". Thanks!";
 }
 
 void InstallCrashHandler(const std::string& programFolder, const std::string& stateFolder) {

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "media/Pictures.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
 #include "settings/Options.h"
@@ -18,7 +19,8 @@ constexpr const char* kRoot = "quorva-project";
 
 // path relative to folder (ending with '/') when it lies below it.
 std::string Stored(const std::string& path, const std::string& folder) {
-    if (!folder.empty() && path.size() > folder.size() && path.compare(0, folder.size(), folder) == 0)
+    if (!folder.empty() && path.size() > folder.size() &&
+        path.compare(0, folder.size(), folder) == 0)
         return path.substr(folder.size());
     return path;
 }
@@ -169,8 +171,7 @@ platform::Result<void> SaveProject(const std::string& given, const Project& proj
     return {};
 }
 
-Project ProjectOf(const CXMLAccess& options, const std::vector<std::string>& videos,
-                  int discType) {
+Project ProjectOf(const CXMLAccess& options, const std::vector<std::string>& videos, int discType) {
     Project project;
     project.videos = videos;
     project.discType = discType;
@@ -199,6 +200,14 @@ void ApplyProjectChoices(const Project& project, CXMLAccess& options) {
             options.SetValue(key, *value);
     };
     setText(keys::DVD_DISC_VOLUME, project.volumeLabel);
-    setText(keys::BACKGROUND_PICTURE_OF_TITLE_MENU, project.titleMenuBackground);
-    setText(keys::BACKGROUND_PICTURE_OF_ROOT_MENU, project.rootMenuBackground);
+    // A picture that is there but cannot serve as a background (a PNG named
+    // .jpg) would stop the job at its start: the user's own picture stays. A
+    // picture that is not there is taken; the job's start asks about it.
+    const auto setPicture = [&](const char* key, const std::optional<std::string>& value) {
+        if (value && platform::PathExists(*value) && !MenuBackgroundProblem(*value).empty())
+            return;
+        setText(key, value);
+    };
+    setPicture(keys::BACKGROUND_PICTURE_OF_TITLE_MENU, project.titleMenuBackground);
+    setPicture(keys::BACKGROUND_PICTURE_OF_ROOT_MENU, project.rootMenuBackground);
 }

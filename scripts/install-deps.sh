@@ -9,7 +9,7 @@ PKGS=(
   dvdauthor genisoimage libburn-dev zlib1g-dev
   libgtest-dev googletest libgmock-dev
   ffmpeg lsdvd libdvdnav-dev libdvdread-dev udftools
-  xvfb xauth bc time
+  xvfb xauth bc time xdg-utils
   openbox xdotool x11-utils imagemagick
   fonts-dejavu-core
   dpkg-dev desktop-file-utils appstream bash-completion man-db lintian

@@ -58,7 +58,7 @@ FilledOptions FillDefaultOptions(CXMLAccess& options, const OptionDefaults& defa
         const std::string current = options.GetValue(key);
         if (current.empty() || unusable(current)) {
             options.SetValue(key, value);
-            filled.emplace_back(key, value);
+            filled.push_back({key, value, current});
         }
     };
     fill(keys::WORKING_FOLDER, defaults.workingFolder,
@@ -76,8 +76,8 @@ FilledOptions FillDefaultOptions(CXMLAccess& options, const OptionDefaults& defa
 
 CXMLAccess StoredOptions(const CXMLAccess& options, const FilledOptions& filled) {
     CXMLAccess stored = options;
-    for (const auto& [key, value] : filled)
-        if (stored.GetValue(key) == value)
-            stored.SetValue(key, "");
+    for (const FilledOption& option : filled)
+        if (stored.GetValue(option.key) == option.value)
+            stored.SetValue(option.key, option.stored);
     return stored;
 }

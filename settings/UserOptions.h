@@ -20,8 +20,13 @@ struct OptionDefaults {
 OptionDefaults DefaultOptions(const std::string& programFolder, const std::string& homeFolder,
                               const std::string& videosFolder);
 
-// The keys given a default at load, with the value given.
-using FilledOptions = std::vector<std::pair<std::string, std::string>>;
+// A key given a default at load: the value given and the value it had.
+struct FilledOption {
+    std::string key;
+    std::string value;
+    std::string stored;
+};
+using FilledOptions = std::vector<FilledOption>;
 
 // Appends, with the shipped value, every key of shipped that options lacks
 // (keys a newer program brings); the values options has are kept.
@@ -35,5 +40,7 @@ void AddMissingOptions(CXMLAccess& options, const CXMLAccess& shipped);
 FilledOptions FillDefaultOptions(CXMLAccess& options, const OptionDefaults& defaults);
 
 // The options as stored: keys that still hold the value filled in at load
-// are stored empty, so the file keeps following the user's folders.
+// keep the value they had. An empty one stays empty, so the file keeps
+// following the user's folders; a folder that could not serve this run (a
+// drive not mounted) is the user's choice for the next.
 CXMLAccess StoredOptions(const CXMLAccess& options, const FilledOptions& filled);

@@ -230,7 +230,8 @@ CDVDAuthorAddDlg::CDVDAuthorAddDlg(std::uint32_t jobFlags, QWidget* parent)
     };
     shortcut(Qt::ALT | Qt::Key_Up, up);
     shortcut(Qt::ALT | Qt::Key_Down, down);
-    shortcut(Qt::ALT | Qt::Key_D, discButton_);
+    // Alt+D is the disc button's own letter ("&DVD-5"): a shortcut of the
+    // same key would make both ambiguous, and Qt then only moves the focus.
     shortcut(Qt::CTRL | Qt::Key_O, openProject);
     shortcut(Qt::CTRL | Qt::Key_S, saveProject);
 
@@ -456,7 +457,8 @@ void CDVDAuthorAddDlg::AppendRow(ProbeResult&& probe) {
         picture = int(pictures_.size()) - 1;
     }
     const QString tip = QString::fromStdString(probe.item.infoText).trimmed();
-    AddItemRow(std::move(probe.item), picture, tip);
+    // The new video is shown, however long the list.
+    list_->scrollToItem(AddItemRow(std::move(probe.item), picture, tip));
     EstimateDiscUsage();
 }
 
@@ -604,6 +606,7 @@ void CDVDAuthorAddDlg::OnNext() {
     app.theMediaList = RowItems();
     if (list_->count() > 0) {
         RunProgressDialog(jobFlags_, this, discIndex_);
+        EstimateDiscUsage();  // the quality may have been chosen there
         return;
     }
     if (platform::MessageBox(handle_, "No file added, do you want do it now?", "Information",
@@ -616,10 +619,19 @@ bool CDVDAuthorAddDlg::Confirm(const QString& question) {
                                 platform::MB_YESNO | platform::MB_ICONQUESTION) == platform::IDYES;
 }
 
+QStringList CDVDAuthorAddDlg::RowSources() const {
+    QStringList sources;
+    for (int i = 0; i < list_->count(); ++i)
+        sources << QString::fromStdString(ItemOf(list_->item(i))->sourcePath);
+    return sources;
+}
+
 void CDVDAuthorAddDlg::reject() {
     const int count = list_->count();
-    // The list is asked about unless the program is being ended (logout, kill).
-    if (count > 0 && !EndingOnRequest() &&
+    // The list is asked about unless the program is being ended (logout, kill)
+    // or it is the project just saved or opened.
+    const bool kept = !savedSources_.isEmpty() && savedSources_ == RowSources();
+    if (count > 0 && !EndingOnRequest() && !kept &&
         !Confirm(count == 1
                      ? QString("Close the page and discard the video of the list?")
                      : QString("Close the page and discard the %1 videos of the list?").arg(count)))

@@ -130,6 +130,8 @@ class CDVDAuthorAddDlg : public QDialog, public platform::MessageTarget {
     void SwapRows(int row, int other);
     void UpdateDiscButton();
     bool Confirm(const QString& question);
+    // The videos of the rows, in order.
+    QStringList RowSources() const;
 
     std::uint32_t jobFlags_;
     int discIndex_ = 1;           // the opening switch brings it to DVD-5
@@ -140,4 +142,6 @@ class CDVDAuthorAddDlg : public QDialog, public platform::MessageTarget {
     QPushButton* discButton_ = nullptr;
     platform::HWND handle_ = 0;
     bool reading_ = false;  // files are being read; no new ones meanwhile
+    // The rows as the project last saved or opened holds them.
+    QStringList savedSources_;
 };

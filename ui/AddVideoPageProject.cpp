@@ -83,6 +83,7 @@ bool CDVDAuthorAddDlg::SaveProjectAs(const QString& path) {
         return false;
     }
     App().theOptions.SetValue(keys::LAST_PROJECT_FOLDER, FolderOfFile(path));
+    savedSources_ = RowSources();
     return true;
 }
 
@@ -120,6 +121,7 @@ bool CDVDAuthorAddDlg::OpenProject(const QString& path) {
         ShowDiscType();
     }
     ReadIntoRows(project->videos, true);
+    savedSources_ = RowSources();
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/MacSliderCtrl.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPalette>
 #include <QPolygon>
@@ -13,7 +14,7 @@
 namespace {
 
 constexpr int kThumbWidth = 11;
-constexpr int kChannelThickness = 10;
+const QColor kOverfullColour(200, 30, 30);
 
 int Lighten(int c) {
     return c + 51 <= 255 ? c + 51 : c;
@@ -26,6 +27,14 @@ int Midpoint(int a, int b) {
     // Rounds down also for a negative difference.
     int half = diff >= 0 ? diff / 2 : -((-diff + 1) / 2);
     return a + half;
+}
+
+QFont CaptionFont() {
+    QFont font("Lucida Console");
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(12);
+    font.setWeight(QFont::Normal);
+    return font;
 }
 
 // A line through the points, in the way the drawing surface draws polylines.
@@ -92,14 +101,18 @@ void CMacSliderCtrl::SetSelection(int start, int end) {
 }
 
 QRect CMacSliderCtrl::ChannelRect() const {
+    // Inside its edges the channel holds the caption's line, as far as the
+    // control's height allows.
+    const int thickness =
+        std::min(QFontMetrics(CaptionFont()).height() + 4,
+                 std::max((orientation() == Qt::Horizontal ? height() : width()) - 4, 10));
     const int margin = kThumbWidth / 2 + 2;
     if (orientation() == Qt::Horizontal) {
-        int top = (height() - kChannelThickness) / 2 + 2;
-        return QRect(QPoint(margin, top),
-                     QPoint(width() - margin - 1, top + kChannelThickness - 1));
+        int top = (height() - thickness) / 2 + 2;
+        return QRect(QPoint(margin, top), QPoint(width() - margin - 1, top + thickness - 1));
     }
-    int left = (width() - kChannelThickness) / 2;
-    return QRect(QPoint(left, margin), QPoint(left + kChannelThickness - 1, height() - margin - 1));
+    int left = (width() - thickness) / 2;
+    return QRect(QPoint(left, margin), QPoint(left + thickness - 1, height() - margin - 1));
 }
 
 QRect CMacSliderCtrl::ThumbRect() const {
@@ -176,10 +189,10 @@ void CMacSliderCtrl::DrawChannel(QPainter& painter, const QRect& c, const QColor
                        {r - 3, t}});
 }
 
-void CMacSliderCtrl::DrawSelection(QPainter& painter, const QRect& c) const {
+QRect CMacSliderCtrl::BarRect(const QRect& c) const {
     const int m = minimum(), M = maximum();
     if (selStart_ >= selEnd_ || M == m)
-        return;
+        return {};
     const bool horizontal = orientation() == Qt::Horizontal;
     const int length = horizontal ? c.width() : c.height();
     const int a = int(double(length) * (selStart_ - m) / (M - m));
@@ -195,26 +208,52 @@ void CMacSliderCtrl::DrawSelection(QPainter& painter, const QRect& c) const {
         l += 1, t += 2, r -= 1, b -= 2;
     }
     l -= 1, t -= 1, r += 1, b += 1;
-    if (r > l && b > t)
-        painter.fillRect(QRect(l, t, r - l, b - t), selection_);
+    return QRect(l, t, std::max(r - l, 0), std::max(b - t, 0));
+}
 
-    QFont font("Lucida Console");
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(12);
-    font.setWeight(QFont::Normal);
-    painter.setFont(font);
-    const QString caption = QString::asprintf("%d/%d MB", selEnd_, value());
-    const int captionWidth = painter.fontMetrics().horizontalAdvance(caption);
-    if (r + 5 + captionWidth <= width() || r - l < captionWidth + 10) {
-        painter.setPen(palette().color(QPalette::Active, QPalette::WindowText));
-        painter.drawText(QRect(r + 5, t, 1000, 100), Qt::AlignLeft | Qt::AlignTop, caption);
-    } else {
-        // A bar near the end of the range carries its caption inside, so it
-        // stays readable.
-        painter.setPen(palette().color(QPalette::Active, QPalette::HighlightedText));
-        painter.drawText(QRect(r - 5 - captionWidth, t, captionWidth, 100),
-                         Qt::AlignLeft | Qt::AlignTop, caption);
+QString CMacSliderCtrl::Caption() const {
+    return QString::asprintf("%d/%d MB", selEnd_, value());
+}
+
+QRect CMacSliderCtrl::CaptionRect() const {
+    if (selStart_ >= selEnd_ || maximum() == minimum())
+        return {};
+    const QRect channel = ChannelRect();
+    const QRect bar = BarRect(channel);
+    const QRect thumb = ThumbRect();
+    const QFontMetrics metrics(CaptionFont());
+    const int width = metrics.horizontalAdvance(Caption());
+    const int end = bar.left() + bar.width();
+    // Beside the bar; else beyond the thumb; else inside the bar, before its
+    // end or before the thumb: the first place clear of the thumb and within
+    // the control.
+    const int places[] = {end + 5, thumb.right() + 5, end - 5 - width, thumb.left() - 5 - width};
+    int x = places[0];
+    for (int place : places) {
+        const bool clear = place + width < thumb.left() || place > thumb.right();
+        if (clear && place >= 0 && place + width <= this->width()) {
+            x = place;
+            break;
+        }
     }
+    // Centred on the channel, whose inside is as tall as the caption.
+    return QRect(x, channel.top() + (channel.height() - metrics.height()) / 2, width,
+                 metrics.height());
+}
+
+void CMacSliderCtrl::DrawSelection(QPainter& painter, const QRect& c) const {
+    const QRect bar = BarRect(c);
+    // More than the disc holds: the bar turns red.
+    if (!bar.isEmpty())
+        painter.fillRect(bar, selEnd_ > value() ? kOverfullColour : selection_);
+    const QRect caption = CaptionRect();
+    if (caption.isEmpty())
+        return;
+    painter.setFont(CaptionFont());
+    const bool inside = caption.left() < bar.left() + bar.width();
+    painter.setPen(palette().color(QPalette::Active,
+                                   inside ? QPalette::HighlightedText : QPalette::WindowText));
+    painter.drawText(caption, Qt::AlignLeft | Qt::AlignTop, Caption());
 }
 
 void CMacSliderCtrl::DrawThumb(QPainter& painter, const QRect& thumb, const Shades& s) const {

@@ -32,6 +32,8 @@ class CMacSliderCtrl : public QSlider {
     // The rectangles the drawing uses, in client coordinates.
     QRect ChannelRect() const;
     QRect ThumbRect() const;
+    // Where the "used/limit MB" caption goes; empty without a selection.
+    QRect CaptionRect() const;
 
     // The thumb's body colour; the shades are derived from it again.
     void SetBaseColour(const QColor& colour);
@@ -48,6 +50,9 @@ class CMacSliderCtrl : public QSlider {
 
     void DrawChannel(class QPainter& painter, const QRect& channel, const QColor& fill) const;
     void DrawSelection(QPainter& painter, const QRect& channel) const;
+    // The filled bar of the selection in channel; empty without one.
+    QRect BarRect(const QRect& channel) const;
+    QString Caption() const;
     void DrawThumb(QPainter& painter, const QRect& thumb, const Shades& shades) const;
 
     QImage background_;

@@ -1,7 +1,6 @@
 #include "ui/MainDlg.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QEventLoop>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -14,6 +13,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "app/QuorvaApp.h"
 #include "pipeline/AuthoringJob.h"
@@ -21,6 +21,7 @@
 #include "settings/Options.h"
 #include "ui/AddVideoPage.h"
 #include "ui/BrowseForFolder.h"
+#include "ui/DesktopOpen.h"
 #include "ui/DialogUnits.h"
 #include "ui/Dialogs.h"
 #include "ui/QtDispatcher.h"
@@ -75,7 +76,8 @@ CQuorvaDlg::CQuorvaDlg(QWidget* parent) : QDialog(parent) {
     CreateControls();
     // The design's size is the least; a larger font or scale grows it.
     setMinimumSize(DialogRect(0, 0, 330, 194).size());
-    resize(minimumSize().expandedTo(sizeHint()));
+    // Its size is what it holds: maximised it would only be emptier.
+    setFixedSize(minimumSize().expandedTo(sizeHint()));
     ApplySkinShape(this, "shape_main_dialog");
     CenterOnScreen();
     setWindowTitle(QString::fromStdString(App().theProductSettings.GetValue(keys::PRODUCT_NAME)));
@@ -123,7 +125,8 @@ void CQuorvaDlg::CreateControls() {
         button->setObjectName(QString::number(row.id));
         button->setMinimumSize(row.rect.size());
         button->setToolTip(row.tooltip);
-        button->setAutoDefault(false);
+        // Return presses the button that has the focus.
+        button->setAutoDefault(true);
         if (plain)
             button->setText(row.caption);
         connect(button, &QPushButton::clicked, this, [this, id = row.id] { OnCommand(id); });
@@ -234,8 +237,29 @@ void CQuorvaDlg::OnCreateDvd(const QStringList& videos) {
 }
 
 void CQuorvaDlg::OpenWithVideos(const QStringList& videos) {
-    if (!videos.isEmpty())
-        QTimer::singleShot(0, this, [this, videos] { OnCreateDvd(videos); });
+    if (videos.isEmpty())
+        return;
+    const bool waiting = !waitingVideos_.isEmpty();
+    waitingVideos_ << videos;
+    BringToFront();
+    // Not from inside the caller (a socket's signal): the page runs a loop.
+    if (!waiting)
+        QTimer::singleShot(0, this, [this] { DeliverVideos(); });
+}
+
+void CQuorvaDlg::DeliverVideos() {
+    constexpr int kRetryMs = 200;
+    if (waitingVideos_.isEmpty())
+        return;
+    QWidget* modal = QApplication::activeModalWidget();
+    auto* page = findChild<QDialog*>(QString::number(CDVDAuthorAddDlg::IDD));
+    if (page && page == modal) {
+        static_cast<CDVDAuthorAddDlg*>(page)->AddFiles(std::exchange(waitingVideos_, {}));
+    } else if (!page && !modal && isVisible()) {
+        OnCreateDvd(std::exchange(waitingVideos_, {}));
+    } else {
+        QTimer::singleShot(kRetryMs, this, [this] { DeliverVideos(); });
+    }
 }
 
 void CQuorvaDlg::OnDirectBurn() {
@@ -271,12 +295,14 @@ void CQuorvaDlg::OnHelp() {
 
 void CQuorvaDlg::OnProductOnline() {
     const std::string home = App().theProductSettings.GetValue(keys::URL_PRODUCT_HOME);
-    if (QDesktopServices::openUrl(QUrl(QString::fromStdString(home))))
-        return;
     // Without a browser the user still learns where the home page is.
-    platform::MessageBox(handle_, "No web browser could be opened for " + home + ".",
-                         App().theProductSettings.GetValue(keys::PRODUCT_NAME),
-                         platform::MB_OK | platform::MB_ICONINFORMATION);
+    OpenOnDesktop(QUrl(QString::fromStdString(home)), this, [this, home](const QString& reason) {
+        platform::MessageBox(
+            handle_,
+            "No web browser could be opened for " + home + " (" + reason.toStdString() + ").",
+            App().theProductSettings.GetValue(keys::PRODUCT_NAME),
+            platform::MB_OK | platform::MB_ICONINFORMATION);
+    });
 }
 
 void CQuorvaDlg::BringToFront() {

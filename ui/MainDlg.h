@@ -38,9 +38,11 @@ class CQuorvaDlg : public QDialog, public platform::MessageTarget {
     void OnCommand(int id);
     // The Help menu, made on first use and kept.
     QMenu* HelpMenu();
-    // Opens the add-video page with these videos as soon as the window runs,
-    // as if they were chosen in the page's file dialog (the program's command
-    // line).
+    // Adds these videos, as if they were chosen in the page's file dialog, to
+    // the add-video page, opening it when none is open (the program's command
+    // line, "Open with" while it runs), and comes to the front. While another
+    // window is in the way (options, a question, the progress window) they
+    // wait until the page or this window is the one in use again.
     void OpenWithVideos(const QStringList& videos);
     // Brings the window (or the page that runs over it) to the front,
     // restored from minimised; for a second start of the program.
@@ -61,7 +63,11 @@ class CQuorvaDlg : public QDialog, public platform::MessageTarget {
     void OnDirectBurn();
     void OnHelp();
     void OnProductOnline();
+    // Hands the waiting videos to the page or a new page, when one can take
+    // them now; tries again shortly otherwise.
+    void DeliverVideos();
 
     platform::HWND handle_ = 0;
     QMenu* helpMenu_ = nullptr;
+    QStringList waitingVideos_;
 };

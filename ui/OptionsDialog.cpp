@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "app/QuorvaApp.h"
+#include "media/Pictures.h"
+#include "platform/MessageBox.h"
 #include "settings/Options.h"
 #include "ui/BrowseForFolder.h"
 #include "ui/DialogUnits.h"
@@ -53,7 +55,15 @@ std::string ChooseMenuPicture(QWidget* owner) {
     dialog.setNameFilter(kPictureFilesFilter);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return dialog.selectedFiles().first().toStdString();
+    std::string path = dialog.selectedFiles().first().toStdString();
+    // A picture the menu stage would refuse is refused here, where the user
+    // can still choose another, not when the job starts.
+    if (const std::string problem = MenuBackgroundProblem(path); !problem.empty()) {
+        platform::MessageBox(0, problem + "\n\nChoose a BMP or JPEG picture.", "Menu background",
+                             platform::MB_OK | platform::MB_ICONEXCLAMATION);
+        return {};
+    }
+    return path;
 }
 
 COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {

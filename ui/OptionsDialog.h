@@ -66,5 +66,6 @@ class COptionsDlg : public QDialog {
     QLineEdit* rootPictureEdit_ = nullptr;
 };
 
-// Asks for a menu background picture; the full path, or empty when cancelled.
+// Asks for a menu background picture; the full path, or empty when cancelled
+// or when the picture cannot serve (the user is told why).
 std::string ChooseMenuPicture(QWidget* owner);

@@ -5,7 +5,6 @@
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -18,6 +17,8 @@
 #include <QUrl>
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
+#include <string_view>
 
 #include "app/QuorvaApp.h"
 #include "components/skin/Skin.h"
@@ -26,6 +27,7 @@
 #include "platform/MessageBox.h"
 #include "settings/Options.h"
 #include "ui/BrowseForFolder.h"
+#include "ui/DesktopOpen.h"
 #include "ui/DialogUnits.h"
 #include "ui/Dialogs.h"
 #include "ui/OptionsDialog.h"
@@ -53,8 +55,10 @@ std::string FormatHms(std::int64_t seconds) {
 }
 
 CDVDAuthorProcessDlg::CDVDAuthorProcessDlg(std::uint32_t jobFlags, QWidget* parent, int discType)
-    : QDialog(parent), jobFlags_(jobFlags), discType_(discType) {
-    setWindowTitle("Process in progress...");
+    : QDialog(parent),
+      jobFlags_(jobFlags),
+      fullJob_(jobFlags == (JOB_CONVERT | JOB_MENUS | JOB_BURN)),
+      discType_(discType) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
@@ -69,8 +73,13 @@ CDVDAuthorProcessDlg::CDVDAuthorProcessDlg(std::uint32_t jobFlags, QWidget* pare
             folder.clear();
         return folder;
     };
-    openFolder = [](const std::string& folder) {
-        return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(folder)));
+    openFolder = [this](const std::string& folder) {
+        // A failure may be told after this returns (see OpenOnDesktop).
+        OpenOnDesktop(QUrl::fromLocalFile(QString::fromStdString(folder)), this,
+                      [this, folder](const QString& reason) {
+                          ReportUnopenedFolder(folder, reason.toStdString());
+                      });
+        return true;
     };
 
     CreateControls();
@@ -79,6 +88,9 @@ CDVDAuthorProcessDlg::CDVDAuthorProcessDlg(std::uint32_t jobFlags, QWidget* pare
     ApplyLayoutForJob();
     skin::RemoveWindowSkin(startButton_);
     SetBusyLook(false);
+    // The window opens on its first field, not on the default button, where
+    // Space would start a job unseen.
+    deviceCombo_->setFocus();
 
     // The design's size is the starting size, within the screen.
     QSize size(DialogX(477), DialogY(365));
@@ -233,6 +245,14 @@ void CDVDAuthorProcessDlg::CreateControls() {
     page->addWidget(logEdit_, 1);
     page->addWidget(resultBox_);
     page->addLayout(figureGrid);
+
+    // Tab follows the fields from top to bottom, then the start button, the
+    // log and what the run made.
+    QWidget* order[] = {deviceCombo_,  labelEdit_,   wideRadio_,    standardRadio_,
+                        ntscRadio_,    palRadio_,    qualityCombo_, workingFolderEdit_,
+                        browseButton_, startButton_, logEdit_,      openFolderButton_};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
 }
 
 void CDVDAuthorProcessDlg::FillDriveList() {
@@ -244,17 +264,24 @@ void CDVDAuthorProcessDlg::FillDriveList() {
         platform::MessageBox(handle_, "No DVD Device found!", "Error", platform::MB_ICONERROR);
         return;
     }
+    // A drive that can burn is chosen (a later one wins); the disc image
+    // device, which can always "burn", only when there is none.
     int selected = -1;
+    int image = -1;
     for (std::int32_t index = 0; index < count; ++index) {
         char name[1024] = {};
         std::int32_t result = 0;
         burner->GetDeviceName(index, name, sizeof name, &result);
         deviceCombo_->addItem(QString::fromUtf8(name));
         BurnerDeviceInfo info{};
-        if (burner->GetDeviceInfo(&info, index, &result) >= 0 && info.CanBurn())
-            selected = index;  // a later capable drive wins
+        if (burner->GetDeviceInfo(&info, index, &result) < 0 || !info.CanBurn())
+            continue;
+        if (std::string_view(name) == kImageDeviceName)
+            image = index;
+        else
+            selected = index;
     }
-    deviceCombo_->setCurrentIndex(selected >= 0 ? selected : 0);
+    deviceCombo_->setCurrentIndex(selected >= 0 ? selected : image >= 0 ? image : 0);
 }
 
 void CDVDAuthorProcessDlg::LoadFields() {

@@ -122,7 +122,8 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
     // Picks a folder with the given title; empty when cancelled. A folder
     // chooser unless replaced.
     std::function<std::string(QWidget* owner, const QString& title)> chooseFolder;
-    // Shows a folder in the desktop's file manager; false when it cannot.
+    // Shows a folder in the desktop's file manager; false when it cannot
+    // (a failure found later is told by the window itself).
     std::function<bool(const std::string& folder)> openFolder;
 
     platform::LRESULT OnMessage(std::uint32_t message, platform::WPARAM wParam,
@@ -150,6 +151,8 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
     void OnStartButton();
     void StartJob();
     bool ConfirmVolumeLabel();
+    // Stores the fields in the options (they outlive the window).
+    void KeepChoices();
     void EnsureBackgroundPictures();
     void AskAbort();
     void Abort();
@@ -169,8 +172,7 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
         void Failure(const std::string& text) override;
         void Figures(const ConversionFigures& figures) override;
         void Burn(const BurnProgress& progress) override;
-        int Question(const std::string& text, const std::string& caption,
-                     unsigned type) override;
+        int Question(const std::string& text, const std::string& caption, unsigned type) override;
         void Finished(const JobResult& result) override;
 
       private:
@@ -185,13 +187,19 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
     // What the run made and where, or why it failed, under the log.
     void ShowOutcome();
     void ShowResult(const std::string& text, const std::string& folder);
+    // " The DVD folder ... is complete ..." when the run left one, else empty.
+    std::string CompleteDvdFolderNote() const;
+    // Answers an open abort question No (the job has ended).
+    void CloseAbortQuestion();
     void OnOpenFolder();
+    void ReportUnopenedFolder(const std::string& folder, const std::string& reason);
 
     // What the window shows; only the window writes it.
     enum class Phase { Idle, Starting, Running };
     Phase phase_ = Phase::Idle;
     JobStage shownStage_ = STAGE_IDLE;
     std::uint32_t jobFlags_ = 0;
+    bool fullJob_ = false;  // opened for the whole road, not a burn alone
     int discType_ = 0;
     std::int32_t deviceIndex_ = -1;
     std::string volumeLabel_;

@@ -6,7 +6,9 @@
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -22,6 +24,7 @@
 #include "app/QuorvaApp.h"
 #include "components/burner/VolumeLabel.h"
 #include "engines/DiscBurner.h"
+#include "media/Pictures.h"
 #include "pipeline/RunAuthoringJob.h"
 #include "platform/MessageBox.h"
 #include "settings/Options.h"
@@ -92,13 +95,10 @@ void CDVDAuthorProcessDlg::StartJob() {
         phase_ = Phase::Idle;
         return;
     }
-    CXMLAccess& options = App().theOptions;
-    options.SetValue(keys::WORKING_FOLDER, workingFolderText_);
-    options.SetValue(keys::DVD_DISC_VOLUME, volumeLabel_);
-    options.SetIntValue(keys::TARGET_DVD_TYPE, tvStandard_);
-    options.SetIntValue(keys::VIDEO_ASPECT_RATIO, aspectRatio_);
-    if (quality_ >= 0)
-        options.SetIntValue(keys::VIDEO_QUALITY_MODE, quality_);
+    // The label as it goes on the disc is the one the window keeps showing.
+    labelText_ = volumeLabel_;
+    labelEdit_->setText(QString::fromStdString(labelText_));
+    KeepChoices();
     deviceIndex_ = deviceCombo_->currentIndex();
     LockControls(true);
     EnsureBackgroundPictures();
@@ -112,13 +112,24 @@ void CDVDAuthorProcessDlg::StartJob() {
     phase_ = Phase::Running;
     SetBusyLook(true);
     workerRunning_ = true;
-    worker_ = std::thread(
-        [this, input = MakeJobInput(App(), JobChoices{jobFlags_, deviceIndex_, volumeLabel_,
-                                                      discType_})] {
-            RunAuthoringJob(input, events_, cancel_);
-            workerRunning_ = false;
-            QtDispatcher::Instance().Post([] {});  // wakes a window waiting for the worker
-        });
+    worker_ = std::thread([this, input = MakeJobInput(App(), JobChoices{jobFlags_, deviceIndex_,
+                                                                        volumeLabel_, discType_})] {
+        RunAuthoringJob(input, events_, cancel_);
+        workerRunning_ = false;
+        QtDispatcher::Instance().Post([] {});  // wakes a window waiting for the worker
+    });
+}
+
+void CDVDAuthorProcessDlg::KeepChoices() {
+    CXMLAccess& options = App().theOptions;
+    options.SetValue(keys::WORKING_FOLDER, workingFolderText_);
+    options.SetValue(keys::DVD_DISC_VOLUME, labelText_);
+    if (tvStandard_ >= 0)
+        options.SetIntValue(keys::TARGET_DVD_TYPE, tvStandard_);
+    if (aspectRatio_ >= 0)
+        options.SetIntValue(keys::VIDEO_ASPECT_RATIO, aspectRatio_);
+    if (quality_ >= 0)
+        options.SetIntValue(keys::VIDEO_QUALITY_MODE, quality_);
 }
 
 bool CDVDAuthorProcessDlg::ConfirmVolumeLabel() {
@@ -162,9 +173,11 @@ void CDVDAuthorProcessDlg::EnsureBackgroundPictures() {
     for (;;) {
         const Picture* missing = nullptr;
         std::string current;
+        std::string problem;
         for (const Picture& picture : pictures) {
             current = options.GetValue(picture.key);
-            if (!QFileInfo(QString::fromStdString(current)).isFile()) {
+            problem = MenuBackgroundProblem(current);
+            if (!problem.empty()) {
                 missing = &picture;
                 break;
             }
@@ -173,6 +186,12 @@ void CDVDAuthorProcessDlg::EnsureBackgroundPictures() {
             return;
         std::string question = missing->question;
         question.replace(question.find("%s"), 2, current);
+        // A file that is there but that the menu stage would refuse (a PNG
+        // named .jpg) is asked about the same way, with the reason.
+        if (QFileInfo::exists(QString::fromStdString(current)))
+            question = problem +
+                       "\n\nDo you want to choose another picture now? No uses the "
+                       "default picture.";
         const int answer = platform::MessageBox(handle_, question, "File not exists",
                                                 platform::MB_YESNO | platform::MB_ICONQUESTION);
         if (answer == platform::IDYES) {
@@ -251,6 +270,10 @@ void CDVDAuthorProcessDlg::OnCloseBox() {
     phase_ = Phase::Starting;
     WaitForWorker();  // the worker reports to this window until it ends
     phase_ = Phase::Idle;
+    // Closed without a start, the choices made here still count: the user
+    // who goes back for one more video finds them again.
+    ControlsToFields();
+    KeepChoices();
     QDialog::reject();
 }
 
@@ -262,15 +285,37 @@ void CDVDAuthorProcessDlg::OnFinished(const JobResult& result) {
     if (waiting_)
         return;  // the window is starting again or closing
     if (phase_ != Phase::Running) {
-        // Aborted: only a burn that went on to its end has news.
+        // Aborted: only a burn that went on to its end has news, or a DVD
+        // folder that was finished before the abort.
         const bool made = !result.imageFile.empty() || !result.burnedDrive.empty();
-        if (!made && result.outcome != JobOutcome::Failed)
+        if (!made && result.outcome != JobOutcome::Failed) {
+            if (const std::string note = CompleteDvdFolderNote(); !note.empty())
+                ShowResult("Aborted." + note, result.dvdFolder);
             return;
+        }
     }
     LockControls(false);
     phase_ = Phase::Idle;
     SetBusyLook(false);
     ShowOutcome();
+    CloseAbortQuestion();
+}
+
+void CDVDAuthorProcessDlg::CloseAbortQuestion() {
+    // The job ended behind the question: there is nothing left to abort.
+    if (!asking_)
+        return;
+    if (auto* question = findChild<QMessageBox*>(); question && question->isVisible())
+        if (QAbstractButton* no = question->button(QMessageBox::No))
+            no->click();
+}
+
+std::string CDVDAuthorProcessDlg::CompleteDvdFolderNote() const {
+    if (!result_ || result_->dvdFolder.empty() ||
+        !QFileInfo(QString::fromStdString(result_->dvdFolder + "/VIDEO_TS/VIDEO_TS.IFO")).isFile())
+        return {};
+    return " The DVD folder " + result_->dvdFolder +
+           " is complete: Direct burn in the main window can write it.";
 }
 
 void CDVDAuthorProcessDlg::ShowOutcome() {
@@ -278,7 +323,9 @@ void CDVDAuthorProcessDlg::ShowOutcome() {
     const std::string& dvdFolder = result.dvdFolder;
     if (result.outcome == JobOutcome::Failed) {
         burnBar_->setValue(0);
-        ShowResult("The job failed: " + result.errorText, std::string());
+        const std::string note = CompleteDvdFolderNote();
+        ShowResult("The job failed: " + result.errorText + note,
+                   note.empty() ? std::string() : dvdFolder);
         return;
     }
     // Finished: both bars stay full.
@@ -303,16 +350,23 @@ void CDVDAuthorProcessDlg::ShowResult(const std::string& text, const std::string
     resultText_->setText(QString::fromStdString(text));
     openFolderButton_->setVisible(!folder.empty());
     resultBox_->show();
+    // The result takes room from the log: lay out now, so that the log's
+    // last lines ("Done.") stay in view.
+    layout()->activate();
+    ScrollLogToEnd();
 }
 
 void CDVDAuthorProcessDlg::OnOpenFolder() {
     if (resultFolder_.empty())
         return;
     if (!openFolder(resultFolder_))
-        platform::MessageBox(
-            handle_,
-            "The folder " + resultFolder_ + " cannot be shown: no file manager could be started.",
-            "Error", platform::MB_ICONERROR);
+        ReportUnopenedFolder(resultFolder_, "no file manager could be started");
+}
+
+void CDVDAuthorProcessDlg::ReportUnopenedFolder(const std::string& folder,
+                                                const std::string& reason) {
+    platform::MessageBox(handle_, "The folder " + folder + " cannot be shown: " + reason + ".",
+                         "Error", platform::MB_ICONERROR);
 }
 
 void CDVDAuthorProcessDlg::LockControls(bool locked) {
@@ -324,10 +378,15 @@ void CDVDAuthorProcessDlg::LockControls(bool locked) {
 }
 
 void CDVDAuthorProcessDlg::SetBusyLook(bool busy) {
+    // The pictures have no focused look: a focus rectangle inside the edge
+    // shows where Space and Return go.
+    constexpr int kFocusMargin = 3;
     if (busy)
-        startButton_->LoadSkinPictures(152, 152, 151, 0, 0, 150, 0, 0, 0);
+        startButton_->LoadSkinPictures(152, 152, 151, 0, 0, 150, 0, 0, kFocusMargin);
     else
-        startButton_->LoadSkinPictures(149, 149, 148, 0, 0, 150, 0, 0, 0);
+        startButton_->LoadSkinPictures(149, 149, 148, 0, 0, 150, 0, 0, kFocusMargin);
+    // Until the job runs the title says what the window is for.
+    setWindowTitle(busy ? "Process in progress..." : fullJob_ ? "Create DVD" : "Direct burn");
     // The pictures carry the button's caption; without them the text does.
     const QString caption = busy ? "Abort" : "Start";
     const bool pictures =
@@ -443,8 +502,7 @@ void CDVDAuthorProcessDlg::EventsAdapter::Figures(const ConversionFigures& figur
 
 void CDVDAuthorProcessDlg::EventsAdapter::Burn(const BurnProgress& progress) {
     // Not held: a burn goes on, and a failure waits for the open question.
-    platform::RunAndWait(QtDispatcher::Instance(),
-                         [this, &progress] { dialog_.OnBurn(progress); });
+    platform::RunAndWait(QtDispatcher::Instance(), [this, &progress] { dialog_.OnBurn(progress); });
 }
 
 int CDVDAuthorProcessDlg::EventsAdapter::Question(const std::string& text,
@@ -460,6 +518,5 @@ int CDVDAuthorProcessDlg::EventsAdapter::Question(const std::string& text,
 }
 
 void CDVDAuthorProcessDlg::EventsAdapter::Finished(const JobResult& result) {
-    platform::RunAndWait(QtDispatcher::Instance(),
-                         [this, &result] { dialog_.OnFinished(result); });
+    platform::RunAndWait(QtDispatcher::Instance(), [this, &result] { dialog_.OnFinished(result); });
 }

@@ -4,6 +4,10 @@
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <QUrl>
+#include <cstring>
+#include <memory>
+#include <utility>
 
 #include "app/QuorvaApp.h"
 #include "platform/MessageBox.h"
@@ -14,6 +18,9 @@
 namespace {
 
 constexpr const char* kRaiseRequest = "raise\n";
+// Each file of a request comes before its raise line, as a file URL (so a
+// name with a line feed stays one line).
+constexpr const char* kOpenPrefix = "open ";
 constexpr int kConnectTimeoutMs = 2000;
 
 // The product name as a file name.
@@ -69,10 +76,22 @@ bool SingleInstance::Acquire() {
         while (QLocalSocket* socket = server_->nextPendingConnection()) {
             QObject::connect(socket, &QLocalSocket::disconnected, socket,
                              &QLocalSocket::deleteLater);
-            QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
+            auto files = std::make_shared<QStringList>();
+            QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket, files] {
                 while (socket->canReadLine()) {
-                    if (socket->readLine() == kRaiseRequest && onRaiseRequest)
-                        onRaiseRequest();
+                    const QByteArray line = socket->readLine();
+                    if (line.startsWith(kOpenPrefix)) {
+                        const QUrl url = QUrl::fromEncoded(
+                            line.mid(int(std::strlen(kOpenPrefix))).trimmed(), QUrl::StrictMode);
+                        if (url.isLocalFile())
+                            *files << url.toLocalFile();
+                    } else if (line == kRaiseRequest) {
+                        const QStringList given = std::exchange(*files, {});
+                        if (!given.isEmpty() && onOpenRequest)
+                            onOpenRequest(given);
+                        else if (onRaiseRequest)
+                            onRaiseRequest();
+                    }
                 }
             });
         }
@@ -81,18 +100,20 @@ bool SingleInstance::Acquire() {
     return true;
 }
 
-bool SingleInstance::AskRunningCopyToRaise() const {
+bool SingleInstance::AskRunningCopyToRaise(const QStringList& files) const {
     QLocalSocket socket;
     socket.connectToServer(QString::fromStdString(socketPath_));
     if (!socket.waitForConnected(kConnectTimeoutMs))
         return false;
+    for (const QString& file : files)
+        socket.write(kOpenPrefix + QUrl::fromLocalFile(file).toEncoded() + "\n");
     socket.write(kRaiseRequest);
     const bool sent = socket.waitForBytesWritten(kConnectTimeoutMs);
     socket.disconnectFromServer();
     return sent;
 }
 
-void HoldSingleInstance(CQuorvaApp& app) {
+void HoldSingleInstance(CQuorvaApp& app, const QStringList& files) {
     const std::string name = app.theProductSettings.GetValue(keys::PRODUCT_NAME);
     auto instance = std::make_unique<SingleInstance>(name);
     if (instance->Acquire()) {
@@ -100,9 +121,16 @@ void HoldSingleInstance(CQuorvaApp& app) {
             if (CQuorvaDlg* window = App().theMainWnd)
                 window->BringToFront();
         };
+        instance->onOpenRequest = [](const QStringList& given) {
+            if (CQuorvaDlg* window = App().theMainWnd)
+                window->OpenWithVideos(given);
+        };
         Held() = std::move(instance);
         return;
     }
+    // "Open with" while the program runs: the running copy takes the files.
+    if (!files.isEmpty() && instance->AskRunningCopyToRaise(files))
+        platform::EndProcess(1);
     platform::MessageBox(0, name + " is running.", "Info",
                          platform::MB_OK | platform::MB_ICONQUESTION);
     instance->AskRunningCopyToRaise();

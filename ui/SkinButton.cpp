@@ -5,7 +5,6 @@
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 #include <QVector>
 
 #include <algorithm>
@@ -276,10 +275,14 @@ void CxSkinButton::paintEvent(QPaintEvent*) {
     if (border_)
         qDrawWinPanel(&painter, r, palette(), false);
     if (hasFocus() && margin_ > 0) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = r.adjusted(margin_, margin_, -margin_, -margin_);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+        // Drawn here rather than by the style, which may draw none (Fusion
+        // shows it only after a key moved the focus, and faintly on a
+        // picture).
+        painter.save();
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(r.adjusted(margin_, margin_, -margin_ - 1, -margin_ - 1));
+        painter.restore();
     }
     DrawCaption(painter, r, textColour_);
 }

@@ -159,7 +159,9 @@ bool InstallUserInterface(CQuorvaApp& app, int& argc, char** argv) {
     QtDispatcher::Instance();  // belongs to this, the user-interface thread
     platform::SetMessagePresenter(std::make_shared<QtMessagePresenter>());
 
-    app.hooks.singleInstance = HoldSingleInstance;
+    app.hooks.singleInstance = [](CQuorvaApp& running) {
+        HoldSingleInstance(running, StartVideos());
+    };
     app.hooks.startSplash = StartSplash;
     app.hooks.createBurner = CreateBurner;
     app.hooks.startDeviceDiscovery = RunDeviceDiscoveryStep;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <chrono>
 #include <memory>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -209,6 +210,14 @@ std::string WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& 
     }
     std::int64_t available = burn::burn_disc_available_space(drive.get(), opts.get());
     if (available < job.bytes) {
+        // The image device writes a file: the folder it goes to is full.
+        constexpr std::string_view kFile = "stdio:";
+        if (job.address.starts_with(kFile)) {
+            const std::string file = job.address.substr(kFile.size());
+            return "Not enough free space for the disc image in the folder " +
+                   file.substr(0, file.rfind('/') + 1) + ": " + MegaBytes(job.bytes) + " needed, " +
+                   MegaBytes(available) + " free.";
+        }
         return "Not enough free space on the disc: " + MegaBytes(job.bytes) + " needed, " +
                MegaBytes(available) + " free.";
     }

@@ -93,8 +93,8 @@ TEST_F(DiagnosticsTest, FormatTextIsSafeAcrossThreads) {
 TEST_F(DiagnosticsTest, CrashApologyNamesTheDumpAndTheAddress) {
     EXPECT_EQ(CrashApologyText("/home/u/.local/state/quorva/crash.dmp"),
               std::string("We are very sorry for the crash of our product. There is a mini dump "
-                          "file at the install folder named "
-                          "\"/home/u/.local/state/quorva/crash.dmp\" can help us fix the "
+                          "file in the folder /home/u/.local/state/quorva named "
+                          "\"crash.dmp\" can help us fix the "
                           "problem if you can send us ") +
                   kSupportAddress + ". Thanks!");
 }

@@ -429,7 +429,8 @@ TEST_F(QuorvaAppTest, CrashReportGoesToTheUsersStateFolderAndIsNamed) {
             setenv("XDG_STATE_HOME", state.c_str(), 1);
             app.InitInstance();
         },
-        ::testing::KilledBySignal(SIGSEGV), "Product crash: .* named \"" + dump + "\"");
+        ::testing::KilledBySignal(SIGSEGV),
+        "Product crash: .* in the folder " + state + "quorva named \"crash.dmp\"");
     EXPECT_NE(TestFolder::Read(dump).find("(SIGSEGV)"), std::string::npos);
 }
 
@@ -519,6 +520,23 @@ TEST_F(QuorvaAppTest, StopSignalsEndTheWindowedProgramThroughItsShutdown) {
             << "the options were not saved";
         EXPECT_TRUE(fs::exists(working + "converted.vob"));
     }
+}
+
+}  // namespace
+
+namespace {
+
+// A working folder on a drive that is not mounted serves as the default for
+// the run and stays the user's choice in the options file.
+TEST_F(QuorvaAppTest, AnUnusableStoredWorkingFolderIsKeptForTheNextRun) {
+    const std::string unmounted = folder.Path() + "unmounted/dvd/";
+    WriteOptions("1", unmounted);
+    app.InitInstance();
+    EXPECT_NE(app.theOptions.GetValue(keys::WORKING_FOLDER), unmounted);
+    EXPECT_EQ(app.ExitInstance(), 0);
+    CXMLAccess saved;
+    ASSERT_TRUE(LoadXMLNode(user + "options.data", saved, ""));
+    EXPECT_EQ(saved.GetValue(keys::WORKING_FOLDER), unmounted);
 }
 
 }  // namespace

@@ -30,7 +30,8 @@ TEST(CrashHandlerTest, CrashShowsApologyThenWritesTheReport) {
             CrashWithNullWrite();
         },
         ::testing::KilledBySignal(SIGSEGV),
-        "Product crash: We are very sorry for the crash.* named \"" + dump + "\"");
+        "Product crash: We are very sorry for the crash.* in the folder " +
+            dump.substr(0, dump.rfind('/')) + " named \"crash.dmp\"");
     const std::string report = TestFolder::Read(dump);
     EXPECT_EQ(report.find("an older report"), std::string::npos);
     EXPECT_NE(report.find("signal: 11 (SIGSEGV)"), std::string::npos) << report;
@@ -62,7 +63,7 @@ TEST(CrashHandlerTest, UnwritableFolderShowsApologyThenTheOpenFailure) {
             CrashWithNullWrite();
         },
         ::testing::KilledBySignal(SIGSEGV),
-        "Product crash: We are very sorry.*no-such-folder/crash.dmp\".*Thanks!\n"
+        "Product crash: We are very sorry.*no-such-folder named \"crash.dmp\".*Thanks!\n"
         "Error: Could not open file to write error information.");
     EXPECT_FALSE(fs::exists(dump));
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileSystemModel>
@@ -18,6 +19,7 @@
 #include <algorithm>
 
 #include "app/ProjectFile.h"
+#include "media/Estimate.h"
 #include "media/Pictures.h"
 #include "pipeline/JobFixture.h"
 #include "platform/Files.h"
@@ -294,6 +296,90 @@ TEST_F(AddVideoPageTest, EstimateAgainstBothDiscTypesAndTheCapacityQuestion) {
     EXPECT_EQ(gauge->GetSelEnd(), 0);
 }
 
+// The choices made in the progress window and left with Escape, without a
+// start, are there again on the next Next, and the gauge follows the quality.
+TEST_F(AddVideoPageTest, ChoicesOfTheProgressWindowOutliveItsCloseWithoutStart) {
+    const std::string hour = MakeClip(
+        "long.avi",
+        {"-f", "lavfi", "-i", "color=c=blue:size=64x48:rate=1:duration=3700", "-c:v", "mpeg4"});
+    App().theOptions.SetIntValue(keys::VIDEO_QUALITY_MODE, 0);
+    App().theOptions.SetValue(keys::DVD_DISC_VOLUME, "OLD");
+    SetPal(false);
+    SetAspect43(false);
+    Dlg page(7);
+    page.AddFiles({QString::fromStdString(hour)});
+    const int best = Gauge(page)->GetSelEnd();
+
+    auto control = [](QWidget* window, int id) {
+        return window->findChild<QWidget*>(QString::number(id));
+    };
+    WithModal([&] { Click(page, Dlg::IDC_NEXT); },
+              [&](QWidget* modal) {
+                  qobject_cast<QAbstractButton*>(control(modal, 1024))->click();  // PAL
+                  qobject_cast<QAbstractButton*>(control(modal, 1036))->click();  // 4:3
+                  qobject_cast<QLineEdit*>(control(modal, 1029))->setText("Trip");
+                  modal->findChild<QComboBox*>("quality")->setCurrentIndex(4);
+                  QTest::keyClick(modal, Qt::Key_Escape);
+              });
+    const MediaList items = page.RowItems();
+    EXPECT_EQ(Gauge(page)->GetSelEnd(),
+              int(EstimateDiscUsageMB(items, VideoKbpsFor(4, items, DiscTypeAt(0)))));
+    EXPECT_LT(Gauge(page)->GetSelEnd(), best);
+
+    bool pal = false, fourThree = false;
+    QString label;
+    int quality = -1;
+    WithModal([&] { Click(page, Dlg::IDC_NEXT); },
+              [&](QWidget* modal) {
+                  pal = qobject_cast<QAbstractButton*>(control(modal, 1024))->isChecked();
+                  fourThree = qobject_cast<QAbstractButton*>(control(modal, 1036))->isChecked();
+                  label = qobject_cast<QLineEdit*>(control(modal, 1029))->text();
+                  quality = modal->findChild<QComboBox*>("quality")->currentIndex();
+                  modal->close();
+              });
+    EXPECT_TRUE(pal);
+    EXPECT_TRUE(fourThree);
+    EXPECT_EQ(label, "Trip");
+    EXPECT_EQ(quality, 4);
+    EXPECT_EQ(App().theOptions.GetValue(keys::DVD_DISC_VOLUME), "Trip");
+}
+
+// Alt+D, the letter of the disc button, switches the disc type.
+TEST_F(AddVideoPageTest, AltDSwitchesTheDiscType) {
+    Dlg page(7);
+    page.show();
+    page.activateWindow();  // shortcuts go to the active window
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
+    ASSERT_EQ(page.DiscIndex(), 0);
+    QTest::keyClick(&page, Qt::Key_D, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return page.DiscIndex() == 1; }, 2000));  // an animated click
+    EXPECT_EQ(Gauge(page)->GetPos(), 8300);
+}
+
+// A video added to a list longer than the page shows is scrolled into view.
+TEST_F(AddVideoPageTest, TheListShowsTheVideoJustAdded) {
+    Dlg page(7);
+    page.show();
+    page.resize(page.minimumSizeHint());
+    for (const char* name : {"a.avi", "b.avi", "c.avi"})
+        page.AddFiles({QString::fromStdString(MakeTestClip(name, 1, false))});
+    QListWidget* list = List(page);
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_TRUE(list->viewport()->rect().intersects(list->visualItemRect(list->item(2))));
+}
+
+// Closing the page right after its list was saved as a project asks nothing.
+TEST_F(AddVideoPageTest, ClosingRightAfterSavingAsksNothing) {
+    Dlg page(7);
+    page.show();
+    page.AddFiles({QString::fromStdString(MakeTestClip("a.avi", 1, false))});
+    ASSERT_TRUE(page.SaveProjectAs(QString::fromStdString(Media("trip.quorva"))));
+    presenter_->Clear();
+    QTest::keyClick(&page, Qt::Key_Escape);
+    EXPECT_FALSE(page.isVisible());
+    EXPECT_TRUE(presenter_->Messages().empty());
+}
+
 TEST_F(AddVideoPageTest, NextOnAnEmptyListOffersToAdd) {
     Dlg page(7);
     presenter_->QueueAnswer(platform::IDNO);
@@ -523,5 +609,29 @@ TEST(MacSliderCtrlTest, ColourStepsAndTheSelectionBar) {
     const QPoint inBar(channel.left() + channel.width() / 10, channel.center().y());
     EXPECT_NE(gauge.grab().toImage().pixelColor(inBar), gauge.SelectionColour());
     gauge.SetSelection(0, 2281);
+    EXPECT_EQ(gauge.grab().toImage().pixelColor(inBar), gauge.SelectionColour());
+}
+
+// Near the limit the caption stays clear of the thumb and inside the channel;
+// past the limit the bar changes colour.
+TEST(MacSliderCtrlTest, TheCaptionStaysReadableAndAnOverfullBarShows) {
+    CMacSliderCtrl gauge;
+    gauge.setTickPosition(QSlider::TicksAbove);
+    gauge.setEnabled(false);
+    gauge.resize(478, 26);
+    gauge.SetRange(0, 11581);
+    gauge.SetPos(8300);
+    const QRect channel = gauge.ChannelRect();
+    for (int used : {2281, 8107, 8290, 9000}) {
+        gauge.SetSelection(0, used);
+        const QRect caption = gauge.CaptionRect();
+        const QRect thumb = gauge.ThumbRect();
+        EXPECT_TRUE(caption.right() < thumb.left() || caption.left() > thumb.right()) << used;
+        EXPECT_TRUE(caption.left() >= 0 && caption.right() < gauge.width()) << used;
+        EXPECT_TRUE(caption.top() > channel.top() && caption.bottom() < channel.bottom()) << used;
+    }
+    const QPoint inBar(channel.left() + channel.width() / 10, channel.center().y());
+    EXPECT_NE(gauge.grab().toImage().pixelColor(inBar), gauge.SelectionColour());
+    gauge.SetSelection(0, 8300);  // exactly full still fits
     EXPECT_EQ(gauge.grab().toImage().pixelColor(inBar), gauge.SelectionColour());
 }

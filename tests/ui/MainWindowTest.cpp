@@ -46,6 +46,31 @@ TEST_F(MainWindowTest, EscapeLeavesTheWindowOpenUnderTheProductName) {
     EXPECT_EQ(Button(window, CQuorvaDlg::IDC_CREATE_DVD)->toolTip(), "Create DVD step by step.");
 }
 
+TEST_F(MainWindowTest, ReturnPressesTheFocusedButton) {
+    CQuorvaDlg window;
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QPushButton* options = Button(window, CQuorvaDlg::IDC_OPTIONS);
+    options->setFocus();
+    QString opened;
+    WhenModal([&](QWidget* modal) {
+        opened = modal->windowTitle();
+        Close(modal);
+    });
+    QTest::keyClick(options, Qt::Key_Return);
+    EXPECT_EQ(opened, "Options");
+}
+
+// The window manager cannot maximise the window into an empty one: its
+// least and largest sizes are its size.
+TEST_F(MainWindowTest, TheWindowCannotBeMaximised) {
+    CQuorvaDlg window;
+    window.show();
+    EXPECT_EQ(window.minimumSize(), window.size());
+    EXPECT_EQ(window.maximumSize(), window.size());
+}
+
 TEST_F(MainWindowTest, CreateDvdStartsWithAnEmptyListWhileTheWindowIsHidden) {
     App().theMediaList.assign(2, MediaItem{});
     CQuorvaDlg window;
@@ -126,8 +151,8 @@ TEST_F(MainWindowTest, EveryPageClosesBackIntoTheRunningMainWindow) {
     window.exec();
     const QString back = "visible=1 same place=1";
     EXPECT_EQ(seen.join(" | ").toStdString(),
-              QStringList({"Options", back, "Add video", back, "DVD folder",
-                           "Process in progress...", back, "still running"})
+              QStringList({"Options", back, "Add video", back, "DVD folder", "Direct burn", back,
+                           "still running"})
                   .join(" | ")
                   .toStdString());
     EXPECT_FALSE(window.isVisible());
@@ -177,7 +202,10 @@ TEST_F(MainWindowTest, VideosFromTheCommandLineOpenTheAddPageAndAMissingBrowserI
             QTimer::singleShot(10, &window, back);
             return;
         }
+        const std::size_t before = presenter_->Messages().size();
         window.OnCommand(CQuorvaDlg::ID_HELP_PRODUCT_ONLINE);
+        // The opener's answer comes when it has ended.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return presenter_->Messages().size() > before; }, 15000));
         window.close();
     };
     // The page reads the files once it shows, on a worker: wait for the row.

@@ -78,6 +78,25 @@ TEST_F(OptionsDialogTest, PickedPictureIsStoredAtOnceAndSurvivesCancel) {
     EXPECT_EQ(Option(keys::CLEAR_TEMP_FOLDER_WHEN_EXIT), "1");
 }
 
+// A picture the menus cannot use is refused when it is picked, not at the
+// start of a job.
+TEST_F(OptionsDialogTest, APictureThatIsNoBmpOrJpegIsRefusedWhenPicked) {
+    const std::string png = temp_ / "photo.jpg";
+    QImage(32, 24, QImage::Format_RGB32).save(QString::fromStdString(png), "PNG");
+    const std::string before = Option(keys::BACKGROUND_PICTURE_OF_TITLE_MENU);
+    COptionsDlg dialog;
+    WhenModal([&](QWidget* modal) {
+        auto* chooser = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(chooser, nullptr);
+        chooser->selectFile(QString::fromStdString(png));
+        static_cast<QDialog*>(chooser)->accept();
+    });
+    Control<QPushButton>(dialog, COptionsDlg::IDC_PICK_TITLE_PICTURE)->click();
+    EXPECT_EQ(Option(keys::BACKGROUND_PICTURE_OF_TITLE_MENU), before);
+    ASSERT_EQ(presenter_->Messages().size(), 1u);
+    EXPECT_NE(presenter_->Messages()[0].text.find(png), std::string::npos);
+}
+
 TEST_F(OptionsDialogTest, ChosenWorkingFolderIsStoredWithATrailingSlash) {
     COptionsDlg dialog;
     WhenModal([&](QWidget* modal) {
