@@ -121,6 +121,7 @@ platform::Result<Project> LoadProject(const std::string& given) {
     project.aspectRatio = GetInt(disc, "aspect-ratio");
     project.quality = GetInt(disc, "quality");
     project.stretch = GetInt(disc, "stretch");
+    project.chapterMinutes = GetInt(disc, "chapter-minutes");
     project.discType = GetInt(disc, "type");
     project.volumeLabel = GetText(disc, "volume-label");
     const pugi::xml_node menus = root.child("menus");
@@ -151,6 +152,7 @@ platform::Result<void> SaveProject(const std::string& given, const Project& proj
     SetInt(disc, "aspect-ratio", project.aspectRatio);
     SetInt(disc, "quality", project.quality);
     SetInt(disc, "stretch", project.stretch);
+    SetInt(disc, "chapter-minutes", project.chapterMinutes);
     SetText(disc, "volume-label", project.volumeLabel);
     pugi::xml_node menus = root.append_child("menus");
     const auto stored = [&folder](const std::optional<std::string>& picture) {
@@ -179,6 +181,7 @@ Project ProjectOf(const CXMLAccess& options, const std::vector<std::string>& vid
     project.aspectRatio = ReadIntOption(options, keys::VIDEO_ASPECT_RATIO);
     project.quality = ReadIntOption(options, keys::VIDEO_QUALITY_MODE);
     project.stretch = ReadNewIntOption(options, keys::STRETCH_TO_FILL, 0);
+    project.chapterMinutes = ReadNewIntOption(options, keys::CHAPTER_MINUTES, 5);
     project.volumeLabel = options.GetValue(keys::DVD_DISC_VOLUME);
     project.titleMenuBackground = options.GetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU);
     project.rootMenuBackground = options.GetValue(keys::BACKGROUND_PICTURE_OF_ROOT_MENU);
@@ -195,6 +198,7 @@ void ApplyProjectChoices(const Project& project, CXMLAccess& options) {
     setInt(keys::VIDEO_ASPECT_RATIO, project.aspectRatio, 1);
     setInt(keys::VIDEO_QUALITY_MODE, project.quality, kFitToDiscQuality);
     setInt(keys::STRETCH_TO_FILL, project.stretch, 1);
+    setInt(keys::CHAPTER_MINUTES, project.chapterMinutes, 999);
     const auto setText = [&options](const char* key, const std::optional<std::string>& value) {
         if (value && !value->empty())
             options.SetValue(key, *value);

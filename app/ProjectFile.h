@@ -20,11 +20,12 @@ inline constexpr const char* kProjectExtension = ".quorva";
 struct Project {
     std::vector<std::string> videos;  // absolute paths, in the disc's order
     // Option values as the options file keeps them; unset when not stored.
-    std::optional<int> tvStandard;   // TARGET_DVD_TYPE
-    std::optional<int> aspectRatio;  // VIDEO_ASPECT_RATIO
-    std::optional<int> quality;      // VIDEO_QUALITY_MODE
-    std::optional<int> stretch;      // STRETCH_TO_FILL
-    std::optional<int> discType;     // 0 DVD-5, 1 DVD-9
+    std::optional<int> tvStandard;      // TARGET_DVD_TYPE
+    std::optional<int> aspectRatio;     // VIDEO_ASPECT_RATIO
+    std::optional<int> quality;         // VIDEO_QUALITY_MODE
+    std::optional<int> stretch;         // STRETCH_TO_FILL
+    std::optional<int> chapterMinutes;  // CHAPTER_MINUTES
+    std::optional<int> discType;        // 0 DVD-5, 1 DVD-9
     std::optional<std::string> titleMenuBackground;
     std::optional<std::string> rootMenuBackground;
     std::optional<std::string> volumeLabel;

@@ -9,13 +9,15 @@ const char* const kCliUsage =
     "Usage:\n"
     "  quorva-cli make [--pal|--ntsc] [--aspect 16:9|4:3] [--quality 0-4|fit] [--disc dvd5|dvd9]\n"
     "                  [--stretch] [--label TEXT] [--device N | --iso] [--working-folder DIR]\n"
-    "                  [--jobs N] [--force] [--yes] [--no-check] [--save-project FILE]\n"
-    "                  VIDEO...|PROJECT\n"
+    "                  [--jobs N] [--chapters MIN] [--force] [--yes] [--no-check]\n"
+    "                  [--save-project FILE] VIDEO...|PROJECT\n"
     "      Converts the videos, makes the menus and authors a DVD folder; with --iso or\n"
     "      --device it also writes a disc image or burns drive N. --quality fit chooses\n"
     "      the rate that fills the disc; --stretch fills the frame instead of keeping\n"
     "      each video's proportions with black bars. --jobs N converts up to N videos\n"
     "      at once (default: as many as the cores and memory allow; 1: one by one).\n"
+    "      --chapters MIN puts a chapter every MIN minutes inside each video (0: one\n"
+    "      chapter per video).\n"
     "      A project file (.quorva) gives the videos and their settings; options given\n"
     "      here win. --save-project also saves this run's videos and settings as one\n"
     "      (\".quorva\" is added to a name ending otherwise); it replaces only a project,\n"
@@ -173,6 +175,16 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
                 return std::nullopt;
             }
             options.jobs = n;
+        } else if (arg == "--chapters") {
+            const char* v = value("--chapters");
+            int n = 0;
+            if (!v || !only(make))
+                return std::nullopt;
+            if (!ParseInt(v, 0, 999, n)) {
+                error = "--chapters takes minutes from 0 to 999 (0: one chapter per video).";
+                return std::nullopt;
+            }
+            options.chapterMinutes = n;
         } else if (arg == "--working-folder") {
             const char* v = value("--working-folder");
             if (!v || !only(make))

@@ -8,12 +8,13 @@
 struct CliOptions {
     enum class Command { None, Make, Burn, Check, Devices, Help, Version };
     Command command = Command::None;
-    std::optional<int> tvStandard;   // 0 NTSC, 1 PAL
-    std::optional<int> aspectRatio;  // 0 16:9, 1 4:3
-    std::optional<int> quality;      // 0..4, or 5: fit to disc
-    std::optional<int> jobs;         // conversions side by side
-    int discType = 0;                // 0 DVD-5, 1 DVD-9
-    bool discTypeGiven = false;      // --disc was given
+    std::optional<int> tvStandard;      // 0 NTSC, 1 PAL
+    std::optional<int> aspectRatio;     // 0 16:9, 1 4:3
+    std::optional<int> quality;         // 0..4, or 5: fit to disc
+    std::optional<int> jobs;            // conversions side by side
+    std::optional<int> chapterMinutes;  // a chapter every so many minutes; 0: one per video
+    int discType = 0;                   // 0 DVD-5, 1 DVD-9
+    bool discTypeGiven = false;         // --disc was given
     std::optional<std::string> label;
     std::optional<int> device;
     bool stretch = false;  // fill the frame instead of keeping proportions
@@ -23,7 +24,7 @@ struct CliOptions {
     bool checkAfterBurn = true;  // --no-check turns it off
     std::optional<std::string> workingFolder;
     std::optional<std::string> saveProject;  // --save-project FILE
-    std::vector<std::string> inputs;  // videos, the DVD folder to burn, or the disc to check
+    std::vector<std::string> inputs;         // videos, the DVD folder to burn, or the disc to check
 };
 
 // Parses argv; on bad usage returns nullopt and sets error.

@@ -5,6 +5,7 @@
 
 #include "app/FileSystem.h"
 #include "app/MadeFiles.h"
+#include "pipeline/ChapterPlan.h"
 #include "pipeline/EngineCall.h"
 #include "pipeline/RootMenuPages.h"
 #include "pipeline/Stages.h"
@@ -58,8 +59,13 @@ CXMLAccess BuildDvdProject(const std::string& dest, const JobParameters& params,
     CXMLAccess vmgm = Element("vmgm");
     vmgm.AddChild(vmgmMenus);
 
-    // The root menu: one button per video, each jumping to its chapter; when
-    // the videos need several pages, Previous/Next buttons turn them.
+    std::vector<double> durations;
+    for (const MediaItem& item : list)
+        durations.push_back(item.info.duration);
+    const std::vector<VideoChapters> chapters = PlanChapters(durations, params.chapterMinutes);
+
+    // The root menu: one button per video, each jumping to its first chapter;
+    // when the videos need several pages, Previous/Next buttons turn them.
     CXMLAccess titlesetMenus = Element("menus");
     titlesetMenus.AddChild(VideoFormat(params));
     const std::vector<RootMenuPage> pages = PlanRootMenuPages(list.size());
@@ -69,9 +75,12 @@ CXMLAccess BuildDvdProject(const std::string& dest, const JobParameters& params,
         if (p == 0)
             rootPgc.SetValue("entry", "root");
         rootPgc.AddChild(MenuVob(movies.rootMovies[p]));
-        for (std::size_t i = 1; i <= page.videoCount; ++i)
-            rootPgc.AddChild(Element(
-                "button", "jump title 1 chapter " + std::to_string(page.firstVideo + i) + ";"));
+        for (std::size_t i = 0; i < page.videoCount && page.firstVideo + i < chapters.size(); ++i) {
+            const VideoChapters& video = chapters[page.firstVideo + i];
+            rootPgc.AddChild(Element("button", "jump title " + std::to_string(video.title) +
+                                                   " chapter " +
+                                                   std::to_string(video.firstChapter) + ";"));
+        }
         if (page.hasPrevious)
             rootPgc.AddChild(Element("button", "jump menu " + std::to_string(p) + ";"));
         if (page.hasNext)
@@ -80,16 +89,27 @@ CXMLAccess BuildDvdProject(const std::string& dest, const JobParameters& params,
         titlesetMenus.AddChild(rootPgc);
     }
 
-    // One title playing every video in order, then back to the title menu.
-    CXMLAccess titlePlay = Element("pgc");
-    for (const MediaItem& item : list) {
-        CXMLAccess vob = Element("vob");
-        vob.SetValue("file", item.vobPath);
-        titlePlay.AddChild(vob);
-    }
-    titlePlay.AddChild(Element("post", "call vmgm menu;"));
+    // The videos in order, with a chapter every so many minutes, in as many
+    // titles as their chapters need; each title goes on to the next, the
+    // last back to the title menu.
     CXMLAccess titles = Element("titles");
-    titles.AddChild(titlePlay);
+    const int titleCount = chapters.empty() ? 1 : chapters.back().title;
+    for (int title = 1; title <= titleCount; ++title) {
+        CXMLAccess titlePlay = Element("pgc");
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            if (chapters[i].title != title)
+                continue;
+            CXMLAccess vob = Element("vob");
+            vob.SetValue("file", list[i].vobPath);
+            if (chapters[i].points.size() > 1)
+                vob.SetValue("chapters", ChapterTimes(chapters[i].points));
+            titlePlay.AddChild(vob);
+        }
+        titlePlay.AddChild(Element("post", title < titleCount
+                                               ? "jump title " + std::to_string(title + 1) + ";"
+                                               : std::string("call vmgm menu;")));
+        titles.AddChild(titlePlay);
+    }
 
     CXMLAccess titleset = Element("titleset");
     titleset.AddChild(titlesetMenus);

@@ -67,10 +67,10 @@ struct JobParameters {
     bool stretchToFill = false;  // fill the frame instead of keeping proportions
     // Read a burnt disc back and check it as a player would.
     bool checkAfterBurn = true;
-    int conversionJobs = 0;      // conversions side by side; 0: from the cores and memory
+    int conversionJobs = 0;  // conversions side by side; 0: from the cores and memory
+    int chapterMinutes = 5;  // a chapter every so many minutes of a video; 0: one per video
 };
 
 // discType: the disc the videos go on (index into DiscTypeTable), which
 // "Fit to disc" fills.
 JobParameters DeriveJobParameters(const CXMLAccess& options, const MediaList& list, int discType);
-

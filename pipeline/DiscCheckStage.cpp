@@ -1,11 +1,15 @@
+#include "pipeline/ChapterPlan.h"
 #include "pipeline/Stages.h"
 
-discchecker::DiscExpectation ExpectedDisc(const MediaList& list) {
+discchecker::DiscExpectation ExpectedDisc(const MediaList& list, int chapterMinutes) {
     discchecker::DiscExpectation expected;
     expected.madeHere = true;
     expected.videoCount = list.size();
     for (const MediaItem& item : list)
         expected.videoSeconds.push_back(item.info.duration);
+    for (const VideoChapters& video : PlanChapters(expected.videoSeconds, chapterMinutes))
+        expected.videoStarts.push_back(
+            {video.title, video.firstChapter, static_cast<int>(video.points.size())});
     return expected;
 }
 

@@ -21,5 +21,6 @@ JobParameters DeriveJobParameters(const CXMLAccess& options, const MediaList& li
     p.stretchToFill = ReadNewIntOption(options, keys::STRETCH_TO_FILL, 0) != 0;
     p.checkAfterBurn = ReadNewIntOption(options, keys::CHECK_DISC_AFTER_BURN, 1) != 0;
     p.conversionJobs = std::max(0, ReadNewIntOption(options, keys::CONVERSION_JOBS, 0));
+    p.chapterMinutes = std::max(0, ReadNewIntOption(options, keys::CHAPTER_MINUTES, 5));
     return p;
 }

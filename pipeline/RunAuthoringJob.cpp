@@ -119,7 +119,7 @@ void RunStages(JobContext& job) {
             return;
         if (AuthorDvdFolder(job, movies) != StageOutcome::Done)
             return;
-        expected = ExpectedDisc(job.videos);
+        expected = ExpectedDisc(job.videos, job.params.chapterMinutes);
         if (CheckDiscStage(job, job.result.dvdFolder, expected,
                            "The DVD folder " + job.result.dvdFolder) != StageOutcome::Done)
             return;

@@ -84,8 +84,9 @@ StageOutcome CheckDiscStage(JobContext& job, const std::string& path,
 std::string RunDiscCheck(JobContext& job, const std::string& path, const std::string& name,
                          const discchecker::DiscExpectation& expected, const std::string& subject,
                          bool insideBurn);
-// What a disc authored from list holds: one chapter per video, of its length.
-discchecker::DiscExpectation ExpectedDisc(const MediaList& list);
+// What a disc authored from list holds: each video of its length, with a
+// chapter every chapterMinutes inside it.
+discchecker::DiscExpectation ExpectedDisc(const MediaList& list, int chapterMinutes);
 
 // Burning: checks job.result.dvdFolder unless folderChecked, asks for a blank
 // disc, burns its VIDEO_TS and, unless switched off, checks what was written.

@@ -31,6 +31,8 @@ inline constexpr const char* STRETCH_TO_FILL = "STRETCH_TO_FILL";  // "1": fill 
 inline constexpr const char* CHECK_DISC_AFTER_BURN = "CHECK_DISC_AFTER_BURN";
 // Conversions run side by side; "0": as many as the cores and memory allow.
 inline constexpr const char* CONVERSION_JOBS = "CONVERSION_JOBS";
+// A chapter every so many minutes inside each video; "0": one per video.
+inline constexpr const char* CHAPTER_MINUTES = "CHAPTER_MINUTES";
 // The folder of the project last opened or saved, without a trailing slash;
 // the project dialogs start there.
 inline constexpr const char* LAST_PROJECT_FOLDER = "LAST_PROJECT_FOLDER";

@@ -57,7 +57,8 @@ std::string NotADisc(const std::string& path) {
 // Where one press of a root-menu button leads.
 struct Destination {
     enum class Kind { Chapter, Page, TitleMenu, Elsewhere } kind = Kind::Elsewhere;
-    int chapter = 0;       // Chapter
+    int title = 0;  // Chapter
+    int chapter = 0;
     std::size_t page = 0;  // Page (0-based)
     std::string where;     // Elsewhere
 };
@@ -77,8 +78,12 @@ struct MenuPage {
 // and every one of their buttons.
 class MenuCheck {
   public:
-    MenuCheck(DvdWalk& walk, DiscCheckReport& report, bool madeHere)
-        : walk_(walk), report_(report), madeHere_(madeHere) {}
+    MenuCheck(DvdWalk& walk, DiscCheckReport& report, const DiscExpectation& expected)
+        : walk_(walk),
+          report_(report),
+          madeHere_(expected.madeHere),
+          described_(expected.videoCount > 0 || !expected.videoStarts.empty()),
+          starts_(expected.videoStarts) {}
 
     void Run() {
         if (!CheckTitleMenu())
@@ -217,8 +222,9 @@ class MenuCheck {
 
     Destination Classify(const DvdPlace& place, const std::vector<int>& presses) {
         Destination to;
-        if (place.domain == DvdDomain::Title && place.title == 1) {
+        if (place.domain == DvdDomain::Title) {
             to.kind = Destination::Kind::Chapter;
+            to.title = place.title;
             to.chapter = place.part;
         } else if (place.domain == DvdDomain::TitleSetMenu) {
             to.kind = Destination::Kind::Page;
@@ -266,7 +272,11 @@ class MenuCheck {
                 const std::string button = "button " + std::to_string(b + 1);
                 switch (to.kind) {
                     case Destination::Kind::Chapter:
-                        chapters.push_back(to.chapter);
+                        if (to.title == 1)
+                            chapters.push_back(to.chapter);
+                        else
+                            parts.push_back(button + " plays title " + std::to_string(to.title) +
+                                            " chapter " + std::to_string(to.chapter));
                         break;
                     case Destination::Kind::Page:
                         parts.push_back(button + " turns to page " + std::to_string(to.page + 1));
@@ -307,36 +317,66 @@ class MenuCheck {
         return Join(numbers, ", ");
     }
 
-    // The video buttons, page after page, play chapter 1, 2, 3 ... each once.
+    // Where the video buttons, page after page, should lead: each video's
+    // first chapter, in order (chapter 1, 2, 3 ... of title 1 when each video
+    // is one chapter).
+    DiscExpectation::VideoStart ExpectedStart(std::size_t video) const {
+        if (video < starts_.size())
+            return starts_[video];
+        return {1, static_cast<int>(video) + 1, 1};
+    }
+
     void ReportChapterButtons() {
-        const std::size_t expected = report_.videos;
-        std::size_t next = 1;
+        std::size_t expected = report_.videos;
+        std::size_t next = 0;
         std::string wrong;
+        const Destination* previous = nullptr;
         for (std::size_t p = 0; p < pages_.size() && wrong.empty(); ++p) {
             for (std::size_t b = 0; b < pages_[p].buttons.size() && wrong.empty(); ++b) {
                 const Destination& to = pages_[p].buttons[b];
                 if (to.kind != Destination::Kind::Chapter)
                     continue;
-                if (static_cast<std::size_t>(to.chapter) != next)
-                    wrong = "button " + std::to_string(b + 1) + " of page " +
-                            std::to_string(p + 1) + " plays chapter " + std::to_string(to.chapter) +
-                            ", expected chapter " + std::to_string(next);
+                const std::string button =
+                    "button " + std::to_string(b + 1) + " of page " + std::to_string(p + 1);
+                if (described_) {
+                    const DiscExpectation::VideoStart start = ExpectedStart(next);
+                    if (to.title != start.title || to.chapter != start.chapter)
+                        wrong = button + " plays " + Place(to.title, to.chapter) + ", expected " +
+                                Place(start.title, start.chapter);
+                } else if (previous &&
+                           (to.title < previous->title ||
+                            (to.title == previous->title && to.chapter <= previous->chapter))) {
+                    wrong = button + " plays " + Place(to.title, to.chapter) + ", after " +
+                            Place(previous->title, previous->chapter);
+                }
+                previous = &to;
                 ++next;
             }
         }
-        const std::size_t buttons = next - 1;
+        const std::size_t buttons = next;
+        if (!described_)
+            expected = report_.videos = buttons;
         if (wrong.empty() && buttons != expected)
             wrong = Count(buttons, "button plays a chapter", "buttons play chapters") +
                     ", expected one for each of the " + Count(expected, "video", "videos");
         Add("Root menu buttons", wrong.empty(),
             wrong.empty() ? Count(expected, "button", "buttons") +
-                                ", each playing its video's chapter, in order"
+                                ", each playing its video's first chapter, in order"
                           : wrong);
+    }
+
+    static std::string Place(int title, int chapter) {
+        return (title == 1 ? "" : "title " + std::to_string(title) + " ") + "chapter " +
+               std::to_string(chapter);
     }
 
     DvdWalk& walk_;
     DiscCheckReport& report_;
     const bool madeHere_;
+    // The videos were described; otherwise each button is taken to start a
+    // video of its own, later on the disc than the one before.
+    const bool described_;
+    const std::vector<DiscExpectation::VideoStart> starts_;
     DvdPlace titleMenu_;
     std::vector<MenuPage> pages_;
 };
@@ -367,6 +407,53 @@ void CheckImage(const std::string& path, const DiscExpectation& expected, DiscCh
     }
 }
 
+// The titles hold each video's chapters, in order, and each video plays as
+// long as its file.
+void CheckChapters(const DiscLayout& layout, const DiscExpectation& expected,
+                   DiscCheckReport& report) {
+    auto add = [&](std::string what, bool passed, std::string found) {
+        report.lines.push_back(CheckLine{std::move(what), passed, std::move(found)});
+    };
+    const auto& starts = expected.videoStarts;
+    report.videos = starts.size();
+    std::vector<std::size_t> wanted;  // chapters of each title
+    for (const DiscExpectation::VideoStart& video : starts) {
+        const auto title = static_cast<std::size_t>(std::max(1, video.title));
+        wanted.resize(std::max(wanted.size(), title));
+        wanted[title - 1] += static_cast<std::size_t>(std::max(1, video.chapters));
+    }
+    const auto& titles = layout.titleChapterSeconds;
+    bool laidOut = titles.size() == wanted.size();
+    for (std::size_t t = 0; t < std::max(titles.size(), wanted.size()); ++t) {
+        const std::size_t found = t < titles.size() ? titles[t].size() : 0;
+        const std::size_t want = t < wanted.size() ? wanted[t] : 0;
+        laidOut = laidOut && found == want;
+        add("Title " + std::to_string(t + 1), found == want,
+            Count(found, "chapter", "chapters") +
+                (found == want ? "" : ", expected " + std::to_string(want)));
+    }
+    if (!laidOut || expected.videoSeconds.empty())
+        return;
+    std::vector<std::string> wrong;
+    double largest = 0;
+    for (std::size_t i = 0; i < starts.size() && i < expected.videoSeconds.size(); ++i) {
+        const std::vector<double>& chapters = titles[starts[i].title - 1];
+        double seconds = 0;
+        for (int c = starts[i].chapter; c < starts[i].chapter + starts[i].chapters; ++c)
+            if (c >= 1 && static_cast<std::size_t>(c) <= chapters.size())
+                seconds += chapters[c - 1];
+        const double difference = seconds - expected.videoSeconds[i];
+        largest = std::max(largest, std::fabs(difference));
+        if (std::fabs(difference) > kLengthTolerance)
+            wrong.push_back("video " + std::to_string(i + 1) + " plays " + Seconds(seconds) +
+                            ", its file " + Seconds(expected.videoSeconds[i]));
+    }
+    add("Chapter lengths", wrong.empty(),
+        wrong.empty() ? "each video within " + Seconds(kLengthTolerance) +
+                            " of its file (largest difference " + Seconds(largest) + ")"
+                      : Join(wrong, ", "));
+}
+
 void CheckLayout(const DiscLayout& layout, const DiscExpectation& expected,
                  DiscCheckReport& report) {
     auto add = [&](std::string what, bool passed, std::string found) {
@@ -378,6 +465,10 @@ void CheckLayout(const DiscLayout& layout, const DiscExpectation& expected,
             ? "every file the disc's information names is there"
             : Join(missing, ", ") + (missing.size() == 1 ? " is" : " are") + " missing");
 
+    if (!expected.videoStarts.empty()) {
+        CheckChapters(layout, expected, report);
+        return;
+    }
     const std::size_t chapters = layout.chapterSeconds.size();
     const std::size_t videos = expected.videoCount ? expected.videoCount : chapters;
     report.videos = chapters;
@@ -474,7 +565,7 @@ DiscCheckReport CheckDisc(const std::string& path, const DiscExpectation& expect
         return report;
     }
     walk->Limit(std::chrono::steady_clock::now() + std::chrono::seconds(kWalkSeconds), stop);
-    MenuCheck(*walk, report, expected.madeHere).Run();
+    MenuCheck(*walk, report, expected).Run();
     if (walk->CutShort())
         report.lines.push_back(CheckLine{"Playback", false,
                                          stop && stop()

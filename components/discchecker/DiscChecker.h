@@ -20,6 +20,14 @@ struct DiscExpectation {
     std::size_t videoCount = 0;
     // Each video's length in seconds, in order; empty: lengths not compared.
     std::vector<double> videoSeconds;
+    // Where each video starts on the disc and how many chapters it has, in
+    // order; empty: each video is one chapter of title 1.
+    struct VideoStart {
+        int title = 1;
+        int chapter = 1;
+        int chapters = 1;
+    };
+    std::vector<VideoStart> videoStarts;
     // The volume label of an image or a disc; not given: not compared. A
     // folder has no label.
     std::optional<std::string> volumeLabel;
@@ -41,7 +49,7 @@ struct CheckLine {
 
 struct DiscCheckReport {
     std::vector<CheckLine> lines;
-    std::size_t videos = 0;  // chapters of the title found on the disc
+    std::size_t videos = 0;    // chapters of the title found on the disc
     bool menusChecked = true;  // false for a disc whose menus are laid out otherwise
 
     bool AllPassed() const;

@@ -123,9 +123,16 @@ DiscLayout ReadDiscLayout(const std::string& path) {
             layout.missingFiles.push_back(SetFile(set, 0, "VOB") + " (the root menu)");
         if (vts->vtsi_mat->vtstt_vobs != 0 && !Present(reader.get(), set, DVD_READ_TITLE_VOBS))
             layout.missingFiles.push_back(SetFile(set, 1, "VOB") + " (the videos)");
-        if (layout.titles > 0 && manager->tt_srpt->title[0].title_set_nr == set)
-            layout.chapterSeconds = ChapterSeconds(*vts, manager->tt_srpt->title[0].vts_ttn);
     }
+    layout.titleChapterSeconds.resize(static_cast<std::size_t>(std::max(0, layout.titles)));
+    for (int title = 0; title < layout.titles; ++title) {
+        const int set = manager->tt_srpt->title[title].title_set_nr;
+        if (set >= 1 && set <= titleSets && sets[set - 1] && sets[set - 1]->vtsi_mat)
+            layout.titleChapterSeconds[title] =
+                ChapterSeconds(*sets[set - 1], manager->tt_srpt->title[title].vts_ttn);
+    }
+    if (layout.titles > 0)
+        layout.chapterSeconds = layout.titleChapterSeconds.front();
     layout.brokenChains = ProgramChainProblems(*manager, sets);
     layout.contradictions = TableCountProblems(*reader, *manager, sets);
     return layout;

@@ -11,8 +11,9 @@ namespace discchecker {
 struct DiscLayout {
     std::string error;  // empty when the information files were read
     int titles = 0;
-    std::vector<double> chapterSeconds;     // title 1's chapters, in order
-    std::vector<std::string> missingFiles;  // "VIDEO_TS.VOB (the title menu)", ...
+    std::vector<double> chapterSeconds;                    // title 1's chapters, in order
+    std::vector<std::vector<double>> titleChapterSeconds;  // every title's, in order
+    std::vector<std::string> missingFiles;                 // "VIDEO_TS.VOB (the title menu)", ...
     // Program chains a player cannot safely play: broken program maps,
     // pre-commands that jump round in a loop. A disc with any is not played.
     std::vector<std::string> brokenChains;

@@ -317,13 +317,13 @@ TEST_F(Cli, ThumbnailsFillTheirCellsAsFarAsTheirShapeAllows) {
                                        "mpeg4", wide})
                   .status,
               0);
-    const CliRun run = Run({"make", "--pal", "--aspect", "16:9", "--working-folder",
-                            work_ / "work", narrow, wide});
+    const CliRun run = Run(
+        {"make", "--pal", "--aspect", "16:9", "--working-folder", work_ / "work", narrow, wide});
     ASSERT_EQ(run.status, 0) << run.out << run.err;
     const std::string still = (work_ / "root.png").string();
     ASSERT_EQ(testsupport::RunCommand({"ffmpeg", "-v", "error", "-y", "-i",
-                                       run.LastLine() + "/VIDEO_TS/VTS_01_0.VOB", "-frames:v",
-                                       "1", still})
+                                       run.LastLine() + "/VIDEO_TS/VTS_01_0.VOB", "-frames:v", "1",
+                                       still})
                   .status,
               0);
     const QImage menu(QString::fromStdString(still));
@@ -393,6 +393,25 @@ TEST_F(Cli, AProjectMovedWithItsVideosMakesTheSameDisc) {
     EXPECT_EQ(platform::ReadFile(junk).value_or(""), "these are not the videos\n");
 }
 
+// A chapter every N minutes inside each video, on group starts, none in its
+// last minute; the root menu's buttons still start each video (the job's own
+// check presses them).
+TEST_F(Cli, ChaptersEveryMinutesInsideAVideo) {
+    const std::string a = Clip("a.avi", 2, true);
+    const std::string b = Clip("b.avi", 150, true);
+    CliRun run =
+        Run({"make", "--pal", "--chapters", "1", "--working-folder", work_ / "work", a, b});
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    const std::string lsdvd = testsupport::RunCommand({"lsdvd", "-x", run.LastLine()}).output;
+    EXPECT_TRUE(Has(lsdvd, "Chapters: 03")) << lsdvd;  // a; b at 0:00 and 1:00, not 2:00
+    const std::size_t second = lsdvd.find("Chapter: 02, Length: ");
+    ASSERT_NE(second, std::string::npos) << lsdvd;
+    int h = 0, m = 0;
+    double sec = 0;
+    ASSERT_EQ(std::sscanf(lsdvd.c_str() + second + 21, "%d:%d:%lf", &h, &m, &sec), 3);
+    EXPECT_NEAR(h * 3600 + m * 60 + sec, 60, 0.6) << lsdvd;
+}
+
 TEST_F(Cli, SavingAProjectNeverReplacesWhatIsNotAProject) {
     const std::string video = Clip("holiday.mp4", 1, false);
     const std::string bytes = platform::ReadFile(video).value_or("");
@@ -402,8 +421,8 @@ TEST_F(Cli, SavingAProjectNeverReplacesWhatIsNotAProject) {
     fs::create_symlink(notes, link);
     ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
     for (const fs::path& target : {notes, link, pipe}) {
-        const CliRun run = Run({"make", "--working-folder", work_ / "w", "--save-project",
-                                target, video});
+        const CliRun run =
+            Run({"make", "--working-folder", work_ / "w", "--save-project", target, video});
         EXPECT_EQ(run.status, 1) << target;
         EXPECT_TRUE(Has(run.err, target.string())) << run.err;
     }

@@ -156,7 +156,7 @@ TEST_F(DiscCheck, BrokenDiscsAreCaughtWithAMessageNamingWhatIsWrong) {
              auto& titles = Child(Child(project, "titleset"), "titles");
              Child(Child(titles, "pgc"), "vob", 1).SetValue("file", shortVob);
          },
-         "Chapter lengths: chapter 2 is 0.5"},
+         "Chapter lengths: video 2 plays 0.50 s"},
     };
     for (const Breakage& broken : breakages) {
         SCOPED_TRACE(broken.name);
