@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <sstream>
+#include <string_view>
 
 #include "platform/Files.h"
 #include "platform/Paths.h"
@@ -17,7 +18,8 @@ constexpr const char* kRoot = "quorva-project";
 
 // path relative to folder (ending with '/') when it lies below it.
 std::string Stored(const std::string& path, const std::string& folder) {
-    if (!folder.empty() && path.size() > folder.size() && path.compare(0, folder.size(), folder) == 0)
+    if (!folder.empty() && path.size() > folder.size() &&
+        path.compare(0, folder.size(), folder) == 0)
         return path.substr(folder.size());
     return path;
 }
@@ -104,6 +106,10 @@ platform::Result<Project> LoadProject(const std::string& given) {
     const pugi::xml_node menus = root.child("menus");
     project.titleMenuBackground = GetText(menus, "title-background");
     project.rootMenuBackground = GetText(menus, "root-background");
+    project.discTitle = GetText(menus, "disc-title");
+    project.name = platform::FileNameOf(path);
+    if (IsProjectFile(project.name))
+        project.name.resize(project.name.size() - std::string_view(kProjectExtension).size());
     for (auto* picture : {&project.titleMenuBackground, &project.rootMenuBackground})
         if (*picture)
             **picture = Resolved(**picture, folder);
@@ -133,6 +139,7 @@ platform::Result<void> SaveProject(const std::string& given, const Project& proj
     };
     SetText(menus, "title-background", stored(project.titleMenuBackground));
     SetText(menus, "root-background", stored(project.rootMenuBackground));
+    SetText(menus, "disc-title", project.discTitle);
     pugi::xml_node videos = root.append_child("videos");
     for (const std::string& video : project.videos)
         videos.append_child("video").append_attribute("path").set_value(
@@ -146,8 +153,7 @@ platform::Result<void> SaveProject(const std::string& given, const Project& proj
     return {};
 }
 
-Project ProjectOf(const CXMLAccess& options, const std::vector<std::string>& videos,
-                  int discType) {
+Project ProjectOf(const CXMLAccess& options, const std::vector<std::string>& videos, int discType) {
     Project project;
     project.videos = videos;
     project.discType = discType;
@@ -158,6 +164,7 @@ Project ProjectOf(const CXMLAccess& options, const std::vector<std::string>& vid
     project.volumeLabel = options.GetValue(keys::DVD_DISC_VOLUME);
     project.titleMenuBackground = options.GetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU);
     project.rootMenuBackground = options.GetValue(keys::BACKGROUND_PICTURE_OF_ROOT_MENU);
+    project.discTitle = options.GetValue(keys::DISC_TITLE);
     return project;
 }
 
@@ -178,4 +185,6 @@ void ApplyProjectChoices(const Project& project, CXMLAccess& options) {
     setText(keys::DVD_DISC_VOLUME, project.volumeLabel);
     setText(keys::BACKGROUND_PICTURE_OF_TITLE_MENU, project.titleMenuBackground);
     setText(keys::BACKGROUND_PICTURE_OF_ROOT_MENU, project.rootMenuBackground);
+    // The disc being made is the project's: its title, else its name.
+    options.SetValue(keys::DISC_TITLE, project.discTitle.value_or(project.name));
 }

@@ -15,6 +15,7 @@ struct CliOptions {
     int discType = 0;                // 0 DVD-5, 1 DVD-9
     bool discTypeGiven = false;      // --disc was given
     std::optional<std::string> label;
+    std::optional<std::string> title;  // the title menu's text
     std::optional<int> device;
     bool stretch = false;  // fill the frame instead of keeping proportions
     bool iso = false;
@@ -23,7 +24,7 @@ struct CliOptions {
     bool checkAfterBurn = true;  // --no-check turns it off
     std::optional<std::string> workingFolder;
     std::optional<std::string> saveProject;  // --save-project FILE
-    std::vector<std::string> inputs;  // videos, the DVD folder to burn, or the disc to check
+    std::vector<std::string> inputs;         // videos, the DVD folder to burn, or the disc to check
 };
 
 // Parses argv; on bad usage returns nullopt and sets error.

@@ -7,6 +7,7 @@
 #include "app/FileSystem.h"
 #include "engines/MenuPicture.h"
 #include "media/Pictures.h"
+#include "pipeline/DiscTitle.h"
 #include "pipeline/EngineCall.h"
 #include "pipeline/RootMenuPages.h"
 #include "pipeline/Stages.h"
@@ -286,6 +287,32 @@ bool MakeRootPage(const JobContext& job, const MediaList& list, const RootMenuPa
                          overlays + "_select.png", composite, movie, reason);
 }
 
+// The title menu's picture: its canvas, with the disc's title drawn in the
+// band when there is one (then a BMP at picture); else picture is canvas.
+bool MakeTitlePicture(const JobContext& job, const std::string& canvas, std::string& picture,
+                      std::string& reason) {
+    picture = canvas;
+    if (job.input.discTitle.empty())
+        return true;
+    QImage surface = LoadPicture(canvas).convertToFormat(QImage::Format_RGB32);
+    if (surface.isNull()) {
+        reason = "Can't read the title menu picture " + canvas;
+        return false;
+    }
+    if (!DrawDiscTitle(surface, job.input.discTitle, PixelShape(job.params)))
+        return true;
+    const std::string base = Temp(reason);
+    if (base.empty())
+        return false;
+    std::string why;
+    if (!SaveBitmapAsBmp(surface, base + "title.bmp", &why)) {
+        reason = "Can't write the title menu picture " + base + "title.bmp: " + why;
+        return false;
+    }
+    picture = base + "title.bmp";
+    return true;
+}
+
 }  // namespace
 
 std::string MakeMenuMovies(const JobContext& job, const MediaList& videos, MenuMovies& movies,
@@ -314,17 +341,20 @@ std::string MakeMenuMovies(const JobContext& job, const MediaList& videos, MenuM
     if (!MakeCanvas(job.input.rootMenuBackground, rootCanvas, W, H, reason) || stopped())
         return fail();
 
-    // The title menu: its background with the installed Play/Chapters buttons.
+    // The title menu: its background, the disc's title and the installed
+    // Play/Chapters buttons.
     const std::string titleMovieBase = Temp(reason);
     const std::string titleCanvasBase = titleMovieBase.empty() ? std::string() : Temp(reason);
     if (titleCanvasBase.empty())
         return fail();
     movies.titleMovie = titleMovieBase + "title.mpg";
     const std::string titleCanvas = titleCanvasBase + "title_background.jpg";
+    std::string titlePicture;
     if (!MakeCanvas(job.input.titleMenuBackground, titleCanvas, W, H, reason) || stopped() ||
+        !MakeTitlePicture(job, titleCanvas, titlePicture, reason) ||
         !BuildMenuMpeg(job.libraries, job.params, folder + "title_menu_normal.png",
                        folder + "title_menu_hover.png", folder + "title_menu_select.png",
-                       titleCanvas, movies.titleMovie, reason))
+                       titlePicture, movies.titleMovie, reason))
         return fail();
 
     // The root menu: a grid of thumbnails, one button per video, page by page.

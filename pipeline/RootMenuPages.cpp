@@ -21,11 +21,11 @@ constexpr int kBackHeight = 28;
 constexpr int kBlockHeight = 2 * kCellPitchY + kThumbHeight + kNameHeight + kBackGap + kBackHeight;
 constexpr int kBlockWidth = (kGridColumns - 1) * kCellPitchX + kThumbWidth;
 
-bool CanDrawText() {
+}  // namespace
+
+bool CanDrawMenuText() {
     return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
 }
-
-}  // namespace
 
 std::vector<RootMenuPage> PlanRootMenuPages(std::size_t videoCount) {
     if (videoCount <= kOnePage)
@@ -87,7 +87,7 @@ void DrawBackTile(QImage& surface, const QRect& where) {
     painter.setBrush(QColor(245, 245, 250));
     painter.drawPolygon(arrow);
     painter.drawRect(QRect(left + 10, cy - 3, 12, 6));
-    if (!CanDrawText())
+    if (!CanDrawMenuText())
         return;
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(14);
@@ -107,7 +107,7 @@ std::string VideoName(const std::string& sourcePath) {
 
 void DrawVideoName(QImage& surface, const QRect& strip, const std::string& name,
                    double pixelShape) {
-    if (!CanDrawText() || name.empty() || pixelShape <= 0)
+    if (!CanDrawMenuText() || name.empty() || pixelShape <= 0)
         return;
     QPainter painter(&surface);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -37,6 +37,8 @@ constexpr int kCellPitchY = 116;
 constexpr int kNameHeight = 16;
 QPoint RootMenuCell(int width, int height, std::size_t cell);
 QRect BackButtonRect(int width, int height);
+// Whether this process can draw text (it has a QGuiApplication).
+bool CanDrawMenuText();
 // Draws the back button's tile (an arrow turning back, and its caption when
 // text can be drawn).
 void DrawBackTile(QImage& surface, const QRect& where);

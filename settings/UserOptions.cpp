@@ -79,5 +79,7 @@ CXMLAccess StoredOptions(const CXMLAccess& options, const FilledOptions& filled)
     for (const auto& [key, value] : filled)
         if (stored.GetValue(key) == value)
             stored.SetValue(key, "");
+    std::erase_if(stored.attributes,
+                  [](const auto& attribute) { return attribute.first == keys::DISC_TITLE; });
     return stored;
 }

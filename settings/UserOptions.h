@@ -35,5 +35,6 @@ void AddMissingOptions(CXMLAccess& options, const CXMLAccess& shipped);
 FilledOptions FillDefaultOptions(CXMLAccess& options, const OptionDefaults& defaults);
 
 // The options as stored: keys that still hold the value filled in at load
-// are stored empty, so the file keeps following the user's folders.
+// are stored empty, so the file keeps following the user's folders. The disc
+// title, which belongs to one disc, is left out.
 CXMLAccess StoredOptions(const CXMLAccess& options, const FilledOptions& filled);

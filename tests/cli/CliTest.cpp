@@ -188,6 +188,14 @@ long long ModifiedMs(const fs::path& path) {
            st.st_mtim.tv_nsec / 1000000;
 }
 
+// The first picture of a menu movie, decoded by the ffmpeg program.
+QImage FirstPicture(const std::string& vob, const std::string& png) {
+    const auto decoded =
+        testsupport::RunCommand({"ffmpeg", "-v", "error", "-y", "-i", vob, "-frames:v", "1", png});
+    EXPECT_EQ(decoded.status, 0) << decoded.output;
+    return QImage(QString::fromStdString(png)).convertToFormat(QImage::Format_RGB32);
+}
+
 }  // namespace
 
 TEST_F(Cli, MakesADiscImageAPlayerCanUseAndBurnsTheFolderAgain) {
@@ -305,13 +313,13 @@ TEST_F(Cli, ThumbnailsFillTheirCellsAsFarAsTheirShapeAllows) {
                                        "mpeg4", wide})
                   .status,
               0);
-    const CliRun run = Run({"make", "--pal", "--aspect", "16:9", "--working-folder",
-                            work_ / "work", narrow, wide});
+    const CliRun run = Run(
+        {"make", "--pal", "--aspect", "16:9", "--working-folder", work_ / "work", narrow, wide});
     ASSERT_EQ(run.status, 0) << run.out << run.err;
     const std::string still = (work_ / "root.png").string();
     ASSERT_EQ(testsupport::RunCommand({"ffmpeg", "-v", "error", "-y", "-i",
-                                       run.LastLine() + "/VIDEO_TS/VTS_01_0.VOB", "-frames:v",
-                                       "1", still})
+                                       run.LastLine() + "/VIDEO_TS/VTS_01_0.VOB", "-frames:v", "1",
+                                       still})
                   .status,
               0);
     const QImage menu(QString::fromStdString(still));
@@ -327,6 +335,45 @@ TEST_F(Cli, ThumbnailsFillTheirCellsAsFarAsTheirShapeAllows) {
     EXPECT_GT(column(74 + 64), 30);
     EXPECT_GT(column(222 + 10), 90);  // the grey wide video, where a bar was
     EXPECT_GT(column(222 + 118), 90);
+}
+
+// --title shows the disc's title in the title menu's band, inside the
+// title-safe area; a title too long for it is shortened, not cut (pixels of
+// the decoded title menus against those of a disc without a title).
+TEST_F(Cli, TheTitleMenuShowsTheDiscTitleInsideItsBand) {
+    const std::string clip = Clip("clip.avi", 1, false);
+    auto titleMenu = [&](const std::string& name, const std::vector<std::string>& title) {
+        std::vector<std::string> args{"make", "--pal", "--working-folder", work_ / name};
+        args.insert(args.end(), title.begin(), title.end());
+        args.push_back(clip);
+        const CliRun run = Run(args);
+        EXPECT_EQ(run.status, 0) << run.out << run.err;
+        return FirstPicture(run.LastLine() + "/VIDEO_TS/VIDEO_TS.VOB", work_ / (name + ".png"));
+    };
+    const QImage plain = titleMenu("plain", {});
+    ASSERT_EQ(plain.size(), QSize(720, 576));
+    // Where a titled menu differs from the plain one.
+    auto changes = [&](const QImage& titled) {
+        QRect where;
+        for (int y = 0; y < 576; ++y)
+            for (int x = 0; x < 720; ++x)
+                if (std::abs(qGray(titled.pixel(x, y)) - qGray(plain.pixel(x, y))) > 48)
+                    where |= QRect(x, y, 1, 1);
+        return where;
+    };
+    const QRect band(72, 70, 576, 110);  // inside the title-safe area
+    std::string summer = "Summer 2026 \u00c4\u00d6\u00dc";
+    const QRect shown = changes(titleMenu("titled", {"--title", summer}));
+    EXPECT_TRUE(band.contains(shown))
+        << shown.x() << "," << shown.y() << " " << shown.width() << "x" << shown.height();
+    EXPECT_GE(shown.height(), 40);  // capitals with their dots, from across the room
+    EXPECT_GE(shown.width(), 300);
+    std::string longTitle;
+    while (longTitle.size() < 200)
+        longTitle += "Holidays ";
+    const QRect shortened = changes(titleMenu("long", {"--title", longTitle.substr(0, 200)}));
+    EXPECT_TRUE(band.contains(shortened)) << shortened.x() << " " << shortened.width();
+    EXPECT_GE(shortened.width(), 540);  // as wide as the band allows
 }
 
 TEST_F(Cli, AProjectMovedWithItsVideosMakesTheSameDisc) {
