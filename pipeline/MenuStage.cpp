@@ -210,7 +210,8 @@ void DrawThumbnail(QPainter& painter, const QImage& thumbnail, const QRect& cell
 
 // One root-menu page: its picture (thumbnails and page tiles on the canvas),
 // its button overlays and its menu movie.
-bool MakeRootPage(const JobContext& job, const MediaList& list, const RootMenuPage& page,
+bool MakeRootPage(const JobContext& job, const MediaList& list,
+                  const std::vector<std::string>& names, const RootMenuPage& page,
                   const std::string& canvas, const std::string& movie, std::string& reason) {
     const JobParameters& params = job.params;
     const int W = params.width;
@@ -235,7 +236,7 @@ bool MakeRootPage(const JobContext& job, const MediaList& list, const RootMenuPa
     }
     for (std::size_t i = 0; i < page.videoCount; ++i)
         DrawVideoName(surface, QRect(grid[i].x, grid[i].y + kThumbHeight, kThumbWidth, kNameHeight),
-                      VideoName(list[page.firstVideo + i].sourcePath), PixelShape(params));
+                      names[page.firstVideo + i], PixelShape(params));
     const QRect back = BackButtonRect(W, H);
     DrawBackTile(surface, back);
     for (auto [present, cell, next] : {std::tuple{page.hasPrevious, kPreviousCell, false},
@@ -358,12 +359,16 @@ std::string MakeMenuMovies(const JobContext& job, const MediaList& videos, MenuM
         return fail();
 
     // The root menu: a grid of thumbnails, one button per video, page by page.
+    std::vector<std::string> sources;
+    for (const MediaItem& video : videos)
+        sources.push_back(video.sourcePath);
+    const std::vector<std::string> names = VideoNames(sources);
     for (const RootMenuPage& page : PlanRootMenuPages(videos.size())) {
         const std::string movieBase = Temp(reason);
         if (movieBase.empty() || stopped())
             return fail();
         movies.rootMovies.push_back(movieBase + "root.mpg");
-        if (!MakeRootPage(job, videos, page, rootCanvas, movies.rootMovies.back(), reason))
+        if (!MakeRootPage(job, videos, names, page, rootCanvas, movies.rootMovies.back(), reason))
             return fail();
     }
     return {};

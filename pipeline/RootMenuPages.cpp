@@ -105,6 +105,39 @@ std::string VideoName(const std::string& sourcePath) {
     return name;
 }
 
+std::vector<std::string> VideoNames(const std::vector<std::string>& sourcePaths) {
+    std::vector<std::string> names;
+    for (const std::string& path : sourcePaths)
+        names.push_back(VideoName(path));
+    const auto shared = [&names](std::size_t i) {
+        return std::count(names.begin(), names.end(), names[i]) > 1;
+    };
+    std::vector<std::size_t> sharing;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (shared(i))
+            sharing.push_back(i);
+    for (std::size_t i : sharing) {
+        const std::string& path = sourcePaths[i];
+        names[i] = path.substr(path.rfind('/') + 1);
+    }
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (!shared(i))
+            continue;
+        // The first keeps its name; each later one takes the next free number.
+        const std::string name = names[i];
+        for (std::size_t k = i + 1, number = 2; k < names.size(); ++k) {
+            if (names[k] != name)
+                continue;
+            std::string numbered;
+            do
+                numbered = name + " (" + std::to_string(number++) + ")";
+            while (std::find(names.begin(), names.end(), numbered) != names.end());
+            names[k] = numbered;
+        }
+    }
+    return names;
+}
+
 void DrawVideoName(QImage& surface, const QRect& strip, const std::string& name,
                    double pixelShape) {
     if (!CanDrawMenuText() || name.empty() || pixelShape <= 0)
@@ -119,7 +152,7 @@ void DrawVideoName(QImage& surface, const QRect& strip, const std::string& name,
     painter.scale(1 / pixelShape, 1);
     const int width = static_cast<int>(strip.width() * pixelShape);
     const QString text =
-        QFontMetrics(font).elidedText(QString::fromStdString(name), Qt::ElideRight, width - 2);
+        QFontMetrics(font).elidedText(QString::fromStdString(name), Qt::ElideMiddle, width - 2);
     QPainterPath path;
     const QFontMetrics metrics(font);
     const int x = (width - metrics.horizontalAdvance(text)) / 2;

@@ -376,6 +376,31 @@ TEST_F(Cli, TheTitleMenuShowsTheDiscTitleInsideItsBand) {
     EXPECT_GE(shortened.width(), 540);  // as wide as the band allows
 }
 
+// Videos that share a name are told apart below their thumbnails (the name
+// strips of the decoded root menu differ pairwise).
+TEST_F(Cli, VideosThatShareANameGetDifferentNamesInTheMenu) {
+    std::vector<std::string> args{"make", "--pal", "--working-folder", work_ / "work"};
+    for (const char* name : {"late.avi", "late.mov", "late.mpg"})
+        args.push_back(Clip(name, 1, false));
+    const CliRun run = Run(args);
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    const QImage menu = FirstPicture(run.LastLine() + "/VIDEO_TS/VTS_01_0.VOB", work_ / "root.png");
+    ASSERT_EQ(menu.size(), QSize(720, 576));
+    // Letters in the strips below the first three cells (x = 74, 222, 370).
+    auto differing = [&](int a, int b) {
+        int count = 0;
+        for (int y = 98 + 96; y < 98 + 96 + 16; ++y)
+            for (int x = 0; x < 128; ++x)
+                count += (qGray(menu.pixel(74 + 148 * a + x, y)) > 200) !=
+                         (qGray(menu.pixel(74 + 148 * b + x, y)) > 200);
+        return count;
+    };
+    // One name drawn three times differs by a few pixels of noise (2 to 5).
+    EXPECT_GT(differing(0, 1), 15);
+    EXPECT_GT(differing(0, 2), 15);
+    EXPECT_GT(differing(1, 2), 15);
+}
+
 TEST_F(Cli, AProjectMovedWithItsVideosMakesTheSameDisc) {
     fs::create_directory(work_ / "videos");
     const std::string a = Clip("videos/a.avi", 2, true);
