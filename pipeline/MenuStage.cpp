@@ -31,7 +31,7 @@ std::string Temp(std::string& reason) {
     return *file;
 }
 
-// A menu background must be a picture the still encoder reads.
+// The still encoder reads BMP and JPEG pictures: the stage's own canvases.
 bool IsMenuPictureType(const std::string& type) {
     return type == "bmp" || type == "jpg" || type == "jpeg";
 }
@@ -42,16 +42,10 @@ std::string ExtensionOf(const std::string& path) {
     return dot == std::string::npos ? std::string() : name.substr(dot + 1);
 }
 
-// Resizes a user's background picture to the menu's frame size.
+// Resizes a user's background picture, of any type the picture library
+// reads (told by its content), to the menu's frame size as a JPEG.
 bool MakeCanvas(const std::string& background, const std::string& canvas, int width, int height,
                 std::string& reason) {
-    std::string type = ExtensionOf(background);
-    for (char& c : type)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (!IsMenuPictureType(type)) {
-        reason = "DVD menu background only support BMP/JPG file!\n" + background;
-        return false;
-    }
     auto picture = CreateMenuPicture();
     if (!picture ||
         picture->ConvertPicture(background.c_str(), 0, canvas.c_str(), 3, width, height) != 0 ||
