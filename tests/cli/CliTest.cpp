@@ -406,14 +406,15 @@ TEST_F(Cli, AProjectMovedWithItsVideosMakesTheSameDisc) {
     const std::string a = Clip("videos/a.avi", 2, true);
     const std::string b = Clip("videos/b.avi", 1, false);
     const std::string project = (work_ / "videos" / "holiday.quorva").string();
-    const CliRun first = Run({"make", "--pal", "--label", "HOLIDAY", "--working-folder",
-                              work_ / "one", "--save-project", project, b, a});
+    const CliRun first = Run({"make", "--pal", "--label", "HOLIDAY", "--title", "Our holiday",
+                              "--working-folder", work_ / "one", "--save-project", project, b, a});
     ASSERT_EQ(first.status, 0) << first.err;
     EXPECT_TRUE(Has(first.out, "Saved project " + project)) << first.out;
     const std::string saved = platform::ReadFile(project).value_or("");
     EXPECT_TRUE(Has(saved, "<quorva-project version=\"1\">")) << saved;
     EXPECT_TRUE(Has(saved, "path=\"b.avi\"")) << saved;  // stored relative to the project
     EXPECT_TRUE(Has(saved, "volume-label=\"HOLIDAY\"")) << saved;
+    EXPECT_TRUE(Has(saved, "disc-title=\"Our holiday\"")) << saved;
 
     fs::rename(work_ / "videos", work_ / "moved");
     const std::string moved = (work_ / "moved" / "holiday.quorva").string();
@@ -436,6 +437,18 @@ TEST_F(Cli, AProjectMovedWithItsVideosMakesTheSameDisc) {
     EXPECT_TRUE(Has(original, "Chapters: 02")) << original;
     EXPECT_TRUE(Has(original, "Chapter: 01, Length: 00:00:01")) << original;  // b first
     EXPECT_TRUE(Has(original, "PAL")) << original;  // the project's TV standard
+    // The same title menu, with the project's title.
+    const QImage titled =
+        FirstPicture(first.LastLine() + "/VIDEO_TS/VIDEO_TS.VOB", work_ / "1.png");
+    const QImage again =
+        FirstPicture(second.LastLine() + "/VIDEO_TS/VIDEO_TS.VOB", work_ / "2.png");
+    ASSERT_EQ(titled.size(), QSize(720, 576));
+    ASSERT_EQ(again.size(), titled.size());
+    int differing = 0;
+    for (int y = 0; y < titled.height(); ++y)
+        for (int x = 0; x < titled.width(); ++x)
+            differing += std::abs(qGray(titled.pixel(x, y)) - qGray(again.pixel(x, y))) > 48;
+    EXPECT_LT(differing, 20);
 
     fs::remove(work_ / "moved" / "a.avi");
     const CliRun missing = Run({"make", "--working-folder", work_ / "three", moved});
