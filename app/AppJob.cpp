@@ -13,6 +13,7 @@ JobInput MakeJobInput(CQuorvaApp& app, const JobChoices& choices) {
         input.workingFolder += '/';
     input.titleMenuBackground = app.theOptions.GetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU);
     input.rootMenuBackground = app.theOptions.GetValue(keys::BACKGROUND_PICTURE_OF_ROOT_MENU);
+    input.discTitle = app.theOptions.GetValue(keys::DISC_TITLE);
     input.volumeLabel = choices.volumeLabel;
     input.deviceIndex = choices.deviceIndex;
     input.flags = choices.flags;

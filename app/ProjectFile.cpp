@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <sstream>
+#include <string_view>
 
 #include "media/Pictures.h"
 #include "platform/Files.h"
@@ -127,6 +128,10 @@ platform::Result<Project> LoadProject(const std::string& given) {
     const pugi::xml_node menus = root.child("menus");
     project.titleMenuBackground = GetText(menus, "title-background");
     project.rootMenuBackground = GetText(menus, "root-background");
+    project.discTitle = GetText(menus, "disc-title");
+    project.name = platform::FileNameOf(path);
+    if (IsProjectFile(project.name))
+        project.name.resize(project.name.size() - std::string_view(kProjectExtension).size());
     for (auto* picture : {&project.titleMenuBackground, &project.rootMenuBackground})
         if (*picture)
             **picture = Resolved(**picture, folder);
@@ -160,6 +165,7 @@ platform::Result<void> SaveProject(const std::string& given, const Project& proj
     };
     SetText(menus, "title-background", stored(project.titleMenuBackground));
     SetText(menus, "root-background", stored(project.rootMenuBackground));
+    SetText(menus, "disc-title", project.discTitle);
     pugi::xml_node videos = root.append_child("videos");
     for (const std::string& video : project.videos)
         videos.append_child("video").append_attribute("path").set_value(
@@ -185,6 +191,7 @@ Project ProjectOf(const CXMLAccess& options, const std::vector<std::string>& vid
     project.volumeLabel = options.GetValue(keys::DVD_DISC_VOLUME);
     project.titleMenuBackground = options.GetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU);
     project.rootMenuBackground = options.GetValue(keys::BACKGROUND_PICTURE_OF_ROOT_MENU);
+    project.discTitle = options.GetValue(keys::DISC_TITLE);
     return project;
 }
 
@@ -214,4 +221,6 @@ void ApplyProjectChoices(const Project& project, CXMLAccess& options) {
     };
     setPicture(keys::BACKGROUND_PICTURE_OF_TITLE_MENU, project.titleMenuBackground);
     setPicture(keys::BACKGROUND_PICTURE_OF_ROOT_MENU, project.rootMenuBackground);
+    // The disc being made is the project's: its title, else its name.
+    options.SetValue(keys::DISC_TITLE, project.discTitle.value_or(project.name));
 }

@@ -1,6 +1,6 @@
 // Project files: the videos of a disc in their order and the choices that
 // make it (TV standard, picture shape, quality, disc type, menu backgrounds,
-// volume label), saved as XML in a file ending with ".quorva". Everything that
+// disc title, volume label), saved as XML in a file ending with ".quorva". Everything that
 // belongs to one run (working folder, device, the streams made) stays out.
 // Paths below the project file's folder are stored relative to it, so that a
 // project moved with its videos still finds them. Elements and attributes a
@@ -29,6 +29,11 @@ struct Project {
     std::optional<std::string> titleMenuBackground;
     std::optional<std::string> rootMenuBackground;
     std::optional<std::string> volumeLabel;
+    // The title menu's text; empty: none. A project without one (older ones)
+    // shows its own name.
+    std::optional<std::string> discTitle;
+    // The project file's name without ".quorva"; set by LoadProject.
+    std::string name;
 };
 
 // True for a path ending with ".quorva" (any case).

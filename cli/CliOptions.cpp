@@ -8,13 +8,14 @@
 const char* const kCliUsage =
     "Usage:\n"
     "  quorva-cli make [--pal|--ntsc] [--aspect 16:9|4:3] [--quality 0-4|fit] [--disc dvd5|dvd9]\n"
-    "                  [--stretch] [--label TEXT] [--device N | --iso] [--working-folder DIR]\n"
-    "                  [--jobs N] [--chapters MIN] [--force] [--yes] [--no-check]\n"
-    "                  [--save-project FILE] VIDEO...|PROJECT\n"
+    "                  [--stretch] [--label TEXT] [--title TEXT] [--device N | --iso]\n"
+    "                  [--working-folder DIR] [--jobs N] [--chapters MIN] [--force] [--yes]\n"
+    "                  [--no-check] [--save-project FILE] VIDEO...|PROJECT\n"
     "      Converts the videos, makes the menus and authors a DVD folder; with --iso or\n"
     "      --device it also writes a disc image or burns drive N. --quality fit chooses\n"
     "      the rate that fills the disc; --stretch fills the frame instead of keeping\n"
-    "      each video's proportions with black bars. --jobs N converts up to N videos\n"
+    "      each video's proportions with black bars. --title shows TEXT in the title\n"
+    "      menu (default: none, or the project's name). --jobs N converts up to N videos\n"
     "      at once (default: as many as the cores and memory allow; 1: one by one).\n"
     "      --chapters MIN puts a chapter every MIN minutes inside each video (0: one\n"
     "      chapter per video).\n"
@@ -151,6 +152,11 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
             if (!v || !only(make || burn || check))
                 return std::nullopt;
             options.label = v;
+        } else if (arg == "--title") {
+            const char* v = value("--title");
+            if (!v || !only(make))
+                return std::nullopt;
+            options.title = v;
         } else if (arg == "--device") {
             const char* v = value("--device");
             int n = 0;

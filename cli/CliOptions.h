@@ -16,6 +16,7 @@ struct CliOptions {
     int discType = 0;                   // 0 DVD-5, 1 DVD-9
     bool discTypeGiven = false;         // --disc was given
     std::optional<std::string> label;
+    std::optional<std::string> title;  // the title menu's text
     std::optional<int> device;
     bool stretch = false;  // fill the frame instead of keeping proportions
     bool iso = false;

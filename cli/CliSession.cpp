@@ -215,6 +215,8 @@ void CliSession::ApplyOverrides(const CliOptions& options) {
         settings.SetIntValue(keys::VIDEO_QUALITY_MODE, *options.quality);
     if (options.stretch)
         settings.SetIntValue(keys::STRETCH_TO_FILL, 1);
+    if (options.title)
+        settings.SetValue(keys::DISC_TITLE, *options.title);
     if (options.jobs)
         settings.SetIntValue(keys::CONVERSION_JOBS, *options.jobs);
     if (options.chapterMinutes)

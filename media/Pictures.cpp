@@ -1,7 +1,6 @@
 #include "media/Pictures.h"
 
 #include "platform/Files.h"
-#include "platform/Paths.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -25,15 +24,23 @@ void PutU32(std::string& out, size_t at, std::uint32_t v) {
         out[at + i] = static_cast<char>((v >> (8 * i)) & 0xff);
 }
 
+// The common picture types this machine's picture library reads, for messages.
+std::string ReadablePictureTypes() {
+    const QList<QByteArray> readable = QImageReader::supportedImageFormats();
+    std::string types;
+    for (const char* type : {"png", "jpeg", "bmp", "webp", "gif", "tiff"}) {
+        if (!readable.contains(type))
+            continue;
+        if (!types.empty())
+            types += ", ";
+        types += QByteArray(type).toUpper().toStdString();
+    }
+    return types;
+}
+
 }  // namespace
 
 std::string MenuBackgroundProblem(const std::string& path) {
-    const std::string name = platform::FileNameOf(path);
-    const auto dot = name.rfind('.');
-    const QString type =
-        QString::fromStdString(dot == std::string::npos ? "" : name.substr(dot + 1)).toLower();
-    if (type != "bmp" && type != "jpg" && type != "jpeg")
-        return "DVD menu background only support BMP/JPG file! " + path;
     const QFileInfo file(QString::fromStdString(path));
     if (!file.exists())
         return "The menu background " + path + " does not exist.";
@@ -43,11 +50,18 @@ std::string MenuBackgroundProblem(const std::string& path) {
         return "The menu background " + path + " cannot be read (permission denied).";
     if (file.size() > kMaxPictureBytes)
         return "The menu background " + path + " is larger than 64 MB.";
+    // The content decides, whatever the name says: a PNG named .jpg serves,
+    // a text file named .jpg does not. The whole picture is decoded, so that
+    // a cut or damaged one is found now and not in the menu stage.
     QImageReader reader(file.filePath());
     reader.setDecideFormatFromContent(true);
     const QByteArray format = reader.format();
-    if ((format != "bmp" && format != "jpeg") || !reader.canRead() || !reader.size().isValid())
-        return "The menu background " + path + " is not a readable BMP or JPEG picture.";
+    if (format.isEmpty())
+        return "The menu background " + path + " is not a picture: its content is none of " +
+               ReadablePictureTypes() + ".";
+    if (reader.read().isNull())
+        return "The menu background " + path + " is a damaged " + format.toUpper().toStdString() +
+               " picture: " + reader.errorString().toStdString() + ".";
     return {};
 }
 

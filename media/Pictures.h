@@ -8,15 +8,18 @@
 #include <optional>
 #include <string>
 
-// Decodes a BMP, JPEG or PNG file (type taken from the content) into a bitmap
-// of the picture's own size: indexed pictures keep their palette, pictures
-// with an alpha channel become 32-bit with alpha, all others 32-bit without.
+// Decodes a picture file of any type the picture library reads (type taken
+// from the content) into a bitmap of the picture's own size: indexed
+// pictures keep their palette, pictures with an alpha channel become 32-bit
+// with alpha, all others 32-bit without.
 // A null image when the file cannot be decoded, is not a regular file or is
 // larger than 64 MB.
 QImage LoadPicture(const std::string& path);
 
 // Why path cannot serve as a menu background (empty when it can): it must be
-// a readable BMP or JPEG file, by its name and by its content, within 64 MB.
+// a picture of a type the picture library reads (PNG, JPEG, BMP, WebP where
+// its plugin is installed, ...), by its content whatever its name, that
+// decodes whole, within 64 MB.
 std::string MenuBackgroundProblem(const std::string& path);
 
 // A new 32-bit bitmap of rect's size holding that rectangle of surface (a

@@ -15,12 +15,13 @@
 class IDiscBurner;
 
 struct JobInput {
-    MediaList videos;      // in the order of the disc, each with its stream's name
-    JobParameters params;  // derived once, before the job starts
+    MediaList videos;           // in the order of the disc, each with its stream's name
+    JobParameters params;       // derived once, before the job starts
     std::string programFolder;  // the engine libraries and installed pictures, ending with '/'
     std::string workingFolder;  // ending with '/'
     std::string titleMenuBackground;
     std::string rootMenuBackground;
+    std::string discTitle;  // shown in the title menu's band; empty: none
     std::string volumeLabel;
     std::int32_t deviceIndex = -1;
     std::uint32_t flags = 0;  // JobFlags: the stages to run

@@ -7,6 +7,7 @@
 #include "app/FileSystem.h"
 #include "engines/MenuPicture.h"
 #include "media/Pictures.h"
+#include "pipeline/DiscTitle.h"
 #include "pipeline/EngineCall.h"
 #include "pipeline/RootMenuPages.h"
 #include "pipeline/Stages.h"
@@ -30,7 +31,7 @@ std::string Temp(std::string& reason) {
     return *file;
 }
 
-// A menu background must be a picture the still encoder reads.
+// The still encoder reads BMP and JPEG pictures: the stage's own canvases.
 bool IsMenuPictureType(const std::string& type) {
     return type == "bmp" || type == "jpg" || type == "jpeg";
 }
@@ -41,16 +42,10 @@ std::string ExtensionOf(const std::string& path) {
     return dot == std::string::npos ? std::string() : name.substr(dot + 1);
 }
 
-// Resizes a user's background picture to the menu's frame size.
+// Resizes a user's background picture, of any type the picture library
+// reads (told by its content), to the menu's frame size as a JPEG.
 bool MakeCanvas(const std::string& background, const std::string& canvas, int width, int height,
                 std::string& reason) {
-    std::string type = ExtensionOf(background);
-    for (char& c : type)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (!IsMenuPictureType(type)) {
-        reason = "DVD menu background only support BMP/JPG file!\n" + background;
-        return false;
-    }
     auto picture = CreateMenuPicture();
     if (!picture ||
         picture->ConvertPicture(background.c_str(), 0, canvas.c_str(), 3, width, height) != 0 ||
@@ -209,7 +204,8 @@ void DrawThumbnail(QPainter& painter, const QImage& thumbnail, const QRect& cell
 
 // One root-menu page: its picture (thumbnails and page tiles on the canvas),
 // its button overlays and its menu movie.
-bool MakeRootPage(const JobContext& job, const MediaList& list, const RootMenuPage& page,
+bool MakeRootPage(const JobContext& job, const MediaList& list,
+                  const std::vector<std::string>& names, const RootMenuPage& page,
                   const std::string& canvas, const std::string& movie, std::string& reason) {
     const JobParameters& params = job.params;
     const int W = params.width;
@@ -234,7 +230,7 @@ bool MakeRootPage(const JobContext& job, const MediaList& list, const RootMenuPa
     }
     for (std::size_t i = 0; i < page.videoCount; ++i)
         DrawVideoName(surface, QRect(grid[i].x, grid[i].y + kThumbHeight, kThumbWidth, kNameHeight),
-                      VideoName(list[page.firstVideo + i].sourcePath), PixelShape(params));
+                      names[page.firstVideo + i], PixelShape(params));
     const QRect back = BackButtonRect(W, H);
     DrawBackTile(surface, back);
     for (auto [present, cell, next] : {std::tuple{page.hasPrevious, kPreviousCell, false},
@@ -286,6 +282,32 @@ bool MakeRootPage(const JobContext& job, const MediaList& list, const RootMenuPa
                          overlays + "_select.png", composite, movie, reason);
 }
 
+// The title menu's picture: its canvas, with the disc's title drawn in the
+// band when there is one (then a BMP at picture); else picture is canvas.
+bool MakeTitlePicture(const JobContext& job, const std::string& canvas, std::string& picture,
+                      std::string& reason) {
+    picture = canvas;
+    if (job.input.discTitle.empty())
+        return true;
+    QImage surface = LoadPicture(canvas).convertToFormat(QImage::Format_RGB32);
+    if (surface.isNull()) {
+        reason = "Can't read the title menu picture " + canvas;
+        return false;
+    }
+    if (!DrawDiscTitle(surface, job.input.discTitle, PixelShape(job.params)))
+        return true;
+    const std::string base = Temp(reason);
+    if (base.empty())
+        return false;
+    std::string why;
+    if (!SaveBitmapAsBmp(surface, base + "title.bmp", &why)) {
+        reason = "Can't write the title menu picture " + base + "title.bmp: " + why;
+        return false;
+    }
+    picture = base + "title.bmp";
+    return true;
+}
+
 }  // namespace
 
 std::string MakeMenuMovies(const JobContext& job, const MediaList& videos, MenuMovies& movies,
@@ -314,26 +336,33 @@ std::string MakeMenuMovies(const JobContext& job, const MediaList& videos, MenuM
     if (!MakeCanvas(job.input.rootMenuBackground, rootCanvas, W, H, reason) || stopped())
         return fail();
 
-    // The title menu: its background with the installed Play/Chapters buttons.
+    // The title menu: its background, the disc's title and the installed
+    // Play/Chapters buttons.
     const std::string titleMovieBase = Temp(reason);
     const std::string titleCanvasBase = titleMovieBase.empty() ? std::string() : Temp(reason);
     if (titleCanvasBase.empty())
         return fail();
     movies.titleMovie = titleMovieBase + "title.mpg";
     const std::string titleCanvas = titleCanvasBase + "title_background.jpg";
+    std::string titlePicture;
     if (!MakeCanvas(job.input.titleMenuBackground, titleCanvas, W, H, reason) || stopped() ||
+        !MakeTitlePicture(job, titleCanvas, titlePicture, reason) ||
         !BuildMenuMpeg(job.libraries, job.params, folder + "title_menu_normal.png",
                        folder + "title_menu_hover.png", folder + "title_menu_select.png",
-                       titleCanvas, movies.titleMovie, reason))
+                       titlePicture, movies.titleMovie, reason))
         return fail();
 
     // The root menu: a grid of thumbnails, one button per video, page by page.
+    std::vector<std::string> sources;
+    for (const MediaItem& video : videos)
+        sources.push_back(video.sourcePath);
+    const std::vector<std::string> names = VideoNames(sources);
     for (const RootMenuPage& page : PlanRootMenuPages(videos.size())) {
         const std::string movieBase = Temp(reason);
         if (movieBase.empty() || stopped())
             return fail();
         movies.rootMovies.push_back(movieBase + "root.mpg");
-        if (!MakeRootPage(job, videos, page, rootCanvas, movies.rootMovies.back(), reason))
+        if (!MakeRootPage(job, videos, names, page, rootCanvas, movies.rootMovies.back(), reason))
             return fail();
     }
     return {};

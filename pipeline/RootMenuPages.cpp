@@ -21,11 +21,11 @@ constexpr int kBackHeight = 28;
 constexpr int kBlockHeight = 2 * kCellPitchY + kThumbHeight + kNameHeight + kBackGap + kBackHeight;
 constexpr int kBlockWidth = (kGridColumns - 1) * kCellPitchX + kThumbWidth;
 
-bool CanDrawText() {
+}  // namespace
+
+bool CanDrawMenuText() {
     return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
 }
-
-}  // namespace
 
 std::vector<RootMenuPage> PlanRootMenuPages(std::size_t videoCount) {
     if (videoCount <= kOnePage)
@@ -87,7 +87,7 @@ void DrawBackTile(QImage& surface, const QRect& where) {
     painter.setBrush(QColor(245, 245, 250));
     painter.drawPolygon(arrow);
     painter.drawRect(QRect(left + 10, cy - 3, 12, 6));
-    if (!CanDrawText())
+    if (!CanDrawMenuText())
         return;
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(14);
@@ -105,9 +105,42 @@ std::string VideoName(const std::string& sourcePath) {
     return name;
 }
 
+std::vector<std::string> VideoNames(const std::vector<std::string>& sourcePaths) {
+    std::vector<std::string> names;
+    for (const std::string& path : sourcePaths)
+        names.push_back(VideoName(path));
+    const auto shared = [&names](std::size_t i) {
+        return std::count(names.begin(), names.end(), names[i]) > 1;
+    };
+    std::vector<std::size_t> sharing;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (shared(i))
+            sharing.push_back(i);
+    for (std::size_t i : sharing) {
+        const std::string& path = sourcePaths[i];
+        names[i] = path.substr(path.rfind('/') + 1);
+    }
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (!shared(i))
+            continue;
+        // The first keeps its name; each later one takes the next free number.
+        const std::string name = names[i];
+        for (std::size_t k = i + 1, number = 2; k < names.size(); ++k) {
+            if (names[k] != name)
+                continue;
+            std::string numbered;
+            do
+                numbered = name + " (" + std::to_string(number++) + ")";
+            while (std::find(names.begin(), names.end(), numbered) != names.end());
+            names[k] = numbered;
+        }
+    }
+    return names;
+}
+
 void DrawVideoName(QImage& surface, const QRect& strip, const std::string& name,
                    double pixelShape) {
-    if (!CanDrawText() || name.empty() || pixelShape <= 0)
+    if (!CanDrawMenuText() || name.empty() || pixelShape <= 0)
         return;
     QPainter painter(&surface);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -119,7 +152,7 @@ void DrawVideoName(QImage& surface, const QRect& strip, const std::string& name,
     painter.scale(1 / pixelShape, 1);
     const int width = static_cast<int>(strip.width() * pixelShape);
     const QString text =
-        QFontMetrics(font).elidedText(QString::fromStdString(name), Qt::ElideRight, width - 2);
+        QFontMetrics(font).elidedText(QString::fromStdString(name), Qt::ElideMiddle, width - 2);
     QPainterPath path;
     const QFontMetrics metrics(font);
     const int x = (width - metrics.horizontalAdvance(text)) / 2;

@@ -37,16 +37,23 @@ constexpr int kCellPitchY = 116;
 constexpr int kNameHeight = 16;
 QPoint RootMenuCell(int width, int height, std::size_t cell);
 QRect BackButtonRect(int width, int height);
+// Whether this process can draw text (it has a QGuiApplication).
+bool CanDrawMenuText();
 // Draws the back button's tile (an arrow turning back, and its caption when
 // text can be drawn).
 void DrawBackTile(QImage& surface, const QRect& where);
 
 // The name shown for a video: its file name without the extension.
 std::string VideoName(const std::string& sourcePath);
-// Draws name into the strip below a thumbnail, shortened with an ellipsis to
-// fit. pixelShape: how much wider than tall the menu's pixels are shown, so
-// that the letters keep their shape on the television. Does nothing where
-// the process cannot draw text (no QGuiApplication).
+// The names shown for a list of videos, told apart: videos that share a name
+// show their whole file name ("late.avi", "late.mov"), and those that still
+// share one a number after it ("late.avi (2)").
+std::vector<std::string> VideoNames(const std::vector<std::string>& sourcePaths);
+// Draws name into the strip below a thumbnail, shortened in the middle with
+// an ellipsis to fit, so that its end (what tells names apart) stays.
+// pixelShape: how much wider than tall the menu's pixels are shown, so that
+// the letters keep their shape on the television. Does nothing where the
+// process cannot draw text (no QGuiApplication).
 void DrawVideoName(QImage& surface, const QRect& strip, const std::string& name, double pixelShape);
 
 // Adds a button frame around where to an overlay picture made by the menu

@@ -36,6 +36,10 @@ inline constexpr const char* CHAPTER_MINUTES = "CHAPTER_MINUTES";
 // The folder of the project last opened or saved, without a trailing slash;
 // the project dialogs start there.
 inline constexpr const char* LAST_PROJECT_FOLDER = "LAST_PROJECT_FOLDER";
+// The text shown in the title menu's band; empty: none. It belongs to the
+// disc being made (a project or the command line gives it), so the options
+// file never keeps it.
+inline constexpr const char* DISC_TITLE = "DISC_TITLE";
 }  // namespace keys
 
 // The keys the program reads from each file: a file without one of them

@@ -79,5 +79,7 @@ CXMLAccess StoredOptions(const CXMLAccess& options, const FilledOptions& filled)
     for (const FilledOption& option : filled)
         if (stored.GetValue(option.key) == option.value)
             stored.SetValue(option.key, option.stored);
+    std::erase_if(stored.attributes,
+                  [](const auto& attribute) { return attribute.first == keys::DISC_TITLE; });
     return stored;
 }

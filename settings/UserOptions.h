@@ -42,5 +42,6 @@ FilledOptions FillDefaultOptions(CXMLAccess& options, const OptionDefaults& defa
 // The options as stored: keys that still hold the value filled in at load
 // keep the value they had. An empty one stays empty, so the file keeps
 // following the user's folders; a folder that could not serve this run (a
-// drive not mounted) is the user's choice for the next.
+// drive not mounted) is the user's choice for the next. The disc title,
+// which belongs to one disc, is left out.
 CXMLAccess StoredOptions(const CXMLAccess& options, const FilledOptions& filled);

@@ -200,6 +200,14 @@ long long ModifiedMs(const fs::path& path) {
            st.st_mtim.tv_nsec / 1000000;
 }
 
+// The first picture of a menu movie, decoded by the ffmpeg program.
+QImage FirstPicture(const std::string& vob, const std::string& png) {
+    const auto decoded =
+        testsupport::RunCommand({"ffmpeg", "-v", "error", "-y", "-i", vob, "-frames:v", "1", png});
+    EXPECT_EQ(decoded.status, 0) << decoded.output;
+    return QImage(QString::fromStdString(png)).convertToFormat(QImage::Format_RGB32);
+}
+
 }  // namespace
 
 TEST_F(Cli, MakesADiscImageAPlayerCanUseAndBurnsTheFolderAgain) {
@@ -341,19 +349,84 @@ TEST_F(Cli, ThumbnailsFillTheirCellsAsFarAsTheirShapeAllows) {
     EXPECT_GT(column(222 + 118), 90);
 }
 
+// --title shows the disc's title in the title menu's band, inside the
+// title-safe area; a title too long for it is shortened, not cut (pixels of
+// the decoded title menus against those of a disc without a title).
+TEST_F(Cli, TheTitleMenuShowsTheDiscTitleInsideItsBand) {
+    const std::string clip = Clip("clip.avi", 1, false);
+    auto titleMenu = [&](const std::string& name, const std::vector<std::string>& title) {
+        std::vector<std::string> args{"make", "--pal", "--working-folder", work_ / name};
+        args.insert(args.end(), title.begin(), title.end());
+        args.push_back(clip);
+        const CliRun run = Run(args);
+        EXPECT_EQ(run.status, 0) << run.out << run.err;
+        return FirstPicture(run.LastLine() + "/VIDEO_TS/VIDEO_TS.VOB", work_ / (name + ".png"));
+    };
+    const QImage plain = titleMenu("plain", {});
+    ASSERT_EQ(plain.size(), QSize(720, 576));
+    // Where a titled menu differs from the plain one.
+    auto changes = [&](const QImage& titled) {
+        QRect where;
+        for (int y = 0; y < 576; ++y)
+            for (int x = 0; x < 720; ++x)
+                if (std::abs(qGray(titled.pixel(x, y)) - qGray(plain.pixel(x, y))) > 48)
+                    where |= QRect(x, y, 1, 1);
+        return where;
+    };
+    const QRect band(72, 70, 576, 110);  // inside the title-safe area
+    std::string summer = "Summer 2026 \u00c4\u00d6\u00dc";
+    const QRect shown = changes(titleMenu("titled", {"--title", summer}));
+    EXPECT_TRUE(band.contains(shown))
+        << shown.x() << "," << shown.y() << " " << shown.width() << "x" << shown.height();
+    EXPECT_GE(shown.height(), 40);  // capitals with their dots, from across the room
+    EXPECT_GE(shown.width(), 300);
+    std::string longTitle;
+    while (longTitle.size() < 200)
+        longTitle += "Holidays ";
+    const QRect shortened = changes(titleMenu("long", {"--title", longTitle.substr(0, 200)}));
+    EXPECT_TRUE(band.contains(shortened)) << shortened.x() << " " << shortened.width();
+    EXPECT_GE(shortened.width(), 540);  // as wide as the band allows
+}
+
+// Videos that share a name are told apart below their thumbnails (the name
+// strips of the decoded root menu differ pairwise).
+TEST_F(Cli, VideosThatShareANameGetDifferentNamesInTheMenu) {
+    std::vector<std::string> args{"make", "--pal", "--working-folder", work_ / "work"};
+    for (const char* name : {"late.avi", "late.mov", "late.mpg"})
+        args.push_back(Clip(name, 1, false));
+    const CliRun run = Run(args);
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    const QImage menu = FirstPicture(run.LastLine() + "/VIDEO_TS/VTS_01_0.VOB", work_ / "root.png");
+    ASSERT_EQ(menu.size(), QSize(720, 576));
+    // Letters in the strips below the first three cells (x = 74, 222, 370).
+    auto differing = [&](int a, int b) {
+        int count = 0;
+        for (int y = 98 + 96; y < 98 + 96 + 16; ++y)
+            for (int x = 0; x < 128; ++x)
+                count += (qGray(menu.pixel(74 + 148 * a + x, y)) > 200) !=
+                         (qGray(menu.pixel(74 + 148 * b + x, y)) > 200);
+        return count;
+    };
+    // One name drawn three times differs by a few pixels of noise (2 to 5).
+    EXPECT_GT(differing(0, 1), 15);
+    EXPECT_GT(differing(0, 2), 15);
+    EXPECT_GT(differing(1, 2), 15);
+}
+
 TEST_F(Cli, AProjectMovedWithItsVideosMakesTheSameDisc) {
     fs::create_directory(work_ / "videos");
     const std::string a = Clip("videos/a.avi", 2, true);
     const std::string b = Clip("videos/b.avi", 1, false);
     const std::string project = (work_ / "videos" / "holiday.quorva").string();
-    const CliRun first = Run({"make", "--pal", "--label", "HOLIDAY", "--working-folder",
-                              work_ / "one", "--save-project", project, b, a});
+    const CliRun first = Run({"make", "--pal", "--label", "HOLIDAY", "--title", "Our holiday",
+                              "--working-folder", work_ / "one", "--save-project", project, b, a});
     ASSERT_EQ(first.status, 0) << first.err;
     EXPECT_TRUE(Has(first.out, "Saved project " + project)) << first.out;
     const std::string saved = platform::ReadFile(project).value_or("");
     EXPECT_TRUE(Has(saved, "<quorva-project version=\"1\">")) << saved;
     EXPECT_TRUE(Has(saved, "path=\"b.avi\"")) << saved;  // stored relative to the project
     EXPECT_TRUE(Has(saved, "volume-label=\"HOLIDAY\"")) << saved;
+    EXPECT_TRUE(Has(saved, "disc-title=\"Our holiday\"")) << saved;
 
     fs::rename(work_ / "videos", work_ / "moved");
     const std::string moved = (work_ / "moved" / "holiday.quorva").string();
@@ -376,6 +449,18 @@ TEST_F(Cli, AProjectMovedWithItsVideosMakesTheSameDisc) {
     EXPECT_TRUE(Has(original, "Chapters: 02")) << original;
     EXPECT_TRUE(Has(original, "Chapter: 01, Length: 00:00:01")) << original;  // b first
     EXPECT_TRUE(Has(original, "PAL")) << original;  // the project's TV standard
+    // The same title menu, with the project's title.
+    const QImage titled =
+        FirstPicture(first.LastLine() + "/VIDEO_TS/VIDEO_TS.VOB", work_ / "1.png");
+    const QImage again =
+        FirstPicture(second.LastLine() + "/VIDEO_TS/VIDEO_TS.VOB", work_ / "2.png");
+    ASSERT_EQ(titled.size(), QSize(720, 576));
+    ASSERT_EQ(again.size(), titled.size());
+    int differing = 0;
+    for (int y = 0; y < titled.height(); ++y)
+        for (int x = 0; x < titled.width(); ++x)
+            differing += std::abs(qGray(titled.pixel(x, y)) - qGray(again.pixel(x, y))) > 48;
+    EXPECT_LT(differing, 20);
 
     fs::remove(work_ / "moved" / "a.avi");
     const CliRun missing = Run({"make", "--working-folder", work_ / "three", moved});

@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <QImage>
+
 #include "app/FileSystem.h"
 #include "app/MadeFiles.h"
 #include "pipeline/JobFixture.h"
@@ -178,7 +180,8 @@ TEST_F(JobRun, EveryProblemSeenAtTheStartIsRefusedInOneMessageBeforeAnyConversio
     const std::string& message = errors_[0];
     for (const char* says :
          {"broken.avi: it", "empty.avi: the file is empty", "pipe.avi: it is a pipe",
-          "/dev/zero: it is a device", ": it is a folder", "back.jpg is not a readable BMP or JPEG",
+          "/dev/zero: it is a device", ": it is a folder",
+          "back.jpg is not a picture: its content is none of PNG",
           "Not enough free space in the working folder"})
         EXPECT_TRUE(Contains(message, says)) << says << "\n" << message;
     EXPECT_EQ(job.outcome, JobOutcome::Failed);
@@ -205,8 +208,7 @@ TEST_F(JobRun, AWorkingFolderOrDvdProjectThatCannotBeMadeFailsTheJobNotTheProgra
     auto job = Run(JOB_CONVERT | JOB_MENUS);
     ASSERT_EQ(errors_.size(), 1u);
     EXPECT_TRUE(Contains(errors_[0], "Can't create working folder! " +
-                                         Media("in-the-way/parent/work/") +
-                                         ": Not a directory"))
+                                         Media("in-the-way/parent/work/") + ": Not a directory"))
         << errors_[0];
     EXPECT_EQ(job.outcome, JobOutcome::Failed);
 
@@ -233,16 +235,28 @@ TEST_F(JobRun, AWorkingFolderOrDvdProjectThatCannotBeMadeFailsTheJobNotTheProgra
     }
 }
 
-TEST_F(JobRun, AMenuBackgroundOfAnotherTypeIsRefused) {
-    const std::string clip = MakeTestClip("clip.avi", 1);
-    AddVideos({clip});
-    const std::string gif =
-        MakeClip("back.gif", {"-f", "lavfi", "-i", "color=c=blue:s=64x48", "-frames:v", "1"});
-    App().theOptions.SetValue(keys::BACKGROUND_PICTURE_OF_ROOT_MENU, gif);
-    auto job = Run(JOB_CONVERT | JOB_MENUS);
-    ASSERT_EQ(errors_.size(), 1u);
-    EXPECT_TRUE(Contains(errors_[0], "DVD menu background only support BMP/JPG file!"));
-    EXPECT_EQ(job.flagsLeft & JOB_MENUS, JOB_MENUS);
+// A menu background is told by its content, of any type the picture library
+// reads: a PNG makes a disc whose title menu shows it, also when it is named
+// .jpg (a text file named .jpg is refused above).
+TEST_F(JobRun, AMenuBackgroundIsToldByItsContent) {
+    AddVideos({MakeTestClip("clip.avi", 1)});
+    const std::string png =
+        MakeClip("back.png", {"-f", "lavfi", "-i", "color=c=blue:s=64x48", "-frames:v", "1"});
+    const std::string pngNamedJpg = Media("png.jpg");
+    ASSERT_TRUE(platform::CopyFile(png, pngNamedJpg));
+    App().theOptions.SetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU, png);
+    App().theOptions.SetValue(keys::BACKGROUND_PICTURE_OF_ROOT_MENU, pngNamedJpg);
+    auto made = Run(JOB_CONVERT | JOB_MENUS);
+    ASSERT_TRUE(errors_.empty()) << errors_.front();
+    ASSERT_EQ(made.outcome, JobOutcome::Done);
+    const std::string still = Media("title.png");
+    ASSERT_EQ(testsupport::RunCommand({"ffmpeg", "-v", "error", "-y", "-i",
+                                       made.dvdFolder + "/VIDEO_TS/VIDEO_TS.VOB", "-frames:v", "1",
+                                       still})
+                  .status,
+              0);
+    const QColor middle = QImage(QString::fromStdString(still)).pixelColor(360, 240);
+    EXPECT_GT(middle.blue(), middle.red() + 100) << middle.name().toStdString();
 }
 
 TEST_F(JobRun, OnlyAFittingVobIsTakenAsItIs) {
@@ -395,7 +409,8 @@ TEST_F(JobRun, TwoConversionsSideBySideStopTogetherAndLeaveNoPartialStream) {
     auto partialsLeft = [&] {
         int left = 0;
         for (const MediaItem& item : items)
-            left += platform::PathExists(item.vobPath) + platform::PathExists(item.vobPath + ".part");
+            left +=
+                platform::PathExists(item.vobPath) + platform::PathExists(item.vobPath + ".part");
         return left;
     };
 
