@@ -12,6 +12,7 @@ extern "C" {
 #include <cstdarg>
 #include <cstdio>
 #include <memory>
+#include <utility>
 
 namespace discchecker {
 namespace {
@@ -89,6 +90,43 @@ std::vector<double> ChapterSeconds(const ifo_handle_t& vts, int titleInSet) {
     return lengths;
 }
 
+struct FileClose {
+    void operator()(dvd_file_t* file) const { DVDCloseFile(file); }
+};
+
+// A table the information file of set (0: VIDEO_TS.IFO) places where its
+// header cannot be read, named; empty when every one starts inside the
+// file. libdvdread frees such a table twice when it fails to read it, so a
+// file with one is never given to ifoOpen.
+std::string TableOutsideFile(dvd_reader_t* reader, int set) {
+    const std::unique_ptr<dvd_file_t, FileClose> file(DVDOpenFile(reader, set, DVD_READ_INFO_FILE));
+    std::uint8_t header[0x100];
+    if (!file || DVDReadBytes(file.get(), header, sizeof header) != sizeof header)
+        return {};  // ifoOpen finds it unreadable as a whole
+    const std::int64_t sectors = DVDFileSize(file.get());
+    const std::vector<std::pair<int, const char*>> tables =
+        set == 0 ? std::vector<std::pair<int, const char*>>{{0xc4, "title table"},
+                                                            {0xc8, "menu table"},
+                                                            {0xcc, "parental table"},
+                                                            {0xd0, "title set attributes"},
+                                                            {0xd4, "text table"},
+                                                            {0xd8, "menu cell addresses"},
+                                                            {0xdc, "menu unit map"}}
+                 : std::vector<std::pair<int, const char*>>{
+                       {0xc8, "chapter table"},       {0xcc, "title table"},
+                       {0xd0, "menu table"},          {0xd4, "time map"},
+                       {0xd8, "menu cell addresses"}, {0xdc, "menu unit map"},
+                       {0xe0, "cell addresses"},      {0xe4, "unit map"}};
+    for (const auto& [at, name] : tables) {
+        const std::uint32_t sector = static_cast<std::uint32_t>(header[at]) << 24 |
+                                     header[at + 1] << 16 | header[at + 2] << 8 | header[at + 3];
+        if (sector != 0 && sector >= sectors)
+            return std::string(name) + " at sector " + std::to_string(sector) + ", past the " +
+                   std::to_string(sectors) + " sectors of the file";
+    }
+    return {};
+}
+
 }  // namespace
 
 DiscLayout ReadDiscLayout(const std::string& path) {
@@ -97,6 +135,10 @@ DiscLayout ReadDiscLayout(const std::string& path) {
     ReaderPtr reader(DVDOpen2(nullptr, &logger, path.c_str()));
     if (!reader) {
         layout.error = "no DVD-Video can be read from " + path;
+        return layout;
+    }
+    if (const std::string outside = TableOutsideFile(reader.get(), 0); !outside.empty()) {
+        layout.error = "VIDEO_TS.IFO places its " + outside;
         return layout;
     }
     IfoPtr manager(ifoOpen(reader.get(), 0));
@@ -112,6 +154,11 @@ DiscLayout ReadDiscLayout(const std::string& path) {
     std::vector<IfoPtr> opened;
     std::vector<const ifo_handle_t*> sets;
     for (int set = 1; set <= titleSets; ++set) {
+        const std::string outside = TableOutsideFile(reader.get(), set);
+        if (!outside.empty()) {
+            layout.error = SetFile(set, 0, "IFO") + " places its " + outside;
+            return layout;
+        }
         IfoPtr& vts = opened.emplace_back(ifoOpen(reader.get(), set));
         sets.push_back(vts.get());
         if (!vts || !vts->vtsi_mat) {
