@@ -10,6 +10,7 @@ extern "C" {
 
 #include <algorithm>
 #include <cstdarg>
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <utility>
@@ -117,13 +118,51 @@ std::string TableOutsideFile(dvd_reader_t* reader, int set) {
                        {0xd0, "menu table"},          {0xd4, "time map"},
                        {0xd8, "menu cell addresses"}, {0xdc, "menu unit map"},
                        {0xe0, "cell addresses"},      {0xe4, "unit map"}};
+    const auto number = [](const std::uint8_t* at, int bytes) {
+        std::uint64_t value = 0;
+        for (int i = 0; i < bytes; ++i)
+            value = value << 8 | at[i];
+        return value;
+    };
     for (const auto& [at, name] : tables) {
-        const std::uint32_t sector = static_cast<std::uint32_t>(header[at]) << 24 |
-                                     header[at + 1] << 16 | header[at + 2] << 8 | header[at + 3];
-        if (sector != 0 && sector >= sectors)
+        const std::uint64_t sector = number(header + at, 4);
+        if (sector != 0 && static_cast<std::int64_t>(sector) >= sectors)
             return std::string(name) + " at sector " + std::to_string(sector) + ", past the " +
                    std::to_string(sectors) + " sectors of the file";
     }
+    if (set != 0)
+        return {};
+    // First play's program chain and the tables it points to: libdvdread
+    // frees parts of it twice when one of them cannot be read.
+    constexpr std::uint64_t kChain = 0xec;
+    const std::uint64_t bytes = static_cast<std::uint64_t>(sectors) * 2048;
+    const std::uint64_t chain = number(header + 0x84, 4);
+    std::uint8_t pgc[kChain];
+    if (chain + kChain > bytes || DVDFileSeek(file.get(), static_cast<std::int32_t>(chain)) < 0 ||
+        DVDReadBytes(file.get(), pgc, sizeof pgc) != sizeof pgc)
+        return "first play program chain at byte " + std::to_string(chain) + ", past the end";
+    const std::uint64_t programs = pgc[2], cells = pgc[3];
+    const std::uint64_t commands = number(pgc + 0xe4, 2), map = number(pgc + 0xe6, 2),
+                        playback = number(pgc + 0xe8, 2), positions = number(pgc + 0xea, 2);
+    std::uint64_t end = 0;
+    if (commands != 0) {
+        std::uint8_t table[8];
+        if (chain + commands + 8 > bytes ||
+            DVDFileSeek(file.get(), static_cast<std::int32_t>(chain + commands)) < 0 ||
+            DVDReadBytes(file.get(), table, sizeof table) != sizeof table)
+            return "first play commands past the end";
+        end =
+            std::max(end, commands + 8 +
+                              8 * (number(table, 2) + number(table + 2, 2) + number(table + 4, 2)));
+    }
+    if (programs != 0 && map != 0)
+        end = std::max(end, map + programs);
+    if (cells != 0 && playback != 0)
+        end = std::max(end, playback + 24 * cells);
+    if (cells != 0 && positions != 0)
+        end = std::max(end, positions + 4 * cells);
+    if (chain + end > bytes)
+        return "first play program chain's tables, past the end";
     return {};
 }
 

@@ -361,6 +361,11 @@ TEST_F(DiscCheck, HostileDiscsEndFailedWithAMessage) {
          [](Ifo& i) { i.Set(0xc4, 4, i.bytes.size() / 2048); }},
         {"menu table past the end", 0, [](Ifo& i) { i.Set(0xc8, 4, 0xffffff); }},
         {"first play past the end", 0, [](Ifo& i) { i.Set(0x84, 4, 0xffffff); }},
+        {"first play with 65535 pre-commands", 0,
+         [](Ifo& i) {
+             const std::size_t chain = i.At(0x84, 4);
+             i.Set(chain + i.At(chain + 0xe4, 2), 2, 65535);
+         }},
         {"menu without programs", 0, [](Ifo& i) { i.Set(i.ManagerMenu() + 2, 1, 0); }},
         {"menu map at cell 0", 0,
          [](Ifo& i) { i.Set(i.ManagerMenu() + i.At(i.ManagerMenu() + 0xe6, 2), 1, 0); }},
