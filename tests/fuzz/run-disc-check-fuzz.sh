@@ -2,7 +2,8 @@
 # Builds the disc checker's fuzz target with clang (libFuzzer, AddressSanitizer,
 # UndefinedBehaviorSanitizer) and runs it, niced, for SECONDS_TO_RUN seconds (default
 # 300) on a corpus seeded from a disc quorva-cli makes. Needs a built tree
-# (build/bin/quorva-cli). Findings land in tests/fuzz/out/.
+# (build/bin/quorva-cli). Findings land in tests/fuzz/out/; inputs once found
+# crashing are kept in tests/fuzz/regressions/ and run first.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 out=tests/fuzz/out
@@ -28,6 +29,9 @@ nice -n 19 clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined \
 # libdvdread asks calloc for impossible sizes on some counts and copes with
 # the null it gets; AddressSanitizer returns that null too instead of stopping.
 # libdvdread leaks a little on some broken files: leaks are not looked for.
-ASAN_OPTIONS=allocator_may_return_null=1 QUORVA_FUZZ_DISC="$PWD/$out/disc" nice -n 19 "$out/disc-check-fuzz" \
+export ASAN_OPTIONS=allocator_may_return_null=1 QUORVA_FUZZ_DISC="$PWD/$out/disc"
+# The inputs earlier runs found crashing come first; each must now pass.
+nice -n 19 "$out/disc-check-fuzz" -detect_leaks=0 tests/fuzz/regressions/*
+nice -n 19 "$out/disc-check-fuzz" \
     -max_total_time="${SECONDS_TO_RUN:-300}" -timeout=10 -detect_leaks=0 -rss_limit_mb=2048 \
     -artifact_prefix="$out/" "$out/corpus"
