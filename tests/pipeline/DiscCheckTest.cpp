@@ -357,8 +357,15 @@ TEST_F(DiscCheck, HostileDiscsEndFailedWithAMessage) {
         {"no title sets", 0, [](Ifo& i) { i.Set(0x3e, 2, 0); }},
         {"99 title sets", 0, [](Ifo& i) { i.Set(0x3e, 2, 99); }},
         {"title table past the end", 0, [](Ifo& i) { i.Set(0xc4, 4, 0xffffff); }},
+        {"title table at the end of the file", 0,
+         [](Ifo& i) { i.Set(0xc4, 4, i.bytes.size() / 2048); }},
         {"menu table past the end", 0, [](Ifo& i) { i.Set(0xc8, 4, 0xffffff); }},
         {"first play past the end", 0, [](Ifo& i) { i.Set(0x84, 4, 0xffffff); }},
+        {"first play with 65535 pre-commands", 0,
+         [](Ifo& i) {
+             const std::size_t chain = i.At(0x84, 4);
+             i.Set(chain + i.At(chain + 0xe4, 2), 2, 65535);
+         }},
         {"menu without programs", 0, [](Ifo& i) { i.Set(i.ManagerMenu() + 2, 1, 0); }},
         {"menu map at cell 0", 0,
          [](Ifo& i) { i.Set(i.ManagerMenu() + i.At(i.ManagerMenu() + 0xe6, 2), 1, 0); }},
@@ -383,6 +390,8 @@ TEST_F(DiscCheck, HostileDiscsEndFailedWithAMessage) {
         {"chapter table past the end", 1, [](Ifo& i) { i.Set(0xc8, 4, 0xffffff); }},
         {"title table of the set past the end", 1, [](Ifo& i) { i.Set(0xcc, 4, 0xffffff); }},
         {"cell addresses past the end", 1, [](Ifo& i) { i.Set(0xe0, 4, 0xffffff); }},
+        {"chapter table at the end of the file", 1,
+         [](Ifo& i) { i.Set(0xc8, 4, i.bytes.size() / 2048); }},
         {"title map at cell 0", 1,
          [](Ifo& i) { i.Set(i.TitleChain() + i.At(i.TitleChain() + 0xe6, 2), 1, 0); }},
         {"title without cells", 1, [](Ifo& i) { i.Set(i.TitleChain() + 3, 1, 0); }},
