@@ -423,12 +423,12 @@ TEST_F(ProgressDialogTest, TheBackgroundPickerShowsPicturesOfEitherCase) {
               folder + "PHOTO.JPG");
 }
 
-// A picture that is there but is no BMP or JPEG (a PNG named .jpg, as an old
-// project may name) is asked about at the start like a missing one; No takes
-// the default, and the job goes on.
+// A file that is there but is no picture (text named .jpg, as an old project
+// may name) is asked about at the start like a missing one; No takes the
+// default, and the job goes on.
 TEST_F(ProgressDialogTest, AnUnusableMenuPictureIsAskedAboutAtTheStart) {
     const std::string png = Media("photo.jpg");
-    QImage(32, 24, QImage::Format_RGB32).save(QString::fromStdString(png), "PNG");
+    std::ofstream(png) << "this is not a picture";
     App().theOptions.SetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU, png);
     App().theBurner.reset();
     Dlg dialog(JOB_BURN, nullptr);
@@ -438,7 +438,7 @@ TEST_F(ProgressDialogTest, AnUnusableMenuPictureIsAskedAboutAtTheStart) {
     StartButton(dialog)->click();
     ASSERT_TRUE(WaitForIdle(dialog, 30000));
     ASSERT_EQ(presenter_->Messages().size(), 2u);
-    EXPECT_NE(presenter_->Messages()[0].text.find(png + " is not a readable BMP or JPEG"),
+    EXPECT_NE(presenter_->Messages()[0].text.find(png + " is not a picture"),
               std::string::npos)
         << presenter_->Messages()[0].text;
     EXPECT_EQ(App().theOptions.GetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU),
