@@ -11,6 +11,25 @@ std::shared_ptr<AVFrame> Reference(const AVFrame* frame) {
     return {av_frame_clone(frame), [](AVFrame* f) { av_frame_free(&f); }};
 }
 
+// Hands each packet the encoder has ready to take, until it wants more
+// pictures or has given its last.
+Status ReceivePackets(AVCodecContext* encoder, AVPacket* scratch,
+                      const std::function<Status(PacketPtr)>& take) {
+    for (;;) {
+        const int e = avcodec_receive_packet(encoder, scratch);
+        if (e == AVERROR(EAGAIN) || e == AVERROR_EOF)
+            return {};
+        if (e < 0)
+            return Status::Av("encoding mpeg2video", e);
+        PacketPtr packet = MakePacket();
+        if (!packet)
+            return Status::Failure("out of memory");
+        av_packet_move_ref(packet.get(), scratch);
+        if (Status s = take(std::move(packet)); !s)
+            return s;
+    }
+}
+
 }  // namespace
 
 Status VideoLanes::Open(int lanes, int groupSize, std::int64_t bufferBits, OpenEncoder open) {
@@ -130,20 +149,11 @@ Status VideoLanes::Coarsen(Lane& lane) {
 }
 
 Status VideoLanes::Receive(Lane& lane) {
-    for (;;) {
-        const int e = avcodec_receive_packet(lane.encoder.get(), lane.packet.get());
-        if (e == AVERROR(EAGAIN) || e == AVERROR_EOF)
-            return {};
-        if (e < 0)
-            return Status::Av("encoding mpeg2video", e);
-        PacketPtr packet = MakePacket();
-        if (!packet)
-            return Status::Failure("out of memory");
-        av_packet_move_ref(packet.get(), lane.packet.get());
+    return ReceivePackets(lane.encoder.get(), lane.packet.get(), [&](PacketPtr packet) -> Status {
         std::lock_guard lock(mutex_);
         const std::int64_t number = packet->pts;
         if (number < lane.warmUp)
-            continue;
+            return {};
         packet->pts = StreamTime(lane, number);
         if (packet->dts != AV_NOPTS_VALUE)
             packet->dts = StreamTime(lane, packet->dts);
@@ -165,7 +175,8 @@ Status VideoLanes::Receive(Lane& lane) {
             return Status::Failure("the video encoder gave out a picture it was not given");
         group->second.packets.push_back(std::move(packet));
         ++group->second.encoded;
-    }
+        return {};
+    });
 }
 
 std::int64_t VideoLanes::StreamTime(const Lane& lane, std::int64_t number) const {
@@ -244,19 +255,11 @@ Status VideoLanes::EncodeAgain(Group& group, bool coarse) {
     PacketPtr packet = MakePacket();
     if (!packet)
         return Status::Failure("out of memory");
-    auto receive = [&]() -> Status {
-        for (;;) {
-            const int e = avcodec_receive_packet(encoder.get(), packet.get());
-            if (e == AVERROR(EAGAIN) || e == AVERROR_EOF)
-                return {};
-            if (e < 0)
-                return Status::Av("encoding mpeg2video", e);
-            PacketPtr out = MakePacket();
-            if (!out)
-                return Status::Failure("out of memory");
-            av_packet_move_ref(out.get(), packet.get());
+    auto receive = [&] {
+        return ReceivePackets(encoder.get(), packet.get(), [&](PacketPtr out) -> Status {
             packets.push_back(std::move(out));
-        }
+            return {};
+        });
     };
     for (std::size_t i = 0; i <= group.frames.size(); ++i) {
         std::shared_ptr<AVFrame> frame;
