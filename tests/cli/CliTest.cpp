@@ -560,6 +560,31 @@ TEST_F(Cli, TwoRunsAtOnceInOneWorkingFolderNeverShareANumberOrAFolder) {
     EXPECT_EQ(SavedOptions().GetValue(keys::FILENAME_SN), std::to_string(before + 2));
 }
 
+// The same videos made again by a new run of the program take new running
+// numbers, yet each is converted once: the second run reuses the streams by
+// their records and makes the same disc.
+TEST_F(Cli, ASecondRunReusesTheStreamsWhateverTheirNumbers) {
+    const std::string a = Clip("a.avi", 2, true);
+    const std::string b = Clip("b.avi", 1, false);
+    const std::vector<std::string> make{"make", "--pal", "--working-folder", work_ / "work", a, b};
+    const CliRun first = Run(make);
+    ASSERT_EQ(first.status, 0) << first.out << first.err;
+    const CliRun second = Run(make);
+    ASSERT_EQ(second.status, 0) << second.out << second.err;
+    EXPECT_FALSE(Has(second.out, "Converting " + a)) << second.out;
+    EXPECT_FALSE(Has(second.out, "Converting " + b)) << second.out;
+    EXPECT_TRUE(Has(second.out, ", converted earlier from " + a + ".")) << second.out;
+    EXPECT_TRUE(Has(second.out, ", converted earlier from " + b + ".")) << second.out;
+    int streams = 0;
+    for (const auto& entry : fs::directory_iterator(work_ / "work"))
+        streams += entry.path().extension() == ".vob";
+    EXPECT_EQ(streams, 2);
+    ASSERT_NE(first.LastLine(), second.LastLine());
+    const std::string disc = Lsdvd(first.LastLine());
+    EXPECT_TRUE(Has(disc, "Chapters: 02")) << disc;
+    EXPECT_EQ(Lsdvd(second.LastLine()), disc);
+}
+
 TEST_F(Cli, AnImageKilledWhileWrittenNeverHasTheImagesName) {
     const fs::path dvd = work_ / "DVD_7";
     const std::string stream = work_ / "title.mpg";
