@@ -108,7 +108,7 @@ std::string FindConvertedStream(const MediaItem& item, const std::string& option
     for (const std::string& name : names)
         if (name.size() > tail.size() &&
             name.compare(name.size() - tail.size(), tail.size(), tail) == 0)
-            streams.push_back(folder + name.substr(0, name.size() - 4));
+            streams.push_back(folder + name.substr(0, name.size() - StreamOriginPath("").size()));
     for (const std::string& stream : streams) {
         if (platform::IsSymbolicLink(stream) || !platform::IsRegularFile(stream) ||
             platform::PathExists(PartialStreamPath(stream)))
@@ -276,6 +276,11 @@ StageOutcome ConvertItems(JobContext& job, const std::vector<MediaItem*>& items,
 }
 
 }  // namespace
+
+bool HasConvertedStream(const MediaItem& item, const JobParameters& params) {
+    return item.vobPath != item.sourcePath &&
+           !FindConvertedStream(item, BuildEncodingOptions(params)).empty();
+}
 
 StageOutcome ConvertOneItem(JobContext& job, MediaItem& item) {
     return ConvertItems(job, {&item}, 1, {});

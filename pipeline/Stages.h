@@ -25,6 +25,9 @@ enum class StageOutcome { Done, Aborted, Failed };
 // when none needs converting), on whichever thread started the last.
 StageOutcome ConvertMediaFiles(JobContext& job, const std::function<void()>& allStarted = {});
 StageOutcome ConvertOneItem(JobContext& job, MediaItem& item);
+// Whether conversion would take a finished stream for item instead of
+// converting it.
+bool HasConvertedStream(const MediaItem& item, const JobParameters& params);
 // The encoder options for the job, with every placeholder filled in.
 std::string BuildEncodingOptions(const JobParameters& params);
 // The whole argument text of one conversion.
