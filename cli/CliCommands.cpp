@@ -193,8 +193,7 @@ int RunMakeCommand(const CliOptions& given, const char* programName) {
     }
     // Loaded once, from reading the videos to the end of the job: loading the
     // engine and the libraries it needs takes longer than reading a video.
-    const platform::DynamicLibrary engineKept(
-        LocateEngineLibraries(App().theProgramFolder).engine);
+    const platform::DynamicLibrary engineKept(LocateEngineLibraries(App().theProgramFolder).engine);
     std::vector<std::string> problems = ProbeVideos(options.inputs);
     session.SaveRunningNumber();
     if (CliSession::Interrupted()) {
@@ -279,7 +278,9 @@ int RunCheckCommand(const CliOptions& options) {
         return kStatusFailed;
     }
     discchecker::DiscExpectation expected;
-    expected.volumeLabel = options.label;
+    // The image's ISO 9660 volume id carries the label in its own letters.
+    if (options.label)
+        expected.volumeLabel = burner::IsoVolumeId(*options.label);
     if (options.label && platform::IsFolder(path))
         std::fprintf(stderr,
                      "quorva-cli: a DVD folder has no volume label: --label is checked on disc "

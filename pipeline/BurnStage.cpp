@@ -1,6 +1,7 @@
 #include <cstring>
 
 #include "app/MadeFiles.h"
+#include "components/burner/VolumeLabel.h"
 #include "engines/DiscBurner.h"
 #include "pipeline/Stages.h"
 #include "platform/MessageBox.h"
@@ -57,7 +58,7 @@ StageOutcome BurnDvdFolder(JobContext& job, const discchecker::DiscExpectation& 
     // What was written is played as a player would, label included, before
     // the burn counts as done.
     discchecker::DiscExpectation written = expected;
-    written.volumeLabel = input.volumeLabel;
+    written.volumeLabel = burner::IsoVolumeId(input.volumeLabel);
     const bool check = job.params.checkAfterBurn;
     burner->SetReadBack(check);
     IDiscBurner::WrittenDiscCheck writtenCheck;

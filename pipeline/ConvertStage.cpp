@@ -61,13 +61,6 @@ std::string StreamOrigin(const std::string& source, const platform::FileStamp& s
            "\noptions " + options + "\n";
 }
 
-bool IsStreamOf(const std::string& streamPath, const std::string& source,
-                const std::string& options) {
-    const auto stamp = platform::StampOf(source);
-    return stamp && platform::ReadOwnFile(StreamOriginPath(streamPath)) ==
-                        StreamOrigin(source, *stamp, options);
-}
-
 // The same stream name with another running number in front.
 std::string RenumberedStreamPath(const std::string& streamPath, int number) {
     std::string name = platform::FileNameOf(streamPath);
@@ -95,6 +88,36 @@ std::string CheckConvertedLength(const std::string& stream, double probedSeconds
                   "when it was added; it may have changed or been cut short since.",
                   seconds < 0 ? 0.0 : seconds, probedSeconds);
     return text;
+}
+
+// A finished stream made from the item's source, as it is now, with these
+// encoder options, whatever running number it got: the item's own stream
+// name is looked at first, then every stream with a record in its folder.
+// Nothing may be writing it and it must last as long as the video. Empty
+// when there is none.
+std::string FindConvertedStream(const MediaItem& item, const std::string& options) {
+    const auto stamp = platform::StampOf(item.sourcePath);
+    if (!stamp)
+        return {};
+    const std::string wanted = StreamOrigin(item.sourcePath, *stamp, options);
+    const std::string folder = platform::FolderOf(item.vobPath);
+    const std::string tail = StreamOriginPath(".vob");
+    std::vector<std::string> names = platform::ListFolder(folder);
+    std::sort(names.begin(), names.end());
+    std::vector<std::string> streams{item.vobPath};
+    for (const std::string& name : names)
+        if (name.size() > tail.size() &&
+            name.compare(name.size() - tail.size(), tail.size(), tail) == 0)
+            streams.push_back(folder + name.substr(0, name.size() - StreamOriginPath("").size()));
+    for (const std::string& stream : streams) {
+        if (platform::IsSymbolicLink(stream) || !platform::IsRegularFile(stream) ||
+            platform::PathExists(PartialStreamPath(stream)))
+            continue;
+        if (platform::ReadOwnFile(StreamOriginPath(stream)) == wanted &&
+            CheckConvertedLength(stream, item.info.duration).empty())
+            return stream;
+    }
+    return {};
 }
 
 }  // namespace
@@ -145,8 +168,8 @@ ItemResult ConvertWithEngine(const JobParameters& params, const std::string& eng
     // Listed before they exist, so that clearing the working folder finds
     // them even after a crash.
     if (!NoteMadeFiles(folder, {platform::FileNameOf(partial), name, platform::FileNameOf(origin)}))
-        return {StageOutcome::Failed, "Can't convert " + item.sourcePath + ": " +
-                                          MadeFilesRecordProblem(folder)};
+        return {StageOutcome::Failed,
+                "Can't convert " + item.sourcePath + ": " + MadeFilesRecordProblem(folder)};
     // The engine writes the partial stream and renames it when complete; the
     // lock tells other runs that it is not a leftover.
     platform::FileLock writing = platform::FileLock::Take(partial, platform::FileLock::Wait::No,
@@ -254,6 +277,11 @@ StageOutcome ConvertItems(JobContext& job, const std::vector<MediaItem*>& items,
 
 }  // namespace
 
+bool HasConvertedStream(const MediaItem& item, const JobParameters& params) {
+    return item.vobPath != item.sourcePath &&
+           !FindConvertedStream(item, BuildEncodingOptions(params)).empty();
+}
+
 StageOutcome ConvertOneItem(JobContext& job, MediaItem& item) {
     return ConvertItems(job, {&item}, 1, {});
 }
@@ -269,12 +297,18 @@ StageOutcome ConvertMediaFiles(JobContext& job, const std::function<void()>& all
     const std::string options = BuildEncodingOptions(params);
     std::vector<MediaItem*> toConvert;
     std::map<std::string, const MediaItem*> streams;  // the streams to be made, by path
+    std::map<std::string, const MediaItem*> sources;  // the same, by source
     for (MediaItem& item : job.videos) {
         if (job.Cancelled())
             return StageOutcome::Aborted;
-        if (item.vobPath != item.sourcePath && platform::PathExists(item.vobPath)) {
-            if (IsStreamOf(item.vobPath, item.sourcePath, options))
-                continue;  // made by an earlier run, from this source for this disc
+        if (item.vobPath != item.sourcePath) {
+            // Made by an earlier run, maybe of another list or before the
+            // program was started again, from this source for this disc.
+            if (const std::string made = FindConvertedStream(item, options); !made.empty()) {
+                item.vobPath = made;
+                job.Log("Reusing " + made + ", converted earlier from " + item.sourcePath + ".");
+                continue;
+            }
             // A stream without our record may be anybody's: it stays, and
             // this video gets a name of its own.
             while (!platform::PathExists(StreamOriginPath(item.vobPath)) &&
@@ -287,15 +321,17 @@ StageOutcome ConvertMediaFiles(JobContext& job, const std::function<void()>& all
             item.vobPath = item.sourcePath;
             continue;
         }
-        // Two videos listed with one stream name: the same source needs it
-        // made once; another source gets a name of its own.
-        if (auto same = streams.find(item.vobPath); same != streams.end()) {
-            if (same->second->sourcePath == item.sourcePath)
-                continue;
+        // A source listed twice is made once, under the first one's name;
+        // another source with the same stream name gets a name of its own.
+        if (auto same = sources.find(item.sourcePath); same != sources.end()) {
+            item.vobPath = same->second->vobPath;
+            continue;
+        }
+        if (streams.count(item.vobPath))
             while (streams.count(item.vobPath) || platform::PathExists(item.vobPath))
                 item.vobPath = RenumberedStreamPath(item.vobPath, takeNumber());
-        }
         streams.emplace(item.vobPath, &item);
+        sources.emplace(item.sourcePath, &item);
         toConvert.push_back(&item);
     }
     // Side by side the longest go first, so that the last to finish are short

@@ -38,7 +38,9 @@ JobInputs InputsOf(const JobContext& job) {
     const bool authoring = input.flags & JOB_MENUS;
     MediaList toConvert;
     for (const MediaItem& item : job.videos) {
-        if (converting && !platform::PathExists(item.vobPath)) {
+        // A stream made earlier, under whatever name, takes no room again.
+        if (converting && !platform::PathExists(item.vobPath) &&
+            !HasConvertedStream(item, job.params)) {
             inputs.videos.push_back(item.sourcePath);
             toConvert.push_back(item);
         }

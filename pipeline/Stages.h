@@ -16,13 +16,18 @@ enum class StageOutcome { Done, Aborted, Failed };
 
 // Conversion: every video of job.videos becomes a DVD program stream at its
 // vobPath (or keeps its source when that already is one that fits the disc).
-// A stream already at vobPath is taken only when its record names the same
-// source and encoder options; one without a record is left alone and the
-// video gets a new name with a number from the input's takeRunningNumber.
+// A finished stream in the working folder, under any running number, is
+// taken (and logged as reused) when its record names the same source, as it
+// is now, and encoder options; a stream at vobPath without a record is left
+// alone and the video gets a new name with a number from the input's
+// takeRunningNumber. A source listed twice is converted once.
 // allStarted, when given, is called once no video is left to start (at once
 // when none needs converting), on whichever thread started the last.
 StageOutcome ConvertMediaFiles(JobContext& job, const std::function<void()>& allStarted = {});
 StageOutcome ConvertOneItem(JobContext& job, MediaItem& item);
+// Whether conversion would take a finished stream for item instead of
+// converting it.
+bool HasConvertedStream(const MediaItem& item, const JobParameters& params);
 // The encoder options for the job, with every placeholder filled in.
 std::string BuildEncodingOptions(const JobParameters& params);
 // The whole argument text of one conversion.

@@ -304,7 +304,10 @@ void CDVDAuthorProcessDlg::ShowEstimate() {
     }
     const double megabytes = EstimateDiscUsageMB(
         list, VideoKbpsFor(qualityCombo_->currentIndex(), list, DiscTypeAt(discType_)));
-    estimateText_->setText(QString("about %1 MB on the disc").arg(megabytes, 0, 'f', 0));
+    // Whole megabytes cut as the add page's gauge cuts them, so that both
+    // windows show the same figure.
+    estimateText_->setText(
+        QString("about %1 MB on the disc").arg(static_cast<long long>(megabytes)));
 }
 
 void CDVDAuthorProcessDlg::ApplyLayoutForJob() {

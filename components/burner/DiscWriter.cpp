@@ -168,14 +168,20 @@ std::string WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& 
         close(job.sourceFd);
         return "Cannot read the disc image stream.";
     }
+    SourcePtr patched(job.patch.bytes.empty() ? nullptr
+                                              : NewPatchingSource(fdSource.get(), job.patch));
+    if (!job.patch.bytes.empty() && !patched) {
+        return "Cannot read the disc image stream.";
+    }
+    burn::burn_source* stream = patched ? patched.get() : fdSource.get();
     // The stream is summed on its way into the buffer.
     StreamChecksum sent;
-    SourcePtr summed(job.verify ? NewChecksumSource(fdSource.get(), sent) : nullptr);
+    SourcePtr summed(job.verify ? NewChecksumSource(stream, sent) : nullptr);
     if (job.verify && !summed) {
         return "Cannot read the disc image stream.";
     }
-    SourcePtr fifo(burn::burn_fifo_source_new(job.verify ? summed.get() : fdSource.get(), 2048,
-                                              kFifoChunks, 1));
+    SourcePtr fifo(
+        burn::burn_fifo_source_new(job.verify ? summed.get() : stream, 2048, kFifoChunks, 1));
     if (!fifo) {
         return "Cannot buffer the disc image stream.";
     }

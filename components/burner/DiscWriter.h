@@ -8,6 +8,7 @@
 #include <string>
 
 #include "components/burner/LibburnLibrary.h"
+#include "components/burner/StreamPatch.h"
 
 namespace burner {
 
@@ -21,6 +22,8 @@ struct WriteJob {
     // Read the disc back after writing and compare it with a checksum of the
     // stream taken while it was written.
     bool verify = false;
+    // Bytes of the stream replaced on the way (checked as written).
+    StreamPatch patch;
 };
 
 struct WriteEvents {

@@ -304,7 +304,10 @@ std::string LibburnDiscBurner::Burn(const DeviceEntry& device, const std::string
         producerFailure =
             producer->Finish(complete ? std::chrono::seconds(5) : std::chrono::seconds(0));
     };
-    WriteJob job{address, producer->TakeImageFd(), sectors * kSectorBytes, readBack_};
+    // genisoimage writes the whole label into UDF and the same bytes into the
+    // ISO 9660 volume id, which holds fewer characters.
+    WriteJob job{address, producer->TakeImageFd(), sectors * kSectorBytes, readBack_,
+                 IsoVolumeIdPatch(IsoVolumeId(label))};
     std::string writeFailure = WriteDisc(*library_, job, events, cancel_);
     if (std::string stopped = producer->Finish(); producerFailure.empty()) {
         producerFailure = stopped;

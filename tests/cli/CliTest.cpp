@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/mount.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -558,6 +559,61 @@ TEST_F(Cli, TwoRunsAtOnceInOneWorkingFolderNeverShareANumberOrAFolder) {
     EXPECT_EQ(streams, (std::vector<std::string>{std::to_string(before) + "_clip.vob",
                                                  std::to_string(before + 1) + "_clip.vob"}));
     EXPECT_EQ(SavedOptions().GetValue(keys::FILENAME_SN), std::to_string(before + 2));
+}
+
+// The same videos made again by a new run of the program take new running
+// numbers, yet each is converted once: the second run reuses the streams by
+// their records and makes the same disc. It needs no room to convert them
+// again: its working folder (where root can make it so) has room for what
+// the first run made and one more disc, not for converting again.
+TEST_F(Cli, ASecondRunReusesTheStreamsWhateverTheirNumbers) {
+    auto still = [&](const std::string& name, int seconds, bool audio) {
+        const std::string time = std::to_string(seconds);
+        std::vector<std::string> argv{"ffmpeg",
+                                      "-v",
+                                      "error",
+                                      "-f",
+                                      "lavfi",
+                                      "-i",
+                                      "color=c=blue:size=64x48:rate=25:duration=" + time};
+        if (audio)
+            argv.insert(argv.end(), {"-f", "lavfi", "-i", "sine=duration=" + time});
+        argv.insert(argv.end(), {"-c:v", "mpeg4", work_ / name});
+        EXPECT_EQ(testsupport::RunCommand(argv).status, 0);
+        return (work_ / name).string();
+    };
+    const std::string a = still("a.avi", 12, true);
+    const std::string b = still("b.avi", 8, false);
+    const fs::path work = work_ / "work";
+    fs::create_directory(work);
+    // 20 s of video are estimated at 23 MB a conversion and as much again
+    // for the disc; the first run leaves about 2.5 MB.
+    struct Mount {
+        std::string path;
+        ~Mount() {
+            if (!path.empty())
+                umount(path.c_str());
+        }
+    } small{mount("tmpfs", work.c_str(), "tmpfs", 0, "size=47m") == 0 ? work.string() : ""};
+    const std::vector<std::string> make{"make", "--pal", "--working-folder", work, a, b};
+    const CliRun first = Run(make);
+    ASSERT_EQ(first.status, 0) << first.out << first.err;
+    const CliRun second = Run(make);
+    ASSERT_EQ(second.status, 0) << second.out << second.err;
+    EXPECT_FALSE(Has(second.out, "Converting " + a)) << second.out;
+    EXPECT_FALSE(Has(second.out, "Converting " + b)) << second.out;
+    EXPECT_TRUE(Has(second.out, ", converted earlier from " + a + ".")) << second.out;
+    EXPECT_TRUE(Has(second.out, ", converted earlier from " + b + ".")) << second.out;
+    int streams = 0;
+    for (const auto& entry : fs::directory_iterator(work))
+        streams += entry.path().extension() == ".vob";
+    EXPECT_EQ(streams, 2);
+    ASSERT_NE(first.LastLine(), second.LastLine());
+    const std::string disc = Lsdvd(first.LastLine());
+    EXPECT_TRUE(Has(disc, "Chapters: 02")) << disc;
+    EXPECT_EQ(Lsdvd(second.LastLine()), disc);
+    if (small.path.empty())
+        std::printf("(the working folder was not a small file system: not root)\n");
 }
 
 TEST_F(Cli, AnImageKilledWhileWrittenNeverHasTheImagesName) {

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
@@ -313,17 +314,22 @@ TEST_F(AddVideoPageTest, ChoicesOfTheProgressWindowOutliveItsCloseWithoutStart) 
     auto control = [](QWidget* window, int id) {
         return window->findChild<QWidget*>(QString::number(id));
     };
+    QString estimate;
     WithModal([&] { Click(page, Dlg::IDC_NEXT); },
               [&](QWidget* modal) {
                   qobject_cast<QAbstractButton*>(control(modal, 1024))->click();  // PAL
                   qobject_cast<QAbstractButton*>(control(modal, 1036))->click();  // 4:3
                   qobject_cast<QLineEdit*>(control(modal, 1029))->setText("Trip");
                   modal->findChild<QComboBox*>("quality")->setCurrentIndex(4);
+                  estimate = modal->findChild<QLabel*>("estimate")->text();
                   QTest::keyClick(modal, Qt::Key_Escape);
               });
     const MediaList items = page.RowItems();
     EXPECT_EQ(Gauge(page)->GetSelEnd(),
               int(EstimateDiscUsageMB(items, VideoKbpsFor(4, items, DiscTypeAt(0)))));
+    // Both windows show the same figure.
+    EXPECT_EQ(estimate.toStdString(),
+              "about " + std::to_string(Gauge(page)->GetSelEnd()) + " MB on the disc");
     EXPECT_LT(Gauge(page)->GetSelEnd(), best);
 
     bool pal = false, fourThree = false;

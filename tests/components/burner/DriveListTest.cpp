@@ -148,7 +148,7 @@ TEST(DriveListTest, APseudoDriveOnAPipeIsRefused) {
     ASSERT_TRUE(library) << error;
     std::atomic<bool> cancel{false};
     const std::string failure = burner::WriteDisc(
-        *library, burner::WriteJob{"stdio:" + pipe, open("/dev/null", O_RDONLY), 2048, false},
+        *library, burner::WriteJob{"stdio:" + pipe, open("/dev/null", O_RDONLY), 2048, false, {}},
         burner::WriteEvents{[](int) {}, [](const std::string&) {}, [](bool) {}}, cancel);
     EXPECT_NE(failure.find(pipe + " is not a file"), std::string::npos) << failure;
 }

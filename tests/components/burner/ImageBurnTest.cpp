@@ -86,6 +86,21 @@ TEST_F(ImageBurnTest, WritesAPlayableImageBesideTheDvdFolder) {
     EXPECT_STREQ(last, "Done.");
 }
 
+// A label with letters ISO 9660 has no room for: UDF keeps the whole text,
+// the ISO 9660 volume id spells it with capitals, digits and '_' only.
+TEST_F(ImageBurnTest, AnAccentedLabelStaysWholeInUdfAndPlainInIso9660) {
+    std::int32_t result = -1;
+    ASSERT_EQ(window_.Burn(imageDevice_, videoTs_, "Holiday 2024 \u00e9", &result), 0)
+        << LastFailure(window_.messages);
+    const std::string image = scratch_.path() + "/DVD_3.iso";
+    std::string iso;
+    ASSERT_EQ(RunCommand("isoinfo -d -i " + Quoted(image), &iso), 0) << iso;
+    EXPECT_NE(iso.find("Volume id: HOLIDAY_2024_E\n"), std::string::npos) << iso;
+    std::string udf;
+    ASSERT_EQ(RunCommand("udfinfo " + Quoted(image), &udf), 0) << udf;
+    EXPECT_NE(udf.find("label=Holiday 2024 \u00e9\n"), std::string::npos) << udf;
+}
+
 TEST_F(ImageBurnTest, NeverOverwritesAnExistingImage) {
     const std::string taken = scratch_.path() + "/DVD_3.iso";
     ASSERT_EQ(RunCommand("printf keep > " + Quoted(taken)), 0);
@@ -222,8 +237,11 @@ TEST(ReadBackTest, CatchesADiscThatDoesNotHoldWhatWasWritten) {
     for (bool spoil : {false, true}) {
         const std::string disc = scratch.path() + (spoil ? "/spoilt.img" : "/good.img");
         ASSERT_TRUE(platform::WriteFileAtomically(disc, ""));
-        burner::WriteJob job{"stdio:" + disc, open(stream.c_str(), O_RDONLY | O_CLOEXEC),
-                             static_cast<std::int64_t>(data.size()), true};
+        burner::WriteJob job{"stdio:" + disc,
+                             open(stream.c_str(), O_RDONLY | O_CLOEXEC),
+                             static_cast<std::int64_t>(data.size()),
+                             true,
+                             {}};
         std::vector<std::string> phases;
         std::vector<int> percents;
         burner::WriteEvents events;
