@@ -15,6 +15,7 @@
 #include "app/MadeFiles.h"
 #include "media/StreamCheck.h"
 #include "pipeline/ConversionBoard.h"
+#include "pipeline/DiscAudio.h"
 #include "pipeline/EngineCall.h"
 #include "pipeline/Stages.h"
 #include "platform/FileLock.h"
@@ -111,6 +112,11 @@ std::string BuildEncodingOptions(const JobParameters& params) {
     return options;
 }
 
+std::string BuildItemEncodingOptions(const JobParameters& params, const MediaItem& item) {
+    const std::string tracks = AudioTrackArgument(item, params.audioTracks);
+    return BuildEncodingOptions(params) + (tracks.empty() ? "" : "*-audio-tracks*" + tracks);
+}
+
 std::string BuildConvertCommand(const std::string& options, const std::string& source,
                                 const std::string& output, const ProgressLink* link) {
     return "x*" + options + "*" + source + "*-o*" + output + "*-convert-status*" +
@@ -137,7 +143,7 @@ ItemResult ConvertWithEngine(const JobParameters& params, const std::string& eng
     if (!before || !platform::IsRegularFile(item.sourcePath))
         return {StageOutcome::Failed,
                 "Can't convert " + item.sourcePath + ": the file no longer exists."};
-    const std::string options = BuildEncodingOptions(params);
+    const std::string options = BuildItemEncodingOptions(params, item);
     const std::string folder = platform::FolderOf(item.vobPath);
     const std::string name = platform::FileNameOf(item.vobPath);
     const std::string partial = PartialStreamPath(item.vobPath);
@@ -145,8 +151,8 @@ ItemResult ConvertWithEngine(const JobParameters& params, const std::string& eng
     // Listed before they exist, so that clearing the working folder finds
     // them even after a crash.
     if (!NoteMadeFiles(folder, {platform::FileNameOf(partial), name, platform::FileNameOf(origin)}))
-        return {StageOutcome::Failed, "Can't convert " + item.sourcePath + ": " +
-                                          MadeFilesRecordProblem(folder)};
+        return {StageOutcome::Failed,
+                "Can't convert " + item.sourcePath + ": " + MadeFilesRecordProblem(folder)};
     // The engine writes the partial stream and renames it when complete; the
     // lock tells other runs that it is not a leftover.
     platform::FileLock writing = platform::FileLock::Take(partial, platform::FileLock::Wait::No,
@@ -266,14 +272,13 @@ StageOutcome ConvertMediaFiles(JobContext& job, const std::function<void()>& all
     };
     const DvdStreamFacts fits{params.width,  params.height,    params.fpsNum,
                               params.fpsDen, params.aspectNum, params.aspectDen};
-    const std::string options = BuildEncodingOptions(params);
     std::vector<MediaItem*> toConvert;
     std::map<std::string, const MediaItem*> streams;  // the streams to be made, by path
     for (MediaItem& item : job.videos) {
         if (job.Cancelled())
             return StageOutcome::Aborted;
         if (item.vobPath != item.sourcePath && platform::PathExists(item.vobPath)) {
-            if (IsStreamOf(item.vobPath, item.sourcePath, options))
+            if (IsStreamOf(item.vobPath, item.sourcePath, BuildItemEncodingOptions(params, item)))
                 continue;  // made by an earlier run, from this source for this disc
             // A stream without our record may be anybody's: it stays, and
             // this video gets a name of its own.
@@ -283,7 +288,11 @@ StageOutcome ConvertMediaFiles(JobContext& job, const std::function<void()>& all
         }
         // The authoring tools read UTF-8 paths only; another is converted
         // under a name of ours.
-        if (platform::IsValidUtf8(item.sourcePath) && IsReadyDvdStream(item.sourcePath, fits)) {
+        // A ready stream is taken as it is only where its sound is what the
+        // disc's stream table wants: one track, its own.
+        if (platform::IsValidUtf8(item.sourcePath) &&
+            AudioTrackArgument(item, params.audioTracks).empty() &&
+            IsReadyDvdStream(item.sourcePath, fits)) {
             item.vobPath = item.sourcePath;
             continue;
         }

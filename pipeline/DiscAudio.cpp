@@ -1,0 +1,50 @@
+#include "pipeline/DiscAudio.h"
+
+#include <algorithm>
+
+#include "media/AudioTracks.h"
+
+std::vector<AudioTrack> KeptAudioTracks(const MediaItem& item) {
+    std::vector<AudioTrack> kept;
+    for (const AudioTrack& track : item.audioTracks)
+        if (track.kept && static_cast<int>(kept.size()) < kMaxDiscAudioTracks)
+            kept.push_back(track);
+    return kept;
+}
+
+int DiscAudioTrackCount(const MediaList& list) {
+    int most = 1;
+    for (const MediaItem& item : list)
+        most = std::max(most, static_cast<int>(KeptAudioTracks(item).size()));
+    return most;
+}
+
+std::string AudioTrackArgument(const MediaItem& item, int discTracks) {
+    const std::vector<AudioTrack> kept = KeptAudioTracks(item);
+    if (discTracks <= 1 && item.audioTracks.size() <= 1 && kept.size() == item.audioTracks.size())
+        return {};
+    std::string text;
+    for (int t = 0; t < std::max(1, discTracks); ++t) {
+        text += t == 0 ? "" : ",";
+        text += t < static_cast<int>(kept.size()) ? std::to_string(kept[t].number) : "-";
+    }
+    return text;
+}
+
+std::vector<std::string> DiscAudioLanguages(const MediaList& list, int discTracks,
+                                            const std::string& untagged) {
+    std::vector<std::string> languages;
+    for (int t = 0; t < discTracks; ++t) {
+        std::string language = untagged;
+        for (const MediaItem& item : list) {
+            const std::vector<AudioTrack> kept = KeptAudioTracks(item);
+            if (t < static_cast<int>(kept.size())) {
+                if (!kept[t].language.empty())
+                    language = kept[t].language;
+                break;
+            }
+        }
+        languages.push_back(language);
+    }
+    return languages;
+}

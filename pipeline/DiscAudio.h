@@ -1,0 +1,27 @@
+// The sound tracks of a disc. Its titles share one title set, and with it one
+// audio stream table, so every video is given as many tracks as the video
+// with the most: one with fewer is completed with silent tracks, and every
+// stream the table lists then plays throughout every title.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "media/MediaItem.h"
+
+// The tracks of item that go on the disc, in the file's order, at most 8.
+std::vector<AudioTrack> KeptAudioTracks(const MediaItem& item);
+
+// The tracks every video of list carries: the most any of them keeps, at
+// least one.
+int DiscAudioTrackCount(const MediaList& list);
+
+// The engine's "-audio-tracks" value for item on a disc of discTracks
+// tracks: its kept tracks, then silence. Empty where the engine's own choice,
+// the source's only sound (or silence without one), is the same.
+std::string AudioTrackArgument(const MediaItem& item, int discTracks);
+
+// The language of each of the disc's discTracks streams: that of the first
+// video which has a track there, untagged where that track names none.
+std::vector<std::string> DiscAudioLanguages(const MediaList& list, int discTracks,
+                                            const std::string& untagged);
