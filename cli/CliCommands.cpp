@@ -13,6 +13,7 @@
 #include "media/Probe.h"
 #include "media/ReadMediaFiles.h"
 #include "pipeline/AuthoringJob.h"
+#include "pipeline/DiscAudio.h"
 #include "pipeline/JobChecks.h"
 #include "platform/DynamicLibrary.h"
 #include "platform/Files.h"
@@ -193,8 +194,7 @@ int RunMakeCommand(const CliOptions& given, const char* programName) {
     }
     // Loaded once, from reading the videos to the end of the job: loading the
     // engine and the libraries it needs takes longer than reading a video.
-    const platform::DynamicLibrary engineKept(
-        LocateEngineLibraries(App().theProgramFolder).engine);
+    const platform::DynamicLibrary engineKept(LocateEngineLibraries(App().theProgramFolder).engine);
     std::vector<std::string> problems = ProbeVideos(options.inputs);
     session.SaveRunningNumber();
     if (CliSession::Interrupted()) {
@@ -205,6 +205,12 @@ int RunMakeCommand(const CliOptions& given, const char* programName) {
         AddJobProblems(problems, label, burn, options.discType);
         std::fprintf(stderr, "quorva-cli: %s\n", DescribeJobProblems(problems).c_str());
         return kStatusFailed;
+    }
+    if (options.audio) {
+        const std::string untagged =
+            UntaggedAudioLanguage(App().theOptions.GetValue(keys::AUDIO_LANGUAGE));
+        for (MediaItem& item : App().theMediaList)
+            ChooseAudioTracks(item, *options.audio, untagged);
     }
     if (!CheckEstimate(options))
         return kStatusFailed;

@@ -48,3 +48,36 @@ std::vector<std::string> DiscAudioLanguages(const MediaList& list, int discTrack
     }
     return languages;
 }
+
+std::string UntaggedAudioLanguage(const std::string& setting) {
+    const std::string language = DiscLanguageCode(setting);
+    return language.empty() ? LocaleLanguage() : language;
+}
+
+bool ChooseAudioTracks(MediaItem& item, const std::string& choice, const std::string& untagged) {
+    std::vector<std::string> languages;
+    if (choice != "all" && choice != "first") {
+        std::size_t start = 0;
+        for (;;) {
+            const std::size_t end = choice.find(',', start);
+            const std::string code = DiscLanguageCode(choice.substr(start, end - start));
+            if (code.empty())
+                return false;
+            languages.push_back(code);
+            if (end == std::string::npos)
+                break;
+            start = end + 1;
+        }
+    }
+    bool anyKept = false;
+    for (AudioTrack& track : item.audioTracks) {
+        const std::string& language = track.language.empty() ? untagged : track.language;
+        track.kept = choice == "all" ||
+                     (choice == "first" && &track == &item.audioTracks.front()) ||
+                     std::find(languages.begin(), languages.end(), language) != languages.end();
+        anyKept = anyKept || track.kept;
+    }
+    if (!anyKept && !item.audioTracks.empty())
+        item.audioTracks.front().kept = true;
+    return true;
+}

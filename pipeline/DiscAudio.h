@@ -25,3 +25,12 @@ std::string AudioTrackArgument(const MediaItem& item, int discTracks);
 // video which has a track there, untagged where that track names none.
 std::vector<std::string> DiscAudioLanguages(const MediaList& list, int discTracks,
                                             const std::string& untagged);
+
+// The language of untagged tracks: setting (the AUDIO_LANGUAGE option) when
+// it names one, else the locale's.
+std::string UntaggedAudioLanguage(const std::string& setting);
+
+// Keeps the tracks of item that choice names: "all", "first", or languages
+// ("en,fr"; an untagged track counts as untagged). A video none of whose
+// tracks has a language named keeps its first. False for another choice.
+bool ChooseAudioTracks(MediaItem& item, const std::string& choice, const std::string& untagged);

@@ -1,6 +1,5 @@
 #include <algorithm>
 
-#include "media/AudioTracks.h"
 #include "media/Estimate.h"
 #include "pipeline/AuthoringJob.h"
 #include "pipeline/DiscAudio.h"
@@ -25,7 +24,6 @@ JobParameters DeriveJobParameters(const CXMLAccess& options, const MediaList& li
     p.conversionJobs = std::max(0, ReadNewIntOption(options, keys::CONVERSION_JOBS, 0));
     p.chapterMinutes = std::max(0, ReadNewIntOption(options, keys::CHAPTER_MINUTES, 5));
     p.audioTracks = DiscAudioTrackCount(list);
-    const std::string language = DiscLanguageCode(options.GetValue(keys::AUDIO_LANGUAGE));
-    p.audioLanguage = language.empty() ? LocaleLanguage() : language;
+    p.audioLanguage = UntaggedAudioLanguage(options.GetValue(keys::AUDIO_LANGUAGE));
     return p;
 }

@@ -497,6 +497,47 @@ TEST_F(Cli, ChaptersEveryMinutesInsideAVideo) {
     EXPECT_NEAR(h * 3600 + m * 60 + sec, 60, 0.6) << lsdvd;
 }
 
+TEST_F(Cli, AudioChoosesTheSoundTracksByLanguage) {
+    const std::string two = work_ / "two.mkv";
+    ASSERT_EQ(testsupport::RunCommand({"ffmpeg",
+                                       "-v",
+                                       "error",
+                                       "-f",
+                                       "lavfi",
+                                       "-i",
+                                       "testsrc=s=320x240:r=25:d=2",
+                                       "-f",
+                                       "lavfi",
+                                       "-i",
+                                       "sine=d=2",
+                                       "-f",
+                                       "lavfi",
+                                       "-i",
+                                       "sine=d=2",
+                                       "-map",
+                                       "0",
+                                       "-map",
+                                       "1",
+                                       "-map",
+                                       "2",
+                                       "-c:v",
+                                       "mpeg4",
+                                       "-c:a",
+                                       "libmp3lame",
+                                       "-metadata:s:a:0",
+                                       "language=eng",
+                                       "-metadata:s:a:1",
+                                       "language=fra",
+                                       two})
+                  .status,
+              0);
+    CliRun run = Run({"make", "--pal", "--audio", "fr", "--working-folder", work_ / "w", two});
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    const std::string lsdvd = testsupport::RunCommand({"lsdvd", "-a", run.LastLine()}).output;
+    EXPECT_TRUE(Has(lsdvd, "Audio streams: 01")) << lsdvd;
+    EXPECT_TRUE(Has(lsdvd, "Audio: 1, Language: fr")) << lsdvd;
+}
+
 TEST_F(Cli, SavingAProjectNeverReplacesWhatIsNotAProject) {
     const std::string video = Clip("holiday.mp4", 1, false);
     const std::string bytes = platform::ReadFile(video).value_or("");
@@ -638,6 +679,7 @@ TEST_F(Cli, BadUsageAndMissingFilesSayWhatIsWrong) {
         {{"make", "--iso", "--device", "0", "x.avi"}, 2, "either --device or --iso"},
         {{"make", "--bogus", "x.avi"}, 2, "Unknown option --bogus"},
         {{"make", "--jobs", "0", "x.avi"}, 2, "--jobs takes a number"},
+        {{"make", "--audio", "klingon", "x.avi"}, 2, "--audio takes all, first or languages"},
         {{"burn", "--jobs", "2", "x"}, 2, "--jobs does not apply"},
         {{"burn"}, 2, "exactly one DVD folder"},
         {{"make", "--working-folder", work_ / "w", work_ / "missing.avi"}, 1, "no such video file"},
