@@ -216,6 +216,9 @@ CDVDAuthorAddDlg::CDVDAuthorAddDlg(std::uint32_t jobFlags, QWidget* parent)
     connect(discButton_, &QPushButton::clicked, this, [this] { OnSwitchDiscType(); });
     connect(list_, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* row) { OnFindVideo(list_->row(row)); });
+    list_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(list_, &QListWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { OnTrackMenu(at); });
     connect(openProject, &QPushButton::clicked, this, [this] { OnOpenProject(); });
     connect(saveProject, &QPushButton::clicked, this, [this] { OnSaveProject(); });
 
@@ -464,7 +467,7 @@ void CDVDAuthorAddDlg::AppendRow(ProbeResult&& probe) {
 
 QListWidgetItem* CDVDAuthorAddDlg::AddItemRow(MediaItem&& item, int picture, const QString& tip) {
     items_.push_back(std::move(item));
-    auto* row = new QListWidgetItem(QString::fromStdString(items_.back().infoText), list_);
+    auto* row = new QListWidgetItem(RowText(items_.back()), list_);
     row->setData(kPictureRole, picture);
     row->setData(kItemRole, QVariant::fromValue(reinterpret_cast<quintptr>(&items_.back())));
     row->setToolTip(tip);

@@ -112,6 +112,11 @@ class CDVDAuthorAddDlg : public QDialog, public platform::MessageTarget {
     static void RememberVideoFolder(const QString& file);
     // The video a row shows.
     static const MediaItem* ItemOf(const QListWidgetItem* row);
+    // A row's text: the video's description, with its sound tracks when it
+    // has several.
+    static QString RowText(const MediaItem& item);
+    // The sound tracks of the row at (list coordinates), to keep or drop.
+    void OnTrackMenu(const QPoint& at);
     // Takes a row and its video out of the list.
     void DropRow(int row);
     // The marked row naming path, or -1.
