@@ -49,6 +49,20 @@ std::vector<std::string> DiscAudioLanguages(const MediaList& list, int discTrack
     return languages;
 }
 
+std::vector<int> DroppedAudioTracks(const MediaItem& item) {
+    std::vector<int> numbers;
+    for (const AudioTrack& track : item.audioTracks)
+        if (!track.kept)
+            numbers.push_back(track.number + 1);
+    return numbers;
+}
+
+void DropAudioTracks(MediaItem& item, const std::vector<int>& numbers) {
+    for (AudioTrack& track : item.audioTracks)
+        if (std::find(numbers.begin(), numbers.end(), track.number + 1) != numbers.end())
+            track.kept = false;
+}
+
 std::string UntaggedAudioLanguage(const std::string& setting) {
     const std::string language = DiscLanguageCode(setting);
     return language.empty() ? LocaleLanguage() : language;

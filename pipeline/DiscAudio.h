@@ -26,6 +26,11 @@ std::string AudioTrackArgument(const MediaItem& item, int discTracks);
 std::vector<std::string> DiscAudioLanguages(const MediaList& list, int discTracks,
                                             const std::string& untagged);
 
+// The numbers (from 1, in the file's order) of item's tracks left off the
+// disc, as projects keep them; and those tracks of item left off.
+std::vector<int> DroppedAudioTracks(const MediaItem& item);
+void DropAudioTracks(MediaItem& item, const std::vector<int>& numbers);
+
 // The language of untagged tracks: setting (the AUDIO_LANGUAGE option) when
 // it names one, else the locale's.
 std::string UntaggedAudioLanguage(const std::string& setting);

@@ -22,6 +22,7 @@
 #include "app/QuorvaApp.h"
 #include "media/Estimate.h"
 #include "media/Probe.h"
+#include "pipeline/DiscAudio.h"
 #include "platform/MessageBox.h"
 #include "settings/Options.h"
 #include "ui/AddVideoPageProbing.h"
@@ -459,6 +460,8 @@ void CDVDAuthorAddDlg::AppendRow(ProbeResult&& probe) {
         pictures_.push_back(ListPicture(probe.thumbnail));
         picture = int(pictures_.size()) - 1;
     }
+    if (auto dropped = droppedAudio_.find(probe.item.sourcePath); dropped != droppedAudio_.end())
+        DropAudioTracks(probe.item, dropped->second);
     const QString tip = QString::fromStdString(probe.item.infoText).trimmed();
     // The new video is shown, however long the list.
     list_->scrollToItem(AddItemRow(std::move(probe.item), picture, tip));

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <list>
+#include <map>
 #include <vector>
 
 #include "media/MediaItem.h"
@@ -149,4 +150,6 @@ class CDVDAuthorAddDlg : public QDialog, public platform::MessageTarget {
     bool reading_ = false;  // files are being read; no new ones meanwhile
     // The rows as the project last saved or opened holds them.
     QStringList savedSources_;
+    // While a project's videos are read: the sound tracks it leaves off, by video.
+    std::map<std::string, std::vector<int>> droppedAudio_;
 };

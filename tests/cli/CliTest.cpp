@@ -531,11 +531,18 @@ TEST_F(Cli, AudioChoosesTheSoundTracksByLanguage) {
                                        two})
                   .status,
               0);
-    CliRun run = Run({"make", "--pal", "--audio", "fr", "--working-folder", work_ / "w", two});
+    const std::string project = work_ / "french.quorva";
+    CliRun run = Run({"make", "--pal", "--audio", "fr", "--working-folder", work_ / "w",
+                      "--save-project", project, two});
     ASSERT_EQ(run.status, 0) << run.out << run.err;
-    const std::string lsdvd = testsupport::RunCommand({"lsdvd", "-a", run.LastLine()}).output;
-    EXPECT_TRUE(Has(lsdvd, "Audio streams: 01")) << lsdvd;
-    EXPECT_TRUE(Has(lsdvd, "Audio: 1, Language: fr")) << lsdvd;
+    // The project keeps the choice: made from it, the disc is the same.
+    CliRun again = Run({"make", "--working-folder", work_ / "again", project});
+    ASSERT_EQ(again.status, 0) << again.out << again.err;
+    for (const CliRun* made : {&run, &again}) {
+        const std::string lsdvd = testsupport::RunCommand({"lsdvd", "-a", made->LastLine()}).output;
+        EXPECT_TRUE(Has(lsdvd, "Audio streams: 01")) << lsdvd;
+        EXPECT_TRUE(Has(lsdvd, "Audio: 1, Language: fr")) << lsdvd;
+    }
 }
 
 TEST_F(Cli, SavingAProjectNeverReplacesWhatIsNotAProject) {
