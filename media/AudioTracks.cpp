@@ -112,6 +112,21 @@ std::vector<AudioTrack> ReadAudioTracks(const std::string& path) {
     return tracks;
 }
 
+std::vector<AudioTrack> KeptAudioTracks(const MediaItem& item) {
+    std::vector<AudioTrack> kept;
+    for (const AudioTrack& track : item.audioTracks)
+        if (track.kept && static_cast<int>(kept.size()) < kMaxDiscAudioTracks)
+            kept.push_back(track);
+    return kept;
+}
+
+int DiscAudioTrackCount(const MediaList& list) {
+    int most = 1;
+    for (const MediaItem& item : list)
+        most = std::max(most, static_cast<int>(KeptAudioTracks(item).size()));
+    return most;
+}
+
 std::string DescribeAudioTracks(const std::vector<AudioTrack>& tracks) {
     int count = 0;
     std::string languages;

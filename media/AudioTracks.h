@@ -9,6 +9,14 @@
 // The most sound tracks a DVD title carries.
 inline constexpr int kMaxDiscAudioTracks = 8;
 
+// The tracks of item that go on the disc, in the file's order, at most 8.
+std::vector<AudioTrack> KeptAudioTracks(const MediaItem& item);
+
+// The tracks every video of list carries: the most any of them keeps, at
+// least one. The disc's titles share one stream table, so a video with
+// fewer is completed with silent tracks.
+int DiscAudioTrackCount(const MediaList& list);
+
 // The source's audio streams in the file's order, each with the language of
 // its tag; empty when the file cannot be read or has none.
 std::vector<AudioTrack> ReadAudioTracks(const std::string& path);

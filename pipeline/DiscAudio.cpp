@@ -4,21 +4,6 @@
 
 #include "media/AudioTracks.h"
 
-std::vector<AudioTrack> KeptAudioTracks(const MediaItem& item) {
-    std::vector<AudioTrack> kept;
-    for (const AudioTrack& track : item.audioTracks)
-        if (track.kept && static_cast<int>(kept.size()) < kMaxDiscAudioTracks)
-            kept.push_back(track);
-    return kept;
-}
-
-int DiscAudioTrackCount(const MediaList& list) {
-    int most = 1;
-    for (const MediaItem& item : list)
-        most = std::max(most, static_cast<int>(KeptAudioTracks(item).size()));
-    return most;
-}
-
 std::string AudioTrackArgument(const MediaItem& item, int discTracks) {
     const std::vector<AudioTrack> kept = KeptAudioTracks(item);
     if (discTracks <= 1 && item.audioTracks.size() <= 1 && kept.size() == item.audioTracks.size())

@@ -7,14 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "media/AudioTracks.h"
 #include "media/MediaItem.h"
-
-// The tracks of item that go on the disc, in the file's order, at most 8.
-std::vector<AudioTrack> KeptAudioTracks(const MediaItem& item);
-
-// The tracks every video of list carries: the most any of them keeps, at
-// least one.
-int DiscAudioTrackCount(const MediaList& list);
 
 // The engine's "-audio-tracks" value for item on a disc of discTracks
 // tracks: its kept tracks, then silence. Empty where the engine's own choice,
