@@ -114,8 +114,14 @@ platform::Result<Project> LoadProject(const std::string& given) {
     Project project;
     for (pugi::xml_node video : root.child("videos").children("video")) {
         const std::string stored = video.attribute("path").value();
-        if (!stored.empty())
-            project.videos.push_back(Resolved(stored, folder));
+        if (stored.empty())
+            continue;
+        project.videos.push_back(Resolved(stored, folder));
+        std::vector<int>& dropped = project.droppedAudio.emplace_back();
+        std::istringstream numbers(video.attribute("dropped-audio").value());
+        for (std::string number; std::getline(numbers, number, ',');)
+            if (const int n = std::atoi(number.c_str()); n >= 1 && n <= 999)
+                dropped.push_back(n);
     }
     const pugi::xml_node disc = root.child("disc");
     project.tvStandard = GetInt(disc, "tv-standard");
@@ -167,9 +173,17 @@ platform::Result<void> SaveProject(const std::string& given, const Project& proj
     SetText(menus, "root-background", stored(project.rootMenuBackground));
     SetText(menus, "disc-title", project.discTitle);
     pugi::xml_node videos = root.append_child("videos");
-    for (const std::string& video : project.videos)
-        videos.append_child("video").append_attribute("path").set_value(
-            Stored(video, folder).c_str());
+    for (std::size_t i = 0; i < project.videos.size(); ++i) {
+        pugi::xml_node video = videos.append_child("video");
+        video.append_attribute("path").set_value(Stored(project.videos[i], folder).c_str());
+        // Only where tracks were dropped: other readers keep every track.
+        std::string dropped;
+        if (i < project.droppedAudio.size())
+            for (const int n : project.droppedAudio[i])
+                dropped += (dropped.empty() ? "" : ",") + std::to_string(n);
+        if (!dropped.empty())
+            video.append_attribute("dropped-audio").set_value(dropped.c_str());
+    }
 
     std::ostringstream out;
     document.save(out, "  ", pugi::format_default, pugi::encoding_utf8);

@@ -19,6 +19,9 @@ inline constexpr const char* kProjectExtension = ".quorva";
 
 struct Project {
     std::vector<std::string> videos;  // absolute paths, in the disc's order
+    // By video (as many as videos): the numbers (from 1, in the file's order)
+    // of the sound tracks left off the disc; empty: none.
+    std::vector<std::vector<int>> droppedAudio;
     // Option values as the options file keeps them; unset when not stored.
     std::optional<int> tvStandard;      // TARGET_DVD_TYPE
     std::optional<int> aspectRatio;     // VIDEO_ASPECT_RATIO

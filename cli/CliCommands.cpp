@@ -13,6 +13,7 @@
 #include "media/Probe.h"
 #include "media/ReadMediaFiles.h"
 #include "pipeline/AuthoringJob.h"
+#include "pipeline/DiscAudio.h"
 #include "pipeline/JobChecks.h"
 #include "platform/DynamicLibrary.h"
 #include "platform/Files.h"
@@ -157,6 +158,7 @@ int RunMakeCommand(const CliOptions& given, const char* programName) {
         return kStatusFailed;
     session.StartTextDrawing(programName);
     CliOptions options = given;
+    std::vector<std::vector<int>> droppedAudio;  // a project's, by video
     // Refused before anything is read or converted.
     if (options.saveProject && ProjectSavePath(options).empty())
         return kStatusFailed;
@@ -169,6 +171,7 @@ int RunMakeCommand(const CliOptions& given, const char* programName) {
         }
         ApplyProjectChoices(*project, App().theOptions);
         options.inputs = project->videos;
+        droppedAudio = project->droppedAudio;
         if (!options.discTypeGiven && project->discType && *project->discType >= 0 &&
             *project->discType <= 1)
             options.discType = *project->discType;
@@ -205,16 +208,29 @@ int RunMakeCommand(const CliOptions& given, const char* programName) {
         std::fprintf(stderr, "quorva-cli: %s\n", DescribeJobProblems(problems).c_str());
         return kStatusFailed;
     }
+    // The list holds the videos in the project's order.
+    for (std::size_t i = 0; i < droppedAudio.size() && i < App().theMediaList.size(); ++i)
+        DropAudioTracks(App().theMediaList[i], droppedAudio[i]);
+    if (options.audio) {
+        const std::string untagged =
+            UntaggedAudioLanguage(App().theOptions.GetValue(keys::AUDIO_LANGUAGE));
+        for (MediaItem& item : App().theMediaList)
+            ChooseAudioTracks(item, *options.audio, untagged);
+    }
     if (!CheckEstimate(options))
         return kStatusFailed;
     if (options.saveProject) {
         std::vector<std::string> videos;
-        for (const MediaItem& item : App().theMediaList)
+        std::vector<std::vector<int>> dropped;
+        for (const MediaItem& item : App().theMediaList) {
             videos.push_back(item.sourcePath);
+            dropped.push_back(DroppedAudioTracks(item));
+        }
         const std::string file = ProjectSavePath(options);
         if (file.empty())
             return kStatusFailed;
         Project project = ProjectOf(App().theOptions, videos, options.discType);
+        project.droppedAudio = std::move(dropped);
         project.volumeLabel = label;
         if (platform::Result<void> saved = SaveProject(file, project); !saved) {
             std::fprintf(stderr, "quorva-cli: %s\n", saved.error().c_str());

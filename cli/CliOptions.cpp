@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "pipeline/DiscAudio.h"
 #include "settings/Options.h"
 
 const char* const kCliUsage =
@@ -10,7 +11,8 @@ const char* const kCliUsage =
     "  quorva-cli make [--pal|--ntsc] [--aspect 16:9|4:3] [--quality 0-4|fit] [--disc dvd5|dvd9]\n"
     "                  [--stretch] [--label TEXT] [--title TEXT] [--device N | --iso]\n"
     "                  [--working-folder DIR] [--jobs N] [--chapters MIN] [--force] [--yes]\n"
-    "                  [--no-check] [--save-project FILE] VIDEO...|PROJECT\n"
+    "                  [--no-check] [--save-project FILE] [--audio all|first|LANG,...]\n"
+    "                  VIDEO...|PROJECT\n"
     "      Converts the videos, makes the menus and authors a DVD folder; with --iso or\n"
     "      --device it also writes a disc image or burns drive N. --quality fit chooses\n"
     "      the rate that fills the disc; --stretch fills the frame instead of keeping\n"
@@ -19,6 +21,9 @@ const char* const kCliUsage =
     "      at once (default: as many as the cores and memory allow; 1: one by one).\n"
     "      --chapters MIN puts a chapter every MIN minutes inside each video (0: one\n"
     "      chapter per video).\n"
+    "      --audio chooses the sound tracks of each video: all of them (the default),\n"
+    "      the first, or those in the languages given (en,fr; a video with none of\n"
+    "      them keeps its first).\n"
     "      A project file (.quorva) gives the videos and their settings; options given\n"
     "      here win. --save-project also saves this run's videos and settings as one\n"
     "      (\".quorva\" is added to a name ending otherwise); it replaces only a project,\n"
@@ -191,6 +196,16 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
                 return std::nullopt;
             }
             options.chapterMinutes = n;
+        } else if (arg == "--audio") {
+            const char* v = value("--audio");
+            if (!v || !only(make))
+                return std::nullopt;
+            MediaItem probe;
+            if (!ChooseAudioTracks(probe, v, "")) {
+                error = "--audio takes all, first or languages such as en,fr.";
+                return std::nullopt;
+            }
+            options.audio = v;
         } else if (arg == "--working-folder") {
             const char* v = value("--working-folder");
             if (!v || !only(make))

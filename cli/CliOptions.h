@@ -25,6 +25,7 @@ struct CliOptions {
     bool checkAfterBurn = true;  // --no-check turns it off
     std::optional<std::string> workingFolder;
     std::optional<std::string> saveProject;  // --save-project FILE
+    std::optional<std::string> audio;        // --audio all|first|LANG,...
     std::vector<std::string> inputs;         // videos, the DVD folder to burn, or the disc to check
 };
 

@@ -1,5 +1,7 @@
 #include "media/Estimate.h"
 
+#include "media/AudioTracks.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -22,21 +24,21 @@ double TotalSeconds(const MediaList& list) {
 }  // namespace
 
 double EstimateDiscUsageMB(const MediaList& list, int videoKbps) {
-    const double kilobytesPerSecond = (videoKbps + kSoundKbps) / 8.0;
+    const double kilobytesPerSecond = (videoKbps + kSoundKbps * DiscAudioTrackCount(list)) / 8.0;
     return kilobytesPerSecond * TotalSeconds(list) / 1024;
 }
 
-int FitToDiscKbps(double seconds, const DiscType& disc) {
+int FitToDiscKbps(double seconds, const DiscType& disc, int soundTracks) {
     if (!(seconds > 0))
         return kFitMaxKbps;
     const double usableMB = disc.limitMB * (1 - kMarginShare) - kMenusMB;
-    const double kbps = usableMB * 1024 * 8 / seconds - kSoundKbps;
+    const double kbps = usableMB * 1024 * 8 / seconds - kSoundKbps * std::max(1, soundTracks);
     return static_cast<int>(std::clamp(std::floor(kbps), double{kFitMinKbps}, double{kFitMaxKbps}));
 }
 
 int VideoKbpsFor(int quality, const MediaList& list, const DiscType& disc) {
     const Quality& row = QualityAt(quality);
     if (&row == &QualityAt(kFitToDiscQuality))
-        return FitToDiscKbps(TotalSeconds(list), disc);
+        return FitToDiscKbps(TotalSeconds(list), disc, DiscAudioTrackCount(list));
     return row.videoKbps;
 }

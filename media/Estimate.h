@@ -6,7 +6,7 @@
 #include "settings/Options.h"
 
 // Megabytes of the converted videos at the given video bit rate (kbit/s),
-// counting 192 kbit/s for the sound.
+// counting 192 kbit/s for each of the disc's sound tracks.
 double EstimateDiscUsageMB(const MediaList& list, int videoKbps);
 
 // "Fit to disc": the video bit rate (kbit/s) that fills disc's limit with
@@ -15,7 +15,7 @@ double EstimateDiscUsageMB(const MediaList& list, int videoKbps);
 // kFitMaxKbps.
 inline constexpr int kFitMinKbps = 1500;
 inline constexpr int kFitMaxKbps = 9200;
-int FitToDiscKbps(double seconds, const DiscType& disc);
+int FitToDiscKbps(double seconds, const DiscType& disc, int soundTracks = 1);
 
 // The video bit rate of a job at quality (an index into QualityTable) for
 // list on disc.

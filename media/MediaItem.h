@@ -17,7 +17,7 @@ struct MediaInfo {
     std::int32_t audioBitRate = 0;     // bits per second
     std::int32_t audioSampleRate = 0;  // Hz
     std::int32_t reserved44 = 0;
-    double duration = 0;           // seconds
+    double duration = 0;  // seconds
 };
 static_assert(sizeof(MediaInfo) == 56);
 static_assert(offsetof(MediaInfo, videoBitRate) == 4);
@@ -28,12 +28,22 @@ static_assert(offsetof(MediaInfo, audioBitRate) == 36);
 static_assert(offsetof(MediaInfo, audioSampleRate) == 40);
 static_assert(offsetof(MediaInfo, duration) == 48);
 
+// One sound track of a source, in the file's order.
+struct AudioTrack {
+    int number = 0;        // among the source's audio streams, from 0
+    std::string language;  // the disc's two-letter code ("en"); empty when untagged
+    bool kept = true;      // false: left off the disc
+};
+
 struct MediaItem {
     std::string sourcePath;     // the chosen video file
     std::string vobPath;        // the DVD program stream made for it
     std::string thumbnailPath;  // its 128 x 96 JPEG thumbnail
     std::string infoText;       // four-line description for the list
     MediaInfo info;             // the engine's facts
+    // Every sound track of the source; empty when it has none or they were
+    // not read (the engine then takes its main sound alone).
+    std::vector<AudioTrack> audioTracks;
 };
 
 using MediaList = std::vector<MediaItem>;

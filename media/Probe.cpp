@@ -7,6 +7,7 @@
 #include "app/FileSystem.h"
 #include "engines/CallLibraryEntry.h"
 #include "engines/EngineLibraries.h"
+#include "media/AudioTracks.h"
 #include "media/MediaCheck.h"
 #include "media/Pictures.h"
 #include "platform/DynamicLibrary.h"
@@ -138,6 +139,7 @@ ProbeResult ReadMediaFile(const std::string& sourcePath, const std::string& prog
     if (facts != 0 || info.duration <= 0 || info.width <= 0)
         return refuse("the encoding engine cannot read it");
     item.info = info;
+    item.audioTracks = ReadAudioTracks(sourcePath);
     return result;
 }
 
@@ -145,4 +147,3 @@ void NameMediaItem(MediaItem& item, const std::string& workingFolder, int number
     item.vobPath = MakeVobPath(workingFolder, number, item.sourcePath);
     item.infoText = DescribeMedia(item.sourcePath, item.info);
 }
-

@@ -6,6 +6,7 @@
 #include "app/FileSystem.h"
 #include "app/MadeFiles.h"
 #include "pipeline/ChapterPlan.h"
+#include "pipeline/DiscAudio.h"
 #include "pipeline/EngineCall.h"
 #include "pipeline/RootMenuPages.h"
 #include "pipeline/Stages.h"
@@ -93,6 +94,15 @@ CXMLAccess BuildDvdProject(const std::string& dest, const JobParameters& params,
     // titles as their chapters need; each title goes on to the next, the
     // last back to the title menu.
     CXMLAccess titles = Element("titles");
+    // The stream table of the sound tracks every video was given, each
+    // named by its language.
+    for (const std::string& language :
+         DiscAudioLanguages(list, params.audioTracks, params.audioLanguage)) {
+        CXMLAccess audio = Element("audio");
+        if (!language.empty())
+            audio.SetValue("lang", language);
+        titles.AddChild(audio);
+    }
     const int titleCount = chapters.empty() ? 1 : chapters.back().title;
     for (int title = 1; title <= titleCount; ++title) {
         CXMLAccess titlePlay = Element("pgc");

@@ -69,6 +69,10 @@ struct JobParameters {
     bool checkAfterBurn = true;
     int conversionJobs = 0;  // conversions side by side; 0: from the cores and memory
     int chapterMinutes = 5;  // a chapter every so many minutes of a video; 0: one per video
+    // The sound tracks of every title (see DiscAudioTrackCount) and the
+    // two-letter language of an untagged one ("" when unknown).
+    int audioTracks = 1;
+    std::string audioLanguage;
 };
 
 // discType: the disc the videos go on (index into DiscTypeTable), which

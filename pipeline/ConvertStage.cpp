@@ -15,6 +15,7 @@
 #include "app/MadeFiles.h"
 #include "media/StreamCheck.h"
 #include "pipeline/ConversionBoard.h"
+#include "pipeline/DiscAudio.h"
 #include "pipeline/EngineCall.h"
 #include "pipeline/Stages.h"
 #include "platform/FileLock.h"
@@ -134,6 +135,11 @@ std::string BuildEncodingOptions(const JobParameters& params) {
     return options;
 }
 
+std::string BuildItemEncodingOptions(const JobParameters& params, const MediaItem& item) {
+    const std::string tracks = AudioTrackArgument(item, params.audioTracks);
+    return BuildEncodingOptions(params) + (tracks.empty() ? "" : "*-audio-tracks*" + tracks);
+}
+
 std::string BuildConvertCommand(const std::string& options, const std::string& source,
                                 const std::string& output, const ProgressLink* link) {
     return "x*" + options + "*" + source + "*-o*" + output + "*-convert-status*" +
@@ -160,7 +166,7 @@ ItemResult ConvertWithEngine(const JobParameters& params, const std::string& eng
     if (!before || !platform::IsRegularFile(item.sourcePath))
         return {StageOutcome::Failed,
                 "Can't convert " + item.sourcePath + ": the file no longer exists."};
-    const std::string options = BuildEncodingOptions(params);
+    const std::string options = BuildItemEncodingOptions(params, item);
     const std::string folder = platform::FolderOf(item.vobPath);
     const std::string name = platform::FileNameOf(item.vobPath);
     const std::string partial = PartialStreamPath(item.vobPath);
@@ -279,7 +285,7 @@ StageOutcome ConvertItems(JobContext& job, const std::vector<MediaItem*>& items,
 
 bool HasConvertedStream(const MediaItem& item, const JobParameters& params) {
     return item.vobPath != item.sourcePath &&
-           !FindConvertedStream(item, BuildEncodingOptions(params)).empty();
+           !FindConvertedStream(item, BuildItemEncodingOptions(params, item)).empty();
 }
 
 StageOutcome ConvertOneItem(JobContext& job, MediaItem& item) {
@@ -294,7 +300,6 @@ StageOutcome ConvertMediaFiles(JobContext& job, const std::function<void()>& all
     };
     const DvdStreamFacts fits{params.width,  params.height,    params.fpsNum,
                               params.fpsDen, params.aspectNum, params.aspectDen};
-    const std::string options = BuildEncodingOptions(params);
     std::vector<MediaItem*> toConvert;
     std::map<std::string, const MediaItem*> streams;  // the streams to be made, by path
     std::map<std::string, const MediaItem*> sources;  // the same, by source
@@ -304,7 +309,9 @@ StageOutcome ConvertMediaFiles(JobContext& job, const std::function<void()>& all
         if (item.vobPath != item.sourcePath) {
             // Made by an earlier run, maybe of another list or before the
             // program was started again, from this source for this disc.
-            if (const std::string made = FindConvertedStream(item, options); !made.empty()) {
+            if (const std::string made =
+                    FindConvertedStream(item, BuildItemEncodingOptions(params, item));
+                !made.empty()) {
                 item.vobPath = made;
                 job.Log("Reusing " + made + ", converted earlier from " + item.sourcePath + ".");
                 continue;
@@ -317,7 +324,11 @@ StageOutcome ConvertMediaFiles(JobContext& job, const std::function<void()>& all
         }
         // The authoring tools read UTF-8 paths only; another is converted
         // under a name of ours.
-        if (platform::IsValidUtf8(item.sourcePath) && IsReadyDvdStream(item.sourcePath, fits)) {
+        // A ready stream is taken as it is only where its sound is what the
+        // disc's stream table wants: one track, its own.
+        if (platform::IsValidUtf8(item.sourcePath) &&
+            AudioTrackArgument(item, params.audioTracks).empty() &&
+            IsReadyDvdStream(item.sourcePath, fits)) {
             item.vobPath = item.sourcePath;
             continue;
         }

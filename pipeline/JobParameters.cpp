@@ -2,6 +2,7 @@
 
 #include "media/Estimate.h"
 #include "pipeline/AuthoringJob.h"
+#include "pipeline/DiscAudio.h"
 #include "settings/Options.h"
 #include "settings/xml.h"
 
@@ -22,5 +23,7 @@ JobParameters DeriveJobParameters(const CXMLAccess& options, const MediaList& li
     p.checkAfterBurn = ReadNewIntOption(options, keys::CHECK_DISC_AFTER_BURN, 1) != 0;
     p.conversionJobs = std::max(0, ReadNewIntOption(options, keys::CONVERSION_JOBS, 0));
     p.chapterMinutes = std::max(0, ReadNewIntOption(options, keys::CHAPTER_MINUTES, 5));
+    p.audioTracks = DiscAudioTrackCount(list);
+    p.audioLanguage = UntaggedAudioLanguage(options.GetValue(keys::AUDIO_LANGUAGE));
     return p;
 }

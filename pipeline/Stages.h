@@ -30,6 +30,9 @@ StageOutcome ConvertOneItem(JobContext& job, MediaItem& item);
 bool HasConvertedStream(const MediaItem& item, const JobParameters& params);
 // The encoder options for the job, with every placeholder filled in.
 std::string BuildEncodingOptions(const JobParameters& params);
+// The same for one video: with its sound tracks where they are not the
+// engine's own choice.
+std::string BuildItemEncodingOptions(const JobParameters& params, const MediaItem& item);
 // The whole argument text of one conversion.
 std::string BuildConvertCommand(const std::string& options, const std::string& source,
                                 const std::string& output, const ProgressLink* link);

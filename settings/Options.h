@@ -33,6 +33,9 @@ inline constexpr const char* CHECK_DISC_AFTER_BURN = "CHECK_DISC_AFTER_BURN";
 inline constexpr const char* CONVERSION_JOBS = "CONVERSION_JOBS";
 // A chapter every so many minutes inside each video; "0": one per video.
 inline constexpr const char* CHAPTER_MINUTES = "CHAPTER_MINUTES";
+// The two-letter language ("en") of sound tracks whose file names none;
+// empty or absent: the language of the user's locale.
+inline constexpr const char* AUDIO_LANGUAGE = "AUDIO_LANGUAGE";
 // The folder of the project last opened or saved, without a trailing slash;
 // the project dialogs start there.
 inline constexpr const char* LAST_PROJECT_FOLDER = "LAST_PROJECT_FOLDER";

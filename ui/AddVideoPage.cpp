@@ -22,6 +22,7 @@
 #include "app/QuorvaApp.h"
 #include "media/Estimate.h"
 #include "media/Probe.h"
+#include "pipeline/DiscAudio.h"
 #include "platform/MessageBox.h"
 #include "settings/Options.h"
 #include "ui/AddVideoPageProbing.h"
@@ -216,6 +217,9 @@ CDVDAuthorAddDlg::CDVDAuthorAddDlg(std::uint32_t jobFlags, QWidget* parent)
     connect(discButton_, &QPushButton::clicked, this, [this] { OnSwitchDiscType(); });
     connect(list_, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* row) { OnFindVideo(list_->row(row)); });
+    list_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(list_, &QListWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { OnTrackMenu(at); });
     connect(openProject, &QPushButton::clicked, this, [this] { OnOpenProject(); });
     connect(saveProject, &QPushButton::clicked, this, [this] { OnSaveProject(); });
 
@@ -456,6 +460,8 @@ void CDVDAuthorAddDlg::AppendRow(ProbeResult&& probe) {
         pictures_.push_back(ListPicture(probe.thumbnail));
         picture = int(pictures_.size()) - 1;
     }
+    if (auto dropped = droppedAudio_.find(probe.item.sourcePath); dropped != droppedAudio_.end())
+        DropAudioTracks(probe.item, dropped->second);
     const QString tip = QString::fromStdString(probe.item.infoText).trimmed();
     // The new video is shown, however long the list.
     list_->scrollToItem(AddItemRow(std::move(probe.item), picture, tip));
@@ -464,7 +470,7 @@ void CDVDAuthorAddDlg::AppendRow(ProbeResult&& probe) {
 
 QListWidgetItem* CDVDAuthorAddDlg::AddItemRow(MediaItem&& item, int picture, const QString& tip) {
     items_.push_back(std::move(item));
-    auto* row = new QListWidgetItem(QString::fromStdString(items_.back().infoText), list_);
+    auto* row = new QListWidgetItem(RowText(items_.back()), list_);
     row->setData(kPictureRole, picture);
     row->setData(kItemRole, QVariant::fromValue(reinterpret_cast<quintptr>(&items_.back())));
     row->setToolTip(tip);

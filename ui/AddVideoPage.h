@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <list>
+#include <map>
 #include <vector>
 
 #include "media/MediaItem.h"
@@ -112,6 +113,11 @@ class CDVDAuthorAddDlg : public QDialog, public platform::MessageTarget {
     static void RememberVideoFolder(const QString& file);
     // The video a row shows.
     static const MediaItem* ItemOf(const QListWidgetItem* row);
+    // A row's text: the video's description, with its sound tracks when it
+    // has several.
+    static QString RowText(const MediaItem& item);
+    // The sound tracks of the row at (list coordinates), to keep or drop.
+    void OnTrackMenu(const QPoint& at);
     // Takes a row and its video out of the list.
     void DropRow(int row);
     // The marked row naming path, or -1.
@@ -144,4 +150,6 @@ class CDVDAuthorAddDlg : public QDialog, public platform::MessageTarget {
     bool reading_ = false;  // files are being read; no new ones meanwhile
     // The rows as the project last saved or opened holds them.
     QStringList savedSources_;
+    // While a project's videos are read: the sound tracks it leaves off, by video.
+    std::map<std::string, std::vector<int>> droppedAudio_;
 };

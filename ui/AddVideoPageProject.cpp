@@ -7,6 +7,7 @@
 
 #include "app/ProjectFile.h"
 #include "app/QuorvaApp.h"
+#include "pipeline/DiscAudio.h"
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
 #include "settings/Options.h"
@@ -74,9 +75,13 @@ void CDVDAuthorAddDlg::OnSaveProject() {
 
 bool CDVDAuthorAddDlg::SaveProjectAs(const QString& path) {
     std::vector<std::string> videos;
-    for (const MediaItem& item : RowItems())
+    std::vector<std::vector<int>> dropped;
+    for (const MediaItem& item : RowItems()) {
         videos.push_back(item.sourcePath);
-    const Project project = ProjectOf(App().theOptions, videos, discIndex_);
+        dropped.push_back(DroppedAudioTracks(item));
+    }
+    Project project = ProjectOf(App().theOptions, videos, discIndex_);
+    project.droppedAudio = std::move(dropped);
     if (platform::Result<void> saved = SaveProject(path.toStdString(), project); !saved) {
         platform::MessageBox(handle_, saved.error(), "Save project",
                              platform::MB_OK | platform::MB_ICONEXCLAMATION);
@@ -120,7 +125,11 @@ bool CDVDAuthorAddDlg::OpenProject(const QString& path) {
         discIndex_ = *project->discType;
         ShowDiscType();
     }
+    droppedAudio_.clear();
+    for (std::size_t i = 0; i < project->videos.size() && i < project->droppedAudio.size(); ++i)
+        droppedAudio_[project->videos[i]] = project->droppedAudio[i];
     ReadIntoRows(project->videos, true);
+    droppedAudio_.clear();
     savedSources_ = RowSources();
     return true;
 }

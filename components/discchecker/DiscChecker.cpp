@@ -557,6 +557,10 @@ DiscCheckReport CheckDisc(const std::string& path, const DiscExpectation& expect
     // not played at all.
     if (!layout.brokenChains.empty() || !layout.contradictions.empty())
         return report;
+    if (!layout.audioProblems.empty() || !layout.audioStreams.empty())
+        report.lines.push_back(CheckLine{
+            "Audio streams", layout.audioProblems.empty(),
+            layout.audioProblems.empty() ? layout.audioStreams : Join(layout.audioProblems, "; ")});
 
     std::string error;
     std::unique_ptr<DvdWalk> walk = DvdWalk::Open(path, &error);

@@ -1,5 +1,6 @@
 #include "components/discchecker/DiscLayout.h"
 
+#include "components/discchecker/AudioStreams.h"
 #include "components/discchecker/ProgramChains.h"
 #include "components/discchecker/TableCounts.h"
 
@@ -221,6 +222,11 @@ DiscLayout ReadDiscLayout(const std::string& path) {
         layout.chapterSeconds = layout.titleChapterSeconds.front();
     layout.brokenChains = ProgramChainProblems(*manager, sets);
     layout.contradictions = TableCountProblems(*reader, *manager, sets);
+    if (layout.brokenChains.empty() && layout.contradictions.empty()) {
+        AudioStreamCheck audio = CheckAudioStreams(*reader, sets);
+        layout.audioProblems = std::move(audio.problems);
+        layout.audioStreams = std::move(audio.found);
+    }
     return layout;
 }
 

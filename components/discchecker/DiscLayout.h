@@ -20,6 +20,11 @@ struct DiscLayout {
     // Counts that contradict the tables they describe; such a disc is not
     // played either.
     std::vector<std::string> contradictions;
+    // The title sets' audio stream tables against the streams of their
+    // videos (read only when the tables are sound): what is wrong, and what
+    // was found when nothing is.
+    std::vector<std::string> audioProblems;
+    std::string audioStreams;
 };
 
 // path: a folder holding VIDEO_TS, an image file or a drive's device.

@@ -114,6 +114,26 @@ DvdDomain DvdWalk::CurrentDomain() const {
     return DvdDomain::None;
 }
 
+std::vector<std::string> DvdWalk::AudioStreams() const {
+    std::vector<std::string> languages;
+    // The title's stream table maps each of the eight physical streams that
+    // its program chain marks available to a logical one.
+    for (std::uint8_t physical = 0; physical < 8; ++physical) {
+        const int logical = dvdnav_get_audio_logical_stream(nav_, physical);
+        if (logical < 0)
+            continue;
+        const std::uint16_t code =
+            dvdnav_audio_stream_to_lang(nav_, static_cast<std::uint8_t>(logical));
+        std::string language;
+        if (code != 0xffff && code != 0)
+            language = {static_cast<char>(code >> 8), static_cast<char>(code & 0xff)};
+        if (static_cast<std::size_t>(logical) >= languages.size())
+            languages.resize(logical + 1);
+        languages[logical] = language;
+    }
+    return languages;
+}
+
 DvdPlace DvdWalk::Settle(int maxBlocks) {
     return Run(maxBlocks, false);
 }

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 struct dvdnav_s;
 
@@ -68,6 +69,9 @@ class DvdWalk {
     bool CutShort() const { return cutShort_; }
 
     const DvdPlace& Current() const { return place_; }
+    // In a title: the audio streams a player can switch between there, by
+    // their logical number, each with its language ("en"; "" when none).
+    std::vector<std::string> AudioStreams() const;
     // libdvdnav's and libdvdread's complaints so far ("; "-joined).
     std::string Complaints() const;
 

@@ -130,7 +130,7 @@ Status DecodePicture(const std::string& path, const std::string& type, FramePtr&
 
 Status ConvertVideo(const EngineRequest& request, ProgressReporter& progress) {
     InputMedia input;
-    if (Status s = input.Read(request.source, true); !s)
+    if (Status s = input.Read(request.source, true, request.audioTracks); !s)
         return s;
     const RunningConversion running(input.format()->duration);
     if (Status s = input.OpenDecoders(running.threads()); !s)
@@ -139,31 +139,36 @@ Status ConvertVideo(const EngineRequest& request, ProgressReporter& progress) {
         return Status::Failure("no video stream in " + request.source);
 
     AVStream* vs = input.videoStream();
-    AVStream* as = input.audioStream();
     Timeline video{vs->time_base, av_rescale_q(input.startTime(), AV_TIME_BASE_Q, vs->time_base)};
     const AVRational guessedRate = av_guess_frame_rate(input.format(), vs, nullptr);
     const std::int64_t frameTicks =
         guessedRate.num > 0 ? av_rescale_q(1, av_inv_q(guessedRate), vs->time_base) : 0;
-    Timeline audio;
-    if (as) {
-        const int rate = input.audioDecoder()->sample_rate;
-        audio.timeBase = AVRational{1, rate > 0 ? rate : 48000};
-        audio.offset = av_rescale_q(input.startTime(), AV_TIME_BASE_Q, audio.timeBase);
+    // Every track is placed like the picture, from the container's start, so
+    // that all of them stay in step with it.
+    std::vector<Timeline> audio(input.audioTracks());
+    std::vector<AudioTrackSource> tracks(input.audioTracks());
+    for (int t = 0; t < input.audioTracks(); ++t) {
+        if (!input.audioStream(t))
+            continue;
+        const int rate = input.audioDecoder(t)->sample_rate;
+        audio[t].timeBase = AVRational{1, rate > 0 ? rate : 48000};
+        audio[t].offset = av_rescale_q(input.startTime(), AV_TIME_BASE_Q, audio[t].timeBase);
+        tracks[t] = {true, audio[t].timeBase};
     }
 
     const std::string rotation = input.RotationFilter();
     const FieldPlan fields = PlanFields(DetectFieldOrder(request.source, input, running.threads()),
                                         input, request, !rotation.empty());
     PendingFile file(request.output);
-    StreamWriter writer(request, video.timeBase, as != nullptr, audio.timeBase, rotation, fields,
-                        &progress, running.threads());
+    StreamWriter writer(request, video.timeBase, tracks, rotation, fields, &progress,
+                        running.threads());
     // Two encoders keep two cores busy with one video; more would only add
     // pictures waiting in memory, as decoding and the other conversions
     // share the cores too.
     if (Status s = writer.Open(file.temp(), std::min(2, CodecThreads())); !s)
         return s;
 
-    auto handler = [&](AVFrame* frame, StreamKind kind) -> Status {
+    auto handler = [&](AVFrame* frame, StreamKind kind, int track) -> Status {
         if (kind == StreamKind::Video) {
             // The container may know the pixels' shape where the codec does not.
             frame->sample_aspect_ratio = av_guess_sample_aspect_ratio(input.format(), vs, frame);
@@ -171,19 +176,24 @@ Status ConvertVideo(const EngineRequest& request, ProgressReporter& progress) {
                                      frame->pkt_duration > 0 ? frame->pkt_duration : frameTicks);
             return writer.PushVideo(frame);
         }
+        Timeline& line = audio[track];
         const std::int64_t pts =
             frame->best_effort_timestamp == AV_NOPTS_VALUE
                 ? AV_NOPTS_VALUE
-                : av_rescale_q(frame->best_effort_timestamp, as->time_base, audio.timeBase);
+                : av_rescale_q(frame->best_effort_timestamp, input.audioStream(track)->time_base,
+                               line.timeBase);
         const AVRational sampleTime{1, frame->sample_rate > 0 ? frame->sample_rate : 48000};
-        frame->pts = audio.Place(pts, av_rescale_q(frame->nb_samples, sampleTime, audio.timeBase));
-        return writer.PushAudio(frame);
+        frame->pts = line.Place(pts, av_rescale_q(frame->nb_samples, sampleTime, line.timeBase));
+        return writer.PushAudio(frame, track);
     };
     if (Status s = input.DecodeAll(handler, [&] { return progress.AbortRequested(); }); !s)
         return s;
     if (progress.AbortRequested())
         return Status::Failure("aborted");
-    if (Status s = writer.Finish(video.next, audio.next); !s)
+    std::vector<std::int64_t> audioEnds;
+    for (const Timeline& line : audio)
+        audioEnds.push_back(line.next);
+    if (Status s = writer.Finish(video.next, audioEnds); !s)
         return s;
     if (writer.videoFrames() == 0)
         return Status::Failure("no picture could be decoded from " + request.source);
@@ -194,8 +204,8 @@ Status EncodeMenuStill(const EngineRequest& request) {
     const AVRational timeBase = av_inv_q(request.pictureRate);
     PendingFile file(request.output);
     // A handful of pictures, often made while videos are converted.
-    StreamWriter writer(request, timeBase, false, AVRational{1, request.sampleRate}, "", {},
-                        nullptr, 1);
+    StreamWriter writer(request, timeBase, {AudioTrackSource{false, {1, request.sampleRate}}}, "",
+                        {}, nullptr, 1);
     if (Status s = writer.Open(file.temp(), 1); !s)
         return s;
     FramePtr picture;
@@ -211,7 +221,7 @@ Status EncodeMenuStill(const EngineRequest& request) {
         if (Status s = writer.PushVideo(picture.get()); !s)
             return s;
     }
-    if (Status s = writer.Finish(pts, 0); !s)
+    if (Status s = writer.Finish(pts, {}); !s)
         return s;
     return file.Commit();
 }

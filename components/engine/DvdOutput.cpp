@@ -24,6 +24,10 @@ std::int64_t DvdOutput::MaxVideoRate(std::int64_t audioBitRate) {
     return kDvdMuxRate - audioBitRate - kMuxOverhead;
 }
 
+int DvdOutput::AudioTrackCount(const EngineRequest& r) {
+    return std::max<int>(1, static_cast<int>(r.audioTracks.size()));
+}
+
 int DvdOutput::GroupSize(const EngineRequest& r) const {
     // A group may show no more fields than keyint pictures have: film
     // pictures take two and a half on average.
@@ -33,7 +37,7 @@ int DvdOutput::GroupSize(const EngineRequest& r) const {
 std::int64_t DvdOutput::VideoMaxRate(const EngineRequest& r) {
     // Whatever rate is asked for, picture and sound together must fit the
     // disc's mux rate, or a player's buffer runs dry and the picture stutters.
-    const std::int64_t cap = MaxVideoRate(r.audioBitRate);
+    const std::int64_t cap = MaxVideoRate(r.audioBitRate * AudioTrackCount(r));
     return std::min(r.maxRate > 0 ? r.maxRate : cap, cap);
 }
 
@@ -62,7 +66,7 @@ Status DvdOutput::OpenVideoEncoder(const EngineRequest& r, int threads,
               static_cast<std::int64_t>(r.aspect.num) * r.height,
               static_cast<std::int64_t>(r.aspect.den) * r.width, 1 << 16);
     c->rc_max_rate = VideoMaxRate(r);
-    c->bit_rate = std::min(r.videoBitRate, MaxVideoRate(r.audioBitRate));
+    c->bit_rate = std::min(r.videoBitRate, MaxVideoRate(r.audioBitRate * AudioTrackCount(r)));
     const auto buffer = static_cast<int>(PlayerBuffer(r));
     // Twice as much where the encoder shares the stream (see VideoLanes): on
     // detailed pictures at 5 Mbit/s its key pictures come out 0.6 dB below the
@@ -138,23 +142,28 @@ Status DvdOutput::OpenAudio(const EngineRequest& r) {
     const AVCodec* codec = avcodec_find_encoder(AV_CODEC_ID_AC3);
     if (!codec)
         return Status::Failure("no ac3 encoder");
-    audio_.reset(avcodec_alloc_context3(codec));
-    if (!audio_)
-        return Status::Failure("out of memory");
-    AVCodecContext* c = audio_.get();
-    c->sample_rate = r.sampleRate;
-    c->sample_fmt = AV_SAMPLE_FMT_FLTP;
-    av_channel_layout_default(&c->ch_layout, 2);
-    c->bit_rate = r.audioBitRate;
-    c->time_base = AVRational{1, r.sampleRate};
-    if (int e = avcodec_open2(c, codec, nullptr); e < 0)
-        return Status::Av("opening the ac3 encoder", e);
-    audioStream_ = avformat_new_stream(muxer_.get(), nullptr);
-    if (!audioStream_)
-        return Status::Failure("out of memory");
-    avcodec_parameters_from_context(audioStream_->codecpar, c);
-    audioStream_->time_base = c->time_base;
+    // Each track is an AC-3 stream of its own, numbered in order by the muxer.
+    audio_.resize(AudioTrackCount(r));
+    for (AudioOut& track : audio_) {
+        track.encoder.reset(avcodec_alloc_context3(codec));
+        if (!track.encoder)
+            return Status::Failure("out of memory");
+        AVCodecContext* c = track.encoder.get();
+        c->sample_rate = r.sampleRate;
+        c->sample_fmt = AV_SAMPLE_FMT_FLTP;
+        av_channel_layout_default(&c->ch_layout, 2);
+        c->bit_rate = r.audioBitRate;
+        c->time_base = AVRational{1, r.sampleRate};
+        if (int e = avcodec_open2(c, codec, nullptr); e < 0)
+            return Status::Av("opening the ac3 encoder", e);
+        track.stream = avformat_new_stream(muxer_.get(), nullptr);
+        if (!track.stream)
+            return Status::Failure("out of memory");
+        avcodec_parameters_from_context(track.stream->codecpar, c);
+        track.stream->time_base = c->time_base;
+    }
 
+    const AVCodecContext* c = audio_.front().encoder.get();
     silence_ = MakeFrame();
     if (!silence_)
         return Status::Failure("out of memory");
@@ -209,8 +218,8 @@ Status DvdOutput::WriteVideoPackets() {
         [this](AVPacket* packet) { return Write(videoStream_, videoTimeBase_, packet); });
 }
 
-Status DvdOutput::EncodeAudio(AVFrame* frame) {
-    AVCodecContext* encoder = audio_.get();
+Status DvdOutput::EncodeAudio(AVFrame* frame, int track) {
+    AVCodecContext* encoder = audio_[track].encoder.get();
     if (int e = avcodec_send_frame(encoder, frame); e < 0)
         return Status::Av("encoding ac3", e);
     for (;;) {
@@ -219,7 +228,7 @@ Status DvdOutput::EncodeAudio(AVFrame* frame) {
             return {};
         if (e < 0)
             return Status::Av("encoding ac3", e);
-        if (Status s = Write(audioStream_, encoder->time_base, packet_.get()); !s)
+        if (Status s = Write(audio_[track].stream, encoder->time_base, packet_.get()); !s)
             return s;
     }
 }
@@ -238,22 +247,31 @@ Status DvdOutput::WriteVideo(AVFrame* frame) {
     return WriteVideoPackets();
 }
 
-Status DvdOutput::WriteAudio(AVFrame* frame) {
-    if (frame->pts == AV_NOPTS_VALUE || frame->pts < nextAudioPts_)
-        frame->pts = nextAudioPts_;
-    nextAudioPts_ = frame->pts + frame->nb_samples;
-    return EncodeAudio(frame);
+Status DvdOutput::WriteAudio(AVFrame* frame, int track) {
+    std::int64_t& next = audio_[track].nextPts;
+    if (frame->pts == AV_NOPTS_VALUE || frame->pts < next)
+        frame->pts = next;
+    next = frame->pts + frame->nb_samples;
+    return EncodeAudio(frame, track);
 }
 
 Status DvdOutput::PadAudioTo(double seconds) {
-    const auto target = static_cast<std::int64_t>(seconds * audio_->sample_rate);
-    while (nextAudioPts_ < target) {
+    for (int track = 0; track < audioTracks(); ++track)
+        if (Status s = PadAudioTo(track, seconds); !s)
+            return s;
+    return {};
+}
+
+Status DvdOutput::PadAudioTo(int track, double seconds) {
+    const AVCodecContext* encoder = audio_[track].encoder.get();
+    const auto target = static_cast<std::int64_t>(seconds * encoder->sample_rate);
+    while (audio_[track].nextPts < target) {
         if (int e = av_frame_make_writable(silence_.get()); e < 0)
             return Status::Av("silence buffer", e);
         av_samples_set_silence(silence_->extended_data, 0, silence_->nb_samples, 2,
-                               audio_->sample_fmt);
-        silence_->pts = nextAudioPts_;
-        if (Status s = WriteAudio(silence_.get()); !s)
+                               encoder->sample_fmt);
+        silence_->pts = audio_[track].nextPts;
+        if (Status s = WriteAudio(silence_.get(), track); !s)
             return s;
     }
     return {};
@@ -264,8 +282,9 @@ Status DvdOutput::Finish() {
         return s;
     if (Status s = WriteVideoPackets(); !s)
         return s;
-    if (Status s = EncodeAudio(nullptr); !s)
-        return s;
+    for (int track = 0; track < audioTracks(); ++track)
+        if (Status s = EncodeAudio(nullptr, track); !s)
+            return s;
     if (int e = av_write_trailer(muxer_.get()); e < 0)
         return Status::Av("finishing the program stream", e);
     if (int e = avio_closep(&muxer_->pb); e < 0)
@@ -282,12 +301,12 @@ double DvdOutput::videoSeconds() const {
     return nextVideoPts_ * av_q2d(videoTimeBase_);
 }
 
-double DvdOutput::audioSeconds() const {
-    return static_cast<double>(nextAudioPts_) / audio_->sample_rate;
+double DvdOutput::audioSeconds(int track) const {
+    return static_cast<double>(audio_[track].nextPts) / audio_[track].encoder->sample_rate;
 }
 
 int DvdOutput::audioFrameSize() const {
-    return audio_->frame_size;
+    return audio_.front().encoder->frame_size;
 }
 
 }  // namespace engine

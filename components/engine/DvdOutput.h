@@ -1,10 +1,12 @@
 // The DVD program stream being written: an MPEG-2 video encoder, an AC-3
-// encoder and FFmpeg's "dvd" muxer (2048-byte packs at 10.08 Mbit/s).
+// encoder for each sound track and FFmpeg's "dvd" muxer (2048-byte packs at
+// 10.08 Mbit/s).
 #pragma once
 
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "components/engine/EngineArguments.h"
 #include "components/engine/FfmpegHandles.h"
@@ -26,28 +28,33 @@ class DvdOutput {
     // to be shown by 3:2 pulldown on an NTSC disc.
     void FilmPulldown() { pulldown_ = true; }
     // Opens the encoders and the file and writes the stream headers. The
-    // video is encoded by videoLanes encoders side by side (see VideoLanes).
+    // video is encoded by videoLanes encoders side by side (see VideoLanes);
+    // the sound tracks are the request's (see AudioTrackCount).
     Status Open(const std::string& path, const EngineRequest& request, int videoLanes);
     // Encodes one video frame of the output size; pts counts encoded frames.
     Status WriteVideo(AVFrame* frame);
-    // Encodes one audio frame: 48 kHz-style planar float stereo, frameSize()
-    // samples (fewer only for the last); pts in samples.
-    Status WriteAudio(AVFrame* frame);
-    // Adds silence until the sound reaches seconds.
+    // Encodes one audio frame of a track: 48 kHz-style planar float stereo,
+    // frameSize() samples (fewer only for the last); pts in samples.
+    Status WriteAudio(AVFrame* frame, int track = 0);
+    // Adds silence until every sound track (or the one track) reaches seconds.
     Status PadAudioTo(double seconds);
-    // Drains both encoders and writes the trailer; the file is complete. Fails
+    Status PadAudioTo(int track, double seconds);
+    // Drains the encoders and writes the trailer; the file is complete. Fails
     // when the muxer could not deliver every pack in time for a player.
     Status Finish();
 
     // The most video bits per second a DVD's 10.08 Mbit/s leaves beside
     // sound of audioBitRate, the packs' headers and the navigation packs.
     static std::int64_t MaxVideoRate(std::int64_t audioBitRate);
+    // The sound tracks a request's stream carries: one unless it lists them.
+    static int AudioTrackCount(const EngineRequest& request);
 
     // Playing time of the video encoded so far.
     double videoSeconds() const;
     std::int64_t videoFrames() const { return videoFrames_; }
-    double audioSeconds() const;
+    double audioSeconds(int track = 0) const;
     int audioFrameSize() const;
+    int audioTracks() const { return static_cast<int>(audio_.size()); }
 
   private:
     // Pictures in each group.
@@ -60,7 +67,7 @@ class DvdOutput {
     static std::int64_t VideoMaxRate(const EngineRequest& request);
     static std::int64_t PlayerBuffer(const EngineRequest& request);
     Status OpenAudio(const EngineRequest& request);
-    Status EncodeAudio(AVFrame* frame);
+    Status EncodeAudio(AVFrame* frame, int track);
     Status Write(AVStream* stream, AVRational timeBase, AVPacket* packet);
     Status WriteVideoPackets();
 
@@ -68,14 +75,17 @@ class DvdOutput {
     std::unique_ptr<MuxerUnderflowWatch> underflows_;
     VideoLanes video_;
     AVRational videoTimeBase_{1, 25};
-    CodecContextPtr audio_;
+    struct AudioOut {
+        CodecContextPtr encoder;
+        AVStream* stream = nullptr;
+        std::int64_t nextPts = 0;
+    };
+    std::vector<AudioOut> audio_;
     AVStream* videoStream_ = nullptr;
-    AVStream* audioStream_ = nullptr;
     PacketPtr packet_ = MakePacket();
     FramePtr silence_;
     std::int64_t videoFrames_ = 0;
     std::int64_t nextVideoPts_ = 0;
-    std::int64_t nextAudioPts_ = 0;
     bool interlaced_ = false;
     bool topFirst_ = true;
     bool pulldown_ = false;

@@ -4,6 +4,7 @@ extern "C" {
 #include <libavutil/parseutils.h>
 }
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <set>
@@ -102,6 +103,26 @@ Status ParseCodecOptions(const std::string& value, EngineRequest& r) {
     return {};
 }
 
+// The most sound tracks a DVD title carries.
+constexpr std::size_t kMaxAudioTracks = 8;
+
+Status ParseAudioTracks(const std::string& value, EngineRequest& r) {
+    r.audioTracks.clear();
+    for (const std::string& item : SplitText(value, ',')) {
+        int number = -1;
+        if (item != "-" &&
+            (!ParseNumber(std::string_view(item), number) || number < 0 || number > 999))
+            return Bad("-audio-tracks", value);
+        // A stream is decoded once, for one track.
+        if (number >= 0 && std::count(r.audioTracks.begin(), r.audioTracks.end(), number) > 0)
+            return Bad("-audio-tracks", value);
+        r.audioTracks.push_back(number);
+    }
+    if (r.audioTracks.size() > kMaxAudioTracks)
+        return Status::Failure("more than 8 audio tracks given (-audio-tracks)");
+    return {};
+}
+
 Status ParsePictureOptions(const std::string& value, EngineRequest& r) {
     for (const std::string& item : SplitText(value, ':')) {
         const std::size_t eq = item.find('=');
@@ -170,6 +191,8 @@ Status ApplyOption(const std::string& option, const std::string& value, EngineRe
         return ParseAddress(option, value, r.progressAddress, true);
     } else if (option == "-media-info") {
         return ParseAddress(option, value, r.mediaInfoAddress, false);
+    } else if (option == "-audio-tracks") {
+        return ParseAudioTracks(value, r);
     }
     // "-mpegopts format=dvd:tsaf": the DVD muxer always writes timestamps for
     // every frame. "-xvidencopts", "-lameopts", "-ffourcc" only come with the
@@ -202,7 +225,7 @@ Status ParseArguments(int argc, char** argv, EngineRequest& r) {
         "-oac",         "-ovc",      "-of",       "-mpegopts",       "-vf",
         "-srate",       "-af",       "-lavcopts", "-ofps",           "-mf",
         "-ss",          "-frames",   "-o",        "-convert-status", "-media-info",
-        "-xvidencopts", "-lameopts", "-ffourcc"};
+        "-xvidencopts", "-lameopts", "-ffourcc",  "-audio-tracks"};
     std::vector<std::string> plain;
     for (int i = 1; i < argc; ++i) {
         if (!argv[i])

@@ -56,6 +56,10 @@ struct EngineRequest {
     std::int64_t audioBitRate = 224000;
     int sampleRate = 48000;
     bool noSound = false;
+    // "-audio-tracks N,N,...": the sound tracks of the output, in order, each
+    // the source's audio stream of that number (0 its first, in the file's
+    // order) or silence ("-"). Empty: one track, the source's main sound.
+    std::vector<int> audioTracks;
 
     std::string container;   // "-of"
     double seekSeconds = 0;  // "-ss"

@@ -6,6 +6,7 @@ extern "C" {
 #include <libavutil/display.h>
 }
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -40,7 +41,8 @@ Status InputMedia::Open(const std::string& path, bool withAudio, int threads) {
     return OpenDecoders(threads);
 }
 
-Status InputMedia::Read(const std::string& path, bool withAudio) {
+Status InputMedia::Read(const std::string& path, bool withAudio,
+                        const std::vector<int>& audioNumbers) {
     path_ = path;
     if (Status s = OpenLocalInput(path, format_); !s)
         return s;
@@ -48,12 +50,30 @@ Status InputMedia::Read(const std::string& path, bool withAudio) {
     format_->flags |= AVFMT_FLAG_DISCARD_CORRUPT;
     if (int e = avformat_find_stream_info(format_.get(), nullptr); e < 0)
         return Status::Av("cannot read the streams of " + path, e);
+    nextDts_.assign(format_->nb_streams, AV_NOPTS_VALUE);
 
     const int v = av_find_best_stream(format_.get(), AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
     video_ = v >= 0 ? format_->streams[v] : nullptr;
-    const int a =
-        withAudio ? av_find_best_stream(format_.get(), AVMEDIA_TYPE_AUDIO, -1, v, nullptr, 0) : -1;
-    audio_ = a >= 0 ? format_->streams[a] : nullptr;
+    audio_.clear();
+    if (!withAudio)
+        return {};
+    if (audioNumbers.empty()) {
+        const int a = av_find_best_stream(format_.get(), AVMEDIA_TYPE_AUDIO, -1, v, nullptr, 0);
+        audio_.resize(1);
+        audio_[0].stream = a >= 0 ? format_->streams[a] : nullptr;
+        return {};
+    }
+    std::vector<AVStream*> sources;
+    for (unsigned i = 0; i < format_->nb_streams; ++i)
+        if (format_->streams[i]->codecpar->codec_type == AVMEDIA_TYPE_AUDIO)
+            sources.push_back(format_->streams[i]);
+    audio_.resize(audioNumbers.size());
+    for (std::size_t t = 0; t < audioNumbers.size(); ++t) {
+        const int number = audioNumbers[t];
+        if (number >= static_cast<int>(sources.size()))
+            return Status::Failure("no audio stream " + std::to_string(number) + " in " + path);
+        audio_[t].stream = number >= 0 ? sources[number] : nullptr;
+    }
     return {};
 }
 
@@ -61,14 +81,21 @@ Status InputMedia::OpenDecoders(int threads) {
     if (video_)
         if (Status s = OpenDecoder(video_, threads, videoDecoder_); !s)
             return s;
-    // A source whose sound cannot be decoded is converted with silence.
-    if (audio_ && !OpenDecoder(audio_, threads, audioDecoder_))
-        audio_ = nullptr;
-    if (!video_ && !audio_)
+    // A sound track that cannot be decoded is converted as silence.
+    bool anyAudio = false;
+    for (AudioTrack& track : audio_) {
+        if (track.stream && !OpenDecoder(track.stream, threads, track.decoder))
+            track.stream = nullptr;
+        anyAudio = anyAudio || track.stream;
+    }
+    if (!video_ && !anyAudio)
         return Status::Failure("no video or audio stream in " + path_);
     for (unsigned i = 0; i < format_->nb_streams; ++i) {
         AVStream* s = format_->streams[i];
-        s->discard = (s == video_ || s == audio_) ? AVDISCARD_DEFAULT : AVDISCARD_ALL;
+        const bool used =
+            s == video_ || std::any_of(audio_.begin(), audio_.end(),
+                                       [s](const AudioTrack& track) { return track.stream == s; });
+        s->discard = used ? AVDISCARD_DEFAULT : AVDISCARD_ALL;
     }
     return {};
 }
@@ -103,12 +130,14 @@ bool InputMedia::SeekTo(double seconds) {
         return false;
     if (videoDecoder_)
         avcodec_flush_buffers(videoDecoder_.get());
-    if (audioDecoder_)
-        avcodec_flush_buffers(audioDecoder_.get());
+    for (AudioTrack& track : audio_)
+        if (track.decoder)
+            avcodec_flush_buffers(track.decoder.get());
     return true;
 }
 
-Status InputMedia::Deliver(AVCodecContext* decoder, StreamKind kind, const FrameHandler& handler) {
+Status InputMedia::Deliver(AVCodecContext* decoder, StreamKind kind, int track,
+                           const FrameHandler& handler) {
     for (;;) {
         const int e = avcodec_receive_frame(decoder, frame_.get());
         if (e == AVERROR(EAGAIN) || e == AVERROR_EOF)
@@ -117,7 +146,7 @@ Status InputMedia::Deliver(AVCodecContext* decoder, StreamKind kind, const Frame
             ++damaged_;  // a broken frame: players skip it, so do we
             continue;
         }
-        Status s = handler(frame_.get(), kind);
+        Status s = handler(frame_.get(), kind, track);
         av_frame_unref(frame_.get());
         if (!s)
             return s;
@@ -127,9 +156,8 @@ Status InputMedia::Deliver(AVCodecContext* decoder, StreamKind kind, const Frame
 void InputMedia::SmoothDiscontinuity(AVPacket* packet) {
     if (!(format_->iformat->flags & AVFMT_TS_DISCONT))
         return;
-    const bool isVideo = video_ && packet->stream_index == video_->index;
     AVStream* stream = format_->streams[packet->stream_index];
-    std::int64_t& next = nextDts_[isVideo ? 0 : 1];
+    std::int64_t& next = nextDts_[packet->stream_index];
     const AVRational tb = stream->time_base;
     const std::int64_t shift = av_rescale_q(discontinuityShift_, AV_TIME_BASE_Q, tb);
     if (packet->dts != AV_NOPTS_VALUE)
@@ -178,11 +206,17 @@ Status InputMedia::DecodeAll(const FrameHandler& handler, const std::function<bo
             break;  // the end, or a read error that ends the file as players see it
         AVCodecContext* decoder = nullptr;
         StreamKind kind = StreamKind::Video;
+        int track = 0;
         if (video_ && packet->stream_index == video_->index) {
             decoder = videoDecoder_.get();
-        } else if (audio_ && packet->stream_index == audio_->index) {
-            decoder = audioDecoder_.get();
-            kind = StreamKind::Audio;
+        } else {
+            for (int t = 0; t < audioTracks() && !decoder; ++t) {
+                if (audio_[t].stream && packet->stream_index == audio_[t].stream->index) {
+                    decoder = audio_[t].decoder.get();
+                    kind = StreamKind::Audio;
+                    track = t;
+                }
+            }
         }
         Status s;
         if (decoder)
@@ -191,18 +225,19 @@ Status InputMedia::DecodeAll(const FrameHandler& handler, const std::function<bo
             if (avcodec_send_packet(decoder, packet.get()) < 0)
                 ++damaged_;
             else
-                s = Deliver(decoder, kind, handler);
+                s = Deliver(decoder, kind, track, handler);
         }
         av_packet_unref(packet.get());
         if (!s)
             return s;
     }
-    for (auto [decoder, kind] : {std::pair{videoDecoder_.get(), StreamKind::Video},
-                                 std::pair{audioDecoder_.get(), StreamKind::Audio}}) {
+    for (int t = -1; t < audioTracks(); ++t) {
+        AVCodecContext* decoder = t < 0 ? videoDecoder_.get() : audio_[t].decoder.get();
         if (!decoder)
             continue;
         avcodec_send_packet(decoder, nullptr);
-        if (Status s = Deliver(decoder, kind, handler); !s)
+        const StreamKind kind = t < 0 ? StreamKind::Video : StreamKind::Audio;
+        if (Status s = Deliver(decoder, kind, std::max(t, 0), handler); !s)
             return s;
     }
     return {};

@@ -39,7 +39,7 @@ FieldOrder LookAtFields(const std::string& path, int threads) {
             av_frame_unref(last.get());
             return av_frame_ref(last.get(), f) < 0 ? Status::Failure("out of memory") : Status();
         });
-    auto handler = [&](AVFrame* frame, StreamKind) -> Status {
+    auto handler = [&](AVFrame* frame, StreamKind, int) -> Status {
         ++frames;
         if (frame->interlaced_frame)
             ++(frame->top_field_first ? flaggedTop : flaggedBottom);

@@ -5,23 +5,27 @@
 
 namespace engine {
 
-StreamWriter::StreamWriter(const EngineRequest& request, AVRational videoTimeBase, bool withAudio,
-                           AVRational audioTimeBase, std::string rotation, FieldPlan fields,
-                           ProgressReporter* progress, int filterThreads)
+StreamWriter::StreamWriter(const EngineRequest& request, AVRational videoTimeBase,
+                           const std::vector<AudioTrackSource>& audio, std::string rotation,
+                           FieldPlan fields, ProgressReporter* progress, int filterThreads)
     : request_(request),
       rotation_(std::move(rotation)),
       fields_(fields),
-      withAudio_(withAudio),
       progress_(progress),
       video_(
           AVMEDIA_TYPE_VIDEO, videoTimeBase,
           [this](const AVFrame& f, bool first) { return VideoFilters(f, first); },
           [this](AVFrame* f) { return OnVideo(f); }, filterThreads) {
-    if (withAudio_)
-        audio_.emplace(
-            AVMEDIA_TYPE_AUDIO, audioTimeBase,
-            [this](const AVFrame&, bool first) { return AudioFilters(first); },
-            [this](AVFrame* f) { return OnAudio(f); });
+    for (std::size_t t = 0; t < audio.size(); ++t) {
+        const int track = static_cast<int>(t);
+        audio_.push_back(
+            audio[t].fromSource
+                ? std::make_unique<FilterChain>(
+                      AVMEDIA_TYPE_AUDIO, audio[t].timeBase,
+                      [this](const AVFrame&, bool first) { return AudioFilters(first); },
+                      [this, track](AVFrame* f) { return OnAudio(f, track); })
+                : nullptr);
+    }
     if (fields_.keepFields)
         output_.KeepFields(fields_.topFirst);
     if (fields_.pulldown)
@@ -90,10 +94,11 @@ Status StreamWriter::Encode(AVFrame* frame, Status (StreamWriter::*encode)(AVFra
 Status StreamWriter::EncodeVideo(AVFrame* frame) {
     if (Status s = output_.WriteVideo(frame); !s)
         return s;
-    // Without a sound track of its own the picture is followed by silence.
-    if (!withAudio_)
-        if (Status s = output_.PadAudioTo(output_.videoSeconds()); !s)
-            return s;
+    // A track without sound of its own follows the picture with silence.
+    for (std::size_t t = 0; t < audio_.size(); ++t)
+        if (!audio_[t])
+            if (Status s = output_.PadAudioTo(static_cast<int>(t), output_.videoSeconds()); !s)
+                return s;
     encodedSeconds_ = output_.videoSeconds();
     return {};
 }
@@ -107,12 +112,11 @@ Status StreamWriter::OnVideo(AVFrame* frame) {
     return {};
 }
 
-Status StreamWriter::EncodeAudio(AVFrame* frame) {
-    return output_.WriteAudio(frame);
-}
-
-Status StreamWriter::OnAudio(AVFrame* frame) {
-    return Encode(frame, &StreamWriter::EncodeAudio);
+Status StreamWriter::OnAudio(AVFrame* frame, int track) {
+    std::shared_ptr<AVFrame> copy(av_frame_clone(frame), [](AVFrame* f) { av_frame_free(&f); });
+    if (!copy)
+        return Status::Failure("out of memory");
+    return queue_.Submit([this, copy, track] { return output_.WriteAudio(copy.get(), track); });
 }
 
 Status StreamWriter::PushVideo(AVFrame* frame) {
@@ -122,19 +126,22 @@ Status StreamWriter::PushVideo(AVFrame* frame) {
     return filtering_.Submit([this, copy] { return video_.Push(copy.get()); });
 }
 
-Status StreamWriter::PushAudio(AVFrame* frame) {
-    return audio_ ? audio_->Push(frame) : Status();
+Status StreamWriter::PushAudio(AVFrame* frame, int track) {
+    return track < static_cast<int>(audio_.size()) && audio_[track] ? audio_[track]->Push(frame)
+                                                                    : Status();
 }
 
-Status StreamWriter::Finish(std::int64_t videoEndPts, std::int64_t audioEndPts) {
+Status StreamWriter::Finish(std::int64_t videoEndPts,
+                            const std::vector<std::int64_t>& audioEndPts) {
     if (Status s = filtering_.Submit([this, videoEndPts] { return video_.Finish(videoEndPts); });
         !s)
         return s;
     if (Status s = filtering_.Drain(); !s)
         return s;
-    if (audio_)
-        if (Status s = audio_->Finish(audioEndPts); !s)
-            return s;
+    for (std::size_t t = 0; t < audio_.size(); ++t)
+        if (audio_[t])
+            if (Status s = audio_[t]->Finish(t < audioEndPts.size() ? audioEndPts[t] : 0); !s)
+                return s;
     // Sound that ends before the picture is completed with silence.
     Status submitted = queue_.Submit([this]() -> Status {
         if (Status s = output_.PadAudioTo(output_.videoSeconds()); !s)

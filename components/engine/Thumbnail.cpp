@@ -27,7 +27,7 @@ Status GrabFrame(InputMedia& input, double target, bool skipAhead, FramePtr& gra
     AVCodecContext* decoder = input.videoDecoder();
     decoder->skip_frame = skipAhead ? AVDISCARD_NONREF : AVDISCARD_DEFAULT;
     decoder->skip_loop_filter = skipAhead ? AVDISCARD_ALL : AVDISCARD_DEFAULT;
-    auto handler = [&](AVFrame* frame, StreamKind) -> Status {
+    auto handler = [&](AVFrame* frame, StreamKind, int) -> Status {
         const std::int64_t pts = frame->best_effort_timestamp;
         const double at = pts == AV_NOPTS_VALUE ? target : (pts - start) * tick;
         if (decoder->skip_frame != AVDISCARD_DEFAULT && at >= target - 1.0) {

@@ -498,6 +498,54 @@ TEST_F(Cli, ChaptersEveryMinutesInsideAVideo) {
     EXPECT_NEAR(h * 3600 + m * 60 + sec, 60, 0.6) << lsdvd;
 }
 
+TEST_F(Cli, AudioChoosesTheSoundTracksByLanguage) {
+    const std::string two = work_ / "two.mkv";
+    ASSERT_EQ(testsupport::RunCommand({"ffmpeg",
+                                       "-v",
+                                       "error",
+                                       "-f",
+                                       "lavfi",
+                                       "-i",
+                                       "testsrc=s=320x240:r=25:d=2",
+                                       "-f",
+                                       "lavfi",
+                                       "-i",
+                                       "sine=d=2",
+                                       "-f",
+                                       "lavfi",
+                                       "-i",
+                                       "sine=d=2",
+                                       "-map",
+                                       "0",
+                                       "-map",
+                                       "1",
+                                       "-map",
+                                       "2",
+                                       "-c:v",
+                                       "mpeg4",
+                                       "-c:a",
+                                       "libmp3lame",
+                                       "-metadata:s:a:0",
+                                       "language=eng",
+                                       "-metadata:s:a:1",
+                                       "language=fra",
+                                       two})
+                  .status,
+              0);
+    const std::string project = work_ / "french.quorva";
+    CliRun run = Run({"make", "--pal", "--audio", "fr", "--working-folder", work_ / "w",
+                      "--save-project", project, two});
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    // The project keeps the choice: made from it, the disc is the same.
+    CliRun again = Run({"make", "--working-folder", work_ / "again", project});
+    ASSERT_EQ(again.status, 0) << again.out << again.err;
+    for (const CliRun* made : {&run, &again}) {
+        const std::string lsdvd = testsupport::RunCommand({"lsdvd", "-a", made->LastLine()}).output;
+        EXPECT_TRUE(Has(lsdvd, "Audio streams: 01")) << lsdvd;
+        EXPECT_TRUE(Has(lsdvd, "Audio: 1, Language: fr")) << lsdvd;
+    }
+}
+
 TEST_F(Cli, SavingAProjectNeverReplacesWhatIsNotAProject) {
     const std::string video = Clip("holiday.mp4", 1, false);
     const std::string bytes = platform::ReadFile(video).value_or("");
@@ -694,6 +742,7 @@ TEST_F(Cli, BadUsageAndMissingFilesSayWhatIsWrong) {
         {{"make", "--iso", "--device", "0", "x.avi"}, 2, "either --device or --iso"},
         {{"make", "--bogus", "x.avi"}, 2, "Unknown option --bogus"},
         {{"make", "--jobs", "0", "x.avi"}, 2, "--jobs takes a number"},
+        {{"make", "--audio", "klingon", "x.avi"}, 2, "--audio takes all, first or languages"},
         {{"burn", "--jobs", "2", "x"}, 2, "--jobs does not apply"},
         {{"burn"}, 2, "exactly one DVD folder"},
         {{"make", "--working-folder", work_ / "w", work_ / "missing.avi"}, 1, "no such video file"},

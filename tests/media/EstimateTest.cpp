@@ -38,4 +38,17 @@ TEST(Estimate, FitToDiscFillsTheDiscWithinItsLimits) {
     EXPECT_STREQ(QualityAt(kFitToDiscQuality).label, "Fit to disc");
 }
 
+// Every title carries the disc's sound tracks: "Fit to disc" leaves room for
+// all of them.
+TEST(Estimate, FitToDiscLeavesRoomForEverySoundTrack) {
+    const DiscType& dvd5 = DiscTypeAt(0);
+    MediaList film = VideosOf({7200});
+    film[0].audioTracks = {AudioTrack{0, "en"}, AudioTrack{1, "fr"}, AudioTrack{2, "de"}};
+    const int kbps = VideoKbpsFor(kFitToDiscQuality, film, dvd5);
+    // What the converted stream holds: the picture and three 192 kbit/s tracks.
+    const double streamMB = (kbps + 3 * 192) / 8.0 * 7200 / 1024;
+    EXPECT_LE(streamMB, dvd5.limitMB);
+    EXPECT_NEAR(EstimateDiscUsageMB(film, kbps), streamMB, 1);
+}
+
 }  // namespace

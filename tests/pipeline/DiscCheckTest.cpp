@@ -157,6 +157,14 @@ TEST_F(DiscCheck, BrokenDiscsAreCaughtWithAMessageNamingWhatIsWrong) {
              Child(Child(titles, "pgc"), "vob", 1).SetValue("file", shortVob);
          },
          "Chapter lengths: video 2 plays 0.50 s"},
+        {"audio stream listed that no video carries",
+         [](CXMLAccess& project) {
+             auto& titles = Child(Child(project, "titleset"), "titles");
+             CXMLAccess french("audio", "");
+             french.SetValue("lang", "fr");
+             titles.children.insert(titles.children.begin() + 1, french);
+         },
+         "lists audio stream 2 (fr), which none of its videos carries"},
     };
     for (const Breakage& broken : breakages) {
         SCOPED_TRACE(broken.name);

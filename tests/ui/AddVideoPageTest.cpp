@@ -374,6 +374,42 @@ TEST_F(AddVideoPageTest, TheListShowsTheVideoJustAdded) {
     EXPECT_TRUE(list->viewport()->rect().intersects(list->visualItemRect(list->item(2))));
 }
 
+// A video with several sound tracks says which in its row.
+TEST_F(AddVideoPageTest, ARowNamesTheSoundTracksOfItsVideo) {
+    const std::string two = MakeClip("two.mkv", {"-f",
+                                                 "lavfi",
+                                                 "-i",
+                                                 "testsrc=d=1",
+                                                 "-f",
+                                                 "lavfi",
+                                                 "-i",
+                                                 "sine=d=1",
+                                                 "-f",
+                                                 "lavfi",
+                                                 "-i",
+                                                 "sine=d=1",
+                                                 "-map",
+                                                 "0",
+                                                 "-map",
+                                                 "1",
+                                                 "-map",
+                                                 "2",
+                                                 "-c:v",
+                                                 "mpeg4",
+                                                 "-c:a",
+                                                 "libmp3lame",
+                                                 "-metadata:s:a:0",
+                                                 "language=eng",
+                                                 "-metadata:s:a:1",
+                                                 "language=fra"});
+    Dlg page(7);
+    page.AddFiles({QString::fromStdString(two)});
+    QListWidget* list = List(page);
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_TRUE(list->item(0)->text().contains("\nAudio: 2 tracks (en, fr)\n"))
+        << list->item(0)->text().toStdString();
+}
+
 // Closing the page right after its list was saved as a project asks nothing.
 TEST_F(AddVideoPageTest, ClosingRightAfterSavingAsksNothing) {
     Dlg page(7);

@@ -298,4 +298,48 @@ TEST(EngineSync, FlashAndBeepStayTogether) {
     }
 }
 
+TEST(EngineSync, EveryAudioTrackStaysWithThePicture) {
+    testsupport::TempFolder folder;
+    const std::string source = folder / "two.mkv";
+    auto beep = [](int hz, int rate) {
+        return "aevalsrc='if(between(t,1,1.2),sin(2*PI*" + std::to_string(hz) +
+               "*t),0)':s=" + std::to_string(rate) + ":d=3";
+    };
+    ASSERT_TRUE(MakeClip(
+        source, {"-f",
+                 "lavfi",
+                 "-i",
+                 "color=black:s=320x240:r=25:d=3,drawbox=enable='between(t,1,1.2)':color=white:"
+                 "t=fill:x=0:y=0:w=320:h=240",
+                 "-f",
+                 "lavfi",
+                 "-i",
+                 beep(1000, 44100),
+                 "-f",
+                 "lavfi",
+                 "-i",
+                 beep(600, 48000),
+                 "-map",
+                 "0",
+                 "-map",
+                 "1",
+                 "-map",
+                 "2",
+                 "-c:v",
+                 "mpeg4",
+                 "-c:a",
+                 "libmp3lame"}));
+    const std::string output = folder / "two.vob";
+    ASSERT_EQ(RunEngine(ConversionText(Target{true, false, 3300}, source, output, 0) +
+                        "*-audio-tracks*0,1,-"),
+              0);
+    const Probe out = ProbeFile(output);
+    ASSERT_EQ(out.audio.size(), 3u);
+    const double picture = FirstBrightPicture(output);
+    ASSERT_GT(picture, 0);
+    for (int track = 0; track < 2; ++track)
+        EXPECT_NEAR(FirstLoudSound(output, track), picture, 0.04) << "track " << track;
+    EXPECT_LT(FirstLoudSound(output, 2), 0);  // the silent one
+}
+
 }  // namespace

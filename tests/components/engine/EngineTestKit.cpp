@@ -137,8 +137,9 @@ double FirstBrightPicture(const std::string& path) {
     return FirstAbove("movie=" + path + ",signalstats", "lavfi.signalstats.YAVG", 100);
 }
 
-double FirstLoudSound(const std::string& path) {
-    return FirstAbove("amovie=" + path + ",asetnsamples=n=240,astats=metadata=1:reset=1",
+double FirstLoudSound(const std::string& path, int track) {
+    const std::string stream = track < 0 ? "" : ":s=a\\\\:" + std::to_string(track);
+    return FirstAbove("amovie=" + path + stream + ",asetnsamples=n=240,astats=metadata=1:reset=1",
                       "lavfi.astats.Overall.RMS_level", -40);
 }
 

@@ -51,9 +51,10 @@ Probe ProbeFile(const std::string& path);
 std::string PictureTypes(const std::string& path);
 double Number(const QJsonObject& object, const char* key);
 // Time of the first bright picture (mean luma above 100) and of the first
-// loud sound (RMS above -40 dB, in steps of 5 ms); negative when none.
+// loud sound (RMS above -40 dB, in steps of 5 ms) of the main audio stream
+// or of audio stream track (from 0); negative when none.
 double FirstBrightPicture(const std::string& path);
-double FirstLoudSound(const std::string& path);
+double FirstLoudSound(const std::string& path, int track = -1);
 
 // Rewrites the picture track's matrix of an MP4 file to a quarter turn, as
 // phones store upright video shot sideways.

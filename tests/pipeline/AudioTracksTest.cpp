@@ -1,0 +1,81 @@
+// Videos with several sound tracks: every track reaches the disc with its
+// language, and a video with fewer tracks still plays in the same title.
+#include <gtest/gtest.h>
+
+#include "pipeline/JobFixture.h"
+#include "support/DvdWalk.h"
+
+using testsupport::DvdDomain;
+using testsupport::DvdWalk;
+
+namespace {
+
+int AudioStreamsOf(const std::string& vob) {
+    auto probe =
+        testsupport::RunCommand({"ffprobe", "-v", "error", "-select_streams", "a", "-show_entries",
+                                 "stream=codec_name", "-of", "csv=p=0", vob});
+    int ac3 = 0;
+    for (std::size_t at = probe.output.find("ac3"); at != std::string::npos;
+         at = probe.output.find("ac3", at + 1))
+        ++ac3;
+    return ac3;
+}
+
+}  // namespace
+
+class AudioTracks : public JobFixture {};
+
+TEST_F(AudioTracks, EveryTrackWithItsLanguageAndFewerTracksPadded) {
+    const std::string two = MakeClip("two.mkv", {"-f",
+                                                 "lavfi",
+                                                 "-i",
+                                                 "testsrc=size=320x240:rate=25:duration=2",
+                                                 "-f",
+                                                 "lavfi",
+                                                 "-i",
+                                                 "sine=frequency=440:duration=2",
+                                                 "-f",
+                                                 "lavfi",
+                                                 "-i",
+                                                 "sine=frequency=880:duration=2",
+                                                 "-map",
+                                                 "0",
+                                                 "-map",
+                                                 "1",
+                                                 "-map",
+                                                 "2",
+                                                 "-c:v",
+                                                 "mpeg4",
+                                                 "-c:a",
+                                                 "libmp3lame",
+                                                 "-metadata:s:a:0",
+                                                 "language=eng",
+                                                 "-metadata:s:a:1",
+                                                 "language=fra"});
+    const std::string one = MakeTestClip("one.avi", 2);  // one untagged track
+    App().theOptions.SetValue(keys::AUDIO_LANGUAGE, "de");
+    AddVideos({two, one});
+
+    RecordingJobEvents events;
+    const JobResult result = RunJob(events, JobChoices{.flags = JOB_CONVERT | JOB_MENUS});
+    ASSERT_TRUE(events.Errors().empty()) << events.Errors().front();
+    ASSERT_EQ(result.outcome, JobOutcome::Done);
+
+    auto lsdvd = testsupport::RunCommand({"lsdvd", "-a", result.dvdFolder});
+    ASSERT_EQ(lsdvd.status, 0) << lsdvd.output;
+    EXPECT_TRUE(Contains(lsdvd.output, "Audio streams: 02")) << lsdvd.output;
+    EXPECT_TRUE(Contains(lsdvd.output, "Audio: 1, Language: en")) << lsdvd.output;
+    EXPECT_TRUE(Contains(lsdvd.output, "Audio: 2, Language: fr")) << lsdvd.output;
+    // The one-track video was given a silent second track, so that the
+    // stream table holds throughout the title.
+    ASSERT_EQ(result.videos.size(), 2u);
+    EXPECT_EQ(AudioStreamsOf(result.videos[0].vobPath), 2);
+    EXPECT_EQ(AudioStreamsOf(result.videos[1].vobPath), 2);
+
+    std::string error;
+    auto walk = DvdWalk::Open(result.dvdFolder, &error);
+    ASSERT_TRUE(walk) << error;
+    walk->Settle();
+    ASSERT_EQ(walk->Press(1).domain, DvdDomain::Title) << walk->Current().ToString();
+    EXPECT_EQ(walk->AudioStreams(), (std::vector<std::string>{"en", "fr"}));
+}
