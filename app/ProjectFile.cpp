@@ -123,6 +123,7 @@ platform::Result<Project> LoadProject(const std::string& given) {
     project.quality = GetInt(disc, "quality");
     project.stretch = GetInt(disc, "stretch");
     project.chapterMinutes = GetInt(disc, "chapter-minutes");
+    project.afterEach = GetInt(disc, "after-each");
     project.discType = GetInt(disc, "type");
     project.volumeLabel = GetText(disc, "volume-label");
     const pugi::xml_node menus = root.child("menus");
@@ -158,6 +159,7 @@ platform::Result<void> SaveProject(const std::string& given, const Project& proj
     SetInt(disc, "quality", project.quality);
     SetInt(disc, "stretch", project.stretch);
     SetInt(disc, "chapter-minutes", project.chapterMinutes);
+    SetInt(disc, "after-each", project.afterEach);
     SetText(disc, "volume-label", project.volumeLabel);
     pugi::xml_node menus = root.append_child("menus");
     const auto stored = [&folder](const std::optional<std::string>& picture) {
@@ -188,6 +190,7 @@ Project ProjectOf(const CXMLAccess& options, const std::vector<std::string>& vid
     project.quality = ReadIntOption(options, keys::VIDEO_QUALITY_MODE);
     project.stretch = ReadNewIntOption(options, keys::STRETCH_TO_FILL, 0);
     project.chapterMinutes = ReadNewIntOption(options, keys::CHAPTER_MINUTES, 5);
+    project.afterEach = ReadNewIntOption(options, keys::AFTER_EACH_VIDEO, 0);
     project.volumeLabel = options.GetValue(keys::DVD_DISC_VOLUME);
     project.titleMenuBackground = options.GetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU);
     project.rootMenuBackground = options.GetValue(keys::BACKGROUND_PICTURE_OF_ROOT_MENU);
@@ -206,6 +209,7 @@ void ApplyProjectChoices(const Project& project, CXMLAccess& options) {
     setInt(keys::VIDEO_QUALITY_MODE, project.quality, kFitToDiscQuality);
     setInt(keys::STRETCH_TO_FILL, project.stretch, 1);
     setInt(keys::CHAPTER_MINUTES, project.chapterMinutes, 999);
+    setInt(keys::AFTER_EACH_VIDEO, project.afterEach, 1);
     const auto setText = [&options](const char* key, const std::optional<std::string>& value) {
         if (value && !value->empty())
             options.SetValue(key, *value);

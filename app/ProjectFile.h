@@ -25,6 +25,7 @@ struct Project {
     std::optional<int> quality;         // VIDEO_QUALITY_MODE
     std::optional<int> stretch;         // STRETCH_TO_FILL
     std::optional<int> chapterMinutes;  // CHAPTER_MINUTES
+    std::optional<int> afterEach;       // AFTER_EACH_VIDEO
     std::optional<int> discType;        // 0 DVD-5, 1 DVD-9
     std::optional<std::string> titleMenuBackground;
     std::optional<std::string> rootMenuBackground;

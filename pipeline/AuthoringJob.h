@@ -69,6 +69,8 @@ struct JobParameters {
     bool checkAfterBurn = true;
     int conversionJobs = 0;  // conversions side by side; 0: from the cores and memory
     int chapterMinutes = 5;  // a chapter every so many minutes of a video; 0: one per video
+    // The end of each video goes back to the root menu instead of on to the next.
+    bool returnToMenu = false;
 };
 
 // discType: the disc the videos go on (index into DiscTypeTable), which

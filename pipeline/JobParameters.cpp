@@ -22,5 +22,6 @@ JobParameters DeriveJobParameters(const CXMLAccess& options, const MediaList& li
     p.checkAfterBurn = ReadNewIntOption(options, keys::CHECK_DISC_AFTER_BURN, 1) != 0;
     p.conversionJobs = std::max(0, ReadNewIntOption(options, keys::CONVERSION_JOBS, 0));
     p.chapterMinutes = std::max(0, ReadNewIntOption(options, keys::CHAPTER_MINUTES, 5));
+    p.returnToMenu = ReadNewIntOption(options, keys::AFTER_EACH_VIDEO, 0) == 1;
     return p;
 }

@@ -33,6 +33,9 @@ inline constexpr const char* CHECK_DISC_AFTER_BURN = "CHECK_DISC_AFTER_BURN";
 inline constexpr const char* CONVERSION_JOBS = "CONVERSION_JOBS";
 // A chapter every so many minutes inside each video; "0": one per video.
 inline constexpr const char* CHAPTER_MINUTES = "CHAPTER_MINUTES";
+// What follows the end of each video: "0" the next video, "1" the root menu
+// page that holds its button, with that button highlighted.
+inline constexpr const char* AFTER_EACH_VIDEO = "AFTER_EACH_VIDEO";
 // The folder of the project last opened or saved, without a trailing slash;
 // the project dialogs start there.
 inline constexpr const char* LAST_PROJECT_FOLDER = "LAST_PROJECT_FOLDER";
