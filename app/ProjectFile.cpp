@@ -114,8 +114,10 @@ platform::Result<Project> LoadProject(const std::string& given) {
     Project project;
     for (pugi::xml_node video : root.child("videos").children("video")) {
         const std::string stored = video.attribute("path").value();
-        if (!stored.empty())
-            project.videos.push_back(Resolved(stored, folder));
+        if (stored.empty())
+            continue;
+        project.videos.push_back(Resolved(stored, folder));
+        project.videoNames.push_back(video.attribute("name").value());
     }
     const pugi::xml_node disc = root.child("disc");
     project.tvStandard = GetInt(disc, "tv-standard");
@@ -169,9 +171,13 @@ platform::Result<void> SaveProject(const std::string& given, const Project& proj
     SetText(menus, "root-background", stored(project.rootMenuBackground));
     SetText(menus, "disc-title", project.discTitle);
     pugi::xml_node videos = root.append_child("videos");
-    for (const std::string& video : project.videos)
-        videos.append_child("video").append_attribute("path").set_value(
-            Stored(video, folder).c_str());
+    for (std::size_t i = 0; i < project.videos.size(); ++i) {
+        const std::string& video = project.videos[i];
+        pugi::xml_node element = videos.append_child("video");
+        element.append_attribute("path").set_value(Stored(video, folder).c_str());
+        if (i < project.videoNames.size() && !project.videoNames[i].empty())
+            element.append_attribute("name").set_value(project.videoNames[i].c_str());
+    }
 
     std::ostringstream out;
     document.save(out, "  ", pugi::format_default, pugi::encoding_utf8);
@@ -181,9 +187,11 @@ platform::Result<void> SaveProject(const std::string& given, const Project& proj
     return {};
 }
 
-Project ProjectOf(const CXMLAccess& options, const std::vector<std::string>& videos, int discType) {
+Project ProjectOf(const CXMLAccess& options, const std::vector<std::string>& videos, int discType,
+                  const std::vector<std::string>& names) {
     Project project;
     project.videos = videos;
+    project.videoNames = names;
     project.discType = discType;
     project.tvStandard = ReadIntOption(options, keys::TARGET_DVD_TYPE);
     project.aspectRatio = ReadIntOption(options, keys::VIDEO_ASPECT_RATIO);

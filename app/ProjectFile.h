@@ -19,6 +19,9 @@ inline constexpr const char* kProjectExtension = ".quorva";
 
 struct Project {
     std::vector<std::string> videos;  // absolute paths, in the disc's order
+    // The names given to the videos, in the same order (empty, or shorter:
+    // the names made from the files).
+    std::vector<std::string> videoNames;
     // Option values as the options file keeps them; unset when not stored.
     std::optional<int> tvStandard;      // TARGET_DVD_TYPE
     std::optional<int> aspectRatio;     // VIDEO_ASPECT_RATIO
@@ -59,7 +62,9 @@ platform::Result<void> SaveProject(const std::string& path, const Project& proje
 
 class CXMLAccess;
 
-// A project of videos with the choices options holds, for discType.
-Project ProjectOf(const CXMLAccess& options, const std::vector<std::string>& videos, int discType);
+// A project of videos with the choices options holds, for discType; names:
+// the names given to the videos (see Project::videoNames).
+Project ProjectOf(const CXMLAccess& options, const std::vector<std::string>& videos, int discType,
+                  const std::vector<std::string>& names = {});
 // Sets the choices the project stores into options (what it lacks stays).
 void ApplyProjectChoices(const Project& project, CXMLAccess& options);

@@ -160,7 +160,9 @@ int RunMakeCommand(const CliOptions& given, const char* programName) {
     // Refused before anything is read or converted.
     if (options.saveProject && ProjectSavePath(options).empty())
         return kStatusFailed;
-    // A project gives the videos and the settings; the command line's win.
+    // A project gives the videos, their names and the settings; the command
+    // line's win.
+    std::vector<std::string> names;
     if (options.inputs.size() == 1 && IsProjectFile(options.inputs.front())) {
         platform::Result<Project> project = LoadProject(options.inputs.front());
         if (!project) {
@@ -169,6 +171,7 @@ int RunMakeCommand(const CliOptions& given, const char* programName) {
         }
         ApplyProjectChoices(*project, App().theOptions);
         options.inputs = project->videos;
+        names = project->videoNames;
         if (!options.discTypeGiven && project->discType && *project->discType >= 0 &&
             *project->discType <= 1)
             options.discType = *project->discType;
@@ -193,8 +196,7 @@ int RunMakeCommand(const CliOptions& given, const char* programName) {
     }
     // Loaded once, from reading the videos to the end of the job: loading the
     // engine and the libraries it needs takes longer than reading a video.
-    const platform::DynamicLibrary engineKept(
-        LocateEngineLibraries(App().theProgramFolder).engine);
+    const platform::DynamicLibrary engineKept(LocateEngineLibraries(App().theProgramFolder).engine);
     std::vector<std::string> problems = ProbeVideos(options.inputs);
     session.SaveRunningNumber();
     if (CliSession::Interrupted()) {
@@ -208,14 +210,20 @@ int RunMakeCommand(const CliOptions& given, const char* programName) {
     }
     if (!CheckEstimate(options))
         return kStatusFailed;
+    MediaList& list = App().theMediaList;
+    for (std::size_t i = 0; i < names.size() && i < list.size(); ++i)
+        list[i].name = names[i];
     if (options.saveProject) {
         std::vector<std::string> videos;
-        for (const MediaItem& item : App().theMediaList)
+        names.clear();
+        for (const MediaItem& item : list) {
             videos.push_back(item.sourcePath);
+            names.push_back(item.name);
+        }
         const std::string file = ProjectSavePath(options);
         if (file.empty())
             return kStatusFailed;
-        Project project = ProjectOf(App().theOptions, videos, options.discType);
+        Project project = ProjectOf(App().theOptions, videos, options.discType, names);
         project.volumeLabel = label;
         if (platform::Result<void> saved = SaveProject(file, project); !saved) {
             std::fprintf(stderr, "quorva-cli: %s\n", saved.error().c_str());

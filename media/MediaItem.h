@@ -17,7 +17,7 @@ struct MediaInfo {
     std::int32_t audioBitRate = 0;     // bits per second
     std::int32_t audioSampleRate = 0;  // Hz
     std::int32_t reserved44 = 0;
-    double duration = 0;           // seconds
+    double duration = 0;  // seconds
 };
 static_assert(sizeof(MediaInfo) == 56);
 static_assert(offsetof(MediaInfo, videoBitRate) == 4);
@@ -33,6 +33,7 @@ struct MediaItem {
     std::string vobPath;        // the DVD program stream made for it
     std::string thumbnailPath;  // its 128 x 96 JPEG thumbnail
     std::string infoText;       // four-line description for the list
+    std::string name;           // shown under its thumbnail; empty: made from its file name
     MediaInfo info;             // the engine's facts
 };
 

@@ -353,10 +353,7 @@ std::string MakeMenuMovies(const JobContext& job, const MediaList& videos, MenuM
         return fail();
 
     // The root menu: a grid of thumbnails, one button per video, page by page.
-    std::vector<std::string> sources;
-    for (const MediaItem& video : videos)
-        sources.push_back(video.sourcePath);
-    const std::vector<std::string> names = VideoNames(sources);
+    const std::vector<std::string> names = VideoNames(videos);
     for (const RootMenuPage& page : PlanRootMenuPages(videos.size())) {
         const std::string movieBase = Temp(reason);
         if (movieBase.empty() || stopped())

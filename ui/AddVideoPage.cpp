@@ -1,14 +1,17 @@
 #include "ui/AddVideoPage.h"
 
 #include <algorithm>
+#include <functional>
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPainter>
@@ -22,6 +25,7 @@
 #include "app/QuorvaApp.h"
 #include "media/Estimate.h"
 #include "media/Probe.h"
+#include "pipeline/RootMenuPages.h"
 #include "platform/MessageBox.h"
 #include "settings/Options.h"
 #include "ui/AddVideoPageProbing.h"
@@ -68,11 +72,43 @@ QPixmap ListPicture(const QImage& thumbnail) {
         thumbnail.scaled(kPictureWidth, kPictureHeight).convertToFormat(QImage::Format_RGB32));
 }
 
-// Draws a row: the picture, and the four description lines beside it.
+// Where a row's name line is, beside its picture.
+QRect NameLine(const QRect& row) {
+    return QRect(row.left() + kPictureWidth + 5 + 10, row.top() + 2,
+                 row.width() - kPictureWidth - 5 - 12, 18);
+}
+
+// Draws a row: the picture, and beside it the video's name and the four
+// description lines. F2 edits the name in place.
 class RowDelegate : public QStyledItemDelegate {
   public:
-    RowDelegate(QListWidget* list, const std::vector<QPixmap>& pictures)
-        : QStyledItemDelegate(list), list_(list), pictures_(pictures) {}
+    RowDelegate(QListWidget* list, const std::vector<QPixmap>& pictures,
+                std::function<void(int row, const QString& name)> rename)
+        : QStyledItemDelegate(list), list_(list), pictures_(pictures), rename_(std::move(rename)) {}
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                          const QModelIndex&) const override {
+        auto* editor = new QLineEdit(parent);
+        editor->setObjectName("nameEditor");
+        editor->setToolTip(
+            QCoreApplication::translate("CDVDAuthorAddDlg",
+                                        "The name under the video's picture in the menu (empty: "
+                                        "the file's name)"));
+        return editor;
+    }
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        auto* line = static_cast<QLineEdit*>(editor);
+        line->setText(index.data(CDVDAuthorAddDlg::kNameRole).toString());
+        line->selectAll();
+    }
+    void setModelData(QWidget* editor, QAbstractItemModel*,
+                      const QModelIndex& index) const override {
+        rename_(index.row(), static_cast<QLineEdit*>(editor)->text());
+    }
+    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                              const QModelIndex&) const override {
+        editor->setGeometry(NameLine(option.rect).adjusted(-4, -1, 0, 2));
+    }
 
     QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
         return QSize(kPictureWidth + 4, kPictureHeight + 1);
@@ -135,9 +171,19 @@ class RowDelegate : public QStyledItemDelegate {
         painter->setPen(text);
         const QString info = index.data(Qt::DisplayRole).toString();
         const QStringList pieces = info.split('\n');
+        // The name first, in bold; the description lines under it.
+        const QRect nameLine = NameLine(row);
+        QFont bold = font;
+        bold.setBold(true);
+        painter->setFont(bold);
+        painter->drawText(
+            nameLine, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+            painter->fontMetrics().elidedText(index.data(CDVDAuthorAddDlg::kNameRole).toString(),
+                                              Qt::ElideMiddle, nameLine.width() - 4));
+        painter->setFont(font);
         // Only pieces that ended in a line feed are lines.
         for (int i = 0; i + 1 < pieces.size(); ++i) {
-            QRect lineRect(QPoint(label.left() + 10, label.top() + 20 * i + 5),
+            QRect lineRect(QPoint(label.left() + 10, nameLine.bottom() + 1 + 18 * i),
                            QPoint(label.right(), label.bottom() + 60));
             // A long path keeps its file name in sight.
             const QString line =
@@ -160,6 +206,7 @@ class RowDelegate : public QStyledItemDelegate {
   private:
     QListWidget* list_;
     const std::vector<QPixmap>& pictures_;
+    std::function<void(int row, const QString& name)> rename_;
 };
 
 }  // namespace
@@ -178,7 +225,9 @@ CDVDAuthorAddDlg::CDVDAuthorAddDlg(std::uint32_t jobFlags, QWidget* parent)
     list_->setUniformItemSizes(true);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    list_->setItemDelegate(new RowDelegate(list_, pictures_));
+    list_->setItemDelegate(new RowDelegate(
+        list_, pictures_, [this](int row, const QString& name) { RenameRow(row, name); }));
+    list_->setEditTriggers(QAbstractItemView::EditKeyPressed);
 
     // The buttons in the order of the page; Alt with the underlined letter
     // presses them (the skin keeps the same letters).
@@ -413,6 +462,8 @@ QStringList CDVDAuthorAddDlg::ReadIntoRows(const std::vector<std::string>& files
         NameMediaItem(probe.item, App().theOptions.GetValue(keys::WORKING_FOLDER),
                       App().TakeRunningNumber());
         const int marked = intoRow >= 0 ? intoRow : MarkedRow(files[index]);
+        if (marked >= 0)
+            probe.item.name = ItemOf(list_->item(marked))->name;
         AppendRow(std::move(probe));
         if (marked >= 0) {
             // The video found again takes the place its project gave it.
@@ -425,6 +476,7 @@ QStringList CDVDAuthorAddDlg::ReadIntoRows(const std::vector<std::string>& files
     // After Cancel, the videos of a project not read yet keep their places.
     for (std::size_t i = delivered; keepUnread && i < files.size(); ++i)
         AppendMarkedRow(files[i], "it was not read: reading was cancelled");
+    ShowNames();
     EstimateDiscUsage();
     return refused;
 }
@@ -468,7 +520,25 @@ QListWidgetItem* CDVDAuthorAddDlg::AddItemRow(MediaItem&& item, int picture, con
     row->setData(kPictureRole, picture);
     row->setData(kItemRole, QVariant::fromValue(reinterpret_cast<quintptr>(&items_.back())));
     row->setToolTip(tip);
+    row->setFlags(row->flags() | Qt::ItemIsEditable);
+    ShowNames();
     return row;
+}
+
+void CDVDAuthorAddDlg::RenameRow(int row, const QString& name) {
+    if (row < 0 || row >= list_->count())
+        return;
+    const MediaItem* shown = ItemOf(list_->item(row));
+    for (MediaItem& item : items_)
+        if (&item == shown)
+            item.name = name.trimmed().toStdString();
+    ShowNames();
+}
+
+void CDVDAuthorAddDlg::ShowNames() {
+    const std::vector<std::string> names = VideoNames(RowItems());
+    for (int row = 0; row < list_->count(); ++row)
+        list_->item(row)->setData(kNameRole, QString::fromStdString(names[row]));
 }
 
 void CDVDAuthorAddDlg::RememberVideoFolder(const QString& file) {
@@ -515,6 +585,7 @@ void CDVDAuthorAddDlg::SwapRows(int row, int other) {
     list_->setCurrentRow(
         other, selected ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::NoUpdate);
     list_->scrollToItem(b);
+    ShowNames();  // a name told apart by a number follows the order
 }
 
 void CDVDAuthorAddDlg::OnMoveUp() {
@@ -567,6 +638,7 @@ void CDVDAuthorAddDlg::DropRow(int row) {
     const MediaItem* item = ItemOf(gone);
     delete gone;
     items_.remove_if([item](const MediaItem& candidate) { return &candidate == item; });
+    ShowNames();
 }
 
 bool CDVDAuthorAddDlg::EstimateDiscUsage() {

@@ -43,6 +43,9 @@ class CDVDAuthorAddDlg : public QDialog, public platform::MessageTarget {
     // Of a row whose video could not be read from a project: why the job
     // cannot start with it (empty for a row that can go on the disc).
     static constexpr int kProblemRole = 0x0100 + 3;
+    // The name shown under the video's thumbnail in the menu: the one given
+    // to it (F2 on its row), else the one made from its file.
+    static constexpr int kNameRole = 0x0100 + 4;
 
     CDVDAuthorAddDlg(std::uint32_t jobFlags, QWidget* parent = nullptr);
     ~CDVDAuthorAddDlg() override;
@@ -114,6 +117,10 @@ class CDVDAuthorAddDlg : public QDialog, public platform::MessageTarget {
     static const MediaItem* ItemOf(const QListWidgetItem* row);
     // Takes a row and its video out of the list.
     void DropRow(int row);
+    // Gives the row's video a name (empty: the one made from its file).
+    void RenameRow(int row, const QString& name);
+    // Shows each row the name its video gets in the menu.
+    void ShowNames();
     // The marked row naming path, or -1.
     int MarkedRow(const std::string& path) const;
     // Reads files into rows (see AddFiles); the files that could not be read,
@@ -124,6 +131,9 @@ class CDVDAuthorAddDlg : public QDialog, public platform::MessageTarget {
     void ClearRows();
     // Names the files not added, with their reasons, in one message.
     void ReportRefused(const QStringList& refused);
+    // Gives the rows of a project's videos the names it keeps.
+    void NameProjectRows(const std::vector<std::string>& videos,
+                         const std::vector<std::string>& names);
     void ShowDiscType();
     // The folder the project dialogs start in.
     QString ProjectFolder() const;

@@ -74,9 +74,12 @@ void CDVDAuthorAddDlg::OnSaveProject() {
 
 bool CDVDAuthorAddDlg::SaveProjectAs(const QString& path) {
     std::vector<std::string> videos;
-    for (const MediaItem& item : RowItems())
+    std::vector<std::string> names;
+    for (const MediaItem& item : RowItems()) {
         videos.push_back(item.sourcePath);
-    const Project project = ProjectOf(App().theOptions, videos, discIndex_);
+        names.push_back(item.name);
+    }
+    const Project project = ProjectOf(App().theOptions, videos, discIndex_, names);
     if (platform::Result<void> saved = SaveProject(path.toStdString(), project); !saved) {
         platform::MessageBox(handle_, saved.error(), "Save project",
                              platform::MB_OK | platform::MB_ICONEXCLAMATION);
@@ -121,8 +124,19 @@ bool CDVDAuthorAddDlg::OpenProject(const QString& path) {
         ShowDiscType();
     }
     ReadIntoRows(project->videos, true);
+    NameProjectRows(project->videos, project->videoNames);
     savedSources_ = RowSources();
     return true;
+}
+
+void CDVDAuthorAddDlg::NameProjectRows(const std::vector<std::string>& videos,
+                                       const std::vector<std::string>& names) {
+    for (int row = 0; row < list_->count(); ++row) {
+        const auto i = static_cast<std::size_t>(row);
+        if (i < videos.size() && i < names.size() &&
+            ItemOf(list_->item(row))->sourcePath == videos[i])
+            RenameRow(row, QString::fromStdString(names[i]));
+    }
 }
 
 void CDVDAuthorAddDlg::AppendMarkedRow(const std::string& path, const std::string& reason) {
