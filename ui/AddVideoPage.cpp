@@ -32,6 +32,7 @@
 #include "ui/DialogUnits.h"
 #include "ui/Dialogs.h"
 #include "ui/MacSliderCtrl.h"
+#include "ui/MenuPreviewDialog.h"
 #include "ui/QtDispatcher.h"
 #include "ui/QtMessagePresenter.h"
 #include "ui/UserInterface.h"
@@ -248,6 +249,12 @@ CDVDAuthorAddDlg::CDVDAuthorAddDlg(std::uint32_t jobFlags, QWidget* parent)
     QPushButton* saveProject =
         MakeButton(IDC_SAVE_PROJECT, {}, "Save the videos and the choices as a project (Ctrl+S)");
     saveProject->setText(QString::fromUtf8("&Save project\u2026"));
+    QPushButton* preview = MakeButton(
+        IDC_PREVIEW_MENUS, {},
+        QCoreApplication::translate("CDVDAuthorAddDlg",
+                                    "Show the disc's menus for these videos, before converting"));
+    preview->setText(QCoreApplication::translate("CDVDAuthorAddDlg", "&Preview menus") +
+                     QChar(0x2026));
     next->setDefault(true);
 
     gauge_ = new CMacSliderCtrl(this);
@@ -267,6 +274,7 @@ CDVDAuthorAddDlg::CDVDAuthorAddDlg(std::uint32_t jobFlags, QWidget* parent)
             [this](QListWidgetItem* row) { OnFindVideo(list_->row(row)); });
     connect(openProject, &QPushButton::clicked, this, [this] { OnOpenProject(); });
     connect(saveProject, &QPushButton::clicked, this, [this] { OnSaveProject(); });
+    connect(preview, &QPushButton::clicked, this, [this] { OnPreviewMenus(); });
 
     // Keys of their own; the move buttons carry arrows, not letters.
     auto* del = new QShortcut(QKeySequence::Delete, list_, [this] { OnRemove(); });
@@ -287,7 +295,8 @@ CDVDAuthorAddDlg::CDVDAuthorAddDlg(std::uint32_t jobFlags, QWidget* parent)
     LayOut();
     // Top to bottom, left to right; the move buttons sit under Clear.
     QWidget::setTabOrder(openProject, saveProject);
-    QWidget::setTabOrder(saveProject, discButton_);
+    QWidget::setTabOrder(saveProject, preview);
+    QWidget::setTabOrder(preview, discButton_);
     QWidget::setTabOrder(discButton_, list_);
     QWidget::setTabOrder(list_, add);
     QWidget::setTabOrder(add, remove);
@@ -307,6 +316,7 @@ CDVDAuthorAddDlg::CDVDAuthorAddDlg(std::uint32_t jobFlags, QWidget* parent)
     } else {
         gauge_->hide();
         discButton_->hide();
+        preview->hide();  // a job without menus
         up->hide();
         down->hide();
         ApplySkinShape(this, "shape_page_convert_add");
@@ -332,7 +342,7 @@ void CDVDAuthorAddDlg::LayOut() {
     // The project buttons at the left of the disc button's line.
     auto* top = new QHBoxLayout;
     top->setSpacing(DialogX(4));
-    for (int id : {IDC_OPEN_PROJECT, IDC_SAVE_PROJECT})
+    for (int id : {IDC_OPEN_PROJECT, IDC_SAVE_PROJECT, IDC_PREVIEW_MENUS})
         top->addWidget(findChild<QPushButton*>(QString::number(id)));
     top->addStretch(1);
     top->addWidget(discButton_);
@@ -684,6 +694,12 @@ void CDVDAuthorAddDlg::OnNext() {
     if (platform::MessageBox(handle_, "No file added, do you want do it now?", "Information",
                              platform::MB_YESNO | platform::MB_ICONINFORMATION) == platform::IDYES)
         OnAdd();
+}
+
+void CDVDAuthorAddDlg::OnPreviewMenus() {
+    if (reading_)
+        return;
+    ShowMenuPreview(this, handle_, RowItems(), discIndex_);
 }
 
 bool CDVDAuthorAddDlg::Confirm(const QString& question) {

@@ -36,6 +36,7 @@ class CDVDAuthorAddDlg : public QDialog, public platform::MessageTarget {
     static constexpr int IDC_GAUGE = 1033;
     static constexpr int IDC_OPEN_PROJECT = 1040;
     static constexpr int IDC_SAVE_PROJECT = 1041;
+    static constexpr int IDC_PREVIEW_MENUS = 1042;
 
     // Item data and picture index of a row.
     static constexpr int kItemRole = 0x0100 + 1;     // Qt::UserRole + 1
@@ -60,6 +61,8 @@ class CDVDAuthorAddDlg : public QDialog, public platform::MessageTarget {
     void OnSwitchDiscType();
     void OnOpenProject();
     void OnSaveProject();
+    // Shows the disc's menus for the rows as they stand.
+    void OnPreviewMenus();
     // A double-click on a marked row: the file chosen takes its place.
     void OnFindVideo(int row);
 

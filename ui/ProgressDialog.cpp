@@ -32,6 +32,7 @@
 #include "ui/DesktopOpen.h"
 #include "ui/DialogUnits.h"
 #include "ui/Dialogs.h"
+#include "ui/MenuPreviewDialog.h"
 #include "ui/OptionsDialog.h"
 #include "ui/QtDispatcher.h"
 #include "ui/QtMessagePresenter.h"
@@ -222,6 +223,8 @@ void CDVDAuthorProcessDlg::CreateControls() {
     afterEachCombo_ = Named(new QComboBox(this), kAfterEachName);
     afterEachCombo_->addItem(Translated("Play the next video"));
     afterEachCombo_->addItem(Translated("Return to the menu"));
+    previewButton_ = Named(new QPushButton(Translated("&Preview menus..."), this), kPreviewName);
+    connect(previewButton_, &QPushButton::clicked, this, [this] { OnPreviewMenus(); });
 
     // Fields on the left, captions before them; the start button beside the
     // bars, the log and the figures below.
@@ -249,8 +252,14 @@ void CDVDAuthorProcessDlg::CreateControls() {
     addRow(IDC_ASPECT_16_9, "Aspect ratio:", wideRadio_, standardRadio_);
     addRow(IDC_NTSC, "TV standard:", ntscRadio_, palRadio_);
     addRow(kQualityId, "&Quality:", qualityCombo_, estimateText_);
-    addRow(kChapterMinutesId, Translated("&Chapters every:"), chapterMinutesSpin_);
-    addRow(kAfterEachId, Translated("&After each video:"), afterEachCombo_);
+    // The minutes take the width of the quality's list, not the whole row.
+    fields->addWidget(
+        FieldCaption(kChapterMinutesId, Translated("&Chapters every:"), chapterMinutesSpin_), row,
+        0);
+    fields->addWidget(chapterMinutesSpin_, row, 1);
+    ++row;
+    addRow(kAfterEachId, Translated("&After each video:"), afterEachCombo_, nullptr,
+           previewButton_);
     addRow(IDC_WORKING_FOLDER, "Working folder:", workingFolderEdit_, nullptr, browseButton_);
     fields->addWidget(FieldCaption(IDC_CONVERT_BAR, "Converting:", convertBar_), row, 0);
     fields->addWidget(convertBar_, row, 1, 1, 2);
@@ -267,10 +276,10 @@ void CDVDAuthorProcessDlg::CreateControls() {
 
     // Tab follows the fields from top to bottom, then the start button, the
     // log and what the run made.
-    QWidget* order[] = {deviceCombo_,        labelEdit_,      discTitleEdit_,     wideRadio_,
-                        standardRadio_,      ntscRadio_,      palRadio_,          qualityCombo_,
-                        chapterMinutesSpin_, afterEachCombo_, workingFolderEdit_, browseButton_,
-                        startButton_,        logEdit_,        openFolderButton_};
+    QWidget* order[] = {deviceCombo_,        labelEdit_,      discTitleEdit_, wideRadio_,
+                        standardRadio_,      ntscRadio_,      palRadio_,      qualityCombo_,
+                        chapterMinutesSpin_, afterEachCombo_, previewButton_, workingFolderEdit_,
+                        browseButton_,       startButton_,    logEdit_,       openFolderButton_};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
 }
@@ -351,7 +360,7 @@ void CDVDAuthorProcessDlg::ApplyLayoutForJob() {
     for (QWidget* widget : std::initializer_list<QWidget*>{
              qualityCombo_, estimateText_, fieldCaptions_[kQualityId], discTitleEdit_,
              fieldCaptions_[kDiscTitleId], chapterMinutesSpin_, fieldCaptions_[kChapterMinutesId],
-             afterEachCombo_, fieldCaptions_[kAfterEachId]})
+             afterEachCombo_, fieldCaptions_[kAfterEachId], previewButton_})
         widget->hide();
     for (QLabel* label : figureLabels_)
         label->hide();
@@ -393,6 +402,14 @@ void CDVDAuthorProcessDlg::OnBrowse() {
     workingFolderText_ = folder;
     App().theOptions.SetValue(keys::WORKING_FOLDER, workingFolderText_);
     FieldsToControls();
+}
+
+void CDVDAuthorProcessDlg::OnPreviewMenus() {
+    // The preview shows the choices made here, which count from now on as
+    // they do when the window is closed.
+    ControlsToFields();
+    KeepChoices();
+    ShowMenuPreview(this, handle_, App().theMediaList, discType_);
 }
 
 int RunProgressDialog(std::uint32_t jobFlags, QWidget* parent, int discType) {

@@ -98,6 +98,7 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
     static constexpr const char* kDiscTitleName = "discTitle";
     static constexpr const char* kChapterMinutesName = "chapterMinutes";
     static constexpr const char* kAfterEachName = "afterEach";
+    static constexpr const char* kPreviewName = "previewMenus";
 
     // discType: the disc the add-video page chose, which "Fit to disc" fills.
     CDVDAuthorProcessDlg(std::uint32_t jobFlags, QWidget* parent, int discType = 0);
@@ -153,6 +154,8 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
     void ControlsToFields();
     void FieldsToControls();
     void OnBrowse();
+    // Shows the menus the job will make, with the choices as they stand.
+    void OnPreviewMenus();
 
     // Running (ProgressDialogRun.cpp).
     void OnStartButton();
@@ -258,6 +261,7 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
     QLineEdit* discTitleEdit_ = nullptr;
     QSpinBox* chapterMinutesSpin_ = nullptr;
     QComboBox* afterEachCombo_ = nullptr;
+    QPushButton* previewButton_ = nullptr;
     QLabel* estimateText_ = nullptr;
     QLabel* burnFolderText_ = nullptr;
     QFrame* resultBox_ = nullptr;

@@ -378,7 +378,7 @@ void CDVDAuthorProcessDlg::LockControls(bool locked) {
     QWidget* controls[] = {deviceCombo_,   hiddenButton_,       labelEdit_,      ntscRadio_,
                            palRadio_,      wideRadio_,          standardRadio_,  workingFolderEdit_,
                            browseButton_,  qualityCombo_,  // the quality is taken at the start too
-                           discTitleEdit_, chapterMinutesSpin_, afterEachCombo_};
+                           discTitleEdit_, chapterMinutesSpin_, afterEachCombo_, previewButton_};
     for (QWidget* control : controls)
         control->setEnabled(!locked);
 }
