@@ -122,6 +122,7 @@ platform::Result<Project> LoadProject(const std::string& given) {
         for (std::string number; std::getline(numbers, number, ',');)
             if (const int n = std::atoi(number.c_str()); n >= 1 && n <= 999)
                 dropped.push_back(n);
+        project.videoNames.push_back(video.attribute("name").value());
     }
     const pugi::xml_node disc = root.child("disc");
     project.tvStandard = GetInt(disc, "tv-standard");
@@ -129,6 +130,7 @@ platform::Result<Project> LoadProject(const std::string& given) {
     project.quality = GetInt(disc, "quality");
     project.stretch = GetInt(disc, "stretch");
     project.chapterMinutes = GetInt(disc, "chapter-minutes");
+    project.afterEach = GetInt(disc, "after-each");
     project.discType = GetInt(disc, "type");
     project.volumeLabel = GetText(disc, "volume-label");
     const pugi::xml_node menus = root.child("menus");
@@ -164,6 +166,7 @@ platform::Result<void> SaveProject(const std::string& given, const Project& proj
     SetInt(disc, "quality", project.quality);
     SetInt(disc, "stretch", project.stretch);
     SetInt(disc, "chapter-minutes", project.chapterMinutes);
+    SetInt(disc, "after-each", project.afterEach);
     SetText(disc, "volume-label", project.volumeLabel);
     pugi::xml_node menus = root.append_child("menus");
     const auto stored = [&folder](const std::optional<std::string>& picture) {
@@ -174,15 +177,17 @@ platform::Result<void> SaveProject(const std::string& given, const Project& proj
     SetText(menus, "disc-title", project.discTitle);
     pugi::xml_node videos = root.append_child("videos");
     for (std::size_t i = 0; i < project.videos.size(); ++i) {
-        pugi::xml_node video = videos.append_child("video");
-        video.append_attribute("path").set_value(Stored(project.videos[i], folder).c_str());
+        pugi::xml_node element = videos.append_child("video");
+        element.append_attribute("path").set_value(Stored(project.videos[i], folder).c_str());
+        if (i < project.videoNames.size() && !project.videoNames[i].empty())
+            element.append_attribute("name").set_value(project.videoNames[i].c_str());
         // Only where tracks were dropped: other readers keep every track.
         std::string dropped;
         if (i < project.droppedAudio.size())
             for (const int n : project.droppedAudio[i])
                 dropped += (dropped.empty() ? "" : ",") + std::to_string(n);
         if (!dropped.empty())
-            video.append_attribute("dropped-audio").set_value(dropped.c_str());
+            element.append_attribute("dropped-audio").set_value(dropped.c_str());
     }
 
     std::ostringstream out;
@@ -193,15 +198,18 @@ platform::Result<void> SaveProject(const std::string& given, const Project& proj
     return {};
 }
 
-Project ProjectOf(const CXMLAccess& options, const std::vector<std::string>& videos, int discType) {
+Project ProjectOf(const CXMLAccess& options, const std::vector<std::string>& videos, int discType,
+                  const std::vector<std::string>& names) {
     Project project;
     project.videos = videos;
+    project.videoNames = names;
     project.discType = discType;
     project.tvStandard = ReadIntOption(options, keys::TARGET_DVD_TYPE);
     project.aspectRatio = ReadIntOption(options, keys::VIDEO_ASPECT_RATIO);
     project.quality = ReadIntOption(options, keys::VIDEO_QUALITY_MODE);
     project.stretch = ReadNewIntOption(options, keys::STRETCH_TO_FILL, 0);
     project.chapterMinutes = ReadNewIntOption(options, keys::CHAPTER_MINUTES, 5);
+    project.afterEach = ReadNewIntOption(options, keys::AFTER_EACH_VIDEO, 0);
     project.volumeLabel = options.GetValue(keys::DVD_DISC_VOLUME);
     project.titleMenuBackground = options.GetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU);
     project.rootMenuBackground = options.GetValue(keys::BACKGROUND_PICTURE_OF_ROOT_MENU);
@@ -220,6 +228,7 @@ void ApplyProjectChoices(const Project& project, CXMLAccess& options) {
     setInt(keys::VIDEO_QUALITY_MODE, project.quality, kFitToDiscQuality);
     setInt(keys::STRETCH_TO_FILL, project.stretch, 1);
     setInt(keys::CHAPTER_MINUTES, project.chapterMinutes, 999);
+    setInt(keys::AFTER_EACH_VIDEO, project.afterEach, 1);
     const auto setText = [&options](const char* key, const std::optional<std::string>& value) {
         if (value && !value->empty())
             options.SetValue(key, *value);

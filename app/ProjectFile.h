@@ -22,12 +22,16 @@ struct Project {
     // By video (as many as videos): the numbers (from 1, in the file's order)
     // of the sound tracks left off the disc; empty: none.
     std::vector<std::vector<int>> droppedAudio;
+    // The names given to the videos, in the same order (empty, or shorter:
+    // the names made from the files).
+    std::vector<std::string> videoNames;
     // Option values as the options file keeps them; unset when not stored.
     std::optional<int> tvStandard;      // TARGET_DVD_TYPE
     std::optional<int> aspectRatio;     // VIDEO_ASPECT_RATIO
     std::optional<int> quality;         // VIDEO_QUALITY_MODE
     std::optional<int> stretch;         // STRETCH_TO_FILL
     std::optional<int> chapterMinutes;  // CHAPTER_MINUTES
+    std::optional<int> afterEach;       // AFTER_EACH_VIDEO
     std::optional<int> discType;        // 0 DVD-5, 1 DVD-9
     std::optional<std::string> titleMenuBackground;
     std::optional<std::string> rootMenuBackground;
@@ -61,7 +65,9 @@ platform::Result<void> SaveProject(const std::string& path, const Project& proje
 
 class CXMLAccess;
 
-// A project of videos with the choices options holds, for discType.
-Project ProjectOf(const CXMLAccess& options, const std::vector<std::string>& videos, int discType);
+// A project of videos with the choices options holds, for discType; names:
+// the names given to the videos (see Project::videoNames).
+Project ProjectOf(const CXMLAccess& options, const std::vector<std::string>& videos, int discType,
+                  const std::vector<std::string>& names = {});
 // Sets the choices the project stores into options (what it lacks stays).
 void ApplyProjectChoices(const Project& project, CXMLAccess& options);

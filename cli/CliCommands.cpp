@@ -162,7 +162,9 @@ int RunMakeCommand(const CliOptions& given, const char* programName) {
     // Refused before anything is read or converted.
     if (options.saveProject && ProjectSavePath(options).empty())
         return kStatusFailed;
-    // A project gives the videos and the settings; the command line's win.
+    // A project gives the videos, their names and the settings; the command
+    // line's win.
+    std::vector<std::string> names;
     if (options.inputs.size() == 1 && IsProjectFile(options.inputs.front())) {
         platform::Result<Project> project = LoadProject(options.inputs.front());
         if (!project) {
@@ -172,6 +174,7 @@ int RunMakeCommand(const CliOptions& given, const char* programName) {
         ApplyProjectChoices(*project, App().theOptions);
         options.inputs = project->videos;
         droppedAudio = project->droppedAudio;
+        names = project->videoNames;
         if (!options.discTypeGiven && project->discType && *project->discType >= 0 &&
             *project->discType <= 1)
             options.discType = *project->discType;
@@ -219,17 +222,22 @@ int RunMakeCommand(const CliOptions& given, const char* programName) {
     }
     if (!CheckEstimate(options))
         return kStatusFailed;
+    MediaList& list = App().theMediaList;
+    for (std::size_t i = 0; i < names.size() && i < list.size(); ++i)
+        list[i].name = names[i];
     if (options.saveProject) {
         std::vector<std::string> videos;
         std::vector<std::vector<int>> dropped;
-        for (const MediaItem& item : App().theMediaList) {
+        names.clear();
+        for (const MediaItem& item : list) {
             videos.push_back(item.sourcePath);
+            names.push_back(item.name);
             dropped.push_back(DroppedAudioTracks(item));
         }
         const std::string file = ProjectSavePath(options);
         if (file.empty())
             return kStatusFailed;
-        Project project = ProjectOf(App().theOptions, videos, options.discType);
+        Project project = ProjectOf(App().theOptions, videos, options.discType, names);
         project.droppedAudio = std::move(dropped);
         project.volumeLabel = label;
         if (platform::Result<void> saved = SaveProject(file, project); !saved) {

@@ -10,8 +10,9 @@ const char* const kCliUsage =
     "Usage:\n"
     "  quorva-cli make [--pal|--ntsc] [--aspect 16:9|4:3] [--quality 0-4|fit] [--disc dvd5|dvd9]\n"
     "                  [--stretch] [--label TEXT] [--title TEXT] [--device N | --iso]\n"
-    "                  [--working-folder DIR] [--jobs N] [--chapters MIN] [--force] [--yes]\n"
-    "                  [--no-check] [--save-project FILE] [--audio all|first|LANG,...]\n"
+    "                  [--working-folder DIR] [--jobs N] [--chapters MIN]\n"
+    "                  [--after-each next|menu] [--force] [--yes] [--no-check]\n"
+    "                  [--save-project FILE] [--audio all|first|LANG,...]\n"
     "                  VIDEO...|PROJECT\n"
     "      Converts the videos, makes the menus and authors a DVD folder; with --iso or\n"
     "      --device it also writes a disc image or burns drive N. --quality fit chooses\n"
@@ -20,7 +21,8 @@ const char* const kCliUsage =
     "      menu (default: none, or the project's name). --jobs N converts up to N videos\n"
     "      at once (default: as many as the cores and memory allow; 1: one by one).\n"
     "      --chapters MIN puts a chapter every MIN minutes inside each video (0: one\n"
-    "      chapter per video).\n"
+    "      chapter per video). --after-each menu ends each video in the root menu, its\n"
+    "      button highlighted; next (the default) plays the next video.\n"
     "      --audio chooses the sound tracks of each video: all of them (the default),\n"
     "      the first, or those in the languages given (en,fr; a video with none of\n"
     "      them keeps its first).\n"
@@ -206,6 +208,18 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
                 return std::nullopt;
             }
             options.audio = v;
+        } else if (arg == "--after-each") {
+            const char* v = value("--after-each");
+            if (!v || !only(make))
+                return std::nullopt;
+            if (std::strcmp(v, "next") == 0)
+                options.afterEach = 0;
+            else if (std::strcmp(v, "menu") == 0)
+                options.afterEach = 1;
+            else {
+                error = "--after-each takes next or menu.";
+                return std::nullopt;
+            }
         } else if (arg == "--working-folder") {
             const char* v = value("--working-folder");
             if (!v || !only(make))

@@ -13,6 +13,7 @@ struct CliOptions {
     std::optional<int> quality;         // 0..4, or 5: fit to disc
     std::optional<int> jobs;            // conversions side by side
     std::optional<int> chapterMinutes;  // a chapter every so many minutes; 0: one per video
+    std::optional<int> afterEach;       // 0: the next video plays, 1: back to the root menu
     int discType = 0;                   // 0 DVD-5, 1 DVD-9
     bool discTypeGiven = false;         // --disc was given
     std::optional<std::string> label;

@@ -221,6 +221,8 @@ void CliSession::ApplyOverrides(const CliOptions& options) {
         settings.SetIntValue(keys::CONVERSION_JOBS, *options.jobs);
     if (options.chapterMinutes)
         settings.SetIntValue(keys::CHAPTER_MINUTES, *options.chapterMinutes);
+    if (options.afterEach)
+        settings.SetIntValue(keys::AFTER_EACH_VIDEO, *options.afterEach);
     if (options.workingFolder) {
         // The job's checks make the folder, or list why not with every other problem.
         settings.SetValue(keys::WORKING_FOLDER,

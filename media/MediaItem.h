@@ -40,6 +40,7 @@ struct MediaItem {
     std::string vobPath;        // the DVD program stream made for it
     std::string thumbnailPath;  // its 128 x 96 JPEG thumbnail
     std::string infoText;       // four-line description for the list
+    std::string name;           // shown under its thumbnail; empty: made from its file name
     MediaInfo info;             // the engine's facts
     // Every sound track of the source; empty when it has none or they were
     // not read (the engine then takes its main sound alone).

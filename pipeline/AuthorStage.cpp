@@ -44,6 +44,27 @@ CXMLAccess VideoFormat(const JobParameters& params) {
     return video;
 }
 
+// The register holding the video (from 1) whose end called the root menu;
+// 0 when the menu was reached otherwise.
+constexpr const char* kReturnedVideo = "g1";
+
+// The root menu page's commands before it shows, returning from a video: the
+// first page passes the call on to the page that holds the video's button,
+// and that page highlights the button. The register is cleared, so that a
+// later way to the menu (the title menu, Previous) is not taken for a return.
+std::string ReturnedVideoCommands(const std::vector<RootMenuPage>& pages, std::size_t p) {
+    const std::string video = kReturnedVideo;
+    std::string commands;
+    if (p == 0)
+        for (std::size_t later = pages.size(); later-- > 1;)
+            commands += "if (" + video + " gt " + std::to_string(pages[later].firstVideo) +
+                        ") jump menu " + std::to_string(later + 1) + "; ";
+    for (std::size_t i = 0; i < pages[p].videoCount; ++i)
+        commands += "if (" + video + " eq " + std::to_string(pages[p].firstVideo + i + 1) +
+                    ") button = " + std::to_string((i + 1) * 1024) + "; ";
+    return commands + video + " = 0;";
+}
+
 }  // namespace
 
 CXMLAccess BuildDvdProject(const std::string& dest, const JobParameters& params,
@@ -75,6 +96,8 @@ CXMLAccess BuildDvdProject(const std::string& dest, const JobParameters& params,
         CXMLAccess rootPgc = Element("pgc");
         if (p == 0)
             rootPgc.SetValue("entry", "root");
+        if (params.returnToMenu)
+            rootPgc.AddChild(Element("pre", ReturnedVideoCommands(pages, p)));
         rootPgc.AddChild(MenuVob(movies.rootMovies[p]));
         for (std::size_t i = 0; i < page.videoCount && page.firstVideo + i < chapters.size(); ++i) {
             const VideoChapters& video = chapters[page.firstVideo + i];
@@ -92,7 +115,9 @@ CXMLAccess BuildDvdProject(const std::string& dest, const JobParameters& params,
 
     // The videos in order, with a chapter every so many minutes, in as many
     // titles as their chapters need; each title goes on to the next, the
-    // last back to the title menu.
+    // last back to the title menu. Returning to the menu, the last cell of
+    // each video notes the video (one instruction, as a cell's command must
+    // be) and goes to the title's end, which calls the root menu.
     CXMLAccess titles = Element("titles");
     // The stream table of the sound tracks every video was given, each
     // named by its language.
@@ -111,13 +136,31 @@ CXMLAccess BuildDvdProject(const std::string& dest, const JobParameters& params,
                 continue;
             CXMLAccess vob = Element("vob");
             vob.SetValue("file", list[i].vobPath);
-            if (chapters[i].points.size() > 1)
+            if (params.returnToMenu) {
+                const std::vector<double>& points = chapters[i].points;
+                for (std::size_t c = 0; c < points.size(); ++c) {
+                    CXMLAccess cell =
+                        Element("cell", c + 1 < points.size()
+                                            ? std::string()
+                                            : "{ " + std::string(kReturnedVideo) + " = " +
+                                                  std::to_string(i + 1) + "; jump pgc tail; }");
+                    cell.SetValue("start", ChapterTimes({points[c]}));
+                    if (c + 1 < points.size())  // else to the end of the video
+                        cell.SetValue("end", ChapterTimes({points[c + 1]}));
+                    cell.SetValue("chapter", "1");
+                    vob.AddChild(cell);
+                }
+            } else if (chapters[i].points.size() > 1) {
                 vob.SetValue("chapters", ChapterTimes(chapters[i].points));
+            }
             titlePlay.AddChild(vob);
         }
-        titlePlay.AddChild(Element("post", title < titleCount
-                                               ? "jump title " + std::to_string(title + 1) + ";"
-                                               : std::string("call vmgm menu;")));
+        std::string post = "call vmgm menu;";
+        if (params.returnToMenu)
+            post = "call menu entry root;";
+        else if (title < titleCount)
+            post = "jump title " + std::to_string(title + 1) + ";";
+        titlePlay.AddChild(Element("post", post));
         titles.AddChild(titlePlay);
     }
 

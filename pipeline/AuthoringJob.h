@@ -73,6 +73,8 @@ struct JobParameters {
     // two-letter language of an untagged one ("" when unknown).
     int audioTracks = 1;
     std::string audioLanguage;
+    // The end of each video goes back to the root menu instead of on to the next.
+    bool returnToMenu = false;
 };
 
 // discType: the disc the videos go on (index into DiscTypeTable), which

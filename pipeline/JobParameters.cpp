@@ -25,5 +25,6 @@ JobParameters DeriveJobParameters(const CXMLAccess& options, const MediaList& li
     p.chapterMinutes = std::max(0, ReadNewIntOption(options, keys::CHAPTER_MINUTES, 5));
     p.audioTracks = DiscAudioTrackCount(list);
     p.audioLanguage = UntaggedAudioLanguage(options.GetValue(keys::AUDIO_LANGUAGE));
+    p.returnToMenu = ReadNewIntOption(options, keys::AFTER_EACH_VIDEO, 0) == 1;
     return p;
 }

@@ -9,6 +9,7 @@
 #include "media/Pictures.h"
 #include "pipeline/DiscTitle.h"
 #include "pipeline/EngineCall.h"
+#include "pipeline/MenuPictures.h"
 #include "pipeline/RootMenuPages.h"
 #include "pipeline/Stages.h"
 #include "platform/Files.h"
@@ -18,8 +19,6 @@
 namespace {
 
 constexpr std::size_t kMaxMenuButtons = 12;
-constexpr int kThumbWidth = 128;
-constexpr int kThumbHeight = 96;
 
 // A new temp file's path; empty (with reason) when none can be made.
 std::string Temp(std::string& reason) {
@@ -40,21 +39,6 @@ std::string ExtensionOf(const std::string& path) {
     std::string name = platform::FileNameOf(path);
     auto dot = name.rfind('.');
     return dot == std::string::npos ? std::string() : name.substr(dot + 1);
-}
-
-// Resizes a user's background picture, of any type the picture library
-// reads (told by its content), to the menu's frame size as a JPEG.
-bool MakeCanvas(const std::string& background, const std::string& canvas, int width, int height,
-                std::string& reason) {
-    auto picture = CreateMenuPicture();
-    if (!picture ||
-        picture->ConvertPicture(background.c_str(), 0, canvas.c_str(), 3, width, height) != 0 ||
-        !platform::IsRegularFile(canvas)) {
-        reason = "Can't prepare the menu background " + background +
-                 (picture ? ": " + picture->LastError() : std::string());
-        return false;
-    }
-    return true;
 }
 
 }  // namespace
@@ -141,143 +125,30 @@ bool BuildMenuMpeg(const EngineLibraries& libraries, const JobParameters& params
 
 namespace {
 
-// How much wider than tall the menu's pixels are shown.
-double PixelShape(const JobParameters& params) {
-    return static_cast<double>(params.aspectNum) * params.height /
-           (static_cast<double>(params.aspectDen) * params.width);
-}
-
-// The picture inside a thumbnail's black bars: a thumbnail keeps its video's
-// proportions in a 4:3 box, so a wide video comes letterboxed and a tall one
-// pillarboxed. Only whole black rows and columns at the edges count as bars.
-QRect PictureInsideBars(const QImage& thumbnail) {
-    auto dark = [&](int x0, int y0, int x1, int y1) {
-        for (int y = y0; y < y1; ++y)
-            for (int x = x0; x < x1; ++x)
-                if (qGray(thumbnail.pixel(x, y)) > 32)
-                    return false;
-        return true;
-    };
-    const int w = thumbnail.width();
-    const int h = thumbnail.height();
-    int top = 0, bottom = h, left = 0, right = w;
-    while (top < bottom - 1 && dark(0, top, w, top + 1))
-        ++top;
-    while (bottom > top + 1 && dark(0, bottom - 1, w, bottom))
-        --bottom;
-    while (left < right - 1 && dark(left, top, left + 1, bottom))
-        ++left;
-    while (right > left + 1 && dark(right - 1, top, right, bottom))
-        --right;
-    // A dark video is not a video in bars: keep the whole picture.
-    if (bottom - top < h / 4 || right - left < w / 4)
-        return thumbnail.rect();
-    return QRect(left, top, right - left, bottom - top);
-}
-
-// Draws a thumbnail (square pixels) into its cell so that it keeps its shape
-// on the disc, whose pixels are shown wider or narrower than square: the
-// picture inside its bars as large as the cell shows it, centred, black
-// around it. A wide video fills a wide menu's cell.
-void DrawThumbnail(QPainter& painter, const QImage& thumbnail, const QRect& cell,
-                   const JobParameters& params) {
-    if (params.stretchToFill) {
-        painter.drawImage(cell.topLeft(), thumbnail);
-        return;
-    }
-    const QRect picture = PictureInsideBars(thumbnail);
-    const double pixelShape = PixelShape(params);
-    // The cell as the television shows it, in square pixels.
-    const double shownWidth = cell.width() * pixelShape;
-    const double scale = std::min(shownWidth / picture.width(),
-                                  static_cast<double>(cell.height()) / picture.height());
-    const QSize size(
-        std::min(cell.width(), static_cast<int>(std::lround(picture.width() * scale / pixelShape))),
-        std::min(cell.height(), static_cast<int>(std::lround(picture.height() * scale))));
-    painter.fillRect(cell, Qt::black);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRect(QPoint(cell.x() + (cell.width() - size.width()) / 2,
-                                   cell.y() + (cell.height() - size.height()) / 2),
-                            size),
-                      thumbnail, picture);
-}
-
 // One root-menu page: its picture (thumbnails and page tiles on the canvas),
 // its button overlays and its menu movie.
 bool MakeRootPage(const JobContext& job, const MediaList& list,
                   const std::vector<std::string>& names, const RootMenuPage& page,
                   const std::string& canvas, const std::string& movie, std::string& reason) {
     const JobParameters& params = job.params;
-    const int W = params.width;
-    const int H = params.height;
-    const std::string& folder = job.input.programFolder;
     const std::string compositeBase = Temp(reason);
     if (compositeBase.empty())
         return false;
     const std::string composite = compositeBase + ".bmp";
-    const std::vector<GridPosition> grid = RootMenuPositions(W, H, kMaxMenuButtons);
     std::vector<ButtonPosition> positions;
-    QImage surface = LoadPicture(canvas).convertToFormat(QImage::Format_RGB32);
-    {
-        QPainter painter(&surface);
-        for (std::size_t i = 0; i < page.videoCount; ++i) {
-            QImage thumbnail = LoadPicture(list[page.firstVideo + i].thumbnailPath);
-            if (!thumbnail.isNull())
-                DrawThumbnail(painter, thumbnail,
-                              QRect(grid[i].x, grid[i].y, kThumbWidth, kThumbHeight), params);
-            positions.push_back(ButtonPosition{grid[i].x, grid[i].y});
-        }
-    }
-    for (std::size_t i = 0; i < page.videoCount; ++i)
-        DrawVideoName(surface, QRect(grid[i].x, grid[i].y + kThumbHeight, kThumbWidth, kNameHeight),
-                      names[page.firstVideo + i], PixelShape(params));
-    const QRect back = BackButtonRect(W, H);
-    DrawBackTile(surface, back);
-    for (auto [present, cell, next] : {std::tuple{page.hasPrevious, kPreviousCell, false},
-                                       std::tuple{page.hasNext, kNextCell, true}}) {
-        if (!present)
-            continue;
-        DrawPageTile(surface, grid[cell].x, grid[cell].y, kThumbWidth, kThumbHeight, next);
-        positions.push_back(ButtonPosition{grid[cell].x, grid[cell].y});
-    }
-    auto bitmap = CopySurfaceToBitmap(surface, QRect(0, 0, W, H));
+    const QImage surface =
+        DrawRootMenuPage(LoadPicture(canvas), list, names, page, params, positions);
+    auto bitmap = CopySurfaceToBitmap(surface, QRect(0, 0, params.width, params.height));
     std::string why = "the picture could not be drawn";
     if (!bitmap || !SaveBitmapAsBmp(*bitmap, composite, &why)) {
         reason = "Can't write the root menu picture " + composite + ": " + why;
         return false;
     }
-
     // One frame per button, drawn from the installed frame picture.
     const std::string overlays = Temp(reason);
-    if (overlays.empty())
+    if (overlays.empty() ||
+        !MakeRootMenuOverlays(job.input.programFolder, positions, params, overlays, reason))
         return false;
-    ButtonOverlayRequest request{};
-    if (!SetOverlayPath(request.framePicture, folder + "o.png") ||
-        !SetOverlayPath(request.normalOutput, overlays + "_normal.png") ||
-        !SetOverlayPath(request.hoverOutput, overlays + "_hover.png") ||
-        !SetOverlayPath(request.selectOutput, overlays + "_select.png")) {
-        reason = "The temporary folder's path is too long for the menu pictures.";
-        return false;
-    }
-    request.positions = positions.data();
-    request.buttonCount = static_cast<std::int32_t>(positions.size());
-    request.canvasWidth = W;
-    request.canvasHeight = H;
-    request.buttonWidth = kThumbWidth;
-    request.buttonHeight = kThumbHeight;
-    auto picture = CreateMenuPicture();
-    if (!picture || picture->MakeButtonOverlays(&request) != 0) {
-        reason =
-            "Can't draw the menu buttons" + (picture ? ": " + picture->LastError() : std::string());
-        return false;
-    }
-    // The button back to the title menu: last, below the grid.
-    for (const char* look : {"_normal.png", "_hover.png", "_select.png"}) {
-        if (!AddButtonFrame(overlays + look, back)) {
-            reason = "Can't draw the menu's back button on " + overlays + look;
-            return false;
-        }
-    }
     return BuildMenuMpeg(job.libraries, params, overlays + "_normal.png", overlays + "_hover.png",
                          overlays + "_select.png", composite, movie, reason);
 }
@@ -289,12 +160,14 @@ bool MakeTitlePicture(const JobContext& job, const std::string& canvas, std::str
     picture = canvas;
     if (job.input.discTitle.empty())
         return true;
-    QImage surface = LoadPicture(canvas).convertToFormat(QImage::Format_RGB32);
-    if (surface.isNull()) {
+    const QImage loaded = LoadPicture(canvas);
+    if (loaded.isNull()) {
         reason = "Can't read the title menu picture " + canvas;
         return false;
     }
-    if (!DrawDiscTitle(surface, job.input.discTitle, PixelShape(job.params)))
+    bool titled = false;
+    const QImage surface = DrawTitleMenu(loaded, job.input.discTitle, job.params, titled);
+    if (!titled)
         return true;
     const std::string base = Temp(reason);
     if (base.empty())
@@ -333,7 +206,7 @@ std::string MakeMenuMovies(const JobContext& job, const MediaList& videos, MenuM
     if (rootCanvasBase.empty())
         return fail();
     const std::string rootCanvas = rootCanvasBase + "root_background.jpg";
-    if (!MakeCanvas(job.input.rootMenuBackground, rootCanvas, W, H, reason) || stopped())
+    if (!MakeMenuCanvas(job.input.rootMenuBackground, rootCanvas, W, H, reason) || stopped())
         return fail();
 
     // The title menu: its background, the disc's title and the installed
@@ -345,7 +218,7 @@ std::string MakeMenuMovies(const JobContext& job, const MediaList& videos, MenuM
     movies.titleMovie = titleMovieBase + "title.mpg";
     const std::string titleCanvas = titleCanvasBase + "title_background.jpg";
     std::string titlePicture;
-    if (!MakeCanvas(job.input.titleMenuBackground, titleCanvas, W, H, reason) || stopped() ||
+    if (!MakeMenuCanvas(job.input.titleMenuBackground, titleCanvas, W, H, reason) || stopped() ||
         !MakeTitlePicture(job, titleCanvas, titlePicture, reason) ||
         !BuildMenuMpeg(job.libraries, job.params, folder + "title_menu_normal.png",
                        folder + "title_menu_hover.png", folder + "title_menu_select.png",
@@ -353,10 +226,7 @@ std::string MakeMenuMovies(const JobContext& job, const MediaList& videos, MenuM
         return fail();
 
     // The root menu: a grid of thumbnails, one button per video, page by page.
-    std::vector<std::string> sources;
-    for (const MediaItem& video : videos)
-        sources.push_back(video.sourcePath);
-    const std::vector<std::string> names = VideoNames(sources);
+    const std::vector<std::string> names = VideoNames(videos);
     for (const RootMenuPage& page : PlanRootMenuPages(videos.size())) {
         const std::string movieBase = Temp(reason);
         if (movieBase.empty() || stopped())

@@ -138,6 +138,19 @@ std::vector<std::string> VideoNames(const std::vector<std::string>& sourcePaths)
     return names;
 }
 
+std::vector<std::string> VideoNames(const MediaList& videos) {
+    std::vector<std::string> unnamed;
+    for (const MediaItem& video : videos)
+        if (video.name.empty())
+            unnamed.push_back(video.sourcePath);
+    const std::vector<std::string> made = VideoNames(unnamed);
+    std::vector<std::string> names;
+    std::size_t next = 0;
+    for (const MediaItem& video : videos)
+        names.push_back(video.name.empty() ? made[next++] : video.name);
+    return names;
+}
+
 void DrawVideoName(QImage& surface, const QRect& strip, const std::string& name,
                    double pixelShape) {
     if (!CanDrawMenuText() || name.empty() || pixelShape <= 0)

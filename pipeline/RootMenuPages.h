@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "media/MediaItem.h"
+
 struct RootMenuPage {
     std::size_t firstVideo = 0;  // index into the media list
     std::size_t videoCount = 0;
@@ -49,6 +51,10 @@ std::string VideoName(const std::string& sourcePath);
 // show their whole file name ("late.avi", "late.mov"), and those that still
 // share one a number after it ("late.avi (2)").
 std::vector<std::string> VideoNames(const std::vector<std::string>& sourcePaths);
+// The names shown for the videos of a list: a name given to a video as it
+// stands, the others made from their files and told apart among themselves
+// as above.
+std::vector<std::string> VideoNames(const MediaList& videos);
 // Draws name into the strip below a thumbnail, shortened in the middle with
 // an ellipsis to fit, so that its end (what tells names apart) stays.
 // pixelShape: how much wider than tall the menu's pixels are shown, so that

@@ -36,6 +36,9 @@ inline constexpr const char* CHAPTER_MINUTES = "CHAPTER_MINUTES";
 // The two-letter language ("en") of sound tracks whose file names none;
 // empty or absent: the language of the user's locale.
 inline constexpr const char* AUDIO_LANGUAGE = "AUDIO_LANGUAGE";
+// What follows the end of each video: "0" the next video, "1" the root menu
+// page that holds its button, with that button highlighted.
+inline constexpr const char* AFTER_EACH_VIDEO = "AFTER_EACH_VIDEO";
 // The folder of the project last opened or saved, without a trailing slash;
 // the project dialogs start there.
 inline constexpr const char* LAST_PROJECT_FOLDER = "LAST_PROJECT_FOLDER";

@@ -1,14 +1,17 @@
 #include "ui/AddVideoPage.h"
 
 #include <algorithm>
+#include <functional>
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPainter>
@@ -23,12 +26,14 @@
 #include "media/Estimate.h"
 #include "media/Probe.h"
 #include "pipeline/DiscAudio.h"
+#include "pipeline/RootMenuPages.h"
 #include "platform/MessageBox.h"
 #include "settings/Options.h"
 #include "ui/AddVideoPageProbing.h"
 #include "ui/DialogUnits.h"
 #include "ui/Dialogs.h"
 #include "ui/MacSliderCtrl.h"
+#include "ui/MenuPreviewDialog.h"
 #include "ui/QtDispatcher.h"
 #include "ui/QtMessagePresenter.h"
 #include "ui/UserInterface.h"
@@ -69,11 +74,43 @@ QPixmap ListPicture(const QImage& thumbnail) {
         thumbnail.scaled(kPictureWidth, kPictureHeight).convertToFormat(QImage::Format_RGB32));
 }
 
-// Draws a row: the picture, and the four description lines beside it.
+// Where a row's name line is, beside its picture.
+QRect NameLine(const QRect& row) {
+    return QRect(row.left() + kPictureWidth + 5 + 10, row.top() + 2,
+                 row.width() - kPictureWidth - 5 - 12, 18);
+}
+
+// Draws a row: the picture, and beside it the video's name and the four
+// description lines. F2 edits the name in place.
 class RowDelegate : public QStyledItemDelegate {
   public:
-    RowDelegate(QListWidget* list, const std::vector<QPixmap>& pictures)
-        : QStyledItemDelegate(list), list_(list), pictures_(pictures) {}
+    RowDelegate(QListWidget* list, const std::vector<QPixmap>& pictures,
+                std::function<void(int row, const QString& name)> rename)
+        : QStyledItemDelegate(list), list_(list), pictures_(pictures), rename_(std::move(rename)) {}
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                          const QModelIndex&) const override {
+        auto* editor = new QLineEdit(parent);
+        editor->setObjectName("nameEditor");
+        editor->setToolTip(
+            QCoreApplication::translate("CDVDAuthorAddDlg",
+                                        "The name under the video's picture in the menu (empty: "
+                                        "the file's name)"));
+        return editor;
+    }
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        auto* line = static_cast<QLineEdit*>(editor);
+        line->setText(index.data(CDVDAuthorAddDlg::kNameRole).toString());
+        line->selectAll();
+    }
+    void setModelData(QWidget* editor, QAbstractItemModel*,
+                      const QModelIndex& index) const override {
+        rename_(index.row(), static_cast<QLineEdit*>(editor)->text());
+    }
+    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                              const QModelIndex&) const override {
+        editor->setGeometry(NameLine(option.rect).adjusted(-4, -1, 0, 2));
+    }
 
     QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
         return QSize(kPictureWidth + 4, kPictureHeight + 1);
@@ -136,9 +173,19 @@ class RowDelegate : public QStyledItemDelegate {
         painter->setPen(text);
         const QString info = index.data(Qt::DisplayRole).toString();
         const QStringList pieces = info.split('\n');
+        // The name first, in bold; the description lines under it.
+        const QRect nameLine = NameLine(row);
+        QFont bold = font;
+        bold.setBold(true);
+        painter->setFont(bold);
+        painter->drawText(
+            nameLine, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+            painter->fontMetrics().elidedText(index.data(CDVDAuthorAddDlg::kNameRole).toString(),
+                                              Qt::ElideMiddle, nameLine.width() - 4));
+        painter->setFont(font);
         // Only pieces that ended in a line feed are lines.
         for (int i = 0; i + 1 < pieces.size(); ++i) {
-            QRect lineRect(QPoint(label.left() + 10, label.top() + 20 * i + 5),
+            QRect lineRect(QPoint(label.left() + 10, nameLine.bottom() + 1 + 18 * i),
                            QPoint(label.right(), label.bottom() + 60));
             // A long path keeps its file name in sight.
             const QString line =
@@ -161,6 +208,7 @@ class RowDelegate : public QStyledItemDelegate {
   private:
     QListWidget* list_;
     const std::vector<QPixmap>& pictures_;
+    std::function<void(int row, const QString& name)> rename_;
 };
 
 }  // namespace
@@ -179,7 +227,9 @@ CDVDAuthorAddDlg::CDVDAuthorAddDlg(std::uint32_t jobFlags, QWidget* parent)
     list_->setUniformItemSizes(true);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    list_->setItemDelegate(new RowDelegate(list_, pictures_));
+    list_->setItemDelegate(new RowDelegate(
+        list_, pictures_, [this](int row, const QString& name) { RenameRow(row, name); }));
+    list_->setEditTriggers(QAbstractItemView::EditKeyPressed);
 
     // The buttons in the order of the page; Alt with the underlined letter
     // presses them (the skin keeps the same letters).
@@ -200,6 +250,12 @@ CDVDAuthorAddDlg::CDVDAuthorAddDlg(std::uint32_t jobFlags, QWidget* parent)
     QPushButton* saveProject =
         MakeButton(IDC_SAVE_PROJECT, {}, "Save the videos and the choices as a project (Ctrl+S)");
     saveProject->setText(QString::fromUtf8("&Save project\u2026"));
+    QPushButton* preview = MakeButton(
+        IDC_PREVIEW_MENUS, {},
+        QCoreApplication::translate("CDVDAuthorAddDlg",
+                                    "Show the disc's menus for these videos, before converting"));
+    preview->setText(QCoreApplication::translate("CDVDAuthorAddDlg", "&Preview menus") +
+                     QChar(0x2026));
     next->setDefault(true);
 
     gauge_ = new CMacSliderCtrl(this);
@@ -222,6 +278,7 @@ CDVDAuthorAddDlg::CDVDAuthorAddDlg(std::uint32_t jobFlags, QWidget* parent)
             [this](const QPoint& at) { OnTrackMenu(at); });
     connect(openProject, &QPushButton::clicked, this, [this] { OnOpenProject(); });
     connect(saveProject, &QPushButton::clicked, this, [this] { OnSaveProject(); });
+    connect(preview, &QPushButton::clicked, this, [this] { OnPreviewMenus(); });
 
     // Keys of their own; the move buttons carry arrows, not letters.
     auto* del = new QShortcut(QKeySequence::Delete, list_, [this] { OnRemove(); });
@@ -242,7 +299,8 @@ CDVDAuthorAddDlg::CDVDAuthorAddDlg(std::uint32_t jobFlags, QWidget* parent)
     LayOut();
     // Top to bottom, left to right; the move buttons sit under Clear.
     QWidget::setTabOrder(openProject, saveProject);
-    QWidget::setTabOrder(saveProject, discButton_);
+    QWidget::setTabOrder(saveProject, preview);
+    QWidget::setTabOrder(preview, discButton_);
     QWidget::setTabOrder(discButton_, list_);
     QWidget::setTabOrder(list_, add);
     QWidget::setTabOrder(add, remove);
@@ -262,6 +320,7 @@ CDVDAuthorAddDlg::CDVDAuthorAddDlg(std::uint32_t jobFlags, QWidget* parent)
     } else {
         gauge_->hide();
         discButton_->hide();
+        preview->hide();  // a job without menus
         up->hide();
         down->hide();
         ApplySkinShape(this, "shape_page_convert_add");
@@ -287,7 +346,7 @@ void CDVDAuthorAddDlg::LayOut() {
     // The project buttons at the left of the disc button's line.
     auto* top = new QHBoxLayout;
     top->setSpacing(DialogX(4));
-    for (int id : {IDC_OPEN_PROJECT, IDC_SAVE_PROJECT})
+    for (int id : {IDC_OPEN_PROJECT, IDC_SAVE_PROJECT, IDC_PREVIEW_MENUS})
         top->addWidget(findChild<QPushButton*>(QString::number(id)));
     top->addStretch(1);
     top->addWidget(discButton_);
@@ -417,6 +476,8 @@ QStringList CDVDAuthorAddDlg::ReadIntoRows(const std::vector<std::string>& files
         NameMediaItem(probe.item, App().theOptions.GetValue(keys::WORKING_FOLDER),
                       App().TakeRunningNumber());
         const int marked = intoRow >= 0 ? intoRow : MarkedRow(files[index]);
+        if (marked >= 0)
+            probe.item.name = ItemOf(list_->item(marked))->name;
         AppendRow(std::move(probe));
         if (marked >= 0) {
             // The video found again takes the place its project gave it.
@@ -429,6 +490,7 @@ QStringList CDVDAuthorAddDlg::ReadIntoRows(const std::vector<std::string>& files
     // After Cancel, the videos of a project not read yet keep their places.
     for (std::size_t i = delivered; keepUnread && i < files.size(); ++i)
         AppendMarkedRow(files[i], "it was not read: reading was cancelled");
+    ShowNames();
     EstimateDiscUsage();
     return refused;
 }
@@ -474,7 +536,25 @@ QListWidgetItem* CDVDAuthorAddDlg::AddItemRow(MediaItem&& item, int picture, con
     row->setData(kPictureRole, picture);
     row->setData(kItemRole, QVariant::fromValue(reinterpret_cast<quintptr>(&items_.back())));
     row->setToolTip(tip);
+    row->setFlags(row->flags() | Qt::ItemIsEditable);
+    ShowNames();
     return row;
+}
+
+void CDVDAuthorAddDlg::RenameRow(int row, const QString& name) {
+    if (row < 0 || row >= list_->count())
+        return;
+    const MediaItem* shown = ItemOf(list_->item(row));
+    for (MediaItem& item : items_)
+        if (&item == shown)
+            item.name = name.trimmed().toStdString();
+    ShowNames();
+}
+
+void CDVDAuthorAddDlg::ShowNames() {
+    const std::vector<std::string> names = VideoNames(RowItems());
+    for (int row = 0; row < list_->count(); ++row)
+        list_->item(row)->setData(kNameRole, QString::fromStdString(names[row]));
 }
 
 void CDVDAuthorAddDlg::RememberVideoFolder(const QString& file) {
@@ -521,6 +601,7 @@ void CDVDAuthorAddDlg::SwapRows(int row, int other) {
     list_->setCurrentRow(
         other, selected ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::NoUpdate);
     list_->scrollToItem(b);
+    ShowNames();  // a name told apart by a number follows the order
 }
 
 void CDVDAuthorAddDlg::OnMoveUp() {
@@ -573,6 +654,7 @@ void CDVDAuthorAddDlg::DropRow(int row) {
     const MediaItem* item = ItemOf(gone);
     delete gone;
     items_.remove_if([item](const MediaItem& candidate) { return &candidate == item; });
+    ShowNames();
 }
 
 bool CDVDAuthorAddDlg::EstimateDiscUsage() {
@@ -618,6 +700,12 @@ void CDVDAuthorAddDlg::OnNext() {
     if (platform::MessageBox(handle_, "No file added, do you want do it now?", "Information",
                              platform::MB_YESNO | platform::MB_ICONINFORMATION) == platform::IDYES)
         OnAdd();
+}
+
+void CDVDAuthorAddDlg::OnPreviewMenus() {
+    if (reading_)
+        return;
+    ShowMenuPreview(this, handle_, RowItems(), discIndex_);
 }
 
 bool CDVDAuthorAddDlg::Confirm(const QString& question) {

@@ -37,6 +37,7 @@ class CDVDAuthorAddDlg : public QDialog, public platform::MessageTarget {
     static constexpr int IDC_GAUGE = 1033;
     static constexpr int IDC_OPEN_PROJECT = 1040;
     static constexpr int IDC_SAVE_PROJECT = 1041;
+    static constexpr int IDC_PREVIEW_MENUS = 1042;
 
     // Item data and picture index of a row.
     static constexpr int kItemRole = 0x0100 + 1;     // Qt::UserRole + 1
@@ -44,6 +45,9 @@ class CDVDAuthorAddDlg : public QDialog, public platform::MessageTarget {
     // Of a row whose video could not be read from a project: why the job
     // cannot start with it (empty for a row that can go on the disc).
     static constexpr int kProblemRole = 0x0100 + 3;
+    // The name shown under the video's thumbnail in the menu: the one given
+    // to it (F2 on its row), else the one made from its file.
+    static constexpr int kNameRole = 0x0100 + 4;
 
     CDVDAuthorAddDlg(std::uint32_t jobFlags, QWidget* parent = nullptr);
     ~CDVDAuthorAddDlg() override;
@@ -58,6 +62,8 @@ class CDVDAuthorAddDlg : public QDialog, public platform::MessageTarget {
     void OnSwitchDiscType();
     void OnOpenProject();
     void OnSaveProject();
+    // Shows the disc's menus for the rows as they stand.
+    void OnPreviewMenus();
     // A double-click on a marked row: the file chosen takes its place.
     void OnFindVideo(int row);
 
@@ -120,6 +126,10 @@ class CDVDAuthorAddDlg : public QDialog, public platform::MessageTarget {
     void OnTrackMenu(const QPoint& at);
     // Takes a row and its video out of the list.
     void DropRow(int row);
+    // Gives the row's video a name (empty: the one made from its file).
+    void RenameRow(int row, const QString& name);
+    // Shows each row the name its video gets in the menu.
+    void ShowNames();
     // The marked row naming path, or -1.
     int MarkedRow(const std::string& path) const;
     // Reads files into rows (see AddFiles); the files that could not be read,
@@ -130,6 +140,9 @@ class CDVDAuthorAddDlg : public QDialog, public platform::MessageTarget {
     void ClearRows();
     // Names the files not added, with their reasons, in one message.
     void ReportRefused(const QStringList& refused);
+    // Gives the rows of a project's videos the names it keeps.
+    void NameProjectRows(const std::vector<std::string>& videos,
+                         const std::vector<std::string>& names);
     void ShowDiscType();
     // The folder the project dialogs start in.
     QString ProjectFolder() const;

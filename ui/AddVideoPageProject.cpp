@@ -76,11 +76,13 @@ void CDVDAuthorAddDlg::OnSaveProject() {
 bool CDVDAuthorAddDlg::SaveProjectAs(const QString& path) {
     std::vector<std::string> videos;
     std::vector<std::vector<int>> dropped;
+    std::vector<std::string> names;
     for (const MediaItem& item : RowItems()) {
         videos.push_back(item.sourcePath);
         dropped.push_back(DroppedAudioTracks(item));
+        names.push_back(item.name);
     }
-    Project project = ProjectOf(App().theOptions, videos, discIndex_);
+    Project project = ProjectOf(App().theOptions, videos, discIndex_, names);
     project.droppedAudio = std::move(dropped);
     if (platform::Result<void> saved = SaveProject(path.toStdString(), project); !saved) {
         platform::MessageBox(handle_, saved.error(), "Save project",
@@ -130,8 +132,19 @@ bool CDVDAuthorAddDlg::OpenProject(const QString& path) {
         droppedAudio_[project->videos[i]] = project->droppedAudio[i];
     ReadIntoRows(project->videos, true);
     droppedAudio_.clear();
+    NameProjectRows(project->videos, project->videoNames);
     savedSources_ = RowSources();
     return true;
+}
+
+void CDVDAuthorAddDlg::NameProjectRows(const std::vector<std::string>& videos,
+                                       const std::vector<std::string>& names) {
+    for (int row = 0; row < list_->count(); ++row) {
+        const auto i = static_cast<std::size_t>(row);
+        if (i < videos.size() && i < names.size() &&
+            ItemOf(list_->item(row))->sourcePath == videos[i])
+            RenameRow(row, QString::fromStdString(names[i]));
+    }
 }
 
 void CDVDAuthorAddDlg::AppendMarkedRow(const std::string& path, const std::string& reason) {

@@ -5,6 +5,7 @@
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QUrl>
 #include <algorithm>
 #include <cstdio>
@@ -30,6 +32,7 @@
 #include "ui/DesktopOpen.h"
 #include "ui/DialogUnits.h"
 #include "ui/Dialogs.h"
+#include "ui/MenuPreviewDialog.h"
 #include "ui/OptionsDialog.h"
 #include "ui/QtDispatcher.h"
 #include "ui/QtMessagePresenter.h"
@@ -46,6 +49,10 @@ Widget* Named(Widget* widget, const QString& name) {
 template <typename Widget>
 Widget* Named(Widget* widget, int id) {
     return Named(widget, QString::number(id));
+}
+
+QString Translated(const char* text) {
+    return QCoreApplication::translate("CDVDAuthorProcessDlg", text);
 }
 
 }  // namespace
@@ -99,7 +106,7 @@ CDVDAuthorProcessDlg::CDVDAuthorProcessDlg(std::uint32_t jobFlags, QWidget* pare
     resize(size.expandedTo(minimumSizeHint()));
 }
 
-QLabel* CDVDAuthorProcessDlg::FieldCaption(int controlId, const char* text, QWidget* buddy) {
+QLabel* CDVDAuthorProcessDlg::FieldCaption(int controlId, const QString& text, QWidget* buddy) {
     auto* caption = new QLabel(text, this);
     caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     caption->setBuddy(buddy);
@@ -207,13 +214,25 @@ void CDVDAuthorProcessDlg::CreateControls() {
     resultRow->addWidget(openFolderButton_, 0, Qt::AlignVCenter);
     resultBox_->hide();
 
+    // Beyond the design too: what the menus show and how the disc plays.
+    discTitleEdit_ = Named(new QLineEdit(this), kDiscTitleName);
+    chapterMinutesSpin_ = Named(new QSpinBox(this), kChapterMinutesName);
+    chapterMinutesSpin_->setRange(0, 999);
+    chapterMinutesSpin_->setSuffix(Translated(" min"));
+    chapterMinutesSpin_->setSpecialValueText(Translated("one per video"));
+    afterEachCombo_ = Named(new QComboBox(this), kAfterEachName);
+    afterEachCombo_->addItem(Translated("Play the next video"));
+    afterEachCombo_->addItem(Translated("Return to the menu"));
+    previewButton_ = Named(new QPushButton(Translated("&Preview menus..."), this), kPreviewName);
+    connect(previewButton_, &QPushButton::clicked, this, [this] { OnPreviewMenus(); });
+
     // Fields on the left, captions before them; the start button beside the
     // bars, the log and the figures below.
     auto* fields = new QGridLayout;
     fields->setColumnStretch(1, 1);
     fields->setColumnStretch(2, 1);
     int row = 0;
-    auto addRow = [&](int id, const char* text, QWidget* first, QWidget* second = nullptr,
+    auto addRow = [&](int id, const QString& text, QWidget* first, QWidget* second = nullptr,
                       QWidget* third = nullptr) {
         fields->addWidget(FieldCaption(id, text, first), row, 0);
         if (second == nullptr) {
@@ -228,10 +247,19 @@ void CDVDAuthorProcessDlg::CreateControls() {
     };
     addRow(IDC_DRIVES, "&Drive:", deviceCombo_);
     addRow(IDC_LABEL, "&Volume label:", labelEdit_);
+    addRow(kDiscTitleId, Translated("Disc &title:"), discTitleEdit_);
     addRow(kBurnFolderId, "DVD folder:", burnFolderText_);
     addRow(IDC_ASPECT_16_9, "Aspect ratio:", wideRadio_, standardRadio_);
     addRow(IDC_NTSC, "TV standard:", ntscRadio_, palRadio_);
     addRow(kQualityId, "&Quality:", qualityCombo_, estimateText_);
+    // The minutes take the width of the quality's list, not the whole row.
+    fields->addWidget(
+        FieldCaption(kChapterMinutesId, Translated("&Chapters every:"), chapterMinutesSpin_), row,
+        0);
+    fields->addWidget(chapterMinutesSpin_, row, 1);
+    ++row;
+    addRow(kAfterEachId, Translated("&After each video:"), afterEachCombo_, nullptr,
+           previewButton_);
     addRow(IDC_WORKING_FOLDER, "Working folder:", workingFolderEdit_, nullptr, browseButton_);
     fields->addWidget(FieldCaption(IDC_CONVERT_BAR, "Converting:", convertBar_), row, 0);
     fields->addWidget(convertBar_, row, 1, 1, 2);
@@ -248,9 +276,10 @@ void CDVDAuthorProcessDlg::CreateControls() {
 
     // Tab follows the fields from top to bottom, then the start button, the
     // log and what the run made.
-    QWidget* order[] = {deviceCombo_,  labelEdit_,   wideRadio_,    standardRadio_,
-                        ntscRadio_,    palRadio_,    qualityCombo_, workingFolderEdit_,
-                        browseButton_, startButton_, logEdit_,      openFolderButton_};
+    QWidget* order[] = {deviceCombo_,        labelEdit_,      discTitleEdit_, wideRadio_,
+                        standardRadio_,      ntscRadio_,      palRadio_,      qualityCombo_,
+                        chapterMinutesSpin_, afterEachCombo_, previewButton_, workingFolderEdit_,
+                        browseButton_,       startButton_,    logEdit_,       openFolderButton_};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
 }
@@ -292,6 +321,9 @@ void CDVDAuthorProcessDlg::LoadFields() {
     tvStandard_ = ReadIntOption(options, keys::TARGET_DVD_TYPE);
     quality_ = std::clamp(ReadIntOption(options, keys::VIDEO_QUALITY_MODE), 0,
                           static_cast<int>(QualityTable.size()) - 1);
+    discTitle_ = options.GetValue(keys::DISC_TITLE);
+    chapterMinutes_ = std::clamp(ReadNewIntOption(options, keys::CHAPTER_MINUTES, 5), 0, 999);
+    afterEach_ = ReadNewIntOption(options, keys::AFTER_EACH_VIDEO, 0) == 1 ? 1 : 0;
     FieldsToControls();
     burnFolderText_->setText(QString::fromStdString(App().theDvdFolder));
 }
@@ -326,9 +358,12 @@ void CDVDAuthorProcessDlg::ApplyLayoutForJob() {
         if (auto caption = fieldCaptions_.find(id); caption != fieldCaptions_.end())
             caption->second->hide();
     }
-    // A burn converts nothing: no quality, estimate or figures.
-    for (QWidget* widget :
-         std::initializer_list<QWidget*>{qualityCombo_, estimateText_, fieldCaptions_[kQualityId]})
+    // A burn converts nothing and makes no menus: no quality, estimate,
+    // figures, title, chapters or ends of videos.
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             qualityCombo_, estimateText_, fieldCaptions_[kQualityId], discTitleEdit_,
+             fieldCaptions_[kDiscTitleId], chapterMinutesSpin_, fieldCaptions_[kChapterMinutesId],
+             afterEachCombo_, fieldCaptions_[kAfterEachId], previewButton_})
         widget->hide();
     for (QLabel* label : figureLabels_)
         label->hide();
@@ -341,12 +376,18 @@ void CDVDAuthorProcessDlg::ControlsToFields() {
     tvStandard_ = ntscRadio_->isChecked() ? 0 : palRadio_->isChecked() ? 1 : -1;
     aspectRatio_ = wideRadio_->isChecked() ? 0 : standardRadio_->isChecked() ? 1 : -1;
     quality_ = qualityCombo_->currentIndex();
+    discTitle_ = discTitleEdit_->text().toStdString();
+    chapterMinutes_ = chapterMinutesSpin_->value();
+    afterEach_ = afterEachCombo_->currentIndex();
 }
 
 void CDVDAuthorProcessDlg::FieldsToControls() {
     labelEdit_->setText(QString::fromStdString(labelText_));
     workingFolderEdit_->setText(QString::fromStdString(workingFolderText_));
     qualityCombo_->setCurrentIndex(quality_);
+    discTitleEdit_->setText(QString::fromStdString(discTitle_));
+    chapterMinutesSpin_->setValue(chapterMinutes_);
+    afterEachCombo_->setCurrentIndex(afterEach_);
     ntscRadio_->setChecked(tvStandard_ == 0);
     palRadio_->setChecked(tvStandard_ == 1);
     wideRadio_->setChecked(aspectRatio_ == 0);
@@ -364,6 +405,14 @@ void CDVDAuthorProcessDlg::OnBrowse() {
     workingFolderText_ = folder;
     App().theOptions.SetValue(keys::WORKING_FOLDER, workingFolderText_);
     FieldsToControls();
+}
+
+void CDVDAuthorProcessDlg::OnPreviewMenus() {
+    // The preview shows the choices made here, which count from now on as
+    // they do when the window is closed.
+    ControlsToFields();
+    KeepChoices();
+    ShowMenuPreview(this, handle_, App().theMediaList, discType_);
 }
 
 int RunProgressDialog(std::uint32_t jobFlags, QWidget* parent, int discType) {

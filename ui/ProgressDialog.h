@@ -30,6 +30,7 @@ class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 
 // "%02d:%02d:%02d" of a number of seconds (hours, minutes, seconds).
 std::string FormatHms(std::int64_t seconds);
@@ -84,6 +85,9 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
     // Caption keys of the rows beyond the design.
     static constexpr int kBurnFolderId = -1;
     static constexpr int kQualityId = -2;
+    static constexpr int kDiscTitleId = -3;
+    static constexpr int kChapterMinutesId = -4;
+    static constexpr int kAfterEachId = -5;
     // Controls beyond the design, found by these object names.
     static constexpr const char* kQualityName = "quality";
     static constexpr const char* kEstimateName = "estimate";
@@ -91,6 +95,10 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
     static constexpr const char* kResultBoxName = "resultBox";
     static constexpr const char* kResultName = "result";
     static constexpr const char* kOpenFolderName = "openFolder";
+    static constexpr const char* kDiscTitleName = "discTitle";
+    static constexpr const char* kChapterMinutesName = "chapterMinutes";
+    static constexpr const char* kAfterEachName = "afterEach";
+    static constexpr const char* kPreviewName = "previewMenus";
 
     // discType: the disc the add-video page chose, which "Fit to disc" fills.
     CDVDAuthorProcessDlg(std::uint32_t jobFlags, QWidget* parent, int discType = 0);
@@ -138,7 +146,7 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
   private:
     // Construction (ProgressDialog.cpp).
     void CreateControls();
-    QLabel* FieldCaption(int controlId, const char* text, QWidget* buddy);
+    QLabel* FieldCaption(int controlId, const QString& text, QWidget* buddy);
     void FillDriveList();
     void LoadFields();
     void ShowEstimate();
@@ -146,6 +154,8 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
     void ControlsToFields();
     void FieldsToControls();
     void OnBrowse();
+    // Shows the menus the job will make, with the choices as they stand.
+    void OnPreviewMenus();
 
     // Running (ProgressDialogRun.cpp).
     void OnStartButton();
@@ -220,6 +230,9 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
     std::string labelText_ = "QorDVDVolume";
     std::string workingFolderText_;
     int quality_ = 0;
+    std::string discTitle_;  // shown in the title menu; empty: none
+    int chapterMinutes_ = 5;
+    int afterEach_ = 0;  // 0: the next video plays, 1: back to the root menu
     // Set while the abort question is open.
     bool asking_ = false;
     // Burner failures that came while the question was open, shown after it.
@@ -245,6 +258,10 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
     QLabel* speedText_ = nullptr;
     CxSkinButton* startButton_ = nullptr;
     QComboBox* qualityCombo_ = nullptr;
+    QLineEdit* discTitleEdit_ = nullptr;
+    QSpinBox* chapterMinutesSpin_ = nullptr;
+    QComboBox* afterEachCombo_ = nullptr;
+    QPushButton* previewButton_ = nullptr;
     QLabel* estimateText_ = nullptr;
     QLabel* burnFolderText_ = nullptr;
     QFrame* resultBox_ = nullptr;

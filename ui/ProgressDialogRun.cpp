@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <algorithm>
 #include <climits>
 #include <cstdio>
@@ -130,6 +131,10 @@ void CDVDAuthorProcessDlg::KeepChoices() {
         options.SetIntValue(keys::VIDEO_ASPECT_RATIO, aspectRatio_);
     if (quality_ >= 0)
         options.SetIntValue(keys::VIDEO_QUALITY_MODE, quality_);
+    options.SetValue(keys::DISC_TITLE, discTitle_);
+    options.SetIntValue(keys::CHAPTER_MINUTES, chapterMinutes_);
+    if (afterEach_ >= 0)
+        options.SetIntValue(keys::AFTER_EACH_VIDEO, afterEach_);
 }
 
 bool CDVDAuthorProcessDlg::ConfirmVolumeLabel() {
@@ -370,9 +375,10 @@ void CDVDAuthorProcessDlg::ReportUnopenedFolder(const std::string& folder,
 }
 
 void CDVDAuthorProcessDlg::LockControls(bool locked) {
-    QWidget* controls[] = {deviceCombo_,  hiddenButton_, labelEdit_,     ntscRadio_,
-                           palRadio_,     wideRadio_,    standardRadio_, workingFolderEdit_,
-                           browseButton_, qualityCombo_};  // the quality is taken at the start too
+    QWidget* controls[] = {deviceCombo_,   hiddenButton_,       labelEdit_,      ntscRadio_,
+                           palRadio_,      wideRadio_,          standardRadio_,  workingFolderEdit_,
+                           browseButton_,  qualityCombo_,  // the quality is taken at the start too
+                           discTitleEdit_, chapterMinutesSpin_, afterEachCombo_, previewButton_};
     for (QWidget* control : controls)
         control->setEnabled(!locked);
 }

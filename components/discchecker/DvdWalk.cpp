@@ -57,8 +57,10 @@ std::string DvdPlace::ToString() const {
     if (domain == DvdDomain::Title)
         text += " " + std::to_string(title) + " chapter " + std::to_string(part);
     if (domain == DvdDomain::ManagerMenu || domain == DvdDomain::TitleSetMenu)
-        text += " (set " + std::to_string(titleSet) + ", " + std::to_string(buttons) + " buttons" +
-                (still ? ", still" : "") + ")";
+        text +=
+            " (set " + std::to_string(titleSet) + ", " + std::to_string(buttons) + " buttons" +
+            (highlighted > 0 ? ", button " + std::to_string(highlighted) + " highlighted" : "") +
+            (still ? ", still" : "") + ")";
     return text;
 }
 
@@ -189,6 +191,9 @@ DvdPlace DvdWalk::Run(int maxBlocks, bool needNewCell) {
                 place.titleSet = domain == DvdDomain::ManagerMenu ? 0 : titleSet_;
                 place.buttons = pci->hli.hl_gi.btn_ns;
                 place.menuSector = pci->pci_gi.nv_pck_lbn;
+                int32_t highlighted = 0;
+                if (dvdnav_get_current_highlight(nav_, &highlighted) == DVDNAV_STATUS_OK)
+                    place.highlighted = highlighted;
                 std::memcpy(&pci_->pci, pci, sizeof(pci_t));
                 pci_->valid = true;
                 break;

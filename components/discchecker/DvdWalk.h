@@ -20,10 +20,11 @@ const char* DomainName(DvdDomain domain);
 
 struct DvdPlace {
     DvdDomain domain = DvdDomain::None;
-    int titleSet = 0;  // 0 in the video manager
-    int title = 0;     // in a title: its number (1-based)
-    int part = 0;      // in a title: its chapter (1-based)
-    int buttons = 0;   // in a menu: buttons of the highlight information
+    int titleSet = 0;     // 0 in the video manager
+    int title = 0;        // in a title: its number (1-based)
+    int part = 0;         // in a title: its chapter (1-based)
+    int buttons = 0;      // in a menu: buttons of the highlight information
+    int highlighted = 0;  // in a menu: the button highlighted on arrival (1-based)
     // In a menu: the disc sector of its first navigation packet, which tells
     // one menu of a domain from another.
     std::uint32_t menuSector = 0;

@@ -546,6 +546,39 @@ TEST_F(Cli, AudioChoosesTheSoundTracksByLanguage) {
     }
 }
 
+// --after-each menu: the end of a video shows the root menu page that holds
+// its button, with that button highlighted (libdvdnav plays to the video's
+// end). Twelve DVD-ready streams, taken as they are, make two pages.
+TEST_F(Cli, AfterEachVideoTheRootMenuPageOfItsButtonComesBack) {
+    std::vector<std::string> args{"make",         "--ntsc", "--aspect",         "4:3",
+                                  "--after-each", "menu",   "--working-folder", work_ / "work"};
+    for (int i = 1; i <= 12; ++i) {
+        args.push_back(work_ / ("v" + std::to_string(i) + ".vob"));
+        ASSERT_TRUE(testsupport::MakeDvdMpeg(args.back(), false, 0.5));
+    }
+    const CliRun run = Run(args);
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    std::string error;
+    auto walk = testsupport::DvdWalk::Open(run.LastLine(), &error);
+    ASSERT_TRUE(walk) << error;
+    ASSERT_EQ(walk->Settle().domain, testsupport::DvdDomain::ManagerMenu);
+    const testsupport::DvdPlace first = walk->Press(2);  // nine videos, Next, back
+    ASSERT_EQ(first.buttons, 11) << first.ToString();
+    EXPECT_EQ(walk->Press(2).part, 2);
+    testsupport::DvdPlace back = walk->PlayUntilMenu();
+    EXPECT_TRUE(back.SameMenu(first)) << back.ToString();
+    EXPECT_EQ(back.highlighted, 2) << back.ToString();
+    const testsupport::DvdPlace second = walk->Press(10);  // videos 10 to 12
+    ASSERT_EQ(second.buttons, 5) << second.ToString();
+    EXPECT_EQ(walk->Press(2).part, 11);
+    back = walk->PlayUntilMenu();
+    EXPECT_TRUE(back.SameMenu(second)) << back.ToString();
+    EXPECT_EQ(back.highlighted, 2) << back.ToString();
+    // The way back from the title menu is not taken for a return.
+    ASSERT_EQ(walk->CallTitleMenu().domain, testsupport::DvdDomain::ManagerMenu);
+    EXPECT_TRUE(walk->Press(2).SameMenu(first));
+}
+
 TEST_F(Cli, SavingAProjectNeverReplacesWhatIsNotAProject) {
     const std::string video = Clip("holiday.mp4", 1, false);
     const std::string bytes = platform::ReadFile(video).value_or("");

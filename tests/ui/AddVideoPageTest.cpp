@@ -23,6 +23,7 @@
 #include "media/Estimate.h"
 #include "media/Pictures.h"
 #include "pipeline/JobFixture.h"
+#include "pipeline/RootMenuPages.h"
 #include "platform/Files.h"
 #include "ui/AddVideoPage.h"
 #include "ui/MacSliderCtrl.h"
@@ -408,6 +409,47 @@ TEST_F(AddVideoPageTest, ARowNamesTheSoundTracksOfItsVideo) {
     ASSERT_EQ(list->count(), 1);
     EXPECT_TRUE(list->item(0)->text().contains("\nAudio: 2 tracks (en, fr)\n"))
         << list->item(0)->text().toStdString();
+}
+
+// F2 on a row edits the name its video shows in the menu; the name is saved
+// in a project and comes back with it, and a project without names (an
+// older one) shows the names made from the files.
+TEST_F(AddVideoPageTest, F2RenamesAVideoForTheMenuAndAProjectKeepsTheName) {
+    Dlg page(7);
+    page.show();
+    std::vector<std::string> clips;
+    for (const char* name : {"late.avi", "late.mov"})
+        clips.push_back(MakeTestClip(name, 1, false));
+    page.AddFiles({QString::fromStdString(clips[0]), QString::fromStdString(clips[1])});
+    QListWidget* list = List(page);
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(1)->data(Dlg::kNameRole).toString(), "late.mov");
+    list->setFocus();
+    list->setCurrentRow(1);
+    QTest::keyClick(list, Qt::Key_F2);
+    auto* editor = list->findChild<QLineEdit*>("nameEditor");
+    ASSERT_NE(editor, nullptr);
+    editor->setText("Arriving late");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents();  // the editor hands its text over queued
+    EXPECT_EQ(list->item(1)->data(Dlg::kNameRole).toString(), "Arriving late");
+    EXPECT_EQ(list->item(0)->data(Dlg::kNameRole).toString(), "late");
+    EXPECT_EQ(VideoNames(page.RowItems()), (std::vector<std::string>{"late", "Arriving late"}));
+
+    const std::string project = Media("late.quorva");
+    ASSERT_TRUE(page.SaveProjectAs(QString::fromStdString(project)));
+    Dlg again(7);
+    ASSERT_TRUE(again.OpenProject(QString::fromStdString(project)));
+    EXPECT_EQ(List(again)->item(1)->data(Dlg::kNameRole).toString(), "Arriving late");
+
+    // An older project: no names.
+    Project old;
+    old.videos = clips;
+    ASSERT_TRUE(SaveProject(Media("old.quorva"), old));
+    Dlg older(7);
+    ASSERT_TRUE(older.OpenProject(QString::fromStdString(Media("old.quorva"))));
+    EXPECT_EQ(List(older)->item(1)->data(Dlg::kNameRole).toString(), "late.mov");
+    EXPECT_TRUE(older.RowItems()[1].name.empty());
 }
 
 // Closing the page right after its list was saved as a project asks nothing.

@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSlider>
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -20,7 +21,7 @@ inline QStringList LayoutFaults(QWidget* window) {
         return qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w) ||
                qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
                qobject_cast<QProgressBar*>(w) || qobject_cast<QAbstractSlider*>(w) ||
-               qobject_cast<QAbstractItemView*>(w);
+               qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QAbstractItemView*>(w);
     };
     auto name = [](QWidget* w) {
         QString text;

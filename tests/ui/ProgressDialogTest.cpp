@@ -20,16 +20,21 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
 
+#include "app/ProjectFile.h"
 #include "engines/DiscBurner.h"
 #include "pipeline/JobFixture.h"
+#include "pipeline/MenuPreview.h"
 #include "platform/Files.h"
 #include "settings/Options.h"
+#include "settings/UserOptions.h"
+#include "ui/LayoutCheck.h"
 #include "ui/ProgressDialog.h"
 #include "ui/QtMessagePresenter.h"
 
@@ -325,6 +330,78 @@ TEST_F(ProgressDialogTest, AChosenWorkingFolderIsStoredAtOnce) {
     EXPECT_EQ(App().theOptions.GetValue(keys::WORKING_FOLDER), folder);
 }
 
+// The disc title, the chapter minutes and what follows each video are kept
+// when the window is closed and opened again, in the options file and in a
+// project; the window stays tidy with them.
+TEST_F(ProgressDialogTest, TitleChaptersAndAfterEachAreKeptOnReopenAndInProjects) {
+    {
+        Dlg dialog(JOB_CONVERT | JOB_MENUS | JOB_BURN, nullptr);
+        EXPECT_EQ(LayoutFaults(&dialog).join("\n").toStdString(), "");
+        dialog.findChild<QLineEdit*>(Dlg::kDiscTitleName)->setText("Summer \u00c4");
+        dialog.findChild<QSpinBox*>(Dlg::kChapterMinutesName)->setValue(7);
+        dialog.findChild<QComboBox*>(Dlg::kAfterEachName)->setCurrentIndex(1);
+        dialog.close();  // shown by the layout check
+    }
+    Dlg again(JOB_CONVERT | JOB_MENUS | JOB_BURN, nullptr);
+    EXPECT_EQ(again.findChild<QLineEdit*>(Dlg::kDiscTitleName)->text(), "Summer \u00c4");
+    EXPECT_EQ(again.findChild<QSpinBox*>(Dlg::kChapterMinutesName)->value(), 7);
+    EXPECT_EQ(again.findChild<QComboBox*>(Dlg::kAfterEachName)->currentIndex(), 1);
+    const CXMLAccess stored = StoredOptions(App().theOptions, {});
+    EXPECT_EQ(stored.GetValue(keys::CHAPTER_MINUTES), "7");
+    EXPECT_EQ(stored.GetValue(keys::AFTER_EACH_VIDEO), "1");
+    const std::string path = Media("disc.quorva");
+    ASSERT_TRUE(SaveProject(path, ProjectOf(App().theOptions, {}, 0)));
+    const platform::Result<Project> project = LoadProject(path);
+    ASSERT_TRUE(project);
+    EXPECT_EQ(project->discTitle, "Summer \u00c4");
+    EXPECT_EQ(project->chapterMinutes, 7);
+    EXPECT_EQ(project->afterEach, 1);
+}
+
+// The preview draws the menus of the disc made afterwards: the decoded stills
+// of its title menu and root menu differ from the preview's pictures by
+// little more than the encoding.
+TEST_F(ProgressDialogTest, ThePreviewedMenusAreTheMenusOnTheDisc) {
+    SetAspect43(true);  // DVD-ready streams, taken as they are
+    std::vector<std::string> videos;
+    for (const char* name : {"one.vob", "two.vob", "three.vob"}) {
+        videos.push_back(Media(name));
+        ASSERT_TRUE(testsupport::MakeDvdMpeg(videos.back(), false, 1, true));
+    }
+    AddVideos(videos);
+    App().theMediaList[1].name = "The second";
+    App().theOptions.SetValue(keys::DISC_TITLE, "Previewed");
+    const platform::Result<std::vector<PreviewMenu>> menus =
+        PreviewMenus(MakeJobInput(App(), JobChoices{JOB_MENUS}));
+    ASSERT_TRUE(menus) << menus.error();
+    ASSERT_EQ(menus->size(), 2u);
+
+    RecordingJobEvents events;
+    const JobResult made = RunJob(events, JobChoices{.flags = JOB_CONVERT | JOB_MENUS});
+    ASSERT_TRUE(events.Errors().empty()) << events.Errors().front();
+    const char* vobs[] = {"VIDEO_TS.VOB", "VTS_01_0.VOB"};
+    for (std::size_t m = 0; m < 2; ++m) {
+        const std::string still = Media("menu" + std::to_string(m) + ".png");
+        ASSERT_EQ(testsupport::RunCommand({"ffmpeg", "-v", "error", "-y", "-i",
+                                           made.dvdFolder + "/VIDEO_TS/" + vobs[m], "-frames:v",
+                                           "1", still})
+                      .status,
+                  0);
+        const QImage disc =
+            QImage(QString::fromStdString(still)).convertToFormat(QImage::Format_RGB32);
+        const QImage preview = (*menus)[m].picture.convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(disc.size(), preview.size());
+        // Pixels that differ more than the encoding makes them differ: none
+        // here; another name under one thumbnail makes some 500 differ,
+        // another title thousands.
+        int differing = 0;
+        for (int y = 0; y < disc.height(); ++y)
+            for (int x = 0; x < disc.width(); ++x)
+                differing += std::abs(qGray(disc.pixel(x, y)) - qGray(preview.pixel(x, y))) > 40;
+        EXPECT_LT(differing, 50) << vobs[m];
+    }
+}
+
 // With real message boxes: the abort question holds the job, no other box
 // comes over it, and it goes away by itself when the job ends behind it.
 TEST_F(ProgressDialogTest, TheAbortQuestionClosesWhenTheJobEndsBehindIt) {
@@ -438,8 +515,7 @@ TEST_F(ProgressDialogTest, AnUnusableMenuPictureIsAskedAboutAtTheStart) {
     StartButton(dialog)->click();
     ASSERT_TRUE(WaitForIdle(dialog, 30000));
     ASSERT_EQ(presenter_->Messages().size(), 2u);
-    EXPECT_NE(presenter_->Messages()[0].text.find(png + " is not a picture"),
-              std::string::npos)
+    EXPECT_NE(presenter_->Messages()[0].text.find(png + " is not a picture"), std::string::npos)
         << presenter_->Messages()[0].text;
     EXPECT_EQ(App().theOptions.GetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU),
               App().theProgramFolder + kDefaultTitleBackground);
@@ -456,7 +532,7 @@ TEST_F(ProgressDialogTest, TabFollowsTheFieldsAndTheStartButtonShowsItsFocus) {
     QPushButton* start = StartButton(dialog);
     const QImage unfocused = start->grab().toImage();
     QStringList visited;
-    for (int i = 0; i < 12; ++i) {
+    for (int i = 0; i < 16; ++i) {
         QWidget* focus = QApplication::focusWidget();
         if (focus == start) {
             EXPECT_NE(start->grab().toImage(), unfocused) << "no focus mark";
@@ -467,7 +543,10 @@ TEST_F(ProgressDialogTest, TabFollowsTheFieldsAndTheStartButtonShowsItsFocus) {
     // A radio pair takes one stop or two.
     visited.replaceInStrings("1036", "1035").replaceInStrings("1024", "1023");
     visited.removeDuplicates();
-    EXPECT_EQ(visited.join(' '), "1007 1029 1035 1023 quality 1025 1030 1005 1010");
+    EXPECT_EQ(
+        visited.join(' '),
+        "1007 1029 discTitle 1035 1023 quality chapterMinutes afterEach previewMenus 1025 1030 "
+        "1005 1010");
 }
 
 // The result line takes room from the log; the log's last line stays in view.
