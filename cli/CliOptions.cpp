@@ -3,9 +3,14 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/Translation.h"
 #include "settings/Options.h"
 
-const char* const kCliUsage =
+using platform::FillIn;
+using platform::Translate;
+
+const char* const kCliUsage = QUORVA_TEXT(
+    "quorva-cli",
     "Usage:\n"
     "  quorva-cli make [--pal|--ntsc] [--aspect 16:9|4:3] [--quality 0-4|fit] [--disc dvd5|dvd9]\n"
     "                  [--stretch] [--label TEXT] [--title TEXT] [--device N | --iso]\n"
@@ -35,7 +40,7 @@ const char* const kCliUsage =
     "  quorva-cli --help | --version\n"
     "\n"
     "Options given here hold for this run only; the program's options file is not changed\n"
-    "(except for the running number that names converted videos).\n";
+    "(except for the running number that names converted videos).\n");
 
 namespace {
 
@@ -53,7 +58,7 @@ bool ParseInt(const char* text, int low, int high, int& out) {
 std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& error) {
     CliOptions options;
     if (argc < 2) {
-        error = "No command given.";
+        error = Translate("quorva-cli", "No command given.");
         return std::nullopt;
     }
     const std::string command = argv[1];
@@ -74,7 +79,7 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
     else if (command == "devices")
         options.command = CliOptions::Command::Devices;
     else {
-        error = "Unknown command \"" + command + "\".";
+        error = FillIn(Translate("quorva-cli", "Unknown command \"%1\"."), {command});
         return std::nullopt;
     }
     const bool make = options.command == CliOptions::Command::Make;
@@ -85,14 +90,15 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
         const std::string arg = argv[i];
         auto value = [&](const char* name) -> const char* {
             if (i + 1 >= argc) {
-                error = std::string(name) + " needs a value.";
+                error = FillIn(Translate("quorva-cli", "%1 needs a value."), {name});
                 return nullptr;
             }
             return argv[++i];
         };
         auto only = [&](bool allowed) {
             if (!allowed)
-                error = arg + " does not apply to \"" + command + "\".";
+                error =
+                    FillIn(Translate("quorva-cli", "%1 does not apply to \"%2\"."), {arg, command});
             return allowed;
         };
         if (arg == "--help" || arg == "-h") {
@@ -115,7 +121,7 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
             else if (std::strcmp(v, "4:3") == 0)
                 options.aspectRatio = 1;
             else {
-                error = "--aspect takes 16:9 or 4:3.";
+                error = Translate("quorva-cli", "--aspect takes 16:9 or 4:3.");
                 return std::nullopt;
             }
         } else if (arg == "--quality") {
@@ -126,7 +132,8 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
             if (std::strcmp(v, "fit") == 0) {
                 q = kFitToDiscQuality;
             } else if (!ParseInt(v, 0, 4, q)) {
-                error = "--quality takes a level from 0 (best) to 4, or fit.";
+                error =
+                    Translate("quorva-cli", "--quality takes a level from 0 (best) to 4, or fit.");
                 return std::nullopt;
             }
             options.quality = q;
@@ -140,7 +147,7 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
             else if (std::strcmp(v, "dvd9") == 0)
                 options.discType = 1;
             else {
-                error = "--disc takes dvd5 or dvd9.";
+                error = Translate("quorva-cli", "--disc takes dvd5 or dvd9.");
                 return std::nullopt;
             }
         } else if (arg == "--stretch") {
@@ -163,7 +170,8 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
             if (!v || !only(make || burn))
                 return std::nullopt;
             if (!ParseInt(v, 0, 1000, n)) {
-                error = "--device takes a device number (see \"quorva-cli devices\").";
+                error = Translate("quorva-cli",
+                                  "--device takes a device number (see \"quorva-cli devices\").");
                 return std::nullopt;
             }
             options.device = n;
@@ -177,7 +185,8 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
             if (!v || !only(make))
                 return std::nullopt;
             if (!ParseInt(v, 1, 64, n)) {
-                error = "--jobs takes a number of conversions from 1 to 64.";
+                error =
+                    Translate("quorva-cli", "--jobs takes a number of conversions from 1 to 64.");
                 return std::nullopt;
             }
             options.jobs = n;
@@ -187,7 +196,9 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
             if (!v || !only(make))
                 return std::nullopt;
             if (!ParseInt(v, 0, 999, n)) {
-                error = "--chapters takes minutes from 0 to 999 (0: one chapter per video).";
+                error =
+                    Translate("quorva-cli",
+                              "--chapters takes minutes from 0 to 999 (0: one chapter per video).");
                 return std::nullopt;
             }
             options.chapterMinutes = n;
@@ -196,7 +207,8 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
             if (!v || !only(make))
                 return std::nullopt;
             if (!*v) {  // would be taken as the root folder
-                error = "--working-folder needs a folder; an empty name is none.";
+                error = Translate("quorva-cli",
+                                  "--working-folder needs a folder; an empty name is none.");
                 return std::nullopt;
             }
             options.workingFolder = v;
@@ -221,7 +233,7 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
             for (++i; i < argc; ++i)
                 options.inputs.push_back(argv[i]);
         } else if (arg.size() > 1 && arg[0] == '-') {
-            error = "Unknown option " + arg + ".";
+            error = FillIn(Translate("quorva-cli", "Unknown option %1."), {arg});
             return std::nullopt;
         } else {
             options.inputs.push_back(arg);
@@ -230,23 +242,23 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
             return std::nullopt;
     }
     if (options.iso && options.device) {
-        error = "Give either --device or --iso, not both.";
+        error = Translate("quorva-cli", "Give either --device or --iso, not both.");
         return std::nullopt;
     }
     if (make && options.inputs.empty()) {
-        error = "No video given.";
+        error = Translate("quorva-cli", "No video given.");
         return std::nullopt;
     }
     if (burn && options.inputs.size() != 1) {
-        error = "Give exactly one DVD folder to burn.";
+        error = Translate("quorva-cli", "Give exactly one DVD folder to burn.");
         return std::nullopt;
     }
     if (check && options.inputs.size() != 1) {
-        error = "Give exactly one DVD folder or disc image to check.";
+        error = Translate("quorva-cli", "Give exactly one DVD folder or disc image to check.");
         return std::nullopt;
     }
     if (options.command == CliOptions::Command::Devices && !options.inputs.empty()) {
-        error = "\"devices\" takes no arguments.";
+        error = Translate("quorva-cli", "\"devices\" takes no arguments.");
         return std::nullopt;
     }
     return options;

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/Translation.h"
 #include "platform/Window.h"
 
 // Sent to the window given to BurnFolder while a burn runs: wParam is the
@@ -87,6 +88,6 @@ class IDiscBurner {
 };
 
 // The name of the device that writes a disc image file; always the last one.
-inline constexpr const char* kImageDeviceName = "Disc image file (ISO)";
+inline constexpr const char* kImageDeviceName = QUORVA_TEXT("DiscBurner", "Disc image file (ISO)");
 
 std::shared_ptr<IDiscBurner> CreateDiscBurner();

@@ -100,7 +100,7 @@ CDVDAuthorProcessDlg::CDVDAuthorProcessDlg(std::uint32_t jobFlags, QWidget* pare
 }
 
 QLabel* CDVDAuthorProcessDlg::FieldCaption(int controlId, const char* text, QWidget* buddy) {
-    auto* caption = new QLabel(text, this);
+    auto* caption = new QLabel(tr(text), this);
     caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     caption->setBuddy(buddy);
     fieldCaptions_[controlId] = caption;
@@ -124,8 +124,8 @@ void CDVDAuthorProcessDlg::CreateControls() {
     hiddenButton_ = Named(new QPushButton(this), IDC_HIDDEN_BUTTON);
     hiddenButton_->hide();
 
-    ntscRadio_ = Named(new QRadioButton("NTSC DVD", this), IDC_NTSC);
-    palRadio_ = Named(new QRadioButton("PAL DVD", this), IDC_PAL);
+    ntscRadio_ = Named(new QRadioButton(tr("NTSC DVD"), this), IDC_NTSC);
+    palRadio_ = Named(new QRadioButton(tr("PAL DVD"), this), IDC_PAL);
     auto* tvGroup = new QButtonGroup(this);
     tvGroup->addButton(ntscRadio_, 0);
     tvGroup->addButton(palRadio_, 1);
@@ -133,7 +133,7 @@ void CDVDAuthorProcessDlg::CreateControls() {
     workingFolderEdit_ = Named(new QLineEdit(this), IDC_WORKING_FOLDER);
     workingFolderEdit_->setReadOnly(true);
     workingFolderEdit_->setMinimumWidth(DialogX(144));
-    browseButton_ = Named(new QPushButton("Browse...", this), IDC_BROWSE);
+    browseButton_ = Named(new QPushButton(tr("Browse..."), this), IDC_BROWSE);
     connect(browseButton_, &QPushButton::clicked, this, [this] { OnBrowse(); });
 
     convertBar_ = Named(new QProgressBar(this), IDC_CONVERT_BAR);
@@ -153,15 +153,15 @@ void CDVDAuthorProcessDlg::CreateControls() {
         int id;
         QLabel** value;
     } figures[] = {
-        {"Time used:", IDC_TIME_USED, &timeUsedText_},
-        {"Time reserved:", IDC_TIME_LEFT, &timeLeftText_},
-        {"Convert time:", IDC_CONVERT_TIME, &convertTimeText_},
-        {"Speed:", IDC_SPEED, &speedText_},
+        {QT_TR_NOOP("Time used:"), IDC_TIME_USED, &timeUsedText_},
+        {QT_TR_NOOP("Time reserved:"), IDC_TIME_LEFT, &timeLeftText_},
+        {QT_TR_NOOP("Convert time:"), IDC_CONVERT_TIME, &convertTimeText_},
+        {QT_TR_NOOP("Speed:"), IDC_SPEED, &speedText_},
     };
     auto* figureGrid = new QGridLayout;
     int figureIndex = 0;
     for (const auto& figure : figures) {
-        auto* caption = new QLabel(figure.caption, this);
+        auto* caption = new QLabel(tr(figure.caption), this);
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         *figure.value = Named(new QLabel(this), figure.id);
         (*figure.value)->setMinimumWidth(DialogX(40));
@@ -189,7 +189,8 @@ void CDVDAuthorProcessDlg::CreateControls() {
     // takes, and what the last run made.
     qualityCombo_ = Named(new QComboBox(this), kQualityName);
     for (const Quality& quality : QualityTable)
-        qualityCombo_->addItem(quality.label);
+        qualityCombo_->addItem(
+            QString::fromStdString(platform::Translate("Quality", quality.label)));
     estimateText_ = Named(new QLabel(this), kEstimateName);
     connect(qualityCombo_, &QComboBox::currentIndexChanged, this, [this] { ShowEstimate(); });
     burnFolderText_ = Named(new QLabel(this), kBurnFolderName);
@@ -200,7 +201,7 @@ void CDVDAuthorProcessDlg::CreateControls() {
     resultText_ = Named(new QLabel(resultBox_), kResultName);
     resultText_->setWordWrap(true);
     resultText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    openFolderButton_ = Named(new QPushButton("&Open Folder", resultBox_), kOpenFolderName);
+    openFolderButton_ = Named(new QPushButton(tr("&Open Folder"), resultBox_), kOpenFolderName);
     connect(openFolderButton_, &QPushButton::clicked, this, [this] { OnOpenFolder(); });
     auto* resultRow = new QHBoxLayout(resultBox_);
     resultRow->addWidget(resultText_, 1);
@@ -226,18 +227,20 @@ void CDVDAuthorProcessDlg::CreateControls() {
             fields->addWidget(third, row, 3);
         ++row;
     };
-    addRow(IDC_DRIVES, "&Drive:", deviceCombo_);
-    addRow(IDC_LABEL, "&Volume label:", labelEdit_);
-    addRow(kBurnFolderId, "DVD folder:", burnFolderText_);
-    addRow(IDC_ASPECT_16_9, "Aspect ratio:", wideRadio_, standardRadio_);
-    addRow(IDC_NTSC, "TV standard:", ntscRadio_, palRadio_);
-    addRow(kQualityId, "&Quality:", qualityCombo_, estimateText_);
-    addRow(IDC_WORKING_FOLDER, "Working folder:", workingFolderEdit_, nullptr, browseButton_);
-    fields->addWidget(FieldCaption(IDC_CONVERT_BAR, "Converting:", convertBar_), row, 0);
+    addRow(IDC_DRIVES, QT_TR_NOOP("&Drive:"), deviceCombo_);
+    addRow(IDC_LABEL, QT_TR_NOOP("&Volume label:"), labelEdit_);
+    addRow(kBurnFolderId, QT_TR_NOOP("DVD folder:"), burnFolderText_);
+    addRow(IDC_ASPECT_16_9, QT_TR_NOOP("Aspect ratio:"), wideRadio_, standardRadio_);
+    addRow(IDC_NTSC, QT_TR_NOOP("TV standard:"), ntscRadio_, palRadio_);
+    addRow(kQualityId, QT_TR_NOOP("&Quality:"), qualityCombo_, estimateText_);
+    addRow(IDC_WORKING_FOLDER, QT_TR_NOOP("Working folder:"), workingFolderEdit_, nullptr,
+           browseButton_);
+    fields->addWidget(FieldCaption(IDC_CONVERT_BAR, QT_TR_NOOP("Converting:"), convertBar_), row,
+                      0);
     fields->addWidget(convertBar_, row, 1, 1, 2);
     fields->addWidget(startButton_, row, 3, 2, 1, Qt::AlignCenter);
     ++row;
-    fields->addWidget(FieldCaption(IDC_BURN_BAR, "Burning:", burnBar_), row, 0);
+    fields->addWidget(FieldCaption(IDC_BURN_BAR, QT_TR_NOOP("Burning:"), burnBar_), row, 0);
     fields->addWidget(burnBar_, row, 1, 1, 2);
 
     auto* page = new QVBoxLayout(this);
@@ -261,7 +264,8 @@ void CDVDAuthorProcessDlg::FillDriveList() {
     if (burner)
         burner->GetDeviceCount(&count);
     if (count <= 0) {
-        platform::MessageBox(handle_, "No DVD Device found!", "Error", platform::MB_ICONERROR);
+        platform::MessageBox(handle_, tr("No DVD Device found!").toStdString(),
+                             tr("Error").toStdString(), platform::MB_ICONERROR);
         return;
     }
     // A drive that can burn is chosen (a later one wins); the disc image
@@ -272,7 +276,10 @@ void CDVDAuthorProcessDlg::FillDriveList() {
         char name[1024] = {};
         std::int32_t result = 0;
         burner->GetDeviceName(index, name, sizeof name, &result);
-        deviceCombo_->addItem(QString::fromUtf8(name));
+        // The image device is named in the user's language; drives by their maker.
+        const bool isImage = std::string_view(name) == kImageDeviceName;
+        deviceCombo_->addItem(QString::fromStdString(
+            isImage ? platform::Translate("DiscBurner", kImageDeviceName) : std::string(name)));
         BurnerDeviceInfo info{};
         if (burner->GetDeviceInfo(&info, index, &result) < 0 || !info.CanBurn())
             continue;
@@ -304,7 +311,7 @@ void CDVDAuthorProcessDlg::ShowEstimate() {
     }
     const double megabytes = EstimateDiscUsageMB(
         list, VideoKbpsFor(qualityCombo_->currentIndex(), list, DiscTypeAt(discType_)));
-    estimateText_->setText(QString("about %1 MB on the disc").arg(megabytes, 0, 'f', 0));
+    estimateText_->setText(tr("about %1 MB on the disc").arg(megabytes, 0, 'f', 0));
 }
 
 void CDVDAuthorProcessDlg::ApplyLayoutForJob() {
@@ -352,7 +359,7 @@ void CDVDAuthorProcessDlg::FieldsToControls() {
 
 void CDVDAuthorProcessDlg::OnBrowse() {
     ControlsToFields();
-    std::string folder = chooseFolder(this, "Working folder(atleast 10GB of free space)");
+    std::string folder = chooseFolder(this, tr("Working folder(atleast 10GB of free space)"));
     if (folder.empty())
         return;
     burnBar_->setRange(0, 100);

@@ -2,6 +2,7 @@
 // worker thread and shows its log, bars and figures.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <atomic>
 #include <condition_variable>
@@ -61,6 +62,8 @@ class JobHold {
 };
 
 class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
+    Q_DECLARE_TR_FUNCTIONS(CDVDAuthorProcessDlg)
+
   public:
     static constexpr int IDD = 129;
     static constexpr int IDC_DRIVES = 1007;

@@ -225,7 +225,7 @@ std::string WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& 
         return "Burn cancelled.";
     }
 
-    events.phase("Writing image ...");
+    events.phase(QUORVA_TEXT("Burner", "Writing image ..."));
     burn::burn_disc_write(opts.get(), disc.get());
     burn::burn_progress progress{};
     burn::burn_drive_status status;
@@ -247,7 +247,7 @@ std::string WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& 
                                 status == burn::BURN_DRIVE_CLOSING_SESSION ||
                                 status == burn::BURN_DRIVE_WRITING_LEADOUT)) {
             closing = true;
-            events.phase("Closing disc ...");
+            events.phase(QUORVA_TEXT("Burner", "Closing disc ..."));
         }
         std::this_thread::sleep_for(100ms);
     }
@@ -261,7 +261,7 @@ std::string WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& 
         return WithDetail("Writing the disc failed.", library);
     }
     if (!closing) {
-        events.phase("Closing disc ...");
+        events.phase(QUORVA_TEXT("Burner", "Closing disc ..."));
     }
     if (!job.verify) {
         return {};

@@ -8,11 +8,12 @@
 #include <string>
 
 #include "components/burner/LibburnLibrary.h"
+#include "platform/Translation.h"
 
 namespace burner {
 
 // The phase of the read-back after writing.
-inline constexpr const char* kVerifyingPhase = "Verifying disc ...";
+inline constexpr const char* kVerifyingPhase = QUORVA_TEXT("Burner", "Verifying disc ...");
 
 struct WriteJob {
     std::string address;  // libburn drive address

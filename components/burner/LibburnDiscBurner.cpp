@@ -12,6 +12,10 @@
 #include "components/burner/IsoImageProcess.h"
 #include "components/burner/VolumeLabel.h"
 #include "platform/Files.h"
+#include "platform/Translation.h"
+
+using platform::FillIn;
+using platform::Translate;
 
 namespace burner {
 namespace {
@@ -250,7 +254,9 @@ std::string LibburnDiscBurner::Burn(const DeviceEntry& device, const std::string
         return *refusal;
     }
     IsoImageRequest request{DvdFolderOf(folder), label};
-    Notify(window, 0, false, "Preparing the DVD file system of \"" + request.dvdFolder + "\" ...");
+    Notify(window, 0, false,
+           FillIn(Translate("Burner", "Preparing the DVD file system of \"%1\" ..."),
+                  {request.dvdFolder}));
     std::int64_t sectors = MeasureIsoImage(request, &error);
     if (sectors < 0) {
         return error;
@@ -280,14 +286,16 @@ std::string LibburnDiscBurner::Burn(const DeviceEntry& device, const std::string
     // An image file has no disc to close: its writing names the file instead.
     events.phase = [&, announced = false](const std::string& text) mutable {
         if (!device.isImage) {
-            Notify(window, lastPercent, false, text);
+            Notify(window, lastPercent, false, Translate("Burner", text.c_str()));
         } else if (text == kVerifyingPhase) {
             Notify(window, lastPercent, false,
-                   "Verifying disc image \"" + image->IntendedPath() + "\" ...");
+                   FillIn(Translate("Burner", "Verifying disc image \"%1\" ..."),
+                          {image->IntendedPath()}));
         } else if (!announced) {
             announced = true;
             Notify(window, lastPercent, false,
-                   "Writing disc image \"" + image->IntendedPath() + "\" ...");
+                   FillIn(Translate("Burner", "Writing disc image \"%1\" ..."),
+                          {image->IntendedPath()}));
         }
     };
     events.progress = [&](int percent) {
@@ -295,7 +303,8 @@ std::string LibburnDiscBurner::Burn(const DeviceEntry& device, const std::string
         if (percent > lastPercent && now - lastSent >= kProgressInterval) {
             lastPercent = percent;
             lastSent = now;
-            Notify(window, percent, false, "Written " + std::to_string(percent) + "% ...");
+            Notify(window, percent, false,
+                   FillIn(Translate("Burner", "Written %1% ..."), {std::to_string(percent)}));
         }
     };
     std::string producerFailure;
@@ -346,9 +355,10 @@ std::string LibburnDiscBurner::Burn(const DeviceEntry& device, const std::string
             std::lock_guard lock(messageMutex_);
             lastImagePath_ = imagePath;
         }
-        Notify(window, 100, false, "Disc image written to \"" + imagePath + "\".");
+        Notify(window, 100, false,
+               FillIn(Translate("Burner", "Disc image written to \"%1\"."), {imagePath}));
     }
-    Notify(window, 100, false, "Done.");
+    Notify(window, 100, false, Translate("Burner", "Done."));
     return {};
 }
 
