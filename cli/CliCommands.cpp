@@ -132,10 +132,12 @@ void PrintCheckLines(const std::vector<std::string>& lines) {
         std::printf("%s\n", line.c_str());
 }
 
-// The check after burning, for this run only.
+// The check after burning and the burn speed, for this run only.
 void ApplyCheckChoice(const CliOptions& options) {
     if (!options.checkAfterBurn)
         App().theOptions.SetValue(keys::CHECK_DISC_AFTER_BURN, "0");
+    if (options.speed)
+        App().theOptions.SetIntValue(keys::BURN_SPEED, *options.speed);
 }
 
 // Where --save-project saves: the name given, with ".quorva" added when it

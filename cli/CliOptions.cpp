@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "engines/DiscBurner.h"
 #include "platform/Translation.h"
 #include "settings/Options.h"
 
@@ -13,7 +14,7 @@ const char* const kCliUsage = QUORVA_TEXT(
     "quorva-cli",
     "Usage:\n"
     "  quorva-cli make [--pal|--ntsc] [--aspect 16:9|4:3] [--quality 0-4|fit] [--disc dvd5|dvd9]\n"
-    "                  [--stretch] [--label TEXT] [--title TEXT] [--device N | --iso]\n"
+    "                  [--stretch] [--label TEXT] [--title TEXT] [--device N | --iso] [--speed N]\n"
     "                  [--working-folder DIR] [--jobs N] [--chapters MIN] [--force] [--yes]\n"
     "                  [--no-check] [--save-project FILE] VIDEO...|PROJECT\n"
     "      Converts the videos, makes the menus and authors a DVD folder; with --iso or\n"
@@ -28,10 +29,12 @@ const char* const kCliUsage = QUORVA_TEXT(
     "      here win. --save-project also saves this run's videos and settings as one\n"
     "      (\".quorva\" is added to a name ending otherwise); it replaces only a project,\n"
     "      or with --force any regular file.\n"
-    "  quorva-cli burn [--device N | --iso] [--label TEXT] [--yes] [--no-check] FOLDER\n"
+    "  quorva-cli burn [--device N | --iso] [--speed N] [--label TEXT] [--yes] [--no-check] "
+    "FOLDER\n"
     "      Burns an authored DVD folder (one holding VIDEO_TS/VTS_01_0.IFO).\n"
     "      Both check the disc as a player would before burning, and read back and check\n"
-    "      what was written afterwards unless --no-check is given.\n"
+    "      what was written afterwards unless --no-check is given. --speed N burns at N\n"
+    "      times DVD speed (1 to 24; 0, the default: the drive's best).\n"
     "  quorva-cli check [--label TEXT] FOLDER|IMAGE\n"
     "      Checks a DVD folder or disc image as a player would use it; exits with 0 when\n"
     "      every check passed, else 1.\n"
@@ -175,6 +178,19 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
                 return std::nullopt;
             }
             options.device = n;
+        } else if (arg == "--speed") {
+            const char* v = value("--speed");
+            int n = 0;
+            if (!v || !only(make || burn))
+                return std::nullopt;
+            if (!ParseInt(v, 0, kMaxDvdSpeed, n)) {
+                error = FillIn(Translate("quorva-cli",
+                                         "--speed takes a DVD speed from 1 to %1, or 0 for the "
+                                         "drive's best."),
+                               {std::to_string(kMaxDvdSpeed)});
+                return std::nullopt;
+            }
+            options.speed = n;
         } else if (arg == "--iso") {
             if (!only(make || burn))
                 return std::nullopt;

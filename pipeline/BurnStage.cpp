@@ -68,6 +68,12 @@ StageOutcome BurnDvdFolder(JobContext& job, const discchecker::DiscExpectation& 
     written.volumeLabel = input.volumeLabel;
     const bool check = job.params.checkAfterBurn;
     burner->SetReadBack(check);
+    if (burner->SetBurnSpeed(job.params.burnSpeed) < 0) {
+        char text[1024] = {};
+        burner->GetLastMessage(text, sizeof text);
+        job.Fail(text);
+        return StageOutcome::Failed;
+    }
     IDiscBurner::WrittenDiscCheck writtenCheck;
     if (check)
         writtenCheck = [&](const std::string& path, const std::string& name) {

@@ -34,6 +34,8 @@ inline constexpr const char* CHECK_DISC_AFTER_BURN = "CHECK_DISC_AFTER_BURN";
 inline constexpr const char* CONVERSION_JOBS = "CONVERSION_JOBS";
 // A chapter every so many minutes inside each video; "0": one per video.
 inline constexpr const char* CHAPTER_MINUTES = "CHAPTER_MINUTES";
+// The speed burns write at, in times DVD speed; "0": the drive's best.
+inline constexpr const char* BURN_SPEED = "BURN_SPEED";
 // The folder of the project last opened or saved, without a trailing slash;
 // the project dialogs start there.
 inline constexpr const char* LAST_PROJECT_FOLDER = "LAST_PROJECT_FOLDER";

@@ -186,6 +186,10 @@
         <source>Done.</source>
         <translation>Fertig.</translation>
     </message>
+    <message>
+        <source>There is no burn speed of %1 times DVD speed: choose 1 to %2, or 0 for the drive's best.</source>
+        <translation>Es gibt keine %1-fache DVD-Brenngeschwindigkeit: Wählen Sie 1 bis %2, oder 0 für das Beste, was das Laufwerk kann.</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDlg</name>
@@ -562,6 +566,14 @@
     <message>
         <source>&amp;Start</source>
         <translation>&amp;Starten</translation>
+    </message>
+    <message>
+        <source>The drive's best</source>
+        <translation>So schnell das Laufwerk kann</translation>
+    </message>
+    <message>
+        <source>Burn s&amp;peed:</source>
+        <translation>Brenn&amp;geschwindigkeit:</translation>
     </message>
 </context>
 <context>
@@ -948,71 +960,6 @@
         <translation>(kann DVDs brennen)</translation>
     </message>
     <message>
-        <source>Usage:
-  quorva-cli make [--pal|--ntsc] [--aspect 16:9|4:3] [--quality 0-4|fit] [--disc dvd5|dvd9]
-                  [--stretch] [--label TEXT] [--title TEXT] [--device N | --iso]
-                  [--working-folder DIR] [--jobs N] [--chapters MIN] [--force] [--yes]
-                  [--no-check] [--save-project FILE] VIDEO...|PROJECT
-      Converts the videos, makes the menus and authors a DVD folder; with --iso or
-      --device it also writes a disc image or burns drive N. --quality fit chooses
-      the rate that fills the disc; --stretch fills the frame instead of keeping
-      each video's proportions with black bars. --title shows TEXT in the title
-      menu (default: none, or the project's name). --jobs N converts up to N videos
-      at once (default: as many as the cores and memory allow; 1: one by one).
-      --chapters MIN puts a chapter every MIN minutes inside each video (0: one
-      chapter per video).
-      A project file (.quorva) gives the videos and their settings; options given
-      here win. --save-project also saves this run's videos and settings as one
-      (".quorva" is added to a name ending otherwise); it replaces only a project,
-      or with --force any regular file.
-  quorva-cli burn [--device N | --iso] [--label TEXT] [--yes] [--no-check] FOLDER
-      Burns an authored DVD folder (one holding VIDEO_TS/VTS_01_0.IFO).
-      Both check the disc as a player would before burning, and read back and check
-      what was written afterwards unless --no-check is given.
-  quorva-cli check [--label TEXT] FOLDER|IMAGE
-      Checks a DVD folder or disc image as a player would use it; exits with 0 when
-      every check passed, else 1.
-  quorva-cli devices
-      Lists the burner devices.
-  quorva-cli --help | --version
-
-Options given here hold for this run only; the program's options file is not changed
-(except for the running number that names converted videos).
-</source>
-        <translation>Aufruf:
-  quorva-cli make [--pal|--ntsc] [--aspect 16:9|4:3] [--quality 0-4|fit] [--disc dvd5|dvd9]
-                  [--stretch] [--label TEXT] [--title TEXT] [--device N | --iso]
-                  [--working-folder ORDNER] [--jobs N] [--chapters MIN] [--force] [--yes]
-                  [--no-check] [--save-project DATEI] VIDEO...|PROJEKT
-      Wandelt die Videos um, erstellt die Menüs und daraus einen DVD-Ordner; mit --iso
-      oder --device schreibt es außerdem ein Disc-Abbild oder brennt in Laufwerk N.
-      --quality fit wählt die Datenrate, die die Disc füllt; --stretch füllt das Bild,
-      statt die Proportionen jedes Videos mit schwarzen Balken zu wahren. --title
-      zeigt TEXT im Titelmenü (Vorgabe: keiner, oder der Name des Projekts). --jobs N
-      wandelt bis zu N Videos gleichzeitig um (Vorgabe: so viele, wie Kerne und
-      Speicher erlauben; 1: eines nach dem anderen). --chapters MIN setzt alle MIN
-      Minuten ein Kapitel in jedes Video (0: ein Kapitel je Video).
-      Eine Projektdatei (.quorva) gibt die Videos und ihre Einstellungen vor; hier
-      angegebene Optionen haben Vorrang. --save-project speichert die Videos und
-      Einstellungen dieses Laufs zusätzlich als Projekt (an einen Namen mit anderer
-      Endung wird ".quorva" angehängt); es ersetzt nur ein Projekt, mit --force jede
-      normale Datei.
-  quorva-cli burn [--device N | --iso] [--label TEXT] [--yes] [--no-check] ORDNER
-      Brennt einen fertigen DVD-Ordner (einen mit VIDEO_TS/VTS_01_0.IFO).
-      Beide prüfen die Disc vor dem Brennen so, wie ein Player sie nutzt, und lesen
-      das Geschriebene danach zurück und prüfen es, außer mit --no-check.
-  quorva-cli check [--label TEXT] ORDNER|ABBILD
-      Prüft einen DVD-Ordner oder ein Disc-Abbild so, wie ein Player es nutzt; endet
-      mit 0, wenn jede Prüfung bestanden ist, sonst mit 1.
-  quorva-cli devices
-      Listet die Brenngeräte auf.
-  quorva-cli --help | --version
-
-Hier angegebene Optionen gelten nur für diesen Lauf; die Optionsdatei des Programms
-bleibt unverändert (bis auf die laufende Nummer, die umgewandelte Videos benennt).
-</translation>
-    </message>
-    <message>
         <source>No command given.</source>
         <translation>Kein Befehl angegeben.</translation>
     </message>
@@ -1151,6 +1098,78 @@ bleibt unverändert (bis auf die laufende Nummer, die umgewandelte Videos benenn
     <message>
         <source>%1 of %2  %3x  left %4</source>
         <translation>%1 von %2  %3x  noch %4</translation>
+    </message>
+    <message>
+        <source>Usage:
+  quorva-cli make [--pal|--ntsc] [--aspect 16:9|4:3] [--quality 0-4|fit] [--disc dvd5|dvd9]
+                  [--stretch] [--label TEXT] [--title TEXT] [--device N | --iso] [--speed N]
+                  [--working-folder DIR] [--jobs N] [--chapters MIN] [--force] [--yes]
+                  [--no-check] [--save-project FILE] VIDEO...|PROJECT
+      Converts the videos, makes the menus and authors a DVD folder; with --iso or
+      --device it also writes a disc image or burns drive N. --quality fit chooses
+      the rate that fills the disc; --stretch fills the frame instead of keeping
+      each video's proportions with black bars. --title shows TEXT in the title
+      menu (default: none, or the project's name). --jobs N converts up to N videos
+      at once (default: as many as the cores and memory allow; 1: one by one).
+      --chapters MIN puts a chapter every MIN minutes inside each video (0: one
+      chapter per video).
+      A project file (.quorva) gives the videos and their settings; options given
+      here win. --save-project also saves this run's videos and settings as one
+      (".quorva" is added to a name ending otherwise); it replaces only a project,
+      or with --force any regular file.
+  quorva-cli burn [--device N | --iso] [--speed N] [--label TEXT] [--yes] [--no-check] FOLDER
+      Burns an authored DVD folder (one holding VIDEO_TS/VTS_01_0.IFO).
+      Both check the disc as a player would before burning, and read back and check
+      what was written afterwards unless --no-check is given. --speed N burns at N
+      times DVD speed (1 to 24; 0, the default: the drive's best).
+  quorva-cli check [--label TEXT] FOLDER|IMAGE
+      Checks a DVD folder or disc image as a player would use it; exits with 0 when
+      every check passed, else 1.
+  quorva-cli devices
+      Lists the burner devices.
+  quorva-cli --help | --version
+
+Options given here hold for this run only; the program's options file is not changed
+(except for the running number that names converted videos).
+</source>
+        <translation>Aufruf:
+  quorva-cli make [--pal|--ntsc] [--aspect 16:9|4:3] [--quality 0-4|fit] [--disc dvd5|dvd9]
+                  [--stretch] [--label TEXT] [--title TEXT] [--device N | --iso] [--speed N]
+                  [--working-folder ORDNER] [--jobs N] [--chapters MIN] [--force] [--yes]
+                  [--no-check] [--save-project DATEI] VIDEO...|PROJEKT
+      Wandelt die Videos um, erstellt die Menüs und daraus einen DVD-Ordner; mit --iso
+      oder --device schreibt es außerdem ein Disc-Abbild oder brennt in Laufwerk N.
+      --quality fit wählt die Datenrate, die die Disc füllt; --stretch füllt das Bild,
+      statt die Proportionen jedes Videos mit schwarzen Balken zu wahren. --title
+      zeigt TEXT im Titelmenü (Vorgabe: keiner, oder der Name des Projekts). --jobs N
+      wandelt bis zu N Videos gleichzeitig um (Vorgabe: so viele, wie Kerne und
+      Speicher erlauben; 1: eines nach dem anderen). --chapters MIN setzt alle MIN
+      Minuten ein Kapitel in jedes Video (0: ein Kapitel je Video).
+      Eine Projektdatei (.quorva) gibt die Videos und ihre Einstellungen vor; hier
+      angegebene Optionen haben Vorrang. --save-project speichert die Videos und
+      Einstellungen dieses Laufs zusätzlich als Projekt (an einen Namen mit anderer
+      Endung wird ".quorva" angehängt); es ersetzt nur ein Projekt, mit --force jede
+      normale Datei.
+  quorva-cli burn [--device N | --iso] [--speed N] [--label TEXT] [--yes] [--no-check] ORDNER
+      Brennt einen fertigen DVD-Ordner (einen mit VIDEO_TS/VTS_01_0.IFO).
+      Beide prüfen die Disc vor dem Brennen so, wie ein Player sie nutzt, und lesen
+      das Geschriebene danach zurück und prüfen es, außer mit --no-check. --speed N
+      brennt mit N-facher DVD-Geschwindigkeit (1 bis 24; 0, die Vorgabe: so schnell
+      das Laufwerk kann).
+  quorva-cli check [--label TEXT] ORDNER|ABBILD
+      Prüft einen DVD-Ordner oder ein Disc-Abbild so, wie ein Player es nutzt; endet
+      mit 0, wenn jede Prüfung bestanden ist, sonst mit 1.
+  quorva-cli devices
+      Listet die Brenngeräte auf.
+  quorva-cli --help | --version
+
+Hier angegebene Optionen gelten nur für diesen Lauf; die Optionsdatei des Programms
+bleibt unverändert (bis auf die laufende Nummer, die umgewandelte Videos benennt).
+</translation>
+    </message>
+    <message>
+        <source>--speed takes a DVD speed from 1 to %1, or 0 for the drive's best.</source>
+        <translation>--speed nimmt eine DVD-Geschwindigkeit von 1 bis %1, oder 0 für das Beste, was das Laufwerk kann.</translation>
     </message>
 </context>
 </TS>

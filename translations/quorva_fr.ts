@@ -186,6 +186,10 @@
         <source>Done.</source>
         <translation>Terminé.</translation>
     </message>
+    <message>
+        <source>There is no burn speed of %1 times DVD speed: choose 1 to %2, or 0 for the drive's best.</source>
+        <translation>Il n’existe pas de vitesse de gravure de %1 fois la vitesse DVD : choisissez de 1 à %2, ou 0 pour le mieux que le graveur puisse faire.</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDlg</name>
@@ -562,6 +566,14 @@
     <message>
         <source>&amp;Start</source>
         <translation>&amp;Démarrer</translation>
+    </message>
+    <message>
+        <source>The drive's best</source>
+        <translation>Le mieux que le graveur puisse faire</translation>
+    </message>
+    <message>
+        <source>Burn s&amp;peed:</source>
+        <translation>Vi&amp;tesse de gravure :</translation>
     </message>
 </context>
 <context>
@@ -948,71 +960,6 @@
         <translation>(peut graver des DVD)</translation>
     </message>
     <message>
-        <source>Usage:
-  quorva-cli make [--pal|--ntsc] [--aspect 16:9|4:3] [--quality 0-4|fit] [--disc dvd5|dvd9]
-                  [--stretch] [--label TEXT] [--title TEXT] [--device N | --iso]
-                  [--working-folder DIR] [--jobs N] [--chapters MIN] [--force] [--yes]
-                  [--no-check] [--save-project FILE] VIDEO...|PROJECT
-      Converts the videos, makes the menus and authors a DVD folder; with --iso or
-      --device it also writes a disc image or burns drive N. --quality fit chooses
-      the rate that fills the disc; --stretch fills the frame instead of keeping
-      each video's proportions with black bars. --title shows TEXT in the title
-      menu (default: none, or the project's name). --jobs N converts up to N videos
-      at once (default: as many as the cores and memory allow; 1: one by one).
-      --chapters MIN puts a chapter every MIN minutes inside each video (0: one
-      chapter per video).
-      A project file (.quorva) gives the videos and their settings; options given
-      here win. --save-project also saves this run's videos and settings as one
-      (".quorva" is added to a name ending otherwise); it replaces only a project,
-      or with --force any regular file.
-  quorva-cli burn [--device N | --iso] [--label TEXT] [--yes] [--no-check] FOLDER
-      Burns an authored DVD folder (one holding VIDEO_TS/VTS_01_0.IFO).
-      Both check the disc as a player would before burning, and read back and check
-      what was written afterwards unless --no-check is given.
-  quorva-cli check [--label TEXT] FOLDER|IMAGE
-      Checks a DVD folder or disc image as a player would use it; exits with 0 when
-      every check passed, else 1.
-  quorva-cli devices
-      Lists the burner devices.
-  quorva-cli --help | --version
-
-Options given here hold for this run only; the program's options file is not changed
-(except for the running number that names converted videos).
-</source>
-        <translation>Utilisation :
-  quorva-cli make [--pal|--ntsc] [--aspect 16:9|4:3] [--quality 0-4|fit] [--disc dvd5|dvd9]
-                  [--stretch] [--label TEXTE] [--title TEXTE] [--device N | --iso]
-                  [--working-folder DOSSIER] [--jobs N] [--chapters MIN] [--force] [--yes]
-                  [--no-check] [--save-project FICHIER] VIDÉO...|PROJET
-      Convertit les vidéos, crée les menus et en fait un dossier DVD ; avec --iso ou
-      --device, écrit aussi une image disque ou grave dans le graveur N. --quality fit
-      choisit le débit qui remplit le disque ; --stretch remplit l'image au lieu de
-      garder les proportions de chaque vidéo avec des bandes noires. --title affiche
-      TEXTE dans le menu des titres (par défaut : rien, ou le nom du projet). --jobs N
-      convertit jusqu'à N vidéos à la fois (par défaut : autant que les cœurs et la
-      mémoire le permettent ; 1 : l'une après l'autre). --chapters MIN place un
-      chapitre toutes les MIN minutes dans chaque vidéo (0 : un chapitre par vidéo).
-      Un fichier de projet (.quorva) fournit les vidéos et leurs réglages ; les
-      options données ici l'emportent. --save-project enregistre en plus les vidéos
-      et les réglages de cette exécution comme projet (".quorva" est ajouté à un nom
-      qui finit autrement) ; il ne remplace qu'un projet, ou avec --force tout
-      fichier ordinaire.
-  quorva-cli burn [--device N | --iso] [--label TEXTE] [--yes] [--no-check] DOSSIER
-      Grave un dossier DVD terminé (qui contient VIDEO_TS/VTS_01_0.IFO).
-      Les deux vérifient le disque comme un lecteur l'utiliserait avant la gravure,
-      puis relisent et vérifient ce qui a été écrit, sauf avec --no-check.
-  quorva-cli check [--label TEXTE] DOSSIER|IMAGE
-      Vérifie un dossier DVD ou une image disque comme un lecteur l'utiliserait ;
-      se termine avec 0 si toutes les vérifications sont réussies, sinon avec 1.
-  quorva-cli devices
-      Liste les graveurs.
-  quorva-cli --help | --version
-
-Les options données ici ne valent que pour cette exécution ; le fichier d'options
-du programme n'est pas modifié (sauf le numéro courant qui nomme les vidéos converties).
-</translation>
-    </message>
-    <message>
         <source>No command given.</source>
         <translation>Aucune commande indiquée.</translation>
     </message>
@@ -1151,6 +1098,78 @@ du programme n'est pas modifié (sauf le numéro courant qui nomme les vidéos c
     <message>
         <source>%1 of %2  %3x  left %4</source>
         <translation>%1 sur %2  %3x  reste %4</translation>
+    </message>
+    <message>
+        <source>Usage:
+  quorva-cli make [--pal|--ntsc] [--aspect 16:9|4:3] [--quality 0-4|fit] [--disc dvd5|dvd9]
+                  [--stretch] [--label TEXT] [--title TEXT] [--device N | --iso] [--speed N]
+                  [--working-folder DIR] [--jobs N] [--chapters MIN] [--force] [--yes]
+                  [--no-check] [--save-project FILE] VIDEO...|PROJECT
+      Converts the videos, makes the menus and authors a DVD folder; with --iso or
+      --device it also writes a disc image or burns drive N. --quality fit chooses
+      the rate that fills the disc; --stretch fills the frame instead of keeping
+      each video's proportions with black bars. --title shows TEXT in the title
+      menu (default: none, or the project's name). --jobs N converts up to N videos
+      at once (default: as many as the cores and memory allow; 1: one by one).
+      --chapters MIN puts a chapter every MIN minutes inside each video (0: one
+      chapter per video).
+      A project file (.quorva) gives the videos and their settings; options given
+      here win. --save-project also saves this run's videos and settings as one
+      (".quorva" is added to a name ending otherwise); it replaces only a project,
+      or with --force any regular file.
+  quorva-cli burn [--device N | --iso] [--speed N] [--label TEXT] [--yes] [--no-check] FOLDER
+      Burns an authored DVD folder (one holding VIDEO_TS/VTS_01_0.IFO).
+      Both check the disc as a player would before burning, and read back and check
+      what was written afterwards unless --no-check is given. --speed N burns at N
+      times DVD speed (1 to 24; 0, the default: the drive's best).
+  quorva-cli check [--label TEXT] FOLDER|IMAGE
+      Checks a DVD folder or disc image as a player would use it; exits with 0 when
+      every check passed, else 1.
+  quorva-cli devices
+      Lists the burner devices.
+  quorva-cli --help | --version
+
+Options given here hold for this run only; the program's options file is not changed
+(except for the running number that names converted videos).
+</source>
+        <translation>Utilisation :
+  quorva-cli make [--pal|--ntsc] [--aspect 16:9|4:3] [--quality 0-4|fit] [--disc dvd5|dvd9]
+                  [--stretch] [--label TEXTE] [--title TEXTE] [--device N | --iso] [--speed N]
+                  [--working-folder DOSSIER] [--jobs N] [--chapters MIN] [--force] [--yes]
+                  [--no-check] [--save-project FICHIER] VIDÉO...|PROJET
+      Convertit les vidéos, crée les menus et en fait un dossier DVD ; avec --iso ou
+      --device, écrit aussi une image disque ou grave dans le graveur N. --quality fit
+      choisit le débit qui remplit le disque ; --stretch remplit l'image au lieu de
+      garder les proportions de chaque vidéo avec des bandes noires. --title affiche
+      TEXTE dans le menu des titres (par défaut : rien, ou le nom du projet). --jobs N
+      convertit jusqu'à N vidéos à la fois (par défaut : autant que les cœurs et la
+      mémoire le permettent ; 1 : l'une après l'autre). --chapters MIN place un
+      chapitre toutes les MIN minutes dans chaque vidéo (0 : un chapitre par vidéo).
+      Un fichier de projet (.quorva) fournit les vidéos et leurs réglages ; les
+      options données ici l'emportent. --save-project enregistre en plus les vidéos
+      et les réglages de cette exécution comme projet (".quorva" est ajouté à un nom
+      qui finit autrement) ; il ne remplace qu'un projet, ou avec --force tout
+      fichier ordinaire.
+  quorva-cli burn [--device N | --iso] [--speed N] [--label TEXTE] [--yes] [--no-check] DOSSIER
+      Grave un dossier DVD terminé (qui contient VIDEO_TS/VTS_01_0.IFO).
+      Les deux vérifient le disque comme un lecteur l'utiliserait avant la gravure,
+      puis relisent et vérifient ce qui a été écrit, sauf avec --no-check. --speed N
+      grave à N fois la vitesse DVD (1 à 24 ; 0, par défaut : le mieux que le
+      graveur puisse faire).
+  quorva-cli check [--label TEXTE] DOSSIER|IMAGE
+      Vérifie un dossier DVD ou une image disque comme un lecteur l'utiliserait ;
+      se termine avec 0 si toutes les vérifications sont réussies, sinon avec 1.
+  quorva-cli devices
+      Liste les graveurs.
+  quorva-cli --help | --version
+
+Les options données ici ne valent que pour cette exécution ; le fichier d'options
+du programme n'est pas modifié (sauf le numéro courant qui nomme les vidéos converties).
+</translation>
+    </message>
+    <message>
+        <source>--speed takes a DVD speed from 1 to %1, or 0 for the drive's best.</source>
+        <translation>--speed accepte une vitesse DVD de 1 à %1, ou 0 pour le mieux que le graveur puisse faire.</translation>
     </message>
 </context>
 </TS>

@@ -182,6 +182,11 @@ void CDVDAuthorProcessDlg::CreateControls() {
 
     deviceCombo_ = Named(new QComboBox(this), IDC_DRIVES);
     deviceCombo_->setMinimumWidth(DialogX(186));
+    // The speeds DVD writers offer; the drive takes its nearest.
+    burnSpeedCombo_ = Named(new QComboBox(this), kBurnSpeedName);
+    burnSpeedCombo_->addItem(tr("The drive's best"), 0);
+    for (int speed : {1, 2, 4, 6, 8, 12, 16, 24})
+        burnSpeedCombo_->addItem(QString("%1x").arg(speed), speed);
     unusedCombo_ = Named(new QComboBox(this), IDC_UNUSED_LIST);
     unusedCombo_->hide();
 
@@ -228,6 +233,7 @@ void CDVDAuthorProcessDlg::CreateControls() {
         ++row;
     };
     addRow(IDC_DRIVES, QT_TR_NOOP("&Drive:"), deviceCombo_);
+    addRow(kBurnSpeedId, QT_TR_NOOP("Burn s&peed:"), burnSpeedCombo_);
     addRow(IDC_LABEL, QT_TR_NOOP("&Volume label:"), labelEdit_);
     addRow(kBurnFolderId, QT_TR_NOOP("DVD folder:"), burnFolderText_);
     addRow(IDC_ASPECT_16_9, QT_TR_NOOP("Aspect ratio:"), wideRadio_, standardRadio_);
@@ -251,9 +257,10 @@ void CDVDAuthorProcessDlg::CreateControls() {
 
     // Tab follows the fields from top to bottom, then the start button, the
     // log and what the run made.
-    QWidget* order[] = {deviceCombo_,  labelEdit_,   wideRadio_,    standardRadio_,
-                        ntscRadio_,    palRadio_,    qualityCombo_, workingFolderEdit_,
-                        browseButton_, startButton_, logEdit_,      openFolderButton_};
+    QWidget* order[] = {deviceCombo_,       burnSpeedCombo_, labelEdit_,   wideRadio_,
+                        standardRadio_,     ntscRadio_,      palRadio_,    qualityCombo_,
+                        workingFolderEdit_, browseButton_,   startButton_, logEdit_,
+                        openFolderButton_};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
 }
@@ -297,6 +304,7 @@ void CDVDAuthorProcessDlg::LoadFields() {
     workingFolderText_ = options.GetValue(keys::WORKING_FOLDER);
     aspectRatio_ = ReadIntOption(options, keys::VIDEO_ASPECT_RATIO);
     tvStandard_ = ReadIntOption(options, keys::TARGET_DVD_TYPE);
+    burnSpeed_ = std::clamp(ReadNewIntOption(options, keys::BURN_SPEED, 0), 0, int(kMaxDvdSpeed));
     quality_ = std::clamp(ReadIntOption(options, keys::VIDEO_QUALITY_MODE), 0,
                           static_cast<int>(QualityTable.size()) - 1);
     FieldsToControls();
@@ -345,12 +353,17 @@ void CDVDAuthorProcessDlg::ControlsToFields() {
     tvStandard_ = ntscRadio_->isChecked() ? 0 : palRadio_->isChecked() ? 1 : -1;
     aspectRatio_ = wideRadio_->isChecked() ? 0 : standardRadio_->isChecked() ? 1 : -1;
     quality_ = qualityCombo_->currentIndex();
+    burnSpeed_ = burnSpeedCombo_->currentData().toInt();
 }
 
 void CDVDAuthorProcessDlg::FieldsToControls() {
     labelEdit_->setText(QString::fromStdString(labelText_));
     workingFolderEdit_->setText(QString::fromStdString(workingFolderText_));
     qualityCombo_->setCurrentIndex(quality_);
+    // A speed the list lacks (written in the options file by hand) joins it.
+    if (burnSpeedCombo_->findData(burnSpeed_) < 0)
+        burnSpeedCombo_->addItem(QString("%1x").arg(burnSpeed_), burnSpeed_);
+    burnSpeedCombo_->setCurrentIndex(burnSpeedCombo_->findData(burnSpeed_));
     ntscRadio_->setChecked(tvStandard_ == 0);
     palRadio_->setChecked(tvStandard_ == 1);
     wideRadio_->setChecked(aspectRatio_ == 0);

@@ -87,8 +87,10 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
     // Caption keys of the rows beyond the design.
     static constexpr int kBurnFolderId = -1;
     static constexpr int kQualityId = -2;
+    static constexpr int kBurnSpeedId = -3;
     // Controls beyond the design, found by these object names.
     static constexpr const char* kQualityName = "quality";
+    static constexpr const char* kBurnSpeedName = "burnSpeed";
     static constexpr const char* kEstimateName = "estimate";
     static constexpr const char* kBurnFolderName = "burnFolder";
     static constexpr const char* kResultBoxName = "resultBox";
@@ -223,6 +225,7 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
     std::string labelText_ = "QorDVDVolume";
     std::string workingFolderText_;
     int quality_ = 0;
+    int burnSpeed_ = 0;  // times DVD speed; 0: the drive's best
     // Set while the abort question is open.
     bool asking_ = false;
     // Burner failures that came while the question was open, shown after it.
@@ -231,6 +234,7 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
 
     QPlainTextEdit* logEdit_ = nullptr;
     QComboBox* deviceCombo_ = nullptr;
+    QComboBox* burnSpeedCombo_ = nullptr;  // its items carry their speed
     QComboBox* unusedCombo_ = nullptr;
     QPushButton* hiddenButton_ = nullptr;
     QRadioButton* ntscRadio_ = nullptr;

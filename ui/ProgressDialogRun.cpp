@@ -130,6 +130,7 @@ void CDVDAuthorProcessDlg::KeepChoices() {
         options.SetIntValue(keys::VIDEO_ASPECT_RATIO, aspectRatio_);
     if (quality_ >= 0)
         options.SetIntValue(keys::VIDEO_QUALITY_MODE, quality_);
+    options.SetIntValue(keys::BURN_SPEED, burnSpeed_);
 }
 
 bool CDVDAuthorProcessDlg::ConfirmVolumeLabel() {
@@ -386,9 +387,11 @@ void CDVDAuthorProcessDlg::ReportUnopenedFolder(const std::string& folder,
 }
 
 void CDVDAuthorProcessDlg::LockControls(bool locked) {
-    QWidget* controls[] = {deviceCombo_,  hiddenButton_, labelEdit_,     ntscRadio_,
-                           palRadio_,     wideRadio_,    standardRadio_, workingFolderEdit_,
-                           browseButton_, qualityCombo_};  // the quality is taken at the start too
+    QWidget*
+        controls[] = {deviceCombo_,       burnSpeedCombo_, hiddenButton_, labelEdit_,
+                      ntscRadio_,         palRadio_,       wideRadio_,    standardRadio_,
+                      workingFolderEdit_, browseButton_,   qualityCombo_};  // the quality is taken
+                                                                            // at the start too
     for (QWidget* control : controls)
         control->setEnabled(!locked);
 }

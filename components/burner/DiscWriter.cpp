@@ -187,6 +187,8 @@ std::string WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& 
     if (std::string problem = CheckDisc(drive.get(), cancel); !problem.empty()) {
         return problem;
     }
+    // The drive takes the nearest speed it can write the disc at.
+    burn::burn_drive_set_speed(drive.get(), 0, job.speedKBps);
 
     DiscPtr disc(burn::burn_disc_create());
     SessionPtr session(burn::burn_session_create());

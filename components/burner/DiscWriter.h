@@ -12,6 +12,9 @@
 
 namespace burner {
 
+// 1x DVD speed, in the kB/s (1000 bytes a second) that libburn counts in.
+inline constexpr int kDvdSpeedKBps = 1385;
+
 // The phase of the read-back after writing.
 inline constexpr const char* kVerifyingPhase = QUORVA_TEXT("Burner", "Verifying disc ...");
 
@@ -22,6 +25,7 @@ struct WriteJob {
     // Read the disc back after writing and compare it with a checksum of the
     // stream taken while it was written.
     bool verify = false;
+    int speedKBps = 0;  // the write speed; 0: the drive's best
 };
 
 struct WriteEvents {

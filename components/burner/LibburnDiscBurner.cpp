@@ -172,6 +172,17 @@ std::string LibburnDiscBurner::LastImagePath() const {
     return lastImagePath_;
 }
 
+std::int32_t LibburnDiscBurner::SetBurnSpeed(std::int32_t timesDvd) {
+    if (timesDvd < 0 || timesDvd > kMaxDvdSpeed)
+        return Fail(FillIn(Translate("Burner",
+                                     "There is no burn speed of %1 times DVD speed: "
+                                     "choose 1 to %2, or 0 for the drive's best."),
+                           {std::to_string(timesDvd), std::to_string(kMaxDvdSpeed)}),
+                    nullptr);
+    speed_ = timesDvd;
+    return kOk;
+}
+
 void LibburnDiscBurner::SetReadBack(bool on) {
     readBack_ = on;
 }
@@ -313,7 +324,8 @@ std::string LibburnDiscBurner::Burn(const DeviceEntry& device, const std::string
         producerFailure =
             producer->Finish(complete ? std::chrono::seconds(5) : std::chrono::seconds(0));
     };
-    WriteJob job{address, producer->TakeImageFd(), sectors * kSectorBytes, readBack_};
+    WriteJob job{address, producer->TakeImageFd(), sectors * kSectorBytes, readBack_,
+                 speed_ * kDvdSpeedKBps};
     std::string writeFailure = WriteDisc(*library_, job, events, cancel_);
     if (std::string stopped = producer->Finish(); producerFailure.empty()) {
         producerFailure = stopped;

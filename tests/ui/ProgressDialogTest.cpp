@@ -438,8 +438,7 @@ TEST_F(ProgressDialogTest, AnUnusableMenuPictureIsAskedAboutAtTheStart) {
     StartButton(dialog)->click();
     ASSERT_TRUE(WaitForIdle(dialog, 30000));
     ASSERT_EQ(presenter_->Messages().size(), 2u);
-    EXPECT_NE(presenter_->Messages()[0].text.find(png + " is not a picture"),
-              std::string::npos)
+    EXPECT_NE(presenter_->Messages()[0].text.find(png + " is not a picture"), std::string::npos)
         << presenter_->Messages()[0].text;
     EXPECT_EQ(App().theOptions.GetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU),
               App().theProgramFolder + kDefaultTitleBackground);
@@ -467,7 +466,7 @@ TEST_F(ProgressDialogTest, TabFollowsTheFieldsAndTheStartButtonShowsItsFocus) {
     // A radio pair takes one stop or two.
     visited.replaceInStrings("1036", "1035").replaceInStrings("1024", "1023");
     visited.removeDuplicates();
-    EXPECT_EQ(visited.join(' '), "1007 1029 1035 1023 quality 1025 1030 1005 1010");
+    EXPECT_EQ(visited.join(' '), "1007 burnSpeed 1029 1035 1023 quality 1025 1030 1005 1010");
 }
 
 // The result line takes room from the log; the log's last line stays in view.
