@@ -408,19 +408,18 @@ void CDVDAuthorProcessDlg::SetBusyLook(bool busy) {
     setWindowTitle(busy       ? tr("Process in progress...")
                    : fullJob_ ? tr("Create DVD")
                               : tr("Direct burn"));
-    // The pictures carry the button's English caption; without them, or in
-    // another language, the text does.
+    // The pictures carry the button's caption (in English); without them the
+    // text does.
     const QString caption = busy ? tr("Abort") : tr("Start");
-    const char* const english = busy ? "Abort" : "Start";
     const QString text = busy ? tr("&Abort") : tr("&Start");
     const bool pictures =
-        caption == english &&
         QFileInfo(QString::fromStdString(App().theProgramFolder + (busy ? "152.bmp" : "149.bmp")))
             .isFile();
-    // Its mnemonic starts (Alt+S) and aborts (Alt+A), whether the caption is
-    // drawn or painted.
+    // Alt+S starts and Alt+A aborts under the painted caption; the drawn
+    // text's own letter otherwise.
     startButton_->setText(pictures ? QString() : text);
-    startButton_->setShortcut(QKeySequence::mnemonic(text));
+    startButton_->setShortcut(pictures ? QKeySequence(busy ? "Alt+A" : "Alt+S")
+                                       : QKeySequence::mnemonic(text));
     startButton_->setToolTip(caption);
     startButton_->setAccessibleName(caption);
     startButton_->update();
