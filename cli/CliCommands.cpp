@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <string_view>
 
 #include "app/ProjectFile.h"
@@ -180,6 +181,9 @@ int RunMakeCommand(const CliOptions& given, const char* programName) {
         return kStatusFailed;
     session.StartTextDrawing(programName);
     CliOptions options = given;
+    // The engine reads it when it first runs, below.
+    if (options.verbose)
+        setenv("QUORVA_DEBUG", "1", 1);
     // Refused before anything is read or converted.
     if (options.saveProject && ProjectSavePath(options).empty())
         return kStatusFailed;

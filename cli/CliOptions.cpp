@@ -16,7 +16,7 @@ const char* const kCliUsage = QUORVA_TEXT(
     "  quorva-cli make [--pal|--ntsc] [--aspect 16:9|4:3] [--quality 0-4|fit] [--disc dvd5|dvd9]\n"
     "                  [--stretch] [--label TEXT] [--title TEXT] [--device N | --iso] [--speed N]\n"
     "                  [--working-folder DIR] [--jobs N] [--chapters MIN] [--force] [--yes]\n"
-    "                  [--no-check] [--save-project FILE] VIDEO...|PROJECT\n"
+    "                  [--no-check] [--save-project FILE] [--verbose] VIDEO...|PROJECT\n"
     "      Converts the videos, makes the menus and authors a DVD folder; with --iso or\n"
     "      --device it also writes a disc image or burns drive N. --quality fit chooses\n"
     "      the rate that fills the disc; --stretch fills the frame instead of keeping\n"
@@ -28,7 +28,8 @@ const char* const kCliUsage = QUORVA_TEXT(
     "      A project file (.quorva) gives the videos and their settings; options given\n"
     "      here win. --save-project also saves this run's videos and settings as one\n"
     "      (\".quorva\" is added to a name ending otherwise); it replaces only a project,\n"
-    "      or with --force any regular file.\n"
+    "      or with --force any regular file. --verbose (-v) also shows the FFmpeg\n"
+    "      libraries' own messages about the videos.\n"
     "  quorva-cli burn [--device N | --iso] [--speed N] [--label TEXT] [--yes] [--no-check] "
     "FOLDER\n"
     "      Burns an authored DVD folder (one holding VIDEO_TS/VTS_01_0.IFO).\n"
@@ -241,6 +242,10 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
             if (!only(make || burn))
                 return std::nullopt;
             options.checkAfterBurn = false;
+        } else if (arg == "--verbose" || arg == "-v") {
+            if (!only(make))
+                return std::nullopt;
+            options.verbose = true;
         } else if (arg == "--yes" || arg == "-y") {
             if (!only(make || burn))
                 return std::nullopt;

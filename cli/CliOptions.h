@@ -23,6 +23,7 @@ struct CliOptions {
     bool iso = false;
     bool force = false;
     bool yes = false;
+    bool verbose = false;        // --verbose, -v: FFmpeg's own messages too
     bool checkAfterBurn = true;  // --no-check turns it off
     std::optional<std::string> workingFolder;
     std::optional<std::string> saveProject;  // --save-project FILE

@@ -1100,11 +1100,15 @@
         <translation>%1 von %2  %3x  noch %4</translation>
     </message>
     <message>
+        <source>--speed takes a DVD speed from 1 to %1, or 0 for the drive's best.</source>
+        <translation>--speed nimmt eine DVD-Geschwindigkeit von 1 bis %1, oder 0 für das Beste, was das Laufwerk kann.</translation>
+    </message>
+    <message>
         <source>Usage:
   quorva-cli make [--pal|--ntsc] [--aspect 16:9|4:3] [--quality 0-4|fit] [--disc dvd5|dvd9]
                   [--stretch] [--label TEXT] [--title TEXT] [--device N | --iso] [--speed N]
                   [--working-folder DIR] [--jobs N] [--chapters MIN] [--force] [--yes]
-                  [--no-check] [--save-project FILE] VIDEO...|PROJECT
+                  [--no-check] [--save-project FILE] [--verbose] VIDEO...|PROJECT
       Converts the videos, makes the menus and authors a DVD folder; with --iso or
       --device it also writes a disc image or burns drive N. --quality fit chooses
       the rate that fills the disc; --stretch fills the frame instead of keeping
@@ -1116,7 +1120,8 @@
       A project file (.quorva) gives the videos and their settings; options given
       here win. --save-project also saves this run's videos and settings as one
       (".quorva" is added to a name ending otherwise); it replaces only a project,
-      or with --force any regular file.
+      or with --force any regular file. --verbose (-v) also shows the FFmpeg
+      libraries' own messages about the videos.
   quorva-cli burn [--device N | --iso] [--speed N] [--label TEXT] [--yes] [--no-check] FOLDER
       Burns an authored DVD folder (one holding VIDEO_TS/VTS_01_0.IFO).
       Both check the disc as a player would before burning, and read back and check
@@ -1136,7 +1141,7 @@ Options given here hold for this run only; the program's options file is not cha
   quorva-cli make [--pal|--ntsc] [--aspect 16:9|4:3] [--quality 0-4|fit] [--disc dvd5|dvd9]
                   [--stretch] [--label TEXT] [--title TEXT] [--device N | --iso] [--speed N]
                   [--working-folder ORDNER] [--jobs N] [--chapters MIN] [--force] [--yes]
-                  [--no-check] [--save-project DATEI] VIDEO...|PROJEKT
+                  [--no-check] [--save-project DATEI] [--verbose] VIDEO...|PROJEKT
       Wandelt die Videos um, erstellt die Menüs und daraus einen DVD-Ordner; mit --iso
       oder --device schreibt es außerdem ein Disc-Abbild oder brennt in Laufwerk N.
       --quality fit wählt die Datenrate, die die Disc füllt; --stretch füllt das Bild,
@@ -1149,7 +1154,8 @@ Options given here hold for this run only; the program's options file is not cha
       angegebene Optionen haben Vorrang. --save-project speichert die Videos und
       Einstellungen dieses Laufs zusätzlich als Projekt (an einen Namen mit anderer
       Endung wird ".quorva" angehängt); es ersetzt nur ein Projekt, mit --force jede
-      normale Datei.
+      normale Datei. --verbose (-v) zeigt auch die eigenen Meldungen der
+      FFmpeg-Bibliotheken zu den Videos.
   quorva-cli burn [--device N | --iso] [--speed N] [--label TEXT] [--yes] [--no-check] ORDNER
       Brennt einen fertigen DVD-Ordner (einen mit VIDEO_TS/VTS_01_0.IFO).
       Beide prüfen die Disc vor dem Brennen so, wie ein Player sie nutzt, und lesen
@@ -1166,10 +1172,6 @@ Options given here hold for this run only; the program's options file is not cha
 Hier angegebene Optionen gelten nur für diesen Lauf; die Optionsdatei des Programms
 bleibt unverändert (bis auf die laufende Nummer, die umgewandelte Videos benennt).
 </translation>
-    </message>
-    <message>
-        <source>--speed takes a DVD speed from 1 to %1, or 0 for the drive's best.</source>
-        <translation>--speed nimmt eine DVD-Geschwindigkeit von 1 bis %1, oder 0 für das Beste, was das Laufwerk kann.</translation>
     </message>
 </context>
 </TS>

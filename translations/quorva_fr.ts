@@ -1100,11 +1100,15 @@
         <translation>%1 sur %2  %3x  reste %4</translation>
     </message>
     <message>
+        <source>--speed takes a DVD speed from 1 to %1, or 0 for the drive's best.</source>
+        <translation>--speed accepte une vitesse DVD de 1 à %1, ou 0 pour le mieux que le graveur puisse faire.</translation>
+    </message>
+    <message>
         <source>Usage:
   quorva-cli make [--pal|--ntsc] [--aspect 16:9|4:3] [--quality 0-4|fit] [--disc dvd5|dvd9]
                   [--stretch] [--label TEXT] [--title TEXT] [--device N | --iso] [--speed N]
                   [--working-folder DIR] [--jobs N] [--chapters MIN] [--force] [--yes]
-                  [--no-check] [--save-project FILE] VIDEO...|PROJECT
+                  [--no-check] [--save-project FILE] [--verbose] VIDEO...|PROJECT
       Converts the videos, makes the menus and authors a DVD folder; with --iso or
       --device it also writes a disc image or burns drive N. --quality fit chooses
       the rate that fills the disc; --stretch fills the frame instead of keeping
@@ -1116,7 +1120,8 @@
       A project file (.quorva) gives the videos and their settings; options given
       here win. --save-project also saves this run's videos and settings as one
       (".quorva" is added to a name ending otherwise); it replaces only a project,
-      or with --force any regular file.
+      or with --force any regular file. --verbose (-v) also shows the FFmpeg
+      libraries' own messages about the videos.
   quorva-cli burn [--device N | --iso] [--speed N] [--label TEXT] [--yes] [--no-check] FOLDER
       Burns an authored DVD folder (one holding VIDEO_TS/VTS_01_0.IFO).
       Both check the disc as a player would before burning, and read back and check
@@ -1136,7 +1141,7 @@ Options given here hold for this run only; the program's options file is not cha
   quorva-cli make [--pal|--ntsc] [--aspect 16:9|4:3] [--quality 0-4|fit] [--disc dvd5|dvd9]
                   [--stretch] [--label TEXTE] [--title TEXTE] [--device N | --iso] [--speed N]
                   [--working-folder DOSSIER] [--jobs N] [--chapters MIN] [--force] [--yes]
-                  [--no-check] [--save-project FICHIER] VIDÉO...|PROJET
+                  [--no-check] [--save-project FICHIER] [--verbose] VIDÉO...|PROJET
       Convertit les vidéos, crée les menus et en fait un dossier DVD ; avec --iso ou
       --device, écrit aussi une image disque ou grave dans le graveur N. --quality fit
       choisit le débit qui remplit le disque ; --stretch remplit l'image au lieu de
@@ -1149,7 +1154,8 @@ Options given here hold for this run only; the program's options file is not cha
       options données ici l'emportent. --save-project enregistre en plus les vidéos
       et les réglages de cette exécution comme projet (".quorva" est ajouté à un nom
       qui finit autrement) ; il ne remplace qu'un projet, ou avec --force tout
-      fichier ordinaire.
+      fichier ordinaire. --verbose (-v) affiche aussi les messages propres aux
+      bibliothèques FFmpeg sur les vidéos.
   quorva-cli burn [--device N | --iso] [--speed N] [--label TEXTE] [--yes] [--no-check] DOSSIER
       Grave un dossier DVD terminé (qui contient VIDEO_TS/VTS_01_0.IFO).
       Les deux vérifient le disque comme un lecteur l'utiliserait avant la gravure,
@@ -1166,10 +1172,6 @@ Options given here hold for this run only; the program's options file is not cha
 Les options données ici ne valent que pour cette exécution ; le fichier d'options
 du programme n'est pas modifié (sauf le numéro courant qui nomme les vidéos converties).
 </translation>
-    </message>
-    <message>
-        <source>--speed takes a DVD speed from 1 to %1, or 0 for the drive's best.</source>
-        <translation>--speed accepte une vitesse DVD de 1 à %1, ou 0 pour le mieux que le graveur puisse faire.</translation>
     </message>
 </context>
 </TS>

@@ -645,6 +645,24 @@ TEST_F(Cli, BurnsADriveAtTheSpeedAskedAndRefusesASpeedNoDriveHas) {
     EXPECT_TRUE(Has(refused.err, "--speed takes a DVD speed from 1 to 24")) << refused.err;
 }
 
+TEST_F(Cli, VerboseShowsTheFfmpegMessagesThatAreOtherwiseKept) {
+    // A clip with a stretch of its middle lost: the decoders complain.
+    const std::string clip = work_ / "damaged.mpg";
+    ASSERT_EQ(
+        testsupport::RunCommand({"ffmpeg", "-v", "error", "-y", "-f", "lavfi", "-i",
+                                 "testsrc=size=320x240:rate=25:duration=2", "-f", "lavfi", "-i",
+                                 "sine=duration=2", "-c:v", "mpeg2video", "-c:a", "ac3", clip})
+            .status,
+        0);
+    std::string bytes = *platform::ReadFile(clip);
+    bytes.replace(bytes.size() / 2, 20000, 5000, '\0');
+    ASSERT_TRUE(platform::WriteFileAtomically(clip, bytes));
+    const CliRun quiet = Run({"make", "--working-folder", work_ / "quiet", clip});
+    const CliRun verbose = Run({"make", "-v", "--working-folder", work_ / "verbose", clip});
+    EXPECT_FALSE(Has(quiet.err, "ffmpeg: [")) << quiet.err;
+    EXPECT_TRUE(Has(verbose.err, "ffmpeg: [")) << verbose.err;
+}
+
 TEST_F(Cli, BadUsageAndMissingFilesSayWhatIsWrong) {
     std::string accents;  // 17 times "é"
     for (int i = 0; i < 17; ++i)
