@@ -190,6 +190,22 @@
         <source>There is no burn speed of %1 times DVD speed: choose 1 to %2, or 0 for the drive's best.</source>
         <translation>Es gibt keine %1-fache DVD-Brenngeschwindigkeit: Wählen Sie 1 bis %2, oder 0 für das Beste, was das Laufwerk kann.</translation>
     </message>
+    <message>
+        <source>There is no disc in the drive.</source>
+        <translation>Im Laufwerk liegt keine Disc.</translation>
+    </message>
+    <message>
+        <source>The disc in the drive is not blank.</source>
+        <translation>Die Disc im Laufwerk ist nicht leer.</translation>
+    </message>
+    <message>
+        <source>The disc in the drive cannot be written.</source>
+        <translation>Die Disc im Laufwerk kann nicht beschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Burn cancelled.</source>
+        <translation>Brennen abgebrochen.</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDlg</name>
@@ -725,6 +741,17 @@
     <message>
         <source>Disc image file (ISO)</source>
         <translation>Disc-Abbilddatei (ISO)</translation>
+    </message>
+</context>
+<context>
+    <name>DiscChecker</name>
+    <message>
+        <source>Disc checked: %1 videos, menus and buttons as expected</source>
+        <translation>Disc geprüft: %1 Videos, Menüs und Schaltflächen wie erwartet</translation>
+    </message>
+    <message>
+        <source>Disc checked: %1 videos, the menus are laid out otherwise and were not checked</source>
+        <translation>Disc geprüft: %1 Videos; die Menüs sind anders aufgebaut und wurden nicht geprüft</translation>
     </message>
 </context>
 <context>

@@ -190,6 +190,22 @@
         <source>There is no burn speed of %1 times DVD speed: choose 1 to %2, or 0 for the drive's best.</source>
         <translation>Il n’existe pas de vitesse de gravure de %1 fois la vitesse DVD : choisissez de 1 à %2, ou 0 pour le mieux que le graveur puisse faire.</translation>
     </message>
+    <message>
+        <source>There is no disc in the drive.</source>
+        <translation>Il n’y a pas de disque dans le graveur.</translation>
+    </message>
+    <message>
+        <source>The disc in the drive is not blank.</source>
+        <translation>Le disque dans le graveur n’est pas vierge.</translation>
+    </message>
+    <message>
+        <source>The disc in the drive cannot be written.</source>
+        <translation>Le disque dans le graveur ne peut pas être gravé.</translation>
+    </message>
+    <message>
+        <source>Burn cancelled.</source>
+        <translation>Gravure annulée.</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDlg</name>
@@ -725,6 +741,17 @@
     <message>
         <source>Disc image file (ISO)</source>
         <translation>Fichier image disque (ISO)</translation>
+    </message>
+</context>
+<context>
+    <name>DiscChecker</name>
+    <message>
+        <source>Disc checked: %1 videos, menus and buttons as expected</source>
+        <translation>Disque vérifié : %1 vidéos, menus et boutons conformes</translation>
+    </message>
+    <message>
+        <source>Disc checked: %1 videos, the menus are laid out otherwise and were not checked</source>
+        <translation>Disque vérifié : %1 vidéos ; les menus sont disposés autrement et n’ont pas été vérifiés</translation>
     </message>
 </context>
 <context>

@@ -100,12 +100,12 @@ std::string CheckDisc(burn::burn_drive* drive, const std::atomic<bool>& cancel) 
         case burn::BURN_DISC_BLANK:
             return {};
         case burn::BURN_DISC_EMPTY:
-            return "There is no disc in the drive.";
+            return platform::Translate("Burner", "There is no disc in the drive.");
         case burn::BURN_DISC_APPENDABLE:
         case burn::BURN_DISC_FULL:
-            return "The disc in the drive is not blank.";
+            return platform::Translate("Burner", "The disc in the drive is not blank.");
         default:
-            return "The disc in the drive cannot be written.";
+            return platform::Translate("Burner", "The disc in the drive cannot be written.");
     }
 }
 
@@ -131,7 +131,7 @@ std::string ReadBack(LibburnLibrary& library, burn::burn_drive* drive, std::int6
     std::vector<char> buffer(kReadChunk);
     for (std::int64_t at = 0; at < bytes; at += kReadChunk) {
         if (cancel) {
-            return "Burn cancelled.";
+            return platform::Translate("Burner", "Burn cancelled.");
         }
         const off_t want = static_cast<off_t>(std::min<std::int64_t>(kReadChunk, bytes - at));
         off_t got = 0;
@@ -158,7 +158,7 @@ std::string WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& 
     // A pseudo-drive's file is looked at before libburn opens it.
     std::string refused = PseudoDriveProblem(job.address);
     if (refused.empty() && PseudoDriveHoldsData(job.address))
-        refused = "The disc in the drive is not blank.";
+        refused = platform::Translate("Burner", "The disc in the drive is not blank.");
     if (!refused.empty()) {
         close(job.sourceFd);
         return refused;
@@ -224,7 +224,7 @@ std::string WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& 
                MegaBytes(available) + " free.";
     }
     if (cancel) {
-        return "Burn cancelled.";
+        return platform::Translate("Burner", "Burn cancelled.");
     }
 
     events.phase(QUORVA_TEXT("Burner", "Writing image ..."));
@@ -257,7 +257,7 @@ std::string WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& 
     events.writingEnded(wroteWell && !cancel);
     if (cancel) {
         library.TakeMessages();
-        return "Burn cancelled.";
+        return platform::Translate("Burner", "Burn cancelled.");
     }
     if (!wroteWell) {
         return WithDetail("Writing the disc failed.", library);

@@ -273,7 +273,7 @@ std::string LibburnDiscBurner::Burn(const DeviceEntry& device, const std::string
         return error;
     }
     if (cancel_) {
-        return "Burn cancelled.";
+        return Translate("Burner", "Burn cancelled.");
     }
 
     std::string address = device.address;
