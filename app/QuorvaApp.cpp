@@ -10,6 +10,7 @@
 #include "platform/Paths.h"
 #include "platform/Process.h"
 #include "settings/Options.h"
+#include "settings/TvStandardDefault.h"
 
 namespace {
 
@@ -105,7 +106,8 @@ void CQuorvaApp::LoadOptions() {
         theUserFolder = platform::ConfigHome() + "quorva/";
     const std::string shippedFile = theProgramFolder + name;
     const std::string userFile = theUserFolder + name;
-    if (!platform::PathExists(userFile)) {
+    const bool firstStart = !platform::PathExists(userFile);
+    if (firstStart) {
         // This user's first start: the shipped options become theirs. When
         // that fails the shipped ones are read, and shutdown reports the save.
         platform::CreateFolders(platform::FolderOf(userFile));
@@ -114,6 +116,16 @@ void CQuorvaApp::LoadOptions() {
     const bool own = platform::IsRegularFile(userFile);
     constexpr const char* kParseOptionsError = "Parse options error, please re-install!";
     LoadSettingsFile(own ? userFile : shippedFile, theOptions, kParseOptionsError);
+    if (firstStart) {
+        // A new file takes the TV standard of the user's country, at once, so
+        // that a first run of quorva-cli (which saves no options) decides it
+        // for the program too. A file that is there keeps its own.
+        if (const std::optional<int> tv = TvStandardOfTerritory(LocaleTerritory())) {
+            theOptions.SetIntValue(keys::TARGET_DVD_TYPE, *tv);
+            if (own)
+                SaveXMLNode(userFile, theOptions, theProgramFolder + kKeyFile);
+        }
+    }
     if (own) {
         CXMLAccess shipped;
         LoadSettingsFile(shippedFile, shipped, kParseOptionsError);

@@ -1,6 +1,8 @@
 #include "cli/CliCommands.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <string_view>
 
 #include "app/ProjectFile.h"
 #include "app/QuorvaApp.h"
@@ -19,7 +21,11 @@
 #include "platform/Files.h"
 #include "platform/Paths.h"
 #include "platform/Process.h"
+#include "platform/Translation.h"
 #include "settings/Options.h"
+
+using platform::FillIn;
+using platform::Translate;
 
 namespace {
 
@@ -60,7 +66,7 @@ std::vector<std::string> ProbeVideos(const std::vector<std::string>& videos) {
     std::size_t next = 0;
     for (const std::string& video : paths) {
         if (!platform::PathExists(video)) {
-            problems.push_back("no such video file: " + video);
+            problems.push_back(FillIn(Translate("quorva-cli", "no such video file: %1"), {video}));
             continue;
         }
         if (next >= read.size())
@@ -72,8 +78,9 @@ std::vector<std::string> ProbeVideos(const std::vector<std::string>& videos) {
         }
         NameMediaItem(probe.item, app.theOptions.GetValue(keys::WORKING_FOLDER),
                       app.TakeRunningNumber());
-        std::printf("Added %s (%s)\n", video.c_str(),
-                    FormatPlayTime(probe.item.info.duration).c_str());
+        std::printf("%s\n", FillIn(Translate("quorva-cli", "Added %1 (%2)"),
+                                   {video, FormatPlayTime(probe.item.info.duration)})
+                                .c_str());
         list.push_back(probe.item);
     }
     return problems;
@@ -103,12 +110,22 @@ bool CheckEstimate(const CliOptions& options) {
     const int quality = ReadIntOption(App().theOptions, keys::VIDEO_QUALITY_MODE);
     const int kbps = VideoKbpsFor(quality, App().theMediaList, disc);
     const double estimate = EstimateDiscUsageMB(App().theMediaList, kbps);
-    std::printf("Estimated size: %.0f MB of %d MB on a %s disc (video at %d kbit/s)\n", estimate,
-                disc.limitMB, disc.name, kbps);
+    char megabytes[32];
+    std::snprintf(megabytes, sizeof megabytes, "%.0f", estimate);
+    std::printf(
+        "%s\n",
+        FillIn(Translate("quorva-cli",
+                         "Estimated size: %1 MB of %2 MB on a %3 disc (video at %4 kbit/s)"),
+               {megabytes, std::to_string(disc.limitMB), disc.name, std::to_string(kbps)})
+            .c_str());
     if (estimate <= disc.limitMB)
         return true;
-    std::fprintf(stderr, "A %s disc should not greater than %d MB. %s\n", disc.name, disc.limitMB,
-                 options.force ? "Going on (--force)." : "Use --force to make it anyway.");
+    std::fprintf(stderr, "%s %s\n",
+                 FillIn(Translate("quorva-cli", "A %1 disc should not greater than %2 MB."),
+                        {disc.name, std::to_string(disc.limitMB)})
+                     .c_str(),
+                 options.force ? Translate("quorva-cli", "Going on (--force).").c_str()
+                               : Translate("quorva-cli", "Use --force to make it anyway.").c_str());
     return options.force;
 }
 
@@ -117,10 +134,12 @@ void PrintCheckLines(const std::vector<std::string>& lines) {
         std::printf("%s\n", line.c_str());
 }
 
-// The check after burning, for this run only.
+// The check after burning and the burn speed, for this run only.
 void ApplyCheckChoice(const CliOptions& options) {
     if (!options.checkAfterBurn)
         App().theOptions.SetValue(keys::CHECK_DISC_AFTER_BURN, "0");
+    if (options.speed)
+        App().theOptions.SetIntValue(keys::BURN_SPEED, *options.speed);
 }
 
 // Where --save-project saves: the name given, with ".quorva" added when it
@@ -136,17 +155,22 @@ std::string ProjectSavePath(const CliOptions& options) {
         case SaveTarget::OtherFile:
             if (options.force)
                 return file;
-            std::fprintf(stderr,
-                         "quorva-cli: %s is not a Quorva project and is left as it is; use "
-                         "--force to replace it.\n",
-                         file.c_str());
+            std::fprintf(
+                stderr, "quorva-cli: %s\n",
+                FillIn(Translate("quorva-cli",
+                                 "%1 is not a Quorva project and is left as it is; use --force "
+                                 "to replace it."),
+                       {file})
+                    .c_str());
             return {};
         case SaveTarget::NotAFile:
             break;
     }
-    std::fprintf(stderr,
-                 "quorva-cli: the project cannot be saved as %s: it is not a regular file.\n",
-                 file.c_str());
+    std::fprintf(stderr, "quorva-cli: %s\n",
+                 FillIn(Translate("quorva-cli",
+                                  "the project cannot be saved as %1: it is not a regular file."),
+                        {file})
+                     .c_str());
     return {};
 }
 
@@ -159,6 +183,9 @@ int RunMakeCommand(const CliOptions& given, const char* programName) {
     session.StartTextDrawing(programName);
     CliOptions options = given;
     std::vector<std::vector<int>> droppedAudio;  // a project's, by video
+    // The engine reads it when it first runs, below.
+    if (options.verbose)
+        setenv("QUORVA_DEBUG", "1", 1);
     // Refused before anything is read or converted.
     if (options.saveProject && ProjectSavePath(options).empty())
         return kStatusFailed;
@@ -179,8 +206,10 @@ int RunMakeCommand(const CliOptions& given, const char* programName) {
             *project->discType <= 1)
             options.discType = *project->discType;
         if (options.inputs.empty()) {
-            std::fprintf(stderr, "quorva-cli: the project %s has no video.\n",
-                         given.inputs.front().c_str());
+            std::fprintf(stderr, "quorva-cli: %s\n",
+                         FillIn(Translate("quorva-cli", "the project %1 has no video."),
+                                {given.inputs.front()})
+                             .c_str());
             return kStatusUsage;
         }
     }
@@ -203,7 +232,7 @@ int RunMakeCommand(const CliOptions& given, const char* programName) {
     std::vector<std::string> problems = ProbeVideos(options.inputs);
     session.SaveRunningNumber();
     if (CliSession::Interrupted()) {
-        std::fprintf(stderr, "quorva-cli: aborted.\n");
+        std::fprintf(stderr, "quorva-cli: %s\n", Translate("quorva-cli", "aborted.").c_str());
         return kStatusFailed;
     }
     if (!problems.empty()) {
@@ -244,7 +273,7 @@ int RunMakeCommand(const CliOptions& given, const char* programName) {
             std::fprintf(stderr, "quorva-cli: %s\n", saved.error().c_str());
             return kStatusFailed;
         }
-        std::printf("Saved project %s\n", file.c_str());
+        std::printf("%s\n", FillIn(Translate("quorva-cli", "Saved project %1"), {file}).c_str());
     }
 
     const std::uint32_t flags = JOB_CONVERT | JOB_MENUS | (burn ? std::uint32_t{JOB_BURN} : 0u);
@@ -271,16 +300,20 @@ int RunBurnCommand(const CliOptions& options) {
     while (folder.size() > 1 && folder.back() == '/')
         folder.pop_back();
     if (!platform::IsRegularFile(folder + "/VIDEO_TS/VTS_01_0.IFO")) {
-        std::fprintf(stderr,
-                     "quorva-cli: %s is not an authored DVD folder (no VIDEO_TS/VTS_01_0.IFO).\n",
-                     folder.c_str());
+        std::fprintf(
+            stderr, "quorva-cli: %s\n",
+            FillIn(Translate("quorva-cli",
+                             "%1 is not an authored DVD folder (no VIDEO_TS/VTS_01_0.IFO)."),
+                   {folder})
+                .c_str());
         return kStatusFailed;
     }
     session.StartBurner();
     std::string error;
     const int device = session.ChooseDevice(options, error);
     if (device < 0) {
-        std::fprintf(stderr, "quorva-cli: %s\n", error.empty() ? "no device." : error.c_str());
+        std::fprintf(stderr, "quorva-cli: %s\n",
+                     error.empty() ? Translate("quorva-cli", "no device.").c_str() : error.c_str());
         return kStatusUsage;
     }
     App().theDvdFolder = folder;
@@ -298,7 +331,9 @@ int RunCheckCommand(const CliOptions& options) {
     while (path.size() > 1 && path.back() == '/')
         path.pop_back();
     if (!platform::PathExists(path)) {
-        std::fprintf(stderr, "quorva-cli: no such DVD folder or disc image: %s\n", path.c_str());
+        std::fprintf(stderr, "quorva-cli: %s\n",
+                     FillIn(Translate("quorva-cli", "no such DVD folder or disc image: %1"), {path})
+                         .c_str());
         return kStatusFailed;
     }
     discchecker::DiscExpectation expected;
@@ -306,11 +341,13 @@ int RunCheckCommand(const CliOptions& options) {
     if (options.label)
         expected.volumeLabel = burner::IsoVolumeId(*options.label);
     if (options.label && platform::IsFolder(path))
-        std::fprintf(stderr,
-                     "quorva-cli: a DVD folder has no volume label: --label is checked on disc "
-                     "images and drives only.\n");
+        std::fprintf(stderr, "quorva-cli: %s\n",
+                     Translate("quorva-cli",
+                               "a DVD folder has no volume label: --label is checked on disc "
+                               "images and drives only.")
+                         .c_str());
     const discchecker::DiscCheckReport report = discchecker::CheckDisc(path, expected);
-    std::printf("Disc check of %s:\n", path.c_str());
+    std::printf("%s\n", FillIn(Translate("quorva-cli", "Disc check of %1:"), {path}).c_str());
     PrintCheckLines(report.Text());
     if (!report.AllPassed())
         return kStatusFailed;
@@ -330,11 +367,15 @@ int RunDevicesCommand() {
         burner->GetDeviceName(i, name, sizeof name, &result);
         BurnerDeviceInfo info{};
         burner->GetDeviceInfo(&info, i, &result);
-        const char* note = session.IsImageDevice(i)
-                               ? "  (no drive: writes a disc image file, as --iso does)"
-                           : info.CanBurn() ? "  (can burn DVDs)"
-                                            : "";
-        std::printf("%d: %s%s\n", i, name, note);
+        const bool image = session.IsImageDevice(i);
+        const std::string note =
+            image ? Translate("quorva-cli", "(no drive: writes a disc image file, as --iso does)")
+            : info.CanBurn() ? Translate("quorva-cli", "(can burn DVDs)")
+                             : std::string();
+        const std::string shown = image && std::string_view(name) == kImageDeviceName
+                                      ? platform::Translate("DiscBurner", kImageDeviceName)
+                                      : std::string(name);
+        std::printf("%d: %s%s%s\n", i, shown.c_str(), note.empty() ? "" : "  ", note.c_str());
     }
     return 0;
 }

@@ -3,16 +3,22 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "engines/DiscBurner.h"
 #include "pipeline/DiscAudio.h"
+#include "platform/Translation.h"
 #include "settings/Options.h"
 
-const char* const kCliUsage =
+using platform::FillIn;
+using platform::Translate;
+
+const char* const kCliUsage = QUORVA_TEXT(
+    "quorva-cli",
     "Usage:\n"
     "  quorva-cli make [--pal|--ntsc] [--aspect 16:9|4:3] [--quality 0-4|fit] [--disc dvd5|dvd9]\n"
-    "                  [--stretch] [--label TEXT] [--title TEXT] [--device N | --iso]\n"
+    "                  [--stretch] [--label TEXT] [--title TEXT] [--device N | --iso] [--speed N]\n"
     "                  [--working-folder DIR] [--jobs N] [--chapters MIN]\n"
     "                  [--after-each next|menu] [--force] [--yes] [--no-check]\n"
-    "                  [--save-project FILE] [--audio all|first|LANG,...]\n"
+    "                  [--save-project FILE] [--audio all|first|LANG,...] [--verbose]\n"
     "                  VIDEO...|PROJECT\n"
     "      Converts the videos, makes the menus and authors a DVD folder; with --iso or\n"
     "      --device it also writes a disc image or burns drive N. --quality fit chooses\n"
@@ -29,11 +35,14 @@ const char* const kCliUsage =
     "      A project file (.quorva) gives the videos and their settings; options given\n"
     "      here win. --save-project also saves this run's videos and settings as one\n"
     "      (\".quorva\" is added to a name ending otherwise); it replaces only a project,\n"
-    "      or with --force any regular file.\n"
-    "  quorva-cli burn [--device N | --iso] [--label TEXT] [--yes] [--no-check] FOLDER\n"
+    "      or with --force any regular file. --verbose (-v) also shows the FFmpeg\n"
+    "      libraries' own messages about the videos.\n"
+    "  quorva-cli burn [--device N | --iso] [--speed N] [--label TEXT] [--yes] [--no-check] "
+    "FOLDER\n"
     "      Burns an authored DVD folder (one holding VIDEO_TS/VTS_01_0.IFO).\n"
     "      Both check the disc as a player would before burning, and read back and check\n"
-    "      what was written afterwards unless --no-check is given.\n"
+    "      what was written afterwards unless --no-check is given. --speed N burns at N\n"
+    "      times DVD speed (1 to 24; 0, the default: the drive's best).\n"
     "  quorva-cli check [--label TEXT] FOLDER|IMAGE\n"
     "      Checks a DVD folder or disc image as a player would use it; exits with 0 when\n"
     "      every check passed, else 1.\n"
@@ -42,7 +51,7 @@ const char* const kCliUsage =
     "  quorva-cli --help | --version\n"
     "\n"
     "Options given here hold for this run only; the program's options file is not changed\n"
-    "(except for the running number that names converted videos).\n";
+    "(except for the running number that names converted videos).\n");
 
 namespace {
 
@@ -60,7 +69,7 @@ bool ParseInt(const char* text, int low, int high, int& out) {
 std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& error) {
     CliOptions options;
     if (argc < 2) {
-        error = "No command given.";
+        error = Translate("quorva-cli", "No command given.");
         return std::nullopt;
     }
     const std::string command = argv[1];
@@ -81,7 +90,7 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
     else if (command == "devices")
         options.command = CliOptions::Command::Devices;
     else {
-        error = "Unknown command \"" + command + "\".";
+        error = FillIn(Translate("quorva-cli", "Unknown command \"%1\"."), {command});
         return std::nullopt;
     }
     const bool make = options.command == CliOptions::Command::Make;
@@ -92,14 +101,15 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
         const std::string arg = argv[i];
         auto value = [&](const char* name) -> const char* {
             if (i + 1 >= argc) {
-                error = std::string(name) + " needs a value.";
+                error = FillIn(Translate("quorva-cli", "%1 needs a value."), {name});
                 return nullptr;
             }
             return argv[++i];
         };
         auto only = [&](bool allowed) {
             if (!allowed)
-                error = arg + " does not apply to \"" + command + "\".";
+                error =
+                    FillIn(Translate("quorva-cli", "%1 does not apply to \"%2\"."), {arg, command});
             return allowed;
         };
         if (arg == "--help" || arg == "-h") {
@@ -122,7 +132,7 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
             else if (std::strcmp(v, "4:3") == 0)
                 options.aspectRatio = 1;
             else {
-                error = "--aspect takes 16:9 or 4:3.";
+                error = Translate("quorva-cli", "--aspect takes 16:9 or 4:3.");
                 return std::nullopt;
             }
         } else if (arg == "--quality") {
@@ -133,7 +143,8 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
             if (std::strcmp(v, "fit") == 0) {
                 q = kFitToDiscQuality;
             } else if (!ParseInt(v, 0, 4, q)) {
-                error = "--quality takes a level from 0 (best) to 4, or fit.";
+                error =
+                    Translate("quorva-cli", "--quality takes a level from 0 (best) to 4, or fit.");
                 return std::nullopt;
             }
             options.quality = q;
@@ -147,7 +158,7 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
             else if (std::strcmp(v, "dvd9") == 0)
                 options.discType = 1;
             else {
-                error = "--disc takes dvd5 or dvd9.";
+                error = Translate("quorva-cli", "--disc takes dvd5 or dvd9.");
                 return std::nullopt;
             }
         } else if (arg == "--stretch") {
@@ -170,10 +181,24 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
             if (!v || !only(make || burn))
                 return std::nullopt;
             if (!ParseInt(v, 0, 1000, n)) {
-                error = "--device takes a device number (see \"quorva-cli devices\").";
+                error = Translate("quorva-cli",
+                                  "--device takes a device number (see \"quorva-cli devices\").");
                 return std::nullopt;
             }
             options.device = n;
+        } else if (arg == "--speed") {
+            const char* v = value("--speed");
+            int n = 0;
+            if (!v || !only(make || burn))
+                return std::nullopt;
+            if (!ParseInt(v, 0, kMaxDvdSpeed, n)) {
+                error = FillIn(Translate("quorva-cli",
+                                         "--speed takes a DVD speed from 1 to %1, or 0 for the "
+                                         "drive's best."),
+                               {std::to_string(kMaxDvdSpeed)});
+                return std::nullopt;
+            }
+            options.speed = n;
         } else if (arg == "--iso") {
             if (!only(make || burn))
                 return std::nullopt;
@@ -184,7 +209,8 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
             if (!v || !only(make))
                 return std::nullopt;
             if (!ParseInt(v, 1, 64, n)) {
-                error = "--jobs takes a number of conversions from 1 to 64.";
+                error =
+                    Translate("quorva-cli", "--jobs takes a number of conversions from 1 to 64.");
                 return std::nullopt;
             }
             options.jobs = n;
@@ -194,7 +220,9 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
             if (!v || !only(make))
                 return std::nullopt;
             if (!ParseInt(v, 0, 999, n)) {
-                error = "--chapters takes minutes from 0 to 999 (0: one chapter per video).";
+                error =
+                    Translate("quorva-cli",
+                              "--chapters takes minutes from 0 to 999 (0: one chapter per video).");
                 return std::nullopt;
             }
             options.chapterMinutes = n;
@@ -225,7 +253,8 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
             if (!v || !only(make))
                 return std::nullopt;
             if (!*v) {  // would be taken as the root folder
-                error = "--working-folder needs a folder; an empty name is none.";
+                error = Translate("quorva-cli",
+                                  "--working-folder needs a folder; an empty name is none.");
                 return std::nullopt;
             }
             options.workingFolder = v;
@@ -242,6 +271,10 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
             if (!only(make || burn))
                 return std::nullopt;
             options.checkAfterBurn = false;
+        } else if (arg == "--verbose" || arg == "-v") {
+            if (!only(make))
+                return std::nullopt;
+            options.verbose = true;
         } else if (arg == "--yes" || arg == "-y") {
             if (!only(make || burn))
                 return std::nullopt;
@@ -250,7 +283,7 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
             for (++i; i < argc; ++i)
                 options.inputs.push_back(argv[i]);
         } else if (arg.size() > 1 && arg[0] == '-') {
-            error = "Unknown option " + arg + ".";
+            error = FillIn(Translate("quorva-cli", "Unknown option %1."), {arg});
             return std::nullopt;
         } else {
             options.inputs.push_back(arg);
@@ -259,23 +292,23 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
             return std::nullopt;
     }
     if (options.iso && options.device) {
-        error = "Give either --device or --iso, not both.";
+        error = Translate("quorva-cli", "Give either --device or --iso, not both.");
         return std::nullopt;
     }
     if (make && options.inputs.empty()) {
-        error = "No video given.";
+        error = Translate("quorva-cli", "No video given.");
         return std::nullopt;
     }
     if (burn && options.inputs.size() != 1) {
-        error = "Give exactly one DVD folder to burn.";
+        error = Translate("quorva-cli", "Give exactly one DVD folder to burn.");
         return std::nullopt;
     }
     if (check && options.inputs.size() != 1) {
-        error = "Give exactly one DVD folder or disc image to check.";
+        error = Translate("quorva-cli", "Give exactly one DVD folder or disc image to check.");
         return std::nullopt;
     }
     if (options.command == CliOptions::Command::Devices && !options.inputs.empty()) {
-        error = "\"devices\" takes no arguments.";
+        error = Translate("quorva-cli", "\"devices\" takes no arguments.");
         return std::nullopt;
     }
     return options;

@@ -19,10 +19,12 @@ struct CliOptions {
     std::optional<std::string> label;
     std::optional<std::string> title;  // the title menu's text
     std::optional<int> device;
-    bool stretch = false;  // fill the frame instead of keeping proportions
+    std::optional<int> speed;  // times DVD speed; 0: the drive's best
+    bool stretch = false;      // fill the frame instead of keeping proportions
     bool iso = false;
     bool force = false;
     bool yes = false;
+    bool verbose = false;        // --verbose, -v: FFmpeg's own messages too
     bool checkAfterBurn = true;  // --no-check turns it off
     std::optional<std::string> workingFolder;
     std::optional<std::string> saveProject;  // --save-project FILE

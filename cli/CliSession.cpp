@@ -24,6 +24,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "platform/Process.h"
+#include "platform/Translation.h"
 #include "settings/Options.h"
 
 namespace {
@@ -74,7 +75,8 @@ class TerminalPresenter : public platform::MessagePresenter {
                 std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
             return platform::DefaultAnswer(type);
         }
-        std::fprintf(stderr, "%s [Enter = OK, c = cancel] ", text.c_str());
+        std::fprintf(stderr, "%s %s ", text.c_str(),
+                     platform::Translate("quorva-cli", "[Enter = OK, c = cancel]").c_str());
         std::fflush(stderr);
         std::string answer;
         if (!std::getline(std::cin, answer))
@@ -131,7 +133,9 @@ class ConsoleJobEvents : public JobEvents {
     }
     void PrintError(const std::string& text) {
         progress_.Clear();
-        std::fprintf(stderr, "Error: %s\n", text.c_str());
+        std::fprintf(
+            stderr, "%s\n",
+            platform::FillIn(platform::Translate("quorva-cli", "Error: %1"), {text}).c_str());
     }
 
     ConsoleProgress& progress_;
@@ -196,7 +200,8 @@ bool CliSession::Interrupted() {
 
 bool CliSession::Start() {
     if (!App().LoadSettings()) {
-        std::fprintf(stderr, "quorva-cli: cannot find the program folder.\n");
+        std::fprintf(stderr, "quorva-cli: %s\n",
+                     platform::Translate("quorva-cli", "cannot find the program folder.").c_str());
         return false;
     }
     // Runs of the program and of quorva-cli at the same time never share a
@@ -233,7 +238,8 @@ void CliSession::ApplyOverrides(const CliOptions& options) {
 void CliSession::SaveRunningNumber() {
     CQuorvaApp& app = App();
     if (!app.TheOptionsFile().SaveRunningNumber(ReadIntOption(app.theOptions, keys::FILENAME_SN)))
-        std::fprintf(stderr, "quorva-cli: could not save the options file.\n");
+        std::fprintf(stderr, "quorva-cli: %s\n",
+                     platform::Translate("quorva-cli", "could not save the options file.").c_str());
 }
 
 void CliSession::StartBurner() {
@@ -259,8 +265,11 @@ int CliSession::ChooseDevice(const CliOptions& options, std::string& error) cons
         return count - 1;
     if (options.device) {
         if (*options.device >= count) {
-            error = "There is no device " + std::to_string(*options.device) + " (" +
-                    std::to_string(count) + " devices; see \"quorva-cli devices\").";
+            error = platform::FillIn(
+                platform::Translate(
+                    "quorva-cli",
+                    "There is no device %1 (%2 devices; see \"quorva-cli devices\")."),
+                {std::to_string(*options.device), std::to_string(count)});
             return -1;
         }
         return *options.device;
@@ -306,7 +315,8 @@ bool CliSession::RunJob(std::uint32_t flags, int deviceIndex, const std::string&
     platform::SetMessagePresenter(previous);
 
     if (g_interrupted) {
-        std::fprintf(stderr, "quorva-cli: aborted.\n");
+        std::fprintf(stderr, "quorva-cli: %s\n",
+                     platform::Translate("quorva-cli", "aborted.").c_str());
         return false;
     }
     return result.outcome != JobOutcome::Failed;

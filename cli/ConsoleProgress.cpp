@@ -1,6 +1,7 @@
 #include "cli/ConsoleProgress.h"
 
 #include "pipeline/JobProgress.h"
+#include "platform/Translation.h"
 
 #include <unistd.h>
 
@@ -19,16 +20,17 @@ void ConsoleProgress::ShowConversion(std::int64_t done, std::int64_t total, doub
                                      std::int64_t left) {
     int percent = total > 0 ? static_cast<int>(std::min<std::int64_t>(100, done * 100 / total)) : 0;
     char text[160];
-    std::snprintf(text, sizeof text, "%s %3d%%  %s of %s  %.2fx  left %s", Bar(percent, 30).c_str(),
-                  percent, FormatClock(done).c_str(), FormatClock(total).c_str(), speed,
-                  FormatClock(left).c_str());
-    Draw(text);
+    std::snprintf(text, sizeof text, "%s %3d%%  ", Bar(percent, 30).c_str(), percent);
+    char rate[32];
+    std::snprintf(rate, sizeof rate, "%.2f", speed);
+    Draw(text + platform::FillIn(platform::Translate("quorva-cli", "%1 of %2  %3x  left %4"),
+                                 {FormatClock(done), FormatClock(total), rate, FormatClock(left)}));
 }
 
 void ConsoleProgress::ShowBurn(int percent) {
     char text[96];
-    std::snprintf(text, sizeof text, "%s %3d%%  writing", Bar(percent, 30).c_str(), percent);
-    Draw(text);
+    std::snprintf(text, sizeof text, "%s %3d%%  ", Bar(percent, 30).c_str(), percent);
+    Draw(text + platform::Translate("quorva-cli", "writing"));
 }
 
 void ConsoleProgress::Draw(const std::string& line) {

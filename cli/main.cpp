@@ -2,20 +2,26 @@
 // the program's dialogs.
 #include <cstdio>
 
+#include "app/QuorvaApp.h"
 #include "app/Version.h"
 #include "cli/CliCommands.h"
 #include "cli/CliOptions.h"
+#include "platform/Paths.h"
+#include "platform/Translation.h"
 
 int main(int argc, char** argv) {
+    // Speaks the user's language, from the program folder's catalogues.
+    platform::UseTranslations(ProgramFolderOf(platform::ExecutableFolder()) + "translations/");
+    const std::string usage = platform::Translate("quorva-cli", kCliUsage);
     std::string error;
     auto options = ParseCommandLine(argc, argv, error);
     if (!options) {
-        std::fprintf(stderr, "quorva-cli: %s\n\n%s", error.c_str(), kCliUsage);
+        std::fprintf(stderr, "quorva-cli: %s\n\n%s", error.c_str(), usage.c_str());
         return 2;
     }
     switch (options->command) {
         case CliOptions::Command::Help:
-            std::printf("%s", kCliUsage);
+            std::printf("%s", usage.c_str());
             return 0;
         case CliOptions::Command::Version:
             std::printf("quorva-cli %s\n", ProductVersion());
@@ -31,6 +37,6 @@ int main(int argc, char** argv) {
         case CliOptions::Command::None:
             break;
     }
-    std::fprintf(stderr, "%s", kCliUsage);
+    std::fprintf(stderr, "%s", usage.c_str());
     return 2;
 }

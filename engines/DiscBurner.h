@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/Translation.h"
 #include "platform/Window.h"
 
 // Sent to the window given to BurnFolder while a burn runs: wParam is the
@@ -73,6 +74,11 @@ class IDiscBurner {
     virtual void Cancel() = 0;
     // The image file the last successful burn to the image device wrote.
     virtual std::string LastImagePath() const = 0;
+    // The write speed of the next burns in times DVD speed (1x = 1385 kB/s),
+    // 0 for the drive's best; a drive that cannot write that fast takes its
+    // nearest speed, an image file ignores it. Outside 0 to kMaxDvdSpeed it
+    // is refused (kFailed, the reason in GetLastMessage) and stays as it was.
+    virtual std::int32_t SetBurnSpeed(std::int32_t timesDvd) = 0;
     // Whether BurnFolder reads the written data back and compares it with
     // what it sent (on until switched off).
     virtual void SetReadBack(bool on) = 0;
@@ -86,7 +92,10 @@ class IDiscBurner {
     virtual void SetWrittenDiscCheck(WrittenDiscCheck check) = 0;
 };
 
+// The fastest DVD writing speed, in times DVD speed.
+inline constexpr std::int32_t kMaxDvdSpeed = 24;
+
 // The name of the device that writes a disc image file; always the last one.
-inline constexpr const char* kImageDeviceName = "Disc image file (ISO)";
+inline constexpr const char* kImageDeviceName = QUORVA_TEXT("DiscBurner", "Disc image file (ISO)");
 
 std::shared_ptr<IDiscBurner> CreateDiscBurner();

@@ -8,6 +8,10 @@ extern "C" {
 
 #include "media/LocalMedia.h"
 #include "platform/Files.h"
+#include "platform/Translation.h"
+
+using platform::FillIn;
+using platform::Translate;
 
 namespace {
 
@@ -43,19 +47,19 @@ bool LooksLikeText(const std::string& path) {
 const char* KindReason(platform::FileKind kind) {
     switch (kind) {
         case platform::FileKind::Missing:
-            return "the file does not exist";
+            return QUORVA_TEXT("MediaCheck", "the file does not exist");
         case platform::FileKind::NoAccess:
-            return "its folder cannot be opened (permission denied)";
+            return QUORVA_TEXT("MediaCheck", "its folder cannot be opened (permission denied)");
         case platform::FileKind::Folder:
-            return "it is a folder, not a video file";
+            return QUORVA_TEXT("MediaCheck", "it is a folder, not a video file");
         case platform::FileKind::Pipe:
-            return "it is a pipe, not a video file";
+            return QUORVA_TEXT("MediaCheck", "it is a pipe, not a video file");
         case platform::FileKind::Device:
-            return "it is a device, not a video file";
+            return QUORVA_TEXT("MediaCheck", "it is a device, not a video file");
         case platform::FileKind::Socket:
-            return "it is a socket, not a video file";
+            return QUORVA_TEXT("MediaCheck", "it is a socket, not a video file");
         case platform::FileKind::Other:
-            return "it is not a regular file";
+            return QUORVA_TEXT("MediaCheck", "it is not a regular file");
         case platform::FileKind::Regular:
             break;
     }
@@ -91,51 +95,54 @@ VideoFileCheck CheckVideoFile(const std::string& path) {
     VideoFileCheck check;
     const platform::ReadableFile file = platform::InspectForReading(path);
     if (file.kind != platform::FileKind::Regular) {
-        check.reason = KindReason(file.kind);
+        check.reason = Translate("MediaCheck", KindReason(file.kind));
         return check;
     }
     if (!file.readable) {
-        check.reason = "it cannot be read (permission denied)";
+        check.reason = Translate("MediaCheck", "it cannot be read (permission denied)");
         return check;
     }
     if (file.size == 0) {
-        check.reason = "the file is empty";
+        check.reason = Translate("MediaCheck", "the file is empty");
         return check;
     }
 
     LocalMedia input;
     if (int e = OpenLocalMedia(path, input); e < 0) {
-        check.reason = LooksLikeText(path)
-                           ? "it is a text file, not a video"
-                           : "its format cannot be read as a video (" + AvError(e) + ")";
+        check.reason =
+            LooksLikeText(path)
+                ? Translate("MediaCheck", "it is a text file, not a video")
+                : FillIn(Translate("MediaCheck", "its format cannot be read as a video (%1)"),
+                         {AvError(e)});
         return check;
     }
     if (int e = avformat_find_stream_info(input.get(), nullptr); e < 0) {
-        check.reason = "its streams cannot be read (" + AvError(e) + ")";
+        check.reason =
+            FillIn(Translate("MediaCheck", "its streams cannot be read (%1)"), {AvError(e)});
         return check;
     }
     AVStream* video = VideoStreamOf(input.get());
     if (video && video->codecpar->codec_id == AV_CODEC_ID_ANSI) {
-        check.reason = "it is a text file, not a video";
+        check.reason = Translate("MediaCheck", "it is a text file, not a video");
         return check;
     }
     if (!video) {
-        check.reason = "it has no video stream";
+        check.reason = Translate("MediaCheck", "it has no video stream");
         return check;
     }
     const AVCodecParameters* codec = video->codecpar;
     if (!avcodec_find_decoder(codec->codec_id)) {
-        check.reason =
-            std::string("its video (") + avcodec_get_name(codec->codec_id) + ") cannot be decoded";
+        check.reason = FillIn(Translate("MediaCheck", "its video (%1) cannot be decoded"),
+                              {avcodec_get_name(codec->codec_id)});
         return check;
     }
     if (codec->width <= 0 || codec->height <= 0) {
-        check.reason = "its video has no picture size";
+        check.reason = Translate("MediaCheck", "its video has no picture size");
         return check;
     }
     const double duration = PlayTime(input.get(), video);
     if (duration <= 0) {
-        check.reason = "its play time is unknown";
+        check.reason = Translate("MediaCheck", "its play time is unknown");
         return check;
     }
 

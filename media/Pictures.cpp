@@ -1,6 +1,7 @@
 #include "media/Pictures.h"
 
 #include "platform/Files.h"
+#include "platform/Translation.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -8,6 +9,9 @@
 #include <QString>
 
 #include <cstdint>
+
+using platform::FillIn;
+using platform::Translate;
 
 namespace {
 
@@ -43,13 +47,17 @@ std::string ReadablePictureTypes() {
 std::string MenuBackgroundProblem(const std::string& path) {
     const QFileInfo file(QString::fromStdString(path));
     if (!file.exists())
-        return "The menu background " + path + " does not exist.";
+        return FillIn(Translate("MediaCheck", "The menu background %1 does not exist."), {path});
     if (!file.isFile())
-        return "The menu background " + path + " is not a regular file.";
+        return FillIn(Translate("MediaCheck", "The menu background %1 is not a regular file."),
+                      {path});
     if (!file.isReadable())
-        return "The menu background " + path + " cannot be read (permission denied).";
+        return FillIn(
+            Translate("MediaCheck", "The menu background %1 cannot be read (permission denied)."),
+            {path});
     if (file.size() > kMaxPictureBytes)
-        return "The menu background " + path + " is larger than 64 MB.";
+        return FillIn(Translate("MediaCheck", "The menu background %1 is larger than 64 MB."),
+                      {path});
     // The content decides, whatever the name says: a PNG named .jpg serves,
     // a text file named .jpg does not. The whole picture is decoded, so that
     // a cut or damaged one is found now and not in the menu stage.
@@ -57,11 +65,14 @@ std::string MenuBackgroundProblem(const std::string& path) {
     reader.setDecideFormatFromContent(true);
     const QByteArray format = reader.format();
     if (format.isEmpty())
-        return "The menu background " + path + " is not a picture: its content is none of " +
-               ReadablePictureTypes() + ".";
+        return FillIn(Translate("MediaCheck",
+                                "The menu background %1 is not a picture: its content is none of "
+                                "%2."),
+                      {path, ReadablePictureTypes()});
     if (reader.read().isNull())
-        return "The menu background " + path + " is a damaged " + format.toUpper().toStdString() +
-               " picture: " + reader.errorString().toStdString() + ".";
+        return FillIn(
+            Translate("MediaCheck", "The menu background %1 is a damaged %2 picture: %3."),
+            {path, format.toUpper().toStdString(), reader.errorString().toStdString()});
     return {};
 }
 

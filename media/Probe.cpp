@@ -13,7 +13,11 @@
 #include "platform/DynamicLibrary.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
+#include "platform/Translation.h"
 #include "platform/Utf8.h"
+
+using platform::FillIn;
+using platform::Translate;
 
 namespace {
 
@@ -43,17 +47,20 @@ std::string FormatPlayTime(double x) {
 }
 
 std::string DescribeMedia(const std::string& sourcePath, const MediaInfo& info) {
-    char facts[512];
-    const int used =
-        std::snprintf(facts, sizeof facts, "Video: %dKBps %dx%d %.2ffps \n",
-                      info.videoBitRate / 1000, info.width, info.height, info.frameRate);
-    if (info.audioSampleRate > 0)
-        std::snprintf(facts + used, sizeof facts - used, "Audio: %dKBps %.2fKHz\n",
-                      info.audioBitRate / 1000, info.audioSampleRate / 1000.0);
-    else
-        std::snprintf(facts + used, sizeof facts - used, "Audio: no sound\n");
-    return "File: " + sourcePath + "\n" + facts + "Play time: " + FormatPlayTime(info.duration) +
-           "\n";
+    // The labels in the user's language, the figures as they are.
+    char video[128];
+    std::snprintf(video, sizeof video, "%dKBps %dx%d %.2ffps ", info.videoBitRate / 1000,
+                  info.width, info.height, info.frameRate);
+    std::string audio = Translate("MediaItem", "Audio: no sound");
+    if (info.audioSampleRate > 0) {
+        char figures[64];
+        std::snprintf(figures, sizeof figures, "%dKBps %.2fKHz", info.audioBitRate / 1000,
+                      info.audioSampleRate / 1000.0);
+        audio = FillIn(Translate("MediaItem", "Audio: %1"), {figures});
+    }
+    return FillIn(Translate("MediaItem", "File: %1"), {sourcePath}) + "\n" +
+           FillIn(Translate("MediaItem", "Video: %1"), {video}) + "\n" + audio + "\n" +
+           FillIn(Translate("MediaItem", "Play time: %1"), {FormatPlayTime(info.duration)}) + "\n";
 }
 
 std::string MakeVobPath(const std::string& workingFolder, int number,
@@ -86,7 +93,7 @@ std::string MakeVobPath(const std::string& workingFolder, int number,
 ProbeResult RefusedFile(const std::string& sourcePath, const std::string& reason) {
     ProbeResult result;
     result.reason = reason;
-    result.error = "Cannot use " + sourcePath + ": " + reason + ".";
+    result.error = FillIn(Translate("MediaCheck", "Cannot use %1: %2."), {sourcePath, reason});
     return result;
 }
 
@@ -94,10 +101,11 @@ ProbeResult ReadMediaFile(const std::string& sourcePath, const std::string& prog
     auto refuse = [&](const std::string& reason) { return RefusedFile(sourcePath, reason); };
     if (sourcePath.find('*') != std::string::npos)
         return refuse(
-            "its name contains '*', which Quorva cannot pass to its encoder; rename the file "
-            "and add it again");
+            Translate("MediaCheck",
+                      "its name contains '*', which Quorva cannot pass to its encoder; rename the "
+                      "file and add it again"));
     if (sourcePath.size() > kMaxSourcePath)
-        return refuse("its path is too long for Quorva's encoder");
+        return refuse(Translate("MediaCheck", "its path is too long for Quorva's encoder"));
     if (VideoFileCheck check = CheckVideoFile(sourcePath); !check.ok())
         return refuse(check.reason);
 
@@ -108,7 +116,9 @@ ProbeResult ReadMediaFile(const std::string& sourcePath, const std::string& prog
     if (!scratchFile) {
         std::string why = scratchFile.error();
         std::replace(why.begin(), why.end(), '\n', ' ');
-        return refuse("Quorva cannot make a temporary file to read it in (" + why + ")");
+        return refuse(FillIn(
+            Translate("MediaCheck", "Quorva cannot make a temporary file to read it in (%1)"),
+            {why}));
     }
 
     ProbeResult result;

@@ -14,7 +14,11 @@
 #include "platform/Files.h"
 #include "platform/FolderTree.h"
 #include "platform/Paths.h"
+#include "platform/Translation.h"
 #include "settings/xml.h"
+
+using platform::FillIn;
+using platform::Translate;
 
 namespace {
 
@@ -190,7 +194,7 @@ std::string ChooseDvdFolder(const std::string& workingFolder) {
 }
 
 StageOutcome AuthorDvdFolder(JobContext& job, const MenuMovies& movies) {
-    job.Log("Creating dvd image ...");
+    job.Log(Translate("AuthoringJob", "Creating dvd image ..."));
     std::string& dvdFolder = job.result.dvdFolder;
     // The folder is made here, so that a run at the same time takes another
     // one; its lock tells other runs that it is not a killed run's leftover.
@@ -205,16 +209,16 @@ StageOutcome AuthorDvdFolder(JobContext& job, const MenuMovies& movies) {
             if (errno == EEXIST)
                 continue;
             const std::string reason = std::strerror(errno);
-            job.Fail("Can't create the DVD folder " +
-                     std::exchange(dvdFolder, job.input.dvdFolder) + ": " + reason);
+            job.Fail(FillIn(Translate("AuthoringJob", "Can't create the DVD folder %1: %2"),
+                            {std::exchange(dvdFolder, job.input.dvdFolder), reason}));
             return StageOutcome::Failed;
         }
         authoring = platform::FileLock::Take(dvdFolder, platform::FileLock::Wait::No,
                                              platform::FileLock::Create::No);
     }
     if (!authoring.Held()) {
-        job.Fail("Can't create a DVD folder in " +
-                 platform::FolderOf(std::exchange(dvdFolder, job.input.dvdFolder)));
+        job.Fail(FillIn(Translate("AuthoringJob", "Can't create a DVD folder in %1"),
+                        {platform::FolderOf(std::exchange(dvdFolder, job.input.dvdFolder))}));
         return StageOutcome::Failed;
     }
     NoteMadeFileDone(platform::FolderOf(dvdFolder), platform::FileNameOf(dvdFolder));
@@ -225,16 +229,20 @@ StageOutcome AuthorDvdFolder(JobContext& job, const MenuMovies& movies) {
     std::string failure;
     platform::Result<std::string> projectFile = MakeTempFile("~qor");
     if (!projectFile) {
-        failure = "Can't write the DVD project: " + projectFile.error();
+        failure = FillIn(Translate("AuthoringJob", "Can't write the DVD project: %1"),
+                         {projectFile.error()});
     } else if (const platform::Result<void> saved = SaveXMLNode(*projectFile, project, "");
                !saved) {
-        failure = "Can't write the DVD project: " + saved.error();
+        failure =
+            FillIn(Translate("AuthoringJob", "Can't write the DVD project: %1"), {saved.error()});
     } else {
         EngineRun run = RunEngine(job.libraries.authoring, "author", "x*-x*" + *projectFile,
                                   "authoring_last_error");
         if (!run.Succeeded() || !platform::IsRegularFile(dvdFolder + "/VIDEO_TS/VIDEO_TS.IFO"))
-            failure = "Creating the DVD folder " + dvdFolder +
-                      " failed: " + (run.reason.empty() ? "no VIDEO_TS was written." : run.reason);
+            failure = FillIn(Translate("AuthoringJob", "Creating the DVD folder %1 failed: %2"),
+                             {dvdFolder, run.reason.empty()
+                                             ? Translate("AuthoringJob", "no VIDEO_TS was written.")
+                                             : run.reason});
     }
     if (!failure.empty()) {
         platform::RemoveFolderTree(dvdFolder + "/");

@@ -67,6 +67,7 @@ struct JobParameters {
     bool stretchToFill = false;  // fill the frame instead of keeping proportions
     // Read a burnt disc back and check it as a player would.
     bool checkAfterBurn = true;
+    int burnSpeed = 0;       // times DVD speed; 0: the drive's best
     int conversionJobs = 0;  // conversions side by side; 0: from the cores and memory
     int chapterMinutes = 5;  // a chapter every so many minutes of a video; 0: one per video
     // The sound tracks of every title (see DiscAudioTrackCount) and the

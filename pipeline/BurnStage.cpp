@@ -6,6 +6,10 @@
 #include "pipeline/Stages.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
+#include "platform/Translation.h"
+
+using platform::FillIn;
+using platform::Translate;
 
 namespace {
 
@@ -27,8 +31,10 @@ StageOutcome BurnDvdFolder(JobContext& job, const discchecker::DiscExpectation& 
     if (!image) {
         if (job.Cancelled())
             return StageOutcome::Aborted;
-        int answer = job.events.Question("Please insert a blank disc and click OK .", "Information",
-                                         platform::MB_OKCANCEL | platform::MB_ICONEXCLAMATION);
+        int answer = job.events.Question(
+            Translate("AuthoringJob", "Please insert a blank disc and click OK ."),
+            Translate("AuthoringJob", "Information"),
+            platform::MB_OKCANCEL | platform::MB_ICONEXCLAMATION);
         if (job.Cancelled())
             return StageOutcome::Aborted;
         if (answer != platform::IDOK)
@@ -38,13 +44,15 @@ StageOutcome BurnDvdFolder(JobContext& job, const discchecker::DiscExpectation& 
     const std::string& folderToBurn = job.result.dvdFolder;
     if (!folderChecked) {
         const StageOutcome checked =
-            CheckDiscStage(job, folderToBurn, expected, "The DVD folder " + folderToBurn);
+            CheckDiscStage(job, folderToBurn, expected,
+                           FillIn(Translate("AuthoringJob", "The DVD folder %1"), {folderToBurn}));
         if (checked != StageOutcome::Done)
             return checked;
     }
-    job.Log(image ? "Writing disc image ..." : "Start burn to dvd disc ...");
+    job.Log(image ? Translate("AuthoringJob", "Writing disc image ...")
+                  : Translate("AuthoringJob", "Start burn to dvd disc ..."));
     if (!burner) {
-        job.Fail("No disc burner is available.");
+        job.Fail(Translate("AuthoringJob", "No disc burner is available."));
         return StageOutcome::Failed;
     }
     // A folder on its way to a disc or an image is a finished result, which
@@ -61,11 +69,20 @@ StageOutcome BurnDvdFolder(JobContext& job, const discchecker::DiscExpectation& 
     written.volumeLabel = burner::IsoVolumeId(input.volumeLabel);
     const bool check = job.params.checkAfterBurn;
     burner->SetReadBack(check);
+    if (burner->SetBurnSpeed(job.params.burnSpeed) < 0) {
+        char text[1024] = {};
+        burner->GetLastMessage(text, sizeof text);
+        job.Fail(text);
+        return StageOutcome::Failed;
+    }
     IDiscBurner::WrittenDiscCheck writtenCheck;
     if (check)
         writtenCheck = [&](const std::string& path, const std::string& name) {
             return RunDiscCheck(job, path, name, written,
-                                (image ? "The disc image " : "The burnt disc in ") + name, true);
+                                FillIn(image ? Translate("AuthoringJob", "The disc image %1")
+                                             : Translate("AuthoringJob", "The burnt disc in %1"),
+                                       {name}),
+                                true);
         };
     burner->SetWrittenDiscCheck(writtenCheck);
     std::int32_t result = -1;
@@ -77,7 +94,8 @@ StageOutcome BurnDvdFolder(JobContext& job, const discchecker::DiscExpectation& 
         // The burner has shown its reason through its own progress messages.
         char text[4096] = {};
         burner->GetLastMessage(text, sizeof text);
-        job.FailQuietly(text[0] ? text : "The burn failed.");
+        job.FailQuietly(text[0] ? std::string(text)
+                                : Translate("AuthoringJob", "The burn failed."));
         return StageOutcome::Failed;
     }
     if (image) {

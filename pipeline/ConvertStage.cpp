@@ -21,7 +21,11 @@
 #include "platform/FileLock.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
+#include "platform/Translation.h"
 #include "platform/Utf8.h"
+
+using platform::FillIn;
+using platform::Translate;
 
 namespace {
 
@@ -83,12 +87,14 @@ std::string CheckConvertedLength(const std::string& stream, double probedSeconds
     const double seconds = ProgramStreamSeconds(stream);
     if (seconds >= 0 && std::fabs(seconds - probedSeconds) <= kTolerance)
         return {};
-    char text[200];
-    std::snprintf(text, sizeof text,
-                  "the converted stream lasts %.1f s, but the video was found to last %.1f s "
-                  "when it was added; it may have changed or been cut short since.",
-                  seconds < 0 ? 0.0 : seconds, probedSeconds);
-    return text;
+    char converted[32];
+    char probed[32];
+    std::snprintf(converted, sizeof converted, "%.1f", seconds < 0 ? 0.0 : seconds);
+    std::snprintf(probed, sizeof probed, "%.1f", probedSeconds);
+    return FillIn(Translate("AuthoringJob",
+                            "the converted stream lasts %1 s, but the video was found to last %2 s "
+                            "when it was added; it may have changed or been cut short since."),
+                  {converted, probed});
 }
 
 // A finished stream made from the item's source, as it is now, with these
@@ -165,7 +171,8 @@ ItemResult ConvertWithEngine(const JobParameters& params, const std::string& eng
     const std::optional<platform::FileStamp> before = platform::StampOf(item.sourcePath);
     if (!before || !platform::IsRegularFile(item.sourcePath))
         return {StageOutcome::Failed,
-                "Can't convert " + item.sourcePath + ": the file no longer exists."};
+                FillIn(Translate("AuthoringJob", "Can't convert %1: the file no longer exists."),
+                       {item.sourcePath})};
     const std::string options = BuildItemEncodingOptions(params, item);
     const std::string folder = platform::FolderOf(item.vobPath);
     const std::string name = platform::FileNameOf(item.vobPath);
@@ -174,20 +181,22 @@ ItemResult ConvertWithEngine(const JobParameters& params, const std::string& eng
     // Listed before they exist, so that clearing the working folder finds
     // them even after a crash.
     if (!NoteMadeFiles(folder, {platform::FileNameOf(partial), name, platform::FileNameOf(origin)}))
-        return {StageOutcome::Failed,
-                "Can't convert " + item.sourcePath + ": " + MadeFilesRecordProblem(folder)};
+        return {StageOutcome::Failed, FillIn(Translate("AuthoringJob", "Can't convert %1: %2"),
+                                             {item.sourcePath, MadeFilesRecordProblem(folder)})};
     // The engine writes the partial stream and renames it when complete; the
     // lock tells other runs that it is not a leftover.
     platform::FileLock writing = platform::FileLock::Take(partial, platform::FileLock::Wait::No,
                                                           platform::FileLock::Create::Yes);
     if (!writing.Held()) {
-        const std::string why = platform::PathExists(partial)
-                                    ? "another run of the program is writing it."
-                                    : std::string(std::strerror(errno)) + ".";
-        return {StageOutcome::Failed, "Can't write " + partial + ": " + why};
+        const std::string why =
+            platform::PathExists(partial)
+                ? Translate("AuthoringJob", "another run of the program is writing it.")
+                : std::string(std::strerror(errno)) + ".";
+        return {StageOutcome::Failed,
+                FillIn(Translate("AuthoringJob", "Can't write %1: %2"), {partial, why})};
     }
     platform::RemoveFile(origin);  // whatever stands at vobPath is replaced
-    status("Converting " + item.sourcePath + " ...");
+    status(FillIn(Translate("AuthoringJob", "Converting %1 ..."), {item.sourcePath}));
 
     const std::string command = BuildConvertCommand(options, item.sourcePath, item.vobPath, &link);
     EngineRun run = RunEngine(engineLibrary, "me_start", command, "me_last_error");
@@ -200,17 +209,19 @@ ItemResult ConvertWithEngine(const JobParameters& params, const std::string& eng
     }
     std::string reason;
     if (!run.Succeeded() || platform::FileSize(item.vobPath) <= 0 || platform::PathExists(partial))
-        reason = run.reason.empty() ? "no stream was written." : run.reason;
-    else if (platform::StampOf(item.sourcePath) != before)
         reason =
-            "the file was changed or replaced while it was converted; make the disc again "
-            "once it is complete.";
+            run.reason.empty() ? Translate("AuthoringJob", "no stream was written.") : run.reason;
+    else if (platform::StampOf(item.sourcePath) != before)
+        reason = Translate("AuthoringJob",
+                           "the file was changed or replaced while it was converted; make the "
+                           "disc again once it is complete.");
     else
         reason = CheckConvertedLength(item.vobPath, item.info.duration);
     if (!reason.empty()) {
         platform::RemoveFile(item.vobPath);
         platform::RemoveFile(partial);
-        return {StageOutcome::Failed, "Converting " + item.sourcePath + " failed: " + reason};
+        return {StageOutcome::Failed, FillIn(Translate("AuthoringJob", "Converting %1 failed: %2"),
+                                             {item.sourcePath, reason})};
     }
     // A later run takes the stream as it is only by this record.
     platform::AppendToFile(origin, StreamOrigin(item.sourcePath, *before, options));

@@ -1,5 +1,9 @@
 #include "pipeline/ChapterPlan.h"
 #include "pipeline/Stages.h"
+#include "platform/Translation.h"
+
+using platform::FillIn;
+using platform::Translate;
 
 discchecker::DiscExpectation ExpectedDisc(const MediaList& list, int chapterMinutes) {
     discchecker::DiscExpectation expected;
@@ -26,7 +30,7 @@ std::string RunDiscCheck(JobContext& job, const std::string& path, const std::st
         discchecker::CheckDisc(path, expected, [&job] { return job.Cancelled(); });
     const std::vector<std::string> lines = report.Text();
     std::vector<std::string>& kept = job.result.discCheckLines;
-    kept.push_back("Disc check of " + name + ":");
+    kept.push_back(FillIn(Translate("AuthoringJob", "Disc check of %1:"), {name}));
     kept.insert(kept.end(), lines.begin(), lines.end());
     if (report.AllPassed()) {
         reportLine(report.Summary());
@@ -34,7 +38,8 @@ std::string RunDiscCheck(JobContext& job, const std::string& path, const std::st
     }
     for (const std::string& line : lines)
         reportLine(line);
-    return subject + " failed the disc check: " + report.Failures() + ".";
+    return FillIn(Translate("AuthoringJob", "%1 failed the disc check: %2."),
+                  {subject, report.Failures()});
 }
 
 StageOutcome CheckDiscStage(JobContext& job, const std::string& path,

@@ -3,19 +3,25 @@
 #include "engines/CallLibraryEntry.h"
 #include "platform/DynamicLibrary.h"
 #include "platform/Files.h"
+#include "platform/Translation.h"
+
+using platform::FillIn;
+using platform::Translate;
 
 EngineRun RunEngine(const std::string& libraryPath, const char* entry,
                     const std::string& argumentText, const char* errorEntry) {
     EngineRun run;
     if (!platform::PathExists(libraryPath)) {
-        run.reason = "The engine library " + libraryPath + " is missing.";
+        run.reason =
+            FillIn(Translate("AuthoringJob", "The engine library %1 is missing."), {libraryPath});
         return run;
     }
     int result = -1;
     void* handle = CallLibraryEntry(libraryPath, entry, argumentText, false, &result);
     if (!handle) {
-        run.reason =
-            "The engine library " + libraryPath + " could not be run (entry \"" + entry + "\").";
+        run.reason = FillIn(
+            Translate("AuthoringJob", "The engine library %1 could not be run (entry \"%2\")."),
+            {libraryPath, entry});
         return run;
     }
     platform::DynamicLibrary library = platform::DynamicLibrary::Adopt(handle);

@@ -7,12 +7,17 @@
 #include "media/MediaCheck.h"
 #include "media/Pictures.h"
 #include "platform/Files.h"
+#include "platform/Translation.h"
+
+using platform::FillIn;
+using platform::Translate;
 
 std::vector<std::string> CheckJobInputs(const JobInputs& inputs) {
     std::vector<std::string> problems;
     for (const std::string& video : inputs.videos)
         if (VideoFileCheck check = CheckVideoFile(video); !check.ok())
-            problems.push_back("Cannot use " + video + ": " + check.reason + ".");
+            problems.push_back(
+                FillIn(Translate("AuthoringJob", "Cannot use %1: %2."), {video, check.reason}));
     for (const std::string& background : inputs.menuBackgrounds)
         if (std::string problem = MenuBackgroundProblem(background); !problem.empty())
             problems.push_back(problem);
@@ -22,24 +27,31 @@ std::vector<std::string> CheckJobInputs(const JobInputs& inputs) {
 
     const std::string& folder = inputs.workingFolder;
     if (folder.empty()) {
-        problems.push_back("No working folder is set.");
+        problems.push_back(Translate("AuthoringJob", "No working folder is set."));
         return problems;
     }
     std::string reason;
     if (!platform::PathExists(folder) && !platform::CreateFolders(folder, &reason)) {
-        problems.push_back("Can't create working folder! " + folder + ": " + reason + ".");
+        problems.push_back(FillIn(Translate("AuthoringJob", "Can't create working folder! %1: %2."),
+                                  {folder, reason}));
         return problems;
     }
     if (std::string problem = platform::FolderWriteProblem(folder); !problem.empty()) {
-        problems.push_back("The working folder " + folder + " cannot be written: " + problem + ".");
+        problems.push_back(
+            FillIn(Translate("AuthoringJob", "The working folder %1 cannot be written: %2."),
+                   {folder, problem}));
         return problems;
     }
     const std::int64_t free = platform::FreeBytes(folder);
     if (free >= 0 && free / 1048576.0 < inputs.neededMB) {
-        char text[160];
-        std::snprintf(text, sizeof text, ": about %.0f MB are needed, %.0f MB are free.",
-                      inputs.neededMB, free / 1048576.0);
-        problems.push_back("Not enough free space in the working folder " + folder + text);
+        char needed[32];
+        char available[32];
+        std::snprintf(needed, sizeof needed, "%.0f", inputs.neededMB);
+        std::snprintf(available, sizeof available, "%.0f", free / 1048576.0);
+        problems.push_back(FillIn(Translate("AuthoringJob",
+                                            "Not enough free space in the working folder %1: "
+                                            "about %2 MB are needed, %3 MB are free."),
+                                  {folder, needed, available}));
     }
     return problems;
 }
@@ -51,7 +63,8 @@ double WorkingSpaceMB(const MediaList& toConvert, const MediaList& all, bool aut
 }
 
 std::string DescribeJobProblems(const std::vector<std::string>& problems) {
-    std::string text = "The disc cannot be made until these problems are solved:";
+    std::string text =
+        Translate("AuthoringJob", "The disc cannot be made until these problems are solved:");
     for (const std::string& problem : problems)
         text += "\n- " + problem;
     return text;

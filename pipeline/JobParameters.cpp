@@ -21,6 +21,7 @@ JobParameters DeriveJobParameters(const CXMLAccess& options, const MediaList& li
         VideoKbpsFor(ReadIntOption(options, keys::VIDEO_QUALITY_MODE), list, DiscTypeAt(discType));
     p.stretchToFill = ReadNewIntOption(options, keys::STRETCH_TO_FILL, 0) != 0;
     p.checkAfterBurn = ReadNewIntOption(options, keys::CHECK_DISC_AFTER_BURN, 1) != 0;
+    p.burnSpeed = ReadNewIntOption(options, keys::BURN_SPEED, 0);
     p.conversionJobs = std::max(0, ReadNewIntOption(options, keys::CONVERSION_JOBS, 0));
     p.chapterMinutes = std::max(0, ReadNewIntOption(options, keys::CHAPTER_MINUTES, 5));
     p.audioTracks = DiscAudioTrackCount(list);

@@ -11,6 +11,10 @@
 #include "pipeline/Stages.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
+#include "platform/Translation.h"
+
+using platform::FillIn;
+using platform::Translate;
 
 namespace {
 
@@ -87,7 +91,7 @@ void RunStages(JobContext& job) {
             return;
         job.startTime = static_cast<std::int64_t>(std::time(nullptr));
         job.totalSeconds = TotalSeconds(job.videos);
-        job.Log("Converting media files to vob ...");
+        job.Log(Translate("AuthoringJob", "Converting media files to vob ..."));
         job.ShowBarAt(0);
         const StageOutcome converted = ConvertMediaFiles(job, [&menus] {
             if (menus)
@@ -123,7 +127,8 @@ void RunStages(JobContext& job) {
             return;
         expected = ExpectedDisc(job.videos, job.params.chapterMinutes);
         if (CheckDiscStage(job, job.result.dvdFolder, expected,
-                           "The DVD folder " + job.result.dvdFolder) != StageOutcome::Done)
+                           FillIn(Translate("AuthoringJob", "The DVD folder %1"),
+                                  {job.result.dvdFolder})) != StageOutcome::Done)
             return;
         folderChecked = true;
         job.result.flagsLeft &= ~JOB_MENUS;
@@ -144,7 +149,8 @@ JobResult RunAuthoringJob(const JobInput& input, JobEvents& events,
     try {
         RunStages(job);
     } catch (const std::exception& error) {
-        job.Fail(std::string("The job stopped on an unexpected error: ") + error.what());
+        job.Fail(FillIn(Translate("AuthoringJob", "The job stopped on an unexpected error: %1"),
+                        {error.what()}));
     }
     if (job.result.outcome == JobOutcome::Done && job.Cancelled())
         job.result.outcome = JobOutcome::Aborted;

@@ -13,6 +13,7 @@ PKGS=(
   openbox xdotool x11-utils imagemagick
   fonts-dejavu-core
   dpkg-dev desktop-file-utils appstream bash-completion man-db lintian
+  qt6-l10n-tools qt6-translations-l10n
 )
 missing=()
 for p in "${PKGS[@]}"; do

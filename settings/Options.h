@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "platform/Translation.h"
 #include "settings/xml.h"
 
 namespace keys {
@@ -39,6 +40,8 @@ inline constexpr const char* AUDIO_LANGUAGE = "AUDIO_LANGUAGE";
 // What follows the end of each video: "0" the next video, "1" the root menu
 // page that holds its button, with that button highlighted.
 inline constexpr const char* AFTER_EACH_VIDEO = "AFTER_EACH_VIDEO";
+// The speed burns write at, in times DVD speed; "0": the drive's best.
+inline constexpr const char* BURN_SPEED = "BURN_SPEED";
 // The folder of the project last opened or saved, without a trailing slash;
 // the project dialogs start there.
 inline constexpr const char* LAST_PROJECT_FOLDER = "LAST_PROJECT_FOLDER";
@@ -103,12 +106,12 @@ inline constexpr std::array<DiscType, 2> DiscTypeTable{{
 // The last row has no rate of its own: the rate is chosen from the videos'
 // length and the disc (see media/Estimate.h).
 inline constexpr std::array<Quality, 6> QualityTable{{
-    {"Best (8.0 Mb/S), slow of convert speed", 9800},
-    {"Best (5.0 Mb/S), slow of convert speed", 5000},
-    {"Good (3.3 Mb/S), normal speed", 3300},
-    {"Normal (2.5 Mb/S), fast speed", 2500},
-    {"Poor (1.7 Mb/S), very fast speed", 1700},
-    {"Fit to disc", 0},
+    {QUORVA_TEXT("Quality", "Best (8.0 Mb/S), slow of convert speed"), 9800},
+    {QUORVA_TEXT("Quality", "Best (5.0 Mb/S), slow of convert speed"), 5000},
+    {QUORVA_TEXT("Quality", "Good (3.3 Mb/S), normal speed"), 3300},
+    {QUORVA_TEXT("Quality", "Normal (2.5 Mb/S), fast speed"), 2500},
+    {QUORVA_TEXT("Quality", "Poor (1.7 Mb/S), very fast speed"), 1700},
+    {QUORVA_TEXT("Quality", "Fit to disc"), 0},
 }};
 inline constexpr int kFitToDiscQuality = 5;
 

@@ -29,10 +29,10 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
         QString::fromStdString(App().theProductSettings.GetValue(keys::PRODUCT_NAME, "Quorva"));
     const QString home =
         QString::fromStdString(App().theProductSettings.GetValue(keys::URL_PRODUCT_HOME));
-    setWindowTitle("About " + product);
+    setWindowTitle(tr("About %1").arg(product));
 
     productLabel_ = HiddenLabel(this, IDC_STATIC_1, product);
-    descriptionLabel_ = HiddenLabel(this, IDC_STATIC_2, "DVD authoring and burning");
+    descriptionLabel_ = HiddenLabel(this, IDC_STATIC_2, tr("DVD authoring and burning"));
     homeLabel_ = HiddenLabel(this, IDC_STATIC_3, home);
 
     content_ = new QLabel(this);
@@ -40,11 +40,10 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     content_->setAlignment(Qt::AlignCenter);
     content_->setWordWrap(true);
     content_->setTextFormat(Qt::RichText);
-    content_->setText("<p style='font-size:14pt'><b>" + product.toHtmlEscaped() +
-                      "</b></p><p>Version " + ProductVersion() +
-                      "</p><p>Make a DVD from your videos, or burn an authored DVD "
-                      "folder.</p><p>" +
-                      home.toHtmlEscaped() + "</p>");
+    content_->setText("<p style='font-size:14pt'><b>" + product.toHtmlEscaped() + "</b></p><p>" +
+                      tr("Version %1").arg(ProductVersion()) + "</p><p>" +
+                      tr("Make a DVD from your videos, or burn an authored DVD folder.") +
+                      "</p><p>" + home.toHtmlEscaped() + "</p>");
 
     ok_ = new QPushButton(this);
     ok_->setObjectName(QString::number(IDOK));
@@ -66,7 +65,7 @@ void CAboutDlg::OnInitDialog() {
     skin::ApplyShape(this, "shape_page_about");
     // The skin labels the button; without it the button says what it does.
     if (!skin::Loaded())
-        ok_->setText("OK");
+        ok_->setText(tr("OK"));
 }
 
 int RunAboutBox(QWidget* parent) {

@@ -1,12 +1,15 @@
 // The about box: a small modal dialog whose look comes from the skin.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QLabel;
 class QPushButton;
 
 class CAboutDlg : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(CAboutDlg)
+
   public:
     static constexpr int IDD = 100;
     static constexpr int IDOK = 1;

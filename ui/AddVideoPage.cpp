@@ -1,6 +1,7 @@
 #include "ui/AddVideoPage.h"
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
 
 #include <QBoxLayout>
@@ -47,6 +48,8 @@ constexpr const char* kMediaFilter =
     "Media Files(*.mpg;*.mpeg;*.avi;*.rm;*.rmvb;*.mp4;*.mov;*.asf;*.wmv;*.vob)|"
     "*.mpg;*.mpeg;*.avi;*.rm;*.rmvb;*.mp4;*.mov;*.asf;*.wmv;*.vob;"
     "*.mkv;*.m4v;*.webm;*.ts;*.m2ts;*.mts;*.flv;*.3gp;*.ogv||";
+// The filter's name as the user reads it, before its patterns.
+constexpr const char* kMediaFilesName = QT_TRANSLATE_NOOP("CDVDAuthorAddDlg", "Media Files");
 
 // "Description|*.a;*.b||" as the file dialog's filters. The patterns are
 // hidden behind the description, and they match either letter case.
@@ -62,7 +65,11 @@ QStringList FileDialogFilters(const QString& filter) {
             if (pattern.toUpper() != pattern)
                 patterns << pattern.toUpper();
         }
-        result << parts[i] + " (" + patterns.join(' ') + ")";
+        QString name = parts[i];
+        if (name.startsWith(kMediaFilesName))
+            name.replace(0, int(std::strlen(kMediaFilesName)),
+                         QCoreApplication::translate("CDVDAuthorAddDlg", kMediaFilesName));
+        result << name + " (" + patterns.join(' ') + ")";
     }
     return result;
 }
@@ -216,7 +223,7 @@ class RowDelegate : public QStyledItemDelegate {
 CDVDAuthorAddDlg::CDVDAuthorAddDlg(std::uint32_t jobFlags, QWidget* parent)
     : QDialog(parent), jobFlags_(jobFlags) {
     setObjectName(QString::number(IDD));
-    setWindowTitle("Add video");
+    setWindowTitle(tr("Add video"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
     setAcceptDrops(true);
@@ -233,29 +240,27 @@ CDVDAuthorAddDlg::CDVDAuthorAddDlg(std::uint32_t jobFlags, QWidget* parent)
 
     // The buttons in the order of the page; Alt with the underlined letter
     // presses them (the skin keeps the same letters).
-    QPushButton* add = MakeButton(IDC_ADD, "&Add", "Add videos");
-    QPushButton* remove = MakeButton(IDC_REMOVE, "&Remove", "Remove the selected video (Delete)");
-    QPushButton* clear = MakeButton(IDC_CLEAR, "&Clear", "Remove all videos");
-    QPushButton* next = MakeButton(IDC_NEXT, "&Next", "Next");
-    QPushButton* up =
-        MakeButton(IDC_MOVE_UP, QString::fromUtf8("\u25B2"), "Move the selected video up (Alt+Up)");
+    QPushButton* add = MakeButton(IDC_ADD, tr("&Add"), tr("Add videos"));
+    QPushButton* remove =
+        MakeButton(IDC_REMOVE, tr("&Remove"), tr("Remove the selected video (Delete)"));
+    QPushButton* clear = MakeButton(IDC_CLEAR, tr("&Clear"), tr("Remove all videos"));
+    QPushButton* next = MakeButton(IDC_NEXT, tr("&Next"), tr("Next"));
+    QPushButton* up = MakeButton(IDC_MOVE_UP, QString::fromUtf8("\u25B2"),
+                                 tr("Move the selected video up (Alt+Up)"));
     QPushButton* down = MakeButton(IDC_MOVE_DOWN, QString::fromUtf8("\u25BC"),
-                                   "Move the selected video down (Alt+Down)");
-    discButton_ = MakeButton(IDC_DISC_TYPE, {}, "Switch disc type (Alt+D)");
+                                   tr("Move the selected video down (Alt+Down)"));
+    discButton_ = MakeButton(IDC_DISC_TYPE, {}, tr("Switch disc type (Alt+D)"));
     // Captioned with or without a skin: a skin older than them has no label
     // for them.
     QPushButton* openProject =
-        MakeButton(IDC_OPEN_PROJECT, {}, "Open a project: its videos and choices (Ctrl+O)");
-    openProject->setText(QString::fromUtf8("&Open project\u2026"));
-    QPushButton* saveProject =
-        MakeButton(IDC_SAVE_PROJECT, {}, "Save the videos and the choices as a project (Ctrl+S)");
-    saveProject->setText(QString::fromUtf8("&Save project\u2026"));
+        MakeButton(IDC_OPEN_PROJECT, {}, tr("Open a project: its videos and choices (Ctrl+O)"));
+    openProject->setText(tr("&Open project…"));
+    QPushButton* saveProject = MakeButton(
+        IDC_SAVE_PROJECT, {}, tr("Save the videos and the choices as a project (Ctrl+S)"));
+    saveProject->setText(tr("&Save project…"));
     QPushButton* preview = MakeButton(
-        IDC_PREVIEW_MENUS, {},
-        QCoreApplication::translate("CDVDAuthorAddDlg",
-                                    "Show the disc's menus for these videos, before converting"));
-    preview->setText(QCoreApplication::translate("CDVDAuthorAddDlg", "&Preview menus") +
-                     QChar(0x2026));
+        IDC_PREVIEW_MENUS, {}, tr("Show the disc's menus for these videos, before converting"));
+    preview->setText(tr("&Preview menus…"));
     next->setDefault(true);
 
     gauge_ = new CMacSliderCtrl(this);
@@ -412,7 +417,7 @@ void CDVDAuthorAddDlg::UpdateDiscButton() {
 void CDVDAuthorAddDlg::OnAdd() {
     CQuorvaApp& app = App();
     const QString recent = QString::fromStdString(app.theOptions.GetValue(keys::RECENT_OPEN));
-    QFileDialog dialog(this, "Open", recent);
+    QFileDialog dialog(this, tr("Open"), recent);
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(FileDialogFilters(kMediaFilter));
@@ -434,7 +439,7 @@ void CDVDAuthorAddDlg::AddFiles(const QStringList& paths) {
         else if (project.isEmpty())
             project = path;
         else
-            refused << path + ": only one project opens at a time.";
+            refused << tr("%1: only one project opens at a time.").arg(path);
     }
     if (!project.isEmpty() && !OpenProject(project))
         return;
@@ -452,9 +457,10 @@ void CDVDAuthorAddDlg::ReportRefused(const QStringList& refused) {
     if (refused.isEmpty())
         return;
     const QString heading =
-        refused.size() == 1 ? "This file was not added:" : "These files were not added:";
+        refused.size() == 1 ? tr("This file was not added:") : tr("These files were not added:");
     platform::MessageBox(handle_, (heading + "\n\n" + refused.join("\n\n")).toStdString(),
-                         "Add video", platform::MB_OK | platform::MB_ICONEXCLAMATION);
+                         tr("Add video").toStdString(),
+                         platform::MB_OK | platform::MB_ICONEXCLAMATION);
 }
 
 QStringList CDVDAuthorAddDlg::ReadIntoRows(const std::vector<std::string>& files, bool keepUnread,
@@ -470,7 +476,8 @@ QStringList CDVDAuthorAddDlg::ReadIntoRows(const std::vector<std::string>& files
             if (keepUnread)
                 AppendMarkedRow(files[index], probe.reason);
             else
-                refused << QString::fromStdString(files[index] + ": " + probe.reason + ".");
+                refused << tr("%1: %2.").arg(QString::fromStdString(files[index]),
+                                             QString::fromStdString(probe.reason));
             return;
         }
         NameMediaItem(probe.item, App().theOptions.GetValue(keys::WORKING_FOLDER),
@@ -489,7 +496,7 @@ QStringList CDVDAuthorAddDlg::ReadIntoRows(const std::vector<std::string>& files
     reading_ = false;
     // After Cancel, the videos of a project not read yet keep their places.
     for (std::size_t i = delivered; keepUnread && i < files.size(); ++i)
-        AppendMarkedRow(files[i], "it was not read: reading was cancelled");
+        AppendMarkedRow(files[i], tr("it was not read: reading was cancelled").toStdString());
     ShowNames();
     EstimateDiscUsage();
     return refused;
@@ -503,7 +510,7 @@ void CDVDAuthorAddDlg::OnFindVideo(int row) {
     QString folder = lost.left(lost.lastIndexOf('/'));
     if (!QFileInfo(folder).isDir())
         folder = QString::fromStdString(App().theOptions.GetValue(keys::RECENT_OPEN));
-    QFileDialog dialog(this, "Find " + lost.mid(lost.lastIndexOf('/') + 1), folder);
+    QFileDialog dialog(this, tr("Find %1").arg(lost.mid(lost.lastIndexOf('/') + 1)), folder);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(FileDialogFilters(kMediaFilter));
@@ -574,7 +581,7 @@ void CDVDAuthorAddDlg::OnRemove() {
 }
 
 void CDVDAuthorAddDlg::OnClear() {
-    if (list_->count() > 0 && !Confirm("Remove all videos from the list?"))
+    if (list_->count() > 0 && !Confirm(tr("Remove all videos from the list?")))
         return;
     ClearRows();
 }
@@ -677,17 +684,17 @@ void CDVDAuthorAddDlg::OnNext() {
             continue;
         list_->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
         list_->scrollToItem(list_->item(row));
-        platform::MessageBox(handle_, problem.toStdString(), "Add video",
+        platform::MessageBox(handle_, problem.toStdString(), tr("Add video").toStdString(),
                              platform::MB_OK | platform::MB_ICONEXCLAMATION);
         return;
     }
     if (jobFlags_ == kFullJob && !EstimateDiscUsage()) {
         const DiscType& disc = DiscTypeAt(discIndex_);
-        char question[256];
-        std::snprintf(question, sizeof question,
-                      "A %s disc should not greater than %d MB. Are you sure to continue ?",
-                      disc.name, disc.limitMB);
-        if (platform::MessageBox(handle_, question, "Warnning",
+        const QString question =
+            tr("A %1 disc should not greater than %2 MB. Are you sure to continue ?")
+                .arg(QString::fromUtf8(disc.name))
+                .arg(disc.limitMB);
+        if (platform::MessageBox(handle_, question.toStdString(), tr("Warnning").toStdString(),
                                  platform::MB_YESNO | platform::MB_ICONQUESTION) != platform::IDYES)
             return;
     }
@@ -697,7 +704,8 @@ void CDVDAuthorAddDlg::OnNext() {
         EstimateDiscUsage();  // the quality may have been chosen there
         return;
     }
-    if (platform::MessageBox(handle_, "No file added, do you want do it now?", "Information",
+    if (platform::MessageBox(handle_, tr("No file added, do you want do it now?").toStdString(),
+                             tr("Information").toStdString(),
                              platform::MB_YESNO | platform::MB_ICONINFORMATION) == platform::IDYES)
         OnAdd();
 }
@@ -709,7 +717,7 @@ void CDVDAuthorAddDlg::OnPreviewMenus() {
 }
 
 bool CDVDAuthorAddDlg::Confirm(const QString& question) {
-    return platform::MessageBox(handle_, question.toStdString(), "Add video",
+    return platform::MessageBox(handle_, question.toStdString(), tr("Add video").toStdString(),
                                 platform::MB_YESNO | platform::MB_ICONQUESTION) == platform::IDYES;
 }
 
@@ -727,8 +735,8 @@ void CDVDAuthorAddDlg::reject() {
     const bool kept = !savedSources_.isEmpty() && savedSources_ == RowSources();
     if (count > 0 && !EndingOnRequest() && !kept &&
         !Confirm(count == 1
-                     ? QString("Close the page and discard the video of the list?")
-                     : QString("Close the page and discard the %1 videos of the list?").arg(count)))
+                     ? tr("Close the page and discard the video of the list?")
+                     : tr("Close the page and discard the %1 videos of the list?").arg(count)))
         return;
     QDialog::reject();
 }

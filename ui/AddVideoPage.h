@@ -3,6 +3,7 @@
 // progress window.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QPixmap>
 #include <QStringList>
@@ -24,6 +25,8 @@ class QPushButton;
 class CMacSliderCtrl;
 
 class CDVDAuthorAddDlg : public QDialog, public platform::MessageTarget {
+    Q_DECLARE_TR_FUNCTIONS(CDVDAuthorAddDlg)
+
   public:
     static constexpr int IDD = 132;
     static constexpr int IDC_LIST_VIDEO = 1000;

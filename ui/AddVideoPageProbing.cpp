@@ -17,7 +17,7 @@ ProbeProgressDlg::ProbeProgressDlg(const std::vector<std::string>& files, std::s
                                    QWidget* parent)
     : QDialog(parent), files_(files), programFolder_(std::move(programFolder)) {
     setObjectName("ProbeProgress");
-    setWindowTitle("Add video");
+    setWindowTitle(tr("Add video"));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     label_ = new QLabel(this);
@@ -40,8 +40,7 @@ void ProbeProgressDlg::Reading(std::size_t index) {
     if (cancel_)
         return;
     const QString name = QString::fromStdString(platform::FileNameOf(files_[index]));
-    const QString text =
-        QString("Reading %1 (%2 of %3)...").arg(name).arg(index + 1).arg(files_.size());
+    const QString text = tr("Reading %1 (%2 of %3)...").arg(name).arg(index + 1).arg(files_.size());
     label_->setText(
         label_->fontMetrics().elidedText(text, Qt::ElideMiddle, label_->minimumWidth()));
     label_->setToolTip(QString::fromStdString(files_[index]));
@@ -53,7 +52,7 @@ void ProbeProgressDlg::reject() {
     // done, so the page takes no new files meanwhile.
     cancel_ = true;
     cancelButton_->setEnabled(false);
-    label_->setText("Stopping...");
+    label_->setText(tr("Stopping..."));
 }
 
 bool ProbeProgressDlg::Run(const ReadHandler& onRead) {

@@ -3,6 +3,7 @@
 // small window names the file it waits for and offers Cancel.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <atomic>
@@ -17,6 +18,8 @@ class QProgressBar;
 class QPushButton;
 
 class ProbeProgressDlg : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(ProbeProgressDlg)
+
   public:
     // Called on the user-interface thread for each file read, in the order of
     // the files; never for a file whose reading ended after Cancel.

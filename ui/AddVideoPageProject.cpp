@@ -15,7 +15,8 @@
 
 namespace {
 
-constexpr const char* kProjectFilter = "Quorva projects (*.quorva *.QUORVA)";
+constexpr const char* kProjectFilter =
+    QT_TRANSLATE_NOOP("CDVDAuthorAddDlg", "Quorva projects (*.quorva *.QUORVA)");
 
 // The folder of a file, without a trailing slash, as RECENT_OPEN keeps one.
 std::string FolderOfFile(const QString& path) {
@@ -29,7 +30,7 @@ QString ChooseProjectFile(QWidget* owner, const QString& title, const QString& f
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
-    dialog.setNameFilter(kProjectFilter);
+    dialog.setNameFilter(QCoreApplication::translate("CDVDAuthorAddDlg", kProjectFilter));
     if (save)
         dialog.setDefaultSuffix(QString(kProjectExtension).mid(1));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -49,7 +50,7 @@ QString CDVDAuthorAddDlg::ProjectFolder() const {
 void CDVDAuthorAddDlg::OnOpenProject() {
     if (reading_)
         return;
-    const QString path = ChooseProjectFile(this, "Open project", ProjectFolder(), false);
+    const QString path = ChooseProjectFile(this, tr("Open project"), ProjectFolder(), false);
     if (!path.isEmpty())
         OpenProject(path);
 }
@@ -57,7 +58,7 @@ void CDVDAuthorAddDlg::OnOpenProject() {
 void CDVDAuthorAddDlg::OnSaveProject() {
     if (reading_)
         return;
-    QString path = ChooseProjectFile(this, "Save project", ProjectFolder(), true);
+    QString path = ChooseProjectFile(this, tr("Save project"), ProjectFolder(), true);
     if (path.isEmpty())
         return;
     // A name with another ending ("disc.v2") still gets the project's; the
@@ -65,8 +66,9 @@ void CDVDAuthorAddDlg::OnSaveProject() {
     if (!IsProjectFile(path.toStdString())) {
         path += kProjectExtension;
         if (QFileInfo::exists(path) &&
-            platform::MessageBox(handle_, (path + " already exists. Replace it?").toStdString(),
-                                 "Save project",
+            platform::MessageBox(handle_,
+                                 tr("%1 already exists. Replace it?").arg(path).toStdString(),
+                                 tr("Save project").toStdString(),
                                  platform::MB_YESNO | platform::MB_ICONQUESTION) != platform::IDYES)
             return;
     }
@@ -85,7 +87,7 @@ bool CDVDAuthorAddDlg::SaveProjectAs(const QString& path) {
     Project project = ProjectOf(App().theOptions, videos, discIndex_, names);
     project.droppedAudio = std::move(dropped);
     if (platform::Result<void> saved = SaveProject(path.toStdString(), project); !saved) {
-        platform::MessageBox(handle_, saved.error(), "Save project",
+        platform::MessageBox(handle_, saved.error(), tr("Save project").toStdString(),
                              platform::MB_OK | platform::MB_ICONEXCLAMATION);
         return false;
     }
@@ -99,7 +101,7 @@ bool CDVDAuthorAddDlg::OpenProject(const QString& path) {
         return false;
     platform::Result<Project> project = LoadProject(path.toStdString());
     if (!project) {
-        platform::MessageBox(handle_, project.error(), "Open project",
+        platform::MessageBox(handle_, project.error(), tr("Open project").toStdString(),
                              platform::MB_OK | platform::MB_ICONEXCLAMATION);
         return false;
     }
@@ -109,13 +111,13 @@ bool CDVDAuthorAddDlg::OpenProject(const QString& path) {
         platform::MessageBox(
             handle_,
             (count == 1
-                 ? QString("Replace the video of the list with the videos of the project %1?")
-                       .arg(name)
-                 : QString("Replace the %1 videos of the list with the videos of the project %2?")
+                 ? tr("Replace the video of the list with the videos of the project %1?").arg(name)
+                 : tr("Replace the %1 videos of the list with the videos of the project %2?")
                        .arg(count)
                        .arg(name))
                 .toStdString(),
-            "Open project", platform::MB_YESNO | platform::MB_ICONQUESTION) != platform::IDYES)
+            tr("Open project").toStdString(),
+            platform::MB_YESNO | platform::MB_ICONQUESTION) != platform::IDYES)
         return false;
 
     App().theOptions.SetValue(keys::LAST_PROJECT_FOLDER, FolderOfFile(path));
@@ -151,14 +153,19 @@ void CDVDAuthorAddDlg::AppendMarkedRow(const std::string& path, const std::strin
     const bool missing = !platform::PathExists(path);
     MediaItem item;
     item.sourcePath = path;
-    item.infoText = "File: " + path + "\nVideo: " +
-                    (missing ? std::string("missing") : "cannot be used (" + reason + ")") +
-                    "\nDouble-click to find it, or remove it.\n";
-    const QString problem = QString::fromStdString(
-        missing ? "The video " + path +
-                      " of the project is missing. Find it or remove it from the list."
-                : "The video " + path + " of the project cannot be used: " + reason +
-                      ". Find it or remove it from the list.");
+    const QString file = QString::fromStdString(path);
+    const QString why = QString::fromStdString(reason);
+    item.infoText = (tr("File: %1").arg(file) + "\n" +
+                     (missing ? tr("Video: missing") : tr("Video: cannot be used (%1)").arg(why)) +
+                     "\n" + tr("Double-click to find it, or remove it.") + "\n")
+                        .toStdString();
+    const QString problem =
+        missing
+            ? tr("The video %1 of the project is missing. Find it or remove it from the list.")
+                  .arg(file)
+            : tr("The video %1 of the project cannot be used: %2. Find it or remove it from the "
+                 "list.")
+                  .arg(file, why);
     AddItemRow(std::move(item), -1, problem)->setData(kProblemRole, problem);
 }
 

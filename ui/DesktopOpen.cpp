@@ -1,5 +1,6 @@
 #include "ui/DesktopOpen.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QProcess>
 #include <QStandardPaths>
@@ -12,27 +13,33 @@ void OpenOnDesktop(const QUrl& url, QObject* context,
     const QString opener = QStandardPaths::findExecutable("xdg-open");
     if (opener.isEmpty()) {
         if (!QDesktopServices::openUrl(url))
-            failed("no program to open it is installed");
+            failed(
+                QCoreApplication::translate("DesktopOpen", "no program to open it is installed"));
         return;
     }
     auto* process = new QProcess(context);
     process->setProcessChannelMode(QProcess::ForwardedChannels);
-    QObject::connect(process, &QProcess::finished, context,
-                     [process, failed](int code, QProcess::ExitStatus status) {
-                         process->deleteLater();
-                         if (status != QProcess::NormalExit)
-                             failed("the program that opens it ended unexpectedly");
-                         else if (code == 3)
-                             failed("no program to open it is installed");
-                         else if (code != 0)
-                             failed(QString("xdg-open failed with status %1").arg(code));
-                     });
-    QObject::connect(process, &QProcess::errorOccurred, context,
-                     [process, failed](QProcess::ProcessError error) {
-                         if (error != QProcess::FailedToStart)
-                             return;
-                         process->deleteLater();
-                         failed("xdg-open could not be started");
-                     });
+    QObject::connect(
+        process, &QProcess::finished, context,
+        [process, failed](int code, QProcess::ExitStatus status) {
+            process->deleteLater();
+            if (status != QProcess::NormalExit)
+                failed(QCoreApplication::translate("DesktopOpen",
+                                                   "the program that opens it ended unexpectedly"));
+            else if (code == 3)
+                failed(QCoreApplication::translate("DesktopOpen",
+                                                   "no program to open it is installed"));
+            else if (code != 0)
+                failed(QCoreApplication::translate("DesktopOpen", "xdg-open failed with status %1")
+                           .arg(code));
+        });
+    QObject::connect(
+        process, &QProcess::errorOccurred, context,
+        [process, failed](QProcess::ProcessError error) {
+            if (error != QProcess::FailedToStart)
+                return;
+            process->deleteLater();
+            failed(QCoreApplication::translate("DesktopOpen", "xdg-open could not be started"));
+        });
     process->start(opener, {url.toString(QUrl::FullyEncoded)});
 }

@@ -38,12 +38,16 @@ struct ButtonRow {
 };
 
 const ButtonRow kButtons[] = {
-    {CQuorvaDlg::IDC_CREATE_DVD, DialogRect(252, 66, 69, 14), "Create DVD step by step.",
-     "&Create DVD"},
+    {CQuorvaDlg::IDC_CREATE_DVD, DialogRect(252, 66, 69, 14),
+     QT_TRANSLATE_NOOP("CQuorvaDlg", "Create DVD step by step."),
+     QT_TRANSLATE_NOOP("CQuorvaDlg", "&Create DVD")},
     {CQuorvaDlg::IDC_DIRECT_BURN, DialogRect(254, 118, 69, 14),
-     "Direct burn the DVD folder which authored by us.", "&Direct burn"},
-    {CQuorvaDlg::IDC_OPTIONS, DialogRect(93, 163, 69, 14), "Options", "&Options"},
-    {CQuorvaDlg::IDC_HELP, DialogRect(173, 161, 69, 14), "Help", "&Help"},
+     QT_TRANSLATE_NOOP("CQuorvaDlg", "Direct burn the DVD folder which authored by us."),
+     QT_TRANSLATE_NOOP("CQuorvaDlg", "&Direct burn")},
+    {CQuorvaDlg::IDC_OPTIONS, DialogRect(93, 163, 69, 14),
+     QT_TRANSLATE_NOOP("CQuorvaDlg", "Options"), QT_TRANSLATE_NOOP("CQuorvaDlg", "&Options")},
+    {CQuorvaDlg::IDC_HELP, DialogRect(173, 161, 69, 14), QT_TRANSLATE_NOOP("CQuorvaDlg", "Help"),
+     QT_TRANSLATE_NOOP("CQuorvaDlg", "&Help")},
 };
 
 // The application icon: a disc.
@@ -106,8 +110,8 @@ void CQuorvaDlg::CreateControls() {
     heading->setFont(big);
     heading->setStyleSheet(look);
     const char* const notes[] = {
-        "Make a DVD from your videos, step by step.",
-        "Burn a DVD folder that was authored before.",
+        QT_TRANSLATE_NOOP("CQuorvaDlg", "Make a DVD from your videos, step by step."),
+        QT_TRANSLATE_NOOP("CQuorvaDlg", "Burn a DVD folder that was authored before."),
     };
 
     // The two workflows on the right with what they do beside them, the
@@ -124,14 +128,14 @@ void CQuorvaDlg::CreateControls() {
         auto* button = new QPushButton(this);
         button->setObjectName(QString::number(row.id));
         button->setMinimumSize(row.rect.size());
-        button->setToolTip(row.tooltip);
+        button->setToolTip(tr(row.tooltip));
         // Return presses the button that has the focus.
         button->setAutoDefault(true);
         if (plain)
-            button->setText(row.caption);
+            button->setText(tr(row.caption));
         connect(button, &QPushButton::clicked, this, [this, id = row.id] { OnCommand(id); });
         if (row.id == IDC_CREATE_DVD || row.id == IDC_DIRECT_BURN) {
-            auto* label = new QLabel(notes[line], this);
+            auto* label = new QLabel(tr(notes[line]), this);
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             label->setWordWrap(true);
             label->setStyleSheet(look);
@@ -265,8 +269,9 @@ void CQuorvaDlg::DeliverVideos() {
 void CQuorvaDlg::OnDirectBurn() {
     std::string folder;
     // Authored folders (DVD_1, ...) are made in the working folder.
-    const int status = BrowseForFolder(this, folder, "DVD folder", "VIDEO_TS/VTS_01_0.IFO",
-                                       App().theOptions.GetValue(keys::WORKING_FOLDER));
+    const int status =
+        BrowseForFolder(this, folder, tr("DVD folder").toStdString(), "VIDEO_TS/VTS_01_0.IFO",
+                        App().theOptions.GetValue(keys::WORKING_FOLDER));
     App().theDvdFolder = folder;
     if (status != 0 || folder.empty())
         return;
@@ -277,11 +282,11 @@ QMenu* CQuorvaDlg::HelpMenu() {
     if (!helpMenu_) {
         helpMenu_ = new QMenu("help", this);
         helpMenu_->setObjectName(QString::number(IDM_HELP));
-        QAction* about = helpMenu_->addAction("&About");
+        QAction* about = helpMenu_->addAction(tr("&About"));
         about->setObjectName(QString::number(ID_HELP_ABOUT));
         connect(about, &QAction::triggered, this, [this] { OnCommand(ID_HELP_ABOUT); });
         helpMenu_->addSeparator();
-        QAction* online = helpMenu_->addAction("Product Online");
+        QAction* online = helpMenu_->addAction(tr("Product Online"));
         online->setObjectName(QString::number(ID_HELP_PRODUCT_ONLINE));
         connect(online, &QAction::triggered, this, [this] { OnCommand(ID_HELP_PRODUCT_ONLINE); });
     }
@@ -297,11 +302,12 @@ void CQuorvaDlg::OnProductOnline() {
     const std::string home = App().theProductSettings.GetValue(keys::URL_PRODUCT_HOME);
     // Without a browser the user still learns where the home page is.
     OpenOnDesktop(QUrl(QString::fromStdString(home)), this, [this, home](const QString& reason) {
-        platform::MessageBox(
-            handle_,
-            "No web browser could be opened for " + home + " (" + reason.toStdString() + ").",
-            App().theProductSettings.GetValue(keys::PRODUCT_NAME),
-            platform::MB_OK | platform::MB_ICONINFORMATION);
+        platform::MessageBox(handle_,
+                             tr("No web browser could be opened for %1 (%2).")
+                                 .arg(QString::fromStdString(home), reason)
+                                 .toStdString(),
+                             App().theProductSettings.GetValue(keys::PRODUCT_NAME),
+                             platform::MB_OK | platform::MB_ICONINFORMATION);
     });
 }
 

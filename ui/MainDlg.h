@@ -2,6 +2,7 @@
 // and opens the options, the about box and the product's home page.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QStringList>
 #include <functional>
@@ -13,6 +14,8 @@ class QMenu;
 class QPushButton;
 
 class CQuorvaDlg : public QDialog, public platform::MessageTarget {
+    Q_DECLARE_TR_FUNCTIONS(CQuorvaDlg)
+
   public:
     static constexpr int IDD = 102;
     static constexpr int IDC_CREATE_DVD = 1011;

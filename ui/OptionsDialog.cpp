@@ -59,15 +59,17 @@ std::string ChooseMenuPicture(QWidget* owner) {
     // A picture the menu stage would refuse is refused here, where the user
     // can still choose another, not when the job starts.
     if (const std::string problem = MenuBackgroundProblem(path); !problem.empty()) {
-        platform::MessageBox(0, problem + "\n\nChoose a BMP or JPEG picture.", "Menu background",
-                             platform::MB_OK | platform::MB_ICONEXCLAMATION);
+        platform::MessageBox(
+            0, problem + "\n\n" + COptionsDlg::tr("Choose a BMP or JPEG picture.").toStdString(),
+            COptionsDlg::tr("Menu background").toStdString(),
+            platform::MB_OK | platform::MB_ICONEXCLAMATION);
         return {};
     }
     return path;
 }
 
 COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("Options");
+    setWindowTitle(tr("Options"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     CreateControls();
@@ -84,13 +86,13 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
 void COptionsDlg::CreateControls() {
     // What the edits and radios are about.
     auto* note = new QLabel(
-        "What happens to the working folder when the program ends (clearing removes only the "
-        "files the program made there; finished discs and images are kept), and the pictures "
-        "behind the title menu and the root menu of the next DVDs.",
+        tr("What happens to the working folder when the program ends (clearing removes only the "
+           "files the program made there; finished discs and images are kept), and the pictures "
+           "behind the title menu and the root menu of the next DVDs."),
         this);
     note->setWordWrap(true);
 
-    auto* clearBox = new QGroupBox("Clear the content of temp folder", this);
+    auto* clearBox = new QGroupBox(tr("Clear the content of temp folder"), this);
     auto* clearRow = new QHBoxLayout(clearBox);
     clearGroup_ = new QButtonGroup(this);
     for (int id : {IDC_CLEAR_AT_EXIT, IDC_KEEP_AT_EXIT}) {
@@ -100,16 +102,16 @@ void COptionsDlg::CreateControls() {
     }
 
     // Each pick button sits beside its edit.
-    auto* pictureBox = new QGroupBox("Background picture of menu", this);
+    auto* pictureBox = new QGroupBox(tr("Background picture of menu"), this);
     auto* pictures = new QGridLayout(pictureBox);
     pictures->setColumnStretch(1, 1);
-    pictures->addWidget(new QLabel("Title menu:", pictureBox), 0, 0);
+    pictures->addWidget(new QLabel(tr("Title menu:"), pictureBox), 0, 0);
     titlePictureEdit_ = PathEdit(pictureBox, IDC_TITLE_PICTURE);
     pictures->addWidget(titlePictureEdit_, 0, 1);
     auto* pickTitle = Named(new QPushButton(pictureBox), IDC_PICK_TITLE_PICTURE);
     connect(pickTitle, &QPushButton::clicked, this, [this] { OnPickTitlePicture(); });
     pictures->addWidget(pickTitle, 0, 2);
-    pictures->addWidget(new QLabel("Root folder:", pictureBox), 1, 0);
+    pictures->addWidget(new QLabel(tr("Root folder:"), pictureBox), 1, 0);
     rootPictureEdit_ = PathEdit(pictureBox, IDC_ROOT_PICTURE);
     pictures->addWidget(rootPictureEdit_, 1, 1);
     auto* pickRoot = Named(new QPushButton(pictureBox), IDC_PICK_ROOT_PICTURE);
@@ -183,16 +185,16 @@ void COptionsDlg::CaptionControls() {
         int id;
         const char* text;
     } texts[] = {
-        {IDC_OK, "OK"},
-        {IDC_CANCEL, "Cancel"},
-        {IDC_CLEAR_AT_EXIT, "&Yes, at exit"},
-        {IDC_KEEP_AT_EXIT, "&No, keep it"},
-        {IDC_PICK_TITLE_PICTURE, "Browse..."},
-        {IDC_PICK_ROOT_PICTURE, "Browse..."},
+        {IDC_OK, QT_TR_NOOP("OK")},
+        {IDC_CANCEL, QT_TR_NOOP("Cancel")},
+        {IDC_CLEAR_AT_EXIT, QT_TR_NOOP("&Yes, at exit")},
+        {IDC_KEEP_AT_EXIT, QT_TR_NOOP("&No, keep it")},
+        {IDC_PICK_TITLE_PICTURE, QT_TR_NOOP("Browse...")},
+        {IDC_PICK_ROOT_PICTURE, QT_TR_NOOP("Browse...")},
     };
     for (const auto& t : texts) {
         if (auto* button = findChild<QAbstractButton*>(QString::number(t.id)))
-            button->setText(t.text);
+            button->setText(tr(t.text));
     }
 }
 
@@ -235,7 +237,8 @@ void COptionsDlg::OnPickRootPicture() {
 void COptionsDlg::OnBrowseFolder() {
     UpdateData(true);
     std::string folder;
-    if (BrowseForFolder(this, folder, "Working folder(atleast 10GB of free space)", "",
+    if (BrowseForFolder(this, folder,
+                        tr("Working folder(atleast 10GB of free space)").toStdString(), "",
                         workingFolder) != 0 ||
         folder.empty())
         return;

@@ -3,6 +3,7 @@
 // stored in the options at once; the clear choice when the user confirms.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <string>
 
@@ -12,6 +13,8 @@ class QPushButton;
 class QRadioButton;
 
 class COptionsDlg : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(COptionsDlg)
+
   public:
     static constexpr int IDD = 140;
     static constexpr int IDC_OK = 1;

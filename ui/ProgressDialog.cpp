@@ -131,8 +131,8 @@ void CDVDAuthorProcessDlg::CreateControls() {
     hiddenButton_ = Named(new QPushButton(this), IDC_HIDDEN_BUTTON);
     hiddenButton_->hide();
 
-    ntscRadio_ = Named(new QRadioButton("NTSC DVD", this), IDC_NTSC);
-    palRadio_ = Named(new QRadioButton("PAL DVD", this), IDC_PAL);
+    ntscRadio_ = Named(new QRadioButton(tr("NTSC DVD"), this), IDC_NTSC);
+    palRadio_ = Named(new QRadioButton(tr("PAL DVD"), this), IDC_PAL);
     auto* tvGroup = new QButtonGroup(this);
     tvGroup->addButton(ntscRadio_, 0);
     tvGroup->addButton(palRadio_, 1);
@@ -140,7 +140,7 @@ void CDVDAuthorProcessDlg::CreateControls() {
     workingFolderEdit_ = Named(new QLineEdit(this), IDC_WORKING_FOLDER);
     workingFolderEdit_->setReadOnly(true);
     workingFolderEdit_->setMinimumWidth(DialogX(144));
-    browseButton_ = Named(new QPushButton("Browse...", this), IDC_BROWSE);
+    browseButton_ = Named(new QPushButton(tr("Browse..."), this), IDC_BROWSE);
     connect(browseButton_, &QPushButton::clicked, this, [this] { OnBrowse(); });
 
     convertBar_ = Named(new QProgressBar(this), IDC_CONVERT_BAR);
@@ -160,15 +160,15 @@ void CDVDAuthorProcessDlg::CreateControls() {
         int id;
         QLabel** value;
     } figures[] = {
-        {"Time used:", IDC_TIME_USED, &timeUsedText_},
-        {"Time reserved:", IDC_TIME_LEFT, &timeLeftText_},
-        {"Convert time:", IDC_CONVERT_TIME, &convertTimeText_},
-        {"Speed:", IDC_SPEED, &speedText_},
+        {QT_TR_NOOP("Time used:"), IDC_TIME_USED, &timeUsedText_},
+        {QT_TR_NOOP("Time reserved:"), IDC_TIME_LEFT, &timeLeftText_},
+        {QT_TR_NOOP("Convert time:"), IDC_CONVERT_TIME, &convertTimeText_},
+        {QT_TR_NOOP("Speed:"), IDC_SPEED, &speedText_},
     };
     auto* figureGrid = new QGridLayout;
     int figureIndex = 0;
     for (const auto& figure : figures) {
-        auto* caption = new QLabel(figure.caption, this);
+        auto* caption = new QLabel(tr(figure.caption), this);
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         *figure.value = Named(new QLabel(this), figure.id);
         (*figure.value)->setMinimumWidth(DialogX(40));
@@ -189,6 +189,11 @@ void CDVDAuthorProcessDlg::CreateControls() {
 
     deviceCombo_ = Named(new QComboBox(this), IDC_DRIVES);
     deviceCombo_->setMinimumWidth(DialogX(186));
+    // The speeds DVD writers offer; the drive takes its nearest.
+    burnSpeedCombo_ = Named(new QComboBox(this), kBurnSpeedName);
+    burnSpeedCombo_->addItem(tr("The drive's best"), 0);
+    for (int speed : {1, 2, 4, 6, 8, 12, 16, 24})
+        burnSpeedCombo_->addItem(QString("%1x").arg(speed), speed);
     unusedCombo_ = Named(new QComboBox(this), IDC_UNUSED_LIST);
     unusedCombo_->hide();
 
@@ -196,7 +201,8 @@ void CDVDAuthorProcessDlg::CreateControls() {
     // takes, and what the last run made.
     qualityCombo_ = Named(new QComboBox(this), kQualityName);
     for (const Quality& quality : QualityTable)
-        qualityCombo_->addItem(quality.label);
+        qualityCombo_->addItem(
+            QString::fromStdString(platform::Translate("Quality", quality.label)));
     estimateText_ = Named(new QLabel(this), kEstimateName);
     connect(qualityCombo_, &QComboBox::currentIndexChanged, this, [this] { ShowEstimate(); });
     burnFolderText_ = Named(new QLabel(this), kBurnFolderName);
@@ -207,7 +213,7 @@ void CDVDAuthorProcessDlg::CreateControls() {
     resultText_ = Named(new QLabel(resultBox_), kResultName);
     resultText_->setWordWrap(true);
     resultText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    openFolderButton_ = Named(new QPushButton("&Open Folder", resultBox_), kOpenFolderName);
+    openFolderButton_ = Named(new QPushButton(tr("&Open Folder"), resultBox_), kOpenFolderName);
     connect(openFolderButton_, &QPushButton::clicked, this, [this] { OnOpenFolder(); });
     auto* resultRow = new QHBoxLayout(resultBox_);
     resultRow->addWidget(resultText_, 1);
@@ -245,27 +251,26 @@ void CDVDAuthorProcessDlg::CreateControls() {
             fields->addWidget(third, row, 3);
         ++row;
     };
-    addRow(IDC_DRIVES, "&Drive:", deviceCombo_);
-    addRow(IDC_LABEL, "&Volume label:", labelEdit_);
-    addRow(kDiscTitleId, Translated("Disc &title:"), discTitleEdit_);
-    addRow(kBurnFolderId, "DVD folder:", burnFolderText_);
-    addRow(IDC_ASPECT_16_9, "Aspect ratio:", wideRadio_, standardRadio_);
-    addRow(IDC_NTSC, "TV standard:", ntscRadio_, palRadio_);
-    addRow(kQualityId, "&Quality:", qualityCombo_, estimateText_);
+    addRow(IDC_DRIVES, tr("&Drive:"), deviceCombo_);
+    addRow(kBurnSpeedId, tr("&Burn speed:"), burnSpeedCombo_);
+    addRow(IDC_LABEL, tr("&Volume label:"), labelEdit_);
+    addRow(kDiscTitleId, tr("Disc &title:"), discTitleEdit_);
+    addRow(kBurnFolderId, tr("DVD folder:"), burnFolderText_);
+    addRow(IDC_ASPECT_16_9, tr("Aspect ratio:"), wideRadio_, standardRadio_);
+    addRow(IDC_NTSC, tr("TV standard:"), ntscRadio_, palRadio_);
+    addRow(kQualityId, tr("&Quality:"), qualityCombo_, estimateText_);
     // The minutes take the width of the quality's list, not the whole row.
-    fields->addWidget(
-        FieldCaption(kChapterMinutesId, Translated("&Chapters every:"), chapterMinutesSpin_), row,
-        0);
+    fields->addWidget(FieldCaption(kChapterMinutesId, tr("&Chapters every:"), chapterMinutesSpin_),
+                      row, 0);
     fields->addWidget(chapterMinutesSpin_, row, 1);
     ++row;
-    addRow(kAfterEachId, Translated("&After each video:"), afterEachCombo_, nullptr,
-           previewButton_);
-    addRow(IDC_WORKING_FOLDER, "Working folder:", workingFolderEdit_, nullptr, browseButton_);
-    fields->addWidget(FieldCaption(IDC_CONVERT_BAR, "Converting:", convertBar_), row, 0);
+    addRow(kAfterEachId, tr("&After each video:"), afterEachCombo_, nullptr, previewButton_);
+    addRow(IDC_WORKING_FOLDER, tr("Working folder:"), workingFolderEdit_, nullptr, browseButton_);
+    fields->addWidget(FieldCaption(IDC_CONVERT_BAR, tr("Converting:"), convertBar_), row, 0);
     fields->addWidget(convertBar_, row, 1, 1, 2);
     fields->addWidget(startButton_, row, 3, 2, 1, Qt::AlignCenter);
     ++row;
-    fields->addWidget(FieldCaption(IDC_BURN_BAR, "Burning:", burnBar_), row, 0);
+    fields->addWidget(FieldCaption(IDC_BURN_BAR, tr("Burning:"), burnBar_), row, 0);
     fields->addWidget(burnBar_, row, 1, 1, 2);
 
     auto* page = new QVBoxLayout(this);
@@ -276,10 +281,11 @@ void CDVDAuthorProcessDlg::CreateControls() {
 
     // Tab follows the fields from top to bottom, then the start button, the
     // log and what the run made.
-    QWidget* order[] = {deviceCombo_,        labelEdit_,      discTitleEdit_, wideRadio_,
-                        standardRadio_,      ntscRadio_,      palRadio_,      qualityCombo_,
-                        chapterMinutesSpin_, afterEachCombo_, previewButton_, workingFolderEdit_,
-                        browseButton_,       startButton_,    logEdit_,       openFolderButton_};
+    QWidget* order[] = {deviceCombo_,       burnSpeedCombo_,     labelEdit_,      discTitleEdit_,
+                        wideRadio_,         standardRadio_,      ntscRadio_,      palRadio_,
+                        qualityCombo_,      chapterMinutesSpin_, afterEachCombo_, previewButton_,
+                        workingFolderEdit_, browseButton_,       startButton_,    logEdit_,
+                        openFolderButton_};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
 }
@@ -290,7 +296,8 @@ void CDVDAuthorProcessDlg::FillDriveList() {
     if (burner)
         burner->GetDeviceCount(&count);
     if (count <= 0) {
-        platform::MessageBox(handle_, "No DVD Device found!", "Error", platform::MB_ICONERROR);
+        platform::MessageBox(handle_, tr("No DVD Device found!").toStdString(),
+                             tr("Error").toStdString(), platform::MB_ICONERROR);
         return;
     }
     // A drive that can burn is chosen (a later one wins); the disc image
@@ -301,7 +308,10 @@ void CDVDAuthorProcessDlg::FillDriveList() {
         char name[1024] = {};
         std::int32_t result = 0;
         burner->GetDeviceName(index, name, sizeof name, &result);
-        deviceCombo_->addItem(QString::fromUtf8(name));
+        // The image device is named in the user's language; drives by their maker.
+        const bool isImage = std::string_view(name) == kImageDeviceName;
+        deviceCombo_->addItem(QString::fromStdString(
+            isImage ? platform::Translate("DiscBurner", kImageDeviceName) : std::string(name)));
         BurnerDeviceInfo info{};
         if (burner->GetDeviceInfo(&info, index, &result) < 0 || !info.CanBurn())
             continue;
@@ -319,6 +329,7 @@ void CDVDAuthorProcessDlg::LoadFields() {
     workingFolderText_ = options.GetValue(keys::WORKING_FOLDER);
     aspectRatio_ = ReadIntOption(options, keys::VIDEO_ASPECT_RATIO);
     tvStandard_ = ReadIntOption(options, keys::TARGET_DVD_TYPE);
+    burnSpeed_ = std::clamp(ReadNewIntOption(options, keys::BURN_SPEED, 0), 0, int(kMaxDvdSpeed));
     quality_ = std::clamp(ReadIntOption(options, keys::VIDEO_QUALITY_MODE), 0,
                           static_cast<int>(QualityTable.size()) - 1);
     discTitle_ = options.GetValue(keys::DISC_TITLE);
@@ -338,8 +349,7 @@ void CDVDAuthorProcessDlg::ShowEstimate() {
         list, VideoKbpsFor(qualityCombo_->currentIndex(), list, DiscTypeAt(discType_)));
     // Whole megabytes cut as the add page's gauge cuts them, so that both
     // windows show the same figure.
-    estimateText_->setText(
-        QString("about %1 MB on the disc").arg(static_cast<long long>(megabytes)));
+    estimateText_->setText(tr("about %1 MB on the disc").arg(static_cast<long long>(megabytes)));
 }
 
 void CDVDAuthorProcessDlg::ApplyLayoutForJob() {
@@ -379,6 +389,7 @@ void CDVDAuthorProcessDlg::ControlsToFields() {
     discTitle_ = discTitleEdit_->text().toStdString();
     chapterMinutes_ = chapterMinutesSpin_->value();
     afterEach_ = afterEachCombo_->currentIndex();
+    burnSpeed_ = burnSpeedCombo_->currentData().toInt();
 }
 
 void CDVDAuthorProcessDlg::FieldsToControls() {
@@ -388,6 +399,10 @@ void CDVDAuthorProcessDlg::FieldsToControls() {
     discTitleEdit_->setText(QString::fromStdString(discTitle_));
     chapterMinutesSpin_->setValue(chapterMinutes_);
     afterEachCombo_->setCurrentIndex(afterEach_);
+    // A speed the list lacks (written in the options file by hand) joins it.
+    if (burnSpeedCombo_->findData(burnSpeed_) < 0)
+        burnSpeedCombo_->addItem(QString("%1x").arg(burnSpeed_), burnSpeed_);
+    burnSpeedCombo_->setCurrentIndex(burnSpeedCombo_->findData(burnSpeed_));
     ntscRadio_->setChecked(tvStandard_ == 0);
     palRadio_->setChecked(tvStandard_ == 1);
     wideRadio_->setChecked(aspectRatio_ == 0);
@@ -396,7 +411,7 @@ void CDVDAuthorProcessDlg::FieldsToControls() {
 
 void CDVDAuthorProcessDlg::OnBrowse() {
     ControlsToFields();
-    std::string folder = chooseFolder(this, "Working folder(atleast 10GB of free space)");
+    std::string folder = chooseFolder(this, tr("Working folder(atleast 10GB of free space)"));
     if (folder.empty())
         return;
     burnBar_->setRange(0, 100);

@@ -2,6 +2,7 @@
 // worker thread and shows its log, bars and figures.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <atomic>
 #include <condition_variable>
@@ -62,6 +63,8 @@ class JobHold {
 };
 
 class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
+    Q_DECLARE_TR_FUNCTIONS(CDVDAuthorProcessDlg)
+
   public:
     static constexpr int IDD = 129;
     static constexpr int IDC_DRIVES = 1007;
@@ -88,8 +91,10 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
     static constexpr int kDiscTitleId = -3;
     static constexpr int kChapterMinutesId = -4;
     static constexpr int kAfterEachId = -5;
+    static constexpr int kBurnSpeedId = -6;
     // Controls beyond the design, found by these object names.
     static constexpr const char* kQualityName = "quality";
+    static constexpr const char* kBurnSpeedName = "burnSpeed";
     static constexpr const char* kEstimateName = "estimate";
     static constexpr const char* kBurnFolderName = "burnFolder";
     static constexpr const char* kResultBoxName = "resultBox";
@@ -233,6 +238,7 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
     std::string discTitle_;  // shown in the title menu; empty: none
     int chapterMinutes_ = 5;
     int afterEach_ = 0;  // 0: the next video plays, 1: back to the root menu
+    int burnSpeed_ = 0;  // times DVD speed; 0: the drive's best
     // Set while the abort question is open.
     bool asking_ = false;
     // Burner failures that came while the question was open, shown after it.
@@ -241,6 +247,7 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
 
     QPlainTextEdit* logEdit_ = nullptr;
     QComboBox* deviceCombo_ = nullptr;
+    QComboBox* burnSpeedCombo_ = nullptr;  // its items carry their speed
     QComboBox* unusedCombo_ = nullptr;
     QPushButton* hiddenButton_ = nullptr;
     QRadioButton* ntscRadio_ = nullptr;

@@ -135,6 +135,7 @@ void CDVDAuthorProcessDlg::KeepChoices() {
     options.SetIntValue(keys::CHAPTER_MINUTES, chapterMinutes_);
     if (afterEach_ >= 0)
         options.SetIntValue(keys::AFTER_EACH_VIDEO, afterEach_);
+    options.SetIntValue(keys::BURN_SPEED, burnSpeed_);
 }
 
 bool CDVDAuthorProcessDlg::ConfirmVolumeLabel() {
@@ -146,12 +147,14 @@ bool CDVDAuthorProcessDlg::ConfirmVolumeLabel() {
     const std::string fitted = burner::FitVolumeLabel(labelText_);
     const std::size_t characters =
         static_cast<std::size_t>(QString::fromStdString(fitted).toUcs4().size());
-    std::string question = "DVD disc volume limited to " + std::to_string(kVolumeLabelLimit) +
-                           " characters, would you like use the first " +
-                           std::to_string(characters) + " characters of \"" + labelText_ + "\" ?";
+    QString question = tr("DVD disc volume limited to %1 characters, would you like use the "
+                          "first %2 characters of \"%3\" ?")
+                           .arg(kVolumeLabelLimit)
+                           .arg(characters)
+                           .arg(QString::fromStdString(labelText_));
     if (characters != fitted.size())
-        question += "\n(A letter with an accent takes the room of two or more.)";
-    if (platform::MessageBox(handle_, question, "Error",
+        question += "\n" + tr("(A letter with an accent takes the room of two or more.)");
+    if (platform::MessageBox(handle_, question.toStdString(), tr("Error").toStdString(),
                              platform::MB_OKCANCEL | platform::MB_ICONQUESTION) != platform::IDOK)
         return false;
     volumeLabel_ = fitted;
@@ -166,12 +169,12 @@ void CDVDAuthorProcessDlg::EnsureBackgroundPictures() {
     };
     const Picture pictures[] = {
         {keys::BACKGROUND_PICTURE_OF_TITLE_MENU,
-         "The file<%s> will be set as background of DVD title menu not exists, do you want "
-         "specify now ? or No use default. ",
+         QT_TR_NOOP("The file<%1> will be set as background of DVD title menu not exists, do "
+                    "you want specify now ? or No use default. "),
          kDefaultTitleBackground},
         {keys::BACKGROUND_PICTURE_OF_ROOT_MENU,
-         "The file<%s> will be set as background of DVD root menu not exists, do you want "
-         "specify now ? or No use default. ",
+         QT_TR_NOOP("The file<%1> will be set as background of DVD root menu not exists, do "
+                    "you want specify now ? or No use default. "),
          kDefaultRootBackground},
     };
     CXMLAccess& options = App().theOptions;
@@ -189,16 +192,18 @@ void CDVDAuthorProcessDlg::EnsureBackgroundPictures() {
         }
         if (!missing)
             return;
-        std::string question = missing->question;
-        question.replace(question.find("%s"), 2, current);
+        std::string question =
+            tr(missing->question).arg(QString::fromStdString(current)).toStdString();
         // A file that is there but that the menu stage would refuse (a PNG
         // named .jpg) is asked about the same way, with the reason.
         if (QFileInfo::exists(QString::fromStdString(current)))
-            question = problem +
-                       "\n\nDo you want to choose another picture now? No uses the "
-                       "default picture.";
-        const int answer = platform::MessageBox(handle_, question, "File not exists",
-                                                platform::MB_YESNO | platform::MB_ICONQUESTION);
+            question = problem + "\n\n" +
+                       tr("Do you want to choose another picture now? No uses the default "
+                          "picture.")
+                           .toStdString();
+        const int answer =
+            platform::MessageBox(handle_, question, tr("File not exists").toStdString(),
+                                 platform::MB_YESNO | platform::MB_ICONQUESTION);
         if (answer == platform::IDYES) {
             const std::string chosen = choosePicture(this);
             if (!chosen.empty())
@@ -215,9 +220,9 @@ void CDVDAuthorProcessDlg::AskAbort() {
     // The worker waits at its next report or question until this is answered.
     asking_ = true;
     hold_.Hold();
-    const int answer =
-        platform::MessageBox(handle_, "Converting in progress, are you sure to abort?", "Q",
-                             platform::MB_YESNO | platform::MB_ICONQUESTION);
+    const int answer = platform::MessageBox(
+        handle_, tr("Converting in progress, are you sure to abort?").toStdString(),
+        tr("Q").toStdString(), platform::MB_YESNO | platform::MB_ICONQUESTION);
     asking_ = false;
     // A job that ended while the question was open keeps its result.
     const bool abort = answer == platform::IDYES && phase_ == Phase::Running;
@@ -225,7 +230,7 @@ void CDVDAuthorProcessDlg::AskAbort() {
         cancel_ = true;  // before the worker goes on
     hold_.Release();
     for (const std::string& error : std::exchange(pendingErrors_, {}))
-        platform::MessageBox(handle_, error, "Error", platform::MB_ICONERROR);
+        platform::MessageBox(handle_, error, tr("Error").toStdString(), platform::MB_ICONERROR);
     if (abort)
         Abort();
 }
@@ -242,7 +247,7 @@ void CDVDAuthorProcessDlg::Abort() {
     LockControls(false);
     phase_ = Phase::Idle;
     SetBusyLook(false);
-    ShowResult("Aborted.", std::string());
+    ShowResult(tr("Aborted.").toStdString(), std::string());
 }
 
 void CDVDAuthorProcessDlg::showEvent(QShowEvent* event) {
@@ -295,7 +300,7 @@ void CDVDAuthorProcessDlg::OnFinished(const JobResult& result) {
         const bool made = !result.imageFile.empty() || !result.burnedDrive.empty();
         if (!made && result.outcome != JobOutcome::Failed) {
             if (const std::string note = CompleteDvdFolderNote(); !note.empty())
-                ShowResult("Aborted." + note, result.dvdFolder);
+                ShowResult(tr("Aborted.").toStdString() + note, result.dvdFolder);
             return;
         }
     }
@@ -319,8 +324,9 @@ std::string CDVDAuthorProcessDlg::CompleteDvdFolderNote() const {
     if (!result_ || result_->dvdFolder.empty() ||
         !QFileInfo(QString::fromStdString(result_->dvdFolder + "/VIDEO_TS/VIDEO_TS.IFO")).isFile())
         return {};
-    return " The DVD folder " + result_->dvdFolder +
-           " is complete: Direct burn in the main window can write it.";
+    return " " + tr("The DVD folder %1 is complete: Direct burn in the main window can write it.")
+                     .arg(QString::fromStdString(result_->dvdFolder))
+                     .toStdString();
 }
 
 void CDVDAuthorProcessDlg::ShowOutcome() {
@@ -329,8 +335,10 @@ void CDVDAuthorProcessDlg::ShowOutcome() {
     if (result.outcome == JobOutcome::Failed) {
         burnBar_->setValue(0);
         const std::string note = CompleteDvdFolderNote();
-        ShowResult("The job failed: " + result.errorText + note,
-                   note.empty() ? std::string() : dvdFolder);
+        ShowResult(
+            tr("The job failed: %1").arg(QString::fromStdString(result.errorText)).toStdString() +
+                note,
+            note.empty() ? std::string() : dvdFolder);
         return;
     }
     // Finished: both bars stay full.
@@ -338,14 +346,20 @@ void CDVDAuthorProcessDlg::ShowOutcome() {
     burnBar_->setValue(burnBar_->maximum());
     if (!result.imageFile.empty()) {
         const std::string& image = result.imageFile;
-        ShowResult("Disc image written to " + image, image.substr(0, image.rfind('/') + 1));
+        ShowResult(tr("Disc image written to %1").arg(QString::fromStdString(image)).toStdString(),
+                   image.substr(0, image.rfind('/') + 1));
     } else if (!result.burnedDrive.empty()) {
-        ShowResult("The disc was written in " + result.burnedDrive + ", volume label \"" +
-                       volumeLabel_ + "\".",
+        ShowResult(tr("The disc was written in %1, volume label \"%2\".")
+                       .arg(QString::fromStdString(result.burnedDrive),
+                            QString::fromStdString(volumeLabel_))
+                       .toStdString(),
                    dvdFolder);
     } else {
         burnBar_->setValue(0);
-        ShowResult("Nothing was burned. The DVD folder is " + dvdFolder, dvdFolder);
+        ShowResult(tr("Nothing was burned. The DVD folder is %1")
+                       .arg(QString::fromStdString(dvdFolder))
+                       .toStdString(),
+                   dvdFolder);
     }
     QApplication::alert(this);
 }
@@ -365,20 +379,24 @@ void CDVDAuthorProcessDlg::OnOpenFolder() {
     if (resultFolder_.empty())
         return;
     if (!openFolder(resultFolder_))
-        ReportUnopenedFolder(resultFolder_, "no file manager could be started");
+        ReportUnopenedFolder(resultFolder_, tr("no file manager could be started").toStdString());
 }
 
 void CDVDAuthorProcessDlg::ReportUnopenedFolder(const std::string& folder,
                                                 const std::string& reason) {
-    platform::MessageBox(handle_, "The folder " + folder + " cannot be shown: " + reason + ".",
-                         "Error", platform::MB_ICONERROR);
+    platform::MessageBox(handle_,
+                         tr("The folder %1 cannot be shown: %2.")
+                             .arg(QString::fromStdString(folder), QString::fromStdString(reason))
+                             .toStdString(),
+                         tr("Error").toStdString(), platform::MB_ICONERROR);
 }
 
 void CDVDAuthorProcessDlg::LockControls(bool locked) {
-    QWidget* controls[] = {deviceCombo_,   hiddenButton_,       labelEdit_,      ntscRadio_,
-                           palRadio_,      wideRadio_,          standardRadio_,  workingFolderEdit_,
-                           browseButton_,  qualityCombo_,  // the quality is taken at the start too
-                           discTitleEdit_, chapterMinutesSpin_, afterEachCombo_, previewButton_};
+    QWidget* controls[] = {
+        deviceCombo_,   burnSpeedCombo_,     hiddenButton_,   labelEdit_,         ntscRadio_,
+        palRadio_,      wideRadio_,          standardRadio_,  workingFolderEdit_, browseButton_,
+        qualityCombo_,  // the quality is taken at the start too
+        discTitleEdit_, chapterMinutesSpin_, afterEachCombo_, previewButton_};
     for (QWidget* control : controls)
         control->setEnabled(!locked);
 }
@@ -392,15 +410,21 @@ void CDVDAuthorProcessDlg::SetBusyLook(bool busy) {
     else
         startButton_->LoadSkinPictures(149, 149, 148, 0, 0, 150, 0, 0, kFocusMargin);
     // Until the job runs the title says what the window is for.
-    setWindowTitle(busy ? "Process in progress..." : fullJob_ ? "Create DVD" : "Direct burn");
-    // The pictures carry the button's caption; without them the text does.
-    const QString caption = busy ? "Abort" : "Start";
+    setWindowTitle(busy       ? tr("Process in progress...")
+                   : fullJob_ ? tr("Create DVD")
+                              : tr("Direct burn"));
+    // The pictures carry the button's caption (in English); without them the
+    // text does.
+    const QString caption = busy ? tr("Abort") : tr("Start");
+    const QString text = busy ? tr("&Abort") : tr("&Start");
     const bool pictures =
         QFileInfo(QString::fromStdString(App().theProgramFolder + (busy ? "152.bmp" : "149.bmp")))
             .isFile();
-    // Alt+S starts and Alt+A aborts, whether the caption is drawn or painted.
-    startButton_->setText(pictures ? QString() : QString(busy ? "&Abort" : "&Start"));
-    startButton_->setShortcut(QKeySequence(busy ? "Alt+A" : "Alt+S"));
+    // Alt+S starts and Alt+A aborts under the painted caption; the drawn
+    // text's own letter otherwise.
+    startButton_->setText(pictures ? QString() : text);
+    startButton_->setShortcut(pictures ? QKeySequence(busy ? "Alt+A" : "Alt+S")
+                                       : QKeySequence::mnemonic(text));
     startButton_->setToolTip(caption);
     startButton_->setAccessibleName(caption);
     startButton_->update();
@@ -444,7 +468,7 @@ void CDVDAuthorProcessDlg::OnLog(const std::string& text) {
 }
 
 void CDVDAuthorProcessDlg::OnFailure(const std::string& text) {
-    platform::MessageBox(handle_, text, "Error", platform::MB_ICONERROR);
+    platform::MessageBox(handle_, text, tr("Error").toStdString(), platform::MB_ICONERROR);
     ScrollLogToEnd();
 }
 
@@ -455,7 +479,8 @@ void CDVDAuthorProcessDlg::OnBurn(const BurnProgress& progress) {
         if (asking_)
             pendingErrors_.push_back(progress.text);  // not over the open question
         else
-            platform::MessageBox(handle_, progress.text, "Error", platform::MB_ICONERROR);
+            platform::MessageBox(handle_, progress.text, tr("Error").toStdString(),
+                                 platform::MB_ICONERROR);
         LockControls(false);
     } else {
         AppendLog(progress.text);

@@ -1,5 +1,6 @@
 #include "ui/SingleInstance.h"
 
+#include <QCoreApplication>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
@@ -131,7 +132,11 @@ void HoldSingleInstance(CQuorvaApp& app, const QStringList& files) {
     // "Open with" while the program runs: the running copy takes the files.
     if (!files.isEmpty() && instance->AskRunningCopyToRaise(files))
         platform::EndProcess(1);
-    platform::MessageBox(0, name + " is running.", "Info",
+    platform::MessageBox(0,
+                         QCoreApplication::translate("SingleInstance", "%1 is running.")
+                             .arg(QString::fromStdString(name))
+                             .toStdString(),
+                         QCoreApplication::translate("SingleInstance", "Info").toStdString(),
                          platform::MB_OK | platform::MB_ICONQUESTION);
     instance->AskRunningCopyToRaise();
     platform::EndProcess(1);

@@ -37,7 +37,7 @@ QImage PlainSplash() {
 CSplashDlg::CSplashDlg(QWidget* parent)
     : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setObjectName(QString::number(IDD));
-    setWindowTitle(QStringLiteral("Initializing..."));
+    setWindowTitle(tr("Initializing..."));
     picture_ = LoadPicture(App().theProgramFolder + "splash1.jpg");
     if (picture_.isNull())
         picture_ = PlainSplash();

@@ -3,6 +3,7 @@
 // it before the main window opens.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QImage>
 #include <QPointer>
@@ -13,6 +14,8 @@
 #include "platform/Window.h"
 
 class CSplashDlg : public QDialog, public platform::MessageTarget {
+    Q_DECLARE_TR_FUNCTIONS(CSplashDlg)
+
   public:
     static constexpr int IDD = 134;
     static constexpr std::uint32_t kTimerId = 1;

@@ -12,7 +12,9 @@
 #include "app/QuorvaApp.h"
 #include "components/skin/Skin.h"
 #include "platform/MessageBox.h"
+#include "platform/Paths.h"
 #include "platform/TerminationRequest.h"
+#include "platform/Translation.h"
 #include "settings/Options.h"
 #include "ui/MainDlg.h"
 #include "ui/QtDispatcher.h"
@@ -39,7 +41,9 @@ std::unique_ptr<CSplashDlg>& Splash() {
 }
 
 void ShowStartupError(const char* text) {
-    platform::MessageBox(0, text, "Error", platform::MB_OK | platform::MB_ICONERROR);
+    platform::MessageBox(0, QCoreApplication::translate("UserInterface", text).toStdString(),
+                         QCoreApplication::translate("UserInterface", "Error").toStdString(),
+                         platform::MB_OK | platform::MB_ICONERROR);
 }
 
 // Widgets live on the user-interface thread, so the splash screen runs on
@@ -60,16 +64,16 @@ bool SwitchSkinOn(CQuorvaApp& app) {
     if (app.theProductSettings.GetValue(keys::LOAD_SKIN) != "yes")
         return true;
     if (!skin::Initialize("Demo")) {
-        ShowStartupError("Installed file not found.");
+        ShowStartupError(QT_TRANSLATE_NOOP("UserInterface", "Installed file not found."));
         return false;
     }
     if (!skin::LoadSkinFile(app.theProgramFolder +
                             app.theProductSettings.GetValue(keys::SKIN_FILENAME))) {
-        ShowStartupError("Unable to Load skin file.");
+        ShowStartupError(QT_TRANSLATE_NOOP("UserInterface", "Unable to Load skin file."));
         return false;
     }
     if (!skin::SetDialogSkin("Dialog")) {
-        ShowStartupError("Unable to set skin.");
+        ShowStartupError(QT_TRANSLATE_NOOP("UserInterface", "Unable to set skin."));
         return false;
     }
     return true;
@@ -149,6 +153,8 @@ bool InstallUserInterface(CQuorvaApp& app, int& argc, char** argv) {
         // Dialogs run their own loops; closing the last one must not end
         // anything before shutdown has run.
         QApplication::setQuitOnLastWindowClosed(false);
+        // The windows speak the user's language when there is a catalogue for it.
+        platform::UseTranslations(ProgramFolderOf(platform::ExecutableFolder()) + "translations/");
         // What Qt left of the command line names videos, or a project, to
         // start a DVD with.
         const QStringList arguments = QApplication::arguments();

@@ -100,12 +100,12 @@ std::string CheckDisc(burn::burn_drive* drive, const std::atomic<bool>& cancel) 
         case burn::BURN_DISC_BLANK:
             return {};
         case burn::BURN_DISC_EMPTY:
-            return "There is no disc in the drive.";
+            return platform::Translate("Burner", "There is no disc in the drive.");
         case burn::BURN_DISC_APPENDABLE:
         case burn::BURN_DISC_FULL:
-            return "The disc in the drive is not blank.";
+            return platform::Translate("Burner", "The disc in the drive is not blank.");
         default:
-            return "The disc in the drive cannot be written.";
+            return platform::Translate("Burner", "The disc in the drive cannot be written.");
     }
 }
 
@@ -131,7 +131,7 @@ std::string ReadBack(LibburnLibrary& library, burn::burn_drive* drive, std::int6
     std::vector<char> buffer(kReadChunk);
     for (std::int64_t at = 0; at < bytes; at += kReadChunk) {
         if (cancel) {
-            return "Burn cancelled.";
+            return platform::Translate("Burner", "Burn cancelled.");
         }
         const off_t want = static_cast<off_t>(std::min<std::int64_t>(kReadChunk, bytes - at));
         off_t got = 0;
@@ -158,7 +158,7 @@ std::string WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& 
     // A pseudo-drive's file is looked at before libburn opens it.
     std::string refused = PseudoDriveProblem(job.address);
     if (refused.empty() && PseudoDriveHoldsData(job.address))
-        refused = "The disc in the drive is not blank.";
+        refused = platform::Translate("Burner", "The disc in the drive is not blank.");
     if (!refused.empty()) {
         close(job.sourceFd);
         return refused;
@@ -193,6 +193,8 @@ std::string WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& 
     if (std::string problem = CheckDisc(drive.get(), cancel); !problem.empty()) {
         return problem;
     }
+    // The drive takes the nearest speed it can write the disc at.
+    burn::burn_drive_set_speed(drive.get(), 0, job.speedKBps);
 
     DiscPtr disc(burn::burn_disc_create());
     SessionPtr session(burn::burn_session_create());
@@ -228,10 +230,10 @@ std::string WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& 
                MegaBytes(available) + " free.";
     }
     if (cancel) {
-        return "Burn cancelled.";
+        return platform::Translate("Burner", "Burn cancelled.");
     }
 
-    events.phase("Writing image ...");
+    events.phase(QUORVA_TEXT("Burner", "Writing image ..."));
     burn::burn_disc_write(opts.get(), disc.get());
     burn::burn_progress progress{};
     burn::burn_drive_status status;
@@ -253,7 +255,7 @@ std::string WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& 
                                 status == burn::BURN_DRIVE_CLOSING_SESSION ||
                                 status == burn::BURN_DRIVE_WRITING_LEADOUT)) {
             closing = true;
-            events.phase("Closing disc ...");
+            events.phase(QUORVA_TEXT("Burner", "Closing disc ..."));
         }
         std::this_thread::sleep_for(100ms);
     }
@@ -261,13 +263,13 @@ std::string WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& 
     events.writingEnded(wroteWell && !cancel);
     if (cancel) {
         library.TakeMessages();
-        return "Burn cancelled.";
+        return platform::Translate("Burner", "Burn cancelled.");
     }
     if (!wroteWell) {
         return WithDetail("Writing the disc failed.", library);
     }
     if (!closing) {
-        events.phase("Closing disc ...");
+        events.phase(QUORVA_TEXT("Burner", "Closing disc ..."));
     }
     if (!job.verify) {
         return {};

@@ -9,11 +9,15 @@
 
 #include "components/burner/LibburnLibrary.h"
 #include "components/burner/StreamPatch.h"
+#include "platform/Translation.h"
 
 namespace burner {
 
+// 1x DVD speed, in the kB/s (1000 bytes a second) that libburn counts in.
+inline constexpr int kDvdSpeedKBps = 1385;
+
 // The phase of the read-back after writing.
-inline constexpr const char* kVerifyingPhase = "Verifying disc ...";
+inline constexpr const char* kVerifyingPhase = QUORVA_TEXT("Burner", "Verifying disc ...");
 
 struct WriteJob {
     std::string address;  // libburn drive address
@@ -24,6 +28,7 @@ struct WriteJob {
     bool verify = false;
     // Bytes of the stream replaced on the way (checked as written).
     StreamPatch patch;
+    int speedKBps = 0;  // the write speed; 0: the drive's best
 };
 
 struct WriteEvents {

@@ -12,6 +12,10 @@
 #include "components/burner/IsoImageProcess.h"
 #include "components/burner/VolumeLabel.h"
 #include "platform/Files.h"
+#include "platform/Translation.h"
+
+using platform::FillIn;
+using platform::Translate;
 
 namespace burner {
 namespace {
@@ -168,6 +172,17 @@ std::string LibburnDiscBurner::LastImagePath() const {
     return lastImagePath_;
 }
 
+std::int32_t LibburnDiscBurner::SetBurnSpeed(std::int32_t timesDvd) {
+    if (timesDvd < 0 || timesDvd > kMaxDvdSpeed)
+        return Fail(FillIn(Translate("Burner",
+                                     "There is no burn speed of %1 times DVD speed: "
+                                     "choose 1 to %2, or 0 for the drive's best."),
+                           {std::to_string(timesDvd), std::to_string(kMaxDvdSpeed)}),
+                    nullptr);
+    speed_ = timesDvd;
+    return kOk;
+}
+
 void LibburnDiscBurner::SetReadBack(bool on) {
     readBack_ = on;
 }
@@ -250,13 +265,15 @@ std::string LibburnDiscBurner::Burn(const DeviceEntry& device, const std::string
         return *refusal;
     }
     IsoImageRequest request{DvdFolderOf(folder), label};
-    Notify(window, 0, false, "Preparing the DVD file system of \"" + request.dvdFolder + "\" ...");
+    Notify(window, 0, false,
+           FillIn(Translate("Burner", "Preparing the DVD file system of \"%1\" ..."),
+                  {request.dvdFolder}));
     std::int64_t sectors = MeasureIsoImage(request, &error);
     if (sectors < 0) {
         return error;
     }
     if (cancel_) {
-        return "Burn cancelled.";
+        return Translate("Burner", "Burn cancelled.");
     }
 
     std::string address = device.address;
@@ -280,14 +297,16 @@ std::string LibburnDiscBurner::Burn(const DeviceEntry& device, const std::string
     // An image file has no disc to close: its writing names the file instead.
     events.phase = [&, announced = false](const std::string& text) mutable {
         if (!device.isImage) {
-            Notify(window, lastPercent, false, text);
+            Notify(window, lastPercent, false, Translate("Burner", text.c_str()));
         } else if (text == kVerifyingPhase) {
             Notify(window, lastPercent, false,
-                   "Verifying disc image \"" + image->IntendedPath() + "\" ...");
+                   FillIn(Translate("Burner", "Verifying disc image \"%1\" ..."),
+                          {image->IntendedPath()}));
         } else if (!announced) {
             announced = true;
             Notify(window, lastPercent, false,
-                   "Writing disc image \"" + image->IntendedPath() + "\" ...");
+                   FillIn(Translate("Burner", "Writing disc image \"%1\" ..."),
+                          {image->IntendedPath()}));
         }
     };
     events.progress = [&](int percent) {
@@ -295,7 +314,8 @@ std::string LibburnDiscBurner::Burn(const DeviceEntry& device, const std::string
         if (percent > lastPercent && now - lastSent >= kProgressInterval) {
             lastPercent = percent;
             lastSent = now;
-            Notify(window, percent, false, "Written " + std::to_string(percent) + "% ...");
+            Notify(window, percent, false,
+                   FillIn(Translate("Burner", "Written %1% ..."), {std::to_string(percent)}));
         }
     };
     std::string producerFailure;
@@ -306,8 +326,12 @@ std::string LibburnDiscBurner::Burn(const DeviceEntry& device, const std::string
     };
     // genisoimage writes the whole label into UDF and the same bytes into the
     // ISO 9660 volume id, which holds fewer characters.
-    WriteJob job{address, producer->TakeImageFd(), sectors * kSectorBytes, readBack_,
-                 IsoVolumeIdPatch(IsoVolumeId(label))};
+    WriteJob job{address,
+                 producer->TakeImageFd(),
+                 sectors * kSectorBytes,
+                 readBack_,
+                 IsoVolumeIdPatch(IsoVolumeId(label)),
+                 speed_ * kDvdSpeedKBps};
     std::string writeFailure = WriteDisc(*library_, job, events, cancel_);
     if (std::string stopped = producer->Finish(); producerFailure.empty()) {
         producerFailure = stopped;
@@ -349,9 +373,10 @@ std::string LibburnDiscBurner::Burn(const DeviceEntry& device, const std::string
             std::lock_guard lock(messageMutex_);
             lastImagePath_ = imagePath;
         }
-        Notify(window, 100, false, "Disc image written to \"" + imagePath + "\".");
+        Notify(window, 100, false,
+               FillIn(Translate("Burner", "Disc image written to \"%1\"."), {imagePath}));
     }
-    Notify(window, 100, false, "Done.");
+    Notify(window, 100, false, Translate("Burner", "Done."));
     return {};
 }
 

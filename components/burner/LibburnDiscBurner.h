@@ -32,6 +32,7 @@ class LibburnDiscBurner : public IDiscBurner {
                                std::int32_t* result) override;
     void Cancel() override;
     std::string LastImagePath() const override;
+    std::int32_t SetBurnSpeed(std::int32_t timesDvd) override;
     void SetReadBack(bool on) override;
     void SetWrittenDiscCheck(WrittenDiscCheck check) override;
 
@@ -58,6 +59,7 @@ class LibburnDiscBurner : public IDiscBurner {
 
     std::atomic<bool> cancel_{false};
     std::atomic<bool> readBack_{true};
+    std::atomic<std::int32_t> speed_{0};  // times DVD speed; 0: the drive's best
 
     mutable std::mutex messageMutex_;
     std::string lastMessage_;

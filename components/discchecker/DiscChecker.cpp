@@ -11,6 +11,7 @@
 #include "components/discchecker/DiscLayout.h"
 #include "components/discchecker/DvdWalk.h"
 #include "components/discchecker/IsoVolume.h"
+#include "platform/Translation.h"
 
 namespace discchecker {
 namespace {
@@ -527,9 +528,13 @@ std::string DiscCheckReport::Failures() const {
 }
 
 std::string DiscCheckReport::Summary() const {
-    return "Disc checked: " + std::to_string(videos) + " videos, " +
-           (menusChecked ? "menus and buttons as expected"
-                         : "the menus are laid out otherwise and were not checked");
+    return platform::FillIn(
+        menusChecked ? platform::Translate("DiscChecker",
+                                           "Disc checked: %1 videos, menus and buttons as expected")
+                     : platform::Translate("DiscChecker",
+                                           "Disc checked: %1 videos, the menus are laid out "
+                                           "otherwise and were not checked"),
+        {std::to_string(videos)});
 }
 
 DiscCheckReport CheckDisc(const std::string& path, const DiscExpectation& expected,

@@ -379,6 +379,28 @@ TEST_F(QuorvaAppTest, UsersOptionsAreMadeFromTheShippedOnesAndTakeNewShippedKeys
     EXPECT_TRUE(Messages().empty());
 }
 
+TEST_F(QuorvaAppTest, NewOptionsTakeTheTvStandardOfTheUsersCountry) {
+    fs::copy_file(std::string(QUORVA_BIN_DIR) + "quorva", program + "quorva");
+    // The program without a display, as a user whose locale is given.
+    auto run = [&](const std::string& config, const std::string& locale) {
+        const std::string command =
+            "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "
+            "-u LC_NUMERIC -u LANG LC_ALL=" +
+            locale + " XDG_CONFIG_HOME=" + folder.Path() + config + " " + program +
+            "quorva 2>/dev/null";
+        EXPECT_EQ(std::system(command.c_str()), 0);
+        CXMLAccess options;
+        EXPECT_TRUE(LoadXMLNode(folder.Path() + config + "/quorva/options.data", options,
+                                program + "p4.data"));
+        return options.GetValue(keys::TARGET_DVD_TYPE);
+    };
+    EXPECT_EQ(run("german", "de_DE.UTF-8"), "1");     // PAL
+    EXPECT_EQ(run("brazilian", "pt_BR.UTF-8"), "0");  // PAL-M plays NTSC discs
+    EXPECT_EQ(run("plain", "C"), "0");                // no country: the shipped NTSC
+    // A file that is there keeps its choice in another country.
+    EXPECT_EQ(run("german", "en_US.UTF-8"), "1");
+}
+
 TEST_F(QuorvaAppTest, EmptyShippedOptionsNameThisUsersFolders) {
     const std::string home = folder.Path() + "home";
     fs::create_directories(home + "/.config");

@@ -756,6 +756,50 @@ TEST_F(Cli, AnImageKilledWhileWrittenNeverHasTheImagesName) {
     EXPECT_EQ(TempLeft(), std::vector<std::string>{});
 }
 
+TEST_F(Cli, BurnsADriveAtTheSpeedAskedAndRefusesASpeedNoDriveHas) {
+    const fs::path dvd = work_ / "DVD_SPEED";
+    const std::string stream = work_ / "speed.mpg";
+    auto made =
+        testsupport::RunCommand({"ffmpeg", "-v",    "error", "-y",
+                                 "-f",     "lavfi", "-i",    "testsrc=s=720x480:r=30000/1001",
+                                 "-f",     "lavfi", "-i",    "anullsrc=r=48000:cl=stereo",
+                                 "-t",     "2",     "-c:v",  "mpeg2video",
+                                 "-c:a",   "ac3",   "-f",    "dvd",
+                                 stream});
+    ASSERT_EQ(made.status, 0) << made.output;
+    setenv("VIDEO_FORMAT", "NTSC", 1);
+    ASSERT_EQ(testsupport::RunCommand({"dvdauthor", "-o", dvd, "-t", stream}).status, 0);
+    ASSERT_EQ(testsupport::RunCommand({"dvdauthor", "-o", dvd, "-T"}).status, 0);
+    // A drive as libburn writes one: a "stdio:" file, listed first.
+    const std::string disc = work_ / "drive.img";
+    setenv("QUORVA_BURNER_EXTRA_DRIVES", ("stdio:" + disc).c_str(), 1);
+    const CliRun burned = Run({"burn", "--device", "0", "--speed", "4", "--yes", dvd});
+    const CliRun refused = Run({"burn", "--device", "0", "--speed", "99", "--yes", dvd});
+    unsetenv("QUORVA_BURNER_EXTRA_DRIVES");
+    ASSERT_EQ(burned.status, 0) << burned.err;
+    EXPECT_TRUE(Has(Lsdvd(disc), "Title: 01"));
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_TRUE(Has(refused.err, "--speed takes a DVD speed from 1 to 24")) << refused.err;
+}
+
+TEST_F(Cli, VerboseShowsTheFfmpegMessagesThatAreOtherwiseKept) {
+    // A clip with a stretch of its middle lost: the decoders complain.
+    const std::string clip = work_ / "damaged.mpg";
+    ASSERT_EQ(
+        testsupport::RunCommand({"ffmpeg", "-v", "error", "-y", "-f", "lavfi", "-i",
+                                 "testsrc=size=320x240:rate=25:duration=2", "-f", "lavfi", "-i",
+                                 "sine=duration=2", "-c:v", "mpeg2video", "-c:a", "ac3", clip})
+            .status,
+        0);
+    std::string bytes = *platform::ReadFile(clip);
+    bytes.replace(bytes.size() / 2, 20000, 5000, '\0');
+    ASSERT_TRUE(platform::WriteFileAtomically(clip, bytes));
+    const CliRun quiet = Run({"make", "--working-folder", work_ / "quiet", clip});
+    const CliRun verbose = Run({"make", "-v", "--working-folder", work_ / "verbose", clip});
+    EXPECT_FALSE(Has(quiet.err, "ffmpeg: [")) << quiet.err;
+    EXPECT_TRUE(Has(verbose.err, "ffmpeg: [")) << verbose.err;
+}
+
 TEST_F(Cli, BadUsageAndMissingFilesSayWhatIsWrong) {
     std::string accents;  // 17 times "é"
     for (int i = 0; i < 17; ++i)

@@ -1,0 +1,1204 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>AuthoringJob</name>
+    <message>
+        <source>Creating dvd image ...</source>
+        <translation>Création du dossier DVD ...</translation>
+    </message>
+    <message>
+        <source>Can't create the DVD folder %1: %2</source>
+        <translation>Impossible de créer le dossier DVD %1 : %2</translation>
+    </message>
+    <message>
+        <source>Can't create a DVD folder in %1</source>
+        <translation>Impossible de créer un dossier DVD dans %1</translation>
+    </message>
+    <message>
+        <source>Can't write the DVD project: %1</source>
+        <translation>Impossible d’écrire le projet DVD : %1</translation>
+    </message>
+    <message>
+        <source>Creating the DVD folder %1 failed: %2</source>
+        <translation>La création du dossier DVD %1 a échoué : %2</translation>
+    </message>
+    <message>
+        <source>no VIDEO_TS was written.</source>
+        <translation>aucun VIDEO_TS n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>Please insert a blank disc and click OK .</source>
+        <translation>Veuillez insérer un disque vierge puis cliquer sur OK.</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>The DVD folder %1</source>
+        <translation>Le dossier DVD %1</translation>
+    </message>
+    <message>
+        <source>Writing disc image ...</source>
+        <translation>Écriture de l’image disque ...</translation>
+    </message>
+    <message>
+        <source>Start burn to dvd disc ...</source>
+        <translation>Début de la gravure du DVD ...</translation>
+    </message>
+    <message>
+        <source>No disc burner is available.</source>
+        <translation>Aucun graveur n’est disponible.</translation>
+    </message>
+    <message>
+        <source>The disc image %1</source>
+        <translation>L’image disque %1</translation>
+    </message>
+    <message>
+        <source>The burnt disc in %1</source>
+        <translation>Le disque gravé dans %1</translation>
+    </message>
+    <message>
+        <source>The burn failed.</source>
+        <translation>La gravure a échoué.</translation>
+    </message>
+    <message>
+        <source>the converted stream lasts %1 s, but the video was found to last %2 s when it was added; it may have changed or been cut short since.</source>
+        <translation>le flux converti dure %1 s, mais la vidéo durait %2 s lors de son ajout ; elle a peut-être été modifiée ou tronquée depuis.</translation>
+    </message>
+    <message>
+        <source>Can't convert %1: the file no longer exists.</source>
+        <translation>Impossible de convertir %1 : le fichier n’existe plus.</translation>
+    </message>
+    <message>
+        <source>Can't convert %1: %2</source>
+        <translation>Impossible de convertir %1 : %2</translation>
+    </message>
+    <message>
+        <source>another run of the program is writing it.</source>
+        <translation>une autre exécution du programme est en train de l’écrire.</translation>
+    </message>
+    <message>
+        <source>Can't write %1: %2</source>
+        <translation>Impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Converting %1 ...</source>
+        <translation>Conversion de %1 ...</translation>
+    </message>
+    <message>
+        <source>no stream was written.</source>
+        <translation>aucun flux n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>the file was changed or replaced while it was converted; make the disc again once it is complete.</source>
+        <translation>le fichier a été modifié ou remplacé pendant sa conversion ; refaites le disque une fois qu’il sera complet.</translation>
+    </message>
+    <message>
+        <source>Converting %1 failed: %2</source>
+        <translation>La conversion de %1 a échoué : %2</translation>
+    </message>
+    <message>
+        <source>Disc check of %1:</source>
+        <translation>Vérification du disque %1 :</translation>
+    </message>
+    <message>
+        <source>%1 failed the disc check: %2.</source>
+        <translation>%1 n’a pas réussi la vérification du disque : %2.</translation>
+    </message>
+    <message>
+        <source>The engine library %1 is missing.</source>
+        <translation>La bibliothèque %1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>The engine library %1 could not be run (entry "%2").</source>
+        <translation>La bibliothèque %1 n’a pas pu être exécutée (point d’entrée « %2 »).</translation>
+    </message>
+    <message>
+        <source>Cannot use %1: %2.</source>
+        <translation>%1 est inutilisable : %2.</translation>
+    </message>
+    <message>
+        <source>No working folder is set.</source>
+        <translation>Aucun dossier de travail n’est défini.</translation>
+    </message>
+    <message>
+        <source>Can't create working folder! %1: %2.</source>
+        <translation>Impossible de créer le dossier de travail ! %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The working folder %1 cannot be written: %2.</source>
+        <translation>Impossible d’écrire dans le dossier de travail %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Not enough free space in the working folder %1: about %2 MB are needed, %3 MB are free.</source>
+        <translation>Pas assez d’espace libre dans le dossier de travail %1 : environ %2 Mo sont nécessaires, %3 Mo sont libres.</translation>
+    </message>
+    <message>
+        <source>The disc cannot be made until these problems are solved:</source>
+        <translation>Le disque ne peut pas être créé tant que ces problèmes ne sont pas résolus :</translation>
+    </message>
+    <message>
+        <source>Converting media files to vob ...</source>
+        <translation>Conversion des fichiers multimédias en VOB ...</translation>
+    </message>
+    <message>
+        <source>The job stopped on an unexpected error: %1</source>
+        <translation>La tâche s’est arrêtée sur une erreur inattendue : %1</translation>
+    </message>
+</context>
+<context>
+    <name>Burner</name>
+    <message>
+        <source>Writing image ...</source>
+        <translation>Écriture de l’image ...</translation>
+    </message>
+    <message>
+        <source>Closing disc ...</source>
+        <translation>Finalisation du disque ...</translation>
+    </message>
+    <message>
+        <source>Verifying disc ...</source>
+        <translation>Vérification du disque ...</translation>
+    </message>
+    <message>
+        <source>Preparing the DVD file system of "%1" ...</source>
+        <translation>Préparation du système de fichiers DVD de « %1 » ...</translation>
+    </message>
+    <message>
+        <source>Verifying disc image "%1" ...</source>
+        <translation>Vérification de l’image disque « %1 » ...</translation>
+    </message>
+    <message>
+        <source>Writing disc image "%1" ...</source>
+        <translation>Écriture de l’image disque « %1 » ...</translation>
+    </message>
+    <message>
+        <source>Written %1% ...</source>
+        <translation>%1 % écrits ...</translation>
+    </message>
+    <message>
+        <source>Disc image written to "%1".</source>
+        <translation>Image disque écrite dans « %1 ».</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Terminé.</translation>
+    </message>
+    <message>
+        <source>There is no burn speed of %1 times DVD speed: choose 1 to %2, or 0 for the drive's best.</source>
+        <translation>Il n’existe pas de vitesse de gravure de %1 fois la vitesse DVD : choisissez de 1 à %2, ou 0 pour le mieux que le graveur puisse faire.</translation>
+    </message>
+    <message>
+        <source>There is no disc in the drive.</source>
+        <translation>Il n’y a pas de disque dans le graveur.</translation>
+    </message>
+    <message>
+        <source>The disc in the drive is not blank.</source>
+        <translation>Le disque dans le graveur n’est pas vierge.</translation>
+    </message>
+    <message>
+        <source>The disc in the drive cannot be written.</source>
+        <translation>Le disque dans le graveur ne peut pas être gravé.</translation>
+    </message>
+    <message>
+        <source>Burn cancelled.</source>
+        <translation>Gravure annulée.</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>DVD authoring and burning</source>
+        <translation>Création et gravure de DVD</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Make a DVD from your videos, or burn an authored DVD folder.</source>
+        <translation>Créez un DVD à partir de vos vidéos, ou gravez un dossier DVD déjà créé.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CDVDAuthorAddDlg</name>
+    <message>
+        <source>Media Files</source>
+        <translation>Fichiers multimédias</translation>
+    </message>
+    <message>
+        <source>Add video</source>
+        <translation>Ajouter des vidéos</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>Add videos</source>
+        <translation>Ajouter des vidéos</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>Remove the selected video (Delete)</source>
+        <translation>Retirer la vidéo sélectionnée (Suppr)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Vider</translation>
+    </message>
+    <message>
+        <source>Remove all videos</source>
+        <translation>Retirer toutes les vidéos</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Move the selected video up (Alt+Up)</source>
+        <translation>Monter la vidéo sélectionnée (Alt+Haut)</translation>
+    </message>
+    <message>
+        <source>Move the selected video down (Alt+Down)</source>
+        <translation>Descendre la vidéo sélectionnée (Alt+Bas)</translation>
+    </message>
+    <message>
+        <source>Switch disc type (Alt+D)</source>
+        <translation>Changer de type de disque (Alt+D)</translation>
+    </message>
+    <message>
+        <source>Open a project: its videos and choices (Ctrl+O)</source>
+        <translation>Ouvrir un projet : ses vidéos et ses réglages (Ctrl+O)</translation>
+    </message>
+    <message>
+        <source>&amp;Open project…</source>
+        <translation>&amp;Ouvrir un projet…</translation>
+    </message>
+    <message>
+        <source>Save the videos and the choices as a project (Ctrl+S)</source>
+        <translation>Enregistrer les vidéos et les réglages comme projet (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>&amp;Save project…</source>
+        <translation>&amp;Enregistrer le projet…</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>%1: only one project opens at a time.</source>
+        <translation>%1 : un seul projet peut être ouvert à la fois.</translation>
+    </message>
+    <message>
+        <source>This file was not added:</source>
+        <translation>Ce fichier n’a pas été ajouté :</translation>
+    </message>
+    <message>
+        <source>These files were not added:</source>
+        <translation>Ces fichiers n’ont pas été ajoutés :</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1 : %2.</translation>
+    </message>
+    <message>
+        <source>it was not read: reading was cancelled</source>
+        <translation>elle n’a pas été lue : la lecture a été annulée</translation>
+    </message>
+    <message>
+        <source>Find %1</source>
+        <translation>Rechercher %1</translation>
+    </message>
+    <message>
+        <source>Remove all videos from the list?</source>
+        <translation>Retirer toutes les vidéos de la liste ?</translation>
+    </message>
+    <message>
+        <source>A %1 disc should not greater than %2 MB. Are you sure to continue ?</source>
+        <translation>Un disque %1 ne devrait pas dépasser %2 Mo. Voulez-vous vraiment continuer ?</translation>
+    </message>
+    <message>
+        <source>Warnning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>No file added, do you want do it now?</source>
+        <translation>Aucun fichier ajouté. Voulez-vous en ajouter maintenant ?</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Close the page and discard the video of the list?</source>
+        <translation>Fermer la page et abandonner la vidéo de la liste ?</translation>
+    </message>
+    <message>
+        <source>Close the page and discard the %1 videos of the list?</source>
+        <translation>Fermer la page et abandonner les %1 vidéos de la liste ?</translation>
+    </message>
+    <message>
+        <source>Quorva projects (*.quorva *.QUORVA)</source>
+        <translation>Projets Quorva (*.quorva *.QUORVA)</translation>
+    </message>
+    <message>
+        <source>Open project</source>
+        <translation>Ouvrir un projet</translation>
+    </message>
+    <message>
+        <source>Save project</source>
+        <translation>Enregistrer le projet</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 existe déjà. Le remplacer ?</translation>
+    </message>
+    <message>
+        <source>Replace the video of the list with the videos of the project %1?</source>
+        <translation>Remplacer la vidéo de la liste par les vidéos du projet %1 ?</translation>
+    </message>
+    <message>
+        <source>Replace the %1 videos of the list with the videos of the project %2?</source>
+        <translation>Remplacer les %1 vidéos de la liste par les vidéos du projet %2 ?</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Fichier : %1</translation>
+    </message>
+    <message>
+        <source>Video: missing</source>
+        <translation>Vidéo : introuvable</translation>
+    </message>
+    <message>
+        <source>Video: cannot be used (%1)</source>
+        <translation>Vidéo : inutilisable (%1)</translation>
+    </message>
+    <message>
+        <source>Double-click to find it, or remove it.</source>
+        <translation>Double-cliquez pour la rechercher, ou retirez-la.</translation>
+    </message>
+    <message>
+        <source>The video %1 of the project is missing. Find it or remove it from the list.</source>
+        <translation>La vidéo %1 du projet est introuvable. Recherchez-la ou retirez-la de la liste.</translation>
+    </message>
+    <message>
+        <source>The video %1 of the project cannot be used: %2. Find it or remove it from the list.</source>
+        <translation>La vidéo %1 du projet est inutilisable : %2. Recherchez-la ou retirez-la de la liste.</translation>
+    </message>
+</context>
+<context>
+    <name>CDVDAuthorProcessDlg</name>
+    <message>
+        <source>NTSC DVD</source>
+        <translation>DVD NTSC</translation>
+    </message>
+    <message>
+        <source>PAL DVD</source>
+        <translation>DVD PAL</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Parcourir...</translation>
+    </message>
+    <message>
+        <source>Time used:</source>
+        <translation>Temps écoulé :</translation>
+    </message>
+    <message>
+        <source>Time reserved:</source>
+        <translation>Temps restant :</translation>
+    </message>
+    <message>
+        <source>Convert time:</source>
+        <translation>Durée convertie :</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Vitesse :</translation>
+    </message>
+    <message>
+        <source>&amp;Open Folder</source>
+        <translation>&amp;Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>&amp;Drive:</source>
+        <translation>&amp;Graveur :</translation>
+    </message>
+    <message>
+        <source>&amp;Volume label:</source>
+        <translation>Nom du &amp;volume :</translation>
+    </message>
+    <message>
+        <source>DVD folder:</source>
+        <translation>Dossier DVD :</translation>
+    </message>
+    <message>
+        <source>Aspect ratio:</source>
+        <translation>Format d’image :</translation>
+    </message>
+    <message>
+        <source>TV standard:</source>
+        <translation>Norme TV :</translation>
+    </message>
+    <message>
+        <source>&amp;Quality:</source>
+        <translation>&amp;Qualité :</translation>
+    </message>
+    <message>
+        <source>Working folder:</source>
+        <translation>Dossier de travail :</translation>
+    </message>
+    <message>
+        <source>Converting:</source>
+        <translation>Conversion :</translation>
+    </message>
+    <message>
+        <source>Burning:</source>
+        <translation>Gravure :</translation>
+    </message>
+    <message>
+        <source>No DVD Device found!</source>
+        <translation>Aucun graveur de DVD trouvé !</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>about %1 MB on the disc</source>
+        <translation>environ %1 Mo sur le disque</translation>
+    </message>
+    <message>
+        <source>Working folder(atleast 10GB of free space)</source>
+        <translation>Dossier de travail (au moins 10 Go libres)</translation>
+    </message>
+    <message>
+        <source>DVD disc volume limited to %1 characters, would you like use the first %2 characters of "%3" ?</source>
+        <translation>Le nom de volume d’un DVD est limité à %1 caractères. Utiliser les %2 premiers caractères de « %3 » ?</translation>
+    </message>
+    <message>
+        <source>(A letter with an accent takes the room of two or more.)</source>
+        <translation>(Une lettre accentuée prend la place de deux ou plus.)</translation>
+    </message>
+    <message>
+        <source>The file&lt;%1&gt; will be set as background of DVD title menu not exists, do you want specify now ? or No use default. </source>
+        <translation>Le fichier &lt;%1&gt; prévu comme fond du menu des titres du DVD n’existe pas. En choisir un maintenant ? Non utilise le fond par défaut.</translation>
+    </message>
+    <message>
+        <source>The file&lt;%1&gt; will be set as background of DVD root menu not exists, do you want specify now ? or No use default. </source>
+        <translation>Le fichier &lt;%1&gt; prévu comme fond du menu principal du DVD n’existe pas. En choisir un maintenant ? Non utilise le fond par défaut.</translation>
+    </message>
+    <message>
+        <source>Do you want to choose another picture now? No uses the default picture.</source>
+        <translation>Voulez-vous choisir une autre image maintenant ? Non utilise l’image par défaut.</translation>
+    </message>
+    <message>
+        <source>File not exists</source>
+        <translation>Fichier introuvable</translation>
+    </message>
+    <message>
+        <source>Converting in progress, are you sure to abort?</source>
+        <translation>Conversion en cours. Voulez-vous vraiment l’interrompre ?</translation>
+    </message>
+    <message>
+        <source>Q</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Aborted.</source>
+        <translation>Interrompu.</translation>
+    </message>
+    <message>
+        <source>The DVD folder %1 is complete: Direct burn in the main window can write it.</source>
+        <translation>Le dossier DVD %1 est complet : « Graver directement » dans la fenêtre principale peut le graver.</translation>
+    </message>
+    <message>
+        <source>The job failed: %1</source>
+        <translation>La tâche a échoué : %1</translation>
+    </message>
+    <message>
+        <source>Disc image written to %1</source>
+        <translation>Image disque écrite dans %1</translation>
+    </message>
+    <message>
+        <source>The disc was written in %1, volume label "%2".</source>
+        <translation>Le disque a été gravé dans %1, nom de volume « %2 ».</translation>
+    </message>
+    <message>
+        <source>Nothing was burned. The DVD folder is %1</source>
+        <translation>Rien n’a été gravé. Le dossier DVD est %1</translation>
+    </message>
+    <message>
+        <source>no file manager could be started</source>
+        <translation>aucun gestionnaire de fichiers n’a pu être lancé</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be shown: %2.</source>
+        <translation>Le dossier %1 ne peut pas être affiché : %2.</translation>
+    </message>
+    <message>
+        <source>Process in progress...</source>
+        <translation>Traitement en cours...</translation>
+    </message>
+    <message>
+        <source>Create DVD</source>
+        <translation>Créer un DVD</translation>
+    </message>
+    <message>
+        <source>Direct burn</source>
+        <translation>Graver directement</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Interrompre</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>&amp;Abort</source>
+        <translation>&amp;Interrompre</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Démarrer</translation>
+    </message>
+    <message>
+        <source>The drive's best</source>
+        <translation>Le mieux que le graveur puisse faire</translation>
+    </message>
+    <message>
+        <source>&amp;Burn speed:</source>
+        <translation>Vi&amp;tesse de gravure :</translation>
+    </message>
+</context>
+<context>
+    <name>COptionsDlg</name>
+    <message>
+        <source>Choose a BMP or JPEG picture.</source>
+        <translation>Choisissez une image BMP ou JPEG.</translation>
+    </message>
+    <message>
+        <source>Menu background</source>
+        <translation>Fond de menu</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>What happens to the working folder when the program ends (clearing removes only the files the program made there; finished discs and images are kept), and the pictures behind the title menu and the root menu of the next DVDs.</source>
+        <translation>Ce que devient le dossier de travail à la fermeture du programme (le vider ne supprime que les fichiers que le programme y a créés ; les disques et images terminés sont conservés), et les images de fond du menu des titres et du menu principal des prochains DVD.</translation>
+    </message>
+    <message>
+        <source>Clear the content of temp folder</source>
+        <translation>Vider le contenu du dossier temporaire</translation>
+    </message>
+    <message>
+        <source>Background picture of menu</source>
+        <translation>Image de fond des menus</translation>
+    </message>
+    <message>
+        <source>Title menu:</source>
+        <translation>Menu des titres :</translation>
+    </message>
+    <message>
+        <source>Root folder:</source>
+        <translation>Menu principal :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Yes, at exit</source>
+        <translation>&amp;Oui, en quittant</translation>
+    </message>
+    <message>
+        <source>&amp;No, keep it</source>
+        <translation>&amp;Non, le conserver</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Parcourir...</translation>
+    </message>
+    <message>
+        <source>Working folder(atleast 10GB of free space)</source>
+        <translation>Dossier de travail (au moins 10 Go libres)</translation>
+    </message>
+</context>
+<context>
+    <name>CQuorvaDlg</name>
+    <message>
+        <source>Create DVD step by step.</source>
+        <translation>Créer un DVD pas à pas.</translation>
+    </message>
+    <message>
+        <source>&amp;Create DVD</source>
+        <translation>&amp;Créer un DVD</translation>
+    </message>
+    <message>
+        <source>Direct burn the DVD folder which authored by us.</source>
+        <translation>Graver directement un dossier DVD créé avec Quorva.</translation>
+    </message>
+    <message>
+        <source>&amp;Direct burn</source>
+        <translation>&amp;Graver directement</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Make a DVD from your videos, step by step.</source>
+        <translation>Créez pas à pas un DVD à partir de vos vidéos.</translation>
+    </message>
+    <message>
+        <source>Burn a DVD folder that was authored before.</source>
+        <translation>Gravez un dossier DVD créé auparavant.</translation>
+    </message>
+    <message>
+        <source>DVD folder</source>
+        <translation>Dossier DVD</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>Product Online</source>
+        <translation>Le produit en ligne</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened for %1 (%2).</source>
+        <translation>Aucun navigateur web n’a pu être ouvert pour %1 (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>CSplashDlg</name>
+    <message>
+        <source>Initializing...</source>
+        <translation>Initialisation...</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopOpen</name>
+    <message>
+        <source>no program to open it is installed</source>
+        <translation>aucun programme pour l’ouvrir n’est installé</translation>
+    </message>
+    <message>
+        <source>the program that opens it ended unexpectedly</source>
+        <translation>le programme qui l’ouvre s’est arrêté de façon inattendue</translation>
+    </message>
+    <message>
+        <source>xdg-open failed with status %1</source>
+        <translation>xdg-open a échoué avec le statut %1</translation>
+    </message>
+    <message>
+        <source>xdg-open could not be started</source>
+        <translation>xdg-open n’a pas pu être lancé</translation>
+    </message>
+</context>
+<context>
+    <name>DiscBurner</name>
+    <message>
+        <source>Disc image file (ISO)</source>
+        <translation>Fichier image disque (ISO)</translation>
+    </message>
+</context>
+<context>
+    <name>DiscChecker</name>
+    <message>
+        <source>Disc checked: %1 videos, menus and buttons as expected</source>
+        <translation>Disque vérifié : %1 vidéos, menus et boutons conformes</translation>
+    </message>
+    <message>
+        <source>Disc checked: %1 videos, the menus are laid out otherwise and were not checked</source>
+        <translation>Disque vérifié : %1 vidéos ; les menus sont disposés autrement et n’ont pas été vérifiés</translation>
+    </message>
+</context>
+<context>
+    <name>MediaCheck</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>le fichier n’existe pas</translation>
+    </message>
+    <message>
+        <source>its folder cannot be opened (permission denied)</source>
+        <translation>son dossier ne peut pas être ouvert (permission refusée)</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a video file</source>
+        <translation>c’est un dossier, pas un fichier vidéo</translation>
+    </message>
+    <message>
+        <source>it is a pipe, not a video file</source>
+        <translation>c’est un tube, pas un fichier vidéo</translation>
+    </message>
+    <message>
+        <source>it is a device, not a video file</source>
+        <translation>c’est un périphérique, pas un fichier vidéo</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a video file</source>
+        <translation>c’est un socket, pas un fichier vidéo</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it cannot be read (permission denied)</source>
+        <translation>il ne peut pas être lu (permission refusée)</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>it is a text file, not a video</source>
+        <translation>c’est un fichier texte, pas une vidéo</translation>
+    </message>
+    <message>
+        <source>its format cannot be read as a video (%1)</source>
+        <translation>son format ne peut pas être lu comme une vidéo (%1)</translation>
+    </message>
+    <message>
+        <source>its streams cannot be read (%1)</source>
+        <translation>ses flux ne peuvent pas être lus (%1)</translation>
+    </message>
+    <message>
+        <source>it has no video stream</source>
+        <translation>il n’a pas de flux vidéo</translation>
+    </message>
+    <message>
+        <source>its video (%1) cannot be decoded</source>
+        <translation>sa vidéo (%1) ne peut pas être décodée</translation>
+    </message>
+    <message>
+        <source>its video has no picture size</source>
+        <translation>sa vidéo n’a pas de taille d’image</translation>
+    </message>
+    <message>
+        <source>its play time is unknown</source>
+        <translation>sa durée est inconnue</translation>
+    </message>
+    <message>
+        <source>The menu background %1 does not exist.</source>
+        <translation>Le fond de menu %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>The menu background %1 is not a regular file.</source>
+        <translation>Le fond de menu %1 n’est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>The menu background %1 cannot be read (permission denied).</source>
+        <translation>Le fond de menu %1 ne peut pas être lu (permission refusée).</translation>
+    </message>
+    <message>
+        <source>The menu background %1 is larger than 64 MB.</source>
+        <translation>Le fond de menu %1 dépasse 64 Mo.</translation>
+    </message>
+    <message>
+        <source>The menu background %1 is not a picture: its content is none of %2.</source>
+        <translation>Le fond de menu %1 n’est pas une image : son contenu n’est aucun des types %2.</translation>
+    </message>
+    <message>
+        <source>The menu background %1 is a damaged %2 picture: %3.</source>
+        <translation>Le fond de menu %1 est une image %2 endommagée : %3.</translation>
+    </message>
+    <message>
+        <source>Cannot use %1: %2.</source>
+        <translation>%1 est inutilisable : %2.</translation>
+    </message>
+    <message>
+        <source>its name contains '*', which Quorva cannot pass to its encoder; rename the file and add it again</source>
+        <translation>son nom contient « * », que Quorva ne peut pas transmettre à son encodeur ; renommez le fichier puis ajoutez-le à nouveau</translation>
+    </message>
+    <message>
+        <source>its path is too long for Quorva's encoder</source>
+        <translation>son chemin est trop long pour l’encodeur de Quorva</translation>
+    </message>
+    <message>
+        <source>Quorva cannot make a temporary file to read it in (%1)</source>
+        <translation>Quorva ne peut pas créer de fichier temporaire pour le lire (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>MediaItem</name>
+    <message>
+        <source>Audio: no sound</source>
+        <translation>Audio : pas de son</translation>
+    </message>
+    <message>
+        <source>Audio: %1</source>
+        <translation>Audio : %1</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Fichier : %1</translation>
+    </message>
+    <message>
+        <source>Video: %1</source>
+        <translation>Vidéo : %1</translation>
+    </message>
+    <message>
+        <source>Play time: %1</source>
+        <translation>Durée : %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProbeProgressDlg</name>
+    <message>
+        <source>Add video</source>
+        <translation>Ajouter des vidéos</translation>
+    </message>
+    <message>
+        <source>Reading %1 (%2 of %3)...</source>
+        <translation>Lecture de %1 (%2 sur %3)...</translation>
+    </message>
+    <message>
+        <source>Stopping...</source>
+        <translation>Arrêt en cours...</translation>
+    </message>
+</context>
+<context>
+    <name>Quality</name>
+    <message>
+        <source>Best (8.0 Mb/S), slow of convert speed</source>
+        <translation>Optimale (8,0 Mbit/s), conversion lente</translation>
+    </message>
+    <message>
+        <source>Best (5.0 Mb/S), slow of convert speed</source>
+        <translation>Optimale (5,0 Mbit/s), conversion lente</translation>
+    </message>
+    <message>
+        <source>Good (3.3 Mb/S), normal speed</source>
+        <translation>Bonne (3,3 Mbit/s), vitesse normale</translation>
+    </message>
+    <message>
+        <source>Normal (2.5 Mb/S), fast speed</source>
+        <translation>Normale (2,5 Mbit/s), rapide</translation>
+    </message>
+    <message>
+        <source>Poor (1.7 Mb/S), very fast speed</source>
+        <translation>Faible (1,7 Mbit/s), très rapide</translation>
+    </message>
+    <message>
+        <source>Fit to disc</source>
+        <translation>Ajuster au disque</translation>
+    </message>
+</context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>%1 is running.</source>
+        <translation>%1 est déjà lancé.</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+</context>
+<context>
+    <name>UserInterface</name>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Installed file not found.</source>
+        <translation>Un fichier installé est introuvable.</translation>
+    </message>
+    <message>
+        <source>Unable to Load skin file.</source>
+        <translation>Impossible de charger le fichier d’habillage.</translation>
+    </message>
+    <message>
+        <source>Unable to set skin.</source>
+        <translation>Impossible d’appliquer l’habillage.</translation>
+    </message>
+</context>
+<context>
+    <name>quorva-cli</name>
+    <message>
+        <source>Going on (--force).</source>
+        <translation>On continue (--force).</translation>
+    </message>
+    <message>
+        <source>Use --force to make it anyway.</source>
+        <translation>Utilisez --force pour le créer quand même.</translation>
+    </message>
+    <message>
+        <source>aborted.</source>
+        <translation>interrompu.</translation>
+    </message>
+    <message>
+        <source>no device.</source>
+        <translation>aucun périphérique.</translation>
+    </message>
+    <message>
+        <source>a DVD folder has no volume label: --label is checked on disc images and drives only.</source>
+        <translation>un dossier DVD n’a pas de nom de volume : --label n’est vérifié que sur les images disque et les graveurs.</translation>
+    </message>
+    <message>
+        <source>(no drive: writes a disc image file, as --iso does)</source>
+        <translation>(pas de graveur : écrit un fichier image disque, comme --iso)</translation>
+    </message>
+    <message>
+        <source>(can burn DVDs)</source>
+        <translation>(peut graver des DVD)</translation>
+    </message>
+    <message>
+        <source>No command given.</source>
+        <translation>Aucune commande indiquée.</translation>
+    </message>
+    <message>
+        <source>--aspect takes 16:9 or 4:3.</source>
+        <translation>--aspect accepte 16:9 ou 4:3.</translation>
+    </message>
+    <message>
+        <source>--quality takes a level from 0 (best) to 4, or fit.</source>
+        <translation>--quality accepte un niveau de 0 (le meilleur) à 4, ou fit.</translation>
+    </message>
+    <message>
+        <source>--disc takes dvd5 or dvd9.</source>
+        <translation>--disc accepte dvd5 ou dvd9.</translation>
+    </message>
+    <message>
+        <source>--device takes a device number (see "quorva-cli devices").</source>
+        <translation>--device accepte un numéro de périphérique (voir « quorva-cli devices »).</translation>
+    </message>
+    <message>
+        <source>--jobs takes a number of conversions from 1 to 64.</source>
+        <translation>--jobs accepte un nombre de conversions simultanées de 1 à 64.</translation>
+    </message>
+    <message>
+        <source>--chapters takes minutes from 0 to 999 (0: one chapter per video).</source>
+        <translation>--chapters accepte des minutes de 0 à 999 (0 : un chapitre par vidéo).</translation>
+    </message>
+    <message>
+        <source>--working-folder needs a folder; an empty name is none.</source>
+        <translation>--working-folder demande un dossier ; un nom vide n’en est pas un.</translation>
+    </message>
+    <message>
+        <source>Give either --device or --iso, not both.</source>
+        <translation>Indiquez --device ou --iso, pas les deux.</translation>
+    </message>
+    <message>
+        <source>No video given.</source>
+        <translation>Aucune vidéo indiquée.</translation>
+    </message>
+    <message>
+        <source>Give exactly one DVD folder to burn.</source>
+        <translation>Indiquez exactement un dossier DVD à graver.</translation>
+    </message>
+    <message>
+        <source>Give exactly one DVD folder or disc image to check.</source>
+        <translation>Indiquez exactement un dossier DVD ou une image disque à vérifier.</translation>
+    </message>
+    <message>
+        <source>"devices" takes no arguments.</source>
+        <translation>« devices » n’accepte pas d’arguments.</translation>
+    </message>
+    <message>
+        <source>[Enter = OK, c = cancel]</source>
+        <translation>[Entrée = OK, c = annuler]</translation>
+    </message>
+    <message>
+        <source>cannot find the program folder.</source>
+        <translation>le dossier du programme est introuvable.</translation>
+    </message>
+    <message>
+        <source>could not save the options file.</source>
+        <translation>le fichier d’options n’a pas pu être enregistré.</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>écriture</translation>
+    </message>
+    <message>
+        <source>no such video file: %1</source>
+        <translation>fichier vidéo introuvable : %1</translation>
+    </message>
+    <message>
+        <source>Added %1 (%2)</source>
+        <translation>Ajouté : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Estimated size: %1 MB of %2 MB on a %3 disc (video at %4 kbit/s)</source>
+        <translation>Taille estimée : %1 Mo sur %2 Mo d’un disque %3 (vidéo à %4 kbit/s)</translation>
+    </message>
+    <message>
+        <source>A %1 disc should not greater than %2 MB.</source>
+        <translation>Un disque %1 ne devrait pas dépasser %2 Mo.</translation>
+    </message>
+    <message>
+        <source>%1 is not a Quorva project and is left as it is; use --force to replace it.</source>
+        <translation>%1 n’est pas un projet Quorva et reste tel quel ; utilisez --force pour le remplacer.</translation>
+    </message>
+    <message>
+        <source>the project cannot be saved as %1: it is not a regular file.</source>
+        <translation>le projet ne peut pas être enregistré sous %1 : ce n’est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>the project %1 has no video.</source>
+        <translation>le projet %1 ne contient aucune vidéo.</translation>
+    </message>
+    <message>
+        <source>Saved project %1</source>
+        <translation>Projet enregistré : %1</translation>
+    </message>
+    <message>
+        <source>%1 is not an authored DVD folder (no VIDEO_TS/VTS_01_0.IFO).</source>
+        <translation>%1 n’est pas un dossier DVD terminé (pas de VIDEO_TS/VTS_01_0.IFO).</translation>
+    </message>
+    <message>
+        <source>no such DVD folder or disc image: %1</source>
+        <translation>dossier DVD ou image disque introuvable : %1</translation>
+    </message>
+    <message>
+        <source>Disc check of %1:</source>
+        <translation>Vérification du disque %1 :</translation>
+    </message>
+    <message>
+        <source>Unknown command "%1".</source>
+        <translation>Commande inconnue « %1 ».</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 demande une valeur.</translation>
+    </message>
+    <message>
+        <source>%1 does not apply to "%2".</source>
+        <translation>%1 ne s’applique pas à « %2 ».</translation>
+    </message>
+    <message>
+        <source>Unknown option %1.</source>
+        <translation>Option inconnue %1.</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Erreur : %1</translation>
+    </message>
+    <message>
+        <source>There is no device %1 (%2 devices; see "quorva-cli devices").</source>
+        <translation>Il n’y a pas de périphérique %1 (%2 périphériques ; voir « quorva-cli devices »).</translation>
+    </message>
+    <message>
+        <source>%1 of %2  %3x  left %4</source>
+        <translation>%1 sur %2  %3x  reste %4</translation>
+    </message>
+    <message>
+        <source>--speed takes a DVD speed from 1 to %1, or 0 for the drive's best.</source>
+        <translation>--speed accepte une vitesse DVD de 1 à %1, ou 0 pour le mieux que le graveur puisse faire.</translation>
+    </message>
+    <message>
+        <source>Usage:
+  quorva-cli make [--pal|--ntsc] [--aspect 16:9|4:3] [--quality 0-4|fit] [--disc dvd5|dvd9]
+                  [--stretch] [--label TEXT] [--title TEXT] [--device N | --iso] [--speed N]
+                  [--working-folder DIR] [--jobs N] [--chapters MIN] [--force] [--yes]
+                  [--no-check] [--save-project FILE] [--verbose] VIDEO...|PROJECT
+      Converts the videos, makes the menus and authors a DVD folder; with --iso or
+      --device it also writes a disc image or burns drive N. --quality fit chooses
+      the rate that fills the disc; --stretch fills the frame instead of keeping
+      each video's proportions with black bars. --title shows TEXT in the title
+      menu (default: none, or the project's name). --jobs N converts up to N videos
+      at once (default: as many as the cores and memory allow; 1: one by one).
+      --chapters MIN puts a chapter every MIN minutes inside each video (0: one
+      chapter per video).
+      A project file (.quorva) gives the videos and their settings; options given
+      here win. --save-project also saves this run's videos and settings as one
+      (".quorva" is added to a name ending otherwise); it replaces only a project,
+      or with --force any regular file. --verbose (-v) also shows the FFmpeg
+      libraries' own messages about the videos.
+  quorva-cli burn [--device N | --iso] [--speed N] [--label TEXT] [--yes] [--no-check] FOLDER
+      Burns an authored DVD folder (one holding VIDEO_TS/VTS_01_0.IFO).
+      Both check the disc as a player would before burning, and read back and check
+      what was written afterwards unless --no-check is given. --speed N burns at N
+      times DVD speed (1 to 24; 0, the default: the drive's best).
+  quorva-cli check [--label TEXT] FOLDER|IMAGE
+      Checks a DVD folder or disc image as a player would use it; exits with 0 when
+      every check passed, else 1.
+  quorva-cli devices
+      Lists the burner devices.
+  quorva-cli --help | --version
+
+Options given here hold for this run only; the program's options file is not changed
+(except for the running number that names converted videos).
+</source>
+        <translation>Utilisation :
+  quorva-cli make [--pal|--ntsc] [--aspect 16:9|4:3] [--quality 0-4|fit] [--disc dvd5|dvd9]
+                  [--stretch] [--label TEXTE] [--title TEXTE] [--device N | --iso] [--speed N]
+                  [--working-folder DOSSIER] [--jobs N] [--chapters MIN] [--force] [--yes]
+                  [--no-check] [--save-project FICHIER] [--verbose] VIDÉO...|PROJET
+      Convertit les vidéos, crée les menus et en fait un dossier DVD ; avec --iso ou
+      --device, écrit aussi une image disque ou grave dans le graveur N. --quality fit
+      choisit le débit qui remplit le disque ; --stretch remplit l'image au lieu de
+      garder les proportions de chaque vidéo avec des bandes noires. --title affiche
+      TEXTE dans le menu des titres (par défaut : rien, ou le nom du projet). --jobs N
+      convertit jusqu'à N vidéos à la fois (par défaut : autant que les cœurs et la
+      mémoire le permettent ; 1 : l'une après l'autre). --chapters MIN place un
+      chapitre toutes les MIN minutes dans chaque vidéo (0 : un chapitre par vidéo).
+      Un fichier de projet (.quorva) fournit les vidéos et leurs réglages ; les
+      options données ici l'emportent. --save-project enregistre en plus les vidéos
+      et les réglages de cette exécution comme projet (".quorva" est ajouté à un nom
+      qui finit autrement) ; il ne remplace qu'un projet, ou avec --force tout
+      fichier ordinaire. --verbose (-v) affiche aussi les messages propres aux
+      bibliothèques FFmpeg sur les vidéos.
+  quorva-cli burn [--device N | --iso] [--speed N] [--label TEXTE] [--yes] [--no-check] DOSSIER
+      Grave un dossier DVD terminé (qui contient VIDEO_TS/VTS_01_0.IFO).
+      Les deux vérifient le disque comme un lecteur l'utiliserait avant la gravure,
+      puis relisent et vérifient ce qui a été écrit, sauf avec --no-check. --speed N
+      grave à N fois la vitesse DVD (1 à 24 ; 0, par défaut : le mieux que le
+      graveur puisse faire).
+  quorva-cli check [--label TEXTE] DOSSIER|IMAGE
+      Vérifie un dossier DVD ou une image disque comme un lecteur l'utiliserait ;
+      se termine avec 0 si toutes les vérifications sont réussies, sinon avec 1.
+  quorva-cli devices
+      Liste les graveurs.
+  quorva-cli --help | --version
+
+Les options données ici ne valent que pour cette exécution ; le fichier d'options
+du programme n'est pas modifié (sauf le numéro courant qui nomme les vidéos converties).
+</translation>
+    </message>
+</context>
+</TS>
