@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "media/LanguageCode.h"
 #include "settings/Options.h"
 
 const char* const kCliUsage =
@@ -10,7 +11,8 @@ const char* const kCliUsage =
     "  quorva-cli make [--pal|--ntsc] [--aspect 16:9|4:3] [--quality 0-4|fit] [--disc dvd5|dvd9]\n"
     "                  [--stretch] [--label TEXT] [--title TEXT] [--device N | --iso]\n"
     "                  [--working-folder DIR] [--jobs N] [--chapters MIN] [--force] [--yes]\n"
-    "                  [--no-check] [--save-project FILE] VIDEO...|PROJECT\n"
+    "                  [--no-check] [--save-project FILE] [--subtitles all|none|LANG,...]\n"
+    "                  [--subtitle-default LANG] [--skip-bad-subtitles] VIDEO...|PROJECT\n"
     "      Converts the videos, makes the menus and authors a DVD folder; with --iso or\n"
     "      --device it also writes a disc image or burns drive N. --quality fit chooses\n"
     "      the rate that fills the disc; --stretch fills the frame instead of keeping\n"
@@ -19,6 +21,11 @@ const char* const kCliUsage =
     "      at once (default: as many as the cores and memory allow; 1: one by one).\n"
     "      --chapters MIN puts a chapter every MIN minutes inside each video (0: one\n"
     "      chapter per video).\n"
+    "      Subtitles beside a video (NAME.srt, NAME.LANG.srt, .ass, .ssa, .vtt) and inside\n"
+    "      it become the disc's subtitles; --subtitles keeps all (default), none, or those\n"
+    "      of the languages given (en,fr). None shows until chosen on the player, unless\n"
+    "      --subtitle-default LANG shows that language from the start. A subtitle file\n"
+    "      that cannot be read stops the run unless --skip-bad-subtitles leaves it out.\n"
     "      A project file (.quorva) gives the videos and their settings; options given\n"
     "      here win. --save-project also saves this run's videos and settings as one\n"
     "      (\".quorva\" is added to a name ending otherwise); it replaces only a project,\n"
@@ -205,6 +212,43 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
             if (!v || !only(make))
                 return std::nullopt;
             options.saveProject = v;
+        } else if (arg == "--subtitles") {
+            const char* v = value("--subtitles");
+            if (!v || !only(make))
+                return std::nullopt;
+            std::vector<std::string> languages;
+            const std::string list = v;
+            if (list != "all" && list != "none") {
+                for (std::size_t at = 0; at <= list.size();) {
+                    std::size_t comma = list.find(',', at);
+                    if (comma == std::string::npos)
+                        comma = list.size();
+                    const std::string code = DvdLanguageCode(list.substr(at, comma - at));
+                    if (code.empty()) {
+                        error = "--subtitles takes all, none or language codes such as en,fr.";
+                        return std::nullopt;
+                    }
+                    languages.push_back(code);
+                    at = comma + 1;
+                }
+            }
+            if (list == "all")
+                options.subtitleLanguages.reset();
+            else
+                options.subtitleLanguages = languages;
+        } else if (arg == "--subtitle-default") {
+            const char* v = value("--subtitle-default");
+            if (!v || !only(make))
+                return std::nullopt;
+            options.subtitleDefault = DvdLanguageCode(v);
+            if (options.subtitleDefault->empty()) {
+                error = "--subtitle-default takes a language code such as en.";
+                return std::nullopt;
+            }
+        } else if (arg == "--skip-bad-subtitles") {
+            if (!only(make))
+                return std::nullopt;
+            options.skipBadSubtitles = true;
         } else if (arg == "--force") {
             if (!only(make))
                 return std::nullopt;

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "media/SubtitleTrack.h"
+
 // The facts record the engine fills: 56 bytes, little-endian, fixed layout.
 struct MediaInfo {
     std::int32_t reserved0 = 0;
@@ -34,6 +36,10 @@ struct MediaItem {
     std::string thumbnailPath;  // its 128 x 96 JPEG thumbnail
     std::string infoText;       // four-line description for the list
     MediaInfo info;             // the engine's facts
+    SubtitleTracks subtitles;   // the subtitles the disc carries, in stream order
+    // The stream with the subtitles multiplexed in, made by the job from
+    // vobPath; the disc is authored from it. Empty: none.
+    std::string subtitledPath;
 };
 
 using MediaList = std::vector<MediaItem>;

@@ -9,6 +9,7 @@
 #include "engines/EngineLibraries.h"
 #include "media/MediaCheck.h"
 #include "media/Pictures.h"
+#include "media/SubtitleFinder.h"
 #include "platform/DynamicLibrary.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
@@ -138,6 +139,7 @@ ProbeResult ReadMediaFile(const std::string& sourcePath, const std::string& prog
     if (facts != 0 || info.duration <= 0 || info.width <= 0)
         return refuse("the encoding engine cannot read it");
     item.info = info;
+    item.subtitles = FindSubtitleTracks(sourcePath);
     return result;
 }
 
@@ -145,4 +147,3 @@ void NameMediaItem(MediaItem& item, const std::string& workingFolder, int number
     item.vobPath = MakeVobPath(workingFolder, number, item.sourcePath);
     item.infoText = DescribeMedia(item.sourcePath, item.info);
 }
-

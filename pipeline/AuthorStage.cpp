@@ -46,7 +46,8 @@ CXMLAccess VideoFormat(const JobParameters& params) {
 }  // namespace
 
 CXMLAccess BuildDvdProject(const std::string& dest, const JobParameters& params,
-                           const MediaList& list, const MenuMovies& movies) {
+                           const MediaList& list, const MenuMovies& movies,
+                           const std::string& defaultSubtitle) {
     // The title menu: play the title, or go to the root menu.
     CXMLAccess titlePgc = Element("pgc");
     titlePgc.SetValue("entry", "title");
@@ -93,14 +94,26 @@ CXMLAccess BuildDvdProject(const std::string& dest, const JobParameters& params,
     // titles as their chapters need; each title goes on to the next, the
     // last back to the title menu.
     CXMLAccess titles = Element("titles");
+    // The subtitles' streams, none shown unless a cue is forced or a
+    // language is chosen to show.
+    for (const std::string& language : SubpictureLanguages(list)) {
+        CXMLAccess subpicture = Element("subpicture");
+        if (!language.empty())
+            subpicture.SetValue("lang", language);
+        titles.AddChild(subpicture);
+    }
     const int titleCount = chapters.empty() ? 1 : chapters.back().title;
     for (int title = 1; title <= titleCount; ++title) {
         CXMLAccess titlePlay = Element("pgc");
         for (std::size_t i = 0; i < list.size(); ++i) {
             if (chapters[i].title != title)
                 continue;
+            if (const int shown = SubpictureStreamOf(list[i], defaultSubtitle);
+                shown >= 0 && titlePlay.children.empty())
+                titlePlay.AddChild(Element("pre", "subtitle=" + std::to_string(64 + shown) + ";"));
             CXMLAccess vob = Element("vob");
-            vob.SetValue("file", list[i].vobPath);
+            vob.SetValue("file",
+                         list[i].subtitledPath.empty() ? list[i].vobPath : list[i].subtitledPath);
             if (chapters[i].points.size() > 1)
                 vob.SetValue("chapters", ChapterTimes(chapters[i].points));
             titlePlay.AddChild(vob);
@@ -165,7 +178,8 @@ StageOutcome AuthorDvdFolder(JobContext& job, const MenuMovies& movies) {
         return StageOutcome::Failed;
     }
     NoteMadeFileDone(platform::FolderOf(dvdFolder), platform::FileNameOf(dvdFolder));
-    CXMLAccess project = BuildDvdProject(dvdFolder, job.params, job.videos, movies);
+    CXMLAccess project =
+        BuildDvdProject(dvdFolder, job.params, job.videos, movies, job.input.defaultSubtitle);
     if (ProjectHook())
         ProjectHook()(project);
 

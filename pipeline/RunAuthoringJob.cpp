@@ -10,6 +10,7 @@
 #include "pipeline/MenuWorker.h"
 #include "pipeline/Stages.h"
 #include "platform/Files.h"
+#include "platform/MessageBox.h"
 #include "platform/Paths.h"
 
 namespace {
@@ -69,6 +70,22 @@ void RunStages(JobContext& job) {
         job.Fail(DescribeJobProblems(problems));
         return;
     }
+    // Subtitles that cannot be read are said before anything is converted;
+    // the disc is made without them only when the user agrees.
+    if (flags & JOB_CONVERT) {
+        if (std::vector<std::string> bad = SubtitleProblems(job.videos); !bad.empty()) {
+            std::string text;
+            for (const std::string& problem : bad)
+                text += problem + "\n";
+            const int answer =
+                job.events.Question(text + "\nMake the DVD without these subtitles?", "Warnning",
+                                    platform::MB_YESNO | platform::MB_ICONQUESTION);
+            if (answer != platform::IDYES) {
+                job.Fail(text.substr(0, text.size() - 1));
+                return;
+            }
+        }
+    }
     // Held to the end of the job: clearing at another program's exit leaves
     // the folder alone meanwhile.
     const platform::FileLock running = HoldWorkingFolder(job.input.workingFolder);
@@ -97,6 +114,12 @@ void RunStages(JobContext& job) {
         if (converted != StageOutcome::Done)
             return;
         job.ShowBarAt(job.totalSeconds);
+        const StageOutcome subtitled = AddSubtitleStreams(job);
+        job.result.videos = job.videos;
+        if (subtitled == StageOutcome::Aborted)
+            job.result.outcome = JobOutcome::Aborted;
+        if (subtitled != StageOutcome::Done)
+            return;
         job.result.flagsLeft &= ~JOB_CONVERT;
     }
     // What the disc must hold, when this run authors it; and whether the

@@ -68,6 +68,9 @@ class DvdWalk {
     bool CutShort() const { return cutShort_; }
 
     const DvdPlace& Current() const { return place_; }
+    // The subtitle stream the player has chosen (0 to 31), -1 when there is
+    // none; shown tells whether it is shown or only its forced cues are.
+    int SubtitleStream(bool* shown = nullptr) const;
     // libdvdnav's and libdvdread's complaints so far ("; "-joined).
     std::string Complaints() const;
 
