@@ -221,6 +221,7 @@ DiscLayout ReadDiscLayout(const std::string& path) {
         layout.chapterSeconds = layout.titleChapterSeconds.front();
     layout.brokenChains = ProgramChainProblems(*manager, sets);
     layout.contradictions = TableCountProblems(*reader, *manager, sets);
+    layout.subtitles = CheckSubtitleStreams(*reader, sets);
     return layout;
 }
 

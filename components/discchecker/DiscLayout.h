@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "components/discchecker/SubtitleStreams.h"
+
 namespace discchecker {
 
 struct DiscLayout {
@@ -20,6 +22,8 @@ struct DiscLayout {
     // Counts that contradict the tables they describe; such a disc is not
     // played either.
     std::vector<std::string> contradictions;
+    // The subtitle streams the title sets list, against their videos'.
+    SubtitleStreamCheck subtitles;
 };
 
 // path: a folder holding VIDEO_TS, an image file or a drive's device.

@@ -508,8 +508,8 @@ std::vector<bool> SubtitleShown(const std::string& disc, const std::string& scra
     const auto drawn = testsupport::RunCommand(
         {"ffmpeg", "-y", "-loglevel", "error", "-copyts", "-i", vob, "-copyts", "-ifo_palette",
          disc + "/VIDEO_TS/VTS_01_0.IFO", "-i", vob, "-filter_complex",
-         "[0:v]drawbox=c=black:t=fill[b];[b][1:s:0]overlay,format=gray", "-fps_mode",
-         "passthrough", "-f", "rawvideo", scratch});
+         "[0:v]drawbox=c=black:t=fill[b];[b][1:s:0]overlay,format=gray", "-fps_mode", "passthrough",
+         "-f", "rawvideo", scratch});
     EXPECT_EQ(drawn.status, 0) << drawn.output;
     const std::string pixels = platform::ReadFile(scratch).value_or("");
     constexpr std::size_t kFrame = 720 * 576;
@@ -523,9 +523,10 @@ std::vector<bool> SubtitleShown(const std::string& disc, const std::string& scra
 
 TEST_F(Cli, SubtitlesBesideAVideoShowDuringTheirCuesOnly) {
     const std::string clip = Clip("film.avi", 7, true);
-    std::ofstream(work_ / "film.en.srt") << "1\r\n00:00:01,000 --> 00:00:02,500\r\nHello there\r\n\r\n"
-                                            "2\r\n00:00:03,000 --> 00:00:04,000\r\nSecond line\r\n\r\n"
-                                            "3\r\n00:00:05,000 --> 00:00:06,000\r\nThe end\r\n";
+    std::ofstream(work_ / "film.en.srt")
+        << "1\r\n00:00:01,000 --> 00:00:02,500\r\nHello there\r\n\r\n"
+           "2\r\n00:00:03,000 --> 00:00:04,000\r\nSecond line\r\n\r\n"
+           "3\r\n00:00:05,000 --> 00:00:06,000\r\nThe end\r\n";
     CliRun run = Run({"make", "--pal", "--working-folder", work_ / "work", clip});
     ASSERT_EQ(run.status, 0) << run.out << run.err;
     const std::string lsdvd = testsupport::RunCommand({"lsdvd", "-s", run.LastLine()}).output;
@@ -563,11 +564,34 @@ TEST_F(Cli, TextAndPictureSubtitlesInsideAVideoBothReachTheDisc) {
            "words\n";
     ASSERT_TRUE(testsupport::MakePgsSubtitles(work_ / "pictures.sup", 320, 240, {{2.5, 3.5}}));
     const std::string mkv = work_ / "inside.mkv";
-    auto muxed = testsupport::RunCommand(
-        {"ffmpeg", "-y", "-loglevel", "error", "-i", clip, "-i", work_ / "text.ass", "-i",
-         work_ / "pictures.sup", "-map", "0", "-map", "1", "-map", "2", "-c:v", "copy", "-c:a",
-         "copy", "-c:s", "copy", "-metadata:s:s:0", "language=eng", "-metadata:s:s:1",
-         "language=fre", mkv});
+    auto muxed = testsupport::RunCommand({"ffmpeg",
+                                          "-y",
+                                          "-loglevel",
+                                          "error",
+                                          "-copyts",
+                                          "-i",
+                                          clip,
+                                          "-i",
+                                          work_ / "text.ass",
+                                          "-i",
+                                          work_ / "pictures.sup",
+                                          "-map",
+                                          "0",
+                                          "-map",
+                                          "1",
+                                          "-map",
+                                          "2",
+                                          "-c:v",
+                                          "copy",
+                                          "-c:a",
+                                          "copy",
+                                          "-c:s",
+                                          "copy",
+                                          "-metadata:s:s:0",
+                                          "language=eng",
+                                          "-metadata:s:s:1",
+                                          "language=fre",
+                                          mkv});
     ASSERT_EQ(muxed.status, 0) << muxed.output;
 
     // Both become streams with their languages; none shows until chosen.
@@ -578,9 +602,10 @@ TEST_F(Cli, TextAndPictureSubtitlesInsideAVideoBothReachTheDisc) {
     EXPECT_TRUE(Has(lsdvd, "Subpictures: 02")) << lsdvd;
     EXPECT_TRUE(Has(lsdvd, "Language: en")) << lsdvd;
     EXPECT_TRUE(Has(lsdvd, "Language: fr")) << lsdvd;
-    const std::string streams = testsupport::RunCommand(
-        {"ffprobe", "-v", "error", "-show_entries", "stream=id,codec_name", "-of", "csv",
-         disc + "/VIDEO_TS/VTS_01_1.VOB"}).output;
+    const std::string streams =
+        testsupport::RunCommand({"ffprobe", "-v", "error", "-show_entries", "stream=id,codec_name",
+                                 "-of", "csv", disc + "/VIDEO_TS/VTS_01_1.VOB"})
+            .output;
     EXPECT_TRUE(Has(streams, "dvd_subtitle,0x20")) << streams;
     EXPECT_TRUE(Has(streams, "dvd_subtitle,0x21")) << streams;
     std::string error;
@@ -593,8 +618,8 @@ TEST_F(Cli, TextAndPictureSubtitlesInsideAVideoBothReachTheDisc) {
     EXPECT_FALSE(shownAtStart);
 
     // Chosen to show, the player switches to the French stream.
-    run = Run({"make", "--pal", "--subtitle-default", "fr", "--working-folder", work_ / "work",
-               mkv});
+    run =
+        Run({"make", "--pal", "--subtitle-default", "fr", "--working-folder", work_ / "work", mkv});
     ASSERT_EQ(run.status, 0) << run.out << run.err;
     walk = testsupport::DvdWalk::Open(run.LastLine(), &error);
     ASSERT_TRUE(walk) << error;

@@ -12,7 +12,8 @@ TEST(SubtitleCues, AWindows1252FileKeepsItsAccentedLetters) {
     // "Café déjà vu, señor" and "Grüße" in Windows-1252.
     std::ofstream(dir / "film.srt", std::ios::binary)
         << "1\r\n00:00:01,000 --> 00:00:02,000\r\nCaf\xE9 d\xE9j\xE0 vu, se\xF1or\r\n\r\n"
-           "2\r\n00:00:03,000 --> 00:00:04,000\r\nGr\xFC\xDF" "e \x80 5\r\n";
+           "2\r\n00:00:03,000 --> 00:00:04,000\r\nGr\xFC\xDF"
+           "e \x80 5\r\n";
     SubtitleTrack track;
     track.file = dir / "film.srt";
     const auto cues = ReadSubtitleCues(track);

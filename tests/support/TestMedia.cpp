@@ -157,7 +157,7 @@ bool MakePgsSubtitles(const std::string& path, int width, int height,
             PutBig(palette, id, 1);
             PutBig(palette, luma, 1);
             PutBig(palette, 0x8080, 2);  // no colour
-            PutBig(palette, 255, 1);  // opaque
+            PutBig(palette, 255, 1);     // opaque
         }
         PutSegment(out, start, 0x14, palette);
         std::string object;
