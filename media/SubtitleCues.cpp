@@ -297,7 +297,8 @@ platform::Result<std::vector<SubtitleCue>> ReadSubtitleCues(const SubtitleTrack&
                         picture.scanLine(rect.y - covered.y() + y) + (rect.x - covered.x()) * 4,
                         part.constScanLine(y), static_cast<std::size_t>(rect.w) * 4);
             }
-            cue.picture = picture;
+            // Kept with its palette: a film's worth of pictures stays small.
+            cue.picture = picture.convertToFormat(QImage::Format_Indexed8);
             cue.at = covered.topLeft();
             cue.canvas = canvas.isEmpty() ? QSize(720, 576) : canvas;
             canvas = cue.canvas;

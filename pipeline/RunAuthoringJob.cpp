@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "app/MadeFiles.h"
+#include "media/Estimate.h"
 #include "pipeline/JobChecks.h"
 #include "pipeline/JobContext.h"
 #include "pipeline/MenuWorker.h"
@@ -49,6 +50,12 @@ JobInputs InputsOf(const JobContext& job) {
     if (input.flags & JOB_BURN)
         inputs.volumeLabel = input.volumeLabel;
     inputs.neededMB = WorkingSpaceMB(toConvert, job.videos, authoring, job.params.videoBitRate);
+    // A video with subtitles gets a second stream with them multiplexed in.
+    MediaList subtitled;
+    for (const MediaItem& item : job.videos)
+        if (converting && !item.subtitles.empty())
+            subtitled.push_back(item);
+    inputs.neededMB += EstimateDiscUsageMB(subtitled, job.params.videoBitRate);
     return inputs;
 }
 

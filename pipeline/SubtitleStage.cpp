@@ -82,6 +82,8 @@ std::string WriteStreamControl(const std::vector<SubtitleCue>& cues, const JobPa
     for (const SubtitleCue& cue : cues) {
         if (videoSeconds > 0 && cue.start >= videoSeconds)
             break;
+        if (cue.end <= 0)
+            continue;  // over before the video starts
         const std::optional<Subpicture> picture =
             cue.picture.isNull() ? DrawTextCue(cue.text, params) : DrawBitmapCue(cue, params);
         if (!picture) {
