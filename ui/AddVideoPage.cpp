@@ -162,6 +162,29 @@ class RowDelegate : public QStyledItemDelegate {
     const std::vector<QPixmap>& pictures_;
 };
 
+// The row's description: the video's, with its subtitles told at the end
+// of the audio line ("Subtitles: 2 (en, fr)").
+QString RowText(const MediaItem& item) {
+    QString text = QString::fromStdString(item.infoText);
+    int count = 0;
+    QStringList languages;
+    for (const SubtitleTrack& track : item.subtitles) {
+        if (!track.problem.empty())
+            continue;
+        ++count;
+        if (!track.language.empty())
+            languages << QString::fromStdString(track.language);
+    }
+    const int audio = text.indexOf("\nAudio:");
+    const int end = audio < 0 ? -1 : int(text.indexOf('\n', audio + 1));
+    if (count == 0 || end < 0)
+        return text;
+    QString told = QCoreApplication::translate("CDVDAuthorAddDlg", "Subtitles: %1").arg(count);
+    if (!languages.isEmpty())
+        told += " (" + languages.join(", ") + ")";
+    return text.insert(end, QString::fromUtf8(" \u00b7 ") + told);
+}
+
 }  // namespace
 
 CDVDAuthorAddDlg::CDVDAuthorAddDlg(std::uint32_t jobFlags, QWidget* parent)
@@ -456,7 +479,7 @@ void CDVDAuthorAddDlg::AppendRow(ProbeResult&& probe) {
         pictures_.push_back(ListPicture(probe.thumbnail));
         picture = int(pictures_.size()) - 1;
     }
-    const QString tip = QString::fromStdString(probe.item.infoText).trimmed();
+    const QString tip = RowText(probe.item).trimmed();
     // The new video is shown, however long the list.
     list_->scrollToItem(AddItemRow(std::move(probe.item), picture, tip));
     EstimateDiscUsage();
@@ -464,7 +487,7 @@ void CDVDAuthorAddDlg::AppendRow(ProbeResult&& probe) {
 
 QListWidgetItem* CDVDAuthorAddDlg::AddItemRow(MediaItem&& item, int picture, const QString& tip) {
     items_.push_back(std::move(item));
-    auto* row = new QListWidgetItem(QString::fromStdString(items_.back().infoText), list_);
+    auto* row = new QListWidgetItem(RowText(items_.back()), list_);
     row->setData(kPictureRole, picture);
     row->setData(kItemRole, QVariant::fromValue(reinterpret_cast<quintptr>(&items_.back())));
     row->setToolTip(tip);
