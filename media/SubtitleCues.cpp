@@ -312,7 +312,9 @@ platform::Result<std::vector<SubtitleCue>> ReadSubtitleCues(const SubtitleTrack&
     for (std::size_t i : open)
         cues[i].end = cues[i].start + kOpenCueSeconds;
     std::vector<SubtitleCue> shown = WithoutOverlaps(std::move(cues));
-    if (shown.empty())
+    // A stream inside a video may well show nothing; a file that does is
+    // not a subtitle file.
+    if (shown.empty() && beside)
         return Unreadable(track, "it holds no subtitles.");
     return shown;
 }

@@ -25,8 +25,9 @@ struct SubtitleCue {
 // the same time become one cue for each stretch of time, their lines joined;
 // a bitmap cue ends where the next begins. A file beside the video that is
 // not UTF-8 is read as Windows-1252 when it can be. Fails, naming the file,
-// when it cannot be read, is in no encoding that can be told, holds no cue,
-// or a text cue cannot be decoded. stop, when given, is asked while reading.
+// when it cannot be read, is in no encoding that can be told, a text cue
+// cannot be decoded, or a file beside the video holds no cue (a stream
+// inside it may have none). stop, when given, is asked while reading.
 platform::Result<std::vector<SubtitleCue>> ReadSubtitleCues(const SubtitleTrack& track,
                                                             const std::function<bool()>& stop = {});
 

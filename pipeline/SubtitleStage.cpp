@@ -39,6 +39,20 @@ std::string SubtitledStreamPath(const JobContext& job, const MediaItem& item) {
     return folder + name + ".sub.vob";
 }
 
+// Whether track is a stream of the very stream item's disc is made from.
+bool IsCarriedBy(const SubtitleTrack& track, const MediaItem& item) {
+    return track.stream >= 0 && item.vobPath == item.sourcePath && track.file == item.sourcePath;
+}
+
+// The tracks the stream item's title plays from carries, in stream order.
+std::vector<const SubtitleTrack*> DiscTracks(const MediaItem& item) {
+    std::vector<const SubtitleTrack*> tracks;
+    for (const SubtitleTrack& track : item.subtitles)
+        if (track.problem.empty() && (!item.subtitledPath.empty() || IsCarriedBy(track, item)))
+            tracks.push_back(&track);
+    return tracks;
+}
+
 // A folder of its own in the temp folder for one stream's pictures, removed
 // at the end of scope.
 class PictureFolder {
@@ -144,9 +158,16 @@ StageOutcome AddItemSubtitles(JobContext& job, MediaItem& item, const std::strin
     job.Log("Adding subtitles to " + item.sourcePath + " ...");
     std::string input = item.vobPath;
     int streamNumber = 0;
+    int added = 0;
     for (SubtitleTrack& track : item.subtitles) {
         if (!track.problem.empty())
             continue;
+        // A source used as it is carries its own subpicture streams already,
+        // under their numbers; the files beside it come after them.
+        if (IsCarriedBy(track, item)) {
+            ++streamNumber;
+            continue;
+        }
         platform::Result<std::vector<SubtitleCue>> cues =
             ReadSubtitleCues(track, [&job] { return job.Cancelled(); });
         if (job.Cancelled()) {
@@ -181,8 +202,9 @@ StageOutcome AddItemSubtitles(JobContext& job, MediaItem& item, const std::strin
                                            platform::FileLock::Create::No);
         input = partial;
         ++streamNumber;
+        ++added;
     }
-    if (streamNumber == 0) {
+    if (added == 0) {
         platform::RemoveFile(partial);
         return StageOutcome::Done;
     }
@@ -240,32 +262,23 @@ StageOutcome AddSubtitleStreams(JobContext& job) {
 std::vector<std::string> SubpictureLanguages(const MediaList& videos) {
     std::vector<std::string> table;
     for (const MediaItem& item : videos) {
-        if (item.subtitledPath.empty())
-            continue;
-        std::size_t stream = 0;
-        for (const SubtitleTrack& track : item.subtitles) {
-            if (!track.problem.empty())
-                continue;
+        const std::vector<const SubtitleTrack*> tracks = DiscTracks(item);
+        for (std::size_t stream = 0; stream < tracks.size(); ++stream) {
             if (stream >= table.size())
-                table.push_back(track.language);
+                table.push_back(tracks[stream]->language);
             else if (table[stream].empty())
-                table[stream] = track.language;
-            ++stream;
+                table[stream] = tracks[stream]->language;
         }
     }
     return table;
 }
 
 int SubpictureStreamOf(const MediaItem& item, const std::string& language) {
-    if (item.subtitledPath.empty() || language.empty())
+    if (language.empty())
         return -1;
-    int stream = 0;
-    for (const SubtitleTrack& track : item.subtitles) {
-        if (!track.problem.empty())
-            continue;
-        if (track.language == language)
-            return stream;
-        ++stream;
-    }
+    const std::vector<const SubtitleTrack*> tracks = DiscTracks(item);
+    for (std::size_t stream = 0; stream < tracks.size(); ++stream)
+        if (tracks[stream]->language == language)
+            return static_cast<int>(stream);
     return -1;
 }

@@ -630,6 +630,22 @@ TEST_F(Cli, TextAndPictureSubtitlesInsideAVideoBothReachTheDisc) {
     EXPECT_TRUE(shown);
 }
 
+TEST_F(Cli, ASubtitleStreamThatShowsNothingIsLeftOut) {
+    const std::string clip = Clip("quiet.avi", 2, true);
+    std::ofstream(work_ / "none.ass")
+        << "[Script Info]\nScriptType: v4.00+\n\n[V4+ Styles]\nFormat: Name, Fontname, "
+           "Fontsize\nStyle: Default,DejaVu Sans,20\n\n[Events]\nFormat: Layer, Start, End, "
+           "Style, Text\n";
+    const std::string mkv = work_ / "quiet.mkv";
+    auto muxed = testsupport::RunCommand({"ffmpeg", "-y", "-loglevel", "error", "-i", clip, "-i",
+                                          work_ / "none.ass", "-map", "0", "-map", "1", "-c",
+                                          "copy", mkv});
+    ASSERT_EQ(muxed.status, 0) << muxed.output;
+    CliRun run = Run({"make", "--pal", "--working-folder", work_ / "work", mkv});
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_TRUE(Has(Lsdvd(run.LastLine()), "Subpictures: 00"));
+}
+
 TEST_F(Cli, ASubtitleFileThatCannotBeReadStopsMakeUnlessLeftOut) {
     const std::string clip = Clip("bad.avi", 2, true);
     std::ofstream(work_ / "bad.srt", std::ios::binary) << std::string("\x00\x01\x02\x03 junk", 9);
