@@ -28,15 +28,23 @@ std::string SpumuxTime(double seconds) {
     return text;
 }
 
-// The subtitled stream of item: beside its converted stream, or in the
-// working folder when the source is used as it is.
+// The subtitled stream of item: beside its converted stream, named after it.
+// A source used as it is gets a name with a running number of its own in the
+// working folder, never that of a file already there.
 std::string SubtitledStreamPath(const JobContext& job, const MediaItem& item) {
     std::string name = platform::FileNameOf(item.vobPath);
     if (const std::size_t dot = name.rfind('.'); dot != std::string::npos && dot > 0)
         name.resize(dot);
-    const std::string folder = item.vobPath == item.sourcePath ? job.input.workingFolder
-                                                               : platform::FolderOf(item.vobPath);
-    return folder + name + ".sub.vob";
+    if (item.vobPath != item.sourcePath)
+        return platform::FolderOf(item.vobPath) + name + ".sub.vob";
+    std::string path;
+    int ownNumber = 0;
+    do {
+        const int number =
+            job.input.takeRunningNumber ? job.input.takeRunningNumber() : ++ownNumber;
+        path = job.input.workingFolder + std::to_string(number) + "_" + name + ".sub.vob";
+    } while (platform::PathExists(path));
+    return path;
 }
 
 // Whether track is a stream of the very stream item's disc is made from.
@@ -249,8 +257,9 @@ StageOutcome AddSubtitleStreams(JobContext& job) {
                     item.subtitledPath = output;
             if (!item.subtitledPath.empty())
                 continue;
+            const std::string first = output;
             for (int n = 2; !taken.insert(output).second; ++n)
-                output = SubtitledStreamPath(job, item) + "." + std::to_string(n) + ".vob";
+                output = first + "." + std::to_string(n) + ".vob";
         }
         if (const StageOutcome added = AddItemSubtitles(job, item, output);
             added != StageOutcome::Done)

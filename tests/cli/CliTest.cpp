@@ -637,13 +637,26 @@ TEST_F(Cli, ASubtitleStreamThatShowsNothingIsLeftOut) {
            "Fontsize\nStyle: Default,DejaVu Sans,20\n\n[Events]\nFormat: Layer, Start, End, "
            "Style, Text\n";
     const std::string mkv = work_ / "quiet.mkv";
-    auto muxed = testsupport::RunCommand({"ffmpeg", "-y", "-loglevel", "error", "-i", clip, "-i",
-                                          work_ / "none.ass", "-map", "0", "-map", "1", "-c",
-                                          "copy", mkv});
+    auto muxed =
+        testsupport::RunCommand({"ffmpeg", "-y", "-loglevel", "error", "-i", clip, "-i",
+                                 work_ / "none.ass", "-map", "0", "-map", "1", "-c", "copy", mkv});
     ASSERT_EQ(muxed.status, 0) << muxed.output;
     CliRun run = Run({"make", "--pal", "--working-folder", work_ / "work", mkv});
     ASSERT_EQ(run.status, 0) << run.out << run.err;
     EXPECT_TRUE(Has(Lsdvd(run.LastLine()), "Subpictures: 00"));
+}
+
+TEST_F(Cli, ADvdStreamUsedAsItIsGetsItsSubtitlesUnderANameOfItsOwn) {
+    const std::string vob = work_ / "ready.vob";
+    ASSERT_TRUE(testsupport::MakeDvdMpeg(vob, true, 2));
+    std::ofstream(work_ / "ready.srt") << "1\n00:00:00,500 --> 00:00:01,500\nHello\n";
+    fs::create_directories(work_ / "work");
+    std::ofstream(work_ / "work" / "ready.sub.vob") << "the user's own file";
+    CliRun run = Run({"make", "--pal", "--aspect", "4:3", "--working-folder", work_ / "work", vob});
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_FALSE(Has(run.out, "Converting " + vob)) << run.out;  // used as it is
+    EXPECT_TRUE(Has(Lsdvd(run.LastLine()), "Subpictures: 01"));
+    EXPECT_TRUE(platform::ReadFile(work_ / "work" / "ready.sub.vob") == "the user's own file");
 }
 
 TEST_F(Cli, ASubtitleFileThatCannotBeReadStopsMakeUnlessLeftOut) {
