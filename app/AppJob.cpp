@@ -20,6 +20,7 @@ JobInput MakeJobInput(CQuorvaApp& app, const JobChoices& choices) {
     input.dvdFolder = app.theDvdFolder;
     input.burner = app.theBurner;
     input.takeRunningNumber = [&app] { return app.TakeRunningNumber(); };
+    input.defaultSubtitle = choices.defaultSubtitle;
     return input;
 }
 

@@ -13,7 +13,8 @@ struct JobChoices {
     std::uint32_t flags = 0;
     std::int32_t deviceIndex = -1;
     std::string volumeLabel{};
-    int discType = 0;  // the disc the videos go on, which "Fit to disc" fills
+    int discType = 0;               // the disc the videos go on, which "Fit to disc" fills
+    std::string defaultSubtitle{};  // the language whose subtitles show from the start
 };
 
 // The job as the options, the video list and the DVD folder of app stand.

@@ -1,5 +1,7 @@
 #include "cli/CliCommands.h"
 
+#include <algorithm>
+
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
@@ -84,6 +86,33 @@ std::vector<std::string> ProbeVideos(const std::vector<std::string>& videos) {
         list.push_back(probe.item);
     }
     return problems;
+}
+
+// Keeps the subtitles of the languages chosen; a subtitle that cannot be
+// read fails the run unless the user chose to leave such ones out.
+bool ChooseSubtitles(const CliOptions& options) {
+    bool usable = true;
+    for (MediaItem& item : App().theMediaList) {
+        SubtitleTracks kept;
+        for (SubtitleTrack& track : item.subtitles) {
+            if (options.subtitleLanguages &&
+                std::find(options.subtitleLanguages->begin(), options.subtitleLanguages->end(),
+                          track.language) == options.subtitleLanguages->end())
+                continue;
+            if (!track.problem.empty()) {
+                std::fprintf(stderr, "quorva-cli: %s\n", track.problem.c_str());
+                if (options.skipBadSubtitles)
+                    continue;
+                usable = false;
+            }
+            kept.push_back(track);
+        }
+        item.subtitles = kept;
+    }
+    if (!usable)
+        std::fprintf(stderr,
+                     "quorva-cli: use --skip-bad-subtitles to make the disc without them.\n");
+    return usable;
 }
 
 // With the videos' problems, all else the job would refuse at its start, so
@@ -249,6 +278,10 @@ int RunMakeCommand(const CliOptions& given, const char* programName) {
         for (MediaItem& item : App().theMediaList)
             ChooseAudioTracks(item, *options.audio, untagged);
     }
+    if (!ChooseSubtitles(options))
+        return kStatusFailed;
+    if (options.subtitleDefault)
+        session.defaultSubtitle = *options.subtitleDefault;
     if (!CheckEstimate(options))
         return kStatusFailed;
     MediaList& list = App().theMediaList;

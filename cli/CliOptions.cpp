@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "engines/DiscBurner.h"
+#include "media/LanguageCode.h"
 #include "pipeline/DiscAudio.h"
 #include "platform/Translation.h"
 #include "settings/Options.h"
@@ -18,8 +19,9 @@ const char* const kCliUsage = QUORVA_TEXT(
     "                  [--stretch] [--label TEXT] [--title TEXT] [--device N | --iso] [--speed N]\n"
     "                  [--working-folder DIR] [--jobs N] [--chapters MIN]\n"
     "                  [--after-each next|menu] [--force] [--yes] [--no-check]\n"
-    "                  [--save-project FILE] [--audio all|first|LANG,...] [--verbose]\n"
-    "                  VIDEO...|PROJECT\n"
+    "                  [--save-project FILE] [--audio all|first|LANG,...]\n"
+    "                  [--subtitles all|none|LANG,...] [--subtitle-default LANG]\n"
+    "                  [--skip-bad-subtitles] [--verbose] VIDEO...|PROJECT\n"
     "      Converts the videos, makes the menus and authors a DVD folder; with --iso or\n"
     "      --device it also writes a disc image or burns drive N. --quality fit chooses\n"
     "      the rate that fills the disc; --stretch fills the frame instead of keeping\n"
@@ -32,6 +34,11 @@ const char* const kCliUsage = QUORVA_TEXT(
     "      --audio chooses the sound tracks of each video: all of them (the default),\n"
     "      the first, or those in the languages given (en,fr; a video with none of\n"
     "      them keeps its first).\n"
+    "      Subtitles beside a video (NAME.srt, NAME.LANG.srt, .ass, .ssa, .vtt) and inside\n"
+    "      it become the disc's subtitles; --subtitles keeps all (default), none, or those\n"
+    "      of the languages given (en,fr). None shows until chosen on the player, unless\n"
+    "      --subtitle-default LANG shows that language from the start. A subtitle file\n"
+    "      that cannot be read stops the run unless --skip-bad-subtitles leaves it out.\n"
     "      A project file (.quorva) gives the videos and their settings; options given\n"
     "      here win. --save-project also saves this run's videos and settings as one\n"
     "      (\".quorva\" is added to a name ending otherwise); it replaces only a project,\n"
@@ -263,6 +270,43 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
             if (!v || !only(make))
                 return std::nullopt;
             options.saveProject = v;
+        } else if (arg == "--subtitles") {
+            const char* v = value("--subtitles");
+            if (!v || !only(make))
+                return std::nullopt;
+            std::vector<std::string> languages;
+            const std::string list = v;
+            if (list != "all" && list != "none") {
+                for (std::size_t at = 0; at <= list.size();) {
+                    std::size_t comma = list.find(',', at);
+                    if (comma == std::string::npos)
+                        comma = list.size();
+                    const std::string code = DvdLanguageCode(list.substr(at, comma - at));
+                    if (code.empty()) {
+                        error = "--subtitles takes all, none or language codes such as en,fr.";
+                        return std::nullopt;
+                    }
+                    languages.push_back(code);
+                    at = comma + 1;
+                }
+            }
+            if (list == "all")
+                options.subtitleLanguages.reset();
+            else
+                options.subtitleLanguages = languages;
+        } else if (arg == "--subtitle-default") {
+            const char* v = value("--subtitle-default");
+            if (!v || !only(make))
+                return std::nullopt;
+            options.subtitleDefault = DvdLanguageCode(v);
+            if (options.subtitleDefault->empty()) {
+                error = "--subtitle-default takes a language code such as en.";
+                return std::nullopt;
+            }
+        } else if (arg == "--skip-bad-subtitles") {
+            if (!only(make))
+                return std::nullopt;
+            options.skipBadSubtitles = true;
         } else if (arg == "--force") {
             if (!only(make))
                 return std::nullopt;

@@ -30,6 +30,11 @@ struct CliOptions {
     std::optional<std::string> saveProject;  // --save-project FILE
     std::optional<std::string> audio;        // --audio all|first|LANG,...
     std::vector<std::string> inputs;         // videos, the DVD folder to burn, or the disc to check
+    // The subtitles' languages to keep (two-letter codes); nullopt: all,
+    // empty: none.
+    std::optional<std::vector<std::string>> subtitleLanguages;
+    std::optional<std::string> subtitleDefault;  // the language shown from the start
+    bool skipBadSubtitles = false;               // leave out subtitles that cannot be read
 };
 
 // Parses argv; on bad usage returns nullopt and sets error.

@@ -291,7 +291,8 @@ bool CliSession::RunJob(std::uint32_t flags, int deviceIndex, const std::string&
         platform::SetMessagePresenter(std::make_shared<TerminalPresenter>(askOnTerminal));
     ConsoleProgress progress(stderr);
     ConsoleJobEvents events(progress);
-    const JobInput input = MakeJobInput(App(), JobChoices{flags, deviceIndex, label, discType});
+    const JobInput input =
+        MakeJobInput(App(), JobChoices{flags, deviceIndex, label, discType, defaultSubtitle});
 
     std::atomic<bool> done{false};
     JobResult result;

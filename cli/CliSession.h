@@ -44,6 +44,8 @@ class CliSession {
     // or abort. Prints the log on stdout and progress on stderr.
     bool RunJob(std::uint32_t flags, int deviceIndex, const std::string& label, bool askOnTerminal,
                 int discType = 0);
+    // The language whose subtitles the next job shows from the start.
+    std::string defaultSubtitle;
     // The disc checks of the last job, line by line.
     const std::vector<std::string>& CheckLines() const { return checkLines_; }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "media/SubtitleTrack.h"
+
 // The facts record the engine fills: 56 bytes, little-endian, fixed layout.
 struct MediaInfo {
     std::int32_t reserved0 = 0;
@@ -45,6 +47,10 @@ struct MediaItem {
     // Every sound track of the source; empty when it has none or they were
     // not read (the engine then takes its main sound alone).
     std::vector<AudioTrack> audioTracks;
+    SubtitleTracks subtitles;  // the subtitles the disc carries, in stream order
+    // The stream with the subtitles multiplexed in, made by the job from
+    // vobPath; the disc is authored from it. Empty: none.
+    std::string subtitledPath;
 };
 
 using MediaList = std::vector<MediaItem>;

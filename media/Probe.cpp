@@ -10,6 +10,7 @@
 #include "media/AudioTracks.h"
 #include "media/MediaCheck.h"
 #include "media/Pictures.h"
+#include "media/SubtitleFinder.h"
 #include "platform/DynamicLibrary.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
@@ -150,6 +151,7 @@ ProbeResult ReadMediaFile(const std::string& sourcePath, const std::string& prog
         return refuse("the encoding engine cannot read it");
     item.info = info;
     item.audioTracks = ReadAudioTracks(sourcePath);
+    item.subtitles = FindSubtitleTracks(sourcePath);
     return result;
 }
 

@@ -72,7 +72,8 @@ std::string ReturnedVideoCommands(const std::vector<RootMenuPage>& pages, std::s
 }  // namespace
 
 CXMLAccess BuildDvdProject(const std::string& dest, const JobParameters& params,
-                           const MediaList& list, const MenuMovies& movies) {
+                           const MediaList& list, const MenuMovies& movies,
+                           const std::string& defaultSubtitle) {
     // The title menu: play the title, or go to the root menu.
     CXMLAccess titlePgc = Element("pgc");
     titlePgc.SetValue("entry", "title");
@@ -132,14 +133,26 @@ CXMLAccess BuildDvdProject(const std::string& dest, const JobParameters& params,
             audio.SetValue("lang", language);
         titles.AddChild(audio);
     }
+    // The subtitles' streams, none shown unless a cue is forced or a
+    // language is chosen to show.
+    for (const std::string& language : SubpictureLanguages(list)) {
+        CXMLAccess subpicture = Element("subpicture");
+        if (!language.empty())
+            subpicture.SetValue("lang", language);
+        titles.AddChild(subpicture);
+    }
     const int titleCount = chapters.empty() ? 1 : chapters.back().title;
     for (int title = 1; title <= titleCount; ++title) {
         CXMLAccess titlePlay = Element("pgc");
         for (std::size_t i = 0; i < list.size(); ++i) {
             if (chapters[i].title != title)
                 continue;
+            if (const int shown = SubpictureStreamOf(list[i], defaultSubtitle);
+                shown >= 0 && titlePlay.children.empty())
+                titlePlay.AddChild(Element("pre", "subtitle=" + std::to_string(64 + shown) + ";"));
             CXMLAccess vob = Element("vob");
-            vob.SetValue("file", list[i].vobPath);
+            vob.SetValue("file",
+                         list[i].subtitledPath.empty() ? list[i].vobPath : list[i].subtitledPath);
             if (params.returnToMenu) {
                 const std::vector<double>& points = chapters[i].points;
                 for (std::size_t c = 0; c < points.size(); ++c) {
@@ -222,7 +235,8 @@ StageOutcome AuthorDvdFolder(JobContext& job, const MenuMovies& movies) {
         return StageOutcome::Failed;
     }
     NoteMadeFileDone(platform::FolderOf(dvdFolder), platform::FileNameOf(dvdFolder));
-    CXMLAccess project = BuildDvdProject(dvdFolder, job.params, job.videos, movies);
+    CXMLAccess project =
+        BuildDvdProject(dvdFolder, job.params, job.videos, movies, job.input.defaultSubtitle);
     if (ProjectHook())
         ProjectHook()(project);
 

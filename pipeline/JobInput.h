@@ -31,6 +31,9 @@ struct JobInput {
     // The next running number of the stream names, for a stream that must be
     // renamed because another file has its name.
     std::function<int()> takeRunningNumber;
+    // The language whose subtitles show from the start; empty: none shows
+    // unless forced.
+    std::string defaultSubtitle;
 };
 
 enum class JobOutcome { Done, Failed, Aborted };

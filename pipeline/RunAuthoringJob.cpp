@@ -5,11 +5,13 @@
 #include <optional>
 
 #include "app/MadeFiles.h"
+#include "media/Estimate.h"
 #include "pipeline/JobChecks.h"
 #include "pipeline/JobContext.h"
 #include "pipeline/MenuWorker.h"
 #include "pipeline/Stages.h"
 #include "platform/Files.h"
+#include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "platform/Translation.h"
 
@@ -54,6 +56,12 @@ JobInputs InputsOf(const JobContext& job) {
     if (input.flags & JOB_BURN)
         inputs.volumeLabel = input.volumeLabel;
     inputs.neededMB = WorkingSpaceMB(toConvert, job.videos, authoring, job.params.videoBitRate);
+    // A video with subtitles gets a second stream with them multiplexed in.
+    MediaList subtitled;
+    for (const MediaItem& item : job.videos)
+        if (converting && !item.subtitles.empty())
+            subtitled.push_back(item);
+    inputs.neededMB += EstimateDiscUsageMB(subtitled, job.params.videoBitRate);
     return inputs;
 }
 
@@ -74,6 +82,22 @@ void RunStages(JobContext& job) {
     if (std::vector<std::string> problems = CheckJobInputs(InputsOf(job)); !problems.empty()) {
         job.Fail(DescribeJobProblems(problems));
         return;
+    }
+    // Subtitles that cannot be read are said before anything is converted;
+    // the disc is made without them only when the user agrees.
+    if (flags & JOB_CONVERT) {
+        if (std::vector<std::string> bad = SubtitleProblems(job.videos); !bad.empty()) {
+            std::string text;
+            for (const std::string& problem : bad)
+                text += problem + "\n";
+            const int answer =
+                job.events.Question(text + "\nMake the DVD without these subtitles?", "Warnning",
+                                    platform::MB_YESNO | platform::MB_ICONQUESTION);
+            if (answer != platform::IDYES) {
+                job.Fail(text.substr(0, text.size() - 1));
+                return;
+            }
+        }
     }
     // Held to the end of the job: clearing at another program's exit leaves
     // the folder alone meanwhile.
@@ -103,6 +127,12 @@ void RunStages(JobContext& job) {
         if (converted != StageOutcome::Done)
             return;
         job.ShowBarAt(job.totalSeconds);
+        const StageOutcome subtitled = AddSubtitleStreams(job);
+        job.result.videos = job.videos;
+        if (subtitled == StageOutcome::Aborted)
+            job.result.outcome = JobOutcome::Aborted;
+        if (subtitled != StageOutcome::Done)
+            return;
         job.result.flagsLeft &= ~JOB_CONVERT;
     }
     // What the disc must hold, when this run authors it; and whether the

@@ -37,6 +37,21 @@ std::string BuildItemEncodingOptions(const JobParameters& params, const MediaIte
 std::string BuildConvertCommand(const std::string& options, const std::string& source,
                                 const std::string& output, const ProgressLink* link);
 
+// Subtitles: the readable subtitles of each video are multiplexed into a
+// new stream beside its own (item.subtitledPath), one subpicture stream each,
+// in their order; the converted stream is never changed. A track with no cue
+// inside the video gets a problem and no stream.
+StageOutcome AddSubtitleStreams(JobContext& job);
+// Reads every subtitle file again (it may have changed since its video was
+// added) and gives the problems of all tracks that cannot be used, each
+// naming its file; those tracks keep their problem and are left out.
+std::vector<std::string> SubtitleProblems(MediaList& videos);
+// The title set's subpicture stream table: per stream number, the language
+// of the first video that has that stream ("" when none says).
+std::vector<std::string> SubpictureLanguages(const MediaList& videos);
+// The subpicture stream of item in language; -1 when it has none.
+int SubpictureStreamOf(const MediaItem& item, const std::string& language);
+
 // Menus: the title menu and root menu movies.
 struct MenuMovies {
     std::string titleMovie;
@@ -71,8 +86,11 @@ CXMLAccess BuildSubpictureControl(const std::string& image, const std::string& s
 StageOutcome AuthorDvdFolder(JobContext& job, const MenuMovies& movies);
 // The first free DVD_<n> of workingFolder (ending with '/').
 std::string ChooseDvdFolder(const std::string& workingFolder);
+// defaultSubtitle: the language whose subtitles show from the start of each
+// title that has them; empty: none shows unless forced.
 CXMLAccess BuildDvdProject(const std::string& dest, const JobParameters& params,
-                           const MediaList& list, const MenuMovies& movies);
+                           const MediaList& list, const MenuMovies& movies,
+                           const std::string& defaultSubtitle = {});
 
 // Test seam: edits the disc project after it is built and before it is
 // written, so that tests can author broken discs on purpose. Empty: none.

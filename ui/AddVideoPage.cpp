@@ -531,7 +531,7 @@ void CDVDAuthorAddDlg::AppendRow(ProbeResult&& probe) {
     }
     if (auto dropped = droppedAudio_.find(probe.item.sourcePath); dropped != droppedAudio_.end())
         DropAudioTracks(probe.item, dropped->second);
-    const QString tip = QString::fromStdString(probe.item.infoText).trimmed();
+    const QString tip = RowText(probe.item).trimmed();
     // The new video is shown, however long the list.
     list_->scrollToItem(AddItemRow(std::move(probe.item), picture, tip));
     EstimateDiscUsage();

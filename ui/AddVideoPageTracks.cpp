@@ -1,5 +1,5 @@
-// The add-video page's sound tracks: a row of a video with several says
-// which it holds, and its context menu drops or takes back each of them.
+// The add-video page's sound tracks and subtitles: a row says which it holds,
+// and its context menu drops or takes back each sound track.
 #include <QCoreApplication>
 #include <QListWidget>
 #include <QMenu>
@@ -17,12 +17,34 @@ QString TrackLanguage(const AudioTrack& track) {
                                   : QString::fromStdString(track.language);
 }
 
+// text with the video's subtitles told at the end of its audio line
+// ("Subtitles: 2 (en, fr)").
+QString WithSubtitles(QString text, const MediaItem& item) {
+    int count = 0;
+    QStringList languages;
+    for (const SubtitleTrack& track : item.subtitles) {
+        if (!track.problem.empty())
+            continue;
+        ++count;
+        if (!track.language.empty())
+            languages << QString::fromStdString(track.language);
+    }
+    const int audio = text.indexOf("\nAudio:");
+    const int end = audio < 0 ? -1 : int(text.indexOf('\n', audio + 1));
+    if (count == 0 || end < 0)
+        return text;
+    QString told = QCoreApplication::translate("CDVDAuthorAddDlg", "Subtitles: %1").arg(count);
+    if (!languages.isEmpty())
+        told += " (" + languages.join(", ") + ")";
+    return text.insert(end, QString::fromUtf8(" \u00b7 ") + told);
+}
+
 }  // namespace
 
 QString CDVDAuthorAddDlg::RowText(const MediaItem& item) {
     const QString info = QString::fromStdString(item.infoText);
     if (item.audioTracks.size() <= 1)
-        return info;
+        return WithSubtitles(info, item);
     QStringList languages;
     for (const AudioTrack& track : item.audioTracks)
         if (track.kept)
@@ -37,7 +59,7 @@ QString CDVDAuthorAddDlg::RowText(const MediaItem& item) {
     for (QString& line : lines)
         if (line.startsWith("Audio:"))
             line = audio;
-    return lines.join('\n');
+    return WithSubtitles(lines.join('\n'), item);
 }
 
 void CDVDAuthorAddDlg::OnTrackMenu(const QPoint& at) {

@@ -557,6 +557,14 @@ DiscCheckReport CheckDisc(const std::string& path, const DiscExpectation& expect
         report.lines.push_back(CheckLine{"Table counts", false, Join(layout.contradictions, "; ")});
     if (!layout.brokenChains.empty())
         report.lines.push_back(CheckLine{"Program chains", false, Join(layout.brokenChains, "; ")});
+    if (const SubtitleStreamCheck& subtitles = layout.subtitles;
+        subtitles.listed > 0 || subtitles.carried > 0 || !subtitles.problems.empty())
+        report.lines.push_back(
+            CheckLine{"Subtitle streams", subtitles.problems.empty(),
+                      subtitles.problems.empty()
+                          ? Count(static_cast<std::size_t>(subtitles.listed), "stream", "streams") +
+                                " listed, each carried by the videos"
+                          : Join(subtitles.problems, "; ")});
     // libdvdnav aborts on a program without a cell, never returns from a
     // loop of jumps and reads past tables on false counts: such a disc is
     // not played at all.

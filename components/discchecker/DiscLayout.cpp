@@ -227,6 +227,7 @@ DiscLayout ReadDiscLayout(const std::string& path) {
         layout.audioProblems = std::move(audio.problems);
         layout.audioStreams = std::move(audio.found);
     }
+    layout.subtitles = CheckSubtitleStreams(*reader, sets);
     return layout;
 }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "components/discchecker/SubtitleStreams.h"
+
 namespace discchecker {
 
 struct DiscLayout {
@@ -25,6 +27,8 @@ struct DiscLayout {
     // was found when nothing is.
     std::vector<std::string> audioProblems;
     std::string audioStreams;
+    // The subtitle streams the title sets list, against their videos'.
+    SubtitleStreamCheck subtitles;
 };
 
 // path: a folder holding VIDEO_TS, an image file or a drive's device.

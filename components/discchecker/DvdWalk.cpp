@@ -68,6 +68,17 @@ bool DvdPlace::SameMenu(const DvdPlace& other) const {
     return domain == other.domain && titleSet == other.titleSet && menuSector == other.menuSector;
 }
 
+int DvdWalk::SubtitleStream(bool* shown) const {
+    const int active = dvdnav_get_active_spu_stream(nav_);
+    if (active == -1)
+        return -1;
+    // The high bit marks a stream that is not shown.
+    const int stream = active & 0x7F;
+    if (shown)
+        *shown = (active & 0x80) == 0;
+    return stream;
+}
+
 std::unique_ptr<DvdWalk> DvdWalk::Open(const std::string& path, std::string* error) {
     auto log = std::make_unique<Log>();
     const dvdnav_logger_cb logger{&Log::Receive};

@@ -73,6 +73,9 @@ class DvdWalk {
     // In a title: the audio streams a player can switch between there, by
     // their logical number, each with its language ("en"; "" when none).
     std::vector<std::string> AudioStreams() const;
+    // The subtitle stream the player has chosen (0 to 31), -1 when there is
+    // none; shown tells whether it is shown or only its forced cues are.
+    int SubtitleStream(bool* shown = nullptr) const;
     // libdvdnav's and libdvdread's complaints so far ("; "-joined).
     std::string Complaints() const;
 

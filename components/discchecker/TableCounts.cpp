@@ -25,7 +25,8 @@ std::optional<unsigned> StatedTitles(dvd_reader_t& reader, const ifo_handle_t& m
         return std::nullopt;
     const std::unique_ptr<dvd_file_t, FileClose> file(DVDOpenFile(&reader, 0, DVD_READ_INFO_FILE));
     std::uint8_t count[2];
-    if (!file || DVDFileSeek(file.get(), static_cast<int32_t>(manager.vmgi_mat->tt_srpt * kSector)) < 0 ||
+    if (!file ||
+        DVDFileSeek(file.get(), static_cast<int32_t>(manager.vmgi_mat->tt_srpt * kSector)) < 0 ||
         DVDReadBytes(file.get(), count, sizeof count) != static_cast<ssize_t>(sizeof count))
         return std::nullopt;
     return static_cast<unsigned>(count[0] << 8 | count[1]);
@@ -63,10 +64,9 @@ void CheckChains(const pgcit_t* table, std::int64_t sectors, const Name& name,
         };
         const bool programsFit =
             pgc->nr_of_programs == 0 || fits(pgc->program_map_offset, pgc->nr_of_programs);
-        const bool cellsFit =
-            pgc->nr_of_cells == 0 ||
-            (fits(pgc->cell_playback_offset, pgc->nr_of_cells * kCellPlayback) &&
-             fits(pgc->cell_position_offset, pgc->nr_of_cells * kCellPosition));
+        const bool cellsFit = pgc->nr_of_cells == 0 ||
+                              (fits(pgc->cell_playback_offset, pgc->nr_of_cells * kCellPlayback) &&
+                               fits(pgc->cell_position_offset, pgc->nr_of_cells * kCellPosition));
         if (!programsFit || !cellsFit || pgc->nr_of_programs > pgc->nr_of_cells)
             problems.push_back(name(i + 1) + " claims " + std::to_string(pgc->nr_of_programs) +
                                " programs and " + std::to_string(pgc->nr_of_cells) +
@@ -102,10 +102,11 @@ std::vector<std::string> TableCountProblems(dvd_reader_t& reader, const ifo_hand
                                             const std::vector<const ifo_handle_t*>& sets) {
     std::vector<std::string> problems;
     if (const tt_srpt_t* titles = manager.tt_srpt) {
-        const std::size_t room =
-            titles->last_byte + 1 > kTableHeader ? (titles->last_byte + 1 - kTableHeader) / kTitleEntry
-                                                 : 0;
-        if (const auto stated = StatedTitles(reader, manager); stated && (*stated > room || *stated == 0))
+        const std::size_t room = titles->last_byte + 1 > kTableHeader
+                                     ? (titles->last_byte + 1 - kTableHeader) / kTitleEntry
+                                     : 0;
+        if (const auto stated = StatedTitles(reader, manager);
+            stated && (*stated > room || *stated == 0))
             problems.push_back("the title table claims " + std::to_string(*stated) +
                                " titles and holds " + std::to_string(room));
         for (int t = 0; t < titles->nr_of_srpts && titles->title; ++t) {

@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <random>
 #include <thread>
@@ -577,6 +578,181 @@ TEST_F(Cli, AfterEachVideoTheRootMenuPageOfItsButtonComesBack) {
     // The way back from the title menu is not taken for a return.
     ASSERT_EQ(walk->CallTitleMenu().domain, testsupport::DvdDomain::ManagerMenu);
     EXPECT_TRUE(walk->Press(2).SameMenu(first));
+}
+
+// Whether letters of the first subtitle stream show, picture by picture, in
+// the title of disc: the stream, in the colours of the title's palette, drawn
+// over black by the ffmpeg program. The subtitles are read as a second input,
+// so that they reach the picture as a player's would, however far ahead of
+// them the video lies in the file.
+std::vector<bool> SubtitleShown(const std::string& disc, const std::string& scratch) {
+    const std::string vob = disc + "/VIDEO_TS/VTS_01_1.VOB";
+    const auto drawn = testsupport::RunCommand(
+        {"ffmpeg", "-y", "-loglevel", "error", "-copyts", "-i", vob, "-copyts", "-ifo_palette",
+         disc + "/VIDEO_TS/VTS_01_0.IFO", "-i", vob, "-filter_complex",
+         "[0:v]drawbox=c=black:t=fill[b];[b][1:s:0]overlay,format=gray", "-fps_mode", "passthrough",
+         "-f", "rawvideo", scratch});
+    EXPECT_EQ(drawn.status, 0) << drawn.output;
+    const std::string pixels = platform::ReadFile(scratch).value_or("");
+    constexpr std::size_t kFrame = 720 * 576;
+    std::vector<bool> shown;
+    for (std::size_t at = 0; at + kFrame <= pixels.size(); at += kFrame)
+        shown.push_back(std::count_if(pixels.begin() + at, pixels.begin() + at + kFrame,
+                                      [](char c) { return static_cast<unsigned char>(c) > 200; }) >
+                        100);
+    return shown;
+}
+
+TEST_F(Cli, SubtitlesBesideAVideoShowDuringTheirCuesOnly) {
+    const std::string clip = Clip("film.avi", 7, true);
+    std::ofstream(work_ / "film.en.srt")
+        << "1\r\n00:00:01,000 --> 00:00:02,500\r\nHello there\r\n\r\n"
+           "2\r\n00:00:03,000 --> 00:00:04,000\r\nSecond line\r\n\r\n"
+           "3\r\n00:00:05,000 --> 00:00:06,000\r\nThe end\r\n";
+    CliRun run = Run({"make", "--pal", "--working-folder", work_ / "work", clip});
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    const std::string lsdvd = testsupport::RunCommand({"lsdvd", "-s", run.LastLine()}).output;
+    EXPECT_TRUE(Has(lsdvd, "Subpictures: 01")) << lsdvd;
+    EXPECT_TRUE(Has(lsdvd, "Language: en")) << lsdvd;
+
+    const std::vector<bool> shown = SubtitleShown(run.LastLine(), work_ / "shown.gray");
+    ASSERT_GE(shown.size(), 170u);
+    const std::pair<double, double> cues[] = {{1.0, 2.5}, {3.0, 4.0}, {5.0, 6.0}};
+    constexpr double kPicture = 1 / 25.0;
+    for (std::size_t n = 0; n < shown.size(); ++n) {
+        const double t = n * kPicture;
+        bool during = false, near = false;
+        for (const auto& [start, end] : cues) {
+            during = during || (t >= start + kPicture && t < end - kPicture);
+            near = near || (t >= start - kPicture && t < end + kPicture);
+        }
+        if (during) {
+            EXPECT_TRUE(shown[n]) << "no subtitle at " << t << " s";
+        } else if (!near) {
+            EXPECT_FALSE(shown[n]) << "a subtitle at " << t << " s";
+        }
+    }
+}
+
+TEST_F(Cli, TextAndPictureSubtitlesInsideAVideoBothReachTheDisc) {
+    const std::string clip = Clip("inside.avi", 5, true);
+    std::ofstream(work_ / "text.ass")
+        << "[Script Info]\nScriptType: v4.00+\nPlayResX: 320\nPlayResY: 240\n\n[V4+ Styles]\n"
+           "Format: Name, Fontname, Fontsize, PrimaryColour, BackColour, Bold, Italic, "
+           "BorderStyle, Outline, Shadow, Alignment, MarginL, MarginR, MarginV, Encoding\n"
+           "Style: Default,DejaVu Sans,20,&H00FFFFFF,&H00000000,0,0,1,2,0,2,10,10,10,1\n\n"
+           "[Events]\nFormat: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, "
+           "Effect, Text\nDialogue: 0,0:00:01.00,0:00:02.00,Default,,0,0,0,,{\\i1}Styled{\\i0} "
+           "words\n";
+    ASSERT_TRUE(testsupport::MakePgsSubtitles(work_ / "pictures.sup", 320, 240, {{2.5, 3.5}}));
+    const std::string mkv = work_ / "inside.mkv";
+    auto muxed = testsupport::RunCommand({"ffmpeg",
+                                          "-y",
+                                          "-loglevel",
+                                          "error",
+                                          "-copyts",
+                                          "-i",
+                                          clip,
+                                          "-i",
+                                          work_ / "text.ass",
+                                          "-i",
+                                          work_ / "pictures.sup",
+                                          "-map",
+                                          "0",
+                                          "-map",
+                                          "1",
+                                          "-map",
+                                          "2",
+                                          "-c:v",
+                                          "copy",
+                                          "-c:a",
+                                          "copy",
+                                          "-c:s",
+                                          "copy",
+                                          "-metadata:s:s:0",
+                                          "language=eng",
+                                          "-metadata:s:s:1",
+                                          "language=fre",
+                                          mkv});
+    ASSERT_EQ(muxed.status, 0) << muxed.output;
+
+    // Both become streams with their languages; none shows until chosen.
+    CliRun run = Run({"make", "--pal", "--working-folder", work_ / "work", mkv});
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    const std::string disc = run.LastLine();
+    const std::string lsdvd = testsupport::RunCommand({"lsdvd", "-s", disc}).output;
+    EXPECT_TRUE(Has(lsdvd, "Subpictures: 02")) << lsdvd;
+    EXPECT_TRUE(Has(lsdvd, "Language: en")) << lsdvd;
+    EXPECT_TRUE(Has(lsdvd, "Language: fr")) << lsdvd;
+    const std::string streams =
+        testsupport::RunCommand({"ffprobe", "-v", "error", "-show_entries", "stream=id,codec_name",
+                                 "-of", "csv", disc + "/VIDEO_TS/VTS_01_1.VOB"})
+            .output;
+    EXPECT_TRUE(Has(streams, "dvd_subtitle,0x20")) << streams;
+    EXPECT_TRUE(Has(streams, "dvd_subtitle,0x21")) << streams;
+    std::string error;
+    auto walk = testsupport::DvdWalk::Open(disc, &error);
+    ASSERT_TRUE(walk) << error;
+    walk->Settle();
+    ASSERT_EQ(walk->Press(1).domain, testsupport::DvdDomain::Title);
+    bool shownAtStart = true;
+    EXPECT_EQ(walk->SubtitleStream(&shownAtStart), 0);
+    EXPECT_FALSE(shownAtStart);
+
+    // Chosen to show, the player switches to the French stream.
+    run =
+        Run({"make", "--pal", "--subtitle-default", "fr", "--working-folder", work_ / "work", mkv});
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    walk = testsupport::DvdWalk::Open(run.LastLine(), &error);
+    ASSERT_TRUE(walk) << error;
+    walk->Settle();
+    ASSERT_EQ(walk->Press(1).domain, testsupport::DvdDomain::Title);
+    bool shown = false;
+    EXPECT_EQ(walk->SubtitleStream(&shown), 1);
+    EXPECT_TRUE(shown);
+}
+
+TEST_F(Cli, ASubtitleStreamThatShowsNothingIsLeftOut) {
+    const std::string clip = Clip("quiet.avi", 2, true);
+    std::ofstream(work_ / "none.ass")
+        << "[Script Info]\nScriptType: v4.00+\n\n[V4+ Styles]\nFormat: Name, Fontname, "
+           "Fontsize\nStyle: Default,DejaVu Sans,20\n\n[Events]\nFormat: Layer, Start, End, "
+           "Style, Text\n";
+    const std::string mkv = work_ / "quiet.mkv";
+    auto muxed =
+        testsupport::RunCommand({"ffmpeg", "-y", "-loglevel", "error", "-i", clip, "-i",
+                                 work_ / "none.ass", "-map", "0", "-map", "1", "-c", "copy", mkv});
+    ASSERT_EQ(muxed.status, 0) << muxed.output;
+    CliRun run = Run({"make", "--pal", "--working-folder", work_ / "work", mkv});
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_TRUE(Has(Lsdvd(run.LastLine()), "Subpictures: 00"));
+}
+
+TEST_F(Cli, ADvdStreamUsedAsItIsGetsItsSubtitlesUnderANameOfItsOwn) {
+    const std::string vob = work_ / "ready.vob";
+    ASSERT_TRUE(testsupport::MakeDvdMpeg(vob, true, 2));
+    std::ofstream(work_ / "ready.srt") << "1\n00:00:00,500 --> 00:00:01,500\nHello\n";
+    fs::create_directories(work_ / "work");
+    std::ofstream(work_ / "work" / "ready.sub.vob") << "the user's own file";
+    CliRun run = Run({"make", "--pal", "--aspect", "4:3", "--working-folder", work_ / "work", vob});
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_FALSE(Has(run.out, "Converting " + vob)) << run.out;  // used as it is
+    EXPECT_TRUE(Has(Lsdvd(run.LastLine()), "Subpictures: 01"));
+    EXPECT_TRUE(platform::ReadFile(work_ / "work" / "ready.sub.vob") == "the user's own file");
+}
+
+TEST_F(Cli, ASubtitleFileThatCannotBeReadStopsMakeUnlessLeftOut) {
+    const std::string clip = Clip("bad.avi", 2, true);
+    std::ofstream(work_ / "bad.srt", std::ios::binary) << std::string("\x00\x01\x02\x03 junk", 9);
+    CliRun run = Run({"make", "--pal", "--working-folder", work_ / "work", clip});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Has(run.err, work_ / "bad.srt")) << run.err;
+    EXPECT_TRUE(Has(run.err, "--skip-bad-subtitles")) << run.err;
+    EXPECT_FALSE(Has(run.out, "Converting")) << run.out;
+
+    run = Run({"make", "--pal", "--skip-bad-subtitles", "--working-folder", work_ / "work", clip});
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_TRUE(Has(Lsdvd(run.LastLine()), "Subpictures: 00"));
 }
 
 TEST_F(Cli, SavingAProjectNeverReplacesWhatIsNotAProject) {

@@ -3,6 +3,8 @@
 // caught with a message that names what is wrong.
 #include <gtest/gtest.h>
 
+#include <QImage>
+
 #include "components/discchecker/DiscChecker.h"
 #include "components/discchecker/DiscLayout.h"
 #include "engines/DiscBurner.h"
@@ -15,6 +17,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 
 using discchecker::CheckDisc;
@@ -427,5 +430,44 @@ TEST_F(DiscCheck, HostileDiscsEndFailedWithAMessage) {
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
         EXPECT_FALSE(report.AllPassed()) << Joined(report);
         EXPECT_FALSE(report.Failures().empty());
+    }
+}
+
+TEST_F(DiscCheck, SubtitleStreamsListedMustBeThoseTheVideosCarry) {
+    // A stream with one subtitle stream, authored by dvdauthor with one
+    // listed stream and with two.
+    const std::string plain = Media("plain.mpg");
+    ASSERT_TRUE(testsupport::MakeDvdMpeg(plain, false, 2));
+    QImage picture(120, 40, QImage::Format_ARGB32);
+    picture.fill(Qt::white);
+    ASSERT_TRUE(picture.save(QString::fromStdString(Media("cue.png"))));
+    std::ofstream(Media("cues.xml")) << "<subpictures><stream><spu start=\"00:00:00.50\" "
+                                        "end=\"00:00:01.50\" image=\""
+                                     << Media("cue.png") << "\"/></stream></subpictures>";
+    const std::string withCues = Media("cues.mpg");
+    auto muxed = testsupport::RunCommand({"spumux", "-s", "0", Media("cues.xml")}, plain, withCues);
+    ASSERT_EQ(muxed.status, 0) << muxed.output;
+    setenv("VIDEO_FORMAT", "NTSC", 1);
+    for (const int listed : {1, 2}) {
+        const std::string dvd = Media("DVD_" + std::to_string(listed));
+        std::ofstream(Media("project.xml"))
+            << "<dvdauthor dest=\"" << dvd << "\"><vmgm/><titleset><titles>"
+            << (listed == 2 ? "<subpicture lang=\"en\"/><subpicture lang=\"fr\"/>"
+                            : "<subpicture lang=\"en\"/>")
+            << "<pgc><vob file=\"" << withCues << "\"/></pgc></titles></titleset></dvdauthor>";
+        auto authored = testsupport::RunCommand({"dvdauthor", "-x", Media("project.xml")});
+        ASSERT_EQ(authored.status, 0) << authored.output;
+        const DiscCheckReport report = CheckDisc(dvd, {});
+        if (listed == 1) {
+            EXPECT_TRUE(Contains(Joined(report),
+                                 "ok      Subtitle streams: 1 stream listed, each carried by the "
+                                 "videos"))
+                << Joined(report);
+        } else {
+            EXPECT_TRUE(Contains(report.Failures(),
+                                 "Subtitle streams: title set 1 lists subtitle stream 2, which "
+                                 "none of its videos carries"))
+                << Joined(report);
+        }
     }
 }

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -80,6 +81,113 @@ bool MakeDvdMpeg(const std::string& path, bool pal, double seconds, bool moving)
     std::fprintf(stderr, "ffmpeg could not make %s (status %d):\n%s\n", path.c_str(), run.status,
                  run.output.c_str());
     return false;
+}
+
+namespace {
+
+void PutBig(std::string& out, std::uint64_t value, int bytes) {
+    for (int i = bytes - 1; i >= 0; --i)
+        out += static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+// One segment: "PG", presentation and decoding time (90 kHz), type, payload.
+void PutSegment(std::string& out, double seconds, int type, const std::string& payload) {
+    out += "PG";
+    PutBig(out, static_cast<std::uint64_t>(seconds * 90000), 4);
+    PutBig(out, 0, 4);
+    PutBig(out, type, 1);
+    PutBig(out, payload.size(), 2);
+    out += payload;
+}
+
+}  // namespace
+
+bool MakePgsSubtitles(const std::string& path, int width, int height,
+                      const std::vector<std::pair<double, double>>& cues) {
+    const int boxWidth = width / 2, boxHeight = height / 8;
+    const int x = (width - boxWidth) / 2, y = height - 2 * boxHeight;
+    // The box in run lengths: colour 1 (black) border rows and columns,
+    // colour 2 (white) inside.
+    std::string rle;
+    for (int row = 0; row < boxHeight; ++row) {
+        const bool edge = row < 4 || row >= boxHeight - 4;
+        const auto run = [&](int colour, int length) {
+            rle += '\0';
+            rle += static_cast<char>(0xC0 | (length >> 8));
+            rle += static_cast<char>(length & 0xFF);
+            rle += static_cast<char>(colour);
+        };
+        if (edge) {
+            run(1, boxWidth);
+        } else {
+            run(1, 64);
+            run(2, boxWidth - 128);
+            run(1, 64);
+        }
+        rle += std::string("\0\0", 2);
+    }
+    std::string out;
+    int number = 0;
+    for (const auto& [start, end] : cues) {
+        std::string window;
+        PutBig(window, 1, 1);
+        PutBig(window, 0, 1);
+        PutBig(window, x, 2);
+        PutBig(window, y, 2);
+        PutBig(window, boxWidth, 2);
+        PutBig(window, boxHeight, 2);
+        // Shown: composition with one object, window, palette, object, end.
+        std::string shown;
+        PutBig(shown, width, 2);
+        PutBig(shown, height, 2);
+        PutBig(shown, 0x10, 1);
+        PutBig(shown, number++, 2);
+        PutBig(shown, 0x80, 1);  // epoch start
+        PutBig(shown, 0, 2);     // no palette update, palette 0
+        PutBig(shown, 1, 1);
+        PutBig(shown, 0, 2);  // object 0 in window 0, not cropped
+        PutBig(shown, 0, 2);
+        PutBig(shown, x, 2);
+        PutBig(shown, y, 2);
+        PutSegment(out, start, 0x16, shown);
+        PutSegment(out, start, 0x17, window);
+        std::string palette;
+        PutBig(palette, 0, 2);  // palette 0, version 0
+        for (const auto& [id, luma] : {std::pair{1, 16}, std::pair{2, 235}}) {
+            PutBig(palette, id, 1);
+            PutBig(palette, luma, 1);
+            PutBig(palette, 0x8080, 2);  // no colour
+            PutBig(palette, 255, 1);     // opaque
+        }
+        PutSegment(out, start, 0x14, palette);
+        std::string object;
+        PutBig(object, 0, 2);
+        PutBig(object, 0, 1);
+        PutBig(object, 0xC0, 1);  // first and last part
+        PutBig(object, rle.size() + 4, 3);
+        PutBig(object, boxWidth, 2);
+        PutBig(object, boxHeight, 2);
+        object += rle;
+        PutSegment(out, start, 0x15, object);
+        PutSegment(out, start, 0x80, {});
+        // Cleared: a composition without objects.
+        std::string cleared;
+        PutBig(cleared, width, 2);
+        PutBig(cleared, height, 2);
+        PutBig(cleared, 0x10, 1);
+        PutBig(cleared, number++, 2);
+        PutBig(cleared, 0, 1);
+        PutBig(cleared, 0, 2);
+        PutBig(cleared, 0, 1);
+        PutSegment(out, end, 0x16, cleared);
+        PutSegment(out, end, 0x17, window);
+        PutSegment(out, end, 0x80, {});
+    }
+    FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file)
+        return false;
+    const bool written = std::fwrite(out.data(), 1, out.size(), file) == out.size();
+    return std::fclose(file) == 0 && written;
 }
 
 TempFolder::TempFolder() {

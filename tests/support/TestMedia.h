@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace testsupport {
@@ -20,6 +21,12 @@ CommandResult RunCommand(const std::vector<std::string>& argv, const std::string
 // colour (or, with moving, a test pattern) of width x height at the PAL or
 // NTSC rate, with silent AC-3 audio. True when the file was made.
 bool MakeDvdMpeg(const std::string& path, bool pal, double seconds, bool moving = false);
+
+// A Blu-ray picture subtitle file (.sup, PGS) for a width x height video:
+// during each [start, end) of cues, in seconds, a white box with a black
+// border near the bottom. The ffmpeg program reads it but cannot make one.
+bool MakePgsSubtitles(const std::string& path, int width, int height,
+                      const std::vector<std::pair<double, double>>& cues);
 
 // A fresh private folder, removed with everything in it at the end of scope.
 class TempFolder {

@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <algorithm>
+#include <fstream>
 
 #include "app/ProjectFile.h"
 #include "media/Estimate.h"
@@ -450,6 +451,20 @@ TEST_F(AddVideoPageTest, F2RenamesAVideoForTheMenuAndAProjectKeepsTheName) {
     ASSERT_TRUE(older.OpenProject(QString::fromStdString(Media("old.quorva"))));
     EXPECT_EQ(List(older)->item(1)->data(Dlg::kNameRole).toString(), "late.mov");
     EXPECT_TRUE(older.RowItems()[1].name.empty());
+}
+
+TEST_F(AddVideoPageTest, ARowSaysWhichSubtitlesItsVideoHas) {
+    const std::string clip = MakeTestClip("film.avi", 1);
+    std::ofstream(Media("film.en.srt")) << "1\n00:00:00,200 --> 00:00:00,800\nHello\n";
+    Dlg page(7);
+    page.AddFiles({QString::fromStdString(clip)});
+    QListWidget* list = List(page);
+    ASSERT_EQ(list->count(), 1);
+    const QStringList lines = list->item(0)->text().split('\n');
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_TRUE(lines[2].startsWith("Audio: ")) << lines[2].toStdString();
+    EXPECT_TRUE(lines[2].endsWith(QString::fromUtf8(" \u00b7 Subtitles: 1 (en)")))
+        << lines[2].toStdString();
 }
 
 // Closing the page right after its list was saved as a project asks nothing.
