@@ -357,6 +357,7 @@ TEST_F(DiscCheck, HostileDiscsEndFailedWithAMessage) {
         {"no title sets", 0, [](Ifo& i) { i.Set(0x3e, 2, 0); }},
         {"99 title sets", 0, [](Ifo& i) { i.Set(0x3e, 2, 99); }},
         {"title table past the end", 0, [](Ifo& i) { i.Set(0xc4, 4, 0xffffff); }},
+        {"title table shorter than its header", 0, [&](Ifo& i) { i.Set(titles(i) + 4, 4, 4); }},
         {"title table at the end of the file", 0,
          [](Ifo& i) { i.Set(0xc4, 4, i.bytes.size() / 2048); }},
         {"menu table past the end", 0, [](Ifo& i) { i.Set(0xc8, 4, 0xffffff); }},
@@ -387,6 +388,11 @@ TEST_F(DiscCheck, HostileDiscsEndFailedWithAMessage) {
          [&](Ifo& i) { i.Set(firstPre(i, rootMenu(i)), 8, kLinkChain1); }},
         {"root menu jumping to the title menu", 1,
          [&](Ifo& i) { i.Set(firstPre(i, rootMenu(i)), 8, kJumpToTitleMenu); }},
+        {"root menu table of 255 language units", 1,
+         [&](Ifo& i) {
+             i.Set(i.At(0xd0, 4) * 2048, 2, 255);
+             i.Set(i.At(0xd0, 4) * 2048 + 4, 4, 0xffffffff);
+         }},
         {"chapter table past the end", 1, [](Ifo& i) { i.Set(0xc8, 4, 0xffffff); }},
         {"title table of the set past the end", 1, [](Ifo& i) { i.Set(0xcc, 4, 0xffffff); }},
         {"cell addresses past the end", 1, [](Ifo& i) { i.Set(0xe0, 4, 0xffffff); }},
