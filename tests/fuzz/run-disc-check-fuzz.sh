@@ -2,7 +2,8 @@
 # Builds the disc checker's fuzz target with clang (libFuzzer, AddressSanitizer,
 # UndefinedBehaviorSanitizer) and runs it, niced, for SECONDS_TO_RUN seconds (default
 # 300) on a corpus seeded from a disc quorva-cli makes. Needs a built tree
-# (build/bin/quorva-cli). Findings land in tests/fuzz/out/; inputs once found
+# (build/bin/quorva-cli). The run goes on past a finding (each job in a
+# process of its own); findings land in tests/fuzz/out/; inputs once found
 # crashing are kept in tests/fuzz/regressions/ and run first.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -33,5 +34,5 @@ export ASAN_OPTIONS=allocator_may_return_null=1 QUORVA_FUZZ_DISC="$PWD/$out/disc
 # The inputs earlier runs found crashing come first; each must now pass.
 nice -n 19 "$out/disc-check-fuzz" -detect_leaks=0 tests/fuzz/regressions/*
 nice -n 19 "$out/disc-check-fuzz" \
-    -max_total_time="${SECONDS_TO_RUN:-300}" -timeout=10 -detect_leaks=0 -rss_limit_mb=2048 \
+    -max_total_time="${SECONDS_TO_RUN:-300}" -fork=1 -ignore_crashes=1 -ignore_timeouts=1 -timeout=10 -detect_leaks=0 -rss_limit_mb=2048 \
     -artifact_prefix="$out/" "$out/corpus"

@@ -328,9 +328,11 @@ TEST_F(DiscCheck, HostileDiscsEndFailedWithAMessage) {
     ASSERT_TRUE(errors_.empty()) << errors_.front();
     const std::string good = App().theDvdFolder;
     // Big-endian command bytes: jumps to the manager's first program chain,
-    // to the root menu of title set 1, to the title menu; a link to chain 1.
+    // to the root menu of title set 1, to the title menu; a link to chain 1,
+    // and one made only when g0 equals g0 (a loop only playing finds).
     constexpr std::uint64_t kJumpToChain1 = 0x3006000100c00000, kJumpToRoot = 0x3006000101830000,
-                            kJumpToTitleMenu = 0x3006000000420000, kLinkChain1 = 0x2004000000000001;
+                            kJumpToTitleMenu = 0x3006000000420000, kLinkChain1 = 0x2004000000000001,
+                            kLinkChain1IfG0IsG0 = 0x2024000000000001;
     const auto firstPre = [](const Ifo& ifo, std::size_t chain) {
         return chain + ifo.At(chain + 0xe4, 2) + 8;
     };
@@ -384,6 +386,8 @@ TEST_F(DiscCheck, HostileDiscsEndFailedWithAMessage) {
          [&](Ifo& i) { i.Set(firstPre(i, i.ManagerMenu()), 8, kJumpToChain1); }},
         {"title menu jumping to the root menu", 0,
          [&](Ifo& i) { i.Set(firstPre(i, i.ManagerMenu()), 8, kJumpToRoot); }},
+        {"title menu linking to itself on a condition", 0,
+         [&](Ifo& i) { i.Set(firstPre(i, i.ManagerMenu()), 8, kLinkChain1IfG0IsG0); }},
         {"root menu linking to itself", 1,
          [&](Ifo& i) { i.Set(firstPre(i, rootMenu(i)), 8, kLinkChain1); }},
         {"root menu jumping to the title menu", 1,
@@ -425,5 +429,8 @@ TEST_F(DiscCheck, HostileDiscsEndFailedWithAMessage) {
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
         EXPECT_FALSE(report.AllPassed()) << Joined(report);
         EXPECT_FALSE(report.Failures().empty());
+        if (std::string(broken.name) == "title menu linking to itself on a condition") {
+            EXPECT_TRUE(Contains(report.Failures(), "went round a loop")) << Joined(report);
+        }
     }
 }
