@@ -1,12 +1,31 @@
 // quorva-cli: makes and burns DVDs from the command line with the same job as
 // the program's dialogs.
 #include <cstdio>
+#include <cstdlib>
 
+#include "app/Diagnostics.h"
+#include "app/QuorvaApp.h"
 #include "app/Version.h"
 #include "cli/CliCommands.h"
 #include "cli/CliOptions.h"
+#include "platform/Paths.h"
+
+namespace {
+
+// A crash of the command line leaves its report where the program's crash
+// does, and says so on the terminal only: no window waits for a click.
+void InstallCrashReport() {
+    const std::string folder = ProgramFolderOf(platform::ExecutableFolder());
+    if (folder.empty())
+        return;
+    setenv(kCrashReportOnTerminal, "1", 1);
+    InstallCrashHandler(folder, platform::StateHome() + "quorva/");
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
+    InstallCrashReport();
     std::string error;
     auto options = ParseCommandLine(argc, argv, error);
     if (!options) {

@@ -746,6 +746,27 @@ TEST_F(Cli, CheckSaysWhatItDidNotCheck) {
     EXPECT_TRUE(Has(check.err, "a DVD folder has no volume label")) << check.err;
 }
 
+// A crash of the command line leaves a crash report and names it on the
+// terminal, as the program's crash does.
+TEST_F(Cli, ACrashLeavesACrashReportAndSaysWhere) {
+    const std::string clip = Clip("crash.avi", 30, false);
+    const fs::path state = work_ / "state";
+    const char* given = std::getenv("XDG_STATE_HOME");
+    const std::optional<std::string> saved =
+        given ? std::optional<std::string>(given) : std::nullopt;
+    setenv("XDG_STATE_HOME", state.c_str(), 1);
+    const fs::path workFolder = work_ / "crashwork";
+    const pid_t pid = Start({"make", "--working-folder", workFolder, clip});
+    saved ? setenv("XDG_STATE_HOME", saved->c_str(), 1) : unsetenv("XDG_STATE_HOME");
+    for (int i = 0; i < 300 && !fs::exists(workFolder); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    kill(pid, SIGSEGV);
+    const CliRun run = Finish(pid);
+    EXPECT_TRUE(fs::exists(state / "quorva" / "crash.dmp")) << run.err;
+    EXPECT_TRUE(Has(run.err, "folder " + (state / "quorva").string() + " named \"crash.dmp\""))
+        << run.err;
+}
+
 TEST_F(Cli, CtrlCKillAndHangUpDuringConversionLeaveNoPartialStream) {
     const std::string longClip = Clip("long.avi", 60, true);
     for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
