@@ -1,5 +1,8 @@
 #include "cli/CliCommands.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <cstdio>
 
 #include "app/ProjectFile.h"
@@ -37,6 +40,14 @@ bool CheckLabel(const std::string& label) {
     return !problem;
 }
 
+// True when nothing is at path. A path that cannot be reached (a folder
+// without permission, a loop of links) is not called missing: the probe says
+// why it cannot be read.
+bool Missing(const std::string& path) {
+    struct stat info {};
+    return lstat(path.c_str(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR);
+}
+
 // Probes the videos, several at once, and lists them in the order given, as
 // the add-video page does; every video that cannot be used gives one problem.
 std::vector<std::string> ProbeVideos(const std::vector<std::string>& videos) {
@@ -48,7 +59,7 @@ std::vector<std::string> ProbeVideos(const std::vector<std::string>& videos) {
         paths.push_back(platform::AbsolutePath(given));
     std::vector<std::string> existing;
     for (const std::string& video : paths)
-        if (platform::PathExists(video))
+        if (!Missing(video))
             existing.push_back(video);
     std::vector<ProbeResult> read;
     ReadMediaFiles(existing, app.theProgramFolder,
@@ -58,7 +69,7 @@ std::vector<std::string> ProbeVideos(const std::vector<std::string>& videos) {
     std::vector<std::string> problems;
     std::size_t next = 0;
     for (const std::string& video : paths) {
-        if (!platform::PathExists(video)) {
+        if (Missing(video)) {
             problems.push_back("no such video file: " + video);
             continue;
         }
@@ -193,8 +204,7 @@ int RunMakeCommand(const CliOptions& given, const char* programName) {
     }
     // Loaded once, from reading the videos to the end of the job: loading the
     // engine and the libraries it needs takes longer than reading a video.
-    const platform::DynamicLibrary engineKept(
-        LocateEngineLibraries(App().theProgramFolder).engine);
+    const platform::DynamicLibrary engineKept(LocateEngineLibraries(App().theProgramFolder).engine);
     std::vector<std::string> problems = ProbeVideos(options.inputs);
     session.SaveRunningNumber();
     if (CliSession::Interrupted()) {
