@@ -812,8 +812,10 @@ std::vector<std::string> PartialFiles(const fs::path& folder) {
 
 }  // namespace
 
-// Twenty short jobs, each killed with SIGKILL at a random moment and then run
-// again to the end: every disc plays as made and no partial file stays.
+// Eight short jobs, each killed with SIGKILL at a random moment and then run
+// again to the end, while the windowed program starts and shuts down again
+// and again, clearing the same working folder at its exit: every disc plays
+// as made and no partial file stays.
 TEST_F(Cli, SoakJobsKilledAtRandomAndRunAgainMakeWholeDiscs) {
     // The killed runs' helper programs (dvdauthor, spumux, genisoimage) come
     // back to this process, which waits for them before the next run.
@@ -824,18 +826,45 @@ TEST_F(Cli, SoakJobsKilledAtRandomAndRunAgainMakeWholeDiscs) {
     const std::vector<std::string> args{"make", "--iso", "--working-folder", folder, a, b};
     std::mt19937 random(20261207);
     std::uniform_real_distribution<double> moment(0.0, 1.0);
+    // The windowed program (start-up and shutdown alone, without a display)
+    // with options that clear the jobs' working folder at its exit.
+    const fs::path windowed = work_ / "windowed";
+    fs::create_directories(windowed / "quorva");
+    ASSERT_TRUE(platform::WriteFileAtomically(
+        windowed / "quorva" / "options.data",
+        "<body WORKING_FOLDER=\"" + folder.string() + "/\" CLEAR_TEMP_FOLDER_WHEN_EXIT=\"1\"/>"));
+    int windowedRuns = 0;
+    const auto startAndShutDown = [&] {
+        const testsupport::CommandResult ran = testsupport::RunCommand(
+            {"env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u", "QT_QPA_PLATFORM",
+             "XDG_CONFIG_HOME=" + windowed.string(), program_->Path() + "quorva"});
+        EXPECT_EQ(ran.status, 0) << ran.output;
+        ++windowedRuns;
+    };
+    // Again and again while the job pid runs, for at most longest.
+    const auto whileRunning = [&](pid_t pid, std::chrono::duration<double> longest) {
+        const auto end = std::chrono::steady_clock::now() + longest;
+        siginfo_t ended{};
+        do
+            startAndShutDown();
+        while (std::chrono::steady_clock::now() < end &&
+               waitid(P_PID, pid, &ended, WEXITED | WNOHANG | WNOWAIT) == 0 && ended.si_pid == 0);
+    };
     std::chrono::duration<double> whole = std::chrono::seconds(2);
-    for (int round = 0; round < 20; ++round) {
+    for (int round = 0; round < 8; ++round) {
         const pid_t pid = Start(args);
-        std::this_thread::sleep_for(whole * moment(random));
+        whileRunning(pid, whole * moment(random));
         kill(pid, SIGKILL);
         Finish(pid);
         while (waitpid(-1, nullptr, 0) > 0 || errno == EINTR) {
         }
 
         const auto started = std::chrono::steady_clock::now();
-        CliRun run = Run(args);
+        const pid_t again = Start(args);
+        whileRunning(again, std::chrono::minutes(5));
+        CliRun run = Finish(again);
         whole = std::chrono::steady_clock::now() - started;
+        startAndShutDown();  // a finished job's disc stays
         ASSERT_EQ(run.status, 0) << "round " << round << "\n" << run.out << run.err;
         const std::string image = run.LastLine();
         const std::string disc = Lsdvd(image);
@@ -851,4 +880,5 @@ TEST_F(Cli, SoakJobsKilledAtRandomAndRunAgainMakeWholeDiscs) {
         EXPECT_EQ(PartialFiles(folder), std::vector<std::string>{}) << "round " << round;
         fs::remove(image);
     }
+    EXPECT_GT(windowedRuns, 16);
 }
