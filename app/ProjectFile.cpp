@@ -18,10 +18,12 @@ namespace {
 
 constexpr const char* kRoot = "quorva-project";
 
-// path relative to folder (ending with '/') when it lies below it.
+// path relative to folder (ending with '/') when it lies below it. A rest
+// that starts with '/' (the path had "//" there) would read back as a path
+// from the root: such a path is stored whole.
 std::string Stored(const std::string& path, const std::string& folder) {
     if (!folder.empty() && path.size() > folder.size() &&
-        path.compare(0, folder.size(), folder) == 0)
+        path.compare(0, folder.size(), folder) == 0 && path[folder.size()] != '/')
         return path.substr(folder.size());
     return path;
 }

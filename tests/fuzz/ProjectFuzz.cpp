@@ -3,7 +3,8 @@
 // choices are applied to options, and what was read is saved and read back,
 // which must give the same project. A crash, a sanitizer report, a project
 // that changes on its way through a save, or a read that does not end
-// (libFuzzer's -timeout) is a finding.
+// (libFuzzer's -timeout) is a finding. "@FOLDER@" in an input stands for the
+// folder the project is written to, which differs from run to run.
 #include <unistd.h>
 
 #include <cstdint>
@@ -41,8 +42,12 @@ bool Same(const Project& a, const Project& b) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string path = Folder() + "input.quorva";
-    std::ofstream(path, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    std::string text(reinterpret_cast<const char*>(data), size);
+    const std::string here = Folder().substr(0, Folder().size() - 1);
+    for (std::size_t at = text.find("@FOLDER@"); at != std::string::npos;
+         at = text.find("@FOLDER@", at + here.size()))
+        text.replace(at, 8, here);
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
     const platform::Result<Project> project = LoadProject(path);
     if (!project)
         return 0;
