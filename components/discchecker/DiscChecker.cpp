@@ -634,10 +634,10 @@ DiscCheckReport CheckDisc(const std::string& path, const DiscExpectation& expect
         report.lines.push_back(CheckLine{"Table counts", false, Join(layout.contradictions, "; ")});
     if (!layout.brokenChains.empty())
         report.lines.push_back(CheckLine{"Program chains", false, Join(layout.brokenChains, "; ")});
-    // libdvdnav aborts on a program without a cell, never returns from a
-    // loop of jumps and reads past tables on false counts: such a disc is
-    // not played at all.
-    if (!layout.brokenChains.empty() || !layout.contradictions.empty())
+    // libdvdnav aborts on a program without a cell or a title set it cannot
+    // read, never returns from a loop of jumps and reads past tables on false
+    // counts: such a disc is not played at all.
+    if (!layout.brokenChains.empty() || !layout.contradictions.empty() || layout.titleSetUnread)
         return report;
 
     // The walk runs in a child process: a loop inside one call of the

@@ -149,6 +149,7 @@ DiscLayout ReadDiscLayout(const std::string& path) {
         IfoPtr& vts = opened.emplace_back(ifoOpen(reader.get(), set));
         sets.push_back(vts.get());
         if (!vts || !vts->vtsi_mat) {
+            layout.titleSetUnread = true;
             layout.missingFiles.push_back(SetFile(set, 0, "IFO") + " (title set " +
                                           std::to_string(set) + ")");
             continue;

@@ -145,6 +145,11 @@ std::string TableBoundsProblem(const std::vector<std::uint8_t>& file, bool manag
                    " bytes, which " +
                    (size < header ? "is shorter than its header" : "runs past the end");
     }
+    // libdvdread looks for each title set's files at every turn.
+    constexpr std::uint64_t kMostTitleSets = 99;
+    if (const std::uint64_t sets = check.Number(0x3e, 2); manager && sets > kMostTitleSets)
+        return "claims " + std::to_string(sets) + " title sets, more than the " +
+               std::to_string(kMostTitleSets) + " a disc holds";
     const std::uint64_t menus = check.Number(manager ? 0xc8 : 0xd0, 4);
     if (manager) {
         if (std::string problem = check.Chain(check.Number(0x84, 4), "first play program chain");
