@@ -178,6 +178,9 @@ int RunMakeCommand(const CliOptions& given, const char* programName) {
             std::fprintf(stderr, "quorva-cli: %s\n", project.error().c_str());
             return kStatusFailed;
         }
+        if (const std::string later = LaterVersionNotice(*project, options.inputs.front());
+            !later.empty())
+            std::fprintf(stderr, "quorva-cli: %s\n", later.c_str());
         ApplyProjectChoices(*project, App().theOptions);
         options.inputs = project->videos;
         if (!options.discTypeGiven && project->discType && *project->discType >= 0 &&

@@ -497,6 +497,21 @@ TEST_F(Cli, ChaptersEveryMinutesInsideAVideo) {
     EXPECT_NEAR(h * 3600 + m * 60 + sec, 60, 0.6) << lsdvd;
 }
 
+// A project a later version saved is used, and the user is told so once.
+TEST_F(Cli, AProjectOfALaterVersionSaysSoOnce) {
+    const fs::path project = work_ / "later.quorva";
+    ASSERT_TRUE(platform::WriteFileAtomically(
+        project,
+        "<quorva-project version=\"2\"><videos><video path=\"gone.avi\"/>"
+        "<future/></videos></quorva-project>"));
+    const CliRun run = Run({"make", "--working-folder", work_ / "later", project});
+    EXPECT_EQ(run.status, 1);
+    const std::string notice = "was saved by a later version of Quorva (project format 2";
+    EXPECT_TRUE(Has(run.err, notice)) << run.err;
+    EXPECT_EQ(run.err.find(notice), run.err.rfind(notice)) << run.err;
+    EXPECT_TRUE(Has(run.err, "no such video file: " + (work_ / "gone.avi").string())) << run.err;
+}
+
 TEST_F(Cli, SavingAProjectNeverReplacesWhatIsNotAProject) {
     const std::string video = Clip("holiday.mp4", 1, false);
     const std::string bytes = platform::ReadFile(video).value_or("");
