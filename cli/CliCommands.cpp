@@ -92,7 +92,7 @@ std::vector<std::string> ProbeVideos(const std::vector<std::string>& videos) {
 // With the videos' problems, all else the job would refuse at its start, so
 // that one message names everything to mend.
 void AddJobProblems(std::vector<std::string>& problems, const std::string& label, bool burn,
-                    int discType) {
+                    bool image, int discType) {
     CXMLAccess& options = App().theOptions;
     JobInputs inputs;
     inputs.menuBackgrounds = {options.GetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU),
@@ -102,7 +102,7 @@ void AddJobProblems(std::vector<std::string>& problems, const std::string& label
     inputs.workingFolder = options.GetValue(keys::WORKING_FOLDER);
     const MediaList& list = App().theMediaList;
     const JobParameters params = DeriveJobParameters(options, list, discType);
-    inputs.neededMB = WorkingSpaceMB(list, list, true, params.videoBitRate);
+    inputs.neededMB = WorkingSpaceMB(list, list, true, params.videoBitRate, image);
     std::vector<std::string> more = CheckJobInputs(inputs);
     problems.insert(problems.end(), more.begin(), more.end());
 }
@@ -215,7 +215,8 @@ int RunMakeCommand(const CliOptions& given, const char* programName) {
         return kStatusFailed;
     }
     if (!problems.empty()) {
-        AddJobProblems(problems, label, burn, options.discType);
+        AddJobProblems(problems, label, burn, burn && session.IsImageDevice(device),
+                       options.discType);
         std::fprintf(stderr, "quorva-cli: %s\n", DescribeJobProblems(problems).c_str());
         return kStatusFailed;
     }

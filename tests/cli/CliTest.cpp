@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/mount.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -510,6 +511,22 @@ TEST_F(Cli, AProjectOfALaterVersionSaysSoOnce) {
     EXPECT_TRUE(Has(run.err, notice)) << run.err;
     EXPECT_EQ(run.err.find(notice), run.err.rfind(notice)) << run.err;
     EXPECT_TRUE(Has(run.err, "no such video file: " + (work_ / "gone.avi").string())) << run.err;
+}
+
+// The space asked for before the first conversion counts the disc image that
+// --iso writes beside the DVD folder: a folder with room for the streams and
+// the DVD folder, not for the image as well, is refused before any work.
+TEST_F(Cli, AnImageThatCannotFitIsRefusedBeforeConverting) {
+    const std::string clip = Clip("fit.avi", 1, true);
+    const fs::path small = work_ / "small";
+    fs::create_directory(small);
+    if (geteuid() != 0 || mount("tmpfs", small.c_str(), "tmpfs", 0, "size=3m") != 0)
+        GTEST_SKIP() << "a small file system can only be mounted by root";
+    const CliRun run = Run({"make", "--iso", "--working-folder", small / "work", clip});
+    umount2(small.c_str(), MNT_DETACH);
+    EXPECT_EQ(run.status, 1) << run.out << run.err;
+    EXPECT_TRUE(Has(run.err, "Not enough free space in the working folder")) << run.err;
+    EXPECT_FALSE(Has(run.out, "Converting")) << run.out;
 }
 
 TEST_F(Cli, SavingAProjectNeverReplacesWhatIsNotAProject) {
