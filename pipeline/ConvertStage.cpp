@@ -145,8 +145,8 @@ ItemResult ConvertWithEngine(const JobParameters& params, const std::string& eng
     // Listed before they exist, so that clearing the working folder finds
     // them even after a crash.
     if (!NoteMadeFiles(folder, {platform::FileNameOf(partial), name, platform::FileNameOf(origin)}))
-        return {StageOutcome::Failed, "Can't convert " + item.sourcePath + ": " +
-                                          MadeFilesRecordProblem(folder)};
+        return {StageOutcome::Failed,
+                "Can't convert " + item.sourcePath + ": " + MadeFilesRecordProblem(folder)};
     // The engine writes the partial stream and renames it when complete; the
     // lock tells other runs that it is not a leftover.
     platform::FileLock writing = platform::FileLock::Take(partial, platform::FileLock::Wait::No,
@@ -273,8 +273,15 @@ StageOutcome ConvertMediaFiles(JobContext& job, const std::function<void()>& all
         if (job.Cancelled())
             return StageOutcome::Aborted;
         if (item.vobPath != item.sourcePath && platform::PathExists(item.vobPath)) {
-            if (IsStreamOf(item.vobPath, item.sourcePath, options))
-                continue;  // made by an earlier run, from this source for this disc
+            if (IsStreamOf(item.vobPath, item.sourcePath, options)) {
+                // Made by an earlier run, from this source for this disc; one
+                // damaged since (cut short) is made again, not reused to fail
+                // the authoring on every run.
+                if (CheckConvertedLength(item.vobPath, item.info.duration).empty())
+                    continue;
+                job.Log("The stream " + item.vobPath + " made earlier from " + item.sourcePath +
+                        " is damaged; it is made again.");
+            }
             // A stream without our record may be anybody's: it stays, and
             // this video gets a name of its own.
             while (!platform::PathExists(StreamOriginPath(item.vobPath)) &&
