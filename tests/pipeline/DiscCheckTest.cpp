@@ -387,6 +387,8 @@ TEST_F(DiscCheck, HostileDiscsEndFailedWithAMessage) {
          [&](Ifo& i) { i.Set(firstPre(i, i.ManagerMenu()), 8, kJumpToChain1); }},
         {"title menu jumping to the root menu", 0,
          [&](Ifo& i) { i.Set(firstPre(i, i.ManagerMenu()), 8, kJumpToRoot); }},
+        {"first play jumping to a chapter menu the disc lacks", 0,
+         [&](Ifo& i) { i.Set(firstPre(i, i.At(0x84, 4)), 8, kJumpToTitleMenu | 0x70000); }},
         {"title menu linking to itself on a condition", 0,
          [&](Ifo& i) { i.Set(firstPre(i, i.ManagerMenu()), 8, kLinkChain1IfG0IsG0); }},
         {"root menu linking to itself", 1,
