@@ -40,6 +40,22 @@ bool CheckLabel(const std::string& label) {
     return !problem;
 }
 
+// path as messages show it: one far longer than any real path (a project
+// may name one of megabytes) keeps its start and end and says its length.
+std::string Shown(const std::string& path) {
+    constexpr std::size_t kLongest = 1024, kKept = 480;
+    if (path.size() <= kLongest)
+        return path;
+    // Cut between characters, never inside one's UTF-8 bytes.
+    const auto boundary = [&path](std::size_t at) {
+        while (at > 0 && (static_cast<unsigned char>(path[at]) & 0xc0) == 0x80)
+            --at;
+        return at;
+    };
+    return path.substr(0, boundary(kKept)) + "..." + path.substr(boundary(path.size() - kKept)) +
+           " (a path of " + std::to_string(path.size()) + " bytes)";
+}
+
 // True when nothing is at path. A path that cannot be reached (a folder
 // without permission, a loop of links) is not called missing: the probe says
 // why it cannot be read.
@@ -70,13 +86,16 @@ std::vector<std::string> ProbeVideos(const std::vector<std::string>& videos) {
     std::size_t next = 0;
     for (const std::string& video : paths) {
         if (Missing(video)) {
-            problems.push_back("no such video file: " + video);
+            problems.push_back("no such video file: " + Shown(video));
             continue;
         }
         if (next >= read.size())
             break;  // interrupted
         ProbeResult& probe = read[next++];
         if (!probe.error.empty()) {
+            if (const std::size_t at = probe.error.find(video);
+                at != std::string::npos && Shown(video) != video)
+                probe.error.replace(at, video.size(), Shown(video));
             problems.push_back(probe.error);
             continue;
         }
@@ -264,7 +283,7 @@ int RunBurnCommand(const CliOptions& options) {
     if (!platform::IsRegularFile(folder + "/VIDEO_TS/VTS_01_0.IFO")) {
         std::fprintf(stderr,
                      "quorva-cli: %s is not an authored DVD folder (no VIDEO_TS/VTS_01_0.IFO).\n",
-                     folder.c_str());
+                     Shown(folder).c_str());
         return kStatusFailed;
     }
     session.StartBurner();
@@ -289,7 +308,8 @@ int RunCheckCommand(const CliOptions& options) {
     while (path.size() > 1 && path.back() == '/')
         path.pop_back();
     if (!platform::PathExists(path)) {
-        std::fprintf(stderr, "quorva-cli: no such DVD folder or disc image: %s\n", path.c_str());
+        std::fprintf(stderr, "quorva-cli: no such DVD folder or disc image: %s\n",
+                     Shown(path).c_str());
         return kStatusFailed;
     }
     discchecker::DiscExpectation expected;

@@ -529,6 +529,20 @@ TEST_F(Cli, AnImageThatCannotFitIsRefusedBeforeConverting) {
     EXPECT_FALSE(Has(run.out, "Converting")) << run.out;
 }
 
+// A path far longer than any real one (a project may name one of megabytes)
+// is shown by its start and end and its length, not echoed whole.
+TEST_F(Cli, AHugePathIsShortenedInMessages) {
+    const std::string huge = "/" + std::string(200000, 'h') + ".avi";
+    const fs::path project = work_ / "huge.quorva";
+    ASSERT_TRUE(platform::WriteFileAtomically(
+        project, "<quorva-project version=\"1\"><videos><video path=\"" + huge +
+                     "\"/></videos></quorva-project>"));
+    const CliRun run = Run({"make", "--working-folder", work_ / "huge", project});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Has(run.err, "(a path of 200005 bytes)")) << run.err.substr(0, 300);
+    EXPECT_LT(run.err.size(), 4000u);
+}
+
 TEST_F(Cli, SavingAProjectNeverReplacesWhatIsNotAProject) {
     const std::string video = Clip("holiday.mp4", 1, false);
     const std::string bytes = platform::ReadFile(video).value_or("");
