@@ -4,7 +4,8 @@
 # 300) on a corpus seeded from a disc quorva-cli makes. Needs a built tree
 # (build/bin/quorva-cli). The run goes on past a finding (each job in a
 # process of its own); findings land in tests/fuzz/out/; inputs once found
-# crashing are kept in tests/fuzz/regressions/ and run first.
+# crashing are kept in tests/fuzz/regressions/ and run first. Inputs found
+# and not mended yet are kept in tests/fuzz/open/ (not run).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 out=tests/fuzz/out
