@@ -15,6 +15,8 @@
 namespace {
 
 bool HasDisplay() {
+    if (std::getenv(kCrashReportOnTerminal))
+        return false;  // a command-line program crashed
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"}) {
         const char* value = std::getenv(name);
         if (value && *value)

@@ -28,3 +28,6 @@ std::string CrashApologyText(const std::string& dumpPath);
 inline constexpr const char* kSupportAddress = "support@quorva.org";
 inline constexpr const char* kCrashReporterName = "quorva-crash-report";
 inline constexpr const char* kCrashDumpName = "crash.dmp";
+// Set (to any text) in the environment of a crashed program that has no
+// window: the crash reporter then says its messages on standard error only.
+inline constexpr const char* kCrashReportOnTerminal = "QUORVA_CRASH_REPORT_ON_TERMINAL";

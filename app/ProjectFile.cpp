@@ -18,10 +18,12 @@ namespace {
 
 constexpr const char* kRoot = "quorva-project";
 
-// path relative to folder (ending with '/') when it lies below it.
+// path relative to folder (ending with '/') when it lies below it. A rest
+// that starts with '/' (the path had "//" there) would read back as a path
+// from the root: such a path is stored whole.
 std::string Stored(const std::string& path, const std::string& folder) {
     if (!folder.empty() && path.size() > folder.size() &&
-        path.compare(0, folder.size(), folder) == 0)
+        path.compare(0, folder.size(), folder) == 0 && path[folder.size()] != '/')
         return path.substr(folder.size());
     return path;
 }
@@ -112,6 +114,7 @@ platform::Result<Project> LoadProject(const std::string& given) {
 
     const std::string folder = platform::FolderOf(path);
     Project project;
+    project.formatVersion = GetInt(root, "version").value_or(0);
     for (pugi::xml_node video : root.child("videos").children("video")) {
         const std::string stored = video.attribute("path").value();
         if (stored.empty())
@@ -144,6 +147,15 @@ platform::Result<Project> LoadProject(const std::string& given) {
         if (*picture)
             **picture = Resolved(**picture, folder);
     return project;
+}
+
+std::string LaterVersionNotice(const Project& project, const std::string& path) {
+    if (project.formatVersion <= kProjectFormatVersion)
+        return {};
+    return "The project " + path + " was saved by a later version of Quorva (project format " +
+           std::to_string(project.formatVersion) + ", this version reads format " +
+           std::to_string(kProjectFormatVersion) +
+           "): what this version does not know of it is left out.";
 }
 
 platform::Result<void> SaveProject(const std::string& given, const Project& project) {

@@ -41,7 +41,14 @@ struct Project {
     std::optional<std::string> discTitle;
     // The project file's name without ".quorva"; set by LoadProject.
     std::string name;
+    // The format version the file states (LoadProject); 0 when it states none.
+    int formatVersion = kProjectFormatVersion;
 };
+
+// For a project a later version of the program saved, what to tell the user
+// once on opening it: that what this version does not know of it is left
+// out. Empty for a project of this format or an older one.
+std::string LaterVersionNotice(const Project& project, const std::string& path);
 
 // True for a path ending with ".quorva" (any case).
 bool IsProjectFile(const std::string& path);

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
@@ -46,6 +49,30 @@ bool CheckLabel(const std::string& label) {
     return !problem;
 }
 
+// path as messages show it: one far longer than any real path (a project
+// may name one of megabytes) keeps its start and end and says its length.
+std::string Shown(const std::string& path) {
+    constexpr std::size_t kLongest = 1024, kKept = 480;
+    if (path.size() <= kLongest)
+        return path;
+    // Cut between characters, never inside one's UTF-8 bytes.
+    const auto boundary = [&path](std::size_t at) {
+        while (at > 0 && (static_cast<unsigned char>(path[at]) & 0xc0) == 0x80)
+            --at;
+        return at;
+    };
+    return path.substr(0, boundary(kKept)) + "..." + path.substr(boundary(path.size() - kKept)) +
+           " (a path of " + std::to_string(path.size()) + " bytes)";
+}
+
+// True when nothing is at path. A path that cannot be reached (a folder
+// without permission, a loop of links) is not called missing: the probe says
+// why it cannot be read.
+bool Missing(const std::string& path) {
+    struct stat info {};
+    return lstat(path.c_str(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR);
+}
+
 // Probes the videos, several at once, and lists them in the order given, as
 // the add-video page does; every video that cannot be used gives one problem.
 std::vector<std::string> ProbeVideos(const std::vector<std::string>& videos) {
@@ -57,7 +84,7 @@ std::vector<std::string> ProbeVideos(const std::vector<std::string>& videos) {
         paths.push_back(platform::AbsolutePath(given));
     std::vector<std::string> existing;
     for (const std::string& video : paths)
-        if (platform::PathExists(video))
+        if (!Missing(video))
             existing.push_back(video);
     std::vector<ProbeResult> read;
     ReadMediaFiles(existing, app.theProgramFolder,
@@ -67,14 +94,18 @@ std::vector<std::string> ProbeVideos(const std::vector<std::string>& videos) {
     std::vector<std::string> problems;
     std::size_t next = 0;
     for (const std::string& video : paths) {
-        if (!platform::PathExists(video)) {
-            problems.push_back(FillIn(Translate("quorva-cli", "no such video file: %1"), {video}));
+        if (Missing(video)) {
+            problems.push_back(
+                FillIn(Translate("quorva-cli", "no such video file: %1"), {Shown(video)}));
             continue;
         }
         if (next >= read.size())
             break;  // interrupted
         ProbeResult& probe = read[next++];
         if (!probe.error.empty()) {
+            if (const std::size_t at = probe.error.find(video);
+                at != std::string::npos && Shown(video) != video)
+                probe.error.replace(at, video.size(), Shown(video));
             problems.push_back(probe.error);
             continue;
         }
@@ -118,7 +149,7 @@ bool ChooseSubtitles(const CliOptions& options) {
 // With the videos' problems, all else the job would refuse at its start, so
 // that one message names everything to mend.
 void AddJobProblems(std::vector<std::string>& problems, const std::string& label, bool burn,
-                    int discType) {
+                    bool image, int discType) {
     CXMLAccess& options = App().theOptions;
     JobInputs inputs;
     inputs.menuBackgrounds = {options.GetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU),
@@ -128,7 +159,7 @@ void AddJobProblems(std::vector<std::string>& problems, const std::string& label
     inputs.workingFolder = options.GetValue(keys::WORKING_FOLDER);
     const MediaList& list = App().theMediaList;
     const JobParameters params = DeriveJobParameters(options, list, discType);
-    inputs.neededMB = WorkingSpaceMB(list, list, true, params.videoBitRate);
+    inputs.neededMB = WorkingSpaceMB(list, list, true, params.videoBitRate, image);
     std::vector<std::string> more = CheckJobInputs(inputs);
     problems.insert(problems.end(), more.begin(), more.end());
 }
@@ -227,6 +258,9 @@ int RunMakeCommand(const CliOptions& given, const char* programName) {
             std::fprintf(stderr, "quorva-cli: %s\n", project.error().c_str());
             return kStatusFailed;
         }
+        if (const std::string later = LaterVersionNotice(*project, options.inputs.front());
+            !later.empty())
+            std::fprintf(stderr, "quorva-cli: %s\n", later.c_str());
         ApplyProjectChoices(*project, App().theOptions);
         options.inputs = project->videos;
         droppedAudio = project->droppedAudio;
@@ -265,7 +299,8 @@ int RunMakeCommand(const CliOptions& given, const char* programName) {
         return kStatusFailed;
     }
     if (!problems.empty()) {
-        AddJobProblems(problems, label, burn, options.discType);
+        AddJobProblems(problems, label, burn, burn && session.IsImageDevice(device),
+                       options.discType);
         std::fprintf(stderr, "quorva-cli: %s\n", DescribeJobProblems(problems).c_str());
         return kStatusFailed;
     }
@@ -337,7 +372,7 @@ int RunBurnCommand(const CliOptions& options) {
             stderr, "quorva-cli: %s\n",
             FillIn(Translate("quorva-cli",
                              "%1 is not an authored DVD folder (no VIDEO_TS/VTS_01_0.IFO)."),
-                   {folder})
+                   {Shown(folder)})
                 .c_str());
         return kStatusFailed;
     }
@@ -364,9 +399,10 @@ int RunCheckCommand(const CliOptions& options) {
     while (path.size() > 1 && path.back() == '/')
         path.pop_back();
     if (!platform::PathExists(path)) {
-        std::fprintf(stderr, "quorva-cli: %s\n",
-                     FillIn(Translate("quorva-cli", "no such DVD folder or disc image: %1"), {path})
-                         .c_str());
+        std::fprintf(
+            stderr, "quorva-cli: %s\n",
+            FillIn(Translate("quorva-cli", "no such DVD folder or disc image: %1"), {Shown(path)})
+                .c_str());
         return kStatusFailed;
     }
     discchecker::DiscExpectation expected;

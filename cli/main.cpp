@@ -1,7 +1,9 @@
 // quorva-cli: makes and burns DVDs from the command line with the same job as
 // the program's dialogs.
 #include <cstdio>
+#include <cstdlib>
 
+#include "app/Diagnostics.h"
 #include "app/QuorvaApp.h"
 #include "app/Version.h"
 #include "cli/CliCommands.h"
@@ -9,7 +11,22 @@
 #include "platform/Paths.h"
 #include "platform/Translation.h"
 
+namespace {
+
+// A crash of the command line leaves its report where the program's crash
+// does, and says so on the terminal only: no window waits for a click.
+void InstallCrashReport() {
+    const std::string folder = ProgramFolderOf(platform::ExecutableFolder());
+    if (folder.empty())
+        return;
+    setenv(kCrashReportOnTerminal, "1", 1);
+    InstallCrashHandler(folder, platform::StateHome() + "quorva/");
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    InstallCrashReport();
     // Speaks the user's language, from the program folder's catalogues.
     platform::UseTranslations(ProgramFolderOf(platform::ExecutableFolder()) + "translations/");
     const std::string usage = platform::Translate("quorva-cli", kCliUsage);

@@ -11,16 +11,12 @@
 using platform::FillIn;
 using platform::Translate;
 
-namespace {
-
 bool IsImageDevice(IDiscBurner& burner, std::int32_t index) {
     char name[1024] = {};
     std::int32_t result = 0;
     return index >= 0 && burner.GetDeviceName(index, name, sizeof name, &result) >= 0 &&
            std::strcmp(name, kImageDeviceName) == 0;
 }
-
-}  // namespace
 
 StageOutcome BurnDvdFolder(JobContext& job, const discchecker::DiscExpectation& expected,
                            bool folderChecked) {

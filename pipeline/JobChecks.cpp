@@ -57,9 +57,9 @@ std::vector<std::string> CheckJobInputs(const JobInputs& inputs) {
 }
 
 double WorkingSpaceMB(const MediaList& toConvert, const MediaList& all, bool authoring,
-                      int videoKbps) {
+                      int videoKbps, bool image) {
     return EstimateDiscUsageMB(toConvert, videoKbps) +
-           (authoring ? EstimateDiscUsageMB(all, videoKbps) : 0);
+           ((authoring ? 1 : 0) + (image ? 1 : 0)) * EstimateDiscUsageMB(all, videoKbps);
 }
 
 std::string DescribeJobProblems(const std::vector<std::string>& problems) {

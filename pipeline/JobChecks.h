@@ -20,10 +20,11 @@ struct JobInputs {
 // Creates the working folder (with missing parents) when it is missing.
 std::vector<std::string> CheckJobInputs(const JobInputs& inputs);
 
-// Megabytes the working folder must take: the streams still to be made and,
-// when authoring follows, the DVD folder made of all of them.
+// Megabytes the working folder must take: the streams still to be made,
+// when authoring follows the DVD folder made of all of them, and when a disc
+// image is written (beside the DVD folder) the image as well.
 double WorkingSpaceMB(const MediaList& toConvert, const MediaList& all, bool authoring,
-                      int videoKbps);
+                      int videoKbps, bool image = false);
 
 // The one message listing them.
 std::string DescribeJobProblems(const std::vector<std::string>& problems);

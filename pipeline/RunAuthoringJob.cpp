@@ -55,7 +55,11 @@ JobInputs InputsOf(const JobContext& job) {
         inputs.menuBackgrounds = {input.titleMenuBackground, input.rootMenuBackground};
     if (input.flags & JOB_BURN)
         inputs.volumeLabel = input.volumeLabel;
-    inputs.neededMB = WorkingSpaceMB(toConvert, job.videos, authoring, job.params.videoBitRate);
+    // The image of a disc goes beside its DVD folder, in the working folder.
+    const bool image =
+        (input.flags & JOB_BURN) && input.burner && IsImageDevice(*input.burner, input.deviceIndex);
+    inputs.neededMB =
+        WorkingSpaceMB(toConvert, job.videos, authoring, job.params.videoBitRate, image);
     // A video with subtitles gets a second stream with them multiplexed in.
     MediaList subtitled;
     for (const MediaItem& item : job.videos)

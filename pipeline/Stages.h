@@ -114,6 +114,9 @@ std::string RunDiscCheck(JobContext& job, const std::string& path, const std::st
 // chapter every chapterMinutes inside it.
 discchecker::DiscExpectation ExpectedDisc(const MediaList& list, int chapterMinutes);
 
+// True when the burner's device index writes a disc image file, not a disc.
+bool IsImageDevice(IDiscBurner& burner, std::int32_t index);
+
 // Burning: checks job.result.dvdFolder unless folderChecked, asks for a blank
 // disc, burns its VIDEO_TS and, unless switched off, checks what was written.
 // expected is what the folder must hold (empty when not known).

@@ -120,6 +120,9 @@ bool CDVDAuthorAddDlg::OpenProject(const QString& path) {
             platform::MB_YESNO | platform::MB_ICONQUESTION) != platform::IDYES)
         return false;
 
+    if (const std::string later = LaterVersionNotice(*project, path.toStdString()); !later.empty())
+        platform::MessageBox(handle_, later, "Open project",
+                             platform::MB_OK | platform::MB_ICONINFORMATION);
     App().theOptions.SetValue(keys::LAST_PROJECT_FOLDER, FolderOfFile(path));
     ClearRows();
     // The project's choices become the user's, as if chosen in the options;

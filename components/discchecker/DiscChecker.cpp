@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "components/discchecker/ChildRun.h"
 #include "components/discchecker/DiscLayout.h"
 #include "components/discchecker/DvdWalk.h"
 #include "components/discchecker/IsoVolume.h"
@@ -18,6 +19,10 @@ namespace {
 
 constexpr std::size_t kTitleMenuButtons = 2;
 constexpr std::size_t kMaxMenuPages = 99;  // the most menus a title set holds
+// The longest one step of the walk may take: a disc image or a folder
+// answers at once, a drive may first have to spin up.
+constexpr auto kFileStep = std::chrono::seconds(3);
+constexpr auto kDriveStep = std::chrono::seconds(60);
 
 std::string Seconds(double value) {
     char text[32];
@@ -501,6 +506,83 @@ void CheckLayout(const DiscLayout& layout, const DiscExpectation& expected,
                       : Join(wrong, ", "));
 }
 
+// Plays the disc through its menus and adds what was found to report;
+// progress, when given, is told each step.
+void WalkThroughMenus(const std::string& path, const DiscExpectation& expected,
+                      const std::function<bool()>& stop, ChildProgress* progress,
+                      DiscCheckReport& report) {
+    std::string error;
+    std::unique_ptr<DvdWalk> walk = DvdWalk::Open(path, &error);
+    if (!walk) {
+        report.lines.push_back(CheckLine{"Playback", false, error});
+        return;
+    }
+    walk->Limit(std::chrono::steady_clock::now() + std::chrono::seconds(kWalkSeconds), stop);
+    if (progress)
+        walk->Observe([progress](const std::string& step) { progress->Begin(step); });
+    MenuCheck(*walk, report, expected).Run();
+    if (walk->CutShort())
+        report.lines.push_back(CheckLine{"Playback", false,
+                                         stop && stop()
+                                             ? "the check was stopped"
+                                             : "the walk through the menus did not end within " +
+                                                   std::to_string(kWalkSeconds) + " s (last at " +
+                                                   walk->Current().ToString() + ")"});
+}
+
+// A report's walk lines, videos and menus as the child hands them over:
+// each field as its length, a colon and its bytes.
+void Put(std::string& out, const std::string& field) {
+    out += std::to_string(field.size()) + ":" + field;
+}
+
+bool Take(const std::string& in, std::size_t& at, std::string& field) {
+    const std::size_t colon = in.find(':', at);
+    if (colon == std::string::npos || colon == at || colon - at > 9)
+        return false;
+    const std::size_t length = std::stoul(in.substr(at, colon - at));
+    if (length > in.size() - colon - 1)
+        return false;
+    field = in.substr(colon + 1, length);
+    at = colon + 1 + length;
+    return true;
+}
+
+std::string Encode(const DiscCheckReport& walk) {
+    std::string out;
+    Put(out, std::to_string(walk.videos));
+    Put(out, walk.menusChecked ? "1" : "0");
+    for (const CheckLine& line : walk.lines) {
+        Put(out, line.passed ? "1" : "0");
+        Put(out, line.what);
+        Put(out, line.found);
+    }
+    return out;
+}
+
+bool Decode(const std::string& in, DiscCheckReport& report) {
+    std::size_t at = 0;
+    std::string videos, menus, passed, what, found;
+    if (!Take(in, at, videos) || !Take(in, at, menus) || videos.empty() ||
+        videos.find_first_not_of("0123456789") != std::string::npos || videos.size() > 9)
+        return false;
+    std::vector<CheckLine> lines;
+    while (at < in.size()) {
+        if (!Take(in, at, passed) || !Take(in, at, what) || !Take(in, at, found))
+            return false;
+        lines.push_back(CheckLine{what, passed == "1", found});
+    }
+    report.videos = std::stoul(videos);
+    report.menusChecked = menus == "1";
+    report.lines.insert(report.lines.end(), lines.begin(), lines.end());
+    return true;
+}
+
+bool IsBlockDevice(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && S_ISBLK(info.st_mode);
+}
+
 }  // namespace
 
 std::string CheckLine::ToString() const {
@@ -565,31 +647,55 @@ DiscCheckReport CheckDisc(const std::string& path, const DiscExpectation& expect
                           ? Count(static_cast<std::size_t>(subtitles.listed), "stream", "streams") +
                                 " listed, each carried by the videos"
                           : Join(subtitles.problems, "; ")});
-    // libdvdnav aborts on a program without a cell, never returns from a
-    // loop of jumps and reads past tables on false counts: such a disc is
-    // not played at all.
-    if (!layout.brokenChains.empty() || !layout.contradictions.empty())
+    // libdvdnav aborts on a program without a cell or a title set it cannot
+    // read, never returns from a loop of jumps and reads past tables on false
+    // counts: such a disc is not played at all.
+    if (!layout.brokenChains.empty() || !layout.contradictions.empty() || layout.titleSetUnread)
         return report;
     if (!layout.audioProblems.empty() || !layout.audioStreams.empty())
         report.lines.push_back(CheckLine{
             "Audio streams", layout.audioProblems.empty(),
             layout.audioProblems.empty() ? layout.audioStreams : Join(layout.audioProblems, "; ")});
 
-    std::string error;
-    std::unique_ptr<DvdWalk> walk = DvdWalk::Open(path, &error);
-    if (!walk) {
-        report.lines.push_back(CheckLine{"Playback", false, error});
-        return report;
+    // The walk runs in a child process: a loop inside one call of the
+    // player's navigation, or its crash, ends the child, not the program.
+    ChildLimits limits;
+    limits.step = IsBlockDevice(path) ? kDriveStep : kFileStep;
+    // The child's own bound comes first and names where the walk was.
+    limits.whole = std::chrono::seconds(kWalkSeconds + 10);
+    const ChildResult walked = RunInChild(
+        [&](ChildProgress& progress) {
+            DiscCheckReport walk;
+            walk.videos = report.videos;  // the chapters found, which the buttons are held to
+            WalkThroughMenus(path, expected, {}, &progress, walk);
+            return Encode(walk);
+        },
+        limits, stop);
+    const auto failed = [&report](std::string found) {
+        report.lines.push_back(CheckLine{"Playback", false, std::move(found)});
+    };
+    switch (walked.end) {
+        case ChildResult::End::Finished:
+            if (!Decode(walked.output, report))
+                failed("the walk through the menus gave no report");
+            break;
+        case ChildResult::End::StepTooLong:
+            failed("the player's navigation went round a loop of the disc's commands while " +
+                   walked.step + " and did not come back within " +
+                   std::to_string(limits.step.count() / 1000) + " s");
+            break;
+        case ChildResult::End::TooLong:
+            failed("the walk through the menus did not end within " + std::to_string(kWalkSeconds) +
+                   " s (" + walked.step + ")");
+            break;
+        case ChildResult::End::Stopped:
+            failed("the check was stopped");
+            break;
+        case ChildResult::End::Died:
+            failed("the player's navigation failed (" + walked.how + ")" +
+                   (walked.step.empty() ? "" : " while " + walked.step));
+            break;
     }
-    walk->Limit(std::chrono::steady_clock::now() + std::chrono::seconds(kWalkSeconds), stop);
-    MenuCheck(*walk, report, expected).Run();
-    if (walk->CutShort())
-        report.lines.push_back(CheckLine{"Playback", false,
-                                         stop && stop()
-                                             ? "the check was stopped"
-                                             : "the walk through the menus did not end within " +
-                                                   std::to_string(kWalkSeconds) + " s (last at " +
-                                                   walk->Current().ToString() + ")"});
     return report;
 }
 

@@ -2,6 +2,7 @@
 
 #include "components/discchecker/AudioStreams.h"
 #include "components/discchecker/ProgramChains.h"
+#include "components/discchecker/TableBounds.h"
 #include "components/discchecker/TableCounts.h"
 
 extern "C" {
@@ -96,75 +97,22 @@ struct FileClose {
     void operator()(dvd_file_t* file) const { DVDCloseFile(file); }
 };
 
-// A table the information file of set (0: VIDEO_TS.IFO) places where its
-// header cannot be read, named; empty when every one starts inside the
-// file. libdvdread frees such a table twice when it fails to read it, so a
-// file with one is never given to ifoOpen.
-std::string TableOutsideFile(dvd_reader_t* reader, int set) {
+// What is wrong with the tables of the information file of set (0:
+// VIDEO_TS.IFO), told from its bytes; empty when they can be given to
+// libdvdread (or when it cannot be read at all, which ifoOpen finds).
+std::string TablesProblem(dvd_reader_t* reader, int set) {
+    constexpr std::int64_t kLargest = 64 << 20;  // far more than any information file
     const std::unique_ptr<dvd_file_t, FileClose> file(DVDOpenFile(reader, set, DVD_READ_INFO_FILE));
-    std::uint8_t header[0x100];
-    if (!file || DVDReadBytes(file.get(), header, sizeof header) != sizeof header)
-        return {};  // ifoOpen finds it unreadable as a whole
-    const std::int64_t sectors = DVDFileSize(file.get());
-    const std::vector<std::pair<int, const char*>> tables =
-        set == 0 ? std::vector<std::pair<int, const char*>>{{0xc4, "title table"},
-                                                            {0xc8, "menu table"},
-                                                            {0xcc, "parental table"},
-                                                            {0xd0, "title set attributes"},
-                                                            {0xd4, "text table"},
-                                                            {0xd8, "menu cell addresses"},
-                                                            {0xdc, "menu unit map"}}
-                 : std::vector<std::pair<int, const char*>>{
-                       {0xc8, "chapter table"},       {0xcc, "title table"},
-                       {0xd0, "menu table"},          {0xd4, "time map"},
-                       {0xd8, "menu cell addresses"}, {0xdc, "menu unit map"},
-                       {0xe0, "cell addresses"},      {0xe4, "unit map"}};
-    const auto number = [](const std::uint8_t* at, int bytes) {
-        std::uint64_t value = 0;
-        for (int i = 0; i < bytes; ++i)
-            value = value << 8 | at[i];
-        return value;
-    };
-    for (const auto& [at, name] : tables) {
-        const std::uint64_t sector = number(header + at, 4);
-        if (sector != 0 && static_cast<std::int64_t>(sector) >= sectors)
-            return std::string(name) + " at sector " + std::to_string(sector) + ", past the " +
-                   std::to_string(sectors) + " sectors of the file";
-    }
-    if (set != 0)
+    if (!file)
         return {};
-    // First play's program chain and the tables it points to: libdvdread
-    // frees parts of it twice when one of them cannot be read.
-    constexpr std::uint64_t kChain = 0xec;
-    const std::uint64_t bytes = static_cast<std::uint64_t>(sectors) * 2048;
-    const std::uint64_t chain = number(header + 0x84, 4);
-    std::uint8_t pgc[kChain];
-    if (chain + kChain > bytes || DVDFileSeek(file.get(), static_cast<std::int32_t>(chain)) < 0 ||
-        DVDReadBytes(file.get(), pgc, sizeof pgc) != sizeof pgc)
-        return "first play program chain at byte " + std::to_string(chain) + ", past the end";
-    const std::uint64_t programs = pgc[2], cells = pgc[3];
-    const std::uint64_t commands = number(pgc + 0xe4, 2), map = number(pgc + 0xe6, 2),
-                        playback = number(pgc + 0xe8, 2), positions = number(pgc + 0xea, 2);
-    std::uint64_t end = 0;
-    if (commands != 0) {
-        std::uint8_t table[8];
-        if (chain + commands + 8 > bytes ||
-            DVDFileSeek(file.get(), static_cast<std::int32_t>(chain + commands)) < 0 ||
-            DVDReadBytes(file.get(), table, sizeof table) != sizeof table)
-            return "first play commands past the end";
-        end =
-            std::max(end, commands + 8 +
-                              8 * (number(table, 2) + number(table + 2, 2) + number(table + 4, 2)));
-    }
-    if (programs != 0 && map != 0)
-        end = std::max(end, map + programs);
-    if (cells != 0 && playback != 0)
-        end = std::max(end, playback + 24 * cells);
-    if (cells != 0 && positions != 0)
-        end = std::max(end, positions + 4 * cells);
-    if (chain + end > bytes)
-        return "first play program chain's tables, past the end";
-    return {};
+    const std::int64_t bytes = static_cast<std::int64_t>(DVDFileSize(file.get())) * 2048;
+    if (bytes <= 0 || bytes > kLargest)
+        return {};
+    std::vector<std::uint8_t> content(static_cast<std::size_t>(bytes));
+    if (DVDReadBytes(file.get(), content.data(), content.size()) !=
+        static_cast<ssize_t>(content.size()))
+        return {};
+    return TableBoundsProblem(content, set == 0);
 }
 
 }  // namespace
@@ -177,8 +125,8 @@ DiscLayout ReadDiscLayout(const std::string& path) {
         layout.error = "no DVD-Video can be read from " + path;
         return layout;
     }
-    if (const std::string outside = TableOutsideFile(reader.get(), 0); !outside.empty()) {
-        layout.error = "VIDEO_TS.IFO places its " + outside;
+    if (const std::string problem = TablesProblem(reader.get(), 0); !problem.empty()) {
+        layout.error = "VIDEO_TS.IFO " + problem;
         return layout;
     }
     IfoPtr manager(ifoOpen(reader.get(), 0));
@@ -194,14 +142,15 @@ DiscLayout ReadDiscLayout(const std::string& path) {
     std::vector<IfoPtr> opened;
     std::vector<const ifo_handle_t*> sets;
     for (int set = 1; set <= titleSets; ++set) {
-        const std::string outside = TableOutsideFile(reader.get(), set);
-        if (!outside.empty()) {
-            layout.error = SetFile(set, 0, "IFO") + " places its " + outside;
+        const std::string problem = TablesProblem(reader.get(), set);
+        if (!problem.empty()) {
+            layout.error = SetFile(set, 0, "IFO") + " " + problem;
             return layout;
         }
         IfoPtr& vts = opened.emplace_back(ifoOpen(reader.get(), set));
         sets.push_back(vts.get());
         if (!vts || !vts->vtsi_mat) {
+            layout.titleSetUnread = true;
             layout.missingFiles.push_back(SetFile(set, 0, "IFO") + " (title set " +
                                           std::to_string(set) + ")");
             continue;

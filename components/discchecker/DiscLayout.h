@@ -16,6 +16,10 @@ struct DiscLayout {
     std::vector<double> chapterSeconds;                    // title 1's chapters, in order
     std::vector<std::vector<double>> titleChapterSeconds;  // every title's, in order
     std::vector<std::string> missingFiles;                 // "VIDEO_TS.VOB (the title menu)", ...
+    // A title set's information file is missing or cannot be read: a
+    // player's navigation aborts on it or looks for it again at every block,
+    // so such a disc is not played.
+    bool titleSetUnread = false;
     // Program chains a player cannot safely play: broken program maps,
     // pre-commands that jump round in a loop. A disc with any is not played.
     std::vector<std::string> brokenChains;

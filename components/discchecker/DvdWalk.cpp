@@ -147,7 +147,15 @@ std::vector<std::string> DvdWalk::AudioStreams() const {
     return languages;
 }
 
+void DvdWalk::Doing(std::string what) {
+    doing_ = std::move(what);
+    if (onStep_)
+        onStep_(doing_);
+}
+
 DvdPlace DvdWalk::Settle(int maxBlocks) {
+    if (place_.domain != DvdDomain::None)
+        doing_ = "playing on from " + place_.ToString();
     return Run(maxBlocks, false);
 }
 
@@ -161,6 +169,8 @@ bool DvdWalk::Next(int& event) {
         cutShort_ = true;
         return false;
     }
+    if (onStep_)
+        onStep_(doing_);
     int length = 0;
     if (dvdnav_get_next_block(nav_, block_.get(), &event, &length) != DVDNAV_STATUS_OK)
         return false;
@@ -218,6 +228,7 @@ DvdPlace DvdWalk::Run(int maxBlocks, bool needNewCell) {
 bool DvdWalk::HoldsStill(int maxBlocks) {
     if (!pci_->valid)
         return false;
+    doing_ = "playing " + place_.ToString() + " to the end of its picture";
     for (int i = 0; i < maxBlocks; ++i) {
         int event = 0;
         if (!Next(event) || event == DVDNAV_STOP) {
@@ -248,18 +259,21 @@ DvdPlace DvdWalk::Press(int button, int maxBlocks) {
         return DvdPlace{};
     pci_t pci = pci_->pci;
     pci_->valid = false;
+    Doing("pressing button " + std::to_string(button) + " of " + place_.ToString());
     if (dvdnav_button_select_and_activate(nav_, &pci, button) != DVDNAV_STATUS_OK)
         return DvdPlace{};
     return Run(maxBlocks, true);
 }
 
 DvdPlace DvdWalk::CallTitleMenu() {
+    Doing("calling the title menu from " + place_.ToString());
     if (dvdnav_menu_call(nav_, DVD_MENU_Title) != DVDNAV_STATUS_OK)
         return DvdPlace{};
     return Run(50000, true);
 }
 
 DvdPlace DvdWalk::CallRootMenu() {
+    Doing("calling the root menu from " + place_.ToString());
     if (dvdnav_menu_call(nav_, DVD_MENU_Root) != DVDNAV_STATUS_OK)
         return DvdPlace{};
     return Run(50000, true);
@@ -267,6 +281,7 @@ DvdPlace DvdWalk::CallRootMenu() {
 
 DvdPlace DvdWalk::PlayUntilMenu(bool skipToEnd, int maxCells) {
     DvdPlace place = place_;
+    Doing("playing " + place.ToString() + " to its end");
     std::uint32_t position = 0, length = 0;
     if (skipToEnd && place.domain == DvdDomain::Title &&
         dvdnav_get_position(nav_, &position, &length) == DVDNAV_STATUS_OK && length > 1)

@@ -68,6 +68,10 @@ class DvdWalk {
     // has passed or stop returns true; CutShort() then tells.
     void Limit(std::chrono::steady_clock::time_point deadline, std::function<bool()> stop);
     bool CutShort() const { return cutShort_; }
+    // onStep is told before each call into the player's navigation what the
+    // walk is doing ("pressing button 2 of manager menu ..."): one of those
+    // calls may never return.
+    void Observe(std::function<void(const std::string&)> onStep) { onStep_ = std::move(onStep); }
 
     const DvdPlace& Current() const { return place_; }
     // In a title: the audio streams a player can switch between there, by
@@ -85,6 +89,7 @@ class DvdWalk {
     DvdPlace Run(int maxBlocks, bool needNewCell);
     bool Next(int& event);
     DvdDomain CurrentDomain() const;
+    void Doing(std::string what);
 
     dvdnav_s* nav_;
     std::unique_ptr<Log> log_;
@@ -96,6 +101,8 @@ class DvdWalk {
     std::chrono::steady_clock::time_point deadline_ = std::chrono::steady_clock::time_point::max();
     std::function<bool()> stop_;
     bool cutShort_ = false;
+    std::function<void(const std::string&)> onStep_;
+    std::string doing_ = "starting playback at first play";
 };
 
 }  // namespace discchecker

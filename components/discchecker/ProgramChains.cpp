@@ -130,8 +130,10 @@ std::string MapProblem(const pgc_t& pgc) {
 
 // Where a chain's pre-commands lead before any of its cells plays: to
 // another chain (or itself), or nowhere known (they play the chain, leave for
-// a title, stop, or depend on what the registers hold).
-std::optional<Chain> PreCommandsLeadTo(const Chains& chains, const Chain& from, const pgc_t& pgc) {
+// a title, stop, or depend on what the registers hold). A jump to a menu the
+// disc does not have leads nowhere and names that menu in missing.
+std::optional<Chain> PreCommandsLeadTo(const Chains& chains, const Chain& from, const pgc_t& pgc,
+                                       std::string* missing = nullptr) {
     if (!pgc.command_tbl || !pgc.command_tbl->pre_cmds)
         return std::nullopt;
     const bool menu =
@@ -180,13 +182,20 @@ std::optional<Chain> PreCommandsLeadTo(const Chains& chains, const Chain& from, 
         }
         if (operation != 6 || !(menu || from.domain == Chain::Domain::FirstPlay))
             return std::nullopt;  // an exit, a title, a call
-        switch (bits(23, 2)) {    // a jump to another system space
+        const auto menu = [&](const Chain& domain, const std::string& name) {
+            std::optional<Chain> found = chains.Menu(domain, bits(19, 4));
+            if (!found && missing)
+                *missing = name + " menu of entry " + std::to_string(bits(19, 4));
+            return found;
+        };
+        switch (bits(23, 2)) {  // a jump to another system space
             case 0:
                 return Chain{};
             case 1:
-                return chains.Menu(Chain{Chain::Domain::ManagerMenu, 0, 0, 0}, bits(19, 4));
+                return menu(Chain{Chain::Domain::ManagerMenu, 0, 0, 0}, "the manager's");
             case 2:  // a title set's menu: the set, then the menu's entry
-                return chains.Menu(Chain{Chain::Domain::SetMenu, bits(31, 8), 0, 0}, bits(19, 4));
+                return menu(Chain{Chain::Domain::SetMenu, bits(31, 8), 0, 0},
+                            "title set " + std::to_string(bits(31, 8)) + "'s");
             case 3:
                 return Chain{Chain::Domain::ManagerMenu, 0, 0, bits(46, 15)};
             default:
@@ -259,6 +268,13 @@ std::vector<std::string> ProgramChainProblems(const ifo_handle_t& manager,
         }
         if (std::string problem = MapProblem(*pgc); !problem.empty())
             problems.push_back(Name(chain) + " " + problem);
+        // A player's navigation aborts on a jump or link to what is not there.
+        std::string missing;
+        if (const auto to = PreCommandsLeadTo(chains, chain, *pgc, &missing);
+            !missing.empty() || (to && !chains.Find(*to)))
+            problems.push_back(Name(chain) + " jumps in its pre-commands to " +
+                               (missing.empty() ? Name(*to) : missing) +
+                               ", which the disc does not have");
         if (std::string loop = LoopFrom(chains, chain); !loop.empty())
             problems.push_back("navigation loop: " + loop +
                                " in its pre-commands, before anything plays");

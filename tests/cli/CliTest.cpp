@@ -755,6 +755,51 @@ TEST_F(Cli, ASubtitleFileThatCannotBeReadStopsMakeUnlessLeftOut) {
     EXPECT_TRUE(Has(Lsdvd(run.LastLine()), "Subpictures: 00"));
 }
 
+// A project a later version saved is used, and the user is told so once.
+TEST_F(Cli, AProjectOfALaterVersionSaysSoOnce) {
+    const fs::path project = work_ / "later.quorva";
+    ASSERT_TRUE(platform::WriteFileAtomically(
+        project,
+        "<quorva-project version=\"2\"><videos><video path=\"gone.avi\"/>"
+        "<future/></videos></quorva-project>"));
+    const CliRun run = Run({"make", "--working-folder", work_ / "later", project});
+    EXPECT_EQ(run.status, 1);
+    const std::string notice = "was saved by a later version of Quorva (project format 2";
+    EXPECT_TRUE(Has(run.err, notice)) << run.err;
+    EXPECT_EQ(run.err.find(notice), run.err.rfind(notice)) << run.err;
+    EXPECT_TRUE(Has(run.err, "no such video file: " + (work_ / "gone.avi").string())) << run.err;
+}
+
+// The space asked for before the first conversion counts the disc image that
+// --iso writes beside the DVD folder: a folder with room for the streams and
+// the DVD folder, not for the image as well, is refused before any work.
+TEST_F(Cli, AnImageThatCannotFitIsRefusedBeforeConverting) {
+    const std::string clip = Clip("fit.avi", 1, true);
+    const fs::path small = work_ / "small";
+    fs::create_directory(small);
+    if (geteuid() != 0 || mount("tmpfs", small.c_str(), "tmpfs", 0, "size=3m") != 0)
+        GTEST_SKIP() << "a small file system can only be mounted by root";
+    const CliRun run = Run({"make", "--iso", "--working-folder", small / "work", clip});
+    umount2(small.c_str(), MNT_DETACH);
+    EXPECT_EQ(run.status, 1) << run.out << run.err;
+    EXPECT_TRUE(Has(run.err, "Not enough free space in the working folder")) << run.err;
+    EXPECT_FALSE(Has(run.out, "Converting")) << run.out;
+}
+
+// A path far longer than any real one (a project may name one of megabytes)
+// is shown by its start and end and its length, not echoed whole.
+TEST_F(Cli, AHugePathIsShortenedInMessages) {
+    const std::string huge = "/" + std::string(200000, 'h') + ".avi";
+    const fs::path project = work_ / "huge.quorva";
+    ASSERT_TRUE(platform::WriteFileAtomically(
+        project, "<quorva-project version=\"1\"><videos><video path=\"" + huge +
+                     "\"/></videos></quorva-project>"));
+    const CliRun run = Run({"make", "--working-folder", work_ / "huge", project});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Has(run.err, "(a path of 200005 bytes)")) << run.err.substr(0, 300);
+    EXPECT_LT(run.err.size(), 4000u);
+}
+
 TEST_F(Cli, SavingAProjectNeverReplacesWhatIsNotAProject) {
     const std::string video = Clip("holiday.mp4", 1, false);
     const std::string bytes = platform::ReadFile(video).value_or("");
@@ -1104,6 +1149,27 @@ TEST_F(Cli, CheckSaysWhatItDidNotCheck) {
     EXPECT_TRUE(Has(check.err, "a DVD folder has no volume label")) << check.err;
 }
 
+// A crash of the command line leaves a crash report and names it on the
+// terminal, as the program's crash does.
+TEST_F(Cli, ACrashLeavesACrashReportAndSaysWhere) {
+    const std::string clip = Clip("crash.avi", 30, false);
+    const fs::path state = work_ / "state";
+    const char* given = std::getenv("XDG_STATE_HOME");
+    const std::optional<std::string> saved =
+        given ? std::optional<std::string>(given) : std::nullopt;
+    setenv("XDG_STATE_HOME", state.c_str(), 1);
+    const fs::path workFolder = work_ / "crashwork";
+    const pid_t pid = Start({"make", "--working-folder", workFolder, clip});
+    saved ? setenv("XDG_STATE_HOME", saved->c_str(), 1) : unsetenv("XDG_STATE_HOME");
+    for (int i = 0; i < 300 && !fs::exists(workFolder); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    kill(pid, SIGSEGV);
+    const CliRun run = Finish(pid);
+    EXPECT_TRUE(fs::exists(state / "quorva" / "crash.dmp")) << run.err;
+    EXPECT_TRUE(Has(run.err, "folder " + (state / "quorva").string() + " named \"crash.dmp\""))
+        << run.err;
+}
+
 TEST_F(Cli, CtrlCKillAndHangUpDuringConversionLeaveNoPartialStream) {
     const std::string longClip = Clip("long.avi", 60, true);
     for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
@@ -1149,8 +1215,10 @@ std::vector<std::string> PartialFiles(const fs::path& folder) {
 
 }  // namespace
 
-// Twenty short jobs, each killed with SIGKILL at a random moment and then run
-// again to the end: every disc plays as made and no partial file stays.
+// Eight short jobs, each killed with SIGKILL at a random moment and then run
+// again to the end, while the windowed program starts and shuts down again
+// and again, clearing the same working folder at its exit: every disc plays
+// as made and no partial file stays.
 TEST_F(Cli, SoakJobsKilledAtRandomAndRunAgainMakeWholeDiscs) {
     // The killed runs' helper programs (dvdauthor, spumux, genisoimage) come
     // back to this process, which waits for them before the next run.
@@ -1161,18 +1229,45 @@ TEST_F(Cli, SoakJobsKilledAtRandomAndRunAgainMakeWholeDiscs) {
     const std::vector<std::string> args{"make", "--iso", "--working-folder", folder, a, b};
     std::mt19937 random(20261207);
     std::uniform_real_distribution<double> moment(0.0, 1.0);
+    // The windowed program (start-up and shutdown alone, without a display)
+    // with options that clear the jobs' working folder at its exit.
+    const fs::path windowed = work_ / "windowed";
+    fs::create_directories(windowed / "quorva");
+    ASSERT_TRUE(platform::WriteFileAtomically(
+        windowed / "quorva" / "options.data",
+        "<body WORKING_FOLDER=\"" + folder.string() + "/\" CLEAR_TEMP_FOLDER_WHEN_EXIT=\"1\"/>"));
+    int windowedRuns = 0;
+    const auto startAndShutDown = [&] {
+        const testsupport::CommandResult ran = testsupport::RunCommand(
+            {"env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u", "QT_QPA_PLATFORM",
+             "XDG_CONFIG_HOME=" + windowed.string(), program_->Path() + "quorva"});
+        EXPECT_EQ(ran.status, 0) << ran.output;
+        ++windowedRuns;
+    };
+    // Again and again while the job pid runs, for at most longest.
+    const auto whileRunning = [&](pid_t pid, std::chrono::duration<double> longest) {
+        const auto end = std::chrono::steady_clock::now() + longest;
+        siginfo_t ended{};
+        do
+            startAndShutDown();
+        while (std::chrono::steady_clock::now() < end &&
+               waitid(P_PID, pid, &ended, WEXITED | WNOHANG | WNOWAIT) == 0 && ended.si_pid == 0);
+    };
     std::chrono::duration<double> whole = std::chrono::seconds(2);
-    for (int round = 0; round < 20; ++round) {
+    for (int round = 0; round < 8; ++round) {
         const pid_t pid = Start(args);
-        std::this_thread::sleep_for(whole * moment(random));
+        whileRunning(pid, whole * moment(random));
         kill(pid, SIGKILL);
         Finish(pid);
         while (waitpid(-1, nullptr, 0) > 0 || errno == EINTR) {
         }
 
         const auto started = std::chrono::steady_clock::now();
-        CliRun run = Run(args);
+        const pid_t again = Start(args);
+        whileRunning(again, std::chrono::minutes(5));
+        CliRun run = Finish(again);
         whole = std::chrono::steady_clock::now() - started;
+        startAndShutDown();  // a finished job's disc stays
         ASSERT_EQ(run.status, 0) << "round " << round << "\n" << run.out << run.err;
         const std::string image = run.LastLine();
         const std::string disc = Lsdvd(image);
@@ -1188,4 +1283,5 @@ TEST_F(Cli, SoakJobsKilledAtRandomAndRunAgainMakeWholeDiscs) {
         EXPECT_EQ(PartialFiles(folder), std::vector<std::string>{}) << "round " << round;
         fs::remove(image);
     }
+    EXPECT_GT(windowedRuns, 16);
 }

@@ -2,8 +2,9 @@
 // information files: a 4-byte big-endian length, VIDEO_TS.IFO of that
 // length, then VTS_01_0.IFO. They are written (with their backups) beside
 // the videos of the DVD folder QUORVA_FUZZ_DISC names, and the disc is
-// checked as quorva-cli check does. A crash, a sanitizer report or a check
-// that does not end (libFuzzer's -timeout) is a finding.
+// checked as quorva-cli check does. A crash, a sanitizer report (in the
+// check or in the child process that plays the disc) or a check that does
+// not end (libFuzzer's -timeout) is a finding.
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -53,6 +54,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string videoTs = Folder() + "/VIDEO_TS/";
     Write(videoTs + "VIDEO_TS", data + 4, first);
     Write(videoTs + "VTS_01_0", data + 4 + first, size - 4 - first);
-    discchecker::CheckDisc(Folder(), discchecker::DiscExpectation{});
+    const discchecker::DiscCheckReport report =
+        discchecker::CheckDisc(Folder(), discchecker::DiscExpectation{});
+    // The player's navigation runs in a child process, which the check
+    // survives; its crash (or a sanitizer's report there) is a finding all
+    // the same.
+    if (report.Failures().find("the player's navigation failed") != std::string::npos) {
+        std::fprintf(stderr, "%s\n", report.Failures().c_str());
+        std::abort();
+    }
     return 0;
 }

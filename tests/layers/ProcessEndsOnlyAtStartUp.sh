@@ -10,10 +10,12 @@
 #   platform/Process.cpp       EndProcess itself
 #   platform/CrashHandler.cpp, platform/TerminationRequest.cpp
 #                              signal handlers of a process that is ending
+#   components/discchecker/ChildRun.cpp
+#                              the end of the child process a disc is walked in
 # Usage: ProcessEndsOnlyAtStartUp.sh SOURCE_DIR
 set -u
 source_dir=$1
-allowed='^(app/QuorvaApp\.cpp|app/DeviceDiscovery\.cpp|ui/SingleInstance\.cpp|app/Diagnostics\.cpp|platform/Process\.cpp|platform/CrashHandler\.cpp|platform/TerminationRequest\.cpp):'
+allowed='^(app/QuorvaApp\.cpp|app/DeviceDiscovery\.cpp|ui/SingleInstance\.cpp|app/Diagnostics\.cpp|platform/Process\.cpp|platform/CrashHandler\.cpp|platform/TerminationRequest\.cpp|components/discchecker/ChildRun\.cpp):'
 folders="app settings engines media pipeline ui cli components platform"
 cd "$source_dir" || exit 2
 found=$(grep -rnE --include='*.cpp' --include='*.h' --include='*.c' \

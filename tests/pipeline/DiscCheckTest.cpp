@@ -339,9 +339,11 @@ TEST_F(DiscCheck, HostileDiscsEndFailedWithAMessage) {
     ASSERT_TRUE(errors_.empty()) << errors_.front();
     const std::string good = App().theDvdFolder;
     // Big-endian command bytes: jumps to the manager's first program chain,
-    // to the root menu of title set 1, to the title menu; a link to chain 1.
+    // to the root menu of title set 1, to the title menu; a link to chain 1,
+    // and one made only when g0 equals g0 (a loop only playing finds).
     constexpr std::uint64_t kJumpToChain1 = 0x3006000100c00000, kJumpToRoot = 0x3006000101830000,
-                            kJumpToTitleMenu = 0x3006000000420000, kLinkChain1 = 0x2004000000000001;
+                            kJumpToTitleMenu = 0x3006000000420000, kLinkChain1 = 0x2004000000000001,
+                            kLinkChain1IfG0IsG0 = 0x2024000000000001;
     const auto firstPre = [](const Ifo& ifo, std::size_t chain) {
         return chain + ifo.At(chain + 0xe4, 2) + 8;
     };
@@ -367,7 +369,9 @@ TEST_F(DiscCheck, HostileDiscsEndFailedWithAMessage) {
         {"title 50 of its set", 0, [&](Ifo& i) { i.Set(titles(i) + 15, 1, 50); }},
         {"no title sets", 0, [](Ifo& i) { i.Set(0x3e, 2, 0); }},
         {"99 title sets", 0, [](Ifo& i) { i.Set(0x3e, 2, 99); }},
+        {"65535 title sets", 0, [](Ifo& i) { i.Set(0x3e, 2, 65535); }},
         {"title table past the end", 0, [](Ifo& i) { i.Set(0xc4, 4, 0xffffff); }},
+        {"title table shorter than its header", 0, [&](Ifo& i) { i.Set(titles(i) + 4, 4, 4); }},
         {"title table at the end of the file", 0,
          [](Ifo& i) { i.Set(0xc4, 4, i.bytes.size() / 2048); }},
         {"menu table past the end", 0, [](Ifo& i) { i.Set(0xc8, 4, 0xffffff); }},
@@ -394,10 +398,19 @@ TEST_F(DiscCheck, HostileDiscsEndFailedWithAMessage) {
          [&](Ifo& i) { i.Set(firstPre(i, i.ManagerMenu()), 8, kJumpToChain1); }},
         {"title menu jumping to the root menu", 0,
          [&](Ifo& i) { i.Set(firstPre(i, i.ManagerMenu()), 8, kJumpToRoot); }},
+        {"first play jumping to a chapter menu the disc lacks", 0,
+         [&](Ifo& i) { i.Set(firstPre(i, i.At(0x84, 4)), 8, kJumpToTitleMenu | 0x70000); }},
+        {"title menu linking to itself on a condition", 0,
+         [&](Ifo& i) { i.Set(firstPre(i, i.ManagerMenu()), 8, kLinkChain1IfG0IsG0); }},
         {"root menu linking to itself", 1,
          [&](Ifo& i) { i.Set(firstPre(i, rootMenu(i)), 8, kLinkChain1); }},
         {"root menu jumping to the title menu", 1,
          [&](Ifo& i) { i.Set(firstPre(i, rootMenu(i)), 8, kJumpToTitleMenu); }},
+        {"root menu table of 255 language units", 1,
+         [&](Ifo& i) {
+             i.Set(i.At(0xd0, 4) * 2048, 2, 255);
+             i.Set(i.At(0xd0, 4) * 2048 + 4, 4, 0xffffffff);
+         }},
         {"chapter table past the end", 1, [](Ifo& i) { i.Set(0xc8, 4, 0xffffff); }},
         {"title table of the set past the end", 1, [](Ifo& i) { i.Set(0xcc, 4, 0xffffff); }},
         {"cell addresses past the end", 1, [](Ifo& i) { i.Set(0xe0, 4, 0xffffff); }},
@@ -430,6 +443,11 @@ TEST_F(DiscCheck, HostileDiscsEndFailedWithAMessage) {
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
         EXPECT_FALSE(report.AllPassed()) << Joined(report);
         EXPECT_FALSE(report.Failures().empty());
+        // The player's navigation is never let near a disc it crashes on.
+        EXPECT_FALSE(Contains(report.Failures(), "navigation failed")) << Joined(report);
+        if (std::string(broken.name) == "title menu linking to itself on a condition") {
+            EXPECT_TRUE(Contains(report.Failures(), "went round a loop")) << Joined(report);
+        }
     }
 }
 

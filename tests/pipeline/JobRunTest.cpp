@@ -140,6 +140,22 @@ TEST_F(JobRun, AStreamIsTakenAgainOnlyForItsOwnSourceAndKilledRunsLeftoversGo) {
         EXPECT_TRUE(platform::PathExists(WorkingFolder() + name)) << name;
 }
 
+// A stream an earlier run made that was cut short since is made again, not
+// taken to fail the authoring on every run.
+TEST_F(JobRun, ADamagedStreamOfAnEarlierRunIsMadeAgain) {
+    const std::string a = MakeTestClip("a.avi", 6);
+    AddVideos({a});
+    Run(JOB_CONVERT);
+    ASSERT_TRUE(errors_.empty()) << errors_.front();
+    const std::string stream = App().theMediaList[0].vobPath;
+    std::filesystem::resize_file(stream, std::filesystem::file_size(stream) / 3 / 2048 * 2048);
+    Run(JOB_CONVERT);
+    ASSERT_TRUE(errors_.empty()) << errors_.front();
+    EXPECT_EQ(CountLines(log_, "Converting " + a), 1);
+    EXPECT_EQ(App().theMediaList[0].vobPath, stream);
+    EXPECT_NEAR(Seconds(stream), 6, 0.5);
+}
+
 // A DVD folder a job finished is its result, burned or not: clearing the
 // working folder keeps it and removes the streams.
 TEST_F(JobRun, AFinishedDvdFolderIsAResultThatClearingKeeps) {
