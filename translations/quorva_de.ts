@@ -8,15 +8,15 @@
         <translation>DVD-Ordner wird erstellt ...</translation>
     </message>
     <message>
-        <source>Can't create the DVD folder %1: %2</source>
+        <source>Can&apos;t create the DVD folder %1: %2</source>
         <translation>Der DVD-Ordner %1 kann nicht angelegt werden: %2</translation>
     </message>
     <message>
-        <source>Can't create a DVD folder in %1</source>
+        <source>Can&apos;t create a DVD folder in %1</source>
         <translation>In %1 kann kein DVD-Ordner angelegt werden</translation>
     </message>
     <message>
-        <source>Can't write the DVD project: %1</source>
+        <source>Can&apos;t write the DVD project: %1</source>
         <translation>Das DVD-Projekt kann nicht geschrieben werden: %1</translation>
     </message>
     <message>
@@ -68,11 +68,11 @@
         <translation>der umgewandelte Datenstrom dauert %1 s, das Video dauerte beim Hinzufügen aber %2 s; es wurde seitdem vielleicht geändert oder gekürzt.</translation>
     </message>
     <message>
-        <source>Can't convert %1: the file no longer exists.</source>
+        <source>Can&apos;t convert %1: the file no longer exists.</source>
         <translation>%1 kann nicht umgewandelt werden: Die Datei existiert nicht mehr.</translation>
     </message>
     <message>
-        <source>Can't convert %1: %2</source>
+        <source>Can&apos;t convert %1: %2</source>
         <translation>%1 kann nicht umgewandelt werden: %2</translation>
     </message>
     <message>
@@ -80,7 +80,7 @@
         <translation>ein anderer Lauf des Programms schreibt sie gerade.</translation>
     </message>
     <message>
-        <source>Can't write %1: %2</source>
+        <source>Can&apos;t write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
@@ -112,7 +112,7 @@
         <translation>Die Bibliothek %1 fehlt.</translation>
     </message>
     <message>
-        <source>The engine library %1 could not be run (entry "%2").</source>
+        <source>The engine library %1 could not be run (entry &quot;%2&quot;).</source>
         <translation>Die Bibliothek %1 konnte nicht ausgeführt werden (Einsprung „%2“).</translation>
     </message>
     <message>
@@ -124,7 +124,7 @@
         <translation>Es ist kein Arbeitsordner eingestellt.</translation>
     </message>
     <message>
-        <source>Can't create working folder! %1: %2.</source>
+        <source>Can&apos;t create working folder! %1: %2.</source>
         <translation>Der Arbeitsordner kann nicht angelegt werden! %1: %2.</translation>
     </message>
     <message>
@@ -163,15 +163,15 @@
         <translation>Disc wird geprüft ...</translation>
     </message>
     <message>
-        <source>Preparing the DVD file system of "%1" ...</source>
+        <source>Preparing the DVD file system of &quot;%1&quot; ...</source>
         <translation>Das DVD-Dateisystem von „%1“ wird vorbereitet ...</translation>
     </message>
     <message>
-        <source>Verifying disc image "%1" ...</source>
+        <source>Verifying disc image &quot;%1&quot; ...</source>
         <translation>Disc-Abbild „%1“ wird geprüft ...</translation>
     </message>
     <message>
-        <source>Writing disc image "%1" ...</source>
+        <source>Writing disc image &quot;%1&quot; ...</source>
         <translation>Disc-Abbild „%1“ wird geschrieben ...</translation>
     </message>
     <message>
@@ -179,7 +179,7 @@
         <translation>%1 % geschrieben ...</translation>
     </message>
     <message>
-        <source>Disc image written to "%1".</source>
+        <source>Disc image written to &quot;%1&quot;.</source>
         <translation>Disc-Abbild geschrieben: „%1“.</translation>
     </message>
     <message>
@@ -187,7 +187,7 @@
         <translation>Fertig.</translation>
     </message>
     <message>
-        <source>There is no burn speed of %1 times DVD speed: choose 1 to %2, or 0 for the drive's best.</source>
+        <source>There is no burn speed of %1 times DVD speed: choose 1 to %2, or 0 for the drive&apos;s best.</source>
         <translation>Es gibt keine %1-fache DVD-Brenngeschwindigkeit: Wählen Sie 1 bis %2, oder 0 für das Beste, was das Laufwerk kann.</translation>
     </message>
     <message>
@@ -404,6 +404,42 @@
         <source>The video %1 of the project cannot be used: %2. Find it or remove it from the list.</source>
         <translation>Das Video %1 des Projekts ist nicht verwendbar: %2. Suchen Sie es oder entfernen Sie es aus der Liste.</translation>
     </message>
+    <message>
+        <source>The name under the video&apos;s picture in the menu (empty: the file&apos;s name)</source>
+        <translation>Der Name unter dem Bild des Videos im Menü (leer: der Name der Datei)</translation>
+    </message>
+    <message>
+        <source>Show the disc&apos;s menus for these videos, before converting</source>
+        <translation>Die Menüs der Disc für diese Videos zeigen, vor dem Umwandeln</translation>
+    </message>
+    <message>
+        <source>&amp;Preview menus…</source>
+        <translation>&amp;Menüvorschau…</translation>
+    </message>
+    <message>
+        <source>Subtitles: %1</source>
+        <translation>Untertitel: %1</translation>
+    </message>
+    <message>
+        <source>no language</source>
+        <translation>keine Sprache</translation>
+    </message>
+    <message>
+        <source>Audio: no track kept</source>
+        <translation>Audio: keine Spur behalten</translation>
+    </message>
+    <message>
+        <source>Audio: 1 track (%1)</source>
+        <translation>Audio: 1 Spur (%1)</translation>
+    </message>
+    <message>
+        <source>Audio: %1 tracks (%2)</source>
+        <translation>Audio: %1 Spuren (%2)</translation>
+    </message>
+    <message>
+        <source>Sound track %1 (%2)</source>
+        <translation>Tonspur %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>CDVDAuthorProcessDlg</name>
@@ -492,7 +528,7 @@
         <translation>Arbeitsordner (mindestens 10 GB frei)</translation>
     </message>
     <message>
-        <source>DVD disc volume limited to %1 characters, would you like use the first %2 characters of "%3" ?</source>
+        <source>DVD disc volume limited to %1 characters, would you like use the first %2 characters of &quot;%3&quot; ?</source>
         <translation>Der Datenträgername einer DVD hat höchstens %1 Zeichen. Die ersten %2 Zeichen von „%3“ verwenden?</translation>
     </message>
     <message>
@@ -540,7 +576,7 @@
         <translation>Disc-Abbild geschrieben: %1</translation>
     </message>
     <message>
-        <source>The disc was written in %1, volume label "%2".</source>
+        <source>The disc was written in %1, volume label &quot;%2&quot;.</source>
         <translation>Die Disc wurde in %1 gebrannt, Datenträgername „%2“.</translation>
     </message>
     <message>
@@ -584,12 +620,63 @@
         <translation>&amp;Starten</translation>
     </message>
     <message>
-        <source>The drive's best</source>
+        <source>The drive&apos;s best</source>
         <translation>So schnell das Laufwerk kann</translation>
     </message>
     <message>
         <source>&amp;Burn speed:</source>
         <translation>Brenn&amp;geschwindigkeit:</translation>
+    </message>
+    <message>
+        <source>Disc &amp;title:</source>
+        <translation>Disc-&amp;Titel:</translation>
+    </message>
+    <message>
+        <source>&amp;Chapters every:</source>
+        <translation>&amp;Kapitel alle:</translation>
+    </message>
+    <message>
+        <source>&amp;After each video:</source>
+        <translation>Nach &amp;jedem Video:</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> Min.</translation>
+    </message>
+    <message>
+        <source>one per video</source>
+        <translation>eins je Video</translation>
+    </message>
+    <message>
+        <source>Play the next video</source>
+        <translation>Das nächste Video abspielen</translation>
+    </message>
+    <message>
+        <source>Return to the menu</source>
+        <translation>Zurück zum Menü</translation>
+    </message>
+    <message>
+        <source>&amp;Preview menus...</source>
+        <translation>&amp;Menüvorschau...</translation>
+    </message>
+</context>
+<context>
+    <name>CMenuPreviewDlg</name>
+    <message>
+        <source>Title menu</source>
+        <translation>Titelmenü</translation>
+    </message>
+    <message>
+        <source>Root menu</source>
+        <translation>Hauptmenü</translation>
+    </message>
+    <message>
+        <source>Root menu, page %1</source>
+        <translation>Hauptmenü, Seite %1</translation>
+    </message>
+    <message>
+        <source>Preview menus</source>
+        <translation>Menüvorschau</translation>
     </message>
 </context>
 <context>
@@ -849,11 +936,11 @@
         <translation>%1 ist nicht verwendbar: %2.</translation>
     </message>
     <message>
-        <source>its name contains '*', which Quorva cannot pass to its encoder; rename the file and add it again</source>
+        <source>its name contains &apos;*&apos;, which Quorva cannot pass to its encoder; rename the file and add it again</source>
         <translation>ihr Name enthält „*“, das Quorva nicht an seinen Encoder übergeben kann; benennen Sie die Datei um und fügen Sie sie erneut hinzu</translation>
     </message>
     <message>
-        <source>its path is too long for Quorva's encoder</source>
+        <source>its path is too long for Quorva&apos;s encoder</source>
         <translation>ihr Pfad ist zu lang für den Encoder von Quorva</translation>
     </message>
     <message>
@@ -1003,7 +1090,7 @@
         <translation>--disc nimmt dvd5 oder dvd9.</translation>
     </message>
     <message>
-        <source>--device takes a device number (see "quorva-cli devices").</source>
+        <source>--device takes a device number (see &quot;quorva-cli devices&quot;).</source>
         <translation>--device nimmt eine Gerätenummer (siehe „quorva-cli devices“).</translation>
     </message>
     <message>
@@ -1035,7 +1122,7 @@
         <translation>Geben Sie genau einen DVD-Ordner oder ein Disc-Abbild zum Prüfen an.</translation>
     </message>
     <message>
-        <source>"devices" takes no arguments.</source>
+        <source>&quot;devices&quot; takes no arguments.</source>
         <translation>„devices“ nimmt keine Argumente.</translation>
     </message>
     <message>
@@ -1099,7 +1186,7 @@
         <translation>Disc-Prüfung von %1:</translation>
     </message>
     <message>
-        <source>Unknown command "%1".</source>
+        <source>Unknown command &quot;%1&quot;.</source>
         <translation>Unbekannter Befehl „%1“.</translation>
     </message>
     <message>
@@ -1107,7 +1194,7 @@
         <translation>%1 braucht einen Wert.</translation>
     </message>
     <message>
-        <source>%1 does not apply to "%2".</source>
+        <source>%1 does not apply to &quot;%2&quot;.</source>
         <translation>%1 gilt nicht für „%2“.</translation>
     </message>
     <message>
@@ -1119,7 +1206,7 @@
         <translation>Fehler: %1</translation>
     </message>
     <message>
-        <source>There is no device %1 (%2 devices; see "quorva-cli devices").</source>
+        <source>There is no device %1 (%2 devices; see &quot;quorva-cli devices&quot;).</source>
         <translation>Es gibt kein Gerät %1 (%2 Geräte; siehe „quorva-cli devices“).</translation>
     </message>
     <message>
@@ -1127,33 +1214,45 @@
         <translation>%1 von %2  %3x  noch %4</translation>
     </message>
     <message>
-        <source>--speed takes a DVD speed from 1 to %1, or 0 for the drive's best.</source>
+        <source>--speed takes a DVD speed from 1 to %1, or 0 for the drive&apos;s best.</source>
         <translation>--speed nimmt eine DVD-Geschwindigkeit von 1 bis %1, oder 0 für das Beste, was das Laufwerk kann.</translation>
     </message>
     <message>
         <source>Usage:
   quorva-cli make [--pal|--ntsc] [--aspect 16:9|4:3] [--quality 0-4|fit] [--disc dvd5|dvd9]
                   [--stretch] [--label TEXT] [--title TEXT] [--device N | --iso] [--speed N]
-                  [--working-folder DIR] [--jobs N] [--chapters MIN] [--force] [--yes]
-                  [--no-check] [--save-project FILE] [--verbose] VIDEO...|PROJECT
+                  [--working-folder DIR] [--jobs N] [--chapters MIN]
+                  [--after-each next|menu] [--force] [--yes] [--no-check]
+                  [--save-project FILE] [--audio all|first|LANG,...]
+                  [--subtitles all|none|LANG,...] [--subtitle-default LANG]
+                  [--skip-bad-subtitles] [--verbose] VIDEO...|PROJECT
       Converts the videos, makes the menus and authors a DVD folder; with --iso or
       --device it also writes a disc image or burns drive N. --quality fit chooses
       the rate that fills the disc; --stretch fills the frame instead of keeping
-      each video's proportions with black bars. --title shows TEXT in the title
-      menu (default: none, or the project's name). --jobs N converts up to N videos
+      each video&apos;s proportions with black bars. --title shows TEXT in the title
+      menu (default: none, or the project&apos;s name). --jobs N converts up to N videos
       at once (default: as many as the cores and memory allow; 1: one by one).
       --chapters MIN puts a chapter every MIN minutes inside each video (0: one
-      chapter per video).
+      chapter per video). --after-each menu ends each video in the root menu, its
+      button highlighted; next (the default) plays the next video.
+      --audio chooses the sound tracks of each video: all of them (the default),
+      the first, or those in the languages given (en,fr; a video with none of
+      them keeps its first).
+      Subtitles beside a video (NAME.srt, NAME.LANG.srt, .ass, .ssa, .vtt) and inside
+      it become the disc&apos;s subtitles; --subtitles keeps all (default), none, or those
+      of the languages given (en,fr). None shows until chosen on the player, unless
+      --subtitle-default LANG shows that language from the start. A subtitle file
+      that cannot be read stops the run unless --skip-bad-subtitles leaves it out.
       A project file (.quorva) gives the videos and their settings; options given
-      here win. --save-project also saves this run's videos and settings as one
-      (".quorva" is added to a name ending otherwise); it replaces only a project,
+      here win. --save-project also saves this run&apos;s videos and settings as one
+      (&quot;.quorva&quot; is added to a name ending otherwise); it replaces only a project,
       or with --force any regular file. --verbose (-v) also shows the FFmpeg
-      libraries' own messages about the videos.
+      libraries&apos; own messages about the videos.
   quorva-cli burn [--device N | --iso] [--speed N] [--label TEXT] [--yes] [--no-check] FOLDER
       Burns an authored DVD folder (one holding VIDEO_TS/VTS_01_0.IFO).
       Both check the disc as a player would before burning, and read back and check
       what was written afterwards unless --no-check is given. --speed N burns at N
-      times DVD speed (1 to 24; 0, the default: the drive's best).
+      times DVD speed (1 to 24; 0, the default: the drive&apos;s best).
   quorva-cli check [--label TEXT] FOLDER|IMAGE
       Checks a DVD folder or disc image as a player would use it; exits with 0 when
       every check passed, else 1.
@@ -1161,14 +1260,17 @@
       Lists the burner devices.
   quorva-cli --help | --version
 
-Options given here hold for this run only; the program's options file is not changed
+Options given here hold for this run only; the program&apos;s options file is not changed
 (except for the running number that names converted videos).
 </source>
         <translation>Aufruf:
   quorva-cli make [--pal|--ntsc] [--aspect 16:9|4:3] [--quality 0-4|fit] [--disc dvd5|dvd9]
                   [--stretch] [--label TEXT] [--title TEXT] [--device N | --iso] [--speed N]
-                  [--working-folder ORDNER] [--jobs N] [--chapters MIN] [--force] [--yes]
-                  [--no-check] [--save-project DATEI] [--verbose] VIDEO...|PROJEKT
+                  [--working-folder ORDNER] [--jobs N] [--chapters MIN]
+                  [--after-each next|menu] [--force] [--yes] [--no-check]
+                  [--save-project DATEI] [--audio all|first|SPRACHE,...]
+                  [--subtitles all|none|SPRACHE,...] [--subtitle-default SPRACHE]
+                  [--skip-bad-subtitles] [--verbose] VIDEO...|PROJEKT
       Wandelt die Videos um, erstellt die Menüs und daraus einen DVD-Ordner; mit --iso
       oder --device schreibt es außerdem ein Disc-Abbild oder brennt in Laufwerk N.
       --quality fit wählt die Datenrate, die die Disc füllt; --stretch füllt das Bild,
@@ -1176,11 +1278,21 @@ Options given here hold for this run only; the program's options file is not cha
       zeigt TEXT im Titelmenü (Vorgabe: keiner, oder der Name des Projekts). --jobs N
       wandelt bis zu N Videos gleichzeitig um (Vorgabe: so viele, wie Kerne und
       Speicher erlauben; 1: eines nach dem anderen). --chapters MIN setzt alle MIN
-      Minuten ein Kapitel in jedes Video (0: ein Kapitel je Video).
+      Minuten ein Kapitel in jedes Video (0: ein Kapitel je Video). --after-each menu
+      beendet jedes Video im Hauptmenü mit seiner Schaltfläche hervorgehoben; next
+      (die Vorgabe) spielt das nächste Video.
+      --audio wählt die Tonspuren jedes Videos: alle (die Vorgabe), die erste oder
+      die in den angegebenen Sprachen (en,fr; ein Video ohne diese behält seine erste).
+      Untertitel neben einem Video (NAME.srt, NAME.SPRACHE.srt, .ass, .ssa, .vtt) und
+      darin werden zu Untertiteln der Disc; --subtitles behält alle (Vorgabe), keine
+      oder die der angegebenen Sprachen (en,fr). Keiner wird gezeigt, bis er am Player
+      gewählt wird, außer --subtitle-default SPRACHE zeigt diese Sprache von Anfang an.
+      Eine Untertiteldatei, die nicht gelesen werden kann, beendet den Lauf, außer
+      --skip-bad-subtitles lässt sie weg.
       Eine Projektdatei (.quorva) gibt die Videos und ihre Einstellungen vor; hier
       angegebene Optionen haben Vorrang. --save-project speichert die Videos und
       Einstellungen dieses Laufs zusätzlich als Projekt (an einen Namen mit anderer
-      Endung wird ".quorva" angehängt); es ersetzt nur ein Projekt, mit --force jede
+      Endung wird &quot;.quorva&quot; angehängt); es ersetzt nur ein Projekt, mit --force jede
       normale Datei. --verbose (-v) zeigt auch die eigenen Meldungen der
       FFmpeg-Bibliotheken zu den Videos.
   quorva-cli burn [--device N | --iso] [--speed N] [--label TEXT] [--yes] [--no-check] ORDNER

@@ -8,15 +8,15 @@
         <translation>Création du dossier DVD ...</translation>
     </message>
     <message>
-        <source>Can't create the DVD folder %1: %2</source>
+        <source>Can&apos;t create the DVD folder %1: %2</source>
         <translation>Impossible de créer le dossier DVD %1 : %2</translation>
     </message>
     <message>
-        <source>Can't create a DVD folder in %1</source>
+        <source>Can&apos;t create a DVD folder in %1</source>
         <translation>Impossible de créer un dossier DVD dans %1</translation>
     </message>
     <message>
-        <source>Can't write the DVD project: %1</source>
+        <source>Can&apos;t write the DVD project: %1</source>
         <translation>Impossible d’écrire le projet DVD : %1</translation>
     </message>
     <message>
@@ -68,11 +68,11 @@
         <translation>le flux converti dure %1 s, mais la vidéo durait %2 s lors de son ajout ; elle a peut-être été modifiée ou tronquée depuis.</translation>
     </message>
     <message>
-        <source>Can't convert %1: the file no longer exists.</source>
+        <source>Can&apos;t convert %1: the file no longer exists.</source>
         <translation>Impossible de convertir %1 : le fichier n’existe plus.</translation>
     </message>
     <message>
-        <source>Can't convert %1: %2</source>
+        <source>Can&apos;t convert %1: %2</source>
         <translation>Impossible de convertir %1 : %2</translation>
     </message>
     <message>
@@ -80,7 +80,7 @@
         <translation>une autre exécution du programme est en train de l’écrire.</translation>
     </message>
     <message>
-        <source>Can't write %1: %2</source>
+        <source>Can&apos;t write %1: %2</source>
         <translation>Impossible d’écrire %1 : %2</translation>
     </message>
     <message>
@@ -112,7 +112,7 @@
         <translation>La bibliothèque %1 est introuvable.</translation>
     </message>
     <message>
-        <source>The engine library %1 could not be run (entry "%2").</source>
+        <source>The engine library %1 could not be run (entry &quot;%2&quot;).</source>
         <translation>La bibliothèque %1 n’a pas pu être exécutée (point d’entrée « %2 »).</translation>
     </message>
     <message>
@@ -124,7 +124,7 @@
         <translation>Aucun dossier de travail n’est défini.</translation>
     </message>
     <message>
-        <source>Can't create working folder! %1: %2.</source>
+        <source>Can&apos;t create working folder! %1: %2.</source>
         <translation>Impossible de créer le dossier de travail ! %1 : %2.</translation>
     </message>
     <message>
@@ -163,15 +163,15 @@
         <translation>Vérification du disque ...</translation>
     </message>
     <message>
-        <source>Preparing the DVD file system of "%1" ...</source>
+        <source>Preparing the DVD file system of &quot;%1&quot; ...</source>
         <translation>Préparation du système de fichiers DVD de « %1 » ...</translation>
     </message>
     <message>
-        <source>Verifying disc image "%1" ...</source>
+        <source>Verifying disc image &quot;%1&quot; ...</source>
         <translation>Vérification de l’image disque « %1 » ...</translation>
     </message>
     <message>
-        <source>Writing disc image "%1" ...</source>
+        <source>Writing disc image &quot;%1&quot; ...</source>
         <translation>Écriture de l’image disque « %1 » ...</translation>
     </message>
     <message>
@@ -179,7 +179,7 @@
         <translation>%1 % écrits ...</translation>
     </message>
     <message>
-        <source>Disc image written to "%1".</source>
+        <source>Disc image written to &quot;%1&quot;.</source>
         <translation>Image disque écrite dans « %1 ».</translation>
     </message>
     <message>
@@ -187,7 +187,7 @@
         <translation>Terminé.</translation>
     </message>
     <message>
-        <source>There is no burn speed of %1 times DVD speed: choose 1 to %2, or 0 for the drive's best.</source>
+        <source>There is no burn speed of %1 times DVD speed: choose 1 to %2, or 0 for the drive&apos;s best.</source>
         <translation>Il n’existe pas de vitesse de gravure de %1 fois la vitesse DVD : choisissez de 1 à %2, ou 0 pour le mieux que le graveur puisse faire.</translation>
     </message>
     <message>
@@ -404,6 +404,42 @@
         <source>The video %1 of the project cannot be used: %2. Find it or remove it from the list.</source>
         <translation>La vidéo %1 du projet est inutilisable : %2. Recherchez-la ou retirez-la de la liste.</translation>
     </message>
+    <message>
+        <source>The name under the video&apos;s picture in the menu (empty: the file&apos;s name)</source>
+        <translation>Le nom sous l’image de la vidéo dans le menu (vide : le nom du fichier)</translation>
+    </message>
+    <message>
+        <source>Show the disc&apos;s menus for these videos, before converting</source>
+        <translation>Afficher les menus du disque pour ces vidéos, avant la conversion</translation>
+    </message>
+    <message>
+        <source>&amp;Preview menus…</source>
+        <translation>Aperçu des &amp;menus…</translation>
+    </message>
+    <message>
+        <source>Subtitles: %1</source>
+        <translation>Sous-titres&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>no language</source>
+        <translation>sans langue</translation>
+    </message>
+    <message>
+        <source>Audio: no track kept</source>
+        <translation>Audio&#xa0;: aucune piste gardée</translation>
+    </message>
+    <message>
+        <source>Audio: 1 track (%1)</source>
+        <translation>Audio&#xa0;: 1 piste (%1)</translation>
+    </message>
+    <message>
+        <source>Audio: %1 tracks (%2)</source>
+        <translation>Audio&#xa0;: %1 pistes (%2)</translation>
+    </message>
+    <message>
+        <source>Sound track %1 (%2)</source>
+        <translation>Piste son %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>CDVDAuthorProcessDlg</name>
@@ -421,19 +457,19 @@
     </message>
     <message>
         <source>Time used:</source>
-        <translation>Temps écoulé :</translation>
+        <translation>Temps écoulé&#xa0;:</translation>
     </message>
     <message>
         <source>Time reserved:</source>
-        <translation>Temps restant :</translation>
+        <translation>Temps restant&#xa0;:</translation>
     </message>
     <message>
         <source>Convert time:</source>
-        <translation>Durée convertie :</translation>
+        <translation>Durée convertie&#xa0;:</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation>Vitesse :</translation>
+        <translation>Vitesse&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Open Folder</source>
@@ -441,39 +477,39 @@
     </message>
     <message>
         <source>&amp;Drive:</source>
-        <translation>&amp;Graveur :</translation>
+        <translation>&amp;Graveur&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Volume label:</source>
-        <translation>Nom du &amp;volume :</translation>
+        <translation>Nom du &amp;volume&#xa0;:</translation>
     </message>
     <message>
         <source>DVD folder:</source>
-        <translation>Dossier DVD :</translation>
+        <translation>Dossier DVD&#xa0;:</translation>
     </message>
     <message>
         <source>Aspect ratio:</source>
-        <translation>Format d’image :</translation>
+        <translation>Format d’image&#xa0;:</translation>
     </message>
     <message>
         <source>TV standard:</source>
-        <translation>Norme TV :</translation>
+        <translation>Norme TV&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Quality:</source>
-        <translation>&amp;Qualité :</translation>
+        <translation>&amp;Qualité&#xa0;:</translation>
     </message>
     <message>
         <source>Working folder:</source>
-        <translation>Dossier de travail :</translation>
+        <translation>Dossier de travail&#xa0;:</translation>
     </message>
     <message>
         <source>Converting:</source>
-        <translation>Conversion :</translation>
+        <translation>Conversion&#xa0;:</translation>
     </message>
     <message>
         <source>Burning:</source>
-        <translation>Gravure :</translation>
+        <translation>Gravure&#xa0;:</translation>
     </message>
     <message>
         <source>No DVD Device found!</source>
@@ -492,7 +528,7 @@
         <translation>Dossier de travail (au moins 10 Go libres)</translation>
     </message>
     <message>
-        <source>DVD disc volume limited to %1 characters, would you like use the first %2 characters of "%3" ?</source>
+        <source>DVD disc volume limited to %1 characters, would you like use the first %2 characters of &quot;%3&quot; ?</source>
         <translation>Le nom de volume d’un DVD est limité à %1 caractères. Utiliser les %2 premiers caractères de « %3 » ?</translation>
     </message>
     <message>
@@ -540,7 +576,7 @@
         <translation>Image disque écrite dans %1</translation>
     </message>
     <message>
-        <source>The disc was written in %1, volume label "%2".</source>
+        <source>The disc was written in %1, volume label &quot;%2&quot;.</source>
         <translation>Le disque a été gravé dans %1, nom de volume « %2 ».</translation>
     </message>
     <message>
@@ -584,12 +620,63 @@
         <translation>&amp;Démarrer</translation>
     </message>
     <message>
-        <source>The drive's best</source>
+        <source>The drive&apos;s best</source>
         <translation>Le mieux que le graveur puisse faire</translation>
     </message>
     <message>
         <source>&amp;Burn speed:</source>
-        <translation>Vi&amp;tesse de gravure :</translation>
+        <translation>Vi&amp;tesse de gravure&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Disc &amp;title:</source>
+        <translation>Titre du disq&amp;ue&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Chapters every:</source>
+        <translation>&amp;Chapitres toutes les&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;After each video:</source>
+        <translation>&amp;Après chaque vidéo&#xa0;:</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>one per video</source>
+        <translation>un par vidéo</translation>
+    </message>
+    <message>
+        <source>Play the next video</source>
+        <translation>Lire la vidéo suivante</translation>
+    </message>
+    <message>
+        <source>Return to the menu</source>
+        <translation>Revenir au menu</translation>
+    </message>
+    <message>
+        <source>&amp;Preview menus...</source>
+        <translation>Aperçu des &amp;menus...</translation>
+    </message>
+</context>
+<context>
+    <name>CMenuPreviewDlg</name>
+    <message>
+        <source>Title menu</source>
+        <translation>Menu des titres</translation>
+    </message>
+    <message>
+        <source>Root menu</source>
+        <translation>Menu principal</translation>
+    </message>
+    <message>
+        <source>Root menu, page %1</source>
+        <translation>Menu principal, page %1</translation>
+    </message>
+    <message>
+        <source>Preview menus</source>
+        <translation>Aperçu des menus</translation>
     </message>
 </context>
 <context>
@@ -620,11 +707,11 @@
     </message>
     <message>
         <source>Title menu:</source>
-        <translation>Menu des titres :</translation>
+        <translation>Menu des titres&#xa0;:</translation>
     </message>
     <message>
         <source>Root folder:</source>
-        <translation>Menu principal :</translation>
+        <translation>Menu principal&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -849,11 +936,11 @@
         <translation>%1 est inutilisable : %2.</translation>
     </message>
     <message>
-        <source>its name contains '*', which Quorva cannot pass to its encoder; rename the file and add it again</source>
+        <source>its name contains &apos;*&apos;, which Quorva cannot pass to its encoder; rename the file and add it again</source>
         <translation>son nom contient « * », que Quorva ne peut pas transmettre à son encodeur ; renommez le fichier puis ajoutez-le à nouveau</translation>
     </message>
     <message>
-        <source>its path is too long for Quorva's encoder</source>
+        <source>its path is too long for Quorva&apos;s encoder</source>
         <translation>son chemin est trop long pour l’encodeur de Quorva</translation>
     </message>
     <message>
@@ -1003,7 +1090,7 @@
         <translation>--disc accepte dvd5 ou dvd9.</translation>
     </message>
     <message>
-        <source>--device takes a device number (see "quorva-cli devices").</source>
+        <source>--device takes a device number (see &quot;quorva-cli devices&quot;).</source>
         <translation>--device accepte un numéro de périphérique (voir « quorva-cli devices »).</translation>
     </message>
     <message>
@@ -1035,7 +1122,7 @@
         <translation>Indiquez exactement un dossier DVD ou une image disque à vérifier.</translation>
     </message>
     <message>
-        <source>"devices" takes no arguments.</source>
+        <source>&quot;devices&quot; takes no arguments.</source>
         <translation>« devices » n’accepte pas d’arguments.</translation>
     </message>
     <message>
@@ -1099,7 +1186,7 @@
         <translation>Vérification du disque %1 :</translation>
     </message>
     <message>
-        <source>Unknown command "%1".</source>
+        <source>Unknown command &quot;%1&quot;.</source>
         <translation>Commande inconnue « %1 ».</translation>
     </message>
     <message>
@@ -1107,7 +1194,7 @@
         <translation>%1 demande une valeur.</translation>
     </message>
     <message>
-        <source>%1 does not apply to "%2".</source>
+        <source>%1 does not apply to &quot;%2&quot;.</source>
         <translation>%1 ne s’applique pas à « %2 ».</translation>
     </message>
     <message>
@@ -1119,7 +1206,7 @@
         <translation>Erreur : %1</translation>
     </message>
     <message>
-        <source>There is no device %1 (%2 devices; see "quorva-cli devices").</source>
+        <source>There is no device %1 (%2 devices; see &quot;quorva-cli devices&quot;).</source>
         <translation>Il n’y a pas de périphérique %1 (%2 périphériques ; voir « quorva-cli devices »).</translation>
     </message>
     <message>
@@ -1127,33 +1214,45 @@
         <translation>%1 sur %2  %3x  reste %4</translation>
     </message>
     <message>
-        <source>--speed takes a DVD speed from 1 to %1, or 0 for the drive's best.</source>
+        <source>--speed takes a DVD speed from 1 to %1, or 0 for the drive&apos;s best.</source>
         <translation>--speed accepte une vitesse DVD de 1 à %1, ou 0 pour le mieux que le graveur puisse faire.</translation>
     </message>
     <message>
         <source>Usage:
   quorva-cli make [--pal|--ntsc] [--aspect 16:9|4:3] [--quality 0-4|fit] [--disc dvd5|dvd9]
                   [--stretch] [--label TEXT] [--title TEXT] [--device N | --iso] [--speed N]
-                  [--working-folder DIR] [--jobs N] [--chapters MIN] [--force] [--yes]
-                  [--no-check] [--save-project FILE] [--verbose] VIDEO...|PROJECT
+                  [--working-folder DIR] [--jobs N] [--chapters MIN]
+                  [--after-each next|menu] [--force] [--yes] [--no-check]
+                  [--save-project FILE] [--audio all|first|LANG,...]
+                  [--subtitles all|none|LANG,...] [--subtitle-default LANG]
+                  [--skip-bad-subtitles] [--verbose] VIDEO...|PROJECT
       Converts the videos, makes the menus and authors a DVD folder; with --iso or
       --device it also writes a disc image or burns drive N. --quality fit chooses
       the rate that fills the disc; --stretch fills the frame instead of keeping
-      each video's proportions with black bars. --title shows TEXT in the title
-      menu (default: none, or the project's name). --jobs N converts up to N videos
+      each video&apos;s proportions with black bars. --title shows TEXT in the title
+      menu (default: none, or the project&apos;s name). --jobs N converts up to N videos
       at once (default: as many as the cores and memory allow; 1: one by one).
       --chapters MIN puts a chapter every MIN minutes inside each video (0: one
-      chapter per video).
+      chapter per video). --after-each menu ends each video in the root menu, its
+      button highlighted; next (the default) plays the next video.
+      --audio chooses the sound tracks of each video: all of them (the default),
+      the first, or those in the languages given (en,fr; a video with none of
+      them keeps its first).
+      Subtitles beside a video (NAME.srt, NAME.LANG.srt, .ass, .ssa, .vtt) and inside
+      it become the disc&apos;s subtitles; --subtitles keeps all (default), none, or those
+      of the languages given (en,fr). None shows until chosen on the player, unless
+      --subtitle-default LANG shows that language from the start. A subtitle file
+      that cannot be read stops the run unless --skip-bad-subtitles leaves it out.
       A project file (.quorva) gives the videos and their settings; options given
-      here win. --save-project also saves this run's videos and settings as one
-      (".quorva" is added to a name ending otherwise); it replaces only a project,
+      here win. --save-project also saves this run&apos;s videos and settings as one
+      (&quot;.quorva&quot; is added to a name ending otherwise); it replaces only a project,
       or with --force any regular file. --verbose (-v) also shows the FFmpeg
-      libraries' own messages about the videos.
+      libraries&apos; own messages about the videos.
   quorva-cli burn [--device N | --iso] [--speed N] [--label TEXT] [--yes] [--no-check] FOLDER
       Burns an authored DVD folder (one holding VIDEO_TS/VTS_01_0.IFO).
       Both check the disc as a player would before burning, and read back and check
       what was written afterwards unless --no-check is given. --speed N burns at N
-      times DVD speed (1 to 24; 0, the default: the drive's best).
+      times DVD speed (1 to 24; 0, the default: the drive&apos;s best).
   quorva-cli check [--label TEXT] FOLDER|IMAGE
       Checks a DVD folder or disc image as a player would use it; exits with 0 when
       every check passed, else 1.
@@ -1161,43 +1260,57 @@
       Lists the burner devices.
   quorva-cli --help | --version
 
-Options given here hold for this run only; the program's options file is not changed
+Options given here hold for this run only; the program&apos;s options file is not changed
 (except for the running number that names converted videos).
 </source>
         <translation>Utilisation :
   quorva-cli make [--pal|--ntsc] [--aspect 16:9|4:3] [--quality 0-4|fit] [--disc dvd5|dvd9]
                   [--stretch] [--label TEXTE] [--title TEXTE] [--device N | --iso] [--speed N]
-                  [--working-folder DOSSIER] [--jobs N] [--chapters MIN] [--force] [--yes]
-                  [--no-check] [--save-project FICHIER] [--verbose] VIDÉO...|PROJET
+                  [--working-folder DOSSIER] [--jobs N] [--chapters MIN]
+                  [--after-each next|menu] [--force] [--yes] [--no-check]
+                  [--save-project FICHIER] [--audio all|first|LANGUE,...]
+                  [--subtitles all|none|LANGUE,...] [--subtitle-default LANGUE]
+                  [--skip-bad-subtitles] [--verbose] VIDÉO...|PROJET
       Convertit les vidéos, crée les menus et en fait un dossier DVD ; avec --iso ou
       --device, écrit aussi une image disque ou grave dans le graveur N. --quality fit
-      choisit le débit qui remplit le disque ; --stretch remplit l'image au lieu de
+      choisit le débit qui remplit le disque ; --stretch remplit l&apos;image au lieu de
       garder les proportions de chaque vidéo avec des bandes noires. --title affiche
       TEXTE dans le menu des titres (par défaut : rien, ou le nom du projet). --jobs N
-      convertit jusqu'à N vidéos à la fois (par défaut : autant que les cœurs et la
-      mémoire le permettent ; 1 : l'une après l'autre). --chapters MIN place un
+      convertit jusqu&apos;à N vidéos à la fois (par défaut : autant que les cœurs et la
+      mémoire le permettent ; 1 : l&apos;une après l&apos;autre). --chapters MIN place un
       chapitre toutes les MIN minutes dans chaque vidéo (0 : un chapitre par vidéo).
+      --after-each menu termine chaque vidéo dans le menu principal, son bouton en
+      surbrillance ; next (par défaut) lit la vidéo suivante.
+      --audio choisit les pistes son de chaque vidéo : toutes (par défaut), la
+      première, ou celles des langues données (en,fr ; une vidéo qui n&apos;en a aucune
+      garde sa première).
+      Les sous-titres à côté d&apos;une vidéo (NOM.srt, NOM.LANGUE.srt, .ass, .ssa, .vtt) et
+      dans celle-ci deviennent ceux du disque ; --subtitles les garde tous (par
+      défaut), aucun, ou ceux des langues données (en,fr). Aucun n&apos;est affiché avant
+      d&apos;être choisi sur le lecteur, sauf si --subtitle-default LANGUE affiche cette
+      langue dès le début. Un fichier de sous-titres illisible arrête l&apos;exécution,
+      sauf si --skip-bad-subtitles le laisse de côté.
       Un fichier de projet (.quorva) fournit les vidéos et leurs réglages ; les
-      options données ici l'emportent. --save-project enregistre en plus les vidéos
-      et les réglages de cette exécution comme projet (".quorva" est ajouté à un nom
-      qui finit autrement) ; il ne remplace qu'un projet, ou avec --force tout
+      options données ici l&apos;emportent. --save-project enregistre en plus les vidéos
+      et les réglages de cette exécution comme projet (&quot;.quorva&quot; est ajouté à un nom
+      qui finit autrement) ; il ne remplace qu&apos;un projet, ou avec --force tout
       fichier ordinaire. --verbose (-v) affiche aussi les messages propres aux
       bibliothèques FFmpeg sur les vidéos.
   quorva-cli burn [--device N | --iso] [--speed N] [--label TEXTE] [--yes] [--no-check] DOSSIER
       Grave un dossier DVD terminé (qui contient VIDEO_TS/VTS_01_0.IFO).
-      Les deux vérifient le disque comme un lecteur l'utiliserait avant la gravure,
+      Les deux vérifient le disque comme un lecteur l&apos;utiliserait avant la gravure,
       puis relisent et vérifient ce qui a été écrit, sauf avec --no-check. --speed N
       grave à N fois la vitesse DVD (1 à 24 ; 0, par défaut : le mieux que le
       graveur puisse faire).
   quorva-cli check [--label TEXTE] DOSSIER|IMAGE
-      Vérifie un dossier DVD ou une image disque comme un lecteur l'utiliserait ;
+      Vérifie un dossier DVD ou une image disque comme un lecteur l&apos;utiliserait ;
       se termine avec 0 si toutes les vérifications sont réussies, sinon avec 1.
   quorva-cli devices
       Liste les graveurs.
   quorva-cli --help | --version
 
-Les options données ici ne valent que pour cette exécution ; le fichier d'options
-du programme n'est pas modifié (sauf le numéro courant qui nomme les vidéos converties).
+Les options données ici ne valent que pour cette exécution ; le fichier d&apos;options
+du programme n&apos;est pas modifié (sauf le numéro courant qui nomme les vidéos converties).
 </translation>
     </message>
 </context>

@@ -8,12 +8,8 @@
 
 namespace {
 
-QString Translate(const char* text) {
-    return QCoreApplication::translate("CDVDAuthorAddDlg", text);
-}
-
 QString TrackLanguage(const AudioTrack& track) {
-    return track.language.empty() ? Translate("no language")
+    return track.language.empty() ? QCoreApplication::translate("CDVDAuthorAddDlg", "no language")
                                   : QString::fromStdString(track.language);
 }
 
@@ -51,9 +47,11 @@ QString CDVDAuthorAddDlg::RowText(const MediaItem& item) {
             languages << TrackLanguage(track);
     const QString audio =
         languages.isEmpty()
-            ? Translate("Audio: no track kept")
-            : (languages.size() == 1 ? Translate("Audio: 1 track (%1)")
-                                     : Translate("Audio: %1 tracks (%2)").arg(languages.size()))
+            ? QCoreApplication::translate("CDVDAuthorAddDlg", "Audio: no track kept")
+            : (languages.size() == 1
+                   ? QCoreApplication::translate("CDVDAuthorAddDlg", "Audio: 1 track (%1)")
+                   : QCoreApplication::translate("CDVDAuthorAddDlg", "Audio: %1 tracks (%2)")
+                         .arg(languages.size()))
                   .arg(languages.join(", "));
     QStringList lines = info.split('\n');
     for (QString& line : lines)
@@ -70,8 +68,10 @@ void CDVDAuthorAddDlg::OnTrackMenu(const QPoint& at) {
         return;
     QMenu menu(this);
     for (AudioTrack& track : item->audioTracks) {
-        QAction* action = menu.addAction(
-            Translate("Sound track %1 (%2)").arg(track.number + 1).arg(TrackLanguage(track)));
+        QAction* action =
+            menu.addAction(QCoreApplication::translate("CDVDAuthorAddDlg", "Sound track %1 (%2)")
+                               .arg(track.number + 1)
+                               .arg(TrackLanguage(track)));
         action->setCheckable(true);
         action->setChecked(track.kept);
         connect(action, &QAction::toggled, this, [&track](bool on) { track.kept = on; });

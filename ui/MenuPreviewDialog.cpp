@@ -17,16 +17,12 @@
 
 namespace {
 
-QString Translated(const char* text) {
-    return QCoreApplication::translate("CMenuPreviewDlg", text);
-}
-
 QString MenuName(const PreviewMenu& menu, bool onePage) {
     if (menu.kind == PreviewMenu::Kind::Title)
-        return Translated("Title menu");
+        return QCoreApplication::translate("CMenuPreviewDlg", "Title menu");
     if (onePage)
-        return Translated("Root menu");
-    return Translated("Root menu, page %1").arg(menu.page);
+        return QCoreApplication::translate("CMenuPreviewDlg", "Root menu");
+    return QCoreApplication::translate("CMenuPreviewDlg", "Root menu, page %1").arg(menu.page);
 }
 
 }  // namespace
@@ -34,7 +30,7 @@ QString MenuName(const PreviewMenu& menu, bool onePage) {
 CMenuPreviewDlg::CMenuPreviewDlg(const std::vector<PreviewMenu>& menus, const JobParameters& params,
                                  QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(Translated("Preview menus"));
+    setWindowTitle(QCoreApplication::translate("CMenuPreviewDlg", "Preview menus"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
     auto* tabs = new QTabWidget(this);
@@ -82,8 +78,10 @@ void ShowMenuPreview(QWidget* owner, platform::HWND ownerHandle, const MediaList
     const platform::Result<std::vector<PreviewMenu>> menus = PreviewMenus(input);
     QApplication::restoreOverrideCursor();
     if (!menus) {
-        platform::MessageBox(ownerHandle, menus.error(), Translated("Preview menus").toStdString(),
-                             platform::MB_OK | platform::MB_ICONEXCLAMATION);
+        platform::MessageBox(
+            ownerHandle, menus.error(),
+            QCoreApplication::translate("CMenuPreviewDlg", "Preview menus").toStdString(),
+            platform::MB_OK | platform::MB_ICONEXCLAMATION);
         return;
     }
     CMenuPreviewDlg dialog(*menus, input.params, owner);

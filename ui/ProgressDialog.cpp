@@ -51,10 +51,6 @@ Widget* Named(Widget* widget, int id) {
     return Named(widget, QString::number(id));
 }
 
-QString Translated(const char* text) {
-    return QCoreApplication::translate("CDVDAuthorProcessDlg", text);
-}
-
 }  // namespace
 
 std::string FormatHms(std::int64_t seconds) {
@@ -224,12 +220,12 @@ void CDVDAuthorProcessDlg::CreateControls() {
     discTitleEdit_ = Named(new QLineEdit(this), kDiscTitleName);
     chapterMinutesSpin_ = Named(new QSpinBox(this), kChapterMinutesName);
     chapterMinutesSpin_->setRange(0, 999);
-    chapterMinutesSpin_->setSuffix(Translated(" min"));
-    chapterMinutesSpin_->setSpecialValueText(Translated("one per video"));
+    chapterMinutesSpin_->setSuffix(tr(" min"));
+    chapterMinutesSpin_->setSpecialValueText(tr("one per video"));
     afterEachCombo_ = Named(new QComboBox(this), kAfterEachName);
-    afterEachCombo_->addItem(Translated("Play the next video"));
-    afterEachCombo_->addItem(Translated("Return to the menu"));
-    previewButton_ = Named(new QPushButton(Translated("&Preview menus..."), this), kPreviewName);
+    afterEachCombo_->addItem(tr("Play the next video"));
+    afterEachCombo_->addItem(tr("Return to the menu"));
+    previewButton_ = Named(new QPushButton(tr("&Preview menus..."), this), kPreviewName);
     connect(previewButton_, &QPushButton::clicked, this, [this] { OnPreviewMenus(); });
 
     // Fields on the left, captions before them; the start button beside the
