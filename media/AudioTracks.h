@@ -21,10 +21,6 @@ int DiscAudioTrackCount(const MediaList& list);
 // its tag; empty when the file cannot be read or has none.
 std::vector<AudioTrack> ReadAudioTracks(const std::string& path);
 
-// A container's language tag ("eng", "fre", "fra", "en") as the disc's
-// two-letter code ("en", "fr"); empty for an unknown or undetermined one.
-std::string DiscLanguageCode(const std::string& tag);
-
 // The language of the user's locale (LC_ALL, LC_MESSAGES, LANG) as a
 // two-letter code; empty for the C locale or none.
 std::string LocaleLanguage();

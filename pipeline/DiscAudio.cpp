@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "media/AudioTracks.h"
+#include "media/LanguageCode.h"
 
 std::string AudioTrackArgument(const MediaItem& item, int discTracks) {
     const std::vector<AudioTrack> kept = KeptAudioTracks(item);
@@ -49,7 +50,7 @@ void DropAudioTracks(MediaItem& item, const std::vector<int>& numbers) {
 }
 
 std::string UntaggedAudioLanguage(const std::string& setting) {
-    const std::string language = DiscLanguageCode(setting);
+    const std::string language = DvdLanguageCode(setting);
     return language.empty() ? LocaleLanguage() : language;
 }
 
@@ -59,7 +60,7 @@ bool ChooseAudioTracks(MediaItem& item, const std::string& choice, const std::st
         std::size_t start = 0;
         for (;;) {
             const std::size_t end = choice.find(',', start);
-            const std::string code = DiscLanguageCode(choice.substr(start, end - start));
+            const std::string code = DvdLanguageCode(choice.substr(start, end - start));
             if (code.empty())
                 return false;
             languages.push_back(code);

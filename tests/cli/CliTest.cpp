@@ -501,38 +501,7 @@ TEST_F(Cli, ChaptersEveryMinutesInsideAVideo) {
 
 TEST_F(Cli, AudioChoosesTheSoundTracksByLanguage) {
     const std::string two = work_ / "two.mkv";
-    ASSERT_EQ(testsupport::RunCommand({"ffmpeg",
-                                       "-v",
-                                       "error",
-                                       "-f",
-                                       "lavfi",
-                                       "-i",
-                                       "testsrc=s=320x240:r=25:d=2",
-                                       "-f",
-                                       "lavfi",
-                                       "-i",
-                                       "sine=d=2",
-                                       "-f",
-                                       "lavfi",
-                                       "-i",
-                                       "sine=d=2",
-                                       "-map",
-                                       "0",
-                                       "-map",
-                                       "1",
-                                       "-map",
-                                       "2",
-                                       "-c:v",
-                                       "mpeg4",
-                                       "-c:a",
-                                       "libmp3lame",
-                                       "-metadata:s:a:0",
-                                       "language=eng",
-                                       "-metadata:s:a:1",
-                                       "language=fra",
-                                       two})
-                  .status,
-              0);
+    ASSERT_TRUE(testsupport::MakeEnglishFrenchClip(two, 2));
     const std::string project = work_ / "french.quorva";
     CliRun run = Run({"make", "--pal", "--audio", "fr", "--working-folder", work_ / "w",
                       "--save-project", project, two});

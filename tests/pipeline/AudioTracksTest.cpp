@@ -26,32 +26,8 @@ int AudioStreamsOf(const std::string& vob) {
 class AudioTracks : public JobFixture {};
 
 TEST_F(AudioTracks, EveryTrackWithItsLanguageAndFewerTracksPadded) {
-    const std::string two = MakeClip("two.mkv", {"-f",
-                                                 "lavfi",
-                                                 "-i",
-                                                 "testsrc=size=320x240:rate=25:duration=2",
-                                                 "-f",
-                                                 "lavfi",
-                                                 "-i",
-                                                 "sine=frequency=440:duration=2",
-                                                 "-f",
-                                                 "lavfi",
-                                                 "-i",
-                                                 "sine=frequency=880:duration=2",
-                                                 "-map",
-                                                 "0",
-                                                 "-map",
-                                                 "1",
-                                                 "-map",
-                                                 "2",
-                                                 "-c:v",
-                                                 "mpeg4",
-                                                 "-c:a",
-                                                 "libmp3lame",
-                                                 "-metadata:s:a:0",
-                                                 "language=eng",
-                                                 "-metadata:s:a:1",
-                                                 "language=fra"});
+    const std::string two = Media("two.mkv");
+    ASSERT_TRUE(testsupport::MakeEnglishFrenchClip(two, 2));
     const std::string one = MakeTestClip("one.avi", 2);  // one untagged track
     App().theOptions.SetValue(keys::AUDIO_LANGUAGE, "de");
     AddVideos({two, one});

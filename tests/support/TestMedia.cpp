@@ -54,6 +54,42 @@ CommandResult RunCommand(const std::vector<std::string>& argv, const std::string
     return result;
 }
 
+bool MakeEnglishFrenchClip(const std::string& path, double seconds) {
+    const std::string d = ":d=" + std::to_string(seconds);
+    return RunCommand({"ffmpeg",
+                       "-v",
+                       "error",
+                       "-y",
+                       "-f",
+                       "lavfi",
+                       "-i",
+                       "testsrc=s=320x240:r=25" + d,
+                       "-f",
+                       "lavfi",
+                       "-i",
+                       "sine=frequency=440" + d,
+                       "-f",
+                       "lavfi",
+                       "-i",
+                       "sine=frequency=880" + d,
+                       "-map",
+                       "0",
+                       "-map",
+                       "1",
+                       "-map",
+                       "2",
+                       "-c:v",
+                       "mpeg4",
+                       "-c:a",
+                       "libmp3lame",
+                       "-metadata:s:a:0",
+                       "language=eng",
+                       "-metadata:s:a:1",
+                       "language=fra",
+                       path})
+               .status == 0;
+}
+
 bool MakeDvdMpeg(const std::string& path, bool pal, double seconds, bool moving) {
     const std::string size = pal ? "720x576" : "720x480";
     const std::string rate = pal ? "25" : "30000/1001";

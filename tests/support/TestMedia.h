@@ -22,6 +22,10 @@ CommandResult RunCommand(const std::vector<std::string>& argv, const std::string
 // NTSC rate, with silent AC-3 audio. True when the file was made.
 bool MakeDvdMpeg(const std::string& path, bool pal, double seconds, bool moving = false);
 
+// A test pattern of the given seconds with two sound tracks, a 440 Hz tone
+// tagged "eng" and an 880 Hz one tagged "fra". True when the file was made.
+bool MakeEnglishFrenchClip(const std::string& path, double seconds);
+
 // A Blu-ray picture subtitle file (.sup, PGS) for a width x height video:
 // during each [start, end) of cues, in seconds, a white box with a black
 // border near the bottom. The ffmpeg program reads it but cannot make one.

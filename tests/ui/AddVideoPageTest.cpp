@@ -378,32 +378,8 @@ TEST_F(AddVideoPageTest, TheListShowsTheVideoJustAdded) {
 
 // A video with several sound tracks says which in its row.
 TEST_F(AddVideoPageTest, ARowNamesTheSoundTracksOfItsVideo) {
-    const std::string two = MakeClip("two.mkv", {"-f",
-                                                 "lavfi",
-                                                 "-i",
-                                                 "testsrc=d=1",
-                                                 "-f",
-                                                 "lavfi",
-                                                 "-i",
-                                                 "sine=d=1",
-                                                 "-f",
-                                                 "lavfi",
-                                                 "-i",
-                                                 "sine=d=1",
-                                                 "-map",
-                                                 "0",
-                                                 "-map",
-                                                 "1",
-                                                 "-map",
-                                                 "2",
-                                                 "-c:v",
-                                                 "mpeg4",
-                                                 "-c:a",
-                                                 "libmp3lame",
-                                                 "-metadata:s:a:0",
-                                                 "language=eng",
-                                                 "-metadata:s:a:1",
-                                                 "language=fra"});
+    const std::string two = Media("two.mkv");
+    ASSERT_TRUE(testsupport::MakeEnglishFrenchClip(two, 1));
     Dlg page(7);
     page.AddFiles({QString::fromStdString(two)});
     QListWidget* list = List(page);
