@@ -63,6 +63,24 @@ std::optional<std::string> GetText(pugi::xml_node node, const char* name) {
     return std::string(attribute.value());
 }
 
+// "2,3": the track numbers of a video an attribute lists; what is not a
+// number from 1 to 999 is skipped.
+std::vector<int> NumberList(const std::string& text) {
+    std::vector<int> numbers;
+    std::istringstream parts(text);
+    for (std::string part; std::getline(parts, part, ',');)
+        if (const int n = std::atoi(part.c_str()); n >= 1 && n <= 999)
+            numbers.push_back(n);
+    return numbers;
+}
+
+std::string NumberListText(const std::vector<int>& numbers) {
+    std::string text;
+    for (const int n : numbers)
+        text += (text.empty() ? "" : ",") + std::to_string(n);
+    return text;
+}
+
 }  // namespace
 
 bool IsProjectFile(const std::string& path) {
@@ -120,11 +138,9 @@ platform::Result<Project> LoadProject(const std::string& given) {
         if (stored.empty())
             continue;
         project.videos.push_back(Resolved(stored, folder));
-        std::vector<int>& dropped = project.droppedAudio.emplace_back();
-        std::istringstream numbers(video.attribute("dropped-audio").value());
-        for (std::string number; std::getline(numbers, number, ',');)
-            if (const int n = std::atoi(number.c_str()); n >= 1 && n <= 999)
-                dropped.push_back(n);
+        project.droppedAudio.push_back(NumberList(video.attribute("dropped-audio").value()));
+        project.droppedSubtitles.push_back(
+            NumberList(video.attribute("dropped-subtitles").value()));
         project.videoNames.push_back(video.attribute("name").value());
     }
     const pugi::xml_node disc = root.child("disc");
@@ -194,12 +210,12 @@ platform::Result<void> SaveProject(const std::string& given, const Project& proj
         if (i < project.videoNames.size() && !project.videoNames[i].empty())
             element.append_attribute("name").set_value(project.videoNames[i].c_str());
         // Only where tracks were dropped: other readers keep every track.
-        std::string dropped;
-        if (i < project.droppedAudio.size())
-            for (const int n : project.droppedAudio[i])
-                dropped += (dropped.empty() ? "" : ",") + std::to_string(n);
-        if (!dropped.empty())
-            element.append_attribute("dropped-audio").set_value(dropped.c_str());
+        if (i < project.droppedAudio.size() && !project.droppedAudio[i].empty())
+            element.append_attribute("dropped-audio")
+                .set_value(NumberListText(project.droppedAudio[i]).c_str());
+        if (i < project.droppedSubtitles.size() && !project.droppedSubtitles[i].empty())
+            element.append_attribute("dropped-subtitles")
+                .set_value(NumberListText(project.droppedSubtitles[i]).c_str());
     }
 
     std::ostringstream out;

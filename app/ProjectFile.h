@@ -22,6 +22,9 @@ struct Project {
     // By video (as many as videos): the numbers (from 1, in the file's order)
     // of the sound tracks left off the disc; empty: none.
     std::vector<std::vector<int>> droppedAudio;
+    // Likewise the subtitles left off (from 1, in the order the video's
+    // subtitles are found).
+    std::vector<std::vector<int>> droppedSubtitles;
     // The names given to the videos, in the same order (empty, or shorter:
     // the names made from the files).
     std::vector<std::string> videoNames;

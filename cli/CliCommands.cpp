@@ -21,6 +21,7 @@
 #include "media/ReadMediaFiles.h"
 #include "pipeline/AuthoringJob.h"
 #include "pipeline/DiscAudio.h"
+#include "pipeline/DroppedSubtitles.h"
 #include "pipeline/JobChecks.h"
 #include "platform/DynamicLibrary.h"
 #include "platform/Files.h"
@@ -119,26 +120,26 @@ std::vector<std::string> ProbeVideos(const std::vector<std::string>& videos) {
     return problems;
 }
 
-// Keeps the subtitles of the languages chosen; a subtitle that cannot be
-// read fails the run unless the user chose to leave such ones out.
+// Keeps the subtitles of the languages chosen (with --subtitles; else those
+// a project did not drop), the others being marked dropped so that a saved
+// project keeps the choice; a subtitle kept that cannot be read fails the run
+// unless the user chose to leave such ones out.
 bool ChooseSubtitles(const CliOptions& options) {
     bool usable = true;
     for (MediaItem& item : App().theMediaList) {
-        SubtitleTracks kept;
         for (SubtitleTrack& track : item.subtitles) {
-            if (options.subtitleLanguages &&
-                std::find(options.subtitleLanguages->begin(), options.subtitleLanguages->end(),
-                          track.language) == options.subtitleLanguages->end())
-                continue;
-            if (!track.problem.empty()) {
+            if (options.subtitleLanguages)
+                track.kept =
+                    std::find(options.subtitleLanguages->begin(), options.subtitleLanguages->end(),
+                              track.language) != options.subtitleLanguages->end();
+            if (track.kept && !track.problem.empty()) {
                 std::fprintf(stderr, "quorva-cli: %s\n", track.problem.c_str());
                 if (options.skipBadSubtitles)
-                    continue;
-                usable = false;
+                    track.kept = false;
+                else
+                    usable = false;
             }
-            kept.push_back(track);
         }
-        item.subtitles = kept;
     }
     if (!usable)
         std::fprintf(stderr,
@@ -243,6 +244,7 @@ int RunMakeCommand(const CliOptions& given, const char* programName) {
     session.StartTextDrawing(programName);
     CliOptions options = given;
     std::vector<std::vector<int>> droppedAudio;  // a project's, by video
+    std::vector<std::vector<int>> droppedSubtitles;
     // The engine reads it when it first runs, below.
     if (options.verbose)
         setenv("QUORVA_DEBUG", "1", 1);
@@ -264,6 +266,7 @@ int RunMakeCommand(const CliOptions& given, const char* programName) {
         ApplyProjectChoices(*project, App().theOptions);
         options.inputs = project->videos;
         droppedAudio = project->droppedAudio;
+        droppedSubtitles = project->droppedSubtitles;
         names = project->videoNames;
         if (!options.discTypeGiven && project->discType && *project->discType >= 0 &&
             *project->discType <= 1)
@@ -307,6 +310,8 @@ int RunMakeCommand(const CliOptions& given, const char* programName) {
     // The list holds the videos in the project's order.
     for (std::size_t i = 0; i < droppedAudio.size() && i < App().theMediaList.size(); ++i)
         DropAudioTracks(App().theMediaList[i], droppedAudio[i]);
+    for (std::size_t i = 0; i < droppedSubtitles.size() && i < App().theMediaList.size(); ++i)
+        DropSubtitles(App().theMediaList[i], droppedSubtitles[i]);
     if (options.audio) {
         const std::string untagged =
             UntaggedAudioLanguage(App().theOptions.GetValue(keys::AUDIO_LANGUAGE));
@@ -325,17 +330,20 @@ int RunMakeCommand(const CliOptions& given, const char* programName) {
     if (options.saveProject) {
         std::vector<std::string> videos;
         std::vector<std::vector<int>> dropped;
+        droppedSubtitles.clear();
         names.clear();
         for (const MediaItem& item : list) {
             videos.push_back(item.sourcePath);
             names.push_back(item.name);
             dropped.push_back(DroppedAudioTracks(item));
+            droppedSubtitles.push_back(DroppedSubtitles(item));
         }
         const std::string file = ProjectSavePath(options);
         if (file.empty())
             return kStatusFailed;
         Project project = ProjectOf(App().theOptions, videos, options.discType, names);
         project.droppedAudio = std::move(dropped);
+        project.droppedSubtitles = std::move(droppedSubtitles);
         project.volumeLabel = label;
         if (platform::Result<void> saved = SaveProject(file, project); !saved) {
             std::fprintf(stderr, "quorva-cli: %s\n", saved.error().c_str());

@@ -8,6 +8,9 @@
 namespace {
 
 constexpr int kSoundKbps = 192;
+// A subpicture stream of text subtitles: a few pictures a minute, each a few
+// kilobytes.
+constexpr int kSubtitleKbps = 8;
 // Room kept for the title and root menus, and a share of the disc kept free
 // for what the estimate does not see (the encoder's deviation from its
 // average rate, file-system tables).
@@ -25,7 +28,12 @@ double TotalSeconds(const MediaList& list) {
 
 double EstimateDiscUsageMB(const MediaList& list, int videoKbps) {
     const double kilobytesPerSecond = (videoKbps + kSoundKbps * DiscAudioTrackCount(list)) / 8.0;
-    return kilobytesPerSecond * TotalSeconds(list) / 1024;
+    double subtitleKilobytes = 0;
+    for (const MediaItem& item : list)
+        for (const SubtitleTrack& track : item.subtitles)
+            if (track.kept && track.problem.empty())
+                subtitleKilobytes += kSubtitleKbps / 8.0 * item.info.duration;
+    return (kilobytesPerSecond * TotalSeconds(list) + subtitleKilobytes) / 1024;
 }
 
 int FitToDiscKbps(double seconds, const DiscType& disc, int soundTracks) {

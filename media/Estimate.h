@@ -6,7 +6,8 @@
 #include "settings/Options.h"
 
 // Megabytes of the converted videos at the given video bit rate (kbit/s),
-// counting 192 kbit/s for each of the disc's sound tracks.
+// counting 192 kbit/s for each of the disc's sound tracks and 8 kbit/s for
+// each subtitle a video keeps.
 double EstimateDiscUsageMB(const MediaList& list, int videoKbps);
 
 // "Fit to disc": the video bit rate (kbit/s) that fills disc's limit with

@@ -13,6 +13,7 @@ struct SubtitleTrack {
     bool bitmap = false;   // pictures rather than text
     bool forced = false;   // every cue is shown whatever the player's choice
     std::string problem;   // why it cannot be read, naming the file; empty when it can
+    bool kept = true;      // false: the user left it off the disc
 };
 
 using SubtitleTracks = std::vector<SubtitleTrack>;

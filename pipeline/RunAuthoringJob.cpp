@@ -83,6 +83,7 @@ void RunStages(JobContext& job) {
     const std::uint32_t flags = job.input.flags;
     if (flags & JOB_CONVERT)
         PlaceStreamsIn(job.videos, job.input.workingFolder);
+    LeaveOffDroppedSubtitles(job.videos);
     if (std::vector<std::string> problems = CheckJobInputs(InputsOf(job)); !problems.empty()) {
         job.Fail(DescribeJobProblems(problems));
         return;

@@ -42,6 +42,10 @@ std::string BuildConvertCommand(const std::string& options, const std::string& s
 // in their order; the converted stream is never changed. A track with no cue
 // inside the video gets a problem and no stream.
 StageOutcome AddSubtitleStreams(JobContext& job);
+// Takes the subtitles the user left off out of the videos, before anything
+// reads them. A stream a source used as it is carries stays: it is on the
+// disc with the video's pictures.
+void LeaveOffDroppedSubtitles(MediaList& videos);
 // Reads every subtitle file again (it may have changed since its video was
 // added) and gives the problems of all tracks that cannot be used, each
 // naming its file; those tracks keep their problem and are left out.

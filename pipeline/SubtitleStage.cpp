@@ -225,6 +225,13 @@ StageOutcome AddItemSubtitles(JobContext& job, MediaItem& item, const std::strin
 
 }  // namespace
 
+void LeaveOffDroppedSubtitles(MediaList& videos) {
+    for (MediaItem& item : videos)
+        std::erase_if(item.subtitles, [&item](const SubtitleTrack& track) {
+            return !track.kept && !IsCarriedBy(track, item);
+        });
+}
+
 std::vector<std::string> SubtitleProblems(MediaList& videos) {
     std::vector<std::string> problems;
     for (MediaItem& item : videos) {

@@ -27,6 +27,7 @@
 #include "media/Estimate.h"
 #include "media/Probe.h"
 #include "pipeline/DiscAudio.h"
+#include "pipeline/DroppedSubtitles.h"
 #include "pipeline/RootMenuPages.h"
 #include "platform/MessageBox.h"
 #include "settings/Options.h"
@@ -531,6 +532,9 @@ void CDVDAuthorAddDlg::AppendRow(ProbeResult&& probe) {
     }
     if (auto dropped = droppedAudio_.find(probe.item.sourcePath); dropped != droppedAudio_.end())
         DropAudioTracks(probe.item, dropped->second);
+    if (auto dropped = droppedSubtitles_.find(probe.item.sourcePath);
+        dropped != droppedSubtitles_.end())
+        DropSubtitles(probe.item, dropped->second);
     const QString tip = RowText(probe.item).trimmed();
     // The new video is shown, however long the list.
     list_->scrollToItem(AddItemRow(std::move(probe.item), picture, tip));

@@ -166,6 +166,8 @@ class CDVDAuthorAddDlg : public QDialog, public platform::MessageTarget {
     bool reading_ = false;  // files are being read; no new ones meanwhile
     // The rows as the project last saved or opened holds them.
     QStringList savedSources_;
-    // While a project's videos are read: the sound tracks it leaves off, by video.
+    // While a project's videos are read: the sound tracks and the subtitles
+    // it leaves off, by video.
     std::map<std::string, std::vector<int>> droppedAudio_;
+    std::map<std::string, std::vector<int>> droppedSubtitles_;
 };

@@ -8,6 +8,7 @@
 #include "app/ProjectFile.h"
 #include "app/QuorvaApp.h"
 #include "pipeline/DiscAudio.h"
+#include "pipeline/DroppedSubtitles.h"
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
 #include "settings/Options.h"
@@ -78,14 +79,17 @@ void CDVDAuthorAddDlg::OnSaveProject() {
 bool CDVDAuthorAddDlg::SaveProjectAs(const QString& path) {
     std::vector<std::string> videos;
     std::vector<std::vector<int>> dropped;
+    std::vector<std::vector<int>> droppedSubtitles;
     std::vector<std::string> names;
     for (const MediaItem& item : RowItems()) {
         videos.push_back(item.sourcePath);
         dropped.push_back(DroppedAudioTracks(item));
+        droppedSubtitles.push_back(DroppedSubtitles(item));
         names.push_back(item.name);
     }
     Project project = ProjectOf(App().theOptions, videos, discIndex_, names);
     project.droppedAudio = std::move(dropped);
+    project.droppedSubtitles = std::move(droppedSubtitles);
     if (platform::Result<void> saved = SaveProject(path.toStdString(), project); !saved) {
         platform::MessageBox(handle_, saved.error(), tr("Save project").toStdString(),
                              platform::MB_OK | platform::MB_ICONEXCLAMATION);
@@ -133,10 +137,14 @@ bool CDVDAuthorAddDlg::OpenProject(const QString& path) {
         ShowDiscType();
     }
     droppedAudio_.clear();
+    droppedSubtitles_.clear();
     for (std::size_t i = 0; i < project->videos.size() && i < project->droppedAudio.size(); ++i)
         droppedAudio_[project->videos[i]] = project->droppedAudio[i];
+    for (std::size_t i = 0; i < project->videos.size() && i < project->droppedSubtitles.size(); ++i)
+        droppedSubtitles_[project->videos[i]] = project->droppedSubtitles[i];
     ReadIntoRows(project->videos, true);
     droppedAudio_.clear();
+    droppedSubtitles_.clear();
     NameProjectRows(project->videos, project->videoNames);
     savedSources_ = RowSources();
     return true;

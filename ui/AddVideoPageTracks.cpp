@@ -1,6 +1,7 @@
 // The add-video page's sound tracks and subtitles: a row says which it holds,
-// and its context menu drops or takes back each sound track.
+// and its context menu drops or takes back each sound track and subtitle.
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QMenu>
 
@@ -19,7 +20,7 @@ QString WithSubtitles(QString text, const MediaItem& item) {
     int count = 0;
     QStringList languages;
     for (const SubtitleTrack& track : item.subtitles) {
-        if (!track.problem.empty())
+        if (!track.problem.empty() || !track.kept)
             continue;
         ++count;
         if (!track.language.empty())
@@ -64,18 +65,44 @@ void CDVDAuthorAddDlg::OnTrackMenu(const QPoint& at) {
     QListWidgetItem* row = list_->itemAt(at);
     // Rows keep their videos in items_, which the page owns.
     auto* item = row ? const_cast<MediaItem*>(ItemOf(row)) : nullptr;
-    if (!item || item->audioTracks.size() <= 1)
+    if (!item)
         return;
     QMenu menu(this);
-    for (AudioTrack& track : item->audioTracks) {
+    // One sound track is always kept: there is nothing to choose.
+    if (item->audioTracks.size() > 1)
+        for (AudioTrack& track : item->audioTracks) {
+            QAction* action = menu.addAction(
+                QCoreApplication::translate("CDVDAuthorAddDlg", "Sound track %1 (%2)")
+                    .arg(track.number + 1)
+                    .arg(TrackLanguage(track)));
+            action->setCheckable(true);
+            action->setChecked(track.kept);
+            connect(action, &QAction::toggled, this, [&track](bool on) { track.kept = on; });
+        }
+    if (!menu.isEmpty() && !item->subtitles.empty())
+        menu.addSeparator();
+    for (std::size_t i = 0; i < item->subtitles.size(); ++i) {
+        SubtitleTrack& track = item->subtitles[i];
+        // One that cannot be read never reaches the disc.
+        if (!track.problem.empty())
+            continue;
+        const QString language =
+            track.language.empty() ? QCoreApplication::translate("CDVDAuthorAddDlg", "no language")
+                                   : QString::fromStdString(track.language);
+        const QString where = track.stream >= 0
+                                  ? QCoreApplication::translate("CDVDAuthorAddDlg", "in the video")
+                                  : QFileInfo(QString::fromStdString(track.file)).fileName();
         QAction* action =
-            menu.addAction(QCoreApplication::translate("CDVDAuthorAddDlg", "Sound track %1 (%2)")
-                               .arg(track.number + 1)
-                               .arg(TrackLanguage(track)));
+            menu.addAction(QCoreApplication::translate("CDVDAuthorAddDlg", "Subtitles %1 (%2), %3")
+                               .arg(int(i) + 1)
+                               .arg(language)
+                               .arg(where));
         action->setCheckable(true);
         action->setChecked(track.kept);
         connect(action, &QAction::toggled, this, [&track](bool on) { track.kept = on; });
     }
+    if (menu.isEmpty())
+        return;
     if (!menu.exec(list_->viewport()->mapToGlobal(at)))
         return;
     row->setText(RowText(*item));

@@ -724,6 +724,20 @@ TEST_F(Cli, ASubtitleFileThatCannotBeReadStopsMakeUnlessLeftOut) {
     EXPECT_TRUE(Has(Lsdvd(run.LastLine()), "Subpictures: 00"));
 }
 
+// A subtitle a project drops stays off the disc made from it.
+TEST_F(Cli, ASubtitleTheProjectDropsStaysOffTheDisc) {
+    Clip("film.avi", 2, true);
+    std::ofstream(work_ / "film.en.srt") << "1\n00:00:00,500 --> 00:00:01,500\nHello\n";
+    const fs::path project = work_ / "film.quorva";
+    ASSERT_TRUE(platform::WriteFileAtomically(
+        project,
+        "<quorva-project version=\"1\"><disc tv-standard=\"1\"/><videos>"
+        "<video path=\"film.avi\" dropped-subtitles=\"1\"/></videos></quorva-project>"));
+    const CliRun run = Run({"make", "--working-folder", work_ / "work", project});
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_TRUE(Has(Lsdvd(run.LastLine()), "Subpictures: 00"));
+}
+
 // A project a later version saved is used, and the user is told so once.
 TEST_F(Cli, AProjectOfALaterVersionSaysSoOnce) {
     const fs::path project = work_ / "later.quorva";

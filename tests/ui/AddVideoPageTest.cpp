@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
@@ -441,6 +442,45 @@ TEST_F(AddVideoPageTest, ARowSaysWhichSubtitlesItsVideoHas) {
     EXPECT_TRUE(lines[2].startsWith("Audio: ")) << lines[2].toStdString();
     EXPECT_TRUE(lines[2].endsWith(QString::fromUtf8(" \u00b7 Subtitles: 1 (en)")))
         << lines[2].toStdString();
+}
+
+// The row's menu drops a subtitle: the row no longer tells it, and a saved
+// project opens with it still dropped.
+TEST_F(AddVideoPageTest, ASubtitleDroppedFromTheRowMenuStaysDroppedInTheProject) {
+    const std::string clip = MakeTestClip("film.avi", 1);
+    std::ofstream(Media("film.en.srt")) << "1\n00:00:00,200 --> 00:00:00,800\nHello\n";
+    Dlg page(7);
+    page.show();
+    page.AddFiles({QString::fromStdString(clip)});
+    QListWidget* list = List(page);
+    ASSERT_EQ(list->count(), 1);
+    bool shown = false;
+    auto* timer = new QTimer(&page);
+    QObject::connect(timer, &QTimer::timeout, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        timer->stop();
+        shown = true;
+        for (QAction* action : menu->actions())
+            if (action->text() == "Subtitles 1 (en), film.en.srt")
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        menu->close();
+    });
+    timer->start(20);
+    emit list->customContextMenuRequested(list->visualItemRect(list->item(0)).center());
+    ASSERT_TRUE(shown);
+    EXPECT_FALSE(list->item(0)->text().contains("Subtitles"))
+        << list->item(0)->text().toStdString();
+
+    const std::string project = Media("film.quorva");
+    ASSERT_TRUE(page.SaveProjectAs(QString::fromStdString(project)));
+    Dlg again(7);
+    ASSERT_TRUE(again.OpenProject(QString::fromStdString(project)));
+    ASSERT_EQ(again.RowItems().size(), 1u);
+    EXPECT_EQ(again.RowItems()[0].subtitles.size(), 1u);
+    EXPECT_FALSE(List(again)->item(0)->text().contains("Subtitles"))
+        << List(again)->item(0)->text().toStdString();
 }
 
 // Closing the page right after its list was saved as a project asks nothing.
