@@ -440,6 +440,14 @@
         <source>Sound track %1 (%2)</source>
         <translation>Tonspur %1 (%2)</translation>
     </message>
+    <message>
+        <source>in the video</source>
+        <translation>im Video</translation>
+    </message>
+    <message>
+        <source>Subtitles %1 (%2), %3</source>
+        <translation>Untertitel %1 (%2), %3</translation>
+    </message>
 </context>
 <context>
     <name>CDVDAuthorProcessDlg</name>
