@@ -112,8 +112,15 @@ std::vector<std::string> TableCountProblems(dvd_reader_t& reader, const ifo_hand
         for (int t = 0; t < titles->nr_of_srpts && titles->title; ++t) {
             const title_info_t& title = titles->title[t];
             const int set = title.title_set_nr;
-            const ifo_handle_t* vts =
-                set >= 1 && set <= static_cast<int>(sets.size()) ? sets[set - 1] : nullptr;
+            // A player's navigation opens the set a title names whatever the
+            // count says, while only the counted sets' tables are checked.
+            if (set < 1 || set > static_cast<int>(sets.size())) {
+                problems.push_back("title " + std::to_string(t + 1) + " lies in title set " +
+                                   std::to_string(set) + ", not one of the " +
+                                   std::to_string(sets.size()) + " title sets the disc claims");
+                continue;
+            }
+            const ifo_handle_t* vts = sets[set - 1];
             if (!vts || !vts->vts_ptt_srpt || !vts->vts_ptt_srpt->title)
                 continue;
             const int inSet = title.vts_ttn;

@@ -2,7 +2,8 @@
 # Builds the disc checker's fuzz target with clang (libFuzzer, AddressSanitizer,
 # UndefinedBehaviorSanitizer) and runs it, niced, for SECONDS_TO_RUN seconds (default
 # 300) on a corpus seeded from a disc quorva-cli makes. Needs a built tree
-# (build/bin/quorva-cli). The run goes on past a finding (each job in a
+# (build/bin/quorva-cli, and the checker's messages come from
+# build/bin/libquorva_platform.so). The run goes on past a finding (each job in a
 # process of its own); findings land in tests/fuzz/out/; inputs once found
 # crashing are kept in tests/fuzz/regressions/ and run first. Inputs found
 # and not mended yet are kept in tests/fuzz/open/ (not run).
@@ -27,7 +28,7 @@ PY
 nice -n 19 clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined \
     -fno-sanitize-recover=undefined -I. tests/fuzz/DiscCheckFuzz.cpp \
     components/discchecker/*.cpp $(pkg-config --cflags --libs dvdnav dvdread) \
-    -o "$out/disc-check-fuzz"
+    -Lbuild/bin -lquorva_platform -Wl,-rpath,"$PWD/build/bin" -o "$out/disc-check-fuzz"
 # libdvdread asks calloc for impossible sizes on some counts and copes with
 # the null it gets; AddressSanitizer returns that null too instead of stopping.
 # libdvdread leaks a little on some broken files: leaks are not looked for.

@@ -406,6 +406,8 @@ TEST_F(DiscCheck, HostileDiscsEndFailedWithAMessage) {
          [&](Ifo& i) { i.Set(firstPre(i, rootMenu(i)), 8, kLinkChain1); }},
         {"root menu jumping to the title menu", 1,
          [&](Ifo& i) { i.Set(firstPre(i, rootMenu(i)), 8, kJumpToTitleMenu); }},
+        {"root menu without a cell table in a set beyond the count", 1,
+         [&](Ifo& i) { i.Set(rootMenu(i) + 0xe8, 2, 0); }},
         {"root menu table of 255 language units", 1,
          [&](Ifo& i) {
              i.Set(i.At(0xd0, 4) * 2048, 2, 255);
@@ -430,7 +432,8 @@ TEST_F(DiscCheck, HostileDiscsEndFailedWithAMessage) {
         {"title set file cut short", 1, [](Ifo& i) { i.bytes.resize(2048); }},
     };
     // "title menu jumping to the root menu" gets the root menu's jump back
-    // as well: a loop between the two.
+    // as well: a loop between the two. The set beyond the count is title set
+    // 1 of a manager that claims none.
     for (const Hostile& broken : hostile) {
         SCOPED_TRACE(broken.name);
         const std::string dvd = Media(std::string("hostile ") + broken.name);
@@ -438,6 +441,8 @@ TEST_F(DiscCheck, HostileDiscsEndFailedWithAMessage) {
         EditIfo(dvd, broken.set, broken.edit);
         if (std::string(broken.name) == "title menu jumping to the root menu")
             EditIfo(dvd, 1, [&](Ifo& i) { i.Set(firstPre(i, rootMenu(i)), 8, kJumpToTitleMenu); });
+        if (std::string(broken.name) == "root menu without a cell table in a set beyond the count")
+            EditIfo(dvd, 0, [](Ifo& i) { i.Set(0x3e, 2, 0); });
         const auto start = std::chrono::steady_clock::now();
         const DiscCheckReport report = CheckDisc(dvd, Expected());
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
@@ -445,6 +450,9 @@ TEST_F(DiscCheck, HostileDiscsEndFailedWithAMessage) {
         EXPECT_FALSE(report.Failures().empty());
         // The player's navigation is never let near a disc it crashes on.
         EXPECT_FALSE(Contains(report.Failures(), "navigation failed")) << Joined(report);
+        if (std::string(broken.name) == "root menu without a cell table in a set beyond the count")
+            EXPECT_TRUE(Contains(report.Failures(), "not one of the 0 title sets"))
+                << Joined(report);
         if (std::string(broken.name) == "title menu linking to itself on a condition") {
             EXPECT_TRUE(Contains(report.Failures(), "went round a loop")) << Joined(report);
         }
