@@ -4,10 +4,11 @@
 #include <cstdint>
 #include <memory>
 
+#include "components/discchecker/PackPackets.h"
+
 namespace discchecker {
 namespace {
 
-constexpr std::size_t kSector = 2048;
 // About a second of the fastest stream: every audio stream has packets in it.
 constexpr std::uint32_t kCellSample = 512;
 
@@ -17,26 +18,14 @@ struct FileClose {
 
 // The audio streams (a bit each, 0 to 7) with packets in one pack: AC-3,
 // DTS and LPCM in private stream 1, MPEG audio in streams 0xC0 to 0xC7.
-unsigned AudioInPack(const std::uint8_t* p) {
-    if (p[0] != 0 || p[1] != 0 || p[2] != 1 || p[3] != 0xBA)
-        return 0;
-    std::size_t at = (p[4] & 0xC0) == 0x40 ? 14 + (p[13] & 7) : 12;
+unsigned AudioInPack(const std::uint8_t* pack) {
     unsigned streams = 0;
-    while (at + 6 <= kSector && p[at] == 0 && p[at + 1] == 0 && p[at + 2] == 1) {
-        const std::uint8_t id = p[at + 3];
-        const std::size_t length = static_cast<std::size_t>(p[at + 4] << 8 | p[at + 5]);
-        if (id == 0xBD && at + 9 <= kSector) {
-            const std::size_t sub = at + 9 + p[at + 8];
-            if (sub < kSector) {
-                const std::uint8_t s = p[sub];
-                if ((s >= 0x80 && s <= 0x8F) || (s >= 0xA0 && s <= 0xA7))
-                    streams |= 1u << (s & 7);
-            }
-        } else if (id >= 0xC0 && id <= 0xC7) {
+    ForEachPacket(pack, [&streams](std::uint8_t id, int s) {
+        if ((s >= 0x80 && s <= 0x8F) || (s >= 0xA0 && s <= 0xA7))
+            streams |= 1u << (s & 7);
+        else if (id >= 0xC0 && id <= 0xC7)
             streams |= 1u << (id & 7);
-        }
-        at += 6 + length;
-    }
+    });
     return streams;
 }
 
@@ -53,7 +42,7 @@ std::string Language(const audio_attr_t& attr) {
 AudioStreamCheck CheckAudioStreams(dvd_reader_t& reader,
                                    const std::vector<const ifo_handle_t*>& sets) {
     AudioStreamCheck check;
-    std::vector<std::uint8_t> buffer(kCellSample * kSector);
+    std::vector<std::uint8_t> buffer(kCellSample * kPackBytes);
     for (std::size_t s = 0; s < sets.size(); ++s) {
         const ifo_handle_t* vts = sets[s];
         if (!vts || !vts->vtsi_mat || !vts->vts_pgcit || !vts->vts_pgcit->pgci_srp)
@@ -90,7 +79,7 @@ AudioStreamCheck CheckAudioStreams(dvd_reader_t& reader,
                     continue;
                 unsigned carried = 0;
                 for (std::uint32_t b = 0; b < count; ++b)
-                    carried |= AudioInPack(buffer.data() + b * kSector);
+                    carried |= AudioInPack(buffer.data() + b * kPackBytes);
                 anywhere |= carried;
                 ++cells;
                 const std::string where = name + " program chain " + std::to_string(c + 1) +

@@ -4,10 +4,11 @@
 #include <cstdint>
 #include <memory>
 
+#include "components/discchecker/PackPackets.h"
+
 namespace discchecker {
 namespace {
 
-constexpr std::size_t kSector = 2048;
 constexpr std::size_t kChunk = 512;  // sectors read at once
 constexpr int kMaxStreams = 32;
 
@@ -15,23 +16,13 @@ struct FileClose {
     void operator()(dvd_file_t* file) const { DVDCloseFile(file); }
 };
 
-// The subtitle streams (private stream 1, sub-streams 0x20 to 0x3F) whose
-// packets start in one sector of a program stream.
+// The subtitle streams (private stream 1, sub-streams 0x20 to 0x3F) with
+// packets in one pack.
 void NoteSubtitlePacket(const std::uint8_t* pack, std::bitset<kMaxStreams>& carried) {
-    // A pack header (00 00 01 BA, MPEG-2: 14 bytes plus stuffing), then its
-    // first packet; DVD packs hold one packet each but a padding one.
-    if (pack[0] != 0 || pack[1] != 0 || pack[2] != 1 || pack[3] != 0xBA)
-        return;
-    std::size_t at = 14 + (pack[13] & 0x07);
-    if (at + 9 > kSector || pack[at] != 0 || pack[at + 1] != 0 || pack[at + 2] != 1 ||
-        pack[at + 3] != 0xBD)
-        return;
-    const std::size_t payload = at + 9 + pack[at + 8];
-    if (payload >= kSector)
-        return;
-    const std::uint8_t substream = pack[payload];
-    if (substream >= 0x20 && substream < 0x20 + kMaxStreams)
-        carried.set(substream - 0x20);
+    ForEachPacket(pack, [&carried](std::uint8_t, int s) {
+        if (s >= 0x20 && s < 0x20 + kMaxStreams)
+            carried.set(s - 0x20);
+    });
 }
 
 }  // namespace
@@ -40,7 +31,7 @@ SubtitleStreamCheck CheckSubtitleStreams(dvd_reader_t& reader,
                                          const std::vector<const ifo_handle_t*>& sets,
                                          const std::function<bool()>& stop) {
     SubtitleStreamCheck check;
-    std::vector<std::uint8_t> buffer(kChunk * kSector);
+    std::vector<std::uint8_t> buffer(kChunk * kPackBytes);
     for (std::size_t s = 0; s < sets.size(); ++s) {
         const ifo_handle_t* vts = sets[s];
         if (!vts || !vts->vtsi_mat)
@@ -62,7 +53,7 @@ SubtitleStreamCheck CheckSubtitleStreams(dvd_reader_t& reader,
             if (read <= 0)
                 break;
             for (ssize_t i = 0; i < read; ++i)
-                NoteSubtitlePacket(buffer.data() + i * kSector, carried);
+                NoteSubtitlePacket(buffer.data() + i * kPackBytes, carried);
         }
         check.listed += listed;
         check.carried += static_cast<int>(carried.count());
