@@ -1,7 +1,6 @@
 #include "platform/ChildProcess.h"
 
 #include <fcntl.h>
-#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -151,22 +150,11 @@ int ChildProcess::TakeOutputFd() {
     return std::exchange(outputFd_, -1);
 }
 
-void ChildProcess::ReadMessages(const std::function<void(const char*, std::size_t)>& sink,
-                                const std::atomic<bool>* cancel) {
+void ChildProcess::ReadMessages(const std::function<void(const char*, std::size_t)>& sink) {
     if (messagesFd_ < 0)
         return;
     char buffer[8192];
     for (;;) {
-        if (cancel && cancel->load()) {
-            Kill();
-            break;
-        }
-        if (cancel) {
-            pollfd ready{messagesFd_, POLLIN, 0};
-            const int n = poll(&ready, 1, 100);
-            if (n == 0 || (n < 0 && errno == EINTR))
-                continue;
-        }
         const ssize_t got = read(messagesFd_, buffer, sizeof buffer);
         if (got > 0)
             sink(buffer, static_cast<std::size_t>(got));

@@ -6,7 +6,6 @@
 
 #include <sys/types.h>
 
-#include <atomic>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -50,10 +49,8 @@ class ChildProcess {
     // Hands over the read end of the output pipe (once; -1 afterwards).
     int TakeOutputFd();
 
-    // Reads the messages to their end, handing over each piece read; stops
-    // early (and stops the program) when cancel is set.
-    void ReadMessages(const std::function<void(const char*, std::size_t)>& sink,
-                      const std::atomic<bool>* cancel = nullptr);
+    // Reads the messages to their end, handing over each piece read.
+    void ReadMessages(const std::function<void(const char*, std::size_t)>& sink);
     // The messages to their end, keeping at most the last limit bytes.
     std::string ReadAllMessages(std::size_t limit = 16 * 1024);
 
