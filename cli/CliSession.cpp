@@ -1,10 +1,14 @@
 #include "cli/CliSession.h"
 
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/eventfd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -12,6 +16,7 @@
 #include <mutex>
 #include <string_view>
 #include <thread>
+#include <utility>
 
 #include "app/AppJob.h"
 #include "app/FileSystem.h"
@@ -20,6 +25,7 @@
 #include "engines/DiscBurner.h"
 #include "pipeline/JobEvents.h"
 #include "pipeline/RunAuthoringJob.h"
+#include "platform/CancelSignal.h"
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
@@ -53,9 +59,33 @@ void RemoveTempFoldersOfEndedRuns() {
 }
 
 std::atomic<bool> g_interrupted{false};
+// A byte is written to it at each stop signal: a handler may only set a flag
+// and write, so a thread blocked on the read end passes the stop on.
+int g_stopPipe[2] = {-1, -1};
 
 extern "C" void OnInterrupt(int) {
-    g_interrupted = true;  // the job's cancel flag
+    const int savedErrno = errno;
+    g_interrupted = true;
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t ignored = write(g_stopPipe[1], &byte, 1);
+    errno = savedErrno;
+}
+
+// Waits, without a timeout, for a stop signal or for done to become readable;
+// true on a stop signal.
+bool WaitForStopOrDone(int done) {
+    for (;;) {
+        pollfd ready[2] = {{g_stopPipe[0], POLLIN, 0}, {done, POLLIN, 0}};
+        if (poll(ready, 2, -1) < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (ready[0].revents & POLLIN)
+            return true;
+        if (ready[1].revents)
+            return false;
+    }
 }
 
 // Ctrl-C, kill and a closed terminal stop the run the same way; a second one
@@ -153,6 +183,8 @@ std::string WithSlash(std::string folder) {
 
 CliSession::CliSession() {
     g_interrupted = false;
+    if (pipe2(g_stopPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        g_stopPipe[0] = g_stopPipe[1] = -1;
     struct sigaction action {};
     action.sa_handler = OnInterrupt;
     action.sa_flags = SA_RESETHAND;
@@ -178,6 +210,9 @@ CliSession::~CliSession() {
         DeleteFolderTree(privateTemp_);
     for (std::size_t i = 0; i < std::size(kStopSignals); ++i)
         sigaction(kStopSignals[i], &previousActions_[i], nullptr);
+    for (int& end : g_stopPipe)
+        if (end >= 0)
+            close(std::exchange(end, -1));
 }
 
 void CliSession::StartTextDrawing(const char* programName) {
@@ -294,22 +329,26 @@ bool CliSession::RunJob(std::uint32_t flags, int deviceIndex, const std::string&
     const JobInput input =
         MakeJobInput(App(), JobChoices{flags, deviceIndex, label, discType, defaultSubtitle});
 
-    std::atomic<bool> done{false};
+    platform::CancelSignal cancel;
+    if (g_interrupted)
+        cancel.Cancel();
+    const int done = eventfd(0, EFD_CLOEXEC);
     JobResult result;
     std::thread worker([&] {
-        result = RunAuthoringJob(input, events, g_interrupted);
-        done = true;
+        result = RunAuthoringJob(input, events, cancel);
+        const std::uint64_t one = 1;
+        [[maybe_unused]] const ssize_t ignored = write(done, &one, sizeof one);
     });
-    // The burner cannot be stopped from a signal handler; this loop does it.
-    bool burnerCancelled = false;
-    while (!done) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        if (g_interrupted && !burnerCancelled && input.burner) {
+    // Neither the job nor the burner can be stopped from a signal handler;
+    // this thread stops them as a signal comes.
+    if (done >= 0 && WaitForStopOrDone(done)) {
+        cancel.Cancel();
+        if (input.burner)
             input.burner->Cancel();
-            burnerCancelled = true;
-        }
     }
     worker.join();
+    if (done >= 0)
+        close(done);
     KeepJobResult(App(), result);
     checkLines_ = result.discCheckLines;
     progress.Clear();

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <thread>
 
 #include "platform/Process.h"
@@ -13,8 +12,6 @@ namespace {
 // What one conversion takes at its peak (the engine's buffers, decoders and
 // encoders), with room to spare for the rest of the machine.
 constexpr std::int64_t kConversionMB = 250;
-// How often the board looks at the job's abort flag.
-constexpr auto kAbortPoll = std::chrono::milliseconds(40);
 
 // Runs a window's messages on whichever thread sends them: the engines'
 // progress reaches the board on their own threads, without waiting for
@@ -34,8 +31,8 @@ std::size_t ConversionSlots(int configured, std::size_t videos) {
     } else {
         slots = static_cast<std::size_t>(platform::UsableCores());
         if (const std::int64_t free = platform::AvailableMemoryMB(); free >= 0)
-            slots = std::min(slots, static_cast<std::size_t>(std::max<std::int64_t>(
-                                        1, free / kConversionMB)));
+            slots = std::min(
+                slots, static_cast<std::size_t>(std::max<std::int64_t>(1, free / kConversionMB)));
     }
     return std::clamp<std::size_t>(slots, 1, std::max<std::size_t>(videos, 1));
 }
@@ -64,11 +61,12 @@ struct ConversionBoard::Slot : platform::MessageTarget {
     double speed = 0;
 };
 
-ConversionBoard::ConversionBoard(ProgressLink& jobLink, std::atomic<std::int64_t>& converted,
-                                 std::size_t slots)
+ConversionBoard::ConversionBoard(ProgressLink& jobLink, platform::CancelSignal& cancel,
+                                 std::atomic<std::int64_t>& converted, std::size_t slots)
     : jobLink_(jobLink), converted_(converted) {
     for (std::size_t i = 0; i < std::max<std::size_t>(slots, 1); ++i)
         slots_.push_back(std::make_unique<Slot>(*this, i));
+    onCancel_ = cancel.OnCancel([this] { StopAll(); });
 }
 
 ConversionBoard::~ConversionBoard() = default;
@@ -108,11 +106,17 @@ void ConversionBoard::Finished(std::size_t slot, std::int64_t seconds) {
 }
 
 void ConversionBoard::StopAll() {
-    std::lock_guard lock(mutex_);
-    stopped_ = true;
-    for (const auto& s : slots_)
-        s->link.abortRequested.store(1);
+    {
+        std::lock_guard lock(mutex_);
+        stopped_ = true;
+        for (const auto& s : slots_)
+            s->link.abortRequested.store(1);
+    }
     changed_.notify_all();
+    // Taken once, so that a task about to wait for its turn sees the stop or
+    // gets the notification.
+    { std::lock_guard turn(turnMutex_); }
+    turnChanged_.notify_all();
 }
 
 bool ConversionBoard::Stopped() const {
@@ -120,10 +124,23 @@ bool ConversionBoard::Stopped() const {
     return stopped_;
 }
 
+void ConversionBoard::InTurn(std::size_t index, const std::function<void()>& then) {
+    {
+        std::unique_lock lock(turnMutex_);
+        turnChanged_.wait(lock, [&] { return turn_ == index || Stopped(); });
+    }
+    // Not under the lock: then may wait for the window, which may be
+    // stopping the board.
+    then();
+    {
+        std::lock_guard lock(turnMutex_);
+        turn_ = std::max(turn_, index + 1);
+    }
+    turnChanged_.notify_all();
+}
+
 void ConversionBoard::Run(std::size_t count,
                           const std::function<void(std::size_t, std::size_t)>& task) {
-    if (jobLink_.abortRequested.load() != 0)
-        StopAll();
     std::atomic<std::size_t> next{0};
     std::size_t running = std::min(slots_.size(), count);
     {
@@ -138,13 +155,6 @@ void ConversionBoard::Run(std::size_t count,
             });
         }
         std::unique_lock lock(mutex_);
-        while (running > 0) {
-            changed_.wait_for(lock, kAbortPoll);
-            if (jobLink_.abortRequested.load() != 0 && !stopped_) {
-                lock.unlock();
-                StopAll();
-                lock.lock();
-            }
-        }
+        changed_.wait(lock, [&] { return running == 0; });
     }
 }

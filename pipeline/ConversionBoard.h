@@ -1,7 +1,8 @@
 // Conversions side by side: each runs in the engine on a thread of its own
 // with a progress link of its own. The board sums what the running ones have
 // done into one progress message through the job's link, passes the job's
-// abort on to all of them, and stops the others when one fails.
+// cancel on to all of them the moment it is given, stops the others when one
+// fails, and lets their log lines out in the order of the videos.
 #pragma once
 
 #include <atomic>
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "pipeline/AuthoringJob.h"
+#include "platform/CancelSignal.h"
 
 // How many conversions run at once: configured when above 0, else as many as
 // the cores and the free memory allow; never more than videos, at least 1.
@@ -21,10 +23,10 @@ std::size_t ConversionSlots(int configured, std::size_t videos);
 
 class ConversionBoard {
   public:
-    // jobLink: where the summed progress goes and whose abort flag stops all;
-    // converted: the job's seconds converted, which finished conversions add to.
-    ConversionBoard(ProgressLink& jobLink, std::atomic<std::int64_t>& converted,
-                    std::size_t slots);
+    // jobLink: where the summed progress goes; cancel stops all; converted:
+    // the job's seconds converted, which finished conversions add to.
+    ConversionBoard(ProgressLink& jobLink, platform::CancelSignal& cancel,
+                    std::atomic<std::int64_t>& converted, std::size_t slots);
     ~ConversionBoard();
     ConversionBoard(const ConversionBoard&) = delete;
     ConversionBoard& operator=(const ConversionBoard&) = delete;
@@ -35,10 +37,13 @@ class ConversionBoard {
 
     // Runs task(index, slot) for every index below count, in order of index,
     // at most slots() at a time, each on a thread of its own. No new task
-    // starts once the board is stopped. The calling thread watches the job's
-    // abort flag until every task has returned.
+    // starts once the board is stopped. Returns when every task has.
     void Run(std::size_t count, const std::function<void(std::size_t, std::size_t)>& task);
 
+    // Runs then once the tasks of every index below index have had their
+    // turn (or at once when the board is stopped); each task takes its turn
+    // once.
+    void InTurn(std::size_t index, const std::function<void()>& then);
     // The conversion in slot ended; its seconds count as converted.
     void Finished(std::size_t slot, std::int64_t seconds);
     // Tells every running conversion to stop, and starts no more.
@@ -56,4 +61,9 @@ class ConversionBoard {
     std::mutex sending_;  // one progress message to the window at a time
     std::condition_variable changed_;
     bool stopped_ = false;
+    std::mutex turnMutex_;  // taken before the board's mutex, never after
+    std::condition_variable turnChanged_;
+    std::size_t turn_ = 0;
+    // Last: it ends before anything StopAll touches.
+    platform::CancelSignal::Subscription onCancel_;
 };

@@ -1,9 +1,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
-#include <chrono>
 #include <cmath>
-#include <condition_variable>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -237,21 +235,8 @@ StageOutcome ConvertItems(JobContext& job, const std::vector<MediaItem*>& items,
                           const std::function<void()>& allStarted) {
     if (items.empty() && allStarted)
         allStarted();
-    ConversionBoard board(job.link, job.convertedSeconds, slots);
+    ConversionBoard board(job.link, job.cancel, job.convertedSeconds, slots);
     std::mutex reporting;
-    // Each video's line is logged in the order given, whichever thread gets
-    // there first.
-    std::mutex turnMutex;
-    std::condition_variable turnChanged;
-    std::size_t turn = 0;
-    const auto takeTurn = [&](std::size_t index, const std::function<void()>& then) {
-        std::unique_lock lock(turnMutex);
-        while (turn != index && !board.Stopped())
-            turnChanged.wait_for(lock, std::chrono::milliseconds(40));
-        then();
-        turn = std::max(turn, index + 1);
-        turnChanged.notify_all();
-    };
     std::string failure;
     board.Run(items.size(), [&](std::size_t index, std::size_t slot) {
         MediaItem& item = *items[index];
@@ -259,7 +244,9 @@ StageOutcome ConvertItems(JobContext& job, const std::vector<MediaItem*>& items,
             allStarted();
         bool announced = false;
         auto status = [&](const std::string& text) {
-            takeTurn(index, [&] {
+            // Each video's line is logged in the order given, whichever
+            // thread gets there first.
+            board.InTurn(index, [&] {
                 std::lock_guard lock(reporting);
                 job.Log(text);
             });
@@ -268,7 +255,7 @@ StageOutcome ConvertItems(JobContext& job, const std::vector<MediaItem*>& items,
         ItemResult result =
             ConvertWithEngine(job.params, job.libraries.engine, item, board.Link(slot), status);
         if (!announced)
-            takeTurn(index, [] {});
+            board.InTurn(index, [] {});
         switch (result.outcome) {
             case StageOutcome::Done:
                 board.Finished(slot, static_cast<std::int64_t>(item.info.duration));

@@ -1,6 +1,5 @@
 #include "pipeline/JobContext.h"
 
-#include <chrono>
 #include <ctime>
 
 #include "engines/DiscBurner.h"
@@ -13,40 +12,29 @@ platform::DynamicLibrary KeepLoaded(const std::string& path, bool needed) {
 
 }  // namespace
 
-JobContext::JobContext(const JobInput& input, JobEvents& events, const std::atomic<bool>& cancel)
+JobContext::JobContext(const JobInput& input, JobEvents& events, platform::CancelSignal& cancel)
     : input(input),
       params(input.params),
       events(events),
+      cancel(cancel),
       libraries(LocateEngineLibraries(input.programFolder)),
       videos(input.videos),
-      cancel_(cancel),
       engineKept_(KeepLoaded(libraries.engine, input.flags & (JOB_CONVERT | JOB_MENUS))),
       authoringKept_(KeepLoaded(libraries.authoring, input.flags & JOB_MENUS)),
       relay_(*this) {
     relay_.handle = platform::RegisterWindow(relay_, relay_);
     link.hwnd = relay_.handle;
     link.messageId = WM_CONVERT_PROGRESS;
-    link.abortRequested = cancel.load() ? 1 : 0;
     // The engine and the burner look at the link only; a cancel reaches them
-    // through it.
-    cancelWatch_ = std::jthread([this](std::stop_token stop) {
-        while (!stop.stop_requested()) {
-            if (cancel_.load()) {
-                link.abortRequested = 1;
-                return;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-    });
+    // through it the moment it is given.
+    linkAbort_ = cancel.OnCancel([this] { link.abortRequested.store(1); });
     result.videos = videos;
     result.flagsLeft = input.flags;
     result.dvdFolder = input.dvdFolder;
 }
 
 JobContext::~JobContext() {
-    cancelWatch_.request_stop();
-    if (cancelWatch_.joinable())
-        cancelWatch_.join();
+    linkAbort_.Reset();
     platform::UnregisterWindow(relay_.handle);
 }
 
@@ -76,8 +64,8 @@ platform::LRESULT JobContext::Relay::OnMessage(std::uint32_t message, platform::
                                                platform::LPARAM lParam) {
     if (message == WM_CONVERT_PROGRESS && lParam != 0) {
         const ConversionClock clock{job.startTime, job.convertedSeconds, job.totalSeconds};
-        job.events.Figures(
-            ComputeConversionFigures(clock, *reinterpret_cast<const ConvertProgressRecord*>(lParam)));
+        job.events.Figures(ComputeConversionFigures(
+            clock, *reinterpret_cast<const ConvertProgressRecord*>(lParam)));
     } else if (message == WM_BURN_PROGRESS) {
         BurnProgress progress;
         progress.percent = static_cast<int>(std::min<platform::WPARAM>(wParam, 100));

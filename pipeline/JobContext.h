@@ -6,17 +6,17 @@
 #include <atomic>
 #include <cstdint>
 #include <string>
-#include <thread>
 
 #include "engines/EngineLibraries.h"
 #include "pipeline/JobEvents.h"
 #include "pipeline/JobInput.h"
+#include "platform/CancelSignal.h"
 #include "platform/DynamicLibrary.h"
 #include "platform/Window.h"
 
 class JobContext {
   public:
-    JobContext(const JobInput& input, JobEvents& events, const std::atomic<bool>& cancel);
+    JobContext(const JobInput& input, JobEvents& events, platform::CancelSignal& cancel);
     ~JobContext();
     JobContext(const JobContext&) = delete;
     JobContext& operator=(const JobContext&) = delete;
@@ -24,6 +24,8 @@ class JobContext {
     const JobInput& input;
     const JobParameters& params;
     JobEvents& events;
+    // The run's cancel; what waits on it subscribes (see OnCancel).
+    platform::CancelSignal& cancel;
     const EngineLibraries libraries;
     // The videos as this run names their streams.
     MediaList videos;
@@ -35,7 +37,7 @@ class JobContext {
     std::atomic<std::int64_t> convertedSeconds{0};
     std::atomic<std::int64_t> totalSeconds{0};
 
-    bool Cancelled() const { return cancel_.load() || link.abortRequested.load() != 0; }
+    bool Cancelled() const { return cancel.Cancelled() || link.abortRequested.load() != 0; }
     // The window handle the burner reports to; its reports become burn events.
     platform::HWND ReportWindow() const { return relay_.handle; }
 
@@ -60,12 +62,12 @@ class JobContext {
         platform::HWND handle = 0;
     };
 
-    const std::atomic<bool>& cancel_;
     // The engine libraries stay loaded while a run that calls them lasts:
     // each call then finds FFmpeg's libraries in place instead of loading
     // and relocating them again.
     platform::DynamicLibrary engineKept_;
     platform::DynamicLibrary authoringKept_;
     Relay relay_;
-    std::jthread cancelWatch_;
+    // Sets the link's abort flag when the run is cancelled.
+    platform::CancelSignal::Subscription linkAbort_;
 };

@@ -179,7 +179,7 @@ void RunStages(JobContext& job) {
 }  // namespace
 
 JobResult RunAuthoringJob(const JobInput& input, JobEvents& events,
-                          const std::atomic<bool>& cancel) {
+                          platform::CancelSignal& cancel) {
     JobContext job(input, events, cancel);
     try {
         RunStages(job);

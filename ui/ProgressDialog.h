@@ -19,6 +19,7 @@
 #include "pipeline/AuthoringJob.h"
 #include "pipeline/JobEvents.h"
 #include "pipeline/JobProgress.h"
+#include "platform/CancelSignal.h"
 #include "platform/Window.h"
 
 class QAbstractButton;
@@ -119,7 +120,7 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
     std::uint32_t JobFlags() const { return jobFlags_; }
     const std::string& VolumeLabel() const { return volumeLabel_; }
     std::int32_t DeviceIndex() const { return deviceIndex_; }
-    bool AbortRequested() const { return cancel_.load(); }
+    bool AbortRequested() const { return cancel_.Cancelled(); }
     // True from the start of a worker until it has returned.
     bool WorkerRunning() const { return workerRunning_.load(); }
     // The job's reports reach the window through these (from any thread).
@@ -218,7 +219,7 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
     int discType_ = 0;
     std::int32_t deviceIndex_ = -1;
     std::string volumeLabel_;
-    std::atomic<bool> cancel_{false};
+    platform::CancelSignal cancel_;
     std::thread worker_;
     JobHold hold_;
     EventsAdapter events_{*this};

@@ -51,7 +51,7 @@ void SetBarPosition(QProgressBar* bar, std::int64_t value) {
 CDVDAuthorProcessDlg::~CDVDAuthorProcessDlg() {
     if (workerRunning_) {
         // Only a window torn down by its owner gets here with a job running.
-        cancel_ = true;
+        cancel_.Cancel();
         if (shownStage_ == STAGE_BURNING && App().theBurner)
             App().theBurner->Cancel();
     }
@@ -108,7 +108,7 @@ void CDVDAuthorProcessDlg::StartJob() {
     resultBox_->hide();
     resultFolder_.clear();
     result_.reset();
-    cancel_ = false;
+    cancel_.Reset();
     shownStage_ = STAGE_BUSY;
     phase_ = Phase::Running;
     SetBusyLook(true);
@@ -227,7 +227,7 @@ void CDVDAuthorProcessDlg::AskAbort() {
     // A job that ended while the question was open keeps its result.
     const bool abort = answer == platform::IDYES && phase_ == Phase::Running;
     if (abort)
-        cancel_ = true;  // before the worker goes on
+        cancel_.Cancel();  // before the worker goes on
     hold_.Release();
     for (const std::string& error : std::exchange(pendingErrors_, {}))
         platform::MessageBox(handle_, error, tr("Error").toStdString(), platform::MB_ICONERROR);
@@ -241,7 +241,7 @@ void CDVDAuthorProcessDlg::Abort() {
     // A conversion stops; a burn that has begun is written to its end (the
     // burner would refuse further burns of this run after a cancel). The
     // window is idle at once; the worker ends on its own.
-    cancel_ = true;
+    cancel_.Cancel();
     convertBar_->setValue(convertBar_->minimum());
     burnBar_->setValue(0);
     LockControls(false);
@@ -542,7 +542,7 @@ int CDVDAuthorProcessDlg::EventsAdapter::Question(const std::string& text,
     int answer = platform::IDCANCEL;
     platform::RunAndWait(QtDispatcher::Instance(), [&] {
         // An abort given while the worker was held asks nothing more.
-        if (!dialog_.cancel_)
+        if (!dialog_.cancel_.Cancelled())
             answer = platform::MessageBox(dialog_.handle_, text, caption, type);
     });
     return answer;

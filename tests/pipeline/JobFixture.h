@@ -94,14 +94,13 @@ class JobFixture : public ::testing::Test {
     // Runs a job on this thread with the application's list and options, as
     // the windows start one; what it made is kept in the application object.
     JobResult RunJob(RecordingJobEvents& events, const JobChoices& choices,
-                     const std::atomic<bool>* cancel = nullptr) {
-        static const std::atomic<bool> kNever{false};
+                     platform::CancelSignal* cancel = nullptr) {
+        platform::CancelSignal never;
         const JobResult result =
-            RunAuthoringJob(MakeJobInput(App(), choices), events, cancel ? *cancel : kNever);
+            RunAuthoringJob(MakeJobInput(App(), choices), events, cancel ? *cancel : never);
         KeepJobResult(App(), result);
         return result;
     }
-
 
     void SetPal(bool pal) { App().theOptions.SetIntValue(keys::TARGET_DVD_TYPE, pal ? 1 : 0); }
     void SetAspect43(bool four3) {

@@ -5,8 +5,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include <QImage>
 
@@ -35,7 +37,7 @@ class JobRun : public JobFixture {
     JobResult Run(std::uint32_t flags,
                   const std::function<void(RecordingJobEvents&)>& prepare = {}) {
         RecordingJobEvents events;
-        cancel_ = false;
+        cancel_.Reset();
         if (prepare)
             prepare(events);
         JobResult result = RunJob(events, JobChoices{.flags = flags}, &cancel_);
@@ -46,7 +48,7 @@ class JobRun : public JobFixture {
         EXPECT_TRUE(events.Result().has_value());  // every run ends with its result
         return result;
     }
-    std::atomic<bool> cancel_{false};
+    platform::CancelSignal cancel_;
     std::vector<std::string> log_;
     std::vector<std::string> errors_;
     int progressMessages_ = 0;
@@ -64,7 +66,7 @@ TEST_F(JobRun, AbortInTheSecondConversionKeepsTheFirstAndARestartGoesOn) {
     JobResult job = Run(JOB_CONVERT | JOB_MENUS, [&](RecordingJobEvents& events) {
         events.onFigures = [this](const ConversionFigures& p) {
             if (p.done >= 3)
-                cancel_ = true;  // well inside the second video
+                cancel_.Cancel();  // well inside the second video
         };
     });
     EXPECT_TRUE(platform::IsRegularFile(items[0].vobPath));
@@ -430,15 +432,21 @@ TEST_F(JobRun, TwoConversionsSideBySideStopTogetherAndLeaveNoPartialStream) {
         return left;
     };
 
-    // An abort while both run stops both; neither leaves a stream.
+    // An abort while both run stops both within half a second; neither
+    // leaves a stream.
     int started = 0;
+    std::optional<std::chrono::steady_clock::time_point> aborted;
     auto job = Run(JOB_CONVERT | JOB_MENUS, [&](RecordingJobEvents& events) {
         events.onLog = [&](const std::string& line) { started += Contains(line, "Converting /"); };
         events.onFigures = [&](const ConversionFigures& p) {
-            if (started == 2 && p.done >= 2)
-                cancel_ = true;
+            if (started == 2 && p.done >= 2 && !aborted) {
+                aborted = std::chrono::steady_clock::now();
+                cancel_.Cancel();
+            }
         };
     });
+    ASSERT_TRUE(aborted);
+    EXPECT_LT(std::chrono::steady_clock::now() - *aborted, std::chrono::milliseconds(500));
     // The longest first: the two long videos ran, the 1-second one waited.
     EXPECT_EQ(started, 2);
     EXPECT_EQ(CountLines(log_, "Converting " + longClip), 1);
