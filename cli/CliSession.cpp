@@ -148,10 +148,18 @@ class ConsoleJobEvents : public JobEvents {
         if (burnPhases_.IsNewPhase(burn))
             PrintLog(burn.text);  // repeated percent updates are not logged
     }
-    int Question(const std::string& text, const std::string& caption, unsigned type) override {
+    // A warning goes by as a Yes/No box, a request as an OK/Cancel one, to
+    // the terminal's presenter.
+    JobAnswer Question(const JobQuestion& question) override {
         std::lock_guard lock(mutex_);
         progress_.Clear();
-        return platform::MessageBox(0, text, caption, type);
+        const bool warning = question.kind == JobQuestion::Kind::GoOnAnyway;
+        const int answer =
+            platform::MessageBox(0, question.text, question.caption,
+                                 warning ? platform::MB_YESNO | platform::MB_ICONQUESTION
+                                         : platform::MB_OKCANCEL | platform::MB_ICONEXCLAMATION);
+        return answer == (warning ? platform::IDYES : platform::IDOK) ? JobAnswer::Yes
+                                                                      : JobAnswer::No;
     }
     void Finished(const JobResult&) override {}
 

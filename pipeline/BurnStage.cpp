@@ -4,7 +4,6 @@
 #include "components/burner/VolumeLabel.h"
 #include "engines/DiscBurner.h"
 #include "pipeline/Stages.h"
-#include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "platform/Translation.h"
 
@@ -27,13 +26,13 @@ StageOutcome BurnDvdFolder(JobContext& job, const discchecker::DiscExpectation& 
     if (!image) {
         if (job.Cancelled())
             return StageOutcome::Aborted;
-        int answer = job.events.Question(
-            Translate("AuthoringJob", "Please insert a blank disc and click OK ."),
-            Translate("AuthoringJob", "Information"),
-            platform::MB_OKCANCEL | platform::MB_ICONEXCLAMATION);
+        const JobAnswer answer = job.events.Question(
+            {JobQuestion::Kind::DoThenGoOn,
+             Translate("AuthoringJob", "Please insert a blank disc and click OK ."),
+             Translate("AuthoringJob", "Information")});
         if (job.Cancelled())
             return StageOutcome::Aborted;
-        if (answer != platform::IDOK)
+        if (answer != JobAnswer::Yes)
             return StageOutcome::Done;
     }
     // A folder that would not play is never burned.

@@ -30,6 +30,20 @@ class BurnPhases {
     std::string last_;
 };
 
+// What the job asks the user, and how.
+struct JobQuestion {
+    enum class Kind {
+        GoOnAnyway,  // a warning: make the disc all the same? (yes or no)
+        DoThenGoOn,  // the user is to do something first, then go on (or stop)
+    };
+    Kind kind = Kind::GoOnAnyway;
+    std::string text;
+    std::string caption;
+};
+
+// Yes goes on; No (also a question closed or not asked) does not.
+enum class JobAnswer { Yes, No };
+
 class JobEvents {
   public:
     virtual ~JobEvents() = default;
@@ -41,8 +55,8 @@ class JobEvents {
     // The conversion's figures; measured is false for a mere bar position.
     virtual void Figures(const ConversionFigures& figures) = 0;
     virtual void Burn(const BurnProgress& progress) = 0;
-    // Asks the user; returns the answer (platform::IDOK, ...).
-    virtual int Question(const std::string& text, const std::string& caption, unsigned type) = 0;
+    // Asks the user and returns the answer.
+    virtual JobAnswer Question(const JobQuestion& question) = 0;
     // The last event of every run.
     virtual void Finished(const JobResult& result) = 0;
 };

@@ -1,7 +1,5 @@
 #include "pipeline/RecordingJobEvents.h"
 
-#include "platform/MessageBox.h"
-
 void RecordingJobEvents::StageBegins(JobStage stage) {
     {
         std::lock_guard lock(mutex_);
@@ -46,9 +44,14 @@ void RecordingJobEvents::Burn(const BurnProgress& progress) {
         log_.push_back(LogTimeStamp() + progress.text);
 }
 
-int RecordingJobEvents::Question(const std::string& text, const std::string& caption,
-                                 unsigned type) {
-    return platform::MessageBox(0, text, caption, type);
+JobAnswer RecordingJobEvents::Question(const JobQuestion& question) {
+    std::lock_guard lock(mutex_);
+    questions_.push_back(question);
+    if (answers_.empty())
+        return JobAnswer::Yes;
+    const JobAnswer answer = answers_.front();
+    answers_.pop_front();
+    return answer;
 }
 
 void RecordingJobEvents::Finished(const JobResult& result) {
@@ -89,4 +92,14 @@ int RecordingJobEvents::MeasuredFigureCount() const {
 std::optional<JobResult> RecordingJobEvents::Result() const {
     std::lock_guard lock(mutex_);
     return result_;
+}
+
+std::vector<JobQuestion> RecordingJobEvents::Questions() const {
+    std::lock_guard lock(mutex_);
+    return questions_;
+}
+
+void RecordingJobEvents::QueueAnswer(JobAnswer answer) {
+    std::lock_guard lock(mutex_);
+    answers_.push_back(answer);
 }

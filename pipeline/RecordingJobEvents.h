@@ -1,9 +1,10 @@
 // Keeps everything a job reported: the log, the failures, the figures and
-// burn percents, the stages entered and the result. Questions go to the
-// message presenter. Tests run jobs through it; hooks let them act at a point
-// of the run (abort at a stage, for example).
+// burn percents, the stages entered, the questions and the result. Questions
+// take the queued answers, then Yes. Tests run jobs through it; hooks let them
+// act at a point of the run (abort at a stage, for example).
 #pragma once
 
+#include <deque>
 #include <functional>
 #include <mutex>
 #include <optional>
@@ -19,7 +20,7 @@ class RecordingJobEvents : public JobEvents {
     void Failure(const std::string& text) override;
     void Figures(const ConversionFigures& figures) override;
     void Burn(const BurnProgress& progress) override;
-    int Question(const std::string& text, const std::string& caption, unsigned type) override;
+    JobAnswer Question(const JobQuestion& question) override;
     void Finished(const JobResult& result) override;
 
     // Log lines as a window shows them: "[hh:mm:ss.mmm] text". A burner
@@ -31,6 +32,9 @@ class RecordingJobEvents : public JobEvents {
     ConversionFigures LastFigures() const;
     int MeasuredFigureCount() const;
     std::optional<JobResult> Result() const;
+    std::vector<JobQuestion> Questions() const;
+    // The answer to the next question not answered yet.
+    void QueueAnswer(JobAnswer answer);
 
     // Called on the reporting thread, without the recorder's lock.
     std::function<void(JobStage)> onStage;
@@ -47,4 +51,6 @@ class RecordingJobEvents : public JobEvents {
     int measured_ = 0;
     BurnPhases burnPhases_;
     std::optional<JobResult> result_;
+    std::vector<JobQuestion> questions_;
+    std::deque<JobAnswer> answers_;
 };

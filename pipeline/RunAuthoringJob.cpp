@@ -11,7 +11,6 @@
 #include "pipeline/MenuWorker.h"
 #include "pipeline/Stages.h"
 #include "platform/Files.h"
-#include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "platform/Translation.h"
 
@@ -95,10 +94,10 @@ void RunStages(JobContext& job) {
             std::string text;
             for (const std::string& problem : bad)
                 text += problem + "\n";
-            const int answer =
-                job.events.Question(text + "\nMake the DVD without these subtitles?", "Warnning",
-                                    platform::MB_YESNO | platform::MB_ICONQUESTION);
-            if (answer != platform::IDYES) {
+            const JobAnswer answer =
+                job.events.Question({JobQuestion::Kind::GoOnAnyway,
+                                     text + "\nMake the DVD without these subtitles?", "Warnning"});
+            if (answer != JobAnswer::Yes) {
                 job.Fail(text.substr(0, text.size() - 1));
                 return;
             }

@@ -188,7 +188,7 @@ class CDVDAuthorProcessDlg : public QDialog, public platform::MessageTarget {
         void Failure(const std::string& text) override;
         void Figures(const ConversionFigures& figures) override;
         void Burn(const BurnProgress& progress) override;
-        int Question(const std::string& text, const std::string& caption, unsigned type) override;
+        JobAnswer Question(const JobQuestion& question) override;
         void Finished(const JobResult& result) override;
 
       private:

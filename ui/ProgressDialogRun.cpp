@@ -46,6 +46,16 @@ void SetBarPosition(QProgressBar* bar, std::int64_t value) {
     bar->setValue(std::clamp(ClampToInt(value), bar->minimum(), bar->maximum()));
 }
 
+// A warning asks Yes or No; a request to do something first, OK or Cancel.
+JobAnswer AskInMessageBox(platform::HWND owner, const JobQuestion& question) {
+    const bool warning = question.kind == JobQuestion::Kind::GoOnAnyway;
+    const int answer =
+        platform::MessageBox(owner, question.text, question.caption,
+                             warning ? platform::MB_YESNO | platform::MB_ICONQUESTION
+                                     : platform::MB_OKCANCEL | platform::MB_ICONEXCLAMATION);
+    return answer == (warning ? platform::IDYES : platform::IDOK) ? JobAnswer::Yes : JobAnswer::No;
+}
+
 }  // namespace
 
 CDVDAuthorProcessDlg::~CDVDAuthorProcessDlg() {
@@ -536,14 +546,13 @@ void CDVDAuthorProcessDlg::EventsAdapter::Burn(const BurnProgress& progress) {
     platform::RunAndWait(QtDispatcher::Instance(), [this, &progress] { dialog_.OnBurn(progress); });
 }
 
-int CDVDAuthorProcessDlg::EventsAdapter::Question(const std::string& text,
-                                                  const std::string& caption, unsigned type) {
+JobAnswer CDVDAuthorProcessDlg::EventsAdapter::Question(const JobQuestion& question) {
     dialog_.hold_.WaitWhileHeld();
-    int answer = platform::IDCANCEL;
+    JobAnswer answer = JobAnswer::No;
     platform::RunAndWait(QtDispatcher::Instance(), [&] {
         // An abort given while the worker was held asks nothing more.
         if (!dialog_.cancel_.Cancelled())
-            answer = platform::MessageBox(dialog_.handle_, text, caption, type);
+            answer = AskInMessageBox(dialog_.handle_, question);
     });
     return answer;
 }

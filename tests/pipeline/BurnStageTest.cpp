@@ -15,8 +15,8 @@ TEST_F(BurnStage, AFullJobWritesAnImageAPlayerReadsWithoutAskingForADisc) {
     const JobResult job =
         RunJob(window, JobChoices{JOB_CONVERT | JOB_MENUS | JOB_BURN, imageDevice_, "HOLIDAY"});
     ASSERT_TRUE(window.Errors().empty()) << window.Errors().front();
-    EXPECT_TRUE(presenter_->Messages().empty());  // an image file needs no disc
-    EXPECT_EQ(job.flagsLeft, JOB_BURN);           // the burn flag is never cleared
+    EXPECT_TRUE(window.Questions().empty());  // an image file needs no disc
+    EXPECT_EQ(job.flagsLeft, JOB_BURN);       // the burn flag is never cleared
 
     const std::string image = App().theDvdFolder + ".iso";
     EXPECT_EQ(job.imageFile, image);
@@ -53,7 +53,7 @@ TEST_F(BurnStage, ADriveAsksForADiscCancellingBurnsNothingAndTheNextStartAsksAga
     // The drive comes before the image device.
     const JobChoices choices{JOB_BURN, imageDevice_, "X"};
     RecordingJobEvents cancelled;
-    presenter_->QueueAnswer(platform::IDCANCEL);
+    cancelled.QueueAnswer(JobAnswer::No);
     JobResult job = RunJob(cancelled, choices);
     EXPECT_EQ(job.outcome, JobOutcome::Done);
     EXPECT_TRUE(cancelled.Errors().empty());
@@ -62,11 +62,13 @@ TEST_F(BurnStage, ADriveAsksForADiscCancellingBurnsNothingAndTheNextStartAsksAga
 
     RecordingJobEvents window;
     job = RunJob(window, choices);  // answered OK this time
-    auto boxes = presenter_->Messages();
-    ASSERT_EQ(boxes.size(), 2u);
-    for (const auto& box : boxes) {
-        EXPECT_EQ(box.text, "Please insert a blank disc and click OK .");
-        EXPECT_EQ(box.caption, "Information");
+    auto questions = cancelled.Questions();
+    questions.push_back(window.Questions().at(0));
+    ASSERT_EQ(questions.size(), 2u);
+    for (const JobQuestion& question : questions) {
+        EXPECT_EQ(question.kind, JobQuestion::Kind::DoThenGoOn);
+        EXPECT_EQ(question.text, "Please insert a blank disc and click OK .");
+        EXPECT_EQ(question.caption, "Information");
     }
     ASSERT_TRUE(window.Errors().empty()) << window.Errors().front();
     EXPECT_GT(platform::FileSize(disc), 0);
@@ -82,7 +84,8 @@ TEST_F(BurnStage, ADriveAsksForADiscCancellingBurnsNothingAndTheNextStartAsksAga
 TEST_F(BurnStage, NoDeviceIsRefusedWithAMessageAndNoImage) {
     App().theDvdFolder = MakeDvdFolder();
     RecordingJobEvents window;
-    const JobResult job = RunJob(window, JobChoices{.flags = JOB_BURN, .deviceIndex = -1});  // the drive list was empty
+    const JobResult job = RunJob(
+        window, JobChoices{.flags = JOB_BURN, .deviceIndex = -1});  // the drive list was empty
     EXPECT_EQ(job.outcome, JobOutcome::Failed);
     ASSERT_EQ(window.Errors().size(), 1u);
     EXPECT_FALSE(window.Errors()[0].empty());

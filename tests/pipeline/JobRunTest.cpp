@@ -45,6 +45,7 @@ class JobRun : public JobFixture {
         errors_ = events.Errors();
         progressMessages_ = events.MeasuredFigureCount();
         lastProgress_ = events.LastFigures();
+        questions_ = events.Questions().size();
         EXPECT_TRUE(events.Result().has_value());  // every run ends with its result
         return result;
     }
@@ -53,6 +54,7 @@ class JobRun : public JobFixture {
     std::vector<std::string> errors_;
     int progressMessages_ = 0;
     ConversionFigures lastProgress_;
+    std::size_t questions_ = 0;
 };
 
 TEST_F(JobRun, AbortInTheSecondConversionKeepsTheFirstAndARestartGoesOn) {
@@ -206,7 +208,7 @@ TEST_F(JobRun, EveryProblemSeenAtTheStartIsRefusedInOneMessageBeforeAnyConversio
     EXPECT_FALSE(platform::PathExists(items[0].vobPath));  // nothing was converted
     EXPECT_EQ(CountLines(log_, "Converting "), 0);
     EXPECT_FALSE(platform::PathExists(WorkingFolder() + "DVD_1"));
-    EXPECT_TRUE(presenter_->Messages().empty());  // no burn question
+    EXPECT_EQ(questions_, 0u);  // no burn question
 }
 
 TEST_F(JobRun, AVideoDeletedAfterItWasAddedIsNamedInTheError) {
