@@ -19,6 +19,7 @@
 #include <fstream>
 #include <optional>
 #include <random>
+#include <set>
 #include <thread>
 
 #include <QImage>
@@ -514,6 +515,39 @@ TEST_F(Cli, AudioChoosesTheSoundTracksByLanguage) {
         EXPECT_TRUE(Has(lsdvd, "Audio streams: 01")) << lsdvd;
         EXPECT_TRUE(Has(lsdvd, "Audio: 1, Language: fr")) << lsdvd;
     }
+}
+
+// A player's audio and subtitle buttons set its stream registers as a disc's
+// own SetSTN command does, and libdvdnav takes the choice only for a stream
+// the title's program chain marks available. The title's command that shows
+// the English subtitles is made to choose the French sound track as well.
+TEST_F(Cli, APlayerSwitchesToTheSecondSoundTrackAndTheSubtitles) {
+    const std::string film = work_ / "film.mkv";
+    ASSERT_TRUE(testsupport::MakeEnglishFrenchClip(film, 3));
+    std::ofstream(work_ / "film.en.srt") << "1\n00:00:00,500 --> 00:00:02,500\nHello\n";
+    const CliRun run = Run(
+        {"make", "--pal", "--subtitle-default", "en", "--working-folder", work_ / "work", film});
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    const fs::path ifo = fs::path(run.LastLine()) / "VIDEO_TS" / "VTS_01_0.IFO";
+    std::string table = platform::ReadFile(ifo).value_or("");
+    const std::size_t command = table.find(std::string("\x51\0\0\0\xC0\0\0\0", 8));
+    ASSERT_NE(command, std::string::npos);  // SetSTN subtitle 0 shown
+    table[command + 3] = '\x81';            // and audio 1
+    std::ofstream(ifo, std::ios::binary | std::ios::trunc) << table;
+
+    std::string error;
+    auto walk = testsupport::DvdWalk::Open(run.LastLine(), &error);
+    ASSERT_TRUE(walk) << error;
+    walk->Settle();
+    ASSERT_EQ(walk->Press(1).domain, testsupport::DvdDomain::Title) << walk->Complaints();
+    const int audio = walk->AudioStream();
+    ASSERT_EQ(audio, 1);
+    EXPECT_EQ(walk->AudioStreams().at(audio), "fr");
+    bool shown = false;
+    EXPECT_EQ(walk->SubtitleStream(&shown), 0);
+    EXPECT_TRUE(shown);
+    const std::set<int> played = walk->SubstreamsPlayed();
+    EXPECT_TRUE(played.count(0x81) && played.count(0x20)) << played.size() << " sub-streams";
 }
 
 // --after-each menu: the end of a video shows the root menu page that holds
