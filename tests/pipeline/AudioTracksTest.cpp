@@ -2,6 +2,10 @@
 // language, and a video with fewer tracks still plays in the same title.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <optional>
+
+#include "media/AudioTracks.h"
 #include "pipeline/JobFixture.h"
 #include "support/DvdWalk.h"
 
@@ -54,4 +58,26 @@ TEST_F(AudioTracks, EveryTrackWithItsLanguageAndFewerTracksPadded) {
     walk->Settle();
     ASSERT_EQ(walk->Press(1).domain, DvdDomain::Title) << walk->Current().ToString();
     EXPECT_EQ(walk->AudioStreams(), (std::vector<std::string>{"en", "fr"}));
+}
+
+// Untagged tracks are named in the user's language as the program's texts
+// are: the LANGUAGE priority list before the locale, except in the C locale.
+TEST(UntaggedAudio, TheLanguageListComesBeforeTheLocaleOutsideC) {
+    std::vector<std::pair<const char*, std::optional<std::string>>> saved;
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = std::getenv(name);
+        saved.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
+        unsetenv(name);
+    }
+    setenv("LANG", "de_DE.UTF-8", 1);
+    setenv("LANGUAGE", "fr_CA:de", 1);
+    EXPECT_EQ(LocaleLanguage(), "fr");
+    setenv("LC_ALL", "C", 1);
+    EXPECT_EQ(LocaleLanguage(), "");
+    for (const auto& [name, value] : saved) {
+        if (value)
+            setenv(name, value->c_str(), 1);
+        else
+            unsetenv(name);
+    }
 }
