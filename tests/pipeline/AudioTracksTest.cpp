@@ -6,7 +6,9 @@
 #include <optional>
 
 #include "media/AudioTracks.h"
+#include "pipeline/DiscAudio.h"
 #include "pipeline/JobFixture.h"
+#include "pipeline/Stages.h"
 #include "support/DvdWalk.h"
 
 using testsupport::DvdDomain;
@@ -80,4 +82,20 @@ TEST(UntaggedAudio, TheLanguageListComesBeforeTheLocaleOutsideC) {
         else
             unsetenv(name);
     }
+}
+
+// One stream table of each kind serves every video: a stream the videos name
+// in different languages is named by none rather than by the first video's.
+TEST(StreamTables, AStreamTheVideosNameDifferentlyIsNamedByNone) {
+    MediaList list(3);
+    list[0].audioTracks = {{0, "en"}, {1, "fr"}};
+    list[1].audioTracks = {{0, "de"}};
+    list[2].audioTracks = {{0, ""}, {1, "fr"}};
+    EXPECT_EQ(DiscAudioLanguages(list, 2, "it"), (std::vector<std::string>{"", "fr"}));
+    for (MediaItem& item : list)
+        item.subtitledPath = "subtitled.vob";
+    list[0].subtitles = {{.language = "en"}, {.language = "fr"}};
+    list[1].subtitles = {{.language = "de"}};
+    list[2].subtitles = {{.language = ""}, {.language = "fr"}};
+    EXPECT_EQ(SubpictureLanguages(list), (std::vector<std::string>{"", "fr"}));
 }
