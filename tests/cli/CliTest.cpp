@@ -744,6 +744,37 @@ TEST_F(Cli, ADvdStreamUsedAsItIsGetsItsSubtitlesUnderANameOfItsOwn) {
     EXPECT_TRUE(platform::ReadFile(work_ / "work" / "ready.sub.vob") == "the user's own file");
 }
 
+// A DVD-ready stream with two sound tracks goes on the disc as it is, with
+// both tracks and the subtitles beside it.
+TEST_F(Cli, ADvdStreamWithTwoSoundTracksIsUsedAsItIs) {
+    const std::string vob = work_ / "two.vob";
+    const auto made =
+        testsupport::RunCommand({"ffmpeg",   "-v",         "error",    "-y",
+                                 "-f",       "lavfi",      "-i",       "testsrc=s=720x576:r=25",
+                                 "-f",       "lavfi",      "-i",       "sine=f=440:r=48000",
+                                 "-f",       "lavfi",      "-i",       "sine=f=880:r=48000",
+                                 "-map",     "0",          "-map",     "1",
+                                 "-map",     "2",          "-t",       "2",
+                                 "-c:v",     "mpeg2video", "-b:v",     "3M",
+                                 "-maxrate", "8M",         "-bufsize", "1835k",
+                                 "-g",       "12",         "-aspect",  "4:3",
+                                 "-c:a",     "ac3",        "-ac",      "2",
+                                 "-f",       "dvd",        vob});
+    ASSERT_EQ(made.status, 0) << made.output;
+    std::ofstream(work_ / "two.srt") << "1\n00:00:00,500 --> 00:00:01,500\nHello\n";
+    CliRun run = Run({"make", "--pal", "--aspect", "4:3", "--working-folder", work_ / "work", vob});
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_FALSE(Has(run.out, "Converting " + vob)) << run.out;
+    const std::string lsdvd = testsupport::RunCommand({"lsdvd", "-a", "-s", run.LastLine()}).output;
+    EXPECT_TRUE(Has(lsdvd, "Audio streams: 02, Subpictures: 01")) << lsdvd;
+    const std::string streams =
+        testsupport::RunCommand({"ffprobe", "-v", "error", "-show_entries", "stream=id,codec_name",
+                                 "-of", "csv", run.LastLine() + "/VIDEO_TS/VTS_01_1.VOB"})
+            .output;
+    for (const char* stream : {"ac3,0x80", "ac3,0x81", "dvd_subtitle,0x20"})
+        EXPECT_TRUE(Has(streams, stream)) << streams;
+}
+
 TEST_F(Cli, ASubtitleFileThatCannotBeReadStopsMakeUnlessLeftOut) {
     const std::string clip = Clip("bad.avi", 2, true);
     std::ofstream(work_ / "bad.srt", std::ios::binary) << std::string("\x00\x01\x02\x03 junk", 9);
