@@ -11,17 +11,38 @@ extern "C" {
 #include "media/LanguageCode.h"
 #include "media/LocalMedia.h"
 
+namespace {
+
+// "fr_FR.UTF-8", "de", "C.UTF-8": the letters before the territory.
+std::string LanguageOfLocaleName(const std::string& name) {
+    return DvdLanguageCode(name.substr(0, name.find_first_of("_.@")));
+}
+
+}  // namespace
+
 std::string LocaleLanguage() {
+    std::string locale;
     for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const char* value = std::getenv(name);
-        if (!value || !*value)
-            continue;
-        // "fr_FR.UTF-8", "de", "C.UTF-8": the letters before the territory.
-        std::string text = value;
-        text = text.substr(0, text.find_first_of("_.@"));
-        return DvdLanguageCode(text);
+        if (const char* value = std::getenv(name); value && *value) {
+            locale = value;
+            break;
+        }
     }
-    return {};
+    // As gettext does for the program's texts, the LANGUAGE priority list
+    // ("fr:de") comes first, except in the C locale.
+    const bool plain =
+        locale.empty() || locale == "POSIX" || locale == "C" || locale.rfind("C.", 0) == 0;
+    if (const char* list = std::getenv("LANGUAGE"); list && !plain) {
+        const std::string languages = list;
+        for (std::size_t start = 0; start <= languages.size();) {
+            const std::size_t end = std::min(languages.find(':', start), languages.size());
+            if (std::string code = LanguageOfLocaleName(languages.substr(start, end - start));
+                !code.empty())
+                return code;
+            start = end + 1;
+        }
+    }
+    return LanguageOfLocaleName(locale);
 }
 
 std::vector<AudioTrack> ReadAudioTracks(const std::string& path) {

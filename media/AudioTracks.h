@@ -21,8 +21,9 @@ int DiscAudioTrackCount(const MediaList& list);
 // its tag; empty when the file cannot be read or has none.
 std::vector<AudioTrack> ReadAudioTracks(const std::string& path);
 
-// The language of the user's locale (LC_ALL, LC_MESSAGES, LANG) as a
-// two-letter code; empty for the C locale or none.
+// The user's language as a two-letter code: the first of the LANGUAGE list
+// that names one, then that of the locale (LC_ALL, LC_MESSAGES, LANG); empty
+// for the C locale or none. In the C locale LANGUAGE counts for nothing.
 std::string LocaleLanguage();
 
 // "2 tracks (en, fr)", "1 track (en)", "1 track": the kept tracks, an

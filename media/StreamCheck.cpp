@@ -14,6 +14,7 @@ extern "C" {
 #include <libavformat/avformat.h>
 }
 
+#include "media/AudioTracks.h"
 #include "media/LocalMedia.h"
 #include "platform/Paths.h"
 
@@ -205,8 +206,10 @@ std::string WhyNotReady(const std::string& path, const DvdStreamFacts& wanted) {
             if (std::string why = CheckVideo(stream, wanted); !why.empty())
                 return why;
         } else if (codec->codec_type == AVMEDIA_TYPE_AUDIO) {
-            if (++audioStreams > 1)
-                return "it has more than one sound stream";
+            // The tracks are numbered as the file lists them; a disc's
+            // stream table numbers them by their sub-stream, 0x80 on.
+            if (stream->id != 0x80 + audioStreams++ || audioStreams > kMaxDiscAudioTracks)
+                return "its sound streams are not numbered as a disc's";
             if (std::string why = CheckAudio(codec); !why.empty())
                 return why;
         } else if (codec->codec_type != AVMEDIA_TYPE_DATA) {

@@ -22,8 +22,9 @@ inline constexpr long long kDvdMaxMuxRate = 10'080'000;      // bits per second
 // a navigation pack, a mux rate within 10.08 Mbit/s, one MPEG-2 Main profile
 // 4:2:0 video stream of that size, rate and aspect whose declared, average and
 // peak rates stay within 9.8 Mbit/s and whose picture groups hold at most 15
-// (PAL) or 18 (NTSC) pictures, and one 48 kHz stereo AC-3 sound, as the
-// disc's converted titles carry. Otherwise why (when why is given).
+// (PAL) or 18 (NTSC) pictures, and one to eight 48 kHz stereo AC-3 sounds,
+// as the disc's converted titles carry, in sub-streams 0x80 on in the order
+// the file lists them. Otherwise why (when why is given).
 bool IsReadyDvdStream(const std::string& path, const DvdStreamFacts& wanted,
                       std::string* why = nullptr);
 

@@ -323,9 +323,12 @@ StageOutcome ConvertMediaFiles(JobContext& job, const std::function<void()>& all
         // The authoring tools read UTF-8 paths only; another is converted
         // under a name of ours.
         // A ready stream is taken as it is only where its sound is what the
-        // disc's stream table wants: one track, its own.
+        // disc's stream table wants: all its own tracks, as many as the
+        // table lists.
         if (platform::IsValidUtf8(item.sourcePath) &&
-            AudioTrackArgument(item, params.audioTracks).empty() &&
+            KeptAudioTracks(item).size() == item.audioTracks.size() &&
+            std::max<std::size_t>(1, item.audioTracks.size()) ==
+                static_cast<std::size_t>(std::max(1, params.audioTracks)) &&
             IsReadyDvdStream(item.sourcePath, fits)) {
             item.vobPath = item.sourcePath;
             continue;

@@ -21,16 +21,16 @@ std::vector<std::string> DiscAudioLanguages(const MediaList& list, int discTrack
                                             const std::string& untagged) {
     std::vector<std::string> languages;
     for (int t = 0; t < discTracks; ++t) {
-        std::string language = untagged;
+        std::string language;
+        bool disagree = false;
         for (const MediaItem& item : list) {
             const std::vector<AudioTrack> kept = KeptAudioTracks(item);
-            if (t < static_cast<int>(kept.size())) {
-                if (!kept[t].language.empty())
-                    language = kept[t].language;
-                break;
-            }
+            if (t >= static_cast<int>(kept.size()) || kept[t].language.empty())
+                continue;
+            disagree = disagree || (!language.empty() && kept[t].language != language);
+            language = kept[t].language;
         }
-        languages.push_back(language);
+        languages.push_back(disagree ? std::string() : language.empty() ? untagged : language);
     }
     return languages;
 }

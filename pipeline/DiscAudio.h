@@ -15,8 +15,11 @@
 // the source's only sound (or silence without one), is the same.
 std::string AudioTrackArgument(const MediaItem& item, int discTracks);
 
-// The language of each of the disc's discTracks streams: that of the first
-// video which has a track there, untagged where that track names none.
+// The language of each of the disc's discTracks streams: the one the videos'
+// tracks there name; untagged where none names one; none ("") where they
+// name different ones, as one table serves every title and a player would
+// otherwise announce one video's language for another's. A track without a
+// tag, or a silent one, contradicts nothing.
 std::vector<std::string> DiscAudioLanguages(const MediaList& list, int discTracks,
                                             const std::string& untagged);
 

@@ -51,7 +51,8 @@ void LeaveOffDroppedSubtitles(MediaList& videos);
 // naming its file; those tracks keep their problem and are left out.
 std::vector<std::string> SubtitleProblems(MediaList& videos);
 // The title set's subpicture stream table: per stream number, the language
-// of the first video that has that stream ("" when none says).
+// the videos' streams there name ("" when none says, or when they name
+// different ones).
 std::vector<std::string> SubpictureLanguages(const MediaList& videos);
 // The subpicture stream of item in language; -1 when it has none.
 int SubpictureStreamOf(const MediaItem& item, const std::string& language);

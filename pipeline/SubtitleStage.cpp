@@ -277,15 +277,24 @@ StageOutcome AddSubtitleStreams(JobContext& job) {
 
 std::vector<std::string> SubpictureLanguages(const MediaList& videos) {
     std::vector<std::string> table;
+    std::vector<bool> disagree;
     for (const MediaItem& item : videos) {
         const std::vector<const SubtitleTrack*> tracks = DiscTracks(item);
         for (std::size_t stream = 0; stream < tracks.size(); ++stream) {
-            if (stream >= table.size())
-                table.push_back(tracks[stream]->language);
-            else if (table[stream].empty())
-                table[stream] = tracks[stream]->language;
+            const std::string& language = tracks[stream]->language;
+            if (stream >= table.size()) {
+                table.push_back(language);
+                disagree.push_back(false);
+            } else if (table[stream].empty()) {
+                table[stream] = language;
+            } else if (!language.empty() && language != table[stream]) {
+                disagree[stream] = true;
+            }
         }
     }
+    for (std::size_t stream = 0; stream < table.size(); ++stream)
+        if (disagree[stream])
+            table[stream].clear();
     return table;
 }
 

@@ -2,6 +2,8 @@
 
 #include <dvdnav/dvdnav.h>
 
+#include "components/discchecker/PackPackets.h"
+
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -66,6 +68,10 @@ std::string DvdPlace::ToString() const {
 
 bool DvdPlace::SameMenu(const DvdPlace& other) const {
     return domain == other.domain && titleSet == other.titleSet && menuSector == other.menuSector;
+}
+
+int DvdWalk::AudioStream() const {
+    return dvdnav_get_active_audio_stream(nav_);
 }
 
 int DvdWalk::SubtitleStream(bool* shown) const {
@@ -277,6 +283,24 @@ DvdPlace DvdWalk::CallRootMenu() {
     if (dvdnav_menu_call(nav_, DVD_MENU_Root) != DVDNAV_STATUS_OK)
         return DvdPlace{};
     return Run(50000, true);
+}
+
+std::set<int> DvdWalk::SubstreamsPlayed(int maxBlocks) {
+    std::set<int> seen;
+    Doing("playing " + place_.ToString());
+    for (int i = 0; i < maxBlocks && CurrentDomain() == DvdDomain::Title; ++i) {
+        int event = 0;
+        if (!Next(event) || event == DVDNAV_STOP)
+            break;
+        if (event == DVDNAV_BLOCK_OK)
+            ForEachPacket(block_.get(), [&seen](std::uint8_t, int substream) {
+                if (substream >= 0)
+                    seen.insert(substream);
+            });
+        else if (event == DVDNAV_STILL_FRAME)
+            dvdnav_still_skip(nav_);
+    }
+    return seen;
 }
 
 DvdPlace DvdWalk::PlayUntilMenu(bool skipToEnd, int maxCells) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -77,9 +78,15 @@ class DvdWalk {
     // In a title: the audio streams a player can switch between there, by
     // their logical number, each with its language ("en"; "" when none).
     std::vector<std::string> AudioStreams() const;
+    // The audio stream the player has chosen (0 to 7), -1 when there is none.
+    int AudioStream() const;
     // The subtitle stream the player has chosen (0 to 31), -1 when there is
     // none; shown tells whether it is shown or only its forced cues are.
     int SubtitleStream(bool* shown = nullptr) const;
+    // In a title: plays on through it, at most maxBlocks blocks, and gives
+    // the sub-streams of the private stream packets read on the way (audio
+    // 0x80-0x87, subtitles 0x20-0x3F). Current() is left as it was.
+    std::set<int> SubstreamsPlayed(int maxBlocks = 50000);
     // libdvdnav's and libdvdread's complaints so far ("; "-joined).
     std::string Complaints() const;
 

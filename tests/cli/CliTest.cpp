@@ -19,6 +19,7 @@
 #include <fstream>
 #include <optional>
 #include <random>
+#include <set>
 #include <thread>
 
 #include <QImage>
@@ -516,6 +517,39 @@ TEST_F(Cli, AudioChoosesTheSoundTracksByLanguage) {
     }
 }
 
+// A player's audio and subtitle buttons set its stream registers as a disc's
+// own SetSTN command does, and libdvdnav takes the choice only for a stream
+// the title's program chain marks available. The title's command that shows
+// the English subtitles is made to choose the French sound track as well.
+TEST_F(Cli, APlayerSwitchesToTheSecondSoundTrackAndTheSubtitles) {
+    const std::string film = work_ / "film.mkv";
+    ASSERT_TRUE(testsupport::MakeEnglishFrenchClip(film, 3));
+    std::ofstream(work_ / "film.en.srt") << "1\n00:00:00,500 --> 00:00:02,500\nHello\n";
+    const CliRun run = Run(
+        {"make", "--pal", "--subtitle-default", "en", "--working-folder", work_ / "work", film});
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    const fs::path ifo = fs::path(run.LastLine()) / "VIDEO_TS" / "VTS_01_0.IFO";
+    std::string table = platform::ReadFile(ifo).value_or("");
+    const std::size_t command = table.find(std::string("\x51\0\0\0\xC0\0\0\0", 8));
+    ASSERT_NE(command, std::string::npos);  // SetSTN subtitle 0 shown
+    table[command + 3] = '\x81';            // and audio 1
+    std::ofstream(ifo, std::ios::binary | std::ios::trunc) << table;
+
+    std::string error;
+    auto walk = testsupport::DvdWalk::Open(run.LastLine(), &error);
+    ASSERT_TRUE(walk) << error;
+    walk->Settle();
+    ASSERT_EQ(walk->Press(1).domain, testsupport::DvdDomain::Title) << walk->Complaints();
+    const int audio = walk->AudioStream();
+    ASSERT_EQ(audio, 1);
+    EXPECT_EQ(walk->AudioStreams().at(audio), "fr");
+    bool shown = false;
+    EXPECT_EQ(walk->SubtitleStream(&shown), 0);
+    EXPECT_TRUE(shown);
+    const std::set<int> played = walk->SubstreamsPlayed();
+    EXPECT_TRUE(played.count(0x81) && played.count(0x20)) << played.size() << " sub-streams";
+}
+
 // --after-each menu: the end of a video shows the root menu page that holds
 // its button, with that button highlighted (libdvdnav plays to the video's
 // end). Twelve DVD-ready streams, taken as they are, make two pages.
@@ -708,6 +742,37 @@ TEST_F(Cli, ADvdStreamUsedAsItIsGetsItsSubtitlesUnderANameOfItsOwn) {
     EXPECT_FALSE(Has(run.out, "Converting " + vob)) << run.out;  // used as it is
     EXPECT_TRUE(Has(Lsdvd(run.LastLine()), "Subpictures: 01"));
     EXPECT_TRUE(platform::ReadFile(work_ / "work" / "ready.sub.vob") == "the user's own file");
+}
+
+// A DVD-ready stream with two sound tracks goes on the disc as it is, with
+// both tracks and the subtitles beside it.
+TEST_F(Cli, ADvdStreamWithTwoSoundTracksIsUsedAsItIs) {
+    const std::string vob = work_ / "two.vob";
+    const auto made =
+        testsupport::RunCommand({"ffmpeg",   "-v",         "error",    "-y",
+                                 "-f",       "lavfi",      "-i",       "testsrc=s=720x576:r=25",
+                                 "-f",       "lavfi",      "-i",       "sine=f=440:r=48000",
+                                 "-f",       "lavfi",      "-i",       "sine=f=880:r=48000",
+                                 "-map",     "0",          "-map",     "1",
+                                 "-map",     "2",          "-t",       "2",
+                                 "-c:v",     "mpeg2video", "-b:v",     "3M",
+                                 "-maxrate", "8M",         "-bufsize", "1835k",
+                                 "-g",       "12",         "-aspect",  "4:3",
+                                 "-c:a",     "ac3",        "-ac",      "2",
+                                 "-f",       "dvd",        vob});
+    ASSERT_EQ(made.status, 0) << made.output;
+    std::ofstream(work_ / "two.srt") << "1\n00:00:00,500 --> 00:00:01,500\nHello\n";
+    CliRun run = Run({"make", "--pal", "--aspect", "4:3", "--working-folder", work_ / "work", vob});
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_FALSE(Has(run.out, "Converting " + vob)) << run.out;
+    const std::string lsdvd = testsupport::RunCommand({"lsdvd", "-a", "-s", run.LastLine()}).output;
+    EXPECT_TRUE(Has(lsdvd, "Audio streams: 02, Subpictures: 01")) << lsdvd;
+    const std::string streams =
+        testsupport::RunCommand({"ffprobe", "-v", "error", "-show_entries", "stream=id,codec_name",
+                                 "-of", "csv", run.LastLine() + "/VIDEO_TS/VTS_01_1.VOB"})
+            .output;
+    for (const char* stream : {"ac3,0x80", "ac3,0x81", "dvd_subtitle,0x20"})
+        EXPECT_TRUE(Has(streams, stream)) << streams;
 }
 
 TEST_F(Cli, ASubtitleFileThatCannotBeReadStopsMakeUnlessLeftOut) {

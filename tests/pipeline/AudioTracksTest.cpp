@@ -2,7 +2,13 @@
 // language, and a video with fewer tracks still plays in the same title.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <optional>
+
+#include "media/AudioTracks.h"
+#include "pipeline/DiscAudio.h"
 #include "pipeline/JobFixture.h"
+#include "pipeline/Stages.h"
 #include "support/DvdWalk.h"
 
 using testsupport::DvdDomain;
@@ -54,4 +60,42 @@ TEST_F(AudioTracks, EveryTrackWithItsLanguageAndFewerTracksPadded) {
     walk->Settle();
     ASSERT_EQ(walk->Press(1).domain, DvdDomain::Title) << walk->Current().ToString();
     EXPECT_EQ(walk->AudioStreams(), (std::vector<std::string>{"en", "fr"}));
+}
+
+// Untagged tracks are named in the user's language as the program's texts
+// are: the LANGUAGE priority list before the locale, except in the C locale.
+TEST(UntaggedAudio, TheLanguageListComesBeforeTheLocaleOutsideC) {
+    std::vector<std::pair<const char*, std::optional<std::string>>> saved;
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = std::getenv(name);
+        saved.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
+        unsetenv(name);
+    }
+    setenv("LANG", "de_DE.UTF-8", 1);
+    setenv("LANGUAGE", "fr_CA:de", 1);
+    EXPECT_EQ(LocaleLanguage(), "fr");
+    setenv("LC_ALL", "C", 1);
+    EXPECT_EQ(LocaleLanguage(), "");
+    for (const auto& [name, value] : saved) {
+        if (value)
+            setenv(name, value->c_str(), 1);
+        else
+            unsetenv(name);
+    }
+}
+
+// One stream table of each kind serves every video: a stream the videos name
+// in different languages is named by none rather than by the first video's.
+TEST(StreamTables, AStreamTheVideosNameDifferentlyIsNamedByNone) {
+    MediaList list(3);
+    list[0].audioTracks = {{0, "en"}, {1, "fr"}};
+    list[1].audioTracks = {{0, "de"}};
+    list[2].audioTracks = {{0, ""}, {1, "fr"}};
+    EXPECT_EQ(DiscAudioLanguages(list, 2, "it"), (std::vector<std::string>{"", "fr"}));
+    for (MediaItem& item : list)
+        item.subtitledPath = "subtitled.vob";
+    list[0].subtitles = {{.language = "en"}, {.language = "fr"}};
+    list[1].subtitles = {{.language = "de"}};
+    list[2].subtitles = {{.language = ""}, {.language = "fr"}};
+    EXPECT_EQ(SubpictureLanguages(list), (std::vector<std::string>{"", "fr"}));
 }
