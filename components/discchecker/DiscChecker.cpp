@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "components/discchecker/CheckWording.h"
 #include "components/discchecker/ChildRun.h"
 #include "components/discchecker/DiscLayout.h"
 #include "components/discchecker/DvdWalk.h"
@@ -597,7 +598,8 @@ bool DiscCheckReport::AllPassed() const {
 std::vector<std::string> DiscCheckReport::Text() const {
     std::vector<std::string> text;
     for (const CheckLine& line : lines)
-        text.push_back(line.ToString());
+        text.push_back(WordedVerdict(line.passed) + WordedWhat(line.what) + ": " +
+                       WordedFound(line.found));
     return text;
 }
 
@@ -605,7 +607,7 @@ std::string DiscCheckReport::Failures() const {
     std::vector<std::string> failed;
     for (const CheckLine& line : lines)
         if (!line.passed)
-            failed.push_back(line.what + ": " + line.found);
+            failed.push_back(WordedWhat(line.what) + ": " + WordedFound(line.found));
     return Join(failed, "; ");
 }
 
