@@ -1466,6 +1466,10 @@
         <source>title set %1 lists subtitle stream %2, which none of its videos carries</source>
         <translation>Titelsatz %1 führt Untertitelstrom %2 auf, den keines seiner Videos trägt</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>MediaCheck</name>
@@ -1781,6 +1785,65 @@
     <message>
         <source>Can&apos;t remove temp folder!</source>
         <translation>Der temporäre Ordner kann nicht entfernt werden!</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Can&apos;t write config file&lt;%1&gt; error, please re-install!</source>
+        <translation>Fehler beim Schreiben der Konfigurationsdatei &lt;%1&gt;, bitte neu installieren!</translation>
+    </message>
+    <message>
+        <source>The key file %1 cannot be read: %2.</source>
+        <translation>Die Schlüsseldatei %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Datei oder Verzeichnis nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read config file&lt;%1&gt;, please re-install!!</source>
+        <translation>Die Konfigurationsdatei &lt;%1&gt; kann nicht gelesen werden, bitte neu installieren!!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read config file&lt;%1&gt; error, please re-install!</source>
+        <translation>Fehler beim Lesen der Konfigurationsdatei &lt;%1&gt;, bitte neu installieren!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read config file&lt;%1&gt; error, please re-install!!</source>
+        <translation>Fehler beim Lesen der Konfigurationsdatei &lt;%1&gt;, bitte neu installieren!!</translation>
+    </message>
+    <message>
+        <source>The settings file %1 does not parse: %2 at byte %3.</source>
+        <translation>Die Einstellungsdatei %1 lässt sich nicht einlesen: %2 bei Byte %3.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 has no &quot;body&quot; element.</source>
+        <translation>Die Einstellungsdatei %1 hat kein „body“-Element.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 holds text, a comment or another node that is no element.</source>
+        <translation>Die Einstellungsdatei %1 enthält Text, einen Kommentar oder einen anderen Knoten, der kein Element ist.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write %1: the document could not be made (an element or attribute without a name).</source>
+        <translation>%1 kann nicht geschrieben werden: das Dokument konnte nicht erstellt werden (ein Element oder Attribut ohne Namen).</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The file cannot be written in its folder.</source>
+        <translation>Die Datei kann in ihrem Ordner nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>

@@ -1466,6 +1466,10 @@
         <source>title set %1 lists subtitle stream %2, which none of its videos carries</source>
         <translation>le jeu de titres %1 liste le flux de sous-titres %2, qu’aucune de ses vidéos ne porte</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>MediaCheck</name>
@@ -1781,6 +1785,65 @@
     <message>
         <source>Can&apos;t remove temp folder!</source>
         <translation>Impossible de supprimer le dossier temporaire !</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Can&apos;t write config file&lt;%1&gt; error, please re-install!</source>
+        <translation>Erreur d’écriture du fichier de configuration &lt;%1&gt;, veuillez réinstaller !</translation>
+    </message>
+    <message>
+        <source>The key file %1 cannot be read: %2.</source>
+        <translation>Le fichier de clé %1 ne peut pas être lu : %2.</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Aucun fichier ou dossier de ce nom</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission refusée</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read config file&lt;%1&gt;, please re-install!!</source>
+        <translation>Impossible de lire le fichier de configuration &lt;%1&gt;, veuillez réinstaller !!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read config file&lt;%1&gt; error, please re-install!</source>
+        <translation>Erreur de lecture du fichier de configuration &lt;%1&gt;, veuillez réinstaller !</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read config file&lt;%1&gt; error, please re-install!!</source>
+        <translation>Erreur de lecture du fichier de configuration &lt;%1&gt;, veuillez réinstaller !!</translation>
+    </message>
+    <message>
+        <source>The settings file %1 does not parse: %2 at byte %3.</source>
+        <translation>Le fichier de réglages %1 ne peut pas être analysé : %2 à l’octet %3.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 has no &quot;body&quot; element.</source>
+        <translation>Le fichier de réglages %1 n’a pas d’élément « body ».</translation>
+    </message>
+    <message>
+        <source>The settings file %1 holds text, a comment or another node that is no element.</source>
+        <translation>Le fichier de réglages %1 contient du texte, un commentaire ou un autre nœud qui n’est pas un élément.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write %1: the document could not be made (an element or attribute without a name).</source>
+        <translation>Impossible d’écrire %1 : le document n’a pas pu être créé (un élément ou un attribut sans nom).</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write %1: %2</source>
+        <translation>Impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>The file cannot be written in its folder.</source>
+        <translation>Le fichier ne peut pas être écrit dans son dossier.</translation>
     </message>
 </context>
 <context>
