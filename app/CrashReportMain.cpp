@@ -9,10 +9,15 @@
 #include <string>
 
 #include "app/Diagnostics.h"
+#include "app/QuorvaApp.h"
 #include "platform/CrashHandler.h"
 #include "platform/MessageBox.h"
+#include "platform/Paths.h"
+#include "platform/Translation.h"
 
 namespace {
+
+using platform::Translate;
 
 bool HasDisplay() {
     if (std::getenv(kCrashReportOnTerminal))
@@ -25,23 +30,37 @@ bool HasDisplay() {
     return false;
 }
 
+// The printf format of the dump's failure in the user's language; one that
+// does not hold exactly the number's one conversion is not trusted.
+std::string DumpFailedFormat() {
+    constexpr const char* kFormat =
+        QUORVA_TEXT("CrashReport", "Could not create error dump:GetLastError()=%.8X");
+    const std::string translated = Translate("CrashReport", kFormat);
+    const std::size_t at = translated.find('%');
+    const bool one = at != std::string::npos && translated.compare(at, 4, "%.8X") == 0 &&
+                     translated.find('%', at + 1) == std::string::npos;
+    return one ? translated : kFormat;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string kind = argc > 1 ? argv[1] : "";
     const std::string argument = argc > 2 ? argv[2] : "";
     const auto number = static_cast<unsigned>(std::strtoul(argument.c_str(), nullptr, 10));
+    // The crashed program's user reads this in their own language.
+    platform::UseTranslations(ProgramFolderOf(platform::ExecutableFolder()) + "translations/");
     std::string text;
-    std::string caption = "Error";
+    std::string caption = Translate("CrashReport", "Error");
     if (kind == platform::kCrashApology) {
         text = CrashApologyText(argument.empty() ? kCrashDumpName : argument);
-        caption = "Product crash";
+        caption = Translate("CrashReport", "Product crash");
     } else if (kind == platform::kCrashOpenFailed) {
-        text = "Could not open file to write error information.";
+        text = Translate("CrashReport", "Could not open file to write error information.");
     } else if (kind == platform::kCrashWriteFailed) {
-        FormatTextLocal(text, "Could not create error dump:GetLastError()=%.8X", number);
+        FormatTextLocal(text, DumpFailedFormat().c_str(), number);
     } else if (kind == platform::kCrashCloseFailed) {
-        text = "Could not CloseHandle.";
+        text = Translate("CrashReport", "Could not CloseHandle.");
     } else {
         return 2;
     }

@@ -8,6 +8,7 @@
 #include "engines/DiscBurner.h"
 #include "platform/MessageBox.h"
 #include "platform/Process.h"
+#include "platform/Translation.h"
 
 namespace {
 
@@ -40,8 +41,9 @@ bool StartDeviceDiscovery(CQuorvaApp& app) {
 void RunDeviceDiscoveryStep(CQuorvaApp& app) {
     if (StartDeviceDiscovery(app))
         return;
-    platform::MessageBox(0, "Can't start find device thread!", "Error",
-                         platform::MB_OK | platform::MB_ICONERROR);
+    platform::MessageBox(
+        0, platform::Translate("DeviceDiscovery", "Can't start find device thread!"),
+        platform::Translate("DeviceDiscovery", "Error"), platform::MB_OK | platform::MB_ICONERROR);
     platform::EndProcess(1);
 }
 

@@ -9,6 +9,7 @@
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
 #include "platform/Process.h"
+#include "platform/Translation.h"
 
 namespace {
 
@@ -60,10 +61,12 @@ std::string CrashApologyText(const std::string& dumpPath) {
     const std::size_t slash = dumpPath.rfind('/');
     const std::string folder = slash == std::string::npos ? "." : dumpPath.substr(0, slash);
     const std::string name = slash == std::string::npos ? dumpPath : dumpPath.substr(slash + 1);
-    return "We are very sorry for the crash of our product. There is a mini dump file in the "
-           "folder " +
-           folder + " named \"" + name + "\" " + "can help us fix the problem if you can send us" +
-           " " + kSupportAddress + ". Thanks!";
+    return platform::FillIn(
+        platform::Translate("CrashReport",
+                            "We are very sorry for the crash of our product. There is a mini dump "
+                            "file in the folder %1 named \"%2\" can help us fix the problem if "
+                            "you can send us %3. Thanks!"),
+        {folder, name, kSupportAddress});
 }
 
 void InstallCrashHandler(const std::string& programFolder, const std::string& stateFolder) {

@@ -11,10 +11,14 @@
 #include "media/Pictures.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
+#include "platform/Translation.h"
 #include "settings/Options.h"
 #include "settings/xml.h"
 
 namespace {
+
+using platform::FillIn;
+using platform::Translate;
 
 constexpr const char* kRoot = "quorva-project";
 
@@ -114,21 +118,23 @@ SaveTarget InspectSaveTarget(const std::string& path) {
 
 platform::Result<Project> LoadProject(const std::string& given) {
     const std::string path = platform::AbsolutePath(given);
-    const std::string cannot = "The project " + path + " cannot be opened: ";
+    const auto cannot = [&path](const char* why, std::initializer_list<std::string> args = {}) {
+        return platform::Fail(
+            FillIn(Translate("ProjectFile", "The project %1 cannot be opened: %2"),
+                   {path, FillIn(Translate("ProjectFile", why), args)}));
+    };
     if (!platform::IsRegularFile(path))
-        return platform::Fail(cannot + (platform::PathExists(path) ? "it is not a file."
-                                                                   : "the file does not exist."));
+        return cannot(platform::PathExists(path)
+                          ? QUORVA_TEXT("ProjectFile", "it is not a file.")
+                          : QUORVA_TEXT("ProjectFile", "the file does not exist."));
     pugi::xml_document document;
     const pugi::xml_parse_result parsed = document.load_file(path.c_str());
-    if (!parsed) {
-        std::ostringstream why;
-        why << cannot << "it is not an XML file (" << parsed.description() << " at byte "
-            << parsed.offset << ").";
-        return platform::Fail(why.str());
-    }
+    if (!parsed)
+        return cannot(QUORVA_TEXT("ProjectFile", "it is not an XML file (%1 at byte %2)."),
+                      {parsed.description(), std::to_string(parsed.offset)});
     const pugi::xml_node root = document.child(kRoot);
     if (!root)
-        return platform::Fail(cannot + "it is XML, but not a Quorva project.");
+        return cannot(QUORVA_TEXT("ProjectFile", "it is XML, but not a Quorva project."));
 
     const std::string folder = platform::FolderOf(path);
     Project project;
@@ -168,17 +174,20 @@ platform::Result<Project> LoadProject(const std::string& given) {
 std::string LaterVersionNotice(const Project& project, const std::string& path) {
     if (project.formatVersion <= kProjectFormatVersion)
         return {};
-    return "The project " + path + " was saved by a later version of Quorva (project format " +
-           std::to_string(project.formatVersion) + ", this version reads format " +
-           std::to_string(kProjectFormatVersion) +
-           "): what this version does not know of it is left out.";
+    return FillIn(
+        Translate("ProjectFile",
+                  "The project %1 was saved by a later version of Quorva (project "
+                  "format %2, this version reads format %3): what this version does "
+                  "not know of it is left out."),
+        {path, std::to_string(project.formatVersion), std::to_string(kProjectFormatVersion)});
 }
 
 platform::Result<void> SaveProject(const std::string& given, const Project& project) {
     const std::string path = platform::AbsolutePath(given);
     if (InspectSaveTarget(path) == SaveTarget::NotAFile)
-        return platform::Fail("The project cannot be saved as " + path +
-                              ": it is not a regular file.");
+        return platform::Fail(
+            FillIn(Translate("ProjectFile", "The project cannot be saved as %1: %2"),
+                   {path, Translate("ProjectFile", "it is not a regular file.")}));
     const std::string folder = platform::FolderOf(path);
     pugi::xml_document document;
     pugi::xml_node declaration = document.append_child(pugi::node_declaration);
@@ -222,7 +231,9 @@ platform::Result<void> SaveProject(const std::string& given, const Project& proj
     document.save(out, "  ", pugi::format_default, pugi::encoding_utf8);
     std::string reason;
     if (!platform::WriteFileAtomically(path, out.str(), &reason))
-        return platform::Fail("The project cannot be saved as " + path + ": " + reason + ".");
+        return platform::Fail(
+            FillIn(Translate("ProjectFile", "The project cannot be saved as %1: %2"),
+                   {path, reason + "."}));
     return {};
 }
 

@@ -9,13 +9,15 @@
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "platform/Process.h"
+#include "platform/Translation.h"
 #include "settings/Options.h"
 #include "settings/TvStandardDefault.h"
 
 namespace {
 
 void ShowError(const std::string& text) {
-    platform::MessageBox(0, text, "Error", platform::MB_ICONERROR);
+    platform::MessageBox(0, text, platform::Translate("QuorvaApp", "Error"),
+                         platform::MB_ICONERROR);
 }
 
 [[noreturn]] void Fatal(const std::string& text) {
@@ -70,7 +72,7 @@ bool CQuorvaApp::FindProgramFolder() {
     if (theProgramFolder.empty())
         theProgramFolder = ProgramFolderOf(platform::ExecutableFolder());
     if (theProgramFolder.empty()) {
-        ShowError("GetModuleFileName fail!");
+        ShowError(platform::Translate("QuorvaApp", "GetModuleFileName fail!"));
         return false;
     }
     if (theProgramFolder.back() != '/')
@@ -86,13 +88,14 @@ void CQuorvaApp::LoadSettingsFile(const std::string& path, CXMLAccess& node,
                                   const char* whatMessage) const {
     if (const platform::Result<void> loaded = LoadXMLNode(path, node, theProgramFolder + kKeyFile);
         !loaded)
-        Fatal(loaded.code() == kXmlNotSettings ? whatMessage + ("\n" + loaded.error())
-                                               : loaded.error());
+        Fatal(loaded.code() == kXmlNotSettings
+                  ? platform::Translate("QuorvaApp", whatMessage) + ("\n" + loaded.error())
+                  : loaded.error());
 }
 
 void CQuorvaApp::LoadProductSettings() {
     LoadSettingsFile(theProgramFolder + kProductSettingsFile, theProductSettings,
-                     "Parse p0.data error, please re-install!");
+                     QUORVA_TEXT("QuorvaApp", "Parse p0.data error, please re-install!"));
     if (const platform::Result<void> complete =
             RequireValues(theProductSettings, kProductSettingsKeys);
         !complete)
@@ -114,7 +117,8 @@ void CQuorvaApp::LoadOptions() {
         platform::CopyFile(shippedFile, userFile);
     }
     const bool own = platform::IsRegularFile(userFile);
-    constexpr const char* kParseOptionsError = "Parse options error, please re-install!";
+    constexpr const char* kParseOptionsError =
+        QUORVA_TEXT("QuorvaApp", "Parse options error, please re-install!");
     LoadSettingsFile(own ? userFile : shippedFile, theOptions, kParseOptionsError);
     if (firstStart) {
         // A new file takes the TV standard of the user's country, at once, so
@@ -188,13 +192,14 @@ int CQuorvaApp::ExitInstance() {
         const platform::Result<void> saved = TheOptionsFile().Save(
             theOptions, [this](const CXMLAccess& options) { return SaveOptions(options); });
         if (!saved)
-            ShowError("CXMLAccess::SaveXMLNode options failed!\n" + saved.error());
+            ShowError(platform::Translate("QuorvaApp", "CXMLAccess::SaveXMLNode options failed!") +
+                      "\n" + saved.error());
     }
 
     const std::string tempFolder = GetAppTempFolder();
     if (platform::PathExists(tempFolder.substr(0, tempFolder.size() - 1)) &&
         DeleteFolderTree(tempFolder) != 1) {
-        ShowError("Can't remove temp folder!");
+        ShowError(platform::Translate("QuorvaApp", "Can't remove temp folder!"));
         return 1;
     }
 

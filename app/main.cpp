@@ -5,6 +5,8 @@
 
 #include "app/DeviceDiscovery.h"
 #include "app/QuorvaApp.h"
+#include "platform/Paths.h"
+#include "platform/Translation.h"
 #include "ui/UserInterface.h"
 
 namespace {
@@ -32,11 +34,14 @@ int main(int argc, char** argv) {
     if (windows) {
         InstallUserInterface(app, argc, argv);
     } else {
-        std::fputs(
-            "quorva: the window needs a display (none is set: DISPLAY, WAYLAND_DISPLAY or "
-            "QT_QPA_PLATFORM).\n"
-            "quorva: to make or burn a DVD without one, use quorva-cli (see quorva-cli --help).\n",
-            stderr);
+        platform::UseTranslations(ProgramFolderOf(platform::ExecutableFolder()) + "translations/");
+        std::fputs(platform::Translate("quorva",
+                                       "quorva: the window needs a display (none is set: DISPLAY, "
+                                       "WAYLAND_DISPLAY or QT_QPA_PLATFORM).\n"
+                                       "quorva: to make or burn a DVD without one, use quorva-cli "
+                                       "(see quorva-cli --help).\n")
+                       .c_str(),
+                   stderr);
         InstallHeadlessHooks(app);
     }
     app.InitInstance();

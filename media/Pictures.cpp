@@ -113,7 +113,7 @@ std::optional<QImage> CopySurfaceToBitmap(const QImage& surface, const QRect& re
 bool SaveBitmapAsBmp(const QImage& bitmap, const std::string& path, std::string* reason) {
     if (bitmap.isNull()) {
         if (reason)
-            *reason = "the picture is empty";
+            *reason = platform::Translate("Pictures", "the picture is empty");
         return false;
     }
     // Colours only: any alpha is dropped, as a 24-bit file cannot hold it.

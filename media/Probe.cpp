@@ -148,7 +148,7 @@ ProbeResult ReadMediaFile(const std::string& sourcePath, const std::string& prog
     int facts = -1;
     CallLibraryEntry(engine, "me_start", text, true, &facts);
     if (facts != 0 || info.duration <= 0 || info.width <= 0)
-        return refuse("the encoding engine cannot read it");
+        return refuse(Translate("MediaCheck", "the encoding engine cannot read it"));
     item.info = info;
     item.audioTracks = ReadAudioTracks(sourcePath);
     item.subtitles = FindSubtitleTracks(sourcePath);

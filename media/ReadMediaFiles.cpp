@@ -9,6 +9,7 @@
 
 #include "engines/EngineLibraries.h"
 #include "platform/DynamicLibrary.h"
+#include "platform/Translation.h"
 
 void ReadMediaFiles(const std::vector<std::string>& files, const std::string& programFolder,
                     std::size_t threads, const std::function<bool()>& stop,
@@ -37,8 +38,10 @@ void ReadMediaFiles(const std::vector<std::string>& files, const std::string& pr
             try {
                 result = ReadMediaFile(files[index], programFolder);
             } catch (const std::exception& e) {
-                result = RefusedFile(files[index],
-                                     std::string("it could not be read (") + e.what() + ")");
+                result = RefusedFile(
+                    files[index],
+                    platform::FillIn(platform::Translate("MediaCheck", "it could not be read (%1)"),
+                                     {e.what()}));
             }
             std::lock_guard lock(mutex);
             results[index] = std::move(result);

@@ -17,8 +17,16 @@ extern "C" {
 #include "media/AudioTracks.h"
 #include "media/LocalMedia.h"
 #include "platform/Paths.h"
+#include "platform/Translation.h"
 
 namespace {
+
+using platform::FillIn;
+
+// Why a stream is not ready, in the user's language.
+std::string Why(const char* text, std::initializer_list<std::string> args = {}) {
+    return FillIn(platform::Translate("StreamCheck", text), args);
+}
 
 constexpr std::size_t kPackSize = 2048;
 // A window of one second may hold the decoder buffer's worth above the rate.
@@ -46,7 +54,7 @@ std::string Mbits(double bitsPerSecond) {
 std::string CheckPacks(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file)
-        return "it cannot be read";
+        return Why(QUORVA_TEXT("StreamCheck", "it cannot be read"));
     unsigned char pack[kPackSize];
     std::size_t packs = 0;
     std::size_t navigationPacks = 0;
@@ -57,26 +65,27 @@ std::string CheckPacks(const std::string& path) {
             // Only the program end code may follow the last pack.
             if (got != 0 &&
                 !(got == 4 && pack[0] == 0 && pack[1] == 0 && pack[2] == 1 && pack[3] == 0xB9))
-                return "it does not consist of 2048-byte packs";
+                return Why(QUORVA_TEXT("StreamCheck", "it does not consist of 2048-byte packs"));
             break;
         }
         if (pack[0] != 0 || pack[1] != 0 || pack[2] != 1 || pack[3] != 0xBA ||
             (pack[4] & 0xC0) != 0x40)
-            return "it does not consist of 2048-byte MPEG-2 packs";
+            return Why(QUORVA_TEXT("StreamCheck", "it does not consist of 2048-byte MPEG-2 packs"));
         const unsigned muxRate = (pack[10] << 14) | (pack[11] << 6) | (pack[12] >> 2);
         if (muxRate * 400.0 > kDvdMaxMuxRate)
-            return "its packs announce " + Mbits(muxRate * 400.0) + ", more than a DVD allows";
+            return Why(QUORVA_TEXT("StreamCheck", "its packs announce %1, more than a DVD allows"),
+                       {Mbits(muxRate * 400.0)});
         const std::size_t header = 14 + (pack[13] & 7);
         const bool navigation = header == 14 && pack[14] == 0 && pack[15] == 0 && pack[16] == 1 &&
                                 pack[17] == 0xBB && pack[38] == 0 && pack[39] == 0 &&
                                 pack[40] == 1 && pack[41] == 0xBF;
         if (packs == 0 && !navigation)
-            return "it has no DVD navigation packs";
+            return Why(QUORVA_TEXT("StreamCheck", "it has no DVD navigation packs"));
         navigationPacks += navigation;
         ++packs;
     }
     if (packs == 0 || navigationPacks == 0)
-        return "it has no DVD navigation packs";
+        return Why(QUORVA_TEXT("StreamCheck", "it has no DVD navigation packs"));
     return {};
 }
 
@@ -88,23 +97,24 @@ bool SameRate(AVRational rate, int num, int den) {
 std::string CheckVideo(const AVStream* stream, const DvdStreamFacts& wanted) {
     const AVCodecParameters* codec = stream->codecpar;
     if (codec->codec_id != AV_CODEC_ID_MPEG2VIDEO)
-        return std::string("its video is ") + avcodec_get_name(codec->codec_id) + ", not MPEG-2";
+        return Why(QUORVA_TEXT("StreamCheck", "its video is %1, not MPEG-2"),
+                   {avcodec_get_name(codec->codec_id)});
     if (codec->profile != FF_PROFILE_MPEG2_MAIN)
-        return "its MPEG-2 video is not of the Main profile";
+        return Why(QUORVA_TEXT("StreamCheck", "its MPEG-2 video is not of the Main profile"));
     if (codec->format != AV_PIX_FMT_YUV420P)
-        return "its video is not 4:2:0";
+        return Why(QUORVA_TEXT("StreamCheck", "its video is not 4:2:0"));
     if (codec->width != wanted.width || codec->height != wanted.height)
-        return "its frame size " + std::to_string(codec->width) + "x" +
-               std::to_string(codec->height) + " differs from the disc's";
+        return Why(QUORVA_TEXT("StreamCheck", "its frame size %1x%2 differs from the disc's"),
+                   {std::to_string(codec->width), std::to_string(codec->height)});
     if (!SameRate(stream->r_frame_rate, wanted.fpsNum, wanted.fpsDen))
-        return "its frame rate differs from the disc's";
+        return Why(QUORVA_TEXT("StreamCheck", "its frame rate differs from the disc's"));
     const AVRational sar = codec->sample_aspect_ratio;
     const double aspect =
         sar.num > 0 && sar.den > 0 ? av_q2d(sar) * codec->width / codec->height : 0;
     const double disc = static_cast<double>(wanted.aspectNum) / wanted.aspectDen;
     if (std::fabs(aspect - disc) > disc * 0.01)
-        return "its display aspect differs from the disc's " + std::to_string(wanted.aspectNum) +
-               ":" + std::to_string(wanted.aspectDen);
+        return Why(QUORVA_TEXT("StreamCheck", "its display aspect differs from the disc's %1:%2"),
+                   {std::to_string(wanted.aspectNum), std::to_string(wanted.aspectDen)});
     std::int64_t declared = codec->bit_rate;
     size_t size = 0;
     if (const auto* cpb = reinterpret_cast<const AVCPBProperties*>(
@@ -112,15 +122,16 @@ std::string CheckVideo(const AVStream* stream, const DvdStreamFacts& wanted) {
         cpb && size >= sizeof(AVCPBProperties))
         declared = std::max<std::int64_t>(declared, cpb->max_bitrate);
     if (declared > kDvdMaxVideoBitRate)
-        return "its video declares " + Mbits(static_cast<double>(declared)) +
-               ", more than a DVD allows";
+        return Why(QUORVA_TEXT("StreamCheck", "its video declares %1, more than a DVD allows"),
+                   {Mbits(static_cast<double>(declared))});
     return {};
 }
 
 std::string CheckAudio(const AVCodecParameters* codec) {
     if (codec->codec_id != AV_CODEC_ID_AC3 || codec->sample_rate != 48000 ||
         codec->ch_layout.nb_channels != 2)
-        return "its sound is not 48 kHz stereo AC-3 like the disc's other titles";
+        return Why(QUORVA_TEXT("StreamCheck",
+                               "its sound is not 48 kHz stereo AC-3 like the disc's other titles"));
     return {};
 }
 
@@ -138,7 +149,7 @@ std::string CheckRates(AVFormatContext* input, const AVStream* video, std::int64
     const std::unique_ptr<AVPacket, void (*)(AVPacket*)> packet(
         av_packet_alloc(), [](AVPacket* p) { av_packet_free(&p); });
     if (!packet)
-        return "out of memory";
+        return Why(QUORVA_TEXT("StreamCheck", "out of memory"));
     std::map<std::int64_t, double> bitsPerSecond;
     double videoBits = 0;
     double first = NAN;
@@ -163,18 +174,22 @@ std::string CheckRates(AVFormatContext* input, const AVStream* video, std::int64
     const double frame = av_q2d(av_inv_q(video->r_frame_rate));
     const double seconds = std::isnan(first) ? 0 : last - first + frame;
     if (seconds <= 0)
-        return "its video has no timestamps";
+        return Why(QUORVA_TEXT("StreamCheck", "its video has no timestamps"));
     if (videoBits / seconds > kDvdMaxVideoBitRate)
-        return "its video averages " + Mbits(videoBits / seconds) + ", more than a DVD allows";
+        return Why(QUORVA_TEXT("StreamCheck", "its video averages %1, more than a DVD allows"),
+                   {Mbits(videoBits / seconds)});
     for (const auto& [second, bits] : bitsPerSecond)
         if (bits > kDvdMaxVideoBitRate + kPeakAllowance)
-            return "its video reaches " + Mbits(bits) + ", more than a DVD allows";
+            return Why(QUORVA_TEXT("StreamCheck", "its video reaches %1, more than a DVD allows"),
+                       {Mbits(bits)});
     if (seconds >= 1 && fileSize * 8.0 / seconds > kDvdMaxMuxRate * 1.02)
-        return "it averages " + Mbits(fileSize * 8.0 / seconds) + ", more than a DVD allows";
+        return Why(QUORVA_TEXT("StreamCheck", "it averages %1, more than a DVD allows"),
+                   {Mbits(fileSize * 8.0 / seconds)});
     if (longestGroup > LongestGroup(wanted))
-        return "its picture groups hold up to " + std::to_string(longestGroup) +
-               " pictures, more than the " + std::to_string(LongestGroup(wanted)) +
-               " a DVD navigation unit takes";
+        return Why(QUORVA_TEXT("StreamCheck",
+                               "its picture groups hold up to %1 pictures, more than the %2 a DVD "
+                               "navigation unit takes"),
+                   {std::to_string(longestGroup), std::to_string(LongestGroup(wanted))});
     return {};
 }
 
@@ -187,12 +202,12 @@ LocalMedia OpenLocal(const std::string& path) {
 
 std::string WhyNotReady(const std::string& path, const DvdStreamFacts& wanted) {
     if (!HasVobExtension(path))
-        return "it is not a .vob file";
+        return Why(QUORVA_TEXT("StreamCheck", "it is not a .vob file"));
     if (std::string packs = CheckPacks(path); !packs.empty())
         return packs;
     const auto input = OpenLocal(path);
     if (!input || std::string(input->iformat->name).find("mpeg") == std::string::npos)
-        return "it is not an MPEG program stream";
+        return Why(QUORVA_TEXT("StreamCheck", "it is not an MPEG program stream"));
 
     const AVStream* video = nullptr;
     int audioStreams = 0;
@@ -201,7 +216,7 @@ std::string WhyNotReady(const std::string& path, const DvdStreamFacts& wanted) {
         const AVCodecParameters* codec = stream->codecpar;
         if (codec->codec_type == AVMEDIA_TYPE_VIDEO) {
             if (video)
-                return "it has more than one video stream";
+                return Why(QUORVA_TEXT("StreamCheck", "it has more than one video stream"));
             video = stream;
             if (std::string why = CheckVideo(stream, wanted); !why.empty())
                 return why;
@@ -209,17 +224,19 @@ std::string WhyNotReady(const std::string& path, const DvdStreamFacts& wanted) {
             // The tracks are numbered as the file lists them; a disc's
             // stream table numbers them by their sub-stream, 0x80 on.
             if (stream->id != 0x80 + audioStreams++ || audioStreams > kMaxDiscAudioTracks)
-                return "its sound streams are not numbered as a disc's";
+                return Why(
+                    QUORVA_TEXT("StreamCheck", "its sound streams are not numbered as a disc's"));
             if (std::string why = CheckAudio(codec); !why.empty())
                 return why;
         } else if (codec->codec_type != AVMEDIA_TYPE_DATA) {
-            return "it carries streams other than one picture and one sound";
+            return Why(QUORVA_TEXT("StreamCheck",
+                                   "it carries streams other than one picture and one sound"));
         }
     }
     if (!video)
-        return "it has no video stream";
+        return Why(QUORVA_TEXT("StreamCheck", "it has no video stream"));
     if (audioStreams == 0)
-        return "it has no sound";
+        return Why(QUORVA_TEXT("StreamCheck", "it has no sound"));
     std::int64_t fileSize = avio_size(input->pb);
     return CheckRates(input.get(), video, fileSize, wanted);
 }

@@ -19,6 +19,7 @@ extern "C" {
 
 #include "media/TextEncoding.h"
 #include "platform/Files.h"
+#include "platform/Translation.h"
 
 namespace {
 
@@ -50,11 +51,14 @@ std::string AvText(int code) {
 }
 
 platform::Failure Unreadable(const SubtitleTrack& track, const std::string& why) {
-    const std::string what =
+    using platform::FillIn;
+    using platform::Translate;
+    return {
         track.stream < 0
-            ? "The subtitle file " + track.file
-            : "The subtitle stream " + std::to_string(track.stream) + " of " + track.file;
-    return {what + " can't be read: " + why};
+            ? FillIn(Translate("SubtitleCues", "The subtitle file %1 can't be read: %2"),
+                     {track.file, why})
+            : FillIn(Translate("SubtitleCues", "The subtitle stream %1 of %2 can't be read: %3"),
+                     {std::to_string(track.stream), track.file, why})};
 }
 
 QImage BitmapOf(const AVSubtitleRect& rect) {
@@ -175,14 +179,17 @@ platform::Result<std::vector<SubtitleCue>> ReadSubtitleCues(const SubtitleTrack&
     if (beside) {
         const std::int64_t size = platform::FileSize(track.file);
         if (size > kLargestTextFile)
-            return Unreadable(track, "it is too large for a subtitle file.");
+            return Unreadable(
+                track, platform::Translate("SubtitleCues", "it is too large for a subtitle file."));
         const std::optional<std::string> bytes = platform::ReadFile(track.file);
         if (!bytes)
             return Unreadable(track, std::string(std::strerror(errno)) + ".");
         const std::optional<std::string> encoding = GuessTextEncoding(*bytes);
         if (!encoding)
-            return Unreadable(track,
-                              "its text is neither UTF-8 nor in a code page that can be told.");
+            return Unreadable(
+                track, platform::Translate(
+                           "SubtitleCues",
+                           "its text is neither UTF-8 nor in a code page that can be told."));
         if (!encoding->empty())
             av_dict_set(&decoderOptions, "sub_charenc", encoding->c_str(), 0);
     }
@@ -200,14 +207,15 @@ platform::Result<std::vector<SubtitleCue>> ReadSubtitleCues(const SubtitleTrack&
         index = av_find_best_stream(format.get(), AVMEDIA_TYPE_SUBTITLE, -1, -1, nullptr, 0);
     if (index < 0 || index >= static_cast<int>(format->nb_streams) ||
         format->streams[index]->codecpar->codec_type != AVMEDIA_TYPE_SUBTITLE)
-        return Unreadable(track, "it holds no subtitles.");
+        return Unreadable(track, platform::Translate("SubtitleCues", "it holds no subtitles."));
     AVStream* stream = format->streams[index];
     const AVCodec* codec = avcodec_find_decoder(stream->codecpar->codec_id);
     if (!codec)
-        return Unreadable(track, "its subtitle format is not known.");
+        return Unreadable(track,
+                          platform::Translate("SubtitleCues", "its subtitle format is not known."));
     std::unique_ptr<AVCodecContext, CodecFreer> decoder(avcodec_alloc_context3(codec));
     if (!decoder || avcodec_parameters_to_context(decoder.get(), stream->codecpar) < 0)
-        return Unreadable(track, "out of memory.");
+        return Unreadable(track, platform::Translate("SubtitleCues", "out of memory."));
     decoder->pkt_timebase = stream->time_base;
     if (const int code = avcodec_open2(decoder.get(), codec, options.get()); code < 0)
         return Unreadable(track, AvText(code) + ".");
@@ -249,8 +257,11 @@ platform::Result<std::vector<SubtitleCue>> ReadSubtitleCues(const SubtitleTrack&
             avcodec_decode_subtitle2(decoder.get(), subtitle.get(), &got, packet.get());
         if (used < 0) {
             if (!track.bitmap)
-                return Unreadable(track,
-                                  "a subtitle in it can't be decoded (" + AvText(used) + ").");
+                return Unreadable(
+                    track,
+                    platform::FillIn(platform::Translate("SubtitleCues",
+                                                         "a subtitle in it can't be decoded (%1)."),
+                                     {AvText(used)}));
             continue;  // a damaged picture is left out
         }
         if (!got)
@@ -315,6 +326,6 @@ platform::Result<std::vector<SubtitleCue>> ReadSubtitleCues(const SubtitleTrack&
     // A stream inside a video may well show nothing; a file that does is
     // not a subtitle file.
     if (shown.empty() && beside)
-        return Unreadable(track, "it holds no subtitles.");
+        return Unreadable(track, platform::Translate("SubtitleCues", "it holds no subtitles."));
     return shown;
 }

@@ -311,7 +311,9 @@ StageOutcome ConvertMediaFiles(JobContext& job, const std::function<void()>& all
                     FindConvertedStream(item, BuildItemEncodingOptions(params, item));
                 !made.empty()) {
                 item.vobPath = made;
-                job.Log("Reusing " + made + ", converted earlier from " + item.sourcePath + ".");
+                job.Log(platform::FillIn(
+                    platform::Translate("AuthoringJob", "Reusing %1, converted earlier from %2."),
+                    {made, item.sourcePath}));
                 continue;
             }
             // A stream without our record may be anybody's: it stays, and

@@ -35,6 +35,7 @@ EngineRun RunEngine(const std::string& libraryPath, const char* entry,
         }
     }
     if (result != 0 && run.reason.empty())
-        run.reason = std::string(entry) + " returned " + std::to_string(result) + ".";
+        run.reason = platform::FillIn(platform::Translate("AuthoringJob", "%1 returned %2."),
+                                      {entry, std::to_string(result)});
     return run;
 }

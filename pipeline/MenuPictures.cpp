@@ -8,6 +8,7 @@
 #include "media/Pictures.h"
 #include "pipeline/DiscTitle.h"
 #include "platform/Files.h"
+#include "platform/Translation.h"
 
 namespace {
 
@@ -83,8 +84,13 @@ bool MakeMenuCanvas(const std::string& background, const std::string& canvas, in
     if (!picture ||
         picture->ConvertPicture(background.c_str(), 0, canvas.c_str(), 3, width, height) != 0 ||
         !platform::IsRegularFile(canvas)) {
-        reason = "Can't prepare the menu background " + background +
-                 (picture ? ": " + picture->LastError() : std::string());
+        reason =
+            picture ? platform::FillIn(platform::Translate(
+                                           "MenuStage", "Can't prepare the menu background %1: %2"),
+                                       {background, picture->LastError()})
+                    : platform::FillIn(
+                          platform::Translate("MenuStage", "Can't prepare the menu background %1"),
+                          {background});
         return false;
     }
     return true;
@@ -140,7 +146,8 @@ bool MakeRootMenuOverlays(const std::string& programFolder,
         !SetOverlayPath(request.normalOutput, base + "_normal.png") ||
         !SetOverlayPath(request.hoverOutput, base + "_hover.png") ||
         !SetOverlayPath(request.selectOutput, base + "_select.png")) {
-        reason = "The temporary folder's path is too long for the menu pictures.";
+        reason = platform::Translate(
+            "MenuStage", "The temporary folder's path is too long for the menu pictures.");
         return false;
     }
     request.positions = positions.data();
@@ -158,7 +165,9 @@ bool MakeRootMenuOverlays(const std::string& programFolder,
     // The button back to the title menu: last, below the grid.
     for (const char* look : {"_normal.png", "_hover.png", "_select.png"}) {
         if (!AddButtonFrame(base + look, BackButtonRect(params.width, params.height))) {
-            reason = "Can't draw the menu's back button on " + base + look;
+            reason = platform::FillIn(
+                platform::Translate("MenuStage", "Can't draw the menu's back button on %1"),
+                {base + look});
             return false;
         }
     }

@@ -8,6 +8,7 @@
 #include "pipeline/MenuPictures.h"
 #include "pipeline/RootMenuPages.h"
 #include "platform/Files.h"
+#include "platform/Translation.h"
 
 namespace {
 
@@ -25,7 +26,9 @@ class TempFiles {
     platform::Result<std::string> Make(const std::string& suffix) {
         platform::Result<std::string> base = MakeTempFile("~qor");
         if (!base)
-            return platform::Fail("Can't make a temporary file: " + base.error());
+            return platform::Fail(platform::FillIn(
+                platform::Translate("MenuStage", "Can't make a temporary file: %1"),
+                {base.error()}));
         files_.push_back(*base);
         files_.push_back(*base + suffix);
         return *base + suffix;
@@ -47,7 +50,8 @@ platform::Result<QImage> Canvas(TempFiles& temp, const std::string& background,
         return platform::Fail(reason);
     QImage picture = LoadPicture(*canvas);
     if (picture.isNull())
-        return platform::Fail("Can't read the menu picture " + *canvas);
+        return platform::Fail(platform::FillIn(
+            platform::Translate("MenuStage", "Can't read the menu picture %1"), {*canvas}));
     return picture;
 }
 

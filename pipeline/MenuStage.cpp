@@ -14,6 +14,7 @@
 #include "pipeline/Stages.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
+#include "platform/Translation.h"
 #include "settings/xml.h"
 
 namespace {
@@ -24,7 +25,8 @@ constexpr std::size_t kMaxMenuButtons = 12;
 std::string Temp(std::string& reason) {
     platform::Result<std::string> file = MakeTempFile("~qor");
     if (!file) {
-        reason = "Can't make a temporary file: " + file.error();
+        reason = platform::FillIn(
+            platform::Translate("MenuStage", "Can't make a temporary file: %1"), {file.error()});
         return {};
     }
     return *file;
@@ -76,7 +78,7 @@ bool BuildMenuMpeg(const EngineLibraries& libraries, const JobParameters& params
                    const std::string& output, std::string& reason) {
     const std::string type = ExtensionOf(background);
     if (!IsMenuPictureType(type)) {
-        reason = "DVD menu background only support BMP/JPG file!";
+        reason = platform::Translate("MenuStage", "DVD menu background only support BMP/JPG file!");
         return false;
     }
     const std::string stillBase = Temp(reason);
@@ -96,12 +98,16 @@ bool BuildMenuMpeg(const EngineLibraries& libraries, const JobParameters& params
         params.width, params.height, params.aspectNum, params.aspectDen, params.fpsNum,
         params.fpsDen, still.c_str());
     if (n < 0 || n >= static_cast<int>(sizeof command)) {
-        reason = "The menu picture path is too long: " + background;
+        reason = platform::FillIn(
+            platform::Translate("MenuStage", "The menu picture path is too long: %1"),
+            {background});
         return false;
     }
     EngineRun encode = RunEngine(libraries.engine, "me_start", command, "me_last_error");
     if (!encode.Succeeded() || platform::FileSize(still) <= 0) {
-        reason = "Can't encode the menu picture " + background + ": " + encode.reason;
+        reason = platform::FillIn(
+            platform::Translate("MenuStage", "Can't encode the menu picture %1: %2"),
+            {background, encode.reason});
         return false;
     }
 
@@ -111,13 +117,16 @@ bool BuildMenuMpeg(const EngineLibraries& libraries, const JobParameters& params
     if (const platform::Result<void> saved =
             SaveXMLNode(control, BuildSubpictureControl(image, select, highlight), "");
         !saved) {
-        reason = "Can't write the menu button description: " + saved.error();
+        reason = platform::FillIn(
+            platform::Translate("MenuStage", "Can't write the menu button description: %1"),
+            {saved.error()});
         return false;
     }
     const std::string multiplex = "spumux.exe*" + control + "*-i*" + still + "*-o*" + output;
     EngineRun buttons = RunEngine(libraries.authoring, "subgen", multiplex, "authoring_last_error");
     if (!buttons.Succeeded() || platform::FileSize(output) <= 0) {
-        reason = "Can't add the menu buttons: " + buttons.reason;
+        reason = platform::FillIn(
+            platform::Translate("MenuStage", "Can't add the menu buttons: %1"), {buttons.reason});
         return false;
     }
     return true;
@@ -139,9 +148,11 @@ bool MakeRootPage(const JobContext& job, const MediaList& list,
     const QImage surface =
         DrawRootMenuPage(LoadPicture(canvas), list, names, page, params, positions);
     auto bitmap = CopySurfaceToBitmap(surface, QRect(0, 0, params.width, params.height));
-    std::string why = "the picture could not be drawn";
+    std::string why = platform::Translate("MenuStage", "the picture could not be drawn");
     if (!bitmap || !SaveBitmapAsBmp(*bitmap, composite, &why)) {
-        reason = "Can't write the root menu picture " + composite + ": " + why;
+        reason = platform::FillIn(
+            platform::Translate("MenuStage", "Can't write the root menu picture %1: %2"),
+            {composite, why});
         return false;
     }
     // One frame per button, drawn from the installed frame picture.
@@ -162,7 +173,8 @@ bool MakeTitlePicture(const JobContext& job, const std::string& canvas, std::str
         return true;
     const QImage loaded = LoadPicture(canvas);
     if (loaded.isNull()) {
-        reason = "Can't read the title menu picture " + canvas;
+        reason = platform::FillIn(
+            platform::Translate("MenuStage", "Can't read the title menu picture %1"), {canvas});
         return false;
     }
     bool titled = false;
@@ -174,7 +186,9 @@ bool MakeTitlePicture(const JobContext& job, const std::string& canvas, std::str
         return false;
     std::string why;
     if (!SaveBitmapAsBmp(surface, base + "title.bmp", &why)) {
-        reason = "Can't write the title menu picture " + base + "title.bmp: " + why;
+        reason = platform::FillIn(
+            platform::Translate("MenuStage", "Can't write the title menu picture %1: %2"),
+            {base + "title.bmp", why});
         return false;
     }
     picture = base + "title.bmp";

@@ -1,5 +1,7 @@
 #include "pipeline/MenuWorker.h"
 
+#include "platform/Translation.h"
+
 MenuWorker::MenuWorker(const JobContext& job) : job_(job), videos_(job.videos) {}
 
 MenuWorker::~MenuWorker() {
@@ -20,7 +22,9 @@ void MenuWorker::Start() {
                                       [this] { return stop_.load() || job_.Cancelled(); });
         } catch (const std::exception& error) {
             RemoveMenuMovies(movies_);
-            failure_ = std::string("The menus could not be made: ") + error.what();
+            failure_ = platform::FillIn(
+                platform::Translate("MenuStage", "The menus could not be made: %1"),
+                {error.what()});
         }
     });
 }

@@ -15,6 +15,7 @@
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
+#include "platform/Translation.h"
 #include "settings/xml.h"
 
 namespace {
@@ -68,12 +69,16 @@ class PictureFolder {
     explicit PictureFolder(std::string& reason) {
         platform::Result<std::string> file = MakeTempFile("~qor");
         if (!file) {
-            reason = "Can't make a temporary file: " + file.error();
+            reason = platform::FillIn(
+                platform::Translate("SubtitleStage", "Can't make a temporary file: %1"),
+                {file.error()});
             return;
         }
         file_ = *file;
         if (!platform::CreateFolder(file_ + ".d", &reason)) {
-            reason = "Can't make a temporary folder: " + reason;
+            reason = platform::FillIn(
+                platform::Translate("SubtitleStage", "Can't make a temporary folder: %1"),
+                {reason});
             return;
         }
         path_ = file_ + ".d/";
@@ -111,14 +116,17 @@ std::string WriteStreamControl(const std::vector<SubtitleCue>& cues, const JobPa
         if (!picture) {
             if (cue.picture.isNull() && !cue.text.empty() &&
                 !qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-                reason = "no fonts are available to draw subtitles with.";
+                reason = platform::Translate("SubtitleStage",
+                                             "no fonts are available to draw subtitles with.");
                 return {};
             }
             continue;
         }
         const std::string image = folder + std::to_string(count) + ".png";
         if (!picture->image.save(QString::fromStdString(image), "PNG")) {
-            reason = "Can't write the subtitle picture " + image + ".";
+            reason = platform::FillIn(
+                platform::Translate("SubtitleStage", "Can't write the subtitle picture %1."),
+                {image});
             return {};
         }
         CXMLAccess spu("spu", "");
@@ -136,7 +144,9 @@ std::string WriteStreamControl(const std::vector<SubtitleCue>& cues, const JobPa
     subpictures.AddChild(stream);
     const std::string control = folder + "control.xml";
     if (const platform::Result<void> saved = SaveXMLNode(control, subpictures, ""); !saved) {
-        reason = "Can't write the subtitle description: " + saved.error();
+        reason = platform::FillIn(
+            platform::Translate("SubtitleStage", "Can't write the subtitle description: %1"),
+            {saved.error()});
         return {};
     }
     return control;
@@ -151,7 +161,9 @@ StageOutcome AddItemSubtitles(JobContext& job, MediaItem& item, const std::strin
     const std::string partial = PartialStreamPath(output);
     const auto failed = [&](const std::string& why) {
         platform::RemoveFile(partial);
-        job.Fail("Adding the subtitles to " + item.sourcePath + " failed: " + why);
+        job.Fail(platform::FillIn(
+            platform::Translate("SubtitleStage", "Adding the subtitles to %1 failed: %2"),
+            {item.sourcePath, why}));
         return StageOutcome::Failed;
     };
     if (!NoteMadeFiles(folder, {platform::FileNameOf(partial), platform::FileNameOf(output)}))
@@ -159,11 +171,15 @@ StageOutcome AddItemSubtitles(JobContext& job, MediaItem& item, const std::strin
     platform::FileLock writing = platform::FileLock::Take(partial, platform::FileLock::Wait::No,
                                                           platform::FileLock::Create::Yes);
     if (!writing.Held())
-        return failed("can't write " + partial + ": " +
-                      (platform::PathExists(partial) ? "another run of the program is writing it."
-                                                     : std::string(std::strerror(errno)) + "."));
+        return failed(platform::FillIn(
+            platform::Translate("SubtitleStage", "can't write %1: %2"),
+            {partial,
+             platform::PathExists(partial)
+                 ? platform::Translate("SubtitleStage", "another run of the program is writing it.")
+                 : std::string(std::strerror(errno)) + "."}));
     platform::RemoveFile(output);
-    job.Log("Adding subtitles to " + item.sourcePath + " ...");
+    job.Log(platform::FillIn(platform::Translate("SubtitleStage", "Adding subtitles to %1 ..."),
+                             {item.sourcePath}));
     std::string input = item.vobPath;
     int streamNumber = 0;
     int added = 0;
@@ -195,8 +211,11 @@ StageOutcome AddItemSubtitles(JobContext& job, MediaItem& item, const std::strin
             return failed(reason);
         if (count == 0) {
             // Nothing of it shows while the video plays: no stream for it.
-            track.problem = "none of its subtitles shows while the video plays.";
-            job.Log("The subtitles " + track.file + " are left out: " + track.problem);
+            track.problem = platform::Translate(
+                "SubtitleStage", "none of its subtitles shows while the video plays.");
+            job.Log(platform::FillIn(
+                platform::Translate("SubtitleStage", "The subtitles %1 are left out: %2"),
+                {track.file, track.problem}));
             continue;
         }
         const std::string multiplex = "spumux.exe*-s*" + std::to_string(streamNumber) + "*" +
@@ -204,7 +223,9 @@ StageOutcome AddItemSubtitles(JobContext& job, MediaItem& item, const std::strin
         EngineRun run =
             RunEngine(job.libraries.authoring, "subgen", multiplex, "authoring_last_error");
         if (!run.Succeeded())
-            return failed(run.reason.empty() ? "spumux failed." : run.reason);
+            return failed(run.reason.empty()
+                              ? platform::Translate("SubtitleStage", "spumux failed.")
+                              : run.reason);
         // spumux's output was renamed over the partial stream: lock what is there now.
         writing = platform::FileLock::Take(partial, platform::FileLock::Wait::No,
                                            platform::FileLock::Create::No);

@@ -8,6 +8,7 @@
 #include "app/FileSystem.h"
 #include "components/settingscodec/SettingsCodec.h"
 #include "platform/Files.h"
+#include "platform/Translation.h"
 
 namespace {
 
@@ -65,22 +66,26 @@ const std::string* FindValue(const Attributes& attributes, const std::string& ke
     return nullptr;
 }
 
-// "Can't read config file<path>..." with the ending given.
-std::string CannotRead(const std::string& path, const char* ending) {
-    return "Can't read config file<" + path + ending;
+// "Can't read config file<path>..." as pattern words it, path filled in.
+std::string CannotRead(const std::string& path, const char* pattern) {
+    return platform::FillIn(platform::Translate("Settings", pattern), {path});
 }
 
 std::string CannotWrite(const std::string& path) {
-    return "Can't write config file<" + path + "> error, please re-install!";
+    return platform::FillIn(
+        platform::Translate("Settings", "Can't write config file<%1> error, please re-install!"),
+        {path});
 }
 
 // Why the key file, inspected as key, cannot be read.
 std::string KeyFileProblem(const std::string& keyFile, const platform::ReadableFile& key) {
-    return "The key file " + keyFile + " cannot be read: " +
-           (key.kind == platform::FileKind::Missing   ? "No such file or directory"
-            : key.kind == platform::FileKind::Regular ? "Permission denied"
-                                                      : "it is not a regular file") +
-           ".";
+    return platform::FillIn(
+        platform::Translate("Settings", "The key file %1 cannot be read: %2."),
+        {keyFile, key.kind == platform::FileKind::Missing
+                      ? platform::Translate("Settings", "No such file or directory")
+                  : key.kind == platform::FileKind::Regular
+                      ? platform::Translate("Settings", "Permission denied")
+                      : platform::Translate("Settings", "it is not a regular file")});
 }
 
 }  // namespace
@@ -144,17 +149,25 @@ platform::Result<void> LoadXMLNode(const std::string& path, CXMLAccess& node,
     };
     if (keyFile.empty()) {
         if (!platform::CopyFile(path, plainFile))
-            return cannotRead(CannotRead(path, ">, please re-install!!"));
+            return cannotRead(CannotRead(
+                path, QUORVA_TEXT("Settings", "Can't read config file<%1>, please re-install!!")));
     } else {
         // A key file that cannot be read is named, not the file it decodes.
         if (const platform::ReadableFile key = platform::InspectForReading(keyFile); !key.readable)
-            return cannotRead(CannotRead(keyFile, "> error, please re-install!") + "\n" +
-                              KeyFileProblem(keyFile, key));
+            return cannotRead(
+                CannotRead(keyFile,
+                           QUORVA_TEXT("Settings",
+                                       "Can't read config file<%1> error, please re-install!")) +
+                "\n" + KeyFileProblem(keyFile, key));
         const int result = CreateSettingsCodec()->Decode(path, plainFile, keyFile);
         if (result == settingscodec::DECODE_STORED_UNREADABLE)
-            return cannotRead(CannotRead(path, "> error, please re-install!!"));
+            return cannotRead(CannotRead(
+                path,
+                QUORVA_TEXT("Settings", "Can't read config file<%1> error, please re-install!!")));
         if (result != settingscodec::CODEC_OK)
-            return cannotRead(CannotRead(path, "> error, please re-install!"));
+            return cannotRead(CannotRead(
+                path,
+                QUORVA_TEXT("Settings", "Can't read config file<%1> error, please re-install!")));
     }
 
     pugi::xml_document document;
@@ -165,22 +178,29 @@ platform::Result<void> LoadXMLNode(const std::string& path, CXMLAccess& node,
     const pugi::xml_parse_result parsed = document.load_file(plainFile.c_str(), options);
     if (!parsed) {
         // The copy stays.
-        return platform::Fail("The settings file " + path +
-                                  " does not parse: " + parsed.description() + " at byte " +
-                                  std::to_string(parsed.offset) + ".",
-                              kXmlNotSettings);
+        return platform::Fail(
+            platform::FillIn(platform::Translate(
+                                 "Settings", "The settings file %1 does not parse: %2 at byte %3."),
+                             {path, parsed.description(), std::to_string(parsed.offset)}),
+            kXmlNotSettings);
     }
     platform::RemoveFile(plainFile);
 
     const pugi::xml_node body = document.document_element();
     if (!body || std::string(body.name()) != "body")
-        return platform::Fail("The settings file " + path + " has no \"body\" element.",
-                              kXmlNotSettings);
+        return platform::Fail(
+            platform::FillIn(
+                platform::Translate("Settings", "The settings file %1 has no \"body\" element."),
+                {path}),
+            kXmlNotSettings);
     node.loadedFrom = path;
     if (!ReadElement(body, node))
-        return platform::Fail("The settings file " + path +
-                                  " holds text, a comment or another node that is no element.",
-                              kXmlNotSettings);
+        return platform::Fail(
+            platform::FillIn(platform::Translate("Settings",
+                                                 "The settings file %1 holds text, a comment or "
+                                                 "another node that is no element."),
+                             {path}),
+            kXmlNotSettings);
     return {};
 }
 
@@ -188,29 +208,37 @@ platform::Result<void> SaveXMLNode(const std::string& path, const CXMLAccess& no
                                    const std::string& keyFile) {
     pugi::xml_document document;
     if (!WriteElement(node, document))
-        return platform::Fail("Can't write " + path +
-                              ": the document could not be made (an element or attribute "
-                              "without a name).");
+        return platform::Fail(
+            platform::FillIn(platform::Translate("Settings",
+                                                 "Can't write %1: the document could not be made "
+                                                 "(an element or attribute without a name)."),
+                             {path}));
     std::ostringstream out;
     document.save(out, "  ", pugi::format_indent | pugi::format_no_declaration,
                   pugi::encoding_utf8);
 
     if (keyFile.empty()) {
         if (std::string reason; !platform::WriteFileAtomically(path, out.str(), &reason))
-            return platform::Fail("Can't write " + path + ": " + reason);
+            return platform::Fail(platform::FillIn(
+                platform::Translate("Settings", "Can't write %1: %2"), {path, reason}));
         return {};
     }
     const platform::Result<std::string> plainFile = MakeTempFile("~qor");
     if (!plainFile)
         return platform::Fail(CannotWrite(path) + "\n" + plainFile.error());
     if (std::string reason; !platform::WriteFileAtomically(*plainFile, out.str(), &reason))
-        return platform::Fail(CannotWrite(path) + "\nCan't write " + *plainFile + ": " + reason);
+        return platform::Fail(
+            CannotWrite(path) + "\n" +
+            platform::FillIn(platform::Translate("Settings", "Can't write %1: %2"),
+                             {*plainFile, reason}));
     const int result = CreateSettingsCodec()->Encode(*plainFile, path, keyFile);
     platform::RemoveFile(*plainFile);
     if (result == settingscodec::ENCODE_KEY_UNREADABLE)
         return platform::Fail(CannotWrite(path) + "\n" +
                               KeyFileProblem(keyFile, platform::InspectForReading(keyFile)));
     if (result != settingscodec::CODEC_OK && result != settingscodec::ENCODE_DONE)
-        return platform::Fail(CannotWrite(path) + "\nThe file cannot be written in its folder.");
+        return platform::Fail(
+            CannotWrite(path) + "\n" +
+            platform::Translate("Settings", "The file cannot be written in its folder."));
     return {};
 }

@@ -147,6 +147,14 @@
         <source>The job stopped on an unexpected error: %1</source>
         <translation>Der Auftrag wurde durch einen unerwarteten Fehler beendet: %1</translation>
     </message>
+    <message>
+        <source>Reusing %1, converted earlier from %2.</source>
+        <translation>%1 wird wiederverwendet, früher aus %2 umgewandelt.</translation>
+    </message>
+    <message>
+        <source>%1 returned %2.</source>
+        <translation>%1 hat %2 zurückgegeben.</translation>
+    </message>
 </context>
 <context>
     <name>Burner</name>
@@ -205,6 +213,170 @@
     <message>
         <source>Burn cancelled.</source>
         <translation>Brennen abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The disc cannot be read back (%1 of %2 read).</source>
+        <translation>Die Disc kann nicht zurückgelesen werden (%1 von %2 gelesen).</translation>
+    </message>
+    <message>
+        <source>Cannot read the disc image stream.</source>
+        <translation>Der Datenstrom des Disc-Abbilds kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Cannot buffer the disc image stream.</source>
+        <translation>Der Datenstrom des Disc-Abbilds kann nicht gepuffert werden.</translation>
+    </message>
+    <message>
+        <source>Cannot open the drive &quot;%1&quot;.</source>
+        <translation>Das Laufwerk „%1“ kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Cannot attach the disc image stream.</source>
+        <translation>Der Datenstrom des Disc-Abbilds kann nicht angebunden werden.</translation>
+    </message>
+    <message>
+        <source>The disc cannot be written this way: %1</source>
+        <translation>Die Disc kann so nicht beschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Not enough free space for the disc image in the folder %1: %2 needed, %3 free.</source>
+        <translation>Nicht genug freier Platz für das Disc-Abbild im Ordner %1: %2 nötig, %3 frei.</translation>
+    </message>
+    <message>
+        <source>Not enough free space on the disc: %1 needed, %2 free.</source>
+        <translation>Nicht genug freier Platz auf der Disc: %1 nötig, %2 frei.</translation>
+    </message>
+    <message>
+        <source>Writing the disc failed.</source>
+        <translation>Das Beschreiben der Disc ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>The disc does not hold what was written: the data read back (%1) differ from the image sent (%2).</source>
+        <translation>Die Disc enthält nicht, was geschrieben wurde: die zurückgelesenen Daten (%1) weichen vom gesendeten Abbild (%2) ab.</translation>
+    </message>
+    <message>
+        <source>The drive &quot;%1&quot; is left out: %2</source>
+        <translation>Das Laufwerk „%1“ wird ausgelassen: %2</translation>
+    </message>
+    <message>
+        <source>The drive &quot;%1&quot; could not be examined.</source>
+        <translation>Das Laufwerk „%1“ konnte nicht untersucht werden.</translation>
+    </message>
+    <message>
+        <source>The drive &quot;%1&quot; could not be examined: %2.</source>
+        <translation>Das Laufwerk „%1“ konnte nicht untersucht werden: %2.</translation>
+    </message>
+    <message>
+        <source>The DVD folder &quot;%1&quot; does not exist.</source>
+        <translation>Den DVD-Ordner „%1“ gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; is not a VIDEO_TS folder.</source>
+        <translation>Der Ordner „%1“ ist kein VIDEO_TS-Ordner.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; holds no DVD-Video (VIDEO_TS.IFO is missing).</source>
+        <translation>Der Ordner „%1“ enthält kein DVD-Video (VIDEO_TS.IFO fehlt).</translation>
+    </message>
+    <message>
+        <source>Cannot create the disc image file &quot;%1&quot;: %2.</source>
+        <translation>Die Disc-Abbild-Datei „%1“ kann nicht angelegt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot find a free name for the disc image beside &quot;%1&quot;.</source>
+        <translation>Neben „%1“ findet sich kein freier Name für das Disc-Abbild.</translation>
+    </message>
+    <message>
+        <source>Cannot name the disc image &quot;%1&quot;: %2.</source>
+        <translation>Das Disc-Abbild kann nicht „%1“ genannt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot run %1: %2.</source>
+        <translation>%1 kann nicht gestartet werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 failed (signal %2).</source>
+        <translation>%1 ist fehlgeschlagen (Signal %2).</translation>
+    </message>
+    <message>
+        <source>%1 failed (signal %2): %3</source>
+        <translation>%1 ist fehlgeschlagen (Signal %2): %3</translation>
+    </message>
+    <message>
+        <source>%1 failed.</source>
+        <translation>%1 ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2</source>
+        <translation>%1 ist fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>%1 did not report the image size.</source>
+        <translation>%1 hat die Größe des Abbilds nicht gemeldet.</translation>
+    </message>
+    <message>
+        <source>%1 was stopped before it ended.</source>
+        <translation>%1 wurde angehalten, bevor es fertig war.</translation>
+    </message>
+    <message>
+        <source>The drives cannot be scanned while a burn is running.</source>
+        <translation>Während gebrannt wird, können die Laufwerke nicht gesucht werden.</translation>
+    </message>
+    <message>
+        <source>There is no device number %1.</source>
+        <translation>Es gibt kein Gerät Nummer %1.</translation>
+    </message>
+    <message>
+        <source>No burning device was chosen.</source>
+        <translation>Es wurde kein Brenngerät gewählt.</translation>
+    </message>
+    <message>
+        <source>Another burn is already running.</source>
+        <translation>Es läuft bereits ein anderer Brennvorgang.</translation>
+    </message>
+    <message>
+        <source>The disc image &quot;%1&quot; is incomplete (%2 of %3 bytes).</source>
+        <translation>Das Disc-Abbild „%1“ ist unvollständig (%2 von %3 Bytes).</translation>
+    </message>
+    <message>
+        <source>The disc writing library (libburn) could not be started.</source>
+        <translation>Die Bibliothek zum Beschreiben von Discs (libburn) konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>a pipe</source>
+        <translation>eine Pipe</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>a character device</source>
+        <translation>ein zeichenorientiertes Gerät</translation>
+    </message>
+    <message>
+        <source>%1 is not a file or a drive a disc can be written to (it is %2).</source>
+        <translation>%1 ist weder eine Datei noch ein Laufwerk, auf das eine Disc geschrieben werden kann (es ist %2).</translation>
+    </message>
+    <message>
+        <source>The volume label &quot;%1&quot; is not valid UTF-8 text.</source>
+        <translation>Die Datenträgerbezeichnung „%1“ ist kein gültiger UTF-8-Text.</translation>
+    </message>
+    <message>
+        <source>The volume label &quot;%1&quot; takes %2 bytes; a disc&apos;s volume label holds at most %3 (a letter with an accent takes two or more).</source>
+        <translation>Die Datenträgerbezeichnung „%1“ braucht %2 Bytes; die Bezeichnung einer Disc fasst höchstens %3 (ein Buchstabe mit Akzent braucht zwei oder mehr).</translation>
+    </message>
+    <message>
+        <source>%1 drive found.</source>
+        <translation>%1 Laufwerk gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 drives found.</source>
+        <translation>%1 Laufwerke gefunden.</translation>
     </message>
 </context>
 <context>
@@ -813,6 +985,33 @@
     </message>
 </context>
 <context>
+    <name>CrashReport</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Product crash</source>
+        <translation>Absturz des Programms</translation>
+    </message>
+    <message>
+        <source>Could not open file to write error information.</source>
+        <translation>Die Datei für die Fehlerinformationen konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Could not CloseHandle.</source>
+        <translation>CloseHandle ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>We are very sorry for the crash of our product. There is a mini dump file in the folder %1 named &quot;%2&quot; can help us fix the problem if you can send us %3. Thanks!</source>
+        <translation>Der Absturz unseres Programms tut uns sehr leid. Im Ordner %1 liegt eine Minidump-Datei namens „%2“; wenn Sie sie uns an %3 senden, hilft sie uns, den Fehler zu beheben. Danke!</translation>
+    </message>
+    <message>
+        <source>Could not create error dump:GetLastError()=%.8X</source>
+        <translation>Fehlerabbild konnte nicht erstellt werden:GetLastError()=%.8X</translation>
+    </message>
+</context>
+<context>
     <name>DesktopOpen</name>
     <message>
         <source>no program to open it is installed</source>
@@ -832,6 +1031,17 @@
     </message>
 </context>
 <context>
+    <name>DeviceDiscovery</name>
+    <message>
+        <source>Can&apos;t start find device thread!</source>
+        <translation>Die Suche nach Geräten kann nicht gestartet werden!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
     <name>DiscBurner</name>
     <message>
         <source>Disc image file (ISO)</source>
@@ -847,6 +1057,418 @@
     <message>
         <source>Disc checked: %1 videos, the menus are laid out otherwise and were not checked</source>
         <translation>Disc geprüft: %1 Videos; die Menüs sind anders aufgebaut und wurden nicht geprüft</translation>
+    </message>
+    <message>
+        <source>Menus</source>
+        <translation>Menüs</translation>
+    </message>
+    <message>
+        <source>First play</source>
+        <translation>Startwiedergabe</translation>
+    </message>
+    <message>
+        <source>Title menu</source>
+        <translation>Titelmenü</translation>
+    </message>
+    <message>
+        <source>Play button</source>
+        <translation>Schaltfläche Wiedergabe</translation>
+    </message>
+    <message>
+        <source>End of the title</source>
+        <translation>Ende des Titels</translation>
+    </message>
+    <message>
+        <source>Root menu button</source>
+        <translation>Schaltfläche Hauptmenü</translation>
+    </message>
+    <message>
+        <source>Root menu page %1 of %2</source>
+        <translation>Hauptmenü Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Root menu buttons</source>
+        <translation>Schaltflächen des Hauptmenüs</translation>
+    </message>
+    <message>
+        <source>Disc image</source>
+        <translation>Disc-Abbild</translation>
+    </message>
+    <message>
+        <source>Image size</source>
+        <translation>Größe des Abbilds</translation>
+    </message>
+    <message>
+        <source>Volume label</source>
+        <translation>Datenträgerbezeichnung</translation>
+    </message>
+    <message>
+        <source>Title %1</source>
+        <translation>Titel %1</translation>
+    </message>
+    <message>
+        <source>Chapter lengths</source>
+        <translation>Kapitellängen</translation>
+    </message>
+    <message>
+        <source>Disc files</source>
+        <translation>Dateien der Disc</translation>
+    </message>
+    <message>
+        <source>Disc information</source>
+        <translation>Disc-Informationen</translation>
+    </message>
+    <message>
+        <source>Table counts</source>
+        <translation>Tabellenzähler</translation>
+    </message>
+    <message>
+        <source>Program chains</source>
+        <translation>Programmketten</translation>
+    </message>
+    <message>
+        <source>Subtitle streams</source>
+        <translation>Untertitelströme</translation>
+    </message>
+    <message>
+        <source>Audio streams</source>
+        <translation>Tonströme</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>Wiedergabe</translation>
+    </message>
+    <message>
+        <source>nothing (the player refuses it)</source>
+        <translation>nichts (der Player verweigert es)</translation>
+    </message>
+    <message>
+        <source>a stop of playback</source>
+        <translation>einem Ende der Wiedergabe</translation>
+    </message>
+    <message>
+        <source>title %1 chapter %2</source>
+        <translation>Titel %1 Kapitel %2</translation>
+    </message>
+    <message>
+        <source>the title menu</source>
+        <translation>dem Titelmenü</translation>
+    </message>
+    <message>
+        <source>another title menu</source>
+        <translation>einem anderen Titelmenü</translation>
+    </message>
+    <message>
+        <source>a root menu</source>
+        <translation>einem Hauptmenü</translation>
+    </message>
+    <message>
+        <source>first play</source>
+        <translation>der Startwiedergabe</translation>
+    </message>
+    <message>
+        <source>does not wait for a button: when its picture ends, playback goes on to %1</source>
+        <translation>wartet nicht auf eine Schaltfläche: wenn sein Bild endet, geht die Wiedergabe weiter zu %1</translation>
+    </message>
+    <message>
+        <source>first play leads to %1: the menus are not laid out as this program makes them and were not checked</source>
+        <translation>die Startwiedergabe führt zu %1: die Menüs sind nicht so angelegt, wie dieses Programm sie macht, und wurden nicht geprüft</translation>
+    </message>
+    <message>
+        <source>leads to %1, not to the title menu</source>
+        <translation>führt zu %1, nicht zum Titelmenü</translation>
+    </message>
+    <message>
+        <source>leads to %1, not to the title menu (%2)</source>
+        <translation>führt zu %1, nicht zum Titelmenü (%2)</translation>
+    </message>
+    <message>
+        <source>shows the title menu</source>
+        <translation>zeigt das Titelmenü</translation>
+    </message>
+    <message>
+        <source>%1 button</source>
+        <translation>%1 Schaltfläche</translation>
+    </message>
+    <message>
+        <source>%1 buttons</source>
+        <translation>%1 Schaltflächen</translation>
+    </message>
+    <message>
+        <source>expected %1</source>
+        <translation>erwartet: %1</translation>
+    </message>
+    <message>
+        <source>holds as a still</source>
+        <translation>bleibt als Standbild stehen</translation>
+    </message>
+    <message>
+        <source>the title menu cannot be called again</source>
+        <translation>das Titelmenü lässt sich nicht erneut aufrufen</translation>
+    </message>
+    <message>
+        <source>plays title 1 from chapter 1</source>
+        <translation>spielt Titel 1 ab Kapitel 1</translation>
+    </message>
+    <message>
+        <source>leads to %1, not to title 1 chapter 1</source>
+        <translation>führt zu %1, nicht zu Titel 1 Kapitel 1</translation>
+    </message>
+    <message>
+        <source>returns to %1</source>
+        <translation>kehrt zurück zu %1</translation>
+    </message>
+    <message>
+        <source>leads to %1, not back to a menu</source>
+        <translation>führt zu %1, nicht zurück zu einem Menü</translation>
+    </message>
+    <message>
+        <source>the title menu has no second button</source>
+        <translation>das Titelmenü hat keine zweite Schaltfläche</translation>
+    </message>
+    <message>
+        <source>opens the root menu</source>
+        <translation>öffnet das Hauptmenü</translation>
+    </message>
+    <message>
+        <source>leads to %1, not to the root menu</source>
+        <translation>führt zu %1, nicht zum Hauptmenü</translation>
+    </message>
+    <message>
+        <source>button %1 plays title %2 chapter %3</source>
+        <translation>Schaltfläche %1 spielt Titel %2 Kapitel %3</translation>
+    </message>
+    <message>
+        <source>button %1 turns to page %2</source>
+        <translation>Schaltfläche %1 blättert zu Seite %2</translation>
+    </message>
+    <message>
+        <source>button %1 goes back to the title menu</source>
+        <translation>Schaltfläche %1 führt zurück zum Titelmenü</translation>
+    </message>
+    <message>
+        <source>button %1 leads to %2</source>
+        <translation>Schaltfläche %1 führt zu %2</translation>
+    </message>
+    <message>
+        <source>a place the check could not reach</source>
+        <translation>einer Stelle, die die Prüfung nicht erreichen konnte</translation>
+    </message>
+    <message>
+        <source>the page cannot be reached again</source>
+        <translation>die Seite lässt sich nicht erneut erreichen</translation>
+    </message>
+    <message>
+        <source>chapter %1</source>
+        <translation>Kapitel %1</translation>
+    </message>
+    <message>
+        <source>chapters %1</source>
+        <translation>Kapitel %1</translation>
+    </message>
+    <message>
+        <source>chapters %1 to %2</source>
+        <translation>Kapitel %1 bis %2</translation>
+    </message>
+    <message>
+        <source>button %1 of page %2 plays %3, expected %4</source>
+        <translation>Schaltfläche %1 auf Seite %2 spielt %3, erwartet: %4</translation>
+    </message>
+    <message>
+        <source>button %1 of page %2 plays %3, after %4</source>
+        <translation>Schaltfläche %1 auf Seite %2 spielt %3, nach %4</translation>
+    </message>
+    <message>
+        <source>%1 button plays a chapter, expected one for each of the %2</source>
+        <translation>%1 Schaltfläche spielt ein Kapitel, erwartet: eine für jedes der %2</translation>
+    </message>
+    <message>
+        <source>%1 buttons play chapters, expected one for each of the %2</source>
+        <translation>%1 Schaltflächen spielen Kapitel, erwartet: eine für jedes der %2</translation>
+    </message>
+    <message>
+        <source>%1 video</source>
+        <translation>%1 Video</translation>
+    </message>
+    <message>
+        <source>%1 videos</source>
+        <translation>%1 Videos</translation>
+    </message>
+    <message>
+        <source>%1 button, each playing its video&apos;s first chapter, in order</source>
+        <translation>%1 Schaltfläche, jede spielt das erste Kapitel ihres Videos, in Reihenfolge</translation>
+    </message>
+    <message>
+        <source>%1 buttons, each playing its video&apos;s first chapter, in order</source>
+        <translation>%1 Schaltflächen, jede spielt das erste Kapitel ihres Videos, in Reihenfolge</translation>
+    </message>
+    <message>
+        <source>%1 sector, as its file system says</source>
+        <translation>%1 Sektor, wie sein Dateisystem angibt</translation>
+    </message>
+    <message>
+        <source>%1 sectors, as its file system says</source>
+        <translation>%1 Sektoren, wie sein Dateisystem angibt</translation>
+    </message>
+    <message>
+        <source>the image is truncated: it holds %1 of the %2 sectors its file system spans</source>
+        <translation>das Abbild ist abgeschnitten: es enthält %1 der %2 Sektoren, die sein Dateisystem umfasst</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;, expected &quot;%2&quot;</source>
+        <translation>„%1“, erwartet: „%2“</translation>
+    </message>
+    <message>
+        <source>%1 chapter</source>
+        <translation>%1 Kapitel</translation>
+    </message>
+    <message>
+        <source>%1 chapters</source>
+        <translation>%1 Kapitel</translation>
+    </message>
+    <message>
+        <source>video %1 plays %2, its file %3</source>
+        <translation>Video %1 läuft %2, seine Datei %3</translation>
+    </message>
+    <message>
+        <source>each video within %1 of its file (largest difference %2)</source>
+        <translation>jedes Video innerhalb von %1 seiner Datei (größte Abweichung %2)</translation>
+    </message>
+    <message>
+        <source>every file the disc&apos;s information names is there</source>
+        <translation>jede Datei, die die Informationen der Disc nennen, ist vorhanden</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>%1 are missing</source>
+        <translation>%1 fehlen</translation>
+    </message>
+    <message>
+        <source>the disc has no title</source>
+        <translation>die Disc hat keinen Titel</translation>
+    </message>
+    <message>
+        <source>expected %1 (one per video)</source>
+        <translation>erwartet: %1 (eines je Video)</translation>
+    </message>
+    <message>
+        <source>chapter %1 is %2 long, its video %3</source>
+        <translation>Kapitel %1 ist %2 lang, sein Video %3</translation>
+    </message>
+    <message>
+        <source>no chapter to compare</source>
+        <translation>kein Kapitel zum Vergleichen</translation>
+    </message>
+    <message>
+        <source>each within %1 of its video (largest difference %2)</source>
+        <translation>jedes innerhalb von %1 seines Videos (größte Abweichung %2)</translation>
+    </message>
+    <message>
+        <source>%1 stream listed, each carried by the videos</source>
+        <translation>%1 Strom aufgeführt, jeder von den Videos getragen</translation>
+    </message>
+    <message>
+        <source>%1 streams listed, each carried by the videos</source>
+        <translation>%1 Ströme aufgeführt, jeder von den Videos getragen</translation>
+    </message>
+    <message>
+        <source>the walk through the menus gave no report</source>
+        <translation>der Gang durch die Menüs lieferte keinen Bericht</translation>
+    </message>
+    <message>
+        <source>the player&apos;s navigation went round a loop of the disc&apos;s commands while %1 and did not come back within %2 s</source>
+        <translation>die Navigation des Players lief in einer Schleife der Befehle der Disc (%1) und kam nicht innerhalb von %2 s zurück</translation>
+    </message>
+    <message>
+        <source>the walk through the menus did not end within %1 s (%2)</source>
+        <translation>der Gang durch die Menüs endete nicht innerhalb von %1 s (%2)</translation>
+    </message>
+    <message>
+        <source>the walk through the menus did not end within %1 s (last at %2)</source>
+        <translation>der Gang durch die Menüs endete nicht innerhalb von %1 s (zuletzt bei %2)</translation>
+    </message>
+    <message>
+        <source>the check was stopped</source>
+        <translation>die Prüfung wurde angehalten</translation>
+    </message>
+    <message>
+        <source>the player&apos;s navigation failed (%1)</source>
+        <translation>die Navigation des Players ist fehlgeschlagen (%1)</translation>
+    </message>
+    <message>
+        <source>the player&apos;s navigation failed (%1) while %2</source>
+        <translation>die Navigation des Players ist fehlgeschlagen (%1), während: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a disc image or a drive</source>
+        <translation>%1 ist %2, kein Disc-Abbild und kein Laufwerk</translation>
+    </message>
+    <message>
+        <source>a pipe</source>
+        <translation>eine Pipe</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>a character device</source>
+        <translation>ein zeichenorientiertes Gerät</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>FAILED</source>
+        <translation>FEHLER</translation>
+    </message>
+    <message>
+        <source>title set %1: %2 stream (%3) in every cell</source>
+        <translation>Titelsatz %1: %2 Strom (%3) in jeder Zelle</translation>
+    </message>
+    <message>
+        <source>title set %1: %2 streams (%3) in every cell</source>
+        <translation>Titelsatz %1: %2 Ströme (%3) in jeder Zelle</translation>
+    </message>
+    <message>
+        <source>title set %1: %2 streams in every cell</source>
+        <translation>Titelsatz %1: %2 Ströme in jeder Zelle</translation>
+    </message>
+    <message>
+        <source>no language</source>
+        <translation>keine Sprache</translation>
+    </message>
+    <message>
+        <source>title set %1 program chain %2 cell %3 carries audio stream %4, which the stream table does not list</source>
+        <translation>Titelsatz %1, Programmkette %2, Zelle %3 trägt Tonstrom %4, den die Stromtabelle nicht aufführt</translation>
+    </message>
+    <message>
+        <source>title set %1 program chain %2 cell %3 lacks audio stream %4, which its program chain offers</source>
+        <translation>Titelsatz %1, Programmkette %2, Zelle %3: es fehlt Tonstrom %4, den ihre Programmkette anbietet</translation>
+    </message>
+    <message>
+        <source>title set %1&apos;s stream table lists audio stream %2 (%3), which none of its videos carries</source>
+        <translation>die Stromtabelle von Titelsatz %1 führt Tonstrom %2 (%3) auf, den keines seiner Videos trägt</translation>
+    </message>
+    <message>
+        <source>title set %1&apos;s videos carry subtitle stream %2, but it lists %3</source>
+        <translation>die Videos von Titelsatz %1 tragen Untertitelstrom %2, aber er führt nur %3 auf</translation>
+    </message>
+    <message>
+        <source>title set %1 lists subtitle stream %2, which none of its videos carries</source>
+        <translation>Titelsatz %1 führt Untertitelstrom %2 auf, den keines seiner Videos trägt</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -955,6 +1577,14 @@
         <source>Quorva cannot make a temporary file to read it in (%1)</source>
         <translation>Quorva kann keine temporäre Datei zum Einlesen anlegen (%1)</translation>
     </message>
+    <message>
+        <source>the encoding engine cannot read it</source>
+        <translation>die Umwandlungs-Engine kann sie nicht lesen</translation>
+    </message>
+    <message>
+        <source>it could not be read (%1)</source>
+        <translation>sie konnte nicht gelesen werden (%1)</translation>
+    </message>
 </context>
 <context>
     <name>MediaItem</name>
@@ -980,6 +1610,80 @@
     </message>
 </context>
 <context>
+    <name>MenuStage</name>
+    <message>
+        <source>Can&apos;t prepare the menu background %1: %2</source>
+        <translation>Der Menühintergrund %1 kann nicht vorbereitet werden: %2</translation>
+    </message>
+    <message>
+        <source>Can&apos;t prepare the menu background %1</source>
+        <translation>Der Menühintergrund %1 kann nicht vorbereitet werden</translation>
+    </message>
+    <message>
+        <source>The temporary folder&apos;s path is too long for the menu pictures.</source>
+        <translation>Der Pfad des temporären Ordners ist für die Menübilder zu lang.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t draw the menu&apos;s back button on %1</source>
+        <translation>Die Zurück-Schaltfläche des Menüs kann nicht auf %1 gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>Can&apos;t make a temporary file: %1</source>
+        <translation>Eine temporäre Datei kann nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read the menu picture %1</source>
+        <translation>Das Menübild %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>DVD menu background only support BMP/JPG file!</source>
+        <translation>Als DVD-Menühintergrund sind nur BMP/JPG-Dateien möglich!</translation>
+    </message>
+    <message>
+        <source>The menu picture path is too long: %1</source>
+        <translation>Der Pfad des Menübilds ist zu lang: %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t encode the menu picture %1: %2</source>
+        <translation>Das Menübild %1 kann nicht kodiert werden: %2</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the menu button description: %1</source>
+        <translation>Die Beschreibung der Menüschaltflächen kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t add the menu buttons: %1</source>
+        <translation>Die Menüschaltflächen können nicht hinzugefügt werden: %1</translation>
+    </message>
+    <message>
+        <source>the picture could not be drawn</source>
+        <translation>das Bild konnte nicht gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the root menu picture %1: %2</source>
+        <translation>Das Bild des Hauptmenüs %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read the title menu picture %1</source>
+        <translation>Das Bild des Titelmenüs %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the title menu picture %1: %2</source>
+        <translation>Das Bild des Titelmenüs %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The menus could not be made: %1</source>
+        <translation>Die Menüs konnten nicht erstellt werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>the picture is empty</source>
+        <translation>das Bild ist leer</translation>
+    </message>
+</context>
+<context>
     <name>ProbeProgressDlg</name>
     <message>
         <source>Add video</source>
@@ -992,6 +1696,41 @@
     <message>
         <source>Stopping...</source>
         <translation>Wird angehalten...</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFile</name>
+    <message>
+        <source>The project %1 cannot be opened: %2</source>
+        <translation>Das Projekt %1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>it is not a file.</source>
+        <translation>es ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>the file does not exist.</source>
+        <translation>die Datei gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>it is not an XML file (%1 at byte %2).</source>
+        <translation>es ist keine XML-Datei (%1 bei Byte %2).</translation>
+    </message>
+    <message>
+        <source>it is XML, but not a Quorva project.</source>
+        <translation>es ist XML, aber kein Quorva-Projekt.</translation>
+    </message>
+    <message>
+        <source>The project %1 was saved by a later version of Quorva (project format %2, this version reads format %3): what this version does not know of it is left out.</source>
+        <translation>Das Projekt %1 wurde von einer neueren Version von Quorva gespeichert (Projektformat %2, diese Version liest Format %3): was diese Version davon nicht kennt, wird ausgelassen.</translation>
+    </message>
+    <message>
+        <source>The project cannot be saved as %1: %2</source>
+        <translation>Das Projekt kann nicht als %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>it is not a regular file.</source>
+        <translation>es ist keine gewöhnliche Datei.</translation>
     </message>
 </context>
 <context>
@@ -1022,6 +1761,92 @@
     </message>
 </context>
 <context>
+    <name>QuorvaApp</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>GetModuleFileName fail!</source>
+        <translation>GetModuleFileName ist fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <source>Parse p0.data error, please re-install!</source>
+        <translation>Fehler beim Lesen von p0.data, bitte neu installieren!</translation>
+    </message>
+    <message>
+        <source>Parse options error, please re-install!</source>
+        <translation>Fehler beim Lesen der Optionen, bitte neu installieren!</translation>
+    </message>
+    <message>
+        <source>CXMLAccess::SaveXMLNode options failed!</source>
+        <translation>CXMLAccess::SaveXMLNode der Optionen ist fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t remove temp folder!</source>
+        <translation>Der temporäre Ordner kann nicht entfernt werden!</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Can&apos;t write config file&lt;%1&gt; error, please re-install!</source>
+        <translation>Fehler beim Schreiben der Konfigurationsdatei &lt;%1&gt;, bitte neu installieren!</translation>
+    </message>
+    <message>
+        <source>The key file %1 cannot be read: %2.</source>
+        <translation>Die Schlüsseldatei %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Datei oder Verzeichnis nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read config file&lt;%1&gt;, please re-install!!</source>
+        <translation>Die Konfigurationsdatei &lt;%1&gt; kann nicht gelesen werden, bitte neu installieren!!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read config file&lt;%1&gt; error, please re-install!</source>
+        <translation>Fehler beim Lesen der Konfigurationsdatei &lt;%1&gt;, bitte neu installieren!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read config file&lt;%1&gt; error, please re-install!!</source>
+        <translation>Fehler beim Lesen der Konfigurationsdatei &lt;%1&gt;, bitte neu installieren!!</translation>
+    </message>
+    <message>
+        <source>The settings file %1 does not parse: %2 at byte %3.</source>
+        <translation>Die Einstellungsdatei %1 lässt sich nicht einlesen: %2 bei Byte %3.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 has no &quot;body&quot; element.</source>
+        <translation>Die Einstellungsdatei %1 hat kein „body“-Element.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 holds text, a comment or another node that is no element.</source>
+        <translation>Die Einstellungsdatei %1 enthält Text, einen Kommentar oder einen anderen Knoten, der kein Element ist.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write %1: the document could not be made (an element or attribute without a name).</source>
+        <translation>%1 kann nicht geschrieben werden: das Dokument konnte nicht erstellt werden (ein Element oder Attribut ohne Namen).</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The file cannot be written in its folder.</source>
+        <translation>Die Datei kann in ihrem Ordner nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
     <name>SingleInstance</name>
     <message>
         <source>%1 is running.</source>
@@ -1030,6 +1855,199 @@
     <message>
         <source>Info</source>
         <translation>Info</translation>
+    </message>
+</context>
+<context>
+    <name>StreamCheck</name>
+    <message>
+        <source>it cannot be read</source>
+        <translation>sie kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>it does not consist of 2048-byte packs</source>
+        <translation>sie besteht nicht aus Paketen zu 2048 Bytes</translation>
+    </message>
+    <message>
+        <source>it does not consist of 2048-byte MPEG-2 packs</source>
+        <translation>sie besteht nicht aus MPEG-2-Paketen zu 2048 Bytes</translation>
+    </message>
+    <message>
+        <source>its packs announce %1, more than a DVD allows</source>
+        <translation>ihre Pakete kündigen %1 an, mehr als eine DVD erlaubt</translation>
+    </message>
+    <message>
+        <source>it has no DVD navigation packs</source>
+        <translation>sie hat keine DVD-Navigationspakete</translation>
+    </message>
+    <message>
+        <source>its video is %1, not MPEG-2</source>
+        <translation>ihr Video ist %1, nicht MPEG-2</translation>
+    </message>
+    <message>
+        <source>its MPEG-2 video is not of the Main profile</source>
+        <translation>ihr MPEG-2-Video entspricht nicht dem Main-Profil</translation>
+    </message>
+    <message>
+        <source>its video is not 4:2:0</source>
+        <translation>ihr Video ist nicht 4:2:0</translation>
+    </message>
+    <message>
+        <source>its frame size %1x%2 differs from the disc&apos;s</source>
+        <translation>ihre Bildgröße %1x%2 weicht von der der Disc ab</translation>
+    </message>
+    <message>
+        <source>its frame rate differs from the disc&apos;s</source>
+        <translation>ihre Bildrate weicht von der der Disc ab</translation>
+    </message>
+    <message>
+        <source>its display aspect differs from the disc&apos;s %1:%2</source>
+        <translation>ihr Seitenverhältnis weicht von dem der Disc (%1:%2) ab</translation>
+    </message>
+    <message>
+        <source>its video declares %1, more than a DVD allows</source>
+        <translation>ihr Video gibt %1 an, mehr als eine DVD erlaubt</translation>
+    </message>
+    <message>
+        <source>its sound is not 48 kHz stereo AC-3 like the disc&apos;s other titles</source>
+        <translation>ihr Ton ist nicht 48 kHz Stereo AC-3 wie die anderen Titel der Disc</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>nicht genug Speicher</translation>
+    </message>
+    <message>
+        <source>its video has no timestamps</source>
+        <translation>ihr Video hat keine Zeitstempel</translation>
+    </message>
+    <message>
+        <source>its video averages %1, more than a DVD allows</source>
+        <translation>ihr Video hat im Mittel %1, mehr als eine DVD erlaubt</translation>
+    </message>
+    <message>
+        <source>its video reaches %1, more than a DVD allows</source>
+        <translation>ihr Video erreicht %1, mehr als eine DVD erlaubt</translation>
+    </message>
+    <message>
+        <source>it averages %1, more than a DVD allows</source>
+        <translation>sie hat im Mittel %1, mehr als eine DVD erlaubt</translation>
+    </message>
+    <message>
+        <source>its picture groups hold up to %1 pictures, more than the %2 a DVD navigation unit takes</source>
+        <translation>ihre Bildgruppen fassen bis zu %1 Bilder, mehr als die %2, die eine DVD-Navigationseinheit aufnimmt</translation>
+    </message>
+    <message>
+        <source>it is not a .vob file</source>
+        <translation>sie ist keine .vob-Datei</translation>
+    </message>
+    <message>
+        <source>it is not an MPEG program stream</source>
+        <translation>sie ist kein MPEG-Programmstrom</translation>
+    </message>
+    <message>
+        <source>it has more than one video stream</source>
+        <translation>sie hat mehr als einen Videostrom</translation>
+    </message>
+    <message>
+        <source>it has more than one sound stream</source>
+        <translation>sie hat mehr als einen Tonstrom</translation>
+    </message>
+    <message>
+        <source>it carries streams other than one picture and one sound</source>
+        <translation>sie enthält andere Ströme als ein Bild und einen Ton</translation>
+    </message>
+    <message>
+        <source>it has no video stream</source>
+        <translation>sie hat keinen Videostrom</translation>
+    </message>
+    <message>
+        <source>it has no sound</source>
+        <translation>sie hat keinen Ton</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleCues</name>
+    <message>
+        <source>The subtitle file %1 can&apos;t be read: %2</source>
+        <translation>Die Untertiteldatei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The subtitle stream %1 of %2 can&apos;t be read: %3</source>
+        <translation>Der Untertitelstrom %1 von %2 kann nicht gelesen werden: %3</translation>
+    </message>
+    <message>
+        <source>it is too large for a subtitle file.</source>
+        <translation>sie ist zu groß für eine Untertiteldatei.</translation>
+    </message>
+    <message>
+        <source>its text is neither UTF-8 nor in a code page that can be told.</source>
+        <translation>ihr Text ist weder UTF-8 noch in einer erkennbaren Codepage.</translation>
+    </message>
+    <message>
+        <source>it holds no subtitles.</source>
+        <translation>sie enthält keine Untertitel.</translation>
+    </message>
+    <message>
+        <source>its subtitle format is not known.</source>
+        <translation>ihr Untertitelformat ist unbekannt.</translation>
+    </message>
+    <message>
+        <source>out of memory.</source>
+        <translation>nicht genug Speicher.</translation>
+    </message>
+    <message>
+        <source>a subtitle in it can&apos;t be decoded (%1).</source>
+        <translation>ein Untertitel darin kann nicht dekodiert werden (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleStage</name>
+    <message>
+        <source>Can&apos;t make a temporary file: %1</source>
+        <translation>Eine temporäre Datei kann nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t make a temporary folder: %1</source>
+        <translation>Ein temporärer Ordner kann nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>no fonts are available to draw subtitles with.</source>
+        <translation>es gibt keine Schriften, um Untertitel zu zeichnen.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the subtitle picture %1.</source>
+        <translation>Das Untertitelbild %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the subtitle description: %1</source>
+        <translation>Die Untertitelbeschreibung kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Adding the subtitles to %1 failed: %2</source>
+        <translation>Das Hinzufügen der Untertitel zu %1 ist fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>can&apos;t write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>another run of the program is writing it.</source>
+        <translation>ein anderer Lauf des Programms schreibt sie gerade.</translation>
+    </message>
+    <message>
+        <source>Adding subtitles to %1 ...</source>
+        <translation>Untertitel werden zu %1 hinzugefügt ...</translation>
+    </message>
+    <message>
+        <source>none of its subtitles shows while the video plays.</source>
+        <translation>keiner ihrer Untertitel erscheint, während das Video läuft.</translation>
+    </message>
+    <message>
+        <source>The subtitles %1 are left out: %2</source>
+        <translation>Die Untertitel %1 werden ausgelassen: %2</translation>
+    </message>
+    <message>
+        <source>spumux failed.</source>
+        <translation>spumux ist fehlgeschlagen.</translation>
     </message>
 </context>
 <context>
@@ -1049,6 +2067,17 @@
     <message>
         <source>Unable to set skin.</source>
         <translation>Die Skin kann nicht angewendet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>quorva</name>
+    <message>
+        <source>quorva: the window needs a display (none is set: DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM).
+quorva: to make or burn a DVD without one, use quorva-cli (see quorva-cli --help).
+</source>
+        <translation>quorva: das Fenster braucht eine Anzeige (keine ist gesetzt: DISPLAY, WAYLAND_DISPLAY oder QT_QPA_PLATFORM).
+quorva: um ohne Anzeige eine DVD zu erstellen oder zu brennen, quorva-cli verwenden (siehe quorva-cli --help).
+</translation>
     </message>
 </context>
 <context>

@@ -147,6 +147,14 @@
         <source>The job stopped on an unexpected error: %1</source>
         <translation>La tâche s’est arrêtée sur une erreur inattendue : %1</translation>
     </message>
+    <message>
+        <source>Reusing %1, converted earlier from %2.</source>
+        <translation>Réutilisation de %1, converti auparavant à partir de %2.</translation>
+    </message>
+    <message>
+        <source>%1 returned %2.</source>
+        <translation>%1 a renvoyé %2.</translation>
+    </message>
 </context>
 <context>
     <name>Burner</name>
@@ -205,6 +213,170 @@
     <message>
         <source>Burn cancelled.</source>
         <translation>Gravure annulée.</translation>
+    </message>
+    <message>
+        <source>The disc cannot be read back (%1 of %2 read).</source>
+        <translation>Le disque ne peut pas être relu (%1 sur %2 lus).</translation>
+    </message>
+    <message>
+        <source>Cannot read the disc image stream.</source>
+        <translation>Impossible de lire le flux de l’image disque.</translation>
+    </message>
+    <message>
+        <source>Cannot buffer the disc image stream.</source>
+        <translation>Impossible de mettre en tampon le flux de l’image disque.</translation>
+    </message>
+    <message>
+        <source>Cannot open the drive &quot;%1&quot;.</source>
+        <translation>Impossible d’ouvrir le lecteur « %1 ».</translation>
+    </message>
+    <message>
+        <source>Cannot attach the disc image stream.</source>
+        <translation>Impossible de rattacher le flux de l’image disque.</translation>
+    </message>
+    <message>
+        <source>The disc cannot be written this way: %1</source>
+        <translation>Le disque ne peut pas être écrit ainsi : %1</translation>
+    </message>
+    <message>
+        <source>Not enough free space for the disc image in the folder %1: %2 needed, %3 free.</source>
+        <translation>Pas assez d’espace libre pour l’image disque dans le dossier %1 : %2 nécessaires, %3 libres.</translation>
+    </message>
+    <message>
+        <source>Not enough free space on the disc: %1 needed, %2 free.</source>
+        <translation>Pas assez d’espace libre sur le disque : %1 nécessaires, %2 libres.</translation>
+    </message>
+    <message>
+        <source>Writing the disc failed.</source>
+        <translation>L’écriture du disque a échoué.</translation>
+    </message>
+    <message>
+        <source>The disc does not hold what was written: the data read back (%1) differ from the image sent (%2).</source>
+        <translation>Le disque ne contient pas ce qui a été écrit : les données relues (%1) diffèrent de l’image envoyée (%2).</translation>
+    </message>
+    <message>
+        <source>The drive &quot;%1&quot; is left out: %2</source>
+        <translation>Le lecteur « %1 » est ignoré : %2</translation>
+    </message>
+    <message>
+        <source>The drive &quot;%1&quot; could not be examined.</source>
+        <translation>Le lecteur « %1 » n’a pas pu être examiné.</translation>
+    </message>
+    <message>
+        <source>The drive &quot;%1&quot; could not be examined: %2.</source>
+        <translation>Le lecteur « %1 » n’a pas pu être examiné : %2.</translation>
+    </message>
+    <message>
+        <source>The DVD folder &quot;%1&quot; does not exist.</source>
+        <translation>Le dossier DVD « %1 » n’existe pas.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; is not a VIDEO_TS folder.</source>
+        <translation>Le dossier « %1 » n’est pas un dossier VIDEO_TS.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; holds no DVD-Video (VIDEO_TS.IFO is missing).</source>
+        <translation>Le dossier « %1 » ne contient pas de DVD-Vidéo (VIDEO_TS.IFO manque).</translation>
+    </message>
+    <message>
+        <source>Cannot create the disc image file &quot;%1&quot;: %2.</source>
+        <translation>Impossible de créer le fichier d’image disque « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>Cannot find a free name for the disc image beside &quot;%1&quot;.</source>
+        <translation>Aucun nom libre pour l’image disque à côté de « %1 ».</translation>
+    </message>
+    <message>
+        <source>Cannot name the disc image &quot;%1&quot;: %2.</source>
+        <translation>Impossible de nommer l’image disque « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>Cannot run %1: %2.</source>
+        <translation>Impossible de lancer %1 : %2.</translation>
+    </message>
+    <message>
+        <source>%1 failed (signal %2).</source>
+        <translation>%1 a échoué (signal %2).</translation>
+    </message>
+    <message>
+        <source>%1 failed (signal %2): %3</source>
+        <translation>%1 a échoué (signal %2) : %3</translation>
+    </message>
+    <message>
+        <source>%1 failed.</source>
+        <translation>%1 a échoué.</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2</source>
+        <translation>%1 a échoué : %2</translation>
+    </message>
+    <message>
+        <source>%1 did not report the image size.</source>
+        <translation>%1 n’a pas indiqué la taille de l’image.</translation>
+    </message>
+    <message>
+        <source>%1 was stopped before it ended.</source>
+        <translation>%1 a été arrêté avant la fin.</translation>
+    </message>
+    <message>
+        <source>The drives cannot be scanned while a burn is running.</source>
+        <translation>Les lecteurs ne peuvent pas être recherchés pendant une gravure.</translation>
+    </message>
+    <message>
+        <source>There is no device number %1.</source>
+        <translation>Il n’y a pas d’appareil numéro %1.</translation>
+    </message>
+    <message>
+        <source>No burning device was chosen.</source>
+        <translation>Aucun graveur n’a été choisi.</translation>
+    </message>
+    <message>
+        <source>Another burn is already running.</source>
+        <translation>Une autre gravure est déjà en cours.</translation>
+    </message>
+    <message>
+        <source>The disc image &quot;%1&quot; is incomplete (%2 of %3 bytes).</source>
+        <translation>L’image disque « %1 » est incomplète (%2 octets sur %3).</translation>
+    </message>
+    <message>
+        <source>The disc writing library (libburn) could not be started.</source>
+        <translation>La bibliothèque d’écriture de disques (libburn) n’a pas pu être démarrée.</translation>
+    </message>
+    <message>
+        <source>a pipe</source>
+        <translation>un tube</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>un dossier</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>a character device</source>
+        <translation>un périphérique en mode caractère</translation>
+    </message>
+    <message>
+        <source>%1 is not a file or a drive a disc can be written to (it is %2).</source>
+        <translation>%1 n’est ni un fichier ni un lecteur sur lequel écrire un disque (c’est %2).</translation>
+    </message>
+    <message>
+        <source>The volume label &quot;%1&quot; is not valid UTF-8 text.</source>
+        <translation>Le nom de volume « %1 » n’est pas un texte UTF-8 valide.</translation>
+    </message>
+    <message>
+        <source>The volume label &quot;%1&quot; takes %2 bytes; a disc&apos;s volume label holds at most %3 (a letter with an accent takes two or more).</source>
+        <translation>Le nom de volume « %1 » occupe %2 octets ; le nom de volume d’un disque en contient au plus %3 (une lettre accentuée en occupe deux ou plus).</translation>
+    </message>
+    <message>
+        <source>%1 drive found.</source>
+        <translation>%1 lecteur trouvé.</translation>
+    </message>
+    <message>
+        <source>%1 drives found.</source>
+        <translation>%1 lecteurs trouvés.</translation>
     </message>
 </context>
 <context>
@@ -813,6 +985,33 @@
     </message>
 </context>
 <context>
+    <name>CrashReport</name>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Product crash</source>
+        <translation>Plantage du programme</translation>
+    </message>
+    <message>
+        <source>Could not open file to write error information.</source>
+        <translation>Impossible d’ouvrir le fichier pour écrire les informations d’erreur.</translation>
+    </message>
+    <message>
+        <source>Could not CloseHandle.</source>
+        <translation>CloseHandle a échoué.</translation>
+    </message>
+    <message>
+        <source>We are very sorry for the crash of our product. There is a mini dump file in the folder %1 named &quot;%2&quot; can help us fix the problem if you can send us %3. Thanks!</source>
+        <translation>Nous sommes vraiment désolés du plantage de notre programme. Le dossier %1 contient un fichier de vidage nommé « %2 » ; si vous pouvez nous l’envoyer à %3, il nous aidera à corriger le problème. Merci !</translation>
+    </message>
+    <message>
+        <source>Could not create error dump:GetLastError()=%.8X</source>
+        <translation>Impossible de créer le vidage d’erreur :GetLastError()=%.8X</translation>
+    </message>
+</context>
+<context>
     <name>DesktopOpen</name>
     <message>
         <source>no program to open it is installed</source>
@@ -832,6 +1031,17 @@
     </message>
 </context>
 <context>
+    <name>DeviceDiscovery</name>
+    <message>
+        <source>Can&apos;t start find device thread!</source>
+        <translation>Impossible de lancer la recherche des appareils !</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+</context>
+<context>
     <name>DiscBurner</name>
     <message>
         <source>Disc image file (ISO)</source>
@@ -847,6 +1057,418 @@
     <message>
         <source>Disc checked: %1 videos, the menus are laid out otherwise and were not checked</source>
         <translation>Disque vérifié : %1 vidéos ; les menus sont disposés autrement et n’ont pas été vérifiés</translation>
+    </message>
+    <message>
+        <source>Menus</source>
+        <translation>Menus</translation>
+    </message>
+    <message>
+        <source>First play</source>
+        <translation>Première lecture</translation>
+    </message>
+    <message>
+        <source>Title menu</source>
+        <translation>Menu des titres</translation>
+    </message>
+    <message>
+        <source>Play button</source>
+        <translation>Bouton Lecture</translation>
+    </message>
+    <message>
+        <source>End of the title</source>
+        <translation>Fin du titre</translation>
+    </message>
+    <message>
+        <source>Root menu button</source>
+        <translation>Bouton Menu principal</translation>
+    </message>
+    <message>
+        <source>Root menu page %1 of %2</source>
+        <translation>Menu principal page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Root menu buttons</source>
+        <translation>Boutons du menu principal</translation>
+    </message>
+    <message>
+        <source>Disc image</source>
+        <translation>Image disque</translation>
+    </message>
+    <message>
+        <source>Image size</source>
+        <translation>Taille de l’image</translation>
+    </message>
+    <message>
+        <source>Volume label</source>
+        <translation>Nom de volume</translation>
+    </message>
+    <message>
+        <source>Title %1</source>
+        <translation>Titre %1</translation>
+    </message>
+    <message>
+        <source>Chapter lengths</source>
+        <translation>Durées des chapitres</translation>
+    </message>
+    <message>
+        <source>Disc files</source>
+        <translation>Fichiers du disque</translation>
+    </message>
+    <message>
+        <source>Disc information</source>
+        <translation>Informations du disque</translation>
+    </message>
+    <message>
+        <source>Table counts</source>
+        <translation>Nombres des tables</translation>
+    </message>
+    <message>
+        <source>Program chains</source>
+        <translation>Chaînes de programme</translation>
+    </message>
+    <message>
+        <source>Subtitle streams</source>
+        <translation>Flux de sous-titres</translation>
+    </message>
+    <message>
+        <source>Audio streams</source>
+        <translation>Flux audio</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>nothing (the player refuses it)</source>
+        <translation>rien (le lecteur le refuse)</translation>
+    </message>
+    <message>
+        <source>a stop of playback</source>
+        <translation>un arrêt de la lecture</translation>
+    </message>
+    <message>
+        <source>title %1 chapter %2</source>
+        <translation>titre %1 chapitre %2</translation>
+    </message>
+    <message>
+        <source>the title menu</source>
+        <translation>le menu des titres</translation>
+    </message>
+    <message>
+        <source>another title menu</source>
+        <translation>un autre menu des titres</translation>
+    </message>
+    <message>
+        <source>a root menu</source>
+        <translation>un menu principal</translation>
+    </message>
+    <message>
+        <source>first play</source>
+        <translation>la première lecture</translation>
+    </message>
+    <message>
+        <source>does not wait for a button: when its picture ends, playback goes on to %1</source>
+        <translation>n’attend pas de bouton : à la fin de son image, la lecture passe vers %1</translation>
+    </message>
+    <message>
+        <source>first play leads to %1: the menus are not laid out as this program makes them and were not checked</source>
+        <translation>la première lecture mène vers %1 : les menus ne sont pas disposés comme ce programme les fait et n’ont pas été vérifiés</translation>
+    </message>
+    <message>
+        <source>leads to %1, not to the title menu</source>
+        <translation>mène vers %1, pas vers le menu des titres</translation>
+    </message>
+    <message>
+        <source>leads to %1, not to the title menu (%2)</source>
+        <translation>mène vers %1, pas vers le menu des titres (%2)</translation>
+    </message>
+    <message>
+        <source>shows the title menu</source>
+        <translation>affiche le menu des titres</translation>
+    </message>
+    <message>
+        <source>%1 button</source>
+        <translation>%1 bouton</translation>
+    </message>
+    <message>
+        <source>%1 buttons</source>
+        <translation>%1 boutons</translation>
+    </message>
+    <message>
+        <source>expected %1</source>
+        <translation>attendu : %1</translation>
+    </message>
+    <message>
+        <source>holds as a still</source>
+        <translation>reste en image fixe</translation>
+    </message>
+    <message>
+        <source>the title menu cannot be called again</source>
+        <translation>le menu des titres ne peut pas être rappelé</translation>
+    </message>
+    <message>
+        <source>plays title 1 from chapter 1</source>
+        <translation>lit le titre 1 à partir du chapitre 1</translation>
+    </message>
+    <message>
+        <source>leads to %1, not to title 1 chapter 1</source>
+        <translation>mène vers %1, pas vers le titre 1 chapitre 1</translation>
+    </message>
+    <message>
+        <source>returns to %1</source>
+        <translation>revient vers %1</translation>
+    </message>
+    <message>
+        <source>leads to %1, not back to a menu</source>
+        <translation>mène vers %1, pas de retour vers un menu</translation>
+    </message>
+    <message>
+        <source>the title menu has no second button</source>
+        <translation>le menu des titres n’a pas de deuxième bouton</translation>
+    </message>
+    <message>
+        <source>opens the root menu</source>
+        <translation>ouvre le menu principal</translation>
+    </message>
+    <message>
+        <source>leads to %1, not to the root menu</source>
+        <translation>mène vers %1, pas vers le menu principal</translation>
+    </message>
+    <message>
+        <source>button %1 plays title %2 chapter %3</source>
+        <translation>le bouton %1 lit le titre %2 chapitre %3</translation>
+    </message>
+    <message>
+        <source>button %1 turns to page %2</source>
+        <translation>le bouton %1 passe à la page %2</translation>
+    </message>
+    <message>
+        <source>button %1 goes back to the title menu</source>
+        <translation>le bouton %1 revient au menu des titres</translation>
+    </message>
+    <message>
+        <source>button %1 leads to %2</source>
+        <translation>le bouton %1 mène vers %2</translation>
+    </message>
+    <message>
+        <source>a place the check could not reach</source>
+        <translation>un endroit que la vérification n’a pas pu atteindre</translation>
+    </message>
+    <message>
+        <source>the page cannot be reached again</source>
+        <translation>la page ne peut pas être atteinte à nouveau</translation>
+    </message>
+    <message>
+        <source>chapter %1</source>
+        <translation>chapitre %1</translation>
+    </message>
+    <message>
+        <source>chapters %1</source>
+        <translation>chapitres %1</translation>
+    </message>
+    <message>
+        <source>chapters %1 to %2</source>
+        <translation>chapitres %1 à %2</translation>
+    </message>
+    <message>
+        <source>button %1 of page %2 plays %3, expected %4</source>
+        <translation>le bouton %1 de la page %2 lit %3, attendu : %4</translation>
+    </message>
+    <message>
+        <source>button %1 of page %2 plays %3, after %4</source>
+        <translation>le bouton %1 de la page %2 lit %3, après %4</translation>
+    </message>
+    <message>
+        <source>%1 button plays a chapter, expected one for each of the %2</source>
+        <translation>%1 bouton lit un chapitre, attendu : un pour chacune des %2</translation>
+    </message>
+    <message>
+        <source>%1 buttons play chapters, expected one for each of the %2</source>
+        <translation>%1 boutons lisent des chapitres, attendu : un pour chacune des %2</translation>
+    </message>
+    <message>
+        <source>%1 video</source>
+        <translation>%1 vidéo</translation>
+    </message>
+    <message>
+        <source>%1 videos</source>
+        <translation>%1 vidéos</translation>
+    </message>
+    <message>
+        <source>%1 button, each playing its video&apos;s first chapter, in order</source>
+        <translation>%1 bouton, chacun lit le premier chapitre de sa vidéo, dans l’ordre</translation>
+    </message>
+    <message>
+        <source>%1 buttons, each playing its video&apos;s first chapter, in order</source>
+        <translation>%1 boutons, chacun lit le premier chapitre de sa vidéo, dans l’ordre</translation>
+    </message>
+    <message>
+        <source>%1 sector, as its file system says</source>
+        <translation>%1 secteur, comme l’indique son système de fichiers</translation>
+    </message>
+    <message>
+        <source>%1 sectors, as its file system says</source>
+        <translation>%1 secteurs, comme l’indique son système de fichiers</translation>
+    </message>
+    <message>
+        <source>the image is truncated: it holds %1 of the %2 sectors its file system spans</source>
+        <translation>l’image est tronquée : elle contient %1 des %2 secteurs que couvre son système de fichiers</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;, expected &quot;%2&quot;</source>
+        <translation>« %1 », attendu : « %2 »</translation>
+    </message>
+    <message>
+        <source>%1 chapter</source>
+        <translation>%1 chapitre</translation>
+    </message>
+    <message>
+        <source>%1 chapters</source>
+        <translation>%1 chapitres</translation>
+    </message>
+    <message>
+        <source>video %1 plays %2, its file %3</source>
+        <translation>la vidéo %1 dure %2, son fichier %3</translation>
+    </message>
+    <message>
+        <source>each video within %1 of its file (largest difference %2)</source>
+        <translation>chaque vidéo à moins de %1 de son fichier (plus grand écart %2)</translation>
+    </message>
+    <message>
+        <source>every file the disc&apos;s information names is there</source>
+        <translation>chaque fichier nommé par les informations du disque est présent</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 manque</translation>
+    </message>
+    <message>
+        <source>%1 are missing</source>
+        <translation>%1 manquent</translation>
+    </message>
+    <message>
+        <source>the disc has no title</source>
+        <translation>le disque n’a aucun titre</translation>
+    </message>
+    <message>
+        <source>expected %1 (one per video)</source>
+        <translation>attendu : %1 (un par vidéo)</translation>
+    </message>
+    <message>
+        <source>chapter %1 is %2 long, its video %3</source>
+        <translation>le chapitre %1 dure %2, sa vidéo %3</translation>
+    </message>
+    <message>
+        <source>no chapter to compare</source>
+        <translation>aucun chapitre à comparer</translation>
+    </message>
+    <message>
+        <source>each within %1 of its video (largest difference %2)</source>
+        <translation>chacun à moins de %1 de sa vidéo (plus grand écart %2)</translation>
+    </message>
+    <message>
+        <source>%1 stream listed, each carried by the videos</source>
+        <translation>%1 flux listé, chacun porté par les vidéos</translation>
+    </message>
+    <message>
+        <source>%1 streams listed, each carried by the videos</source>
+        <translation>%1 flux listés, chacun porté par les vidéos</translation>
+    </message>
+    <message>
+        <source>the walk through the menus gave no report</source>
+        <translation>le parcours des menus n’a donné aucun rapport</translation>
+    </message>
+    <message>
+        <source>the player&apos;s navigation went round a loop of the disc&apos;s commands while %1 and did not come back within %2 s</source>
+        <translation>la navigation du lecteur a tourné dans une boucle des commandes du disque (%1) et n’est pas revenue en %2 s</translation>
+    </message>
+    <message>
+        <source>the walk through the menus did not end within %1 s (%2)</source>
+        <translation>le parcours des menus ne s’est pas terminé en %1 s (%2)</translation>
+    </message>
+    <message>
+        <source>the walk through the menus did not end within %1 s (last at %2)</source>
+        <translation>le parcours des menus ne s’est pas terminé en %1 s (en dernier à %2)</translation>
+    </message>
+    <message>
+        <source>the check was stopped</source>
+        <translation>la vérification a été arrêtée</translation>
+    </message>
+    <message>
+        <source>the player&apos;s navigation failed (%1)</source>
+        <translation>la navigation du lecteur a échoué (%1)</translation>
+    </message>
+    <message>
+        <source>the player&apos;s navigation failed (%1) while %2</source>
+        <translation>la navigation du lecteur a échoué (%1) pendant : %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a disc image or a drive</source>
+        <translation>%1 est %2, ni une image disque ni un lecteur</translation>
+    </message>
+    <message>
+        <source>a pipe</source>
+        <translation>un tube</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>a character device</source>
+        <translation>un périphérique en mode caractère</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>FAILED</source>
+        <translation>ÉCHEC</translation>
+    </message>
+    <message>
+        <source>title set %1: %2 stream (%3) in every cell</source>
+        <translation>jeu de titres %1 : %2 flux (%3) dans chaque cellule</translation>
+    </message>
+    <message>
+        <source>title set %1: %2 streams (%3) in every cell</source>
+        <translation>jeu de titres %1 : %2 flux (%3) dans chaque cellule</translation>
+    </message>
+    <message>
+        <source>title set %1: %2 streams in every cell</source>
+        <translation>jeu de titres %1 : %2 flux dans chaque cellule</translation>
+    </message>
+    <message>
+        <source>no language</source>
+        <translation>aucune langue</translation>
+    </message>
+    <message>
+        <source>title set %1 program chain %2 cell %3 carries audio stream %4, which the stream table does not list</source>
+        <translation>jeu de titres %1, chaîne de programme %2, cellule %3 : porte le flux audio %4, que la table des flux ne liste pas</translation>
+    </message>
+    <message>
+        <source>title set %1 program chain %2 cell %3 lacks audio stream %4, which its program chain offers</source>
+        <translation>jeu de titres %1, chaîne de programme %2, cellule %3 : il manque le flux audio %4, que sa chaîne de programme propose</translation>
+    </message>
+    <message>
+        <source>title set %1&apos;s stream table lists audio stream %2 (%3), which none of its videos carries</source>
+        <translation>la table des flux du jeu de titres %1 liste le flux audio %2 (%3), qu’aucune de ses vidéos ne porte</translation>
+    </message>
+    <message>
+        <source>title set %1&apos;s videos carry subtitle stream %2, but it lists %3</source>
+        <translation>les vidéos du jeu de titres %1 portent le flux de sous-titres %2, mais il n’en liste que %3</translation>
+    </message>
+    <message>
+        <source>title set %1 lists subtitle stream %2, which none of its videos carries</source>
+        <translation>le jeu de titres %1 liste le flux de sous-titres %2, qu’aucune de ses vidéos ne porte</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
@@ -955,6 +1577,14 @@
         <source>Quorva cannot make a temporary file to read it in (%1)</source>
         <translation>Quorva ne peut pas créer de fichier temporaire pour le lire (%1)</translation>
     </message>
+    <message>
+        <source>the encoding engine cannot read it</source>
+        <translation>le moteur d’encodage ne peut pas le lire</translation>
+    </message>
+    <message>
+        <source>it could not be read (%1)</source>
+        <translation>il n’a pas pu être lu (%1)</translation>
+    </message>
 </context>
 <context>
     <name>MediaItem</name>
@@ -980,6 +1610,80 @@
     </message>
 </context>
 <context>
+    <name>MenuStage</name>
+    <message>
+        <source>Can&apos;t prepare the menu background %1: %2</source>
+        <translation>Impossible de préparer le fond de menu %1 : %2</translation>
+    </message>
+    <message>
+        <source>Can&apos;t prepare the menu background %1</source>
+        <translation>Impossible de préparer le fond de menu %1</translation>
+    </message>
+    <message>
+        <source>The temporary folder&apos;s path is too long for the menu pictures.</source>
+        <translation>Le chemin du dossier temporaire est trop long pour les images des menus.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t draw the menu&apos;s back button on %1</source>
+        <translation>Impossible de dessiner le bouton de retour du menu sur %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t make a temporary file: %1</source>
+        <translation>Impossible de créer un fichier temporaire : %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read the menu picture %1</source>
+        <translation>Impossible de lire l’image de menu %1</translation>
+    </message>
+    <message>
+        <source>DVD menu background only support BMP/JPG file!</source>
+        <translation>Le fond de menu DVD n’accepte que les fichiers BMP/JPG !</translation>
+    </message>
+    <message>
+        <source>The menu picture path is too long: %1</source>
+        <translation>Le chemin de l’image de menu est trop long : %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t encode the menu picture %1: %2</source>
+        <translation>Impossible d’encoder l’image de menu %1 : %2</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the menu button description: %1</source>
+        <translation>Impossible d’écrire la description des boutons du menu : %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t add the menu buttons: %1</source>
+        <translation>Impossible d’ajouter les boutons du menu : %1</translation>
+    </message>
+    <message>
+        <source>the picture could not be drawn</source>
+        <translation>l’image n’a pas pu être dessinée</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the root menu picture %1: %2</source>
+        <translation>Impossible d’écrire l’image du menu principal %1 : %2</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read the title menu picture %1</source>
+        <translation>Impossible de lire l’image du menu des titres %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the title menu picture %1: %2</source>
+        <translation>Impossible d’écrire l’image du menu des titres %1 : %2</translation>
+    </message>
+    <message>
+        <source>The menus could not be made: %1</source>
+        <translation>Les menus n’ont pas pu être créés : %1</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>the picture is empty</source>
+        <translation>l’image est vide</translation>
+    </message>
+</context>
+<context>
     <name>ProbeProgressDlg</name>
     <message>
         <source>Add video</source>
@@ -992,6 +1696,41 @@
     <message>
         <source>Stopping...</source>
         <translation>Arrêt en cours...</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFile</name>
+    <message>
+        <source>The project %1 cannot be opened: %2</source>
+        <translation>Le projet %1 ne peut pas être ouvert : %2</translation>
+    </message>
+    <message>
+        <source>it is not a file.</source>
+        <translation>ce n’est pas un fichier.</translation>
+    </message>
+    <message>
+        <source>the file does not exist.</source>
+        <translation>le fichier n’existe pas.</translation>
+    </message>
+    <message>
+        <source>it is not an XML file (%1 at byte %2).</source>
+        <translation>ce n’est pas un fichier XML (%1 à l’octet %2).</translation>
+    </message>
+    <message>
+        <source>it is XML, but not a Quorva project.</source>
+        <translation>c’est du XML, mais pas un projet Quorva.</translation>
+    </message>
+    <message>
+        <source>The project %1 was saved by a later version of Quorva (project format %2, this version reads format %3): what this version does not know of it is left out.</source>
+        <translation>Le projet %1 a été enregistré par une version plus récente de Quorva (format de projet %2, cette version lit le format %3) : ce que cette version n’en connaît pas est ignoré.</translation>
+    </message>
+    <message>
+        <source>The project cannot be saved as %1: %2</source>
+        <translation>Le projet ne peut pas être enregistré sous %1 : %2</translation>
+    </message>
+    <message>
+        <source>it is not a regular file.</source>
+        <translation>ce n’est pas un fichier ordinaire.</translation>
     </message>
 </context>
 <context>
@@ -1022,6 +1761,92 @@
     </message>
 </context>
 <context>
+    <name>QuorvaApp</name>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>GetModuleFileName fail!</source>
+        <translation>GetModuleFileName a échoué !</translation>
+    </message>
+    <message>
+        <source>Parse p0.data error, please re-install!</source>
+        <translation>Erreur de lecture de p0.data, veuillez réinstaller !</translation>
+    </message>
+    <message>
+        <source>Parse options error, please re-install!</source>
+        <translation>Erreur de lecture des options, veuillez réinstaller !</translation>
+    </message>
+    <message>
+        <source>CXMLAccess::SaveXMLNode options failed!</source>
+        <translation>CXMLAccess::SaveXMLNode des options a échoué !</translation>
+    </message>
+    <message>
+        <source>Can&apos;t remove temp folder!</source>
+        <translation>Impossible de supprimer le dossier temporaire !</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Can&apos;t write config file&lt;%1&gt; error, please re-install!</source>
+        <translation>Erreur d’écriture du fichier de configuration &lt;%1&gt;, veuillez réinstaller !</translation>
+    </message>
+    <message>
+        <source>The key file %1 cannot be read: %2.</source>
+        <translation>Le fichier de clé %1 ne peut pas être lu : %2.</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Aucun fichier ou dossier de ce nom</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission refusée</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read config file&lt;%1&gt;, please re-install!!</source>
+        <translation>Impossible de lire le fichier de configuration &lt;%1&gt;, veuillez réinstaller !!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read config file&lt;%1&gt; error, please re-install!</source>
+        <translation>Erreur de lecture du fichier de configuration &lt;%1&gt;, veuillez réinstaller !</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read config file&lt;%1&gt; error, please re-install!!</source>
+        <translation>Erreur de lecture du fichier de configuration &lt;%1&gt;, veuillez réinstaller !!</translation>
+    </message>
+    <message>
+        <source>The settings file %1 does not parse: %2 at byte %3.</source>
+        <translation>Le fichier de réglages %1 ne peut pas être analysé : %2 à l’octet %3.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 has no &quot;body&quot; element.</source>
+        <translation>Le fichier de réglages %1 n’a pas d’élément « body ».</translation>
+    </message>
+    <message>
+        <source>The settings file %1 holds text, a comment or another node that is no element.</source>
+        <translation>Le fichier de réglages %1 contient du texte, un commentaire ou un autre nœud qui n’est pas un élément.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write %1: the document could not be made (an element or attribute without a name).</source>
+        <translation>Impossible d’écrire %1 : le document n’a pas pu être créé (un élément ou un attribut sans nom).</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write %1: %2</source>
+        <translation>Impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>The file cannot be written in its folder.</source>
+        <translation>Le fichier ne peut pas être écrit dans son dossier.</translation>
+    </message>
+</context>
+<context>
     <name>SingleInstance</name>
     <message>
         <source>%1 is running.</source>
@@ -1030,6 +1855,199 @@
     <message>
         <source>Info</source>
         <translation>Info</translation>
+    </message>
+</context>
+<context>
+    <name>StreamCheck</name>
+    <message>
+        <source>it cannot be read</source>
+        <translation>il ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>it does not consist of 2048-byte packs</source>
+        <translation>il n’est pas fait de paquets de 2048 octets</translation>
+    </message>
+    <message>
+        <source>it does not consist of 2048-byte MPEG-2 packs</source>
+        <translation>il n’est pas fait de paquets MPEG-2 de 2048 octets</translation>
+    </message>
+    <message>
+        <source>its packs announce %1, more than a DVD allows</source>
+        <translation>ses paquets annoncent %1, plus que ne le permet un DVD</translation>
+    </message>
+    <message>
+        <source>it has no DVD navigation packs</source>
+        <translation>il n’a pas de paquets de navigation DVD</translation>
+    </message>
+    <message>
+        <source>its video is %1, not MPEG-2</source>
+        <translation>sa vidéo est en %1, pas en MPEG-2</translation>
+    </message>
+    <message>
+        <source>its MPEG-2 video is not of the Main profile</source>
+        <translation>sa vidéo MPEG-2 n’est pas du profil Main</translation>
+    </message>
+    <message>
+        <source>its video is not 4:2:0</source>
+        <translation>sa vidéo n’est pas en 4:2:0</translation>
+    </message>
+    <message>
+        <source>its frame size %1x%2 differs from the disc&apos;s</source>
+        <translation>sa taille d’image %1x%2 diffère de celle du disque</translation>
+    </message>
+    <message>
+        <source>its frame rate differs from the disc&apos;s</source>
+        <translation>sa fréquence d’images diffère de celle du disque</translation>
+    </message>
+    <message>
+        <source>its display aspect differs from the disc&apos;s %1:%2</source>
+        <translation>son format d’affichage diffère de celui du disque, %1:%2</translation>
+    </message>
+    <message>
+        <source>its video declares %1, more than a DVD allows</source>
+        <translation>sa vidéo déclare %1, plus que ne le permet un DVD</translation>
+    </message>
+    <message>
+        <source>its sound is not 48 kHz stereo AC-3 like the disc&apos;s other titles</source>
+        <translation>son audio n’est pas en AC-3 stéréo 48 kHz comme les autres titres du disque</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>its video has no timestamps</source>
+        <translation>sa vidéo n’a pas d’horodatage</translation>
+    </message>
+    <message>
+        <source>its video averages %1, more than a DVD allows</source>
+        <translation>sa vidéo atteint en moyenne %1, plus que ne le permet un DVD</translation>
+    </message>
+    <message>
+        <source>its video reaches %1, more than a DVD allows</source>
+        <translation>sa vidéo atteint %1, plus que ne le permet un DVD</translation>
+    </message>
+    <message>
+        <source>it averages %1, more than a DVD allows</source>
+        <translation>il atteint en moyenne %1, plus que ne le permet un DVD</translation>
+    </message>
+    <message>
+        <source>its picture groups hold up to %1 pictures, more than the %2 a DVD navigation unit takes</source>
+        <translation>ses groupes d’images comptent jusqu’à %1 images, plus que les %2 qu’accepte une unité de navigation DVD</translation>
+    </message>
+    <message>
+        <source>it is not a .vob file</source>
+        <translation>ce n’est pas un fichier .vob</translation>
+    </message>
+    <message>
+        <source>it is not an MPEG program stream</source>
+        <translation>ce n’est pas un flux programme MPEG</translation>
+    </message>
+    <message>
+        <source>it has more than one video stream</source>
+        <translation>il a plus d’un flux vidéo</translation>
+    </message>
+    <message>
+        <source>it has more than one sound stream</source>
+        <translation>il a plus d’un flux audio</translation>
+    </message>
+    <message>
+        <source>it carries streams other than one picture and one sound</source>
+        <translation>il contient d’autres flux qu’une image et un son</translation>
+    </message>
+    <message>
+        <source>it has no video stream</source>
+        <translation>il n’a pas de flux vidéo</translation>
+    </message>
+    <message>
+        <source>it has no sound</source>
+        <translation>il n’a pas de son</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleCues</name>
+    <message>
+        <source>The subtitle file %1 can&apos;t be read: %2</source>
+        <translation>Le fichier de sous-titres %1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>The subtitle stream %1 of %2 can&apos;t be read: %3</source>
+        <translation>Le flux de sous-titres %1 de %2 ne peut pas être lu : %3</translation>
+    </message>
+    <message>
+        <source>it is too large for a subtitle file.</source>
+        <translation>il est trop grand pour un fichier de sous-titres.</translation>
+    </message>
+    <message>
+        <source>its text is neither UTF-8 nor in a code page that can be told.</source>
+        <translation>son texte n’est ni en UTF-8 ni dans une page de codes reconnaissable.</translation>
+    </message>
+    <message>
+        <source>it holds no subtitles.</source>
+        <translation>il ne contient aucun sous-titre.</translation>
+    </message>
+    <message>
+        <source>its subtitle format is not known.</source>
+        <translation>son format de sous-titres est inconnu.</translation>
+    </message>
+    <message>
+        <source>out of memory.</source>
+        <translation>mémoire insuffisante.</translation>
+    </message>
+    <message>
+        <source>a subtitle in it can&apos;t be decoded (%1).</source>
+        <translation>un de ses sous-titres ne peut pas être décodé (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleStage</name>
+    <message>
+        <source>Can&apos;t make a temporary file: %1</source>
+        <translation>Impossible de créer un fichier temporaire : %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t make a temporary folder: %1</source>
+        <translation>Impossible de créer un dossier temporaire : %1</translation>
+    </message>
+    <message>
+        <source>no fonts are available to draw subtitles with.</source>
+        <translation>aucune police n’est disponible pour dessiner les sous-titres.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the subtitle picture %1.</source>
+        <translation>Impossible d’écrire l’image de sous-titre %1.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the subtitle description: %1</source>
+        <translation>Impossible d’écrire la description des sous-titres : %1</translation>
+    </message>
+    <message>
+        <source>Adding the subtitles to %1 failed: %2</source>
+        <translation>L’ajout des sous-titres à %1 a échoué : %2</translation>
+    </message>
+    <message>
+        <source>can&apos;t write %1: %2</source>
+        <translation>impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>another run of the program is writing it.</source>
+        <translation>une autre exécution du programme est en train de l’écrire.</translation>
+    </message>
+    <message>
+        <source>Adding subtitles to %1 ...</source>
+        <translation>Ajout des sous-titres à %1 ...</translation>
+    </message>
+    <message>
+        <source>none of its subtitles shows while the video plays.</source>
+        <translation>aucun de ses sous-titres ne s’affiche pendant la lecture de la vidéo.</translation>
+    </message>
+    <message>
+        <source>The subtitles %1 are left out: %2</source>
+        <translation>Les sous-titres %1 sont ignorés : %2</translation>
+    </message>
+    <message>
+        <source>spumux failed.</source>
+        <translation>spumux a échoué.</translation>
     </message>
 </context>
 <context>
@@ -1049,6 +2067,17 @@
     <message>
         <source>Unable to set skin.</source>
         <translation>Impossible d’appliquer l’habillage.</translation>
+    </message>
+</context>
+<context>
+    <name>quorva</name>
+    <message>
+        <source>quorva: the window needs a display (none is set: DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM).
+quorva: to make or burn a DVD without one, use quorva-cli (see quorva-cli --help).
+</source>
+        <translation>quorva : la fenêtre a besoin d’un affichage (aucun n’est défini : DISPLAY, WAYLAND_DISPLAY ou QT_QPA_PLATFORM).
+quorva : pour créer ou graver un DVD sans affichage, utilisez quorva-cli (voir quorva-cli --help).
+</translation>
     </message>
 </context>
 <context>

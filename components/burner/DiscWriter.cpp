@@ -12,6 +12,7 @@
 
 #include "components/burner/PseudoDrive.h"
 #include "components/burner/StreamChecksum.h"
+#include "platform/Translation.h"
 
 namespace burner {
 namespace {
@@ -138,9 +139,11 @@ std::string ReadBack(LibburnLibrary& library, burn::burn_drive* drive, std::int6
         if (burn::burn_read_data(drive, static_cast<off_t>(at), buffer.data(), want, &got, 0) <=
                 0 ||
             got != want) {
-            return WithDetail("The disc cannot be read back (" + MegaBytes(at) + " of " +
-                                  MegaBytes(bytes) + " read).",
-                              library);
+            return WithDetail(
+                platform::FillIn(
+                    platform::Translate("Burner", "The disc cannot be read back (%1 of %2 read)."),
+                    {MegaBytes(at), MegaBytes(bytes)}),
+                library);
         }
         sum.Add(buffer.data(), static_cast<std::size_t>(want));
         const int percent =
@@ -166,29 +169,32 @@ std::string WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& 
     SourcePtr fdSource(burn::burn_fd_source_new(job.sourceFd, -1, job.bytes));
     if (!fdSource) {
         close(job.sourceFd);
-        return "Cannot read the disc image stream.";
+        return platform::Translate("Burner", "Cannot read the disc image stream.");
     }
     SourcePtr patched(job.patch.bytes.empty() ? nullptr
                                               : NewPatchingSource(fdSource.get(), job.patch));
     if (!job.patch.bytes.empty() && !patched) {
-        return "Cannot read the disc image stream.";
+        return platform::Translate("Burner", "Cannot read the disc image stream.");
     }
     burn::burn_source* stream = patched ? patched.get() : fdSource.get();
     // The stream is summed on its way into the buffer.
     StreamChecksum sent;
     SourcePtr summed(job.verify ? NewChecksumSource(stream, sent) : nullptr);
     if (job.verify && !summed) {
-        return "Cannot read the disc image stream.";
+        return platform::Translate("Burner", "Cannot read the disc image stream.");
     }
     SourcePtr fifo(
         burn::burn_fifo_source_new(job.verify ? summed.get() : stream, 2048, kFifoChunks, 1));
     if (!fifo) {
-        return "Cannot buffer the disc image stream.";
+        return platform::Translate("Burner", "Cannot buffer the disc image stream.");
     }
     library.TakeMessages();
     GrabbedDrive drive(library, job.address);
     if (drive.get() == nullptr) {
-        return WithDetail("Cannot open the drive \"" + job.address + "\".", library);
+        return WithDetail(
+            platform::FillIn(platform::Translate("Burner", "Cannot open the drive \"%1\"."),
+                             {job.address}),
+            library);
     }
     if (std::string problem = CheckDisc(drive.get(), cancel); !problem.empty()) {
         return problem;
@@ -201,7 +207,7 @@ std::string WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& 
     TrackPtr track(burn::burn_track_create());
     burn::burn_track_define_data(track.get(), 0, 0, 1, BURN_MODE1);
     if (burn::burn_track_set_source(track.get(), fifo.get()) != burn::BURN_SOURCE_OK) {
-        return "Cannot attach the disc image stream.";
+        return platform::Translate("Burner", "Cannot attach the disc image stream.");
     }
     burn::burn_session_add_track(session.get(), track.get(), BURN_POS_END);
     burn::burn_disc_add_session(disc.get(), session.get(), BURN_POS_END);
@@ -214,7 +220,10 @@ std::string WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& 
     char reasons[BURN_REASONS_LEN] = {};
     if (burn::burn_write_opts_auto_write_type(opts.get(), disc.get(), reasons, 0) ==
         burn::BURN_WRITE_NONE) {
-        return WithDetail(std::string("The disc cannot be written this way: ") + reasons, library);
+        return WithDetail(platform::FillIn(platform::Translate(
+                                               "Burner", "The disc cannot be written this way: %1"),
+                                           {reasons}),
+                          library);
     }
     std::int64_t available = burn::burn_disc_available_space(drive.get(), opts.get());
     if (available < job.bytes) {
@@ -222,12 +231,15 @@ std::string WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& 
         constexpr std::string_view kFile = "stdio:";
         if (job.address.starts_with(kFile)) {
             const std::string file = job.address.substr(kFile.size());
-            return "Not enough free space for the disc image in the folder " +
-                   file.substr(0, file.rfind('/') + 1) + ": " + MegaBytes(job.bytes) + " needed, " +
-                   MegaBytes(available) + " free.";
+            return platform::FillIn(
+                platform::Translate("Burner",
+                                    "Not enough free space for the disc image in the folder %1: %2 "
+                                    "needed, %3 free."),
+                {file.substr(0, file.rfind('/') + 1), MegaBytes(job.bytes), MegaBytes(available)});
         }
-        return "Not enough free space on the disc: " + MegaBytes(job.bytes) + " needed, " +
-               MegaBytes(available) + " free.";
+        return platform::FillIn(
+            platform::Translate("Burner", "Not enough free space on the disc: %1 needed, %2 free."),
+            {MegaBytes(job.bytes), MegaBytes(available)});
     }
     if (cancel) {
         return platform::Translate("Burner", "Burn cancelled.");
@@ -266,7 +278,7 @@ std::string WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& 
         return platform::Translate("Burner", "Burn cancelled.");
     }
     if (!wroteWell) {
-        return WithDetail("Writing the disc failed.", library);
+        return WithDetail(platform::Translate("Burner", "Writing the disc failed."), library);
     }
     if (!closing) {
         events.phase(QUORVA_TEXT("Burner", "Closing disc ..."));
@@ -280,8 +292,11 @@ std::string WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& 
         return failure;
     }
     if (!SameData(sent, read)) {
-        return "The disc does not hold what was written: the data read back (" + read.ToString() +
-               ") differ from the image sent (" + sent.ToString() + ").";
+        return platform::FillIn(
+            platform::Translate("Burner",
+                                "The disc does not hold what was written: the data read back (%1) "
+                                "differ from the image sent (%2)."),
+            {read.ToString(), sent.ToString()});
     }
     return {};
 }

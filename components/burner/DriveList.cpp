@@ -3,6 +3,7 @@
 #include <libburn.h>
 
 #include "components/burner/PseudoDrive.h"
+#include "platform/Translation.h"
 
 #include <algorithm>
 #include <chrono>
@@ -163,13 +164,24 @@ std::vector<DeviceEntry> ScanDevices(LibburnLibrary& library,
         for (const std::string& address : extraAddresses) {
             if (std::string problem = PseudoDriveProblem(address); !problem.empty()) {
                 if (warning != nullptr)
-                    *warning += "The drive \"" + address + "\" is left out: " + problem + " ";
+                    *warning += platform::FillIn(platform::Translate(
+                                                     "Burner", "The drive \"%1\" is left out: %2"),
+                                                 {address, problem}) +
+                                " ";
                 continue;
             }
             if (!AddDriveAt(devices, address) && warning != nullptr) {
                 std::string reason = library.TakeMessages();
-                *warning += "The drive \"" + address + "\" could not be examined" +
-                            (reason.empty() ? "" : ": " + reason) + ". ";
+                *warning += (reason.empty()
+                                 ? platform::FillIn(
+                                       platform::Translate(
+                                           "Burner", "The drive \"%1\" could not be examined."),
+                                       {address})
+                                 : platform::FillIn(
+                                       platform::Translate(
+                                           "Burner", "The drive \"%1\" could not be examined: %2."),
+                                       {address, reason})) +
+                            " ";
             }
         }
         library.TakeMessages();

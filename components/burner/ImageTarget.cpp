@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "platform/Files.h"
+#include "platform/Translation.h"
 
 namespace burner {
 namespace {
@@ -30,16 +31,22 @@ std::string LastName(const std::string& path) {
 std::string CheckVideoTsFolder(const std::string& videoTsFolder, std::string* error) {
     std::string folder = WithoutTrailingSlashes(videoTsFolder);
     if (folder.empty() || !platform::IsFolder(folder)) {
-        *error = "The DVD folder \"" + videoTsFolder + "\" does not exist.";
+        *error =
+            platform::FillIn(platform::Translate("Burner", "The DVD folder \"%1\" does not exist."),
+                             {videoTsFolder});
         return {};
     }
     if (LastName(folder) != "VIDEO_TS") {
-        *error = "The folder \"" + videoTsFolder + "\" is not a VIDEO_TS folder.";
+        *error = platform::FillIn(
+            platform::Translate("Burner", "The folder \"%1\" is not a VIDEO_TS folder."),
+            {videoTsFolder});
         return {};
     }
     if (!platform::IsRegularFile(folder + "/VIDEO_TS.IFO")) {
-        *error =
-            "The folder \"" + videoTsFolder + "\" holds no DVD-Video (VIDEO_TS.IFO is missing).";
+        *error = platform::FillIn(
+            platform::Translate("Burner",
+                                "The folder \"%1\" holds no DVD-Video (VIDEO_TS.IFO is missing)."),
+            {videoTsFolder});
         return {};
     }
     return folder;
@@ -93,8 +100,9 @@ std::unique_ptr<PendingImage> PendingImage::Reserve(const std::string& dvdFolder
         if (fd < 0) {
             if (errno == EEXIST)
                 continue;
-            *error = "Cannot create the disc image file \"" + image +
-                     "\": " + std::strerror(errno) + ".";
+            *error = platform::FillIn(
+                platform::Translate("Burner", "Cannot create the disc image file \"%1\": %2."),
+                {image, std::strerror(errno)});
             return nullptr;
         }
         close(fd);
@@ -105,7 +113,9 @@ std::unique_ptr<PendingImage> PendingImage::Reserve(const std::string& dvdFolder
         return std::unique_ptr<PendingImage>(
             new PendingImage(base, number, partial, std::move(lock)));
     }
-    *error = "Cannot find a free name for the disc image beside \"" + base + "\".";
+    *error = platform::FillIn(
+        platform::Translate("Burner", "Cannot find a free name for the disc image beside \"%1\"."),
+        {base});
     return nullptr;
 }
 
@@ -122,11 +132,15 @@ std::string PendingImage::Publish(std::string* error) {
         }
         const int why = errno;
         if (!platform::PathExists(image)) {
-            *error = "Cannot name the disc image \"" + image + "\": " + std::strerror(why) + ".";
+            *error = platform::FillIn(
+                platform::Translate("Burner", "Cannot name the disc image \"%1\": %2."),
+                {image, std::strerror(why)});
             return {};
         }
     }
-    *error = "Cannot find a free name for the disc image beside \"" + base_ + "\".";
+    *error = platform::FillIn(
+        platform::Translate("Burner", "Cannot find a free name for the disc image beside \"%1\"."),
+        {base_});
     return {};
 }
 

@@ -1,4 +1,5 @@
 #include "components/burner/IsoImageProcess.h"
+#include "platform/Translation.h"
 
 #include <unistd.h>
 
@@ -12,8 +13,8 @@ constexpr const char* kProgram = "genisoimage";
 constexpr std::size_t kErrorTextLimit = 16 * 1024;
 
 std::vector<std::string> Arguments(const IsoImageRequest& request, bool printSize) {
-    std::vector<std::string> args = {"-dvd-video", "-quiet", "-input-charset", "utf-8", "-V",
-                                     request.label};
+    std::vector<std::string> args = {"-dvd-video", "-quiet", "-input-charset",
+                                     "utf-8",      "-V",     request.label};
     if (printSize) {
         args.push_back("-print-size");
     }
@@ -31,7 +32,8 @@ std::unique_ptr<platform::ChildProcess> Spawn(const std::vector<std::string>& ar
                                               std::string* error) {
     auto child = platform::ChildProcess::Start(platform::ChildSpec{kProgram, args, -1, -1, true});
     if (!child) {
-        *error = std::string("Cannot run ") + kProgram + ": " + child.error() + ".";
+        *error = platform::FillIn(platform::Translate("Burner", "Cannot run %1: %2."),
+                                  {kProgram, child.error()});
         return nullptr;
     }
     return std::move(*child);
@@ -53,12 +55,19 @@ std::string Outcome(const platform::ExitStatus& status, const std::string& error
     if (status.Succeeded()) {
         return {};
     }
-    std::string reason = std::string(kProgram) + " failed";
+    const std::string detail = Tidy(errorText);
     if (status.signal != 0) {
-        reason += " (signal " + std::to_string(status.signal) + ")";
+        const std::string signal = std::to_string(status.signal);
+        return detail.empty()
+                   ? platform::FillIn(platform::Translate("Burner", "%1 failed (signal %2)."),
+                                      {kProgram, signal})
+                   : platform::FillIn(platform::Translate("Burner", "%1 failed (signal %2): %3"),
+                                      {kProgram, signal, detail});
     }
-    std::string detail = Tidy(errorText);
-    return reason + (detail.empty() ? "." : ": " + detail);
+    return detail.empty()
+               ? platform::FillIn(platform::Translate("Burner", "%1 failed."), {kProgram})
+               : platform::FillIn(platform::Translate("Burner", "%1 failed: %2"),
+                                  {kProgram, detail});
 }
 
 }  // namespace
@@ -82,7 +91,8 @@ std::int64_t MeasureIsoImage(const IsoImageRequest& request, std::string* error)
     char* end = nullptr;
     long long sectors = std::strtoll(printed.c_str(), &end, 10);
     if (end == printed.c_str() || sectors <= 0) {
-        *error = std::string(kProgram) + " did not report the image size.";
+        *error = platform::FillIn(
+            platform::Translate("Burner", "%1 did not report the image size."), {kProgram});
         return -1;
     }
     return sectors;
@@ -126,8 +136,10 @@ std::string IsoImageProcess::Finish(std::chrono::milliseconds grace) {
     if (errorReader_.joinable()) {
         errorReader_.join();
     }
-    result_ = stopped ? std::string(kProgram) + " was stopped before it ended."
-                      : Outcome(status, errorText_);
+    result_ =
+        stopped ? platform::FillIn(platform::Translate("Burner", "%1 was stopped before it ended."),
+                                   {kProgram})
+                : Outcome(status, errorText_);
     return result_;
 }
 

@@ -78,8 +78,9 @@ void LibburnDiscBurner::ScanLocked() {
     scanned_ = true;
     std::lock_guard lock(messageMutex_);
     std::size_t drives = devices_.size() - 1;
-    lastMessage_ =
-        warning + std::to_string(drives) + (drives == 1 ? " drive" : " drives") + " found.";
+    lastMessage_ = warning + FillIn(drives == 1 ? Translate("Burner", "%1 drive found.")
+                                                : Translate("Burner", "%1 drives found."),
+                                    {std::to_string(drives)});
 }
 
 std::int32_t LibburnDiscBurner::Fail(const std::string& text, std::int32_t* result) {
@@ -97,7 +98,9 @@ std::int32_t LibburnDiscBurner::ScanDevices(std::int32_t* result) {
     std::lock_guard lock(deviceMutex_);
     if (burning_) {
         // Scanning would disturb libburn's table while a drive is in use.
-        return Fail("The drives cannot be scanned while a burn is running.", result);
+        return Fail(
+            platform::Translate("Burner", "The drives cannot be scanned while a burn is running."),
+            result);
     }
     ScanLocked();
     if (result != nullptr) {
@@ -139,7 +142,9 @@ std::int32_t LibburnDiscBurner::GetDeviceName(std::int32_t index, char* buffer, 
                                               std::int32_t* result) {
     DeviceEntry entry;
     if (!FindDevice(index, &entry)) {
-        return Fail("There is no device number " + std::to_string(index) + ".", result);
+        return Fail(platform::FillIn(platform::Translate("Burner", "There is no device number %1."),
+                                     {std::to_string(index)}),
+                    result);
     }
     CopyText(entry.name, buffer, size);
     if (result != nullptr) {
@@ -152,7 +157,9 @@ std::int32_t LibburnDiscBurner::GetDeviceInfo(BurnerDeviceInfo* info, std::int32
                                               std::int32_t* result) {
     DeviceEntry entry;
     if (!FindDevice(index, &entry)) {
-        return Fail("There is no device number " + std::to_string(index) + ".", result);
+        return Fail(platform::FillIn(platform::Translate("Burner", "There is no device number %1."),
+                                     {std::to_string(index)}),
+                    result);
     }
     if (info != nullptr) {
         *info = entry.info;
@@ -218,10 +225,12 @@ std::int32_t LibburnDiscBurner::BurnFolder(std::int32_t index, const char* video
             ScanLocked();
         }
         if (index < 0 || static_cast<std::size_t>(index) >= devices_.size()) {
-            refusal = index < 0 ? "No burning device was chosen."
-                                : "There is no device number " + std::to_string(index) + ".";
+            refusal = index < 0 ? platform::Translate("Burner", "No burning device was chosen.")
+                                : platform::FillIn(platform::Translate(
+                                                       "Burner", "There is no device number %1."),
+                                                   {std::to_string(index)});
         } else if (burning_) {
-            refusal = "Another burn is already running.";
+            refusal = platform::Translate("Burner", "Another burn is already running.");
         } else {
             device = devices_[static_cast<std::size_t>(index)];
             burning_ = true;
@@ -346,9 +355,11 @@ std::string LibburnDiscBurner::Burn(const DeviceEntry& device, const std::string
     if (device.isImage) {
         std::int64_t size = platform::FileSize(image->PartialPath());
         if (size != sectors * kSectorBytes) {
-            return "The disc image \"" + image->PartialPath() + "\" is incomplete (" +
-                   std::to_string(size) + " of " + std::to_string(sectors * kSectorBytes) +
-                   " bytes).";
+            return platform::FillIn(
+                platform::Translate("Burner",
+                                    "The disc image \"%1\" is incomplete (%2 of %3 bytes)."),
+                {image->PartialPath(), std::to_string(size),
+                 std::to_string(sectors * kSectorBytes)});
         }
     }
     WrittenDiscCheck check;

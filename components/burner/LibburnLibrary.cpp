@@ -1,4 +1,5 @@
 #include "components/burner/LibburnLibrary.h"
+#include "platform/Translation.h"
 
 #include <libburn.h>
 
@@ -32,7 +33,8 @@ std::shared_ptr<LibburnLibrary> LibburnLibrary::Acquire(std::string* error) {
     if (registry.holders == 0) {
         if (burn::burn_initialize() != 1) {
             if (error != nullptr) {
-                *error = "The disc writing library (libburn) could not be started.";
+                *error = platform::Translate(
+                    "Burner", "The disc writing library (libburn) could not be started.");
             }
             return nullptr;
         }

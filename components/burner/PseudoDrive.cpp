@@ -1,4 +1,5 @@
 #include "components/burner/PseudoDrive.h"
+#include "platform/Translation.h"
 
 #include <sys/stat.h>
 
@@ -25,12 +26,14 @@ std::string PseudoDriveProblem(const std::string& address) {
     const std::optional<struct stat> target = TargetOf(address);
     if (!target || S_ISREG(target->st_mode) || S_ISBLK(target->st_mode))
         return {};
-    const char* kind = S_ISFIFO(target->st_mode)   ? "a pipe"
-                       : S_ISDIR(target->st_mode)  ? "a folder"
-                       : S_ISSOCK(target->st_mode) ? "a socket"
-                                                   : "a character device";
-    return address.substr(6) + " is not a file or a drive a disc can be written to (it is " + kind +
-           ").";
+    const char* kind = S_ISFIFO(target->st_mode)   ? QUORVA_TEXT("Burner", "a pipe")
+                       : S_ISDIR(target->st_mode)  ? QUORVA_TEXT("Burner", "a folder")
+                       : S_ISSOCK(target->st_mode) ? QUORVA_TEXT("Burner", "a socket")
+                                                   : QUORVA_TEXT("Burner", "a character device");
+    return platform::FillIn(
+        platform::Translate("Burner",
+                            "%1 is not a file or a drive a disc can be written to (it is %2)."),
+        {address.substr(6), platform::Translate("Burner", kind)});
 }
 
 bool PseudoDriveHoldsData(const std::string& address) {

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "platform/Translation.h"
 #include "platform/Utf8.h"
 
 namespace burner {
@@ -38,11 +39,15 @@ char IsoCharacter(char32_t code) {
 
 std::optional<std::string> CheckVolumeLabel(const std::string& label) {
     if (!platform::IsValidUtf8(label))
-        return "The volume label \"" + label + "\" is not valid UTF-8 text.";
+        return platform::FillIn(
+            platform::Translate("Burner", "The volume label \"%1\" is not valid UTF-8 text."),
+            {label});
     if (label.size() > kVolumeLabelBytes)
-        return "The volume label \"" + label + "\" takes " + std::to_string(label.size()) +
-               " bytes; a disc's volume label holds at most " + std::to_string(kVolumeLabelBytes) +
-               " (a letter with an accent takes two or more).";
+        return platform::FillIn(
+            platform::Translate("Burner",
+                                "The volume label \"%1\" takes %2 bytes; a disc's volume label "
+                                "holds at most %3 (a letter with an accent takes two or more)."),
+            {label, std::to_string(label.size()), std::to_string(kVolumeLabelBytes)});
     return std::nullopt;
 }
 

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "components/discchecker/CheckWording.h"
 #include "components/discchecker/ChildRun.h"
 #include "components/discchecker/DiscLayout.h"
 #include "components/discchecker/DvdWalk.h"
@@ -583,6 +584,12 @@ bool IsBlockDevice(const std::string& path) {
     return stat(path.c_str(), &info) == 0 && S_ISBLK(info.st_mode);
 }
 
+// "what: found" in the user's language.
+std::string WordedLine(const CheckLine& line) {
+    return platform::FillIn(platform::Translate("DiscChecker", "%1: %2"),
+                            {WordedWhat(line.what), WordedFound(line.found)});
+}
+
 }  // namespace
 
 std::string CheckLine::ToString() const {
@@ -597,7 +604,7 @@ bool DiscCheckReport::AllPassed() const {
 std::vector<std::string> DiscCheckReport::Text() const {
     std::vector<std::string> text;
     for (const CheckLine& line : lines)
-        text.push_back(line.ToString());
+        text.push_back(WordedVerdict(line.passed) + WordedLine(line));
     return text;
 }
 
@@ -605,7 +612,7 @@ std::string DiscCheckReport::Failures() const {
     std::vector<std::string> failed;
     for (const CheckLine& line : lines)
         if (!line.passed)
-            failed.push_back(line.what + ": " + line.found);
+            failed.push_back(WordedLine(line));
     return Join(failed, "; ");
 }
 

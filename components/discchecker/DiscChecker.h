@@ -53,8 +53,9 @@ struct DiscCheckReport {
     bool menusChecked = true;  // false for a disc whose menus are laid out otherwise
 
     bool AllPassed() const;
+    // The lines as ToString() has them, in the user's language.
     std::vector<std::string> Text() const;
-    // The failed lines, "what: found" joined by "; ".
+    // The failed lines, "what: found" joined by "; ", in the user's language.
     std::string Failures() const;
     // The one line that says all passed: "Disc checked: N videos, ...",
     // saying so when the menus were not checked.

@@ -1197,6 +1197,28 @@ TEST_F(Cli, CheckSaysWhatItDidNotCheck) {
     EXPECT_TRUE(Has(check.err, "a DVD folder has no volume label")) << check.err;
 }
 
+// The disc checker words its lines in English; a German user reads them,
+// failed or passed, in German, the names and numbers filled in.
+TEST_F(Cli, CheckLinesComeOutInTheUsersLanguage) {
+    const fs::path pipe = work_ / "disc.iso";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
+    const std::string vob = work_ / "title.vob";
+    ASSERT_TRUE(testsupport::MakeDvdMpeg(vob, true, 1));
+    const std::string dvd = work_ / "DVD";
+    setenv("VIDEO_FORMAT", "PAL", 1);
+    ASSERT_EQ(testsupport::RunCommand({"dvdauthor", "-o", dvd, "-t", vob}).status, 0);
+    ASSERT_EQ(testsupport::RunCommand({"dvdauthor", "-o", dvd, "-T"}).status, 0);
+    setenv("LANGUAGE", "de", 1);
+    const CliRun refused = RunWithin({"check", pipe}, 20);
+    const CliRun checked = Run({"check", dvd});
+    unsetenv("LANGUAGE");
+    EXPECT_TRUE(Has(refused.out, "FEHLER  Disc-Abbild: " + pipe.string() +
+                                     " ist eine Pipe, kein Disc-Abbild und kein Laufwerk"))
+        << refused.out;
+    EXPECT_TRUE(Has(checked.out, "ok      Menüs: die Startwiedergabe führt zu Titel 1 Kapitel 1: "))
+        << checked.out;
+}
+
 // A crash of the command line leaves a crash report and names it on the
 // terminal, as the program's crash does.
 TEST_F(Cli, ACrashLeavesACrashReportAndSaysWhere) {
