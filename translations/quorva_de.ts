@@ -1948,10 +1948,6 @@
         <translation>sie hat mehr als einen Videostrom</translation>
     </message>
     <message>
-        <source>it has more than one sound stream</source>
-        <translation>sie hat mehr als einen Tonstrom</translation>
-    </message>
-    <message>
         <source>it carries streams other than one picture and one sound</source>
         <translation>sie enthält andere Ströme als ein Bild und einen Ton</translation>
     </message>
@@ -1962,6 +1958,10 @@
     <message>
         <source>it has no sound</source>
         <translation>sie hat keinen Ton</translation>
+    </message>
+    <message>
+        <source>its sound streams are not numbered as a disc&apos;s</source>
+        <translation>ihre Tonströme sind nicht wie auf einer Disc nummeriert</translation>
     </message>
 </context>
 <context>

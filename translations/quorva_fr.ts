@@ -1948,10 +1948,6 @@
         <translation>il a plus d’un flux vidéo</translation>
     </message>
     <message>
-        <source>it has more than one sound stream</source>
-        <translation>il a plus d’un flux audio</translation>
-    </message>
-    <message>
         <source>it carries streams other than one picture and one sound</source>
         <translation>il contient d’autres flux qu’une image et un son</translation>
     </message>
@@ -1962,6 +1958,10 @@
     <message>
         <source>it has no sound</source>
         <translation>il n’a pas de son</translation>
+    </message>
+    <message>
+        <source>its sound streams are not numbered as a disc&apos;s</source>
+        <translation>ses flux sonores ne sont pas numérotés comme ceux d’un disque</translation>
     </message>
 </context>
 <context>
