@@ -3,17 +3,17 @@
 #include <cstring>
 #include <utility>
 
-#include "app/FileSystem.h"
-#include "app/MadeFiles.h"
 #include "pipeline/ChapterPlan.h"
 #include "pipeline/DiscAudio.h"
 #include "pipeline/EngineCall.h"
+#include "pipeline/MadeFiles.h"
 #include "pipeline/RootMenuPages.h"
 #include "pipeline/Stages.h"
 #include "platform/FileLock.h"
 #include "platform/Files.h"
 #include "platform/FolderTree.h"
 #include "platform/Paths.h"
+#include "platform/TempFiles.h"
 #include "platform/Translation.h"
 #include "settings/xml.h"
 
@@ -241,7 +241,7 @@ StageOutcome AuthorDvdFolder(JobContext& job, const MenuMovies& movies) {
         ProjectHook()(project);
 
     std::string failure;
-    platform::Result<std::string> projectFile = MakeTempFile("~qor");
+    platform::Result<std::string> projectFile = platform::MakeTempFile("~qor");
     if (!projectFile) {
         failure = FillIn(Translate("AuthoringJob", "Can't write the DVD project: %1"),
                          {projectFile.error()});

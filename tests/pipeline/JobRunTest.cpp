@@ -10,12 +10,12 @@
 
 #include <QImage>
 
-#include "app/FileSystem.h"
-#include "app/MadeFiles.h"
 #include "pipeline/JobFixture.h"
+#include "pipeline/MadeFiles.h"
 #include "pipeline/Stages.h"
 #include "platform/FileLock.h"
 #include "platform/Files.h"
+#include "platform/TempFiles.h"
 #include "support/DvdWalk.h"
 
 namespace {
@@ -466,7 +466,7 @@ TEST_F(JobRun, TwoConversionsSideBySideStopTogetherAndLeaveNoPartialStream) {
     }
     EXPECT_FALSE(platform::PathExists(WorkingFolder() + "DVD_1"));
     // The menus were begun with the last conversion; they are not left either.
-    for (const auto& entry : std::filesystem::directory_iterator(GetAppTempFolder()))
+    for (const auto& entry : std::filesystem::directory_iterator(platform::GetAppTempFolder()))
         EXPECT_NE(entry.path().extension(), ".mpg") << entry.path();
 }
 
