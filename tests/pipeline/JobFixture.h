@@ -14,7 +14,7 @@
 #include "app/AppMedia.h"
 #include "app/QuorvaApp.h"
 #include "engines/DiscBurner.h"
-#include "pipeline/RecordingJobEvents.h"
+#include "support/RecordingJobEvents.h"
 #include "pipeline/RunAuthoringJob.h"
 #include "platform/MessageBox.h"
 #include "settings/Options.h"
