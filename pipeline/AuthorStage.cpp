@@ -33,11 +33,6 @@ CXMLAccess MenuVob(const std::string& file) {
     return vob;
 }
 
-std::function<void(CXMLAccess&)>& ProjectHook() {
-    static std::function<void(CXMLAccess&)> hook;
-    return hook;
-}
-
 CXMLAccess VideoFormat(const JobParameters& params) {
     CXMLAccess video = Element("video");
     video.SetValue("format", params.tvStandard == 1 ? "pal" : "ntsc");
@@ -192,10 +187,6 @@ CXMLAccess BuildDvdProject(const std::string& dest, const JobParameters& params,
     return root;
 }
 
-void SetDvdProjectHook(std::function<void(CXMLAccess&)> hook) {
-    ProjectHook() = std::move(hook);
-}
-
 std::string ChooseDvdFolder(const std::string& workingFolder) {
     std::string folder = workingFolder + "DVD_1";
     while (platform::PathExists(folder)) {
@@ -207,6 +198,13 @@ std::string ChooseDvdFolder(const std::string& workingFolder) {
 }
 
 StageOutcome AuthorDvdFolder(JobContext& job, const MenuMovies& movies) {
+    return AuthorDvdFolder(job, [&job, &movies](const std::string& dest) {
+        return BuildDvdProject(dest, job.params, job.videos, movies, job.input.defaultSubtitle);
+    });
+}
+
+StageOutcome AuthorDvdFolder(JobContext& job,
+                             const std::function<CXMLAccess(const std::string&)>& makeProject) {
     job.Log(Translate("AuthoringJob", "Creating dvd image ..."));
     std::string& dvdFolder = job.result.dvdFolder;
     // The folder is made here, so that a run at the same time takes another
@@ -235,10 +233,7 @@ StageOutcome AuthorDvdFolder(JobContext& job, const MenuMovies& movies) {
         return StageOutcome::Failed;
     }
     NoteMadeFileDone(platform::FolderOf(dvdFolder), platform::FileNameOf(dvdFolder));
-    CXMLAccess project =
-        BuildDvdProject(dvdFolder, job.params, job.videos, movies, job.input.defaultSubtitle);
-    if (ProjectHook())
-        ProjectHook()(project);
+    const CXMLAccess project = makeProject(dvdFolder);
 
     std::string failure;
     platform::Result<std::string> projectFile = platform::MakeTempFile("~qor");

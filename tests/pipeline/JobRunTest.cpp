@@ -229,7 +229,8 @@ TEST_F(JobRun, AWorkingFolderOrDvdProjectThatCannotBeMadeFailsTheJobNotTheProgra
     EXPECT_EQ(job.outcome, JobOutcome::Failed);
 
     // The DVD project cannot be written: a node without a name, or no temp
-    // folder left by then. The job fails saying why; no DVD folder is left.
+    // folder left by then. Authoring fails the job saying why; no DVD folder
+    // is left.
     App().theOptions.SetValue(keys::WORKING_FOLDER, WorkingFolder());
     AddVideos({MakeTestClip("clip.avi", 1)});
     const std::string blocked = Media("in-the-way") + "/";
@@ -240,9 +241,9 @@ TEST_F(JobRun, AWorkingFolderOrDvdProjectThatCannotBeMadeFailsTheJobNotTheProgra
          "Can't create temp directory!\nCannot create the folder " + blocked},
     };
     for (const auto& [breakage, message] : breakages) {
-        SetDvdProjectHook(breakage);
-        job = Run(JOB_CONVERT | JOB_MENUS);
-        SetDvdProjectHook({});
+        RecordingJobEvents events;
+        job = AuthorEdited(events, JobChoices{.flags = JOB_MENUS}, breakage, false);
+        errors_ = events.Errors();
         ASSERT_EQ(errors_.size(), 1u);
         EXPECT_TRUE(Contains(errors_[0], "Can't write the DVD project: ")) << errors_[0];
         EXPECT_TRUE(Contains(errors_[0], message)) << errors_[0];
