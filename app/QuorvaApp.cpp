@@ -1,15 +1,15 @@
 #include "app/QuorvaApp.h"
 
 #include "app/Diagnostics.h"
-#include "app/FileSystem.h"
-#include "app/MadeFiles.h"
 #include "app/OptionsFile.h"
+#include "pipeline/MadeFiles.h"
 #include "platform/Files.h"
 #include "platform/FolderTree.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "platform/Process.h"
 #include "platform/Translation.h"
+#include "platform/TempFiles.h"
 #include "settings/Options.h"
 #include "settings/TvStandardDefault.h"
 
@@ -196,9 +196,9 @@ int CQuorvaApp::ExitInstance() {
                       "\n" + saved.error());
     }
 
-    const std::string tempFolder = GetAppTempFolder();
+    const std::string tempFolder = platform::GetAppTempFolder();
     if (platform::PathExists(tempFolder.substr(0, tempFolder.size() - 1)) &&
-        DeleteFolderTree(tempFolder) != 1) {
+        platform::RemoveFolderTree(tempFolder) != 1) {
         ShowError(platform::Translate("QuorvaApp", "Can't remove temp folder!"));
         return 1;
     }

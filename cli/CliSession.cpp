@@ -19,7 +19,6 @@
 #include <utility>
 
 #include "app/AppJob.h"
-#include "app/FileSystem.h"
 #include "app/QuorvaApp.h"
 #include "cli/ConsoleProgress.h"
 #include "engines/DiscBurner.h"
@@ -27,6 +26,7 @@
 #include "pipeline/RunAuthoringJob.h"
 #include "platform/CancelSignal.h"
 #include "platform/Files.h"
+#include "platform/FolderTree.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "platform/Process.h"
@@ -54,7 +54,7 @@ void RemoveTempFoldersOfEndedRuns() {
             info.st_uid != getuid())
             continue;
         if (kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
-            DeleteFolderTree(temp + name + "/");
+            platform::RemoveFolderTree(temp + name + "/");
     }
 }
 
@@ -207,7 +207,8 @@ CliSession::CliSession() {
     privateTemp_ = platform::CreateTempFolder("quorva-cli-" + std::to_string(getpid()) + "-");
     if (!privateTemp_.empty()) {
         platform::SetSystemTempPath(privateTemp_);
-        platform::SetEndProcessCleanup([folder = privateTemp_] { DeleteFolderTree(folder); });
+        platform::SetEndProcessCleanup(
+            [folder = privateTemp_] { platform::RemoveFolderTree(folder); });
     }
 }
 
@@ -215,7 +216,7 @@ CliSession::~CliSession() {
     fonts_.reset();
     platform::SetEndProcessCleanup(nullptr);
     if (!privateTemp_.empty())
-        DeleteFolderTree(privateTemp_);
+        platform::RemoveFolderTree(privateTemp_);
     for (std::size_t i = 0; i < std::size(kStopSignals); ++i)
         sigaction(kStopSignals[i], &previousActions_[i], nullptr);
     for (int& end : g_stopPipe)

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "app/FileSystem.h"
 #include "engines/CallLibraryEntry.h"
 #include "engines/EngineLibraries.h"
 #include "media/AudioTracks.h"
@@ -14,6 +13,7 @@
 #include "platform/DynamicLibrary.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
+#include "platform/TempFiles.h"
 #include "platform/Translation.h"
 #include "platform/Utf8.h"
 
@@ -111,9 +111,10 @@ ProbeResult ReadMediaFile(const std::string& sourcePath, const std::string& prog
         return refuse(check.reason);
 
     // The thumbnail and the engine's scratch output are temp files.
-    platform::Result<std::string> thumbnail = MakeTempFile("~qor");
+    platform::Result<std::string> thumbnail = platform::MakeTempFile("~qor");
     platform::Result<std::string> scratchFile =
-        thumbnail ? MakeTempFile("~qor") : platform::Result<std::string>(thumbnail.failure());
+        thumbnail ? platform::MakeTempFile("~qor")
+                  : platform::Result<std::string>(thumbnail.failure());
     if (!scratchFile) {
         std::string why = scratchFile.error();
         std::replace(why.begin(), why.end(), '\n', ' ');

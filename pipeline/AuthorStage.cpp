@@ -3,17 +3,17 @@
 #include <cstring>
 #include <utility>
 
-#include "app/FileSystem.h"
-#include "app/MadeFiles.h"
 #include "pipeline/ChapterPlan.h"
 #include "pipeline/DiscAudio.h"
 #include "pipeline/EngineCall.h"
+#include "pipeline/MadeFiles.h"
 #include "pipeline/RootMenuPages.h"
 #include "pipeline/Stages.h"
 #include "platform/FileLock.h"
 #include "platform/Files.h"
 #include "platform/FolderTree.h"
 #include "platform/Paths.h"
+#include "platform/TempFiles.h"
 #include "platform/Translation.h"
 #include "settings/xml.h"
 
@@ -31,11 +31,6 @@ CXMLAccess MenuVob(const std::string& file) {
     vob.SetValue("file", file);
     vob.SetValue("pause", "inf");  // a menu holds until a button is pressed
     return vob;
-}
-
-std::function<void(CXMLAccess&)>& ProjectHook() {
-    static std::function<void(CXMLAccess&)> hook;
-    return hook;
 }
 
 CXMLAccess VideoFormat(const JobParameters& params) {
@@ -192,10 +187,6 @@ CXMLAccess BuildDvdProject(const std::string& dest, const JobParameters& params,
     return root;
 }
 
-void SetDvdProjectHook(std::function<void(CXMLAccess&)> hook) {
-    ProjectHook() = std::move(hook);
-}
-
 std::string ChooseDvdFolder(const std::string& workingFolder) {
     std::string folder = workingFolder + "DVD_1";
     while (platform::PathExists(folder)) {
@@ -207,6 +198,13 @@ std::string ChooseDvdFolder(const std::string& workingFolder) {
 }
 
 StageOutcome AuthorDvdFolder(JobContext& job, const MenuMovies& movies) {
+    return AuthorDvdFolder(job, [&job, &movies](const std::string& dest) {
+        return BuildDvdProject(dest, job.params, job.videos, movies, job.input.defaultSubtitle);
+    });
+}
+
+StageOutcome AuthorDvdFolder(JobContext& job,
+                             const std::function<CXMLAccess(const std::string&)>& makeProject) {
     job.Log(Translate("AuthoringJob", "Creating dvd image ..."));
     std::string& dvdFolder = job.result.dvdFolder;
     // The folder is made here, so that a run at the same time takes another
@@ -235,13 +233,10 @@ StageOutcome AuthorDvdFolder(JobContext& job, const MenuMovies& movies) {
         return StageOutcome::Failed;
     }
     NoteMadeFileDone(platform::FolderOf(dvdFolder), platform::FileNameOf(dvdFolder));
-    CXMLAccess project =
-        BuildDvdProject(dvdFolder, job.params, job.videos, movies, job.input.defaultSubtitle);
-    if (ProjectHook())
-        ProjectHook()(project);
+    const CXMLAccess project = makeProject(dvdFolder);
 
     std::string failure;
-    platform::Result<std::string> projectFile = MakeTempFile("~qor");
+    platform::Result<std::string> projectFile = platform::MakeTempFile("~qor");
     if (!projectFile) {
         failure = FillIn(Translate("AuthoringJob", "Can't write the DVD project: %1"),
                          {projectFile.error()});

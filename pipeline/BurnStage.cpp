@@ -1,8 +1,8 @@
 #include <cstring>
 
-#include "app/MadeFiles.h"
 #include "components/burner/VolumeLabel.h"
 #include "engines/DiscBurner.h"
+#include "pipeline/MadeFiles.h"
 #include "pipeline/Stages.h"
 #include "platform/Paths.h"
 #include "platform/Translation.h"

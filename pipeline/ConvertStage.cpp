@@ -10,11 +10,11 @@
 #include <optional>
 #include <vector>
 
-#include "app/MadeFiles.h"
 #include "media/StreamCheck.h"
 #include "pipeline/ConversionBoard.h"
 #include "pipeline/DiscAudio.h"
 #include "pipeline/EngineCall.h"
+#include "pipeline/MadeFiles.h"
 #include "pipeline/Stages.h"
 #include "platform/FileLock.h"
 #include "platform/Files.h"

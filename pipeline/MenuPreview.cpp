@@ -3,12 +3,12 @@
 #include <QPainter>
 #include <cmath>
 
-#include "app/FileSystem.h"
 #include "media/Pictures.h"
 #include "pipeline/MenuPictures.h"
 #include "pipeline/RootMenuPages.h"
 #include "platform/Files.h"
 #include "platform/Translation.h"
+#include "platform/TempFiles.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ class TempFiles {
     }
     // A new temp file's path with suffix after it (both files are removed).
     platform::Result<std::string> Make(const std::string& suffix) {
-        platform::Result<std::string> base = MakeTempFile("~qor");
+        platform::Result<std::string> base = platform::MakeTempFile("~qor");
         if (!base)
             return platform::Fail(platform::FillIn(
                 platform::Translate("MenuStage", "Can't make a temporary file: %1"),

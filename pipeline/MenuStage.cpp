@@ -4,7 +4,6 @@
 #include <cmath>
 #include <tuple>
 
-#include "app/FileSystem.h"
 #include "engines/MenuPicture.h"
 #include "media/Pictures.h"
 #include "pipeline/DiscTitle.h"
@@ -15,6 +14,7 @@
 #include "platform/Files.h"
 #include "platform/Paths.h"
 #include "platform/Translation.h"
+#include "platform/TempFiles.h"
 #include "settings/xml.h"
 
 namespace {
@@ -23,7 +23,7 @@ constexpr std::size_t kMaxMenuButtons = 12;
 
 // A new temp file's path; empty (with reason) when none can be made.
 std::string Temp(std::string& reason) {
-    platform::Result<std::string> file = MakeTempFile("~qor");
+    platform::Result<std::string> file = platform::MakeTempFile("~qor");
     if (!file) {
         reason = platform::FillIn(
             platform::Translate("MenuStage", "Can't make a temporary file: %1"), {file.error()});

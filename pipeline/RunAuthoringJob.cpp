@@ -4,10 +4,10 @@
 #include <exception>
 #include <optional>
 
-#include "app/MadeFiles.h"
 #include "media/Estimate.h"
 #include "pipeline/JobChecks.h"
 #include "pipeline/JobContext.h"
+#include "pipeline/MadeFiles.h"
 #include "pipeline/MenuWorker.h"
 #include "pipeline/Stages.h"
 #include "platform/Files.h"

@@ -89,6 +89,10 @@ CXMLAccess BuildSubpictureControl(const std::string& image, const std::string& s
 // Authoring: a new DVD_ folder under the working folder with its VIDEO_TS;
 // job.result.dvdFolder names it.
 StageOutcome AuthorDvdFolder(JobContext& job, const MenuMovies& movies);
+// The same with the dvdauthor project that makeProject gives for the new
+// folder (its path, without a trailing '/').
+StageOutcome AuthorDvdFolder(JobContext& job,
+                             const std::function<CXMLAccess(const std::string&)>& makeProject);
 // The first free DVD_<n> of workingFolder (ending with '/').
 std::string ChooseDvdFolder(const std::string& workingFolder);
 // defaultSubtitle: the language whose subtitles show from the start of each
@@ -96,10 +100,6 @@ std::string ChooseDvdFolder(const std::string& workingFolder);
 CXMLAccess BuildDvdProject(const std::string& dest, const JobParameters& params,
                            const MediaList& list, const MenuMovies& movies,
                            const std::string& defaultSubtitle = {});
-
-// Test seam: edits the disc project after it is built and before it is
-// written, so that tests can author broken discs on purpose. Empty: none.
-void SetDvdProjectHook(std::function<void(CXMLAccess&)> hook);
 
 // Disc check: plays the disc at path (a DVD folder, an image, a drive) as a
 // player would. All passed: one log line. Otherwise the report goes to the

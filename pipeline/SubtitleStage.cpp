@@ -5,17 +5,18 @@
 #include <cstring>
 #include <set>
 
-#include "app/FileSystem.h"
-#include "app/MadeFiles.h"
 #include "media/SubtitleCues.h"
 #include "pipeline/EngineCall.h"
+#include "pipeline/MadeFiles.h"
 #include "pipeline/Stages.h"
 #include "pipeline/SubtitlePictures.h"
 #include "platform/FileLock.h"
 #include "platform/Files.h"
+#include "platform/FolderTree.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "platform/Translation.h"
+#include "platform/TempFiles.h"
 #include "settings/xml.h"
 
 namespace {
@@ -67,7 +68,7 @@ std::vector<const SubtitleTrack*> DiscTracks(const MediaItem& item) {
 class PictureFolder {
   public:
     explicit PictureFolder(std::string& reason) {
-        platform::Result<std::string> file = MakeTempFile("~qor");
+        platform::Result<std::string> file = platform::MakeTempFile("~qor");
         if (!file) {
             reason = platform::FillIn(
                 platform::Translate("SubtitleStage", "Can't make a temporary file: %1"),
@@ -85,7 +86,7 @@ class PictureFolder {
     }
     ~PictureFolder() {
         if (!path_.empty())
-            DeleteFolderTree(path_);
+            platform::RemoveFolderTree(path_);
         if (!file_.empty())
             platform::RemoveFile(file_);
     }

@@ -3,12 +3,12 @@
 #include <pugixml.hpp>
 
 #include <sstream>
+#include <string>
 
-#include "app/Diagnostics.h"
-#include "app/FileSystem.h"
 #include "components/settingscodec/SettingsCodec.h"
 #include "platform/Files.h"
 #include "platform/Translation.h"
+#include "platform/TempFiles.h"
 
 namespace {
 
@@ -115,8 +115,7 @@ void CXMLAccess::SetValue(const std::string& key, const std::string& value) {
 }
 
 void CXMLAccess::SetIntValue(const std::string& key, int value) {
-    std::string text;
-    SetValue(key, FormatText(text, "%d", value));
+    SetValue(key, std::to_string(value));
 }
 
 void CXMLAccess::AddChild(const CXMLAccess& child) {
@@ -138,7 +137,7 @@ platform::Result<void> RequireValues(const CXMLAccess& node, std::span<const cha
 
 platform::Result<void> LoadXMLNode(const std::string& path, CXMLAccess& node,
                                    const std::string& keyFile) {
-    const platform::Result<std::string> temp = MakeTempFile("~qor");
+    const platform::Result<std::string> temp = platform::MakeTempFile("~qor");
     if (!temp)
         return platform::Fail(temp.error() + "\nThe settings file " + path +
                               " cannot be read without a temporary file.");
@@ -223,7 +222,7 @@ platform::Result<void> SaveXMLNode(const std::string& path, const CXMLAccess& no
                 platform::Translate("Settings", "Can't write %1: %2"), {path, reason}));
         return {};
     }
-    const platform::Result<std::string> plainFile = MakeTempFile("~qor");
+    const platform::Result<std::string> plainFile = platform::MakeTempFile("~qor");
     if (!plainFile)
         return platform::Fail(CannotWrite(path) + "\n" + plainFile.error());
     if (std::string reason; !platform::WriteFileAtomically(*plainFile, out.str(), &reason))

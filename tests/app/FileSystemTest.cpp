@@ -6,8 +6,9 @@
 #include <filesystem>
 #include <set>
 
-#include "app/FileSystem.h"
 #include "app/TestFolder.h"
+#include "platform/FolderTree.h"
+#include "platform/TempFiles.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ namespace fs = std::filesystem;
 
 TEST(FileSystemTest, TempFolderIsPerUserUnderTheSystemTempPath) {
     TestFolder folder;
-    EXPECT_EQ(GetAppTempFolder(), folder.AppTemp());
+    EXPECT_EQ(platform::GetAppTempFolder(), folder.AppTemp());
     EXPECT_FALSE(fs::exists(folder.AppTemp()));  // only made when a file is needed
 }
 
@@ -23,7 +24,7 @@ TEST(FileSystemTest, MakeTempFileMakesDistinctEmptyFilesInAPrivateFolder) {
     TestFolder folder;
     std::set<std::string> made;
     for (int i = 0; i < 50; ++i) {
-        const platform::Result<std::string> file = MakeTempFile("~qor");
+        const platform::Result<std::string> file = platform::MakeTempFile("~qor");
         ASSERT_TRUE(file) << file.error();
         const std::string& path = *file;
         EXPECT_EQ(path.rfind(folder.AppTemp() + "~qo", 0), 0u) << path;
@@ -46,7 +47,7 @@ TEST(FileSystemTest, MakeTempFileRefusesUnsafeOrUncreatableFolders) {
         fs::create_directory(folder.Path() + "elsewhere");
         const std::string link = folder.AppTemp().substr(0, folder.AppTemp().size() - 1);
         fs::create_directory_symlink(folder.Path() + "elsewhere", link);
-        const platform::Result<std::string> file = MakeTempFile("~qor");
+        const platform::Result<std::string> file = platform::MakeTempFile("~qor");
         ASSERT_FALSE(file);
         EXPECT_NE(file.error().find("symbolic link"), std::string::npos) << file.error();
         EXPECT_TRUE(fs::is_empty(folder.Path() + "elsewhere"));
@@ -56,7 +57,7 @@ TEST(FileSystemTest, MakeTempFileRefusesUnsafeOrUncreatableFolders) {
         TestFolder folder;
         fs::create_directory(folder.AppTemp());
         ASSERT_EQ(chown(folder.AppTemp().c_str(), getuid() + 1, getgid()), 0);
-        const platform::Result<std::string> file = MakeTempFile("~qor");
+        const platform::Result<std::string> file = platform::MakeTempFile("~qor");
         ASSERT_FALSE(file);
         EXPECT_NE(file.error().find("another user"), std::string::npos) << file.error();
     }
@@ -65,7 +66,7 @@ TEST(FileSystemTest, MakeTempFileRefusesUnsafeOrUncreatableFolders) {
         TestFolder folder;
         const std::string file = folder.Write("file", "x");
         setenv("TMPDIR", (file + "/").c_str(), 1);
-        const platform::Result<std::string> made = MakeTempFile("~qor");
+        const platform::Result<std::string> made = platform::MakeTempFile("~qor");
         ASSERT_FALSE(made);
         EXPECT_EQ(
             made.error().rfind(
@@ -82,10 +83,10 @@ TEST(FileSystemTest, DeleteFolderTreeRemovesEverything) {
     folder.Write("tree/a/b/c/deep.txt", "1");
     folder.Write("tree/top.txt", "2");
     fs::create_directories(root + "empty");
-    EXPECT_EQ(DeleteFolderTree(root), 1);
+    EXPECT_EQ(platform::RemoveFolderTree(root), 1);
     EXPECT_FALSE(fs::exists(root));
     // A missing folder cannot be listed.
-    EXPECT_EQ(DeleteFolderTree(root), 0);
+    EXPECT_EQ(platform::RemoveFolderTree(root), 0);
 }
 
 TEST(FileSystemTest, DeleteFolderTreeNeverFollowsLinks) {
@@ -98,14 +99,14 @@ TEST(FileSystemTest, DeleteFolderTreeNeverFollowsLinks) {
     fs::create_directory_symlink(folder.Path() + "keep", root + "sub/dirlink");
     fs::create_symlink(folder.Path() + "keep/precious.txt", root + "filelink");
     fs::create_symlink(folder.Path() + "nowhere", root + "dangling");
-    EXPECT_EQ(DeleteFolderTree(root), 1);
+    EXPECT_EQ(platform::RemoveFolderTree(root), 1);
     EXPECT_FALSE(fs::exists(fs::symlink_status(root)));
     EXPECT_EQ(TestFolder::Read(folder.Path() + "keep/precious.txt"), "data");
     EXPECT_EQ(TestFolder::Read(folder.Path() + "keep/inner/file.txt"), "data");
 
     // The folder handed in is itself a link: only the link goes.
     fs::create_directory_symlink(folder.Path() + "keep", folder.Path() + "toplink");
-    EXPECT_EQ(DeleteFolderTree(folder.Path() + "toplink/"), 1);
+    EXPECT_EQ(platform::RemoveFolderTree(folder.Path() + "toplink/"), 1);
     EXPECT_FALSE(fs::exists(fs::symlink_status(folder.Path() + "toplink")));
     EXPECT_TRUE(fs::exists(folder.Path() + "keep/precious.txt"));
 }
@@ -119,7 +120,7 @@ TEST(FileSystemTest, DotEntriesStayWithTheFoldersAboveThem) {
     folder.Write("tree/a/b/plain", "p");
     folder.Write("tree/other/plain", "p");
     fs::create_directories(root + ".dotdir/x");
-    EXPECT_EQ(DeleteFolderTree(root), 1);
+    EXPECT_EQ(platform::RemoveFolderTree(root), 1);
     EXPECT_TRUE(fs::exists(root + "a/b/.hidden"));
     EXPECT_FALSE(fs::exists(root + "a/b/plain"));
     EXPECT_FALSE(fs::exists(root + "other"));

@@ -16,14 +16,14 @@
 #include <thread>
 #include <vector>
 
-#include "app/FileSystem.h"
-#include "app/MadeFiles.h"
 #include "app/QuorvaApp.h"
 #include "app/TestFolder.h"
+#include "pipeline/MadeFiles.h"
 #include "platform/FileLock.h"
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
+#include "platform/TempFiles.h"
 #include "settings/Options.h"
 
 namespace {
@@ -150,7 +150,7 @@ TEST_F(QuorvaAppTest, ShutdownSavesChangesInLoadedOrderWithNewKeysLast) {
     app.theOptions.SetValue(keys::BACKGROUND_PICTURE_OF_TITLE_MENU, "/pics/new <title> & é.jpg");
     app.theOptions.SetIntValue(keys::FILENAME_SN, 12);
     app.theOptions.SetValue("ADDED_LATER", "x");
-    ASSERT_TRUE(MakeTempFile("~qor"));
+    ASSERT_TRUE(platform::MakeTempFile("~qor"));
     EXPECT_EQ(app.ExitInstance(), 0);
     // Temp folder gone, working folder kept ("1").
     EXPECT_FALSE(fs::exists(folder.AppTemp()));
@@ -287,7 +287,7 @@ TEST_F(QuorvaAppTest, TempFolderThatCannotBeRemovedStopsShutdown) {
 }
 
 TEST_F(QuorvaAppTest, ShutdownWithoutLoadedSettingsOnlyClearsTheTempFolder) {
-    ASSERT_TRUE(MakeTempFile("~qor"));
+    ASSERT_TRUE(platform::MakeTempFile("~qor"));
     EXPECT_EQ(app.ExitInstance(), 0);
     EXPECT_FALSE(fs::exists(folder.AppTemp()));
     EXPECT_TRUE(Messages().empty());

@@ -130,12 +130,22 @@ INSTANTIATE_TEST_SUITE_P(Discs, GoodDiscs,
                                            GoodDisc{"FourteenVideosPal43", 14, true, 2}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Each broken disc is authored by the job through its project hook; the job
-// fails on it with a message naming what is wrong, before anything is burned.
+// Each broken disc is authored from an edited project and checked as the
+// job checks its folder; the check fails the job with a message naming what
+// is wrong. A whole job on a list whose stream is shorter than its video
+// fails so before anything is burned.
 TEST_F(DiscCheck, BrokenDiscsAreCaughtWithAMessageNamingWhatIsWrong) {
     MakeVideos(2);  // 1 s and 1.6 s
     const std::string shortVob = Media("short.vob");
     ASSERT_TRUE(testsupport::MakeDvdMpeg(shortVob, false, 0.5));
+    const auto caught = [this](const char* message) {
+        EXPECT_TRUE(failed_);
+        ASSERT_EQ(errors_.size(), 1u);
+        EXPECT_TRUE(Contains(errors_[0], "failed the disc check")) << errors_[0];
+        EXPECT_TRUE(Contains(errors_[0], message)) << errors_[0];
+        EXPECT_GE(CountLines(log_, "FAILED  "), 1);  // the report is in the log
+        EXPECT_EQ(CountLines(log_, "Writing disc image"), 0);
+    };
     struct Breakage {
         const char* name;
         std::function<void(CXMLAccess&)> edit;
@@ -171,16 +181,20 @@ TEST_F(DiscCheck, BrokenDiscsAreCaughtWithAMessageNamingWhatIsWrong) {
     };
     for (const Breakage& broken : breakages) {
         SCOPED_TRACE(broken.name);
-        SetDvdProjectHook(broken.edit);
-        Run(JOB_MENUS | JOB_BURN);
-        SetDvdProjectHook({});
-        EXPECT_TRUE(failed_);
-        ASSERT_EQ(errors_.size(), 1u);
-        EXPECT_TRUE(Contains(errors_[0], "failed the disc check")) << errors_[0];
-        EXPECT_TRUE(Contains(errors_[0], broken.message)) << errors_[0];
-        EXPECT_GE(CountLines(log_, "FAILED  "), 1);  // the report is in the log
-        EXPECT_EQ(CountLines(log_, "Writing disc image"), 0);
+        RecordingJobEvents events;
+        const JobResult result =
+            AuthorEdited(events, JobChoices{JOB_MENUS | JOB_BURN, imageDevice_, "QorDVDVolume"},
+                         broken.edit, true);
+        log_ = events.LogLines();
+        errors_ = events.Errors();
+        failed_ = result.outcome == JobOutcome::Failed;
+        caught(broken.message);
     }
+    const MediaItem second = App().theMediaList[1];
+    App().theMediaList[1].vobPath = shortVob;
+    Run(JOB_MENUS | JOB_BURN);
+    App().theMediaList[1] = second;
+    caught("Chapter lengths: video 2 plays 0.50 s");
     EXPECT_TRUE(App().theBurner->LastImagePath().empty());
     for (const auto& entry : std::filesystem::directory_iterator(WorkingFolder()))
         EXPECT_EQ(entry.path().filename().string().find(".iso"), std::string::npos)

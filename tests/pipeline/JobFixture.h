@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,10 +15,14 @@
 #include "app/AppMedia.h"
 #include "app/QuorvaApp.h"
 #include "engines/DiscBurner.h"
-#include "pipeline/RecordingJobEvents.h"
+#include "pipeline/JobContext.h"
 #include "pipeline/RunAuthoringJob.h"
+#include "pipeline/Stages.h"
+#include "platform/Files.h"
 #include "platform/MessageBox.h"
 #include "settings/Options.h"
+#include "settings/xml.h"
+#include "support/RecordingJobEvents.h"
 #include "support/TestMedia.h"
 
 class JobFixture : public ::testing::Test {
@@ -100,6 +105,32 @@ class JobFixture : public ::testing::Test {
             RunAuthoringJob(MakeJobInput(App(), choices), events, cancel ? *cancel : never);
         KeepJobResult(App(), result);
         return result;
+    }
+    // Authors the list as a job with choices does (menus, then the DVD
+    // folder), with its dvdauthor project changed by edit before it is
+    // written, and checks the new folder as the job does when check is set.
+    // Tests break discs on purpose so.
+    JobResult AuthorEdited(RecordingJobEvents& events, const JobChoices& choices,
+                           const std::function<void(CXMLAccess&)>& edit, bool check) {
+        platform::CancelSignal never;
+        const JobInput input = MakeJobInput(App(), choices);
+        JobContext job(input, events, never);
+        EXPECT_TRUE(platform::CreateFolders(input.workingFolder));
+        MenuMovies movies;
+        const std::string failure = MakeMenuMovies(job, job.videos, movies, [] { return false; });
+        EXPECT_EQ(failure, "");
+        const StageOutcome authored = AuthorDvdFolder(job, [&](const std::string& dest) {
+            CXMLAccess project =
+                BuildDvdProject(dest, job.params, job.videos, movies, job.input.defaultSubtitle);
+            edit(project);
+            return project;
+        });
+        if (authored == StageOutcome::Done && check)
+            CheckDiscStage(job, job.result.dvdFolder,
+                           ExpectedDisc(job.videos, job.params.chapterMinutes),
+                           "The DVD folder " + job.result.dvdFolder);
+        RemoveMenuMovies(movies);
+        return job.result;
     }
 
     void SetPal(bool pal) { App().theOptions.SetIntValue(keys::TARGET_DVD_TYPE, pal ? 1 : 0); }

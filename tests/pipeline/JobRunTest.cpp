@@ -12,12 +12,12 @@
 
 #include <QImage>
 
-#include "app/FileSystem.h"
-#include "app/MadeFiles.h"
 #include "pipeline/JobFixture.h"
+#include "pipeline/MadeFiles.h"
 #include "pipeline/Stages.h"
 #include "platform/FileLock.h"
 #include "platform/Files.h"
+#include "platform/TempFiles.h"
 #include "support/DvdWalk.h"
 
 namespace {
@@ -233,7 +233,8 @@ TEST_F(JobRun, AWorkingFolderOrDvdProjectThatCannotBeMadeFailsTheJobNotTheProgra
     EXPECT_EQ(job.outcome, JobOutcome::Failed);
 
     // The DVD project cannot be written: a node without a name, or no temp
-    // folder left by then. The job fails saying why; no DVD folder is left.
+    // folder left by then. Authoring fails the job saying why; no DVD folder
+    // is left.
     App().theOptions.SetValue(keys::WORKING_FOLDER, WorkingFolder());
     AddVideos({MakeTestClip("clip.avi", 1)});
     const std::string blocked = Media("in-the-way") + "/";
@@ -244,9 +245,9 @@ TEST_F(JobRun, AWorkingFolderOrDvdProjectThatCannotBeMadeFailsTheJobNotTheProgra
          "Can't create temp directory!\nCannot create the folder " + blocked},
     };
     for (const auto& [breakage, message] : breakages) {
-        SetDvdProjectHook(breakage);
-        job = Run(JOB_CONVERT | JOB_MENUS);
-        SetDvdProjectHook({});
+        RecordingJobEvents events;
+        job = AuthorEdited(events, JobChoices{.flags = JOB_MENUS}, breakage, false);
+        errors_ = events.Errors();
         ASSERT_EQ(errors_.size(), 1u);
         EXPECT_TRUE(Contains(errors_[0], "Can't write the DVD project: ")) << errors_[0];
         EXPECT_TRUE(Contains(errors_[0], message)) << errors_[0];
@@ -476,7 +477,7 @@ TEST_F(JobRun, TwoConversionsSideBySideStopTogetherAndLeaveNoPartialStream) {
     }
     EXPECT_FALSE(platform::PathExists(WorkingFolder() + "DVD_1"));
     // The menus were begun with the last conversion; they are not left either.
-    for (const auto& entry : std::filesystem::directory_iterator(GetAppTempFolder()))
+    for (const auto& entry : std::filesystem::directory_iterator(platform::GetAppTempFolder()))
         EXPECT_NE(entry.path().extension(), ".mpg") << entry.path();
 }
 

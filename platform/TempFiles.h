@@ -1,9 +1,11 @@
-// Temp files and folder removal.
+// The program's private temp folder and the temp files made in it.
 #pragma once
 
 #include <string>
 
 #include "platform/Result.h"
+
+namespace platform {
 
 // The application's temp folder: the system temp path + "Velmora-<uid>/".
 std::string GetAppTempFolder();
@@ -14,9 +16,6 @@ std::string GetAppTempFolder();
 // first use. Fails with a message when the folder cannot be made ("Can't
 // create temp directory!") or is unsafe (a symbolic link, another user's
 // folder), or no file can be made in it.
-platform::Result<std::string> MakeTempFile(const std::string& prefix);
+Result<std::string> MakeTempFile(const std::string& prefix);
 
-// Removes folderEndingWithSlash with everything in it, never following a
-// symbolic link. Entries named with a leading "." stay. 1 when the walk
-// finished, 0 when it stopped early.
-int DeleteFolderTree(const std::string& folderEndingWithSlash);
+}  // namespace platform

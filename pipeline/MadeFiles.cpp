@@ -1,4 +1,4 @@
-#include "app/MadeFiles.h"
+#include "pipeline/MadeFiles.h"
 
 #include <sys/stat.h>
 

@@ -1,4 +1,4 @@
-#include "pipeline/RecordingJobEvents.h"
+#include "support/RecordingJobEvents.h"
 
 void RecordingJobEvents::StageBegins(JobStage stage) {
     {

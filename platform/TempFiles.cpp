@@ -1,0 +1,30 @@
+#include "platform/TempFiles.h"
+
+#include <optional>
+
+#include "platform/Files.h"
+#include "platform/Paths.h"
+#include "platform/User.h"
+
+namespace platform {
+
+std::string GetAppTempFolder() {
+    // The system temp path is never empty here: $TMPDIR, else /tmp/.
+    return SystemTempPath() + "Velmora-" + std::to_string(CurrentUserId()) + "/";
+}
+
+Result<std::string> MakeTempFile(const std::string& prefix) {
+    const std::string folder = GetAppTempFolder();
+    const bool existed = PathExists(folder.substr(0, folder.size() - 1));
+    const std::string problem = EnsurePrivateFolder(folder);
+    if (!problem.empty()) {
+        // Something unsafe stands there: say what; otherwise it could not be made.
+        return Fail(existed ? problem : "Can't create temp directory!\n" + problem);
+    }
+    std::optional<std::string> file = CreateUniqueFile(folder, prefix);
+    if (!file)
+        return Fail("GetTempFileName return 0");
+    return *file;
+}
+
+}  // namespace platform
