@@ -26,8 +26,7 @@ std::string RunDiscCheck(JobContext& job, const std::string& path, const std::st
         else
             job.Log(line);
     };
-    const discchecker::DiscCheckReport report =
-        discchecker::CheckDisc(path, expected, [&job] { return job.Cancelled(); });
+    const discchecker::DiscCheckReport report = discchecker::CheckDisc(path, expected, &job.cancel);
     const std::vector<std::string> lines = report.Text();
     std::vector<std::string>& kept = job.result.discCheckLines;
     kept.push_back(FillIn(Translate("AuthoringJob", "Disc check of %1:"), {name}));

@@ -1,12 +1,17 @@
 #include "platform/ChildProcess.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <cstdint>
 #include <cstring>
 #include <thread>
 #include <utility>
@@ -77,6 +82,29 @@ ExitStatus StatusOf(int raw) {
     else if (WIFEXITED(raw))
         status.code = WEXITSTATUS(raw);
     return status;
+}
+
+// Sleeps until the process pid ends or deadline passes, without reaping it.
+// False when the kernel gives no process descriptor to wait on (pidfd_open,
+// Linux 5.3), having waited for nothing.
+bool SleepUntilEnd(pid_t pid, std::chrono::steady_clock::time_point deadline) {
+#ifdef SYS_pidfd_open
+    const int process = static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
+#else
+    const int process = -1;
+#endif
+    if (process < 0)
+        return false;
+    pollfd ended{process, POLLIN, 0};
+    for (;;) {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        const int timeout = static_cast<int>(std::clamp<std::int64_t>(left.count(), 0, INT_MAX));
+        if (poll(&ended, 1, timeout) >= 0 || errno != EINTR)
+            break;
+    }
+    close(process);
+    return true;
 }
 
 }  // namespace
@@ -194,9 +222,12 @@ ExitStatus ChildProcess::Finish(std::chrono::milliseconds grace, bool* stopped) 
     const auto deadline = std::chrono::steady_clock::now() + grace;
     int raw = 0;
     pid_t ended = 0;
-    while ((ended = waitpid(pid_, &raw, WNOHANG)) == 0 &&
-           std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    if (SleepUntilEnd(pid_, deadline))
+        ended = waitpid(pid_, &raw, WNOHANG);
+    else  // no process descriptor: a look every 10 ms
+        while ((ended = waitpid(pid_, &raw, WNOHANG)) == 0 &&
+               std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
     if (ended == pid_) {
         status_ = StatusOf(raw);
         return *status_;

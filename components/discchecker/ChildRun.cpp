@@ -10,17 +10,24 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <optional>
+
+#include "platform/CancelWake.h"
 
 namespace discchecker {
 namespace {
 
-constexpr auto kPoll = std::chrono::milliseconds(50);
-// The most one wait counts for: when the whole process group was stopped
-// (SIGSTOP) the child did not run either.
-constexpr auto kLongestWait = std::chrono::milliseconds(250);
+using Clock = std::chrono::steady_clock;
+
+// The most a wait counts for when the child was stopped during it (SIGSTOP,
+// a terminal's Ctrl-Z): it did not run then. Past its time limit a wait
+// counts for no more than this either (the parent was stopped, or the
+// machine slept).
+constexpr auto kStoppedWait = std::chrono::milliseconds(250);
 
 class Shared {
   public:
@@ -88,6 +95,14 @@ class Fd {
     _exit(0);
 }
 
+// Whether the child was stopped, or stopped and continued, since the last
+// look. Only those changes are taken: its end stays for waitpid.
+bool WasStopped(pid_t child) {
+    siginfo_t info{};
+    return waitid(P_PID, static_cast<id_t>(child), &info, WSTOPPED | WCONTINUED | WNOHANG) == 0 &&
+           info.si_pid == child;
+}
+
 std::string HowItEnded(int status) {
     if (WIFSIGNALED(status))
         return "signal " + std::to_string(WTERMSIG(status));
@@ -100,12 +115,17 @@ void ChildProgress::Begin(const std::string& what) {
     const std::size_t length = std::min(what.size(), sizeof step - 1);
     std::memcpy(step, what.data(), length);
     step[length] = '\0';
+    began.store(Clock::now().time_since_epoch().count(), std::memory_order_relaxed);
     steps.fetch_add(1, std::memory_order_release);
 }
 
 ChildResult RunInChild(const std::function<std::string(ChildProgress&)>& work,
-                       const ChildLimits& limits, const std::function<bool()>& stop) {
+                       const ChildLimits& limits, platform::CancelSignal* cancel) {
     ChildResult result;
+    if (cancel && cancel->Cancelled()) {
+        result.end = ChildResult::End::Stopped;
+        return result;
+    }
     const Shared shared;
     int ends[2];
     if (!shared.get() || pipe2(ends, O_CLOEXEC) != 0) {
@@ -125,16 +145,25 @@ ChildResult RunInChild(const std::function<std::string(ChildProgress&)>& work,
     if (child == 0)
         ChildMain(work, *shared.get(), out.get(), parent);
     out.Close();
+    std::optional<platform::CancelWake> wake;
+    if (cancel)
+        wake.emplace(*cancel);
+    const ChildProgress& progress = *shared.get();
 
-    using Clock = std::chrono::steady_clock;
+    // The parent sleeps until the child writes or ends, the cancel comes or
+    // the nearer limit is reached; the steps the child began meanwhile are
+    // read from the shared record then.
+    pollfd watched[2] = {{in.get(), POLLIN, 0}, {wake ? wake->Fd() : -1, POLLIN, 0}};
     Clock::duration inStep{}, inAll{};
     std::uint64_t steps = 0;
     auto last = Clock::now();
     result.end = ChildResult::End::Finished;
     for (;;) {
-        pollfd ready{in.get(), POLLIN, 0};
-        const int polled = poll(&ready, 1, static_cast<int>(kPoll.count()));
-        if (polled > 0) {
+        const Clock::duration left =
+            std::min<Clock::duration>(limits.step - inStep, limits.whole - inAll);
+        const auto timeout = std::min(std::chrono::ceil<std::chrono::milliseconds>(left),
+                                      std::chrono::milliseconds(INT_MAX));
+        if (poll(watched, 2, static_cast<int>(timeout.count())) > 0 && watched[0].revents) {
             char buffer[4096];
             const ssize_t n = read(in.get(), buffer, sizeof buffer);
             if (n == 0 || (n < 0 && errno != EINTR && errno != EAGAIN))
@@ -143,17 +172,24 @@ ChildResult RunInChild(const std::function<std::string(ChildProgress&)>& work,
                 result.output.append(buffer, static_cast<std::size_t>(n));
         }
         const auto now = Clock::now();
-        const auto waited = std::min<Clock::duration>(now - last, kLongestWait);
+        const auto waited = std::min<Clock::duration>(
+            now - last, WasStopped(child) ? kStoppedWait : timeout + kStoppedWait);
         last = now;
         inAll += waited;
-        const std::uint64_t begun = shared.get()->steps.load(std::memory_order_acquire);
-        inStep = begun == steps ? inStep + waited : Clock::duration{};
-        steps = begun;
-        if (stop && stop())
+        const std::uint64_t begun = progress.steps.load(std::memory_order_acquire);
+        if (begun != steps) {
+            // The step the child is in began during this wait.
+            const Clock::time_point began{Clock::duration(progress.began.load())};
+            inStep = std::clamp<Clock::duration>(now - began, Clock::duration{}, waited);
+            steps = begun;
+        } else {
+            inStep += waited;
+        }
+        if (watched[1].revents || (cancel && cancel->Cancelled()))
             result.end = ChildResult::End::Stopped;
-        else if (inStep > limits.step)
+        else if (inStep >= limits.step)
             result.end = ChildResult::End::StepTooLong;
-        else if (inAll > limits.whole)
+        else if (inAll >= limits.whole)
             result.end = ChildResult::End::TooLong;
         if (result.end != ChildResult::End::Finished) {
             kill(child, SIGKILL);

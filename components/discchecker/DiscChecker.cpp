@@ -510,25 +510,22 @@ void CheckLayout(const DiscLayout& layout, const DiscExpectation& expected,
 // Plays the disc through its menus and adds what was found to report;
 // progress, when given, is told each step.
 void WalkThroughMenus(const std::string& path, const DiscExpectation& expected,
-                      const std::function<bool()>& stop, ChildProgress* progress,
-                      DiscCheckReport& report) {
+                      ChildProgress* progress, DiscCheckReport& report) {
     std::string error;
     std::unique_ptr<DvdWalk> walk = DvdWalk::Open(path, &error);
     if (!walk) {
         report.lines.push_back(CheckLine{"Playback", false, error});
         return;
     }
-    walk->Limit(std::chrono::steady_clock::now() + std::chrono::seconds(kWalkSeconds), stop);
+    walk->Limit(std::chrono::steady_clock::now() + std::chrono::seconds(kWalkSeconds));
     if (progress)
         walk->Observe([progress](const std::string& step) { progress->Begin(step); });
     MenuCheck(*walk, report, expected).Run();
     if (walk->CutShort())
         report.lines.push_back(CheckLine{"Playback", false,
-                                         stop && stop()
-                                             ? "the check was stopped"
-                                             : "the walk through the menus did not end within " +
-                                                   std::to_string(kWalkSeconds) + " s (last at " +
-                                                   walk->Current().ToString() + ")"});
+                                         "the walk through the menus did not end within " +
+                                             std::to_string(kWalkSeconds) + " s (last at " +
+                                             walk->Current().ToString() + ")"});
 }
 
 // A report's walk lines, videos and menus as the child hands them over:
@@ -627,7 +624,7 @@ std::string DiscCheckReport::Summary() const {
 }
 
 DiscCheckReport CheckDisc(const std::string& path, const DiscExpectation& expected,
-                          const std::function<bool()>& stop) {
+                          platform::CancelSignal* cancel) {
     DiscCheckReport report;
     if (std::string kind = NotADisc(path); !kind.empty()) {
         report.lines.push_back(
@@ -674,10 +671,10 @@ DiscCheckReport CheckDisc(const std::string& path, const DiscExpectation& expect
         [&](ChildProgress& progress) {
             DiscCheckReport walk;
             walk.videos = report.videos;  // the chapters found, which the buttons are held to
-            WalkThroughMenus(path, expected, {}, &progress, walk);
+            WalkThroughMenus(path, expected, &progress, walk);
             return Encode(walk);
         },
-        limits, stop);
+        limits, cancel);
     const auto failed = [&report](std::string found) {
         report.lines.push_back(CheckLine{"Playback", false, std::move(found)});
     };

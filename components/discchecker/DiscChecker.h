@@ -10,6 +10,10 @@
 #include <string>
 #include <vector>
 
+namespace platform {
+class CancelSignal;
+}
+
 namespace discchecker {
 
 // How close a chapter's length must be to its video's.
@@ -66,10 +70,10 @@ struct DiscCheckReport {
 inline constexpr int kWalkSeconds = 180;
 
 // path: a folder holding VIDEO_TS, a disc image file or a drive's device.
-// The walk ends, failed, when stop returns true or after kWalkSeconds; it
-// runs in a child process, which is ended when one step of the player's
-// navigation does not return within seconds.
+// The walk ends, failed, when cancel (if given) is cancelled or after
+// kWalkSeconds; it runs in a child process, which is ended when one step of
+// the player's navigation does not return within seconds.
 DiscCheckReport CheckDisc(const std::string& path, const DiscExpectation& expected,
-                          const std::function<bool()>& stop = {});
+                          platform::CancelSignal* cancel = nullptr);
 
 }  // namespace discchecker

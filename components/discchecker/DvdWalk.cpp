@@ -165,13 +165,12 @@ DvdPlace DvdWalk::Settle(int maxBlocks) {
     return Run(maxBlocks, false);
 }
 
-void DvdWalk::Limit(std::chrono::steady_clock::time_point deadline, std::function<bool()> stop) {
+void DvdWalk::Limit(std::chrono::steady_clock::time_point deadline) {
     deadline_ = deadline;
-    stop_ = std::move(stop);
 }
 
 bool DvdWalk::Next(int& event) {
-    if (cutShort_ || std::chrono::steady_clock::now() > deadline_ || (stop_ && stop_())) {
+    if (cutShort_ || std::chrono::steady_clock::now() > deadline_) {
         cutShort_ = true;
         return false;
     }

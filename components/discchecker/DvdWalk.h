@@ -66,8 +66,8 @@ class DvdWalk {
     DvdPlace PlayUntilMenu(bool skipToEnd = false, int maxCells = 1000);
 
     // Ends the walk (every later step finds playback stopped) once deadline
-    // has passed or stop returns true; CutShort() then tells.
-    void Limit(std::chrono::steady_clock::time_point deadline, std::function<bool()> stop);
+    // has passed; CutShort() then tells.
+    void Limit(std::chrono::steady_clock::time_point deadline);
     bool CutShort() const { return cutShort_; }
     // onStep is told before each call into the player's navigation what the
     // walk is doing ("pressing button 2 of manager menu ..."): one of those
@@ -106,7 +106,6 @@ class DvdWalk {
     struct SavedPci;
     std::unique_ptr<SavedPci> pci_;  // highlight information of the last menu
     std::chrono::steady_clock::time_point deadline_ = std::chrono::steady_clock::time_point::max();
-    std::function<bool()> stop_;
     bool cutShort_ = false;
     std::function<void(const std::string&)> onStep_;
     std::string doing_ = "starting playback at first play";

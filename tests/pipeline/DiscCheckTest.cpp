@@ -8,6 +8,7 @@
 #include "components/discchecker/DiscChecker.h"
 #include "components/discchecker/DiscLayout.h"
 #include "engines/DiscBurner.h"
+#include "pipeline/JobContext.h"
 #include "pipeline/JobFixture.h"
 #include "pipeline/Stages.h"
 #include "platform/Files.h"
@@ -19,6 +20,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <thread>
 
 using discchecker::CheckDisc;
 using discchecker::DiscCheckReport;
@@ -471,6 +473,34 @@ TEST_F(DiscCheck, HostileDiscsEndFailedWithAMessage) {
             EXPECT_TRUE(Contains(report.Failures(), "went round a loop")) << Joined(report);
         }
     }
+}
+
+// A cancel while the player's navigation goes round a loop of the disc's
+// commands ends the job's check at once, not at the step's time limit.
+TEST_F(DiscCheck, ACancelEndsTheCheckOfALoopingDiscAtOnce) {
+    MakeVideos(1);
+    Run(JOB_MENUS);
+    ASSERT_TRUE(errors_.empty()) << errors_.front();
+    const std::string dvd = App().theDvdFolder;
+    // The title menu's first command links to its chain when g0 equals g0.
+    EditIfo(dvd, 0, [](Ifo& i) {
+        const std::size_t menu = i.ManagerMenu();
+        i.Set(menu + i.At(menu + 0xe4, 2) + 8, 8, 0x2024000000000001);
+    });
+    RecordingJobEvents events;
+    platform::CancelSignal cancel;
+    JobContext job(MakeJobInput(App(), JobChoices{}), events, cancel);
+    std::chrono::steady_clock::time_point cancelled;
+    std::thread canceller([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        cancelled = std::chrono::steady_clock::now();
+        cancel.Cancel();
+    });
+    const std::string failure = RunDiscCheck(job, dvd, dvd, Expected(), "The disc", false);
+    const auto ended = std::chrono::steady_clock::now();
+    canceller.join();
+    EXPECT_LT(ended - cancelled, std::chrono::milliseconds(500));
+    EXPECT_TRUE(Contains(failure, "the check was stopped")) << failure;
 }
 
 TEST_F(DiscCheck, SubtitleStreamsListedMustBeThoseTheVideosCarry) {
