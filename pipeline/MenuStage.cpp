@@ -20,14 +20,12 @@ namespace {
 
 constexpr std::size_t kMaxMenuButtons = 12;
 
-// A new temp file's path; empty (with reason) when none can be made.
-std::string Temp(std::string& reason) {
+// A new temp file's path.
+platform::Result<std::string> Temp() {
     platform::Result<std::string> file = MakeTempFile("~qor");
-    if (!file) {
-        reason = "Can't make a temporary file: " + file.error();
-        return {};
-    }
-    return *file;
+    if (!file)
+        return platform::Fail("Can't make a temporary file: " + file.error());
+    return file;
 }
 
 // The still encoder reads BMP and JPEG pictures: the stage's own canvases.
@@ -70,19 +68,18 @@ CXMLAccess BuildSubpictureControl(const std::string& image, const std::string& s
     return subpictures;
 }
 
-bool BuildMenuMpeg(const EngineLibraries& libraries, const JobParameters& params,
-                   const std::string& image, const std::string& highlight,
-                   const std::string& select, const std::string& background,
-                   const std::string& output, std::string& reason) {
+platform::Result<void> BuildMenuMpeg(const EngineLibraries& libraries, const JobParameters& params,
+                                     const std::string& image, const std::string& highlight,
+                                     const std::string& select, const std::string& background,
+                                     const std::string& output) {
+    using platform::Fail;
     const std::string type = ExtensionOf(background);
-    if (!IsMenuPictureType(type)) {
-        reason = "DVD menu background only support BMP/JPG file!";
-        return false;
-    }
-    const std::string stillBase = Temp(reason);
-    if (stillBase.empty())
-        return false;
-    const std::string still = stillBase + ".m2v";
+    if (!IsMenuPictureType(type))
+        return Fail("DVD menu background only support BMP/JPG file!");
+    const platform::Result<std::string> stillBase = Temp();
+    if (!stillBase)
+        return stillBase.failure();
+    const std::string still = *stillBase + ".m2v";
 
     char command[4096];
     const char* b = background.c_str();
@@ -95,145 +92,139 @@ bool BuildMenuMpeg(const EngineLibraries& libraries, const JobParameters& params
         b, b, b, b, b, b, params.width, params.height, params.fpsNum, params.fpsDen, type.c_str(),
         params.width, params.height, params.aspectNum, params.aspectDen, params.fpsNum,
         params.fpsDen, still.c_str());
-    if (n < 0 || n >= static_cast<int>(sizeof command)) {
-        reason = "The menu picture path is too long: " + background;
-        return false;
-    }
+    if (n < 0 || n >= static_cast<int>(sizeof command))
+        return Fail("The menu picture path is too long: " + background);
     EngineRun encode = RunEngine(libraries.engine, "me_start", command, "me_last_error");
-    if (!encode.Succeeded() || platform::FileSize(still) <= 0) {
-        reason = "Can't encode the menu picture " + background + ": " + encode.reason;
-        return false;
-    }
+    if (!encode.Succeeded() || platform::FileSize(still) <= 0)
+        return Fail("Can't encode the menu picture " + background + ": " + encode.reason);
 
-    const std::string control = Temp(reason);
-    if (control.empty())
-        return false;
+    const platform::Result<std::string> control = Temp();
+    if (!control)
+        return control.failure();
     if (const platform::Result<void> saved =
-            SaveXMLNode(control, BuildSubpictureControl(image, select, highlight), "");
-        !saved) {
-        reason = "Can't write the menu button description: " + saved.error();
-        return false;
-    }
-    const std::string multiplex = "spumux.exe*" + control + "*-i*" + still + "*-o*" + output;
+            SaveXMLNode(*control, BuildSubpictureControl(image, select, highlight), "");
+        !saved)
+        return Fail("Can't write the menu button description: " + saved.error());
+    const std::string multiplex = "spumux.exe*" + *control + "*-i*" + still + "*-o*" + output;
     EngineRun buttons = RunEngine(libraries.authoring, "subgen", multiplex, "authoring_last_error");
-    if (!buttons.Succeeded() || platform::FileSize(output) <= 0) {
-        reason = "Can't add the menu buttons: " + buttons.reason;
-        return false;
-    }
-    return true;
+    if (!buttons.Succeeded() || platform::FileSize(output) <= 0)
+        return Fail("Can't add the menu buttons: " + buttons.reason);
+    return {};
 }
 
 namespace {
 
 // One root-menu page: its picture (thumbnails and page tiles on the canvas),
 // its button overlays and its menu movie.
-bool MakeRootPage(const JobContext& job, const MediaList& list,
-                  const std::vector<std::string>& names, const RootMenuPage& page,
-                  const std::string& canvas, const std::string& movie, std::string& reason) {
+platform::Result<void> MakeRootPage(const JobContext& job, const MediaList& list,
+                                    const std::vector<std::string>& names, const RootMenuPage& page,
+                                    const std::string& canvas, const std::string& movie) {
     const JobParameters& params = job.params;
-    const std::string compositeBase = Temp(reason);
-    if (compositeBase.empty())
-        return false;
-    const std::string composite = compositeBase + ".bmp";
+    const platform::Result<std::string> compositeBase = Temp();
+    if (!compositeBase)
+        return compositeBase.failure();
+    const std::string composite = *compositeBase + ".bmp";
     std::vector<ButtonPosition> positions;
     const QImage surface =
         DrawRootMenuPage(LoadPicture(canvas), list, names, page, params, positions);
     auto bitmap = CopySurfaceToBitmap(surface, QRect(0, 0, params.width, params.height));
     std::string why = "the picture could not be drawn";
-    if (!bitmap || !SaveBitmapAsBmp(*bitmap, composite, &why)) {
-        reason = "Can't write the root menu picture " + composite + ": " + why;
-        return false;
-    }
+    if (!bitmap || !SaveBitmapAsBmp(*bitmap, composite, &why))
+        return platform::Fail("Can't write the root menu picture " + composite + ": " + why);
     // One frame per button, drawn from the installed frame picture.
-    const std::string overlays = Temp(reason);
-    if (overlays.empty() ||
-        !MakeRootMenuOverlays(job.input.programFolder, positions, params, overlays, reason))
-        return false;
-    return BuildMenuMpeg(job.libraries, params, overlays + "_normal.png", overlays + "_hover.png",
-                         overlays + "_select.png", composite, movie, reason);
+    const platform::Result<std::string> overlays = Temp();
+    if (!overlays)
+        return overlays.failure();
+    if (auto drawn = MakeRootMenuOverlays(job.input.programFolder, positions, params, *overlays);
+        !drawn)
+        return drawn;
+    return BuildMenuMpeg(job.libraries, params, *overlays + "_normal.png", *overlays + "_hover.png",
+                         *overlays + "_select.png", composite, movie);
 }
 
 // The title menu's picture: its canvas, with the disc's title drawn in the
-// band when there is one (then a BMP at picture); else picture is canvas.
-bool MakeTitlePicture(const JobContext& job, const std::string& canvas, std::string& picture,
-                      std::string& reason) {
-    picture = canvas;
+// band when there is one (then a BMP); else the canvas itself.
+platform::Result<std::string> MakeTitlePicture(const JobContext& job, const std::string& canvas) {
     if (job.input.discTitle.empty())
-        return true;
+        return canvas;
     const QImage loaded = LoadPicture(canvas);
-    if (loaded.isNull()) {
-        reason = "Can't read the title menu picture " + canvas;
-        return false;
-    }
+    if (loaded.isNull())
+        return platform::Fail("Can't read the title menu picture " + canvas);
     bool titled = false;
     const QImage surface = DrawTitleMenu(loaded, job.input.discTitle, job.params, titled);
     if (!titled)
-        return true;
-    const std::string base = Temp(reason);
-    if (base.empty())
-        return false;
+        return canvas;
+    const platform::Result<std::string> base = Temp();
+    if (!base)
+        return base.failure();
     std::string why;
-    if (!SaveBitmapAsBmp(surface, base + "title.bmp", &why)) {
-        reason = "Can't write the title menu picture " + base + "title.bmp: " + why;
-        return false;
-    }
-    picture = base + "title.bmp";
-    return true;
+    if (!SaveBitmapAsBmp(surface, *base + "title.bmp", &why))
+        return platform::Fail("Can't write the title menu picture " + *base + "title.bmp: " + why);
+    return *base + "title.bmp";
 }
 
 }  // namespace
 
-std::string MakeMenuMovies(const JobContext& job, const MediaList& videos, MenuMovies& movies,
-                           const std::function<bool()>& stop) {
+platform::Result<void> MakeMenuMovies(const JobContext& job, const MediaList& videos,
+                                      MenuMovies& movies, const std::function<bool()>& stop) {
     const std::string& folder = job.input.programFolder;
     const int W = job.params.width;
     const int H = job.params.height;
     movies = {};
-    std::string reason;
     // A making that fails or is stopped leaves no menu movie behind.
-    const auto fail = [&movies, &reason] {
+    const auto fail = [&movies](platform::Failure failure) -> platform::Result<void> {
         RemoveMenuMovies(movies);
-        return reason;
+        return failure;
     };
-    const auto stopped = [&] {
-        if (!stop || !stop())
-            return false;
-        reason = "stopped";
-        return true;
-    };
+    const auto stopped = [&] { return stop && stop(); };
+    const platform::Failure stoppedFailure = platform::Fail("stopped");
 
-    const std::string rootCanvasBase = Temp(reason);
-    if (rootCanvasBase.empty())
-        return fail();
-    const std::string rootCanvas = rootCanvasBase + "root_background.jpg";
-    if (!MakeMenuCanvas(job.input.rootMenuBackground, rootCanvas, W, H, reason) || stopped())
-        return fail();
+    const platform::Result<std::string> rootCanvasBase = Temp();
+    if (!rootCanvasBase)
+        return fail(rootCanvasBase.failure());
+    const std::string rootCanvas = *rootCanvasBase + "root_background.jpg";
+    if (auto made = MakeMenuCanvas(job.input.rootMenuBackground, rootCanvas, W, H); !made)
+        return fail(made.failure());
+    if (stopped())
+        return fail(stoppedFailure);
 
     // The title menu: its background, the disc's title and the installed
     // Play/Chapters buttons.
-    const std::string titleMovieBase = Temp(reason);
-    const std::string titleCanvasBase = titleMovieBase.empty() ? std::string() : Temp(reason);
-    if (titleCanvasBase.empty())
-        return fail();
-    movies.titleMovie = titleMovieBase + "title.mpg";
-    const std::string titleCanvas = titleCanvasBase + "title_background.jpg";
-    std::string titlePicture;
-    if (!MakeMenuCanvas(job.input.titleMenuBackground, titleCanvas, W, H, reason) || stopped() ||
-        !MakeTitlePicture(job, titleCanvas, titlePicture, reason) ||
-        !BuildMenuMpeg(job.libraries, job.params, folder + "title_menu_normal.png",
-                       folder + "title_menu_hover.png", folder + "title_menu_select.png",
-                       titlePicture, movies.titleMovie, reason))
-        return fail();
+    const platform::Result<std::string> titleMovieBase = Temp();
+    if (!titleMovieBase)
+        return fail(titleMovieBase.failure());
+    const platform::Result<std::string> titleCanvasBase = Temp();
+    if (!titleCanvasBase)
+        return fail(titleCanvasBase.failure());
+    movies.titleMovie = *titleMovieBase + "title.mpg";
+    const std::string titleCanvas = *titleCanvasBase + "title_background.jpg";
+    if (auto made = MakeMenuCanvas(job.input.titleMenuBackground, titleCanvas, W, H); !made)
+        return fail(made.failure());
+    if (stopped())
+        return fail(stoppedFailure);
+    const platform::Result<std::string> titlePicture = MakeTitlePicture(job, titleCanvas);
+    if (!titlePicture)
+        return fail(titlePicture.failure());
+    if (auto built =
+            BuildMenuMpeg(job.libraries, job.params, folder + "title_menu_normal.png",
+                          folder + "title_menu_hover.png", folder + "title_menu_select.png",
+                          *titlePicture, movies.titleMovie);
+        !built)
+        return fail(built.failure());
 
     // The root menu: a grid of thumbnails, one button per video, page by page.
     const std::vector<std::string> names = VideoNames(videos);
     for (const RootMenuPage& page : PlanRootMenuPages(videos.size())) {
-        const std::string movieBase = Temp(reason);
-        if (movieBase.empty() || stopped())
-            return fail();
-        movies.rootMovies.push_back(movieBase + "root.mpg");
-        if (!MakeRootPage(job, videos, names, page, rootCanvas, movies.rootMovies.back(), reason))
-            return fail();
+        const platform::Result<std::string> movieBase = Temp();
+        if (!movieBase)
+            return fail(movieBase.failure());
+        if (stopped())
+            return fail(stoppedFailure);
+        movies.rootMovies.push_back(*movieBase + "root.mpg");
+        if (auto made =
+                MakeRootPage(job, videos, names, page, rootCanvas, movies.rootMovies.back());
+            !made)
+            return fail(made.failure());
     }
     return {};
 }
