@@ -257,21 +257,19 @@ bool CliSession::IsImageDevice(int index) const {
     return index == count - 1;
 }
 
-int CliSession::ChooseDevice(const CliOptions& options, std::string& error) const {
+platform::Result<int> CliSession::ChooseDevice(const CliOptions& options) const {
     auto& burner = App().theBurner;
     std::int32_t count = 0;
     burner->GetDeviceCount(&count);
     if (options.iso)
         return count - 1;
     if (options.device) {
-        if (*options.device >= count) {
-            error = platform::FillIn(
+        if (*options.device >= count)
+            return platform::Fail(platform::FillIn(
                 platform::Translate(
                     "quorva-cli",
                     "There is no device %1 (%2 devices; see \"quorva-cli devices\")."),
-                {std::to_string(*options.device), std::to_string(count)});
-            return -1;
-        }
+                {std::to_string(*options.device), std::to_string(count)}));
         return *options.device;
     }
     // As the progress window does: the last capable device, else the first.
