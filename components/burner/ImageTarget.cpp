@@ -27,20 +27,17 @@ std::string LastName(const std::string& path) {
 
 }  // namespace
 
-std::string CheckVideoTsFolder(const std::string& videoTsFolder, std::string* error) {
+platform::Result<std::string> CheckVideoTsFolder(const std::string& videoTsFolder) {
     std::string folder = WithoutTrailingSlashes(videoTsFolder);
     if (folder.empty() || !platform::IsFolder(folder)) {
-        *error = "The DVD folder \"" + videoTsFolder + "\" does not exist.";
-        return {};
+        return platform::Fail("The DVD folder \"" + videoTsFolder + "\" does not exist.");
     }
     if (LastName(folder) != "VIDEO_TS") {
-        *error = "The folder \"" + videoTsFolder + "\" is not a VIDEO_TS folder.";
-        return {};
+        return platform::Fail("The folder \"" + videoTsFolder + "\" is not a VIDEO_TS folder.");
     }
     if (!platform::IsRegularFile(folder + "/VIDEO_TS.IFO")) {
-        *error =
-            "The folder \"" + videoTsFolder + "\" holds no DVD-Video (VIDEO_TS.IFO is missing).";
-        return {};
+        return platform::Fail("The folder \"" + videoTsFolder +
+                              "\" holds no DVD-Video (VIDEO_TS.IFO is missing).");
     }
     return folder;
 }
@@ -74,8 +71,8 @@ PendingImage::~PendingImage() {
         platform::RemoveFile(partial_);
 }
 
-std::unique_ptr<PendingImage> PendingImage::Reserve(const std::string& dvdFolder,
-                                                    std::string* error) {
+platform::Result<std::unique_ptr<PendingImage>> PendingImage::Reserve(
+    const std::string& dvdFolder) {
     std::string base = WithoutTrailingSlashes(dvdFolder);
     if (base == "/" || LastName(base).empty() || LastName(base) == "." || LastName(base) == "..") {
         // No name to derive from: the image goes into the folder itself.
@@ -93,9 +90,8 @@ std::unique_ptr<PendingImage> PendingImage::Reserve(const std::string& dvdFolder
         if (fd < 0) {
             if (errno == EEXIST)
                 continue;
-            *error = "Cannot create the disc image file \"" + image +
-                     "\": " + std::strerror(errno) + ".";
-            return nullptr;
+            return platform::Fail("Cannot create the disc image file \"" + image +
+                                  "\": " + std::strerror(errno) + ".");
         }
         close(fd);
         platform::FileLock lock = platform::FileLock::Take(partial, platform::FileLock::Wait::No,
@@ -105,15 +101,14 @@ std::unique_ptr<PendingImage> PendingImage::Reserve(const std::string& dvdFolder
         return std::unique_ptr<PendingImage>(
             new PendingImage(base, number, partial, std::move(lock)));
     }
-    *error = "Cannot find a free name for the disc image beside \"" + base + "\".";
-    return nullptr;
+    return platform::Fail("Cannot find a free name for the disc image beside \"" + base + "\".");
 }
 
 std::string PendingImage::IntendedPath() const {
     return ImageName(base_, number_);
 }
 
-std::string PendingImage::Publish(std::string* error) {
+platform::Result<std::string> PendingImage::Publish() {
     for (int number = number_; number <= kMaxNumber; ++number) {
         const std::string image = ImageName(base_, number);
         if (platform::RenameNoReplace(partial_, image)) {
@@ -122,12 +117,11 @@ std::string PendingImage::Publish(std::string* error) {
         }
         const int why = errno;
         if (!platform::PathExists(image)) {
-            *error = "Cannot name the disc image \"" + image + "\": " + std::strerror(why) + ".";
-            return {};
+            return platform::Fail("Cannot name the disc image \"" + image +
+                                  "\": " + std::strerror(why) + ".");
         }
     }
-    *error = "Cannot find a free name for the disc image beside \"" + base_ + "\".";
-    return {};
+    return platform::Fail("Cannot find a free name for the disc image beside \"" + base_ + "\".");
 }
 
 }  // namespace burner

@@ -27,12 +27,11 @@ std::vector<std::string> Arguments(const IsoImageRequest& request, bool printSiz
 }
 
 // Starts the program with its image (or printed size) on a pipe of its own.
-std::unique_ptr<platform::ChildProcess> Spawn(const std::vector<std::string>& args,
-                                              std::string* error) {
+platform::Result<std::unique_ptr<platform::ChildProcess>> Spawn(
+    const std::vector<std::string>& args) {
     auto child = platform::ChildProcess::Start(platform::ChildSpec{kProgram, args, -1, -1, true});
     if (!child) {
-        *error = std::string("Cannot run ") + kProgram + ": " + child.error() + ".";
-        return nullptr;
+        return platform::Fail(std::string("Cannot run ") + kProgram + ": " + child.error() + ".");
     }
     return std::move(*child);
 }
@@ -49,7 +48,7 @@ std::string Tidy(std::string text) {
     return text;
 }
 
-std::string Outcome(const platform::ExitStatus& status, const std::string& errorText) {
+platform::Result<void> Outcome(const platform::ExitStatus& status, const std::string& errorText) {
     if (status.Succeeded()) {
         return {};
     }
@@ -58,44 +57,42 @@ std::string Outcome(const platform::ExitStatus& status, const std::string& error
         reason += " (signal " + std::to_string(status.signal) + ")";
     }
     std::string detail = Tidy(errorText);
-    return reason + (detail.empty() ? "." : ": " + detail);
+    return platform::Fail(reason + (detail.empty() ? "." : ": " + detail));
 }
 
 }  // namespace
 
-std::int64_t MeasureIsoImage(const IsoImageRequest& request, std::string* error) {
-    auto child = Spawn(Arguments(request, true), error);
-    if (!child) {
-        return -1;
+platform::Result<std::int64_t> MeasureIsoImage(const IsoImageRequest& request) {
+    auto spawned = Spawn(Arguments(request, true));
+    if (!spawned) {
+        return spawned.failure();
     }
+    std::unique_ptr<platform::ChildProcess>& child = *spawned;
     std::string errorText;
     std::thread reader([&] { errorText = child->ReadAllMessages(kErrorTextLimit); });
     const int outputFd = child->TakeOutputFd();
     std::string printed = platform::ReadToEnd(outputFd, kErrorTextLimit);
     close(outputFd);
     reader.join();
-    std::string failure = Outcome(child->Wait(), errorText);
-    if (!failure.empty()) {
-        *error = failure;
-        return -1;
+    if (platform::Result<void> ended = Outcome(child->Wait(), errorText); !ended) {
+        return ended.failure();
     }
     char* end = nullptr;
     long long sectors = std::strtoll(printed.c_str(), &end, 10);
     if (end == printed.c_str() || sectors <= 0) {
-        *error = std::string(kProgram) + " did not report the image size.";
-        return -1;
+        return platform::Fail(std::string(kProgram) + " did not report the image size.");
     }
-    return sectors;
+    return static_cast<std::int64_t>(sectors);
 }
 
-std::unique_ptr<IsoImageProcess> IsoImageProcess::Start(const IsoImageRequest& request,
-                                                        std::string* error) {
-    auto child = Spawn(Arguments(request, false), error);
+platform::Result<std::unique_ptr<IsoImageProcess>> IsoImageProcess::Start(
+    const IsoImageRequest& request) {
+    auto child = Spawn(Arguments(request, false));
     if (!child) {
-        return nullptr;
+        return child.failure();
     }
     auto process = std::make_unique<IsoImageProcess>(Key{});
-    process->child_ = std::move(child);
+    process->child_ = std::move(*child);
     process->imageFd_ = process->child_->TakeOutputFd();
     IsoImageProcess* self = process.get();
     process->errorReader_ =
@@ -116,7 +113,7 @@ int IsoImageProcess::TakeImageFd() {
     return fd;
 }
 
-std::string IsoImageProcess::Finish(std::chrono::milliseconds grace) {
+platform::Result<void> IsoImageProcess::Finish(std::chrono::milliseconds grace) {
     if (finished_) {
         return result_;
     }
@@ -126,7 +123,7 @@ std::string IsoImageProcess::Finish(std::chrono::milliseconds grace) {
     if (errorReader_.joinable()) {
         errorReader_.join();
     }
-    result_ = stopped ? std::string(kProgram) + " was stopped before it ended."
+    result_ = stopped ? platform::Fail(std::string(kProgram) + " was stopped before it ended.")
                       : Outcome(status, errorText_);
     return result_;
 }
