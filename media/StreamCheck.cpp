@@ -42,10 +42,10 @@ std::string Mbits(double bitsPerSecond) {
 // The pack layer as a DVD player reads it: MPEG-2 packs of 2048 bytes, the
 // first a navigation pack (system header, then the PCI and DSI packets of
 // private stream 2), none announcing more than 10.08 Mbit/s.
-std::string CheckPacks(const std::string& path) {
+platform::Result<void> CheckPacks(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file)
-        return "it cannot be read";
+        return platform::Fail("it cannot be read");
     unsigned char pack[kPackSize];
     std::size_t packs = 0;
     std::size_t navigationPacks = 0;
@@ -56,26 +56,27 @@ std::string CheckPacks(const std::string& path) {
             // Only the program end code may follow the last pack.
             if (got != 0 &&
                 !(got == 4 && pack[0] == 0 && pack[1] == 0 && pack[2] == 1 && pack[3] == 0xB9))
-                return "it does not consist of 2048-byte packs";
+                return platform::Fail("it does not consist of 2048-byte packs");
             break;
         }
         if (pack[0] != 0 || pack[1] != 0 || pack[2] != 1 || pack[3] != 0xBA ||
             (pack[4] & 0xC0) != 0x40)
-            return "it does not consist of 2048-byte MPEG-2 packs";
+            return platform::Fail("it does not consist of 2048-byte MPEG-2 packs");
         const unsigned muxRate = (pack[10] << 14) | (pack[11] << 6) | (pack[12] >> 2);
         if (muxRate * 400.0 > kDvdMaxMuxRate)
-            return "its packs announce " + Mbits(muxRate * 400.0) + ", more than a DVD allows";
+            return platform::Fail("its packs announce " + Mbits(muxRate * 400.0) +
+                                  ", more than a DVD allows");
         const std::size_t header = 14 + (pack[13] & 7);
         const bool navigation = header == 14 && pack[14] == 0 && pack[15] == 0 && pack[16] == 1 &&
                                 pack[17] == 0xBB && pack[38] == 0 && pack[39] == 0 &&
                                 pack[40] == 1 && pack[41] == 0xBF;
         if (packs == 0 && !navigation)
-            return "it has no DVD navigation packs";
+            return platform::Fail("it has no DVD navigation packs");
         navigationPacks += navigation;
         ++packs;
     }
     if (packs == 0 || navigationPacks == 0)
-        return "it has no DVD navigation packs";
+        return platform::Fail("it has no DVD navigation packs");
     return {};
 }
 
@@ -84,26 +85,28 @@ bool SameRate(AVRational rate, int num, int den) {
            static_cast<long long>(rate.num) * den == static_cast<long long>(rate.den) * num;
 }
 
-std::string CheckVideo(const AVStream* stream, const DvdStreamFacts& wanted) {
+platform::Result<void> CheckVideo(const AVStream* stream, const DvdStreamFacts& wanted) {
     const AVCodecParameters* codec = stream->codecpar;
     if (codec->codec_id != AV_CODEC_ID_MPEG2VIDEO)
-        return std::string("its video is ") + avcodec_get_name(codec->codec_id) + ", not MPEG-2";
+        return platform::Fail(std::string("its video is ") + avcodec_get_name(codec->codec_id) +
+                              ", not MPEG-2");
     if (codec->profile != FF_PROFILE_MPEG2_MAIN)
-        return "its MPEG-2 video is not of the Main profile";
+        return platform::Fail("its MPEG-2 video is not of the Main profile");
     if (codec->format != AV_PIX_FMT_YUV420P)
-        return "its video is not 4:2:0";
+        return platform::Fail("its video is not 4:2:0");
     if (codec->width != wanted.width || codec->height != wanted.height)
-        return "its frame size " + std::to_string(codec->width) + "x" +
-               std::to_string(codec->height) + " differs from the disc's";
+        return platform::Fail("its frame size " + std::to_string(codec->width) + "x" +
+                              std::to_string(codec->height) + " differs from the disc's");
     if (!SameRate(stream->r_frame_rate, wanted.fpsNum, wanted.fpsDen))
-        return "its frame rate differs from the disc's";
+        return platform::Fail("its frame rate differs from the disc's");
     const AVRational sar = codec->sample_aspect_ratio;
     const double aspect =
         sar.num > 0 && sar.den > 0 ? av_q2d(sar) * codec->width / codec->height : 0;
     const double disc = static_cast<double>(wanted.aspectNum) / wanted.aspectDen;
     if (std::fabs(aspect - disc) > disc * 0.01)
-        return "its display aspect differs from the disc's " + std::to_string(wanted.aspectNum) +
-               ":" + std::to_string(wanted.aspectDen);
+        return platform::Fail("its display aspect differs from the disc's " +
+                              std::to_string(wanted.aspectNum) + ":" +
+                              std::to_string(wanted.aspectDen));
     std::int64_t declared = codec->bit_rate;
     size_t size = 0;
     if (const auto* cpb = reinterpret_cast<const AVCPBProperties*>(
@@ -111,15 +114,15 @@ std::string CheckVideo(const AVStream* stream, const DvdStreamFacts& wanted) {
         cpb && size >= sizeof(AVCPBProperties))
         declared = std::max<std::int64_t>(declared, cpb->max_bitrate);
     if (declared > kDvdMaxVideoBitRate)
-        return "its video declares " + Mbits(static_cast<double>(declared)) +
-               ", more than a DVD allows";
+        return platform::Fail("its video declares " + Mbits(static_cast<double>(declared)) +
+                              ", more than a DVD allows");
     return {};
 }
 
-std::string CheckAudio(const AVCodecParameters* codec) {
+platform::Result<void> CheckAudio(const AVCodecParameters* codec) {
     if (codec->codec_id != AV_CODEC_ID_AC3 || codec->sample_rate != 48000 ||
         codec->ch_layout.nb_channels != 2)
-        return "its sound is not 48 kHz stereo AC-3 like the disc's other titles";
+        return platform::Fail("its sound is not 48 kHz stereo AC-3 like the disc's other titles");
     return {};
 }
 
@@ -132,12 +135,12 @@ int LongestGroup(const DvdStreamFacts& disc) {
 
 // Reads every packet (nothing is decoded) for the video's average and peak
 // rates over one-second windows and the length of its picture groups.
-std::string CheckRates(AVFormatContext* input, const AVStream* video, std::int64_t fileSize,
-                       const DvdStreamFacts& wanted) {
+platform::Result<void> CheckRates(AVFormatContext* input, const AVStream* video,
+                                  std::int64_t fileSize, const DvdStreamFacts& wanted) {
     const std::unique_ptr<AVPacket, void (*)(AVPacket*)> packet(
         av_packet_alloc(), [](AVPacket* p) { av_packet_free(&p); });
     if (!packet)
-        return "out of memory";
+        return platform::Fail("out of memory");
     std::map<std::int64_t, double> bitsPerSecond;
     double videoBits = 0;
     double first = NAN;
@@ -162,18 +165,20 @@ std::string CheckRates(AVFormatContext* input, const AVStream* video, std::int64
     const double frame = av_q2d(av_inv_q(video->r_frame_rate));
     const double seconds = std::isnan(first) ? 0 : last - first + frame;
     if (seconds <= 0)
-        return "its video has no timestamps";
+        return platform::Fail("its video has no timestamps");
     if (videoBits / seconds > kDvdMaxVideoBitRate)
-        return "its video averages " + Mbits(videoBits / seconds) + ", more than a DVD allows";
+        return platform::Fail("its video averages " + Mbits(videoBits / seconds) +
+                              ", more than a DVD allows");
     for (const auto& [second, bits] : bitsPerSecond)
         if (bits > kDvdMaxVideoBitRate + kPeakAllowance)
-            return "its video reaches " + Mbits(bits) + ", more than a DVD allows";
+            return platform::Fail("its video reaches " + Mbits(bits) + ", more than a DVD allows");
     if (seconds >= 1 && fileSize * 8.0 / seconds > kDvdMaxMuxRate * 1.02)
-        return "it averages " + Mbits(fileSize * 8.0 / seconds) + ", more than a DVD allows";
+        return platform::Fail("it averages " + Mbits(fileSize * 8.0 / seconds) +
+                              ", more than a DVD allows");
     if (longestGroup > LongestGroup(wanted))
-        return "its picture groups hold up to " + std::to_string(longestGroup) +
-               " pictures, more than the " + std::to_string(LongestGroup(wanted)) +
-               " a DVD navigation unit takes";
+        return platform::Fail("its picture groups hold up to " + std::to_string(longestGroup) +
+                              " pictures, more than the " + std::to_string(LongestGroup(wanted)) +
+                              " a DVD navigation unit takes");
     return {};
 }
 
@@ -184,14 +189,14 @@ LocalMedia OpenLocal(const std::string& path) {
     return input;
 }
 
-std::string WhyNotReady(const std::string& path, const DvdStreamFacts& wanted) {
+platform::Result<void> CheckReadiness(const std::string& path, const DvdStreamFacts& wanted) {
     if (!HasVobExtension(path))
-        return "it is not a .vob file";
-    if (std::string packs = CheckPacks(path); !packs.empty())
+        return platform::Fail("it is not a .vob file");
+    if (platform::Result<void> packs = CheckPacks(path); !packs)
         return packs;
     const auto input = OpenLocal(path);
     if (!input || std::string(input->iformat->name).find("mpeg") == std::string::npos)
-        return "it is not an MPEG program stream";
+        return platform::Fail("it is not an MPEG program stream");
 
     const AVStream* video = nullptr;
     int audioStreams = 0;
@@ -200,34 +205,31 @@ std::string WhyNotReady(const std::string& path, const DvdStreamFacts& wanted) {
         const AVCodecParameters* codec = stream->codecpar;
         if (codec->codec_type == AVMEDIA_TYPE_VIDEO) {
             if (video)
-                return "it has more than one video stream";
+                return platform::Fail("it has more than one video stream");
             video = stream;
-            if (std::string why = CheckVideo(stream, wanted); !why.empty())
-                return why;
+            if (platform::Result<void> fits = CheckVideo(stream, wanted); !fits)
+                return fits;
         } else if (codec->codec_type == AVMEDIA_TYPE_AUDIO) {
             if (++audioStreams > 1)
-                return "it has more than one sound stream";
-            if (std::string why = CheckAudio(codec); !why.empty())
-                return why;
+                return platform::Fail("it has more than one sound stream");
+            if (platform::Result<void> fits = CheckAudio(codec); !fits)
+                return fits;
         } else if (codec->codec_type != AVMEDIA_TYPE_DATA) {
-            return "it carries streams other than one picture and one sound";
+            return platform::Fail("it carries streams other than one picture and one sound");
         }
     }
     if (!video)
-        return "it has no video stream";
+        return platform::Fail("it has no video stream");
     if (audioStreams == 0)
-        return "it has no sound";
+        return platform::Fail("it has no sound");
     std::int64_t fileSize = avio_size(input->pb);
     return CheckRates(input.get(), video, fileSize, wanted);
 }
 
 }  // namespace
 
-bool IsReadyDvdStream(const std::string& path, const DvdStreamFacts& wanted, std::string* why) {
-    const std::string reason = WhyNotReady(path, wanted);
-    if (why)
-        *why = reason;
-    return reason.empty();
+platform::Result<void> IsReadyDvdStream(const std::string& path, const DvdStreamFacts& wanted) {
+    return CheckReadiness(path, wanted);
 }
 
 double ProgramStreamSeconds(const std::string& path) {

@@ -128,9 +128,11 @@ platform::Result<void> MakeRootPage(const JobContext& job, const MediaList& list
     const QImage surface =
         DrawRootMenuPage(LoadPicture(canvas), list, names, page, params, positions);
     auto bitmap = CopySurfaceToBitmap(surface, QRect(0, 0, params.width, params.height));
-    std::string why = "the picture could not be drawn";
-    if (!bitmap || !SaveBitmapAsBmp(*bitmap, composite, &why))
-        return platform::Fail("Can't write the root menu picture " + composite + ": " + why);
+    const platform::Result<void> saved = bitmap ? SaveBitmapAsBmp(*bitmap, composite)
+                                                : platform::Fail("the picture could not be drawn");
+    if (!saved)
+        return platform::Fail("Can't write the root menu picture " + composite + ": " +
+                              saved.error());
     // One frame per button, drawn from the installed frame picture.
     const platform::Result<std::string> overlays = Temp();
     if (!overlays)
@@ -157,9 +159,9 @@ platform::Result<std::string> MakeTitlePicture(const JobContext& job, const std:
     const platform::Result<std::string> base = Temp();
     if (!base)
         return base.failure();
-    std::string why;
-    if (!SaveBitmapAsBmp(surface, *base + "title.bmp", &why))
-        return platform::Fail("Can't write the title menu picture " + *base + "title.bmp: " + why);
+    if (const platform::Result<void> saved = SaveBitmapAsBmp(surface, *base + "title.bmp"); !saved)
+        return platform::Fail("Can't write the title menu picture " + *base +
+                              "title.bmp: " + saved.error());
     return *base + "title.bmp";
 }
 
