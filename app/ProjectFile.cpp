@@ -220,9 +220,10 @@ platform::Result<void> SaveProject(const std::string& given, const Project& proj
 
     std::ostringstream out;
     document.save(out, "  ", pugi::format_default, pugi::encoding_utf8);
-    std::string reason;
-    if (!platform::WriteFileAtomically(path, out.str(), &reason))
-        return platform::Fail("The project cannot be saved as " + path + ": " + reason + ".");
+    if (const platform::Result<void> written = platform::WriteFileAtomically(path, out.str());
+        !written)
+        return platform::Fail("The project cannot be saved as " + path + ": " + written.error() +
+                              ".");
     return {};
 }
 

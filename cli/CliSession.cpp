@@ -48,7 +48,7 @@ void RemoveTempFoldersOfEndedRuns() {
             info.st_uid != getuid())
             continue;
         if (kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
-            DeleteFolderTree(temp + name + "/");
+            static_cast<void>(DeleteFolderTree(temp + name + "/"));
     }
 }
 
@@ -167,7 +167,8 @@ CliSession::CliSession() {
     privateTemp_ = platform::CreateTempFolder("quorva-cli-" + std::to_string(getpid()) + "-");
     if (!privateTemp_.empty()) {
         platform::SetSystemTempPath(privateTemp_);
-        platform::SetEndProcessCleanup([folder = privateTemp_] { DeleteFolderTree(folder); });
+        platform::SetEndProcessCleanup(
+            [folder = privateTemp_] { static_cast<void>(DeleteFolderTree(folder)); });
     }
 }
 
@@ -175,7 +176,7 @@ CliSession::~CliSession() {
     fonts_.reset();
     platform::SetEndProcessCleanup(nullptr);
     if (!privateTemp_.empty())
-        DeleteFolderTree(privateTemp_);
+        static_cast<void>(DeleteFolderTree(privateTemp_));
     for (std::size_t i = 0; i < std::size(kStopSignals); ++i)
         sigaction(kStopSignals[i], &previousActions_[i], nullptr);
 }

@@ -141,7 +141,5 @@ platform::Result<void> SaveBitmapAsBmp(const QImage& bitmap, const std::string& 
             out[3 * x + 2] = static_cast<char>(qRed(row[x]));
         }
     }
-    if (std::string reason; !platform::WriteFileAtomically(path, file, &reason))
-        return platform::Fail(reason);
-    return {};
+    return platform::WriteFileAtomically(path, file);
 }

@@ -72,15 +72,14 @@ class PictureFolder {
         if (!file)
             return platform::Fail("Can't make a temporary file: " + file.error());
         file_ = *file;
-        std::string reason;
-        if (!platform::CreateFolder(file_ + ".d", &reason))
-            return platform::Fail("Can't make a temporary folder: " + reason);
+        if (const platform::Result<void> made = platform::CreateFolder(file_ + ".d"); !made)
+            return platform::Fail("Can't make a temporary folder: " + made.error());
         path_ = file_ + ".d/";
         return {};
     }
     ~PictureFolder() {
         if (!path_.empty())
-            DeleteFolderTree(path_);
+            static_cast<void>(DeleteFolderTree(path_));
         if (!file_.empty())
             platform::RemoveFile(file_);
     }
