@@ -158,12 +158,13 @@ platform::Result<void> WriteDisc(LibburnLibrary& library, WriteJob job, const Wr
                                  const std::atomic<bool>& cancel) {
     // The stream belongs to the source from here on.
     // A pseudo-drive's file is looked at before libburn opens it.
-    std::string refused = PseudoDriveProblem(job.address);
-    if (refused.empty() && PseudoDriveHoldsData(job.address))
-        refused = platform::Translate("Burner", "The disc in the drive is not blank.");
-    if (!refused.empty()) {
+    platform::Result<void> usable = CheckPseudoDrive(job.address);
+    if (usable && PseudoDriveHoldsData(job.address))
+        usable =
+            platform::Fail(platform::Translate("Burner", "The disc in the drive is not blank."));
+    if (!usable) {
         close(job.sourceFd);
-        return platform::Fail(refused);
+        return usable;
     }
     SourcePtr fdSource(burn::burn_fd_source_new(job.sourceFd, -1, job.bytes));
     if (!fdSource) {

@@ -161,9 +161,10 @@ std::vector<DeviceEntry> ScanDevices(LibburnLibrary& library,
         std::lock_guard lock(library.DriveTableMutex());
         AddScannedDrives(devices);
         for (const std::string& address : extraAddresses) {
-            if (std::string problem = PseudoDriveProblem(address); !problem.empty()) {
+            if (const platform::Result<void> usable = CheckPseudoDrive(address); !usable) {
                 if (warning != nullptr)
-                    *warning += "The drive \"" + address + "\" is left out: " + problem + " ";
+                    *warning +=
+                        "The drive \"" + address + "\" is left out: " + usable.error() + " ";
                 continue;
             }
             if (!AddDriveAt(devices, address) && warning != nullptr) {

@@ -21,7 +21,7 @@ std::optional<struct stat> TargetOf(const std::string& address) {
 
 }  // namespace
 
-std::string PseudoDriveProblem(const std::string& address) {
+platform::Result<void> CheckPseudoDrive(const std::string& address) {
     const std::optional<struct stat> target = TargetOf(address);
     if (!target || S_ISREG(target->st_mode) || S_ISBLK(target->st_mode))
         return {};
@@ -29,8 +29,9 @@ std::string PseudoDriveProblem(const std::string& address) {
                        : S_ISDIR(target->st_mode)  ? "a folder"
                        : S_ISSOCK(target->st_mode) ? "a socket"
                                                    : "a character device";
-    return address.substr(6) + " is not a file or a drive a disc can be written to (it is " + kind +
-           ").";
+    return platform::Fail(address.substr(6) +
+                          " is not a file or a drive a disc can be written to (it is " + kind +
+                          ").");
 }
 
 bool PseudoDriveHoldsData(const std::string& address) {
