@@ -16,10 +16,10 @@ std::string GetAppTempFolder() {
 platform::Result<std::string> MakeTempFile(const std::string& prefix) {
     const std::string folder = GetAppTempFolder();
     const bool existed = platform::PathExists(folder.substr(0, folder.size() - 1));
-    const std::string problem = platform::EnsurePrivateFolder(folder);
-    if (!problem.empty()) {
+    if (const platform::Result<void> made = platform::EnsurePrivateFolder(folder); !made) {
         // Something unsafe stands there: say what; otherwise it could not be made.
-        return platform::Fail(existed ? problem : "Can't create temp directory!\n" + problem);
+        return platform::Fail(existed ? made.error()
+                                      : "Can't create temp directory!\n" + made.error());
     }
     std::optional<std::string> file = platform::CreateUniqueFile(folder, prefix);
     if (!file)
@@ -27,6 +27,6 @@ platform::Result<std::string> MakeTempFile(const std::string& prefix) {
     return *file;
 }
 
-int DeleteFolderTree(const std::string& folderEndingWithSlash) {
+platform::Result<void> DeleteFolderTree(const std::string& folderEndingWithSlash) {
     return platform::RemoveFolderTree(folderEndingWithSlash);
 }

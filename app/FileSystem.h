@@ -17,6 +17,6 @@ std::string GetAppTempFolder();
 platform::Result<std::string> MakeTempFile(const std::string& prefix);
 
 // Removes folderEndingWithSlash with everything in it, never following a
-// symbolic link. Entries named with a leading "." stay. 1 when the walk
-// finished, 0 when it stopped early.
-int DeleteFolderTree(const std::string& folderEndingWithSlash);
+// symbolic link. Entries named with a leading "." stay. A failure when the
+// walk stopped early.
+platform::Result<void> DeleteFolderTree(const std::string& folderEndingWithSlash);

@@ -259,7 +259,7 @@ StageOutcome AuthorDvdFolder(JobContext& job, const MenuMovies& movies) {
                                              : run.reason});
     }
     if (!failure.empty()) {
-        platform::RemoveFolderTree(dvdFolder + "/");
+        static_cast<void>(platform::RemoveFolderTree(dvdFolder + "/"));
         dvdFolder = job.input.dvdFolder;
         job.Fail(failure);
         return StageOutcome::Failed;
