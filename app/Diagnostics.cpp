@@ -70,6 +70,6 @@ std::string CrashApologyText(const std::string& dumpPath) {
 }
 
 void InstallCrashHandler(const std::string& programFolder, const std::string& stateFolder) {
-    platform::CreateFolders(stateFolder);
+    static_cast<void>(platform::CreateFolders(stateFolder));
     platform::InstallCrashHandler(stateFolder + kCrashDumpName, programFolder + kCrashReporterName);
 }

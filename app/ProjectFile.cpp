@@ -229,11 +229,11 @@ platform::Result<void> SaveProject(const std::string& given, const Project& proj
 
     std::ostringstream out;
     document.save(out, "  ", pugi::format_default, pugi::encoding_utf8);
-    std::string reason;
-    if (!platform::WriteFileAtomically(path, out.str(), &reason))
+    if (const platform::Result<void> written = platform::WriteFileAtomically(path, out.str());
+        !written)
         return platform::Fail(
             FillIn(Translate("ProjectFile", "The project cannot be saved as %1: %2"),
-                   {path, reason + "."}));
+                   {path, written.error() + "."}));
     return {};
 }
 

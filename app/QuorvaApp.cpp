@@ -113,7 +113,7 @@ void CQuorvaApp::LoadOptions() {
     if (firstStart) {
         // This user's first start: the shipped options become theirs. When
         // that fails the shipped ones are read, and shutdown reports the save.
-        platform::CreateFolders(platform::FolderOf(userFile));
+        static_cast<void>(platform::CreateFolders(platform::FolderOf(userFile)));
         platform::CopyFile(shippedFile, userFile);
     }
     const bool own = platform::IsRegularFile(userFile);
@@ -150,7 +150,7 @@ std::string CQuorvaApp::UserOptionsFile() const {
 
 platform::Result<void> CQuorvaApp::SaveOptions(const CXMLAccess& options) const {
     const std::string file = UserOptionsFile();
-    platform::CreateFolders(platform::FolderOf(file));
+    static_cast<void>(platform::CreateFolders(platform::FolderOf(file)));
     return SaveXMLNode(file, StoredOptions(options, filledOptions_), theProgramFolder + kKeyFile);
 }
 
@@ -198,7 +198,7 @@ int CQuorvaApp::ExitInstance() {
 
     const std::string tempFolder = platform::GetAppTempFolder();
     if (platform::PathExists(tempFolder.substr(0, tempFolder.size() - 1)) &&
-        platform::RemoveFolderTree(tempFolder) != 1) {
+        !platform::RemoveFolderTree(tempFolder)) {
         ShowError(platform::Translate("QuorvaApp", "Can't remove temp folder!"));
         return 1;
     }

@@ -280,17 +280,17 @@ int RunMakeCommand(const CliOptions& given, const char* programName) {
         }
     }
     session.ApplyOverrides(options);
-    std::string error;
     const std::string label = Label(options);
     const bool burn = options.iso || options.device.has_value();
     int device = -1;
     if (burn) {
         session.StartBurner();
-        device = session.ChooseDevice(options, error);
-        if (device < 0) {
-            std::fprintf(stderr, "quorva-cli: %s\n", error.c_str());
+        const platform::Result<int> chosen = session.ChooseDevice(options);
+        if (!chosen || *chosen < 0) {
+            std::fprintf(stderr, "quorva-cli: %s\n", chosen.error().c_str());
             return kStatusUsage;
         }
+        device = *chosen;
     }
     // Loaded once, from reading the videos to the end of the job: loading the
     // engine and the libraries it needs takes longer than reading a video.
@@ -385,13 +385,14 @@ int RunBurnCommand(const CliOptions& options) {
         return kStatusFailed;
     }
     session.StartBurner();
-    std::string error;
-    const int device = session.ChooseDevice(options, error);
-    if (device < 0) {
-        std::fprintf(stderr, "quorva-cli: %s\n",
-                     error.empty() ? Translate("quorva-cli", "no device.").c_str() : error.c_str());
+    const platform::Result<int> chosen = session.ChooseDevice(options);
+    if (!chosen || *chosen < 0) {
+        std::fprintf(
+            stderr, "quorva-cli: %s\n",
+            chosen ? Translate("quorva-cli", "no device.").c_str() : chosen.error().c_str());
         return kStatusUsage;
     }
+    const int device = *chosen;
     App().theDvdFolder = folder;
     const bool image = session.IsImageDevice(device);
     ApplyCheckChoice(options);

@@ -73,11 +73,13 @@ bool ParseInt(const char* text, int low, int high, int& out) {
 
 }  // namespace
 
-std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& error) {
+platform::Result<CliOptions> ParseCommandLine(int argc, char** argv) {
+    using platform::Fail;
     CliOptions options;
+    // Set by the helpers below when they refuse an argument.
+    std::string error;
     if (argc < 2) {
-        error = Translate("quorva-cli", "No command given.");
-        return std::nullopt;
+        return Fail(Translate("quorva-cli", "No command given."));
     }
     const std::string command = argv[1];
     if (command == "--help" || command == "-h" || command == "help") {
@@ -97,8 +99,7 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
     else if (command == "devices")
         options.command = CliOptions::Command::Devices;
     else {
-        error = FillIn(Translate("quorva-cli", "Unknown command \"%1\"."), {command});
-        return std::nullopt;
+        return Fail(FillIn(Translate("quorva-cli", "Unknown command \"%1\"."), {command}));
     }
     const bool make = options.command == CliOptions::Command::Make;
     const bool burn = options.command == CliOptions::Command::Burn;
@@ -124,156 +125,146 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
             return options;
         } else if (arg == "--pal") {
             if (!only(make))
-                return std::nullopt;
+                return Fail(error);
             options.tvStandard = 1;
         } else if (arg == "--ntsc") {
             if (!only(make))
-                return std::nullopt;
+                return Fail(error);
             options.tvStandard = 0;
         } else if (arg == "--aspect") {
             const char* v = value("--aspect");
             if (!v || !only(make))
-                return std::nullopt;
+                return Fail(error);
             if (std::strcmp(v, "16:9") == 0)
                 options.aspectRatio = 0;
             else if (std::strcmp(v, "4:3") == 0)
                 options.aspectRatio = 1;
             else {
-                error = Translate("quorva-cli", "--aspect takes 16:9 or 4:3.");
-                return std::nullopt;
+                return Fail(Translate("quorva-cli", "--aspect takes 16:9 or 4:3."));
             }
         } else if (arg == "--quality") {
             const char* v = value("--quality");
             int q = 0;
             if (!v || !only(make))
-                return std::nullopt;
+                return Fail(error);
             if (std::strcmp(v, "fit") == 0) {
                 q = kFitToDiscQuality;
             } else if (!ParseInt(v, 0, 4, q)) {
-                error =
-                    Translate("quorva-cli", "--quality takes a level from 0 (best) to 4, or fit.");
-                return std::nullopt;
+                return Fail(
+                    Translate("quorva-cli", "--quality takes a level from 0 (best) to 4, or fit."));
             }
             options.quality = q;
         } else if (arg == "--disc") {
             const char* v = value("--disc");
             if (!v || !only(make))
-                return std::nullopt;
+                return Fail(error);
             options.discTypeGiven = true;
             if (std::strcmp(v, "dvd5") == 0)
                 options.discType = 0;
             else if (std::strcmp(v, "dvd9") == 0)
                 options.discType = 1;
             else {
-                error = Translate("quorva-cli", "--disc takes dvd5 or dvd9.");
-                return std::nullopt;
+                return Fail(Translate("quorva-cli", "--disc takes dvd5 or dvd9."));
             }
         } else if (arg == "--stretch") {
             if (!only(make))
-                return std::nullopt;
+                return Fail(error);
             options.stretch = true;
         } else if (arg == "--label") {
             const char* v = value("--label");
             if (!v || !only(make || burn || check))
-                return std::nullopt;
+                return Fail(error);
             options.label = v;
         } else if (arg == "--title") {
             const char* v = value("--title");
             if (!v || !only(make))
-                return std::nullopt;
+                return Fail(error);
             options.title = v;
         } else if (arg == "--device") {
             const char* v = value("--device");
             int n = 0;
             if (!v || !only(make || burn))
-                return std::nullopt;
+                return Fail(error);
             if (!ParseInt(v, 0, 1000, n)) {
-                error = Translate("quorva-cli",
-                                  "--device takes a device number (see \"quorva-cli devices\").");
-                return std::nullopt;
+                return Fail(Translate(
+                    "quorva-cli", "--device takes a device number (see \"quorva-cli devices\")."));
             }
             options.device = n;
         } else if (arg == "--speed") {
             const char* v = value("--speed");
             int n = 0;
             if (!v || !only(make || burn))
-                return std::nullopt;
+                return Fail(error);
             if (!ParseInt(v, 0, kMaxDvdSpeed, n)) {
-                error = FillIn(Translate("quorva-cli",
-                                         "--speed takes a DVD speed from 1 to %1, or 0 for the "
-                                         "drive's best."),
-                               {std::to_string(kMaxDvdSpeed)});
-                return std::nullopt;
+                return Fail(FillIn(Translate("quorva-cli",
+                                             "--speed takes a DVD speed from 1 to %1, or 0 for the "
+                                             "drive's best."),
+                                   {std::to_string(kMaxDvdSpeed)}));
             }
             options.speed = n;
         } else if (arg == "--iso") {
             if (!only(make || burn))
-                return std::nullopt;
+                return Fail(error);
             options.iso = true;
         } else if (arg == "--jobs") {
             const char* v = value("--jobs");
             int n = 0;
             if (!v || !only(make))
-                return std::nullopt;
+                return Fail(error);
             if (!ParseInt(v, 1, 64, n)) {
-                error =
-                    Translate("quorva-cli", "--jobs takes a number of conversions from 1 to 64.");
-                return std::nullopt;
+                return Fail(
+                    Translate("quorva-cli", "--jobs takes a number of conversions from 1 to 64."));
             }
             options.jobs = n;
         } else if (arg == "--chapters") {
             const char* v = value("--chapters");
             int n = 0;
             if (!v || !only(make))
-                return std::nullopt;
+                return Fail(error);
             if (!ParseInt(v, 0, 999, n)) {
-                error =
-                    Translate("quorva-cli",
-                              "--chapters takes minutes from 0 to 999 (0: one chapter per video).");
-                return std::nullopt;
+                return Fail(Translate(
+                    "quorva-cli",
+                    "--chapters takes minutes from 0 to 999 (0: one chapter per video)."));
             }
             options.chapterMinutes = n;
         } else if (arg == "--audio") {
             const char* v = value("--audio");
             if (!v || !only(make))
-                return std::nullopt;
+                return Fail(error);
             MediaItem probe;
             if (!ChooseAudioTracks(probe, v, "")) {
-                error = "--audio takes all, first or languages such as en,fr.";
-                return std::nullopt;
+                return Fail("--audio takes all, first or languages such as en,fr.");
             }
             options.audio = v;
         } else if (arg == "--after-each") {
             const char* v = value("--after-each");
             if (!v || !only(make))
-                return std::nullopt;
+                return Fail(error);
             if (std::strcmp(v, "next") == 0)
                 options.afterEach = 0;
             else if (std::strcmp(v, "menu") == 0)
                 options.afterEach = 1;
             else {
-                error = "--after-each takes next or menu.";
-                return std::nullopt;
+                return Fail("--after-each takes next or menu.");
             }
         } else if (arg == "--working-folder") {
             const char* v = value("--working-folder");
             if (!v || !only(make))
-                return std::nullopt;
+                return Fail(error);
             if (!*v) {  // would be taken as the root folder
-                error = Translate("quorva-cli",
-                                  "--working-folder needs a folder; an empty name is none.");
-                return std::nullopt;
+                return Fail(Translate("quorva-cli",
+                                      "--working-folder needs a folder; an empty name is none."));
             }
             options.workingFolder = v;
         } else if (arg == "--save-project") {
             const char* v = value("--save-project");
             if (!v || !only(make))
-                return std::nullopt;
+                return Fail(error);
             options.saveProject = v;
         } else if (arg == "--subtitles") {
             const char* v = value("--subtitles");
             if (!v || !only(make))
-                return std::nullopt;
+                return Fail(error);
             std::vector<std::string> languages;
             const std::string list = v;
             if (list != "all" && list != "none") {
@@ -283,8 +274,7 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
                         comma = list.size();
                     const std::string code = DvdLanguageCode(list.substr(at, comma - at));
                     if (code.empty()) {
-                        error = "--subtitles takes all, none or language codes such as en,fr.";
-                        return std::nullopt;
+                        return Fail("--subtitles takes all, none or language codes such as en,fr.");
                     }
                     languages.push_back(code);
                     at = comma + 1;
@@ -297,63 +287,56 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
         } else if (arg == "--subtitle-default") {
             const char* v = value("--subtitle-default");
             if (!v || !only(make))
-                return std::nullopt;
+                return Fail(error);
             options.subtitleDefault = DvdLanguageCode(v);
             if (options.subtitleDefault->empty()) {
-                error = "--subtitle-default takes a language code such as en.";
-                return std::nullopt;
+                return Fail("--subtitle-default takes a language code such as en.");
             }
         } else if (arg == "--skip-bad-subtitles") {
             if (!only(make))
-                return std::nullopt;
+                return Fail(error);
             options.skipBadSubtitles = true;
         } else if (arg == "--force") {
             if (!only(make))
-                return std::nullopt;
+                return Fail(error);
             options.force = true;
         } else if (arg == "--no-check") {
             if (!only(make || burn))
-                return std::nullopt;
+                return Fail(error);
             options.checkAfterBurn = false;
         } else if (arg == "--verbose" || arg == "-v") {
             if (!only(make))
-                return std::nullopt;
+                return Fail(error);
             options.verbose = true;
         } else if (arg == "--yes" || arg == "-y") {
             if (!only(make || burn))
-                return std::nullopt;
+                return Fail(error);
             options.yes = true;
         } else if (arg == "--") {
             for (++i; i < argc; ++i)
                 options.inputs.push_back(argv[i]);
         } else if (arg.size() > 1 && arg[0] == '-') {
-            error = FillIn(Translate("quorva-cli", "Unknown option %1."), {arg});
-            return std::nullopt;
+            return Fail(FillIn(Translate("quorva-cli", "Unknown option %1."), {arg}));
         } else {
             options.inputs.push_back(arg);
         }
         if (!error.empty())
-            return std::nullopt;
+            return Fail(error);
     }
     if (options.iso && options.device) {
-        error = Translate("quorva-cli", "Give either --device or --iso, not both.");
-        return std::nullopt;
+        return Fail(Translate("quorva-cli", "Give either --device or --iso, not both."));
     }
     if (make && options.inputs.empty()) {
-        error = Translate("quorva-cli", "No video given.");
-        return std::nullopt;
+        return Fail(Translate("quorva-cli", "No video given."));
     }
     if (burn && options.inputs.size() != 1) {
-        error = Translate("quorva-cli", "Give exactly one DVD folder to burn.");
-        return std::nullopt;
+        return Fail(Translate("quorva-cli", "Give exactly one DVD folder to burn."));
     }
     if (check && options.inputs.size() != 1) {
-        error = Translate("quorva-cli", "Give exactly one DVD folder or disc image to check.");
-        return std::nullopt;
+        return Fail(Translate("quorva-cli", "Give exactly one DVD folder or disc image to check."));
     }
     if (options.command == CliOptions::Command::Devices && !options.inputs.empty()) {
-        error = Translate("quorva-cli", "\"devices\" takes no arguments.");
-        return std::nullopt;
+        return Fail(Translate("quorva-cli", "\"devices\" takes no arguments."));
     }
     return options;
 }

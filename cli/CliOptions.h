@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Result.h"
+
 struct CliOptions {
     enum class Command { None, Make, Burn, Check, Devices, Help, Version };
     Command command = Command::None;
@@ -37,7 +39,7 @@ struct CliOptions {
     bool skipBadSubtitles = false;               // leave out subtitles that cannot be read
 };
 
-// Parses argv; on bad usage returns nullopt and sets error.
-std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& error);
+// Parses argv; on bad usage, the failure says what is wrong.
+platform::Result<CliOptions> ParseCommandLine(int argc, char** argv);
 
 extern const char* const kCliUsage;

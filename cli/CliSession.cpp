@@ -54,7 +54,7 @@ void RemoveTempFoldersOfEndedRuns() {
             info.st_uid != getuid())
             continue;
         if (kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
-            platform::RemoveFolderTree(temp + name + "/");
+            static_cast<void>(platform::RemoveFolderTree(temp + name + "/"));
     }
 }
 
@@ -208,7 +208,7 @@ CliSession::CliSession() {
     if (!privateTemp_.empty()) {
         platform::SetSystemTempPath(privateTemp_);
         platform::SetEndProcessCleanup(
-            [folder = privateTemp_] { platform::RemoveFolderTree(folder); });
+            [folder = privateTemp_] { static_cast<void>(platform::RemoveFolderTree(folder)); });
     }
 }
 
@@ -216,7 +216,7 @@ CliSession::~CliSession() {
     fonts_.reset();
     platform::SetEndProcessCleanup(nullptr);
     if (!privateTemp_.empty())
-        platform::RemoveFolderTree(privateTemp_);
+        static_cast<void>(platform::RemoveFolderTree(privateTemp_));
     for (std::size_t i = 0; i < std::size(kStopSignals); ++i)
         sigaction(kStopSignals[i], &previousActions_[i], nullptr);
     for (int& end : g_stopPipe)
@@ -301,21 +301,19 @@ bool CliSession::IsImageDevice(int index) const {
     return index == count - 1;
 }
 
-int CliSession::ChooseDevice(const CliOptions& options, std::string& error) const {
+platform::Result<int> CliSession::ChooseDevice(const CliOptions& options) const {
     auto& burner = App().theBurner;
     std::int32_t count = 0;
     burner->GetDeviceCount(&count);
     if (options.iso)
         return count - 1;
     if (options.device) {
-        if (*options.device >= count) {
-            error = platform::FillIn(
+        if (*options.device >= count)
+            return platform::Fail(platform::FillIn(
                 platform::Translate(
                     "quorva-cli",
                     "There is no device %1 (%2 devices; see \"quorva-cli devices\")."),
-                {std::to_string(*options.device), std::to_string(count)});
-            return -1;
-        }
+                {std::to_string(*options.device), std::to_string(count)}));
         return *options.device;
     }
     // As the progress window does: the last capable device, else the first.

@@ -36,8 +36,9 @@ class CliSession {
     // Creates the burner and waits for its drive scan.
     void StartBurner();
     // The device the command line chose (--device N or --iso), or the
-    // progress window's default choice; -1 with error when out of range.
-    int ChooseDevice(const CliOptions& options, std::string& error) const;
+    // progress window's default choice (-1 when there is none); a failure
+    // when the chosen number is out of range.
+    platform::Result<int> ChooseDevice(const CliOptions& options) const;
     bool IsImageDevice(int index) const;
 
     // Runs the job with the given flags; true when it ended without failure

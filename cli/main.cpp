@@ -30,10 +30,9 @@ int main(int argc, char** argv) {
     // Speaks the user's language, from the program folder's catalogues.
     platform::UseTranslations(ProgramFolderOf(platform::ExecutableFolder()) + "translations/");
     const std::string usage = platform::Translate("quorva-cli", kCliUsage);
-    std::string error;
-    auto options = ParseCommandLine(argc, argv, error);
+    auto options = ParseCommandLine(argc, argv);
     if (!options) {
-        std::fprintf(stderr, "quorva-cli: %s\n\n%s", error.c_str(), usage.c_str());
+        std::fprintf(stderr, "quorva-cli: %s\n\n%s", options.error().c_str(), usage.c_str());
         return 2;
     }
     switch (options->command) {

@@ -110,12 +110,9 @@ std::optional<QImage> CopySurfaceToBitmap(const QImage& surface, const QRect& re
     return bitmap;
 }
 
-bool SaveBitmapAsBmp(const QImage& bitmap, const std::string& path, std::string* reason) {
-    if (bitmap.isNull()) {
-        if (reason)
-            *reason = platform::Translate("Pictures", "the picture is empty");
-        return false;
-    }
+platform::Result<void> SaveBitmapAsBmp(const QImage& bitmap, const std::string& path) {
+    if (bitmap.isNull())
+        return platform::Fail(Translate("Pictures", "the picture is empty"));
     // Colours only: any alpha is dropped, as a 24-bit file cannot hold it.
     const QImage pixels = bitmap.convertToFormat(QImage::Format_ARGB32);
     const std::uint32_t w = static_cast<std::uint32_t>(pixels.width());
@@ -144,5 +141,5 @@ bool SaveBitmapAsBmp(const QImage& bitmap, const std::string& path, std::string*
             out[3 * x + 2] = static_cast<char>(qRed(row[x]));
         }
     }
-    return platform::WriteFileAtomically(path, file, reason);
+    return platform::WriteFileAtomically(path, file);
 }

@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/Result.h"
+
 // Decodes a picture file of any type the picture library reads (type taken
 // from the content) into a bitmap of the picture's own size: indexed
 // pictures keep their palette, pictures with an alpha channel become 32-bit
@@ -31,4 +33,4 @@ std::optional<QImage> CopySurfaceToBitmap(const QImage& surface, const QRect& re
 // padded to 4 bytes. The file is written under a temporary name and renamed
 // over path. False when the bitmap is empty or the file cannot be written;
 // then reason, when given, says why ("No space left on device").
-bool SaveBitmapAsBmp(const QImage& bitmap, const std::string& path, std::string* reason = nullptr);
+platform::Result<void> SaveBitmapAsBmp(const QImage& bitmap, const std::string& path);

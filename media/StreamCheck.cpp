@@ -24,8 +24,8 @@ namespace {
 using platform::FillIn;
 
 // Why a stream is not ready, in the user's language.
-std::string Why(const char* text, std::initializer_list<std::string> args = {}) {
-    return FillIn(platform::Translate("StreamCheck", text), args);
+platform::Failure Why(const char* text, std::initializer_list<std::string> args = {}) {
+    return platform::Fail(FillIn(platform::Translate("StreamCheck", text), args));
 }
 
 constexpr std::size_t kPackSize = 2048;
@@ -51,7 +51,7 @@ std::string Mbits(double bitsPerSecond) {
 // The pack layer as a DVD player reads it: MPEG-2 packs of 2048 bytes, the
 // first a navigation pack (system header, then the PCI and DSI packets of
 // private stream 2), none announcing more than 10.08 Mbit/s.
-std::string CheckPacks(const std::string& path) {
+platform::Result<void> CheckPacks(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file)
         return Why(QUORVA_TEXT("StreamCheck", "it cannot be read"));
@@ -94,7 +94,7 @@ bool SameRate(AVRational rate, int num, int den) {
            static_cast<long long>(rate.num) * den == static_cast<long long>(rate.den) * num;
 }
 
-std::string CheckVideo(const AVStream* stream, const DvdStreamFacts& wanted) {
+platform::Result<void> CheckVideo(const AVStream* stream, const DvdStreamFacts& wanted) {
     const AVCodecParameters* codec = stream->codecpar;
     if (codec->codec_id != AV_CODEC_ID_MPEG2VIDEO)
         return Why(QUORVA_TEXT("StreamCheck", "its video is %1, not MPEG-2"),
@@ -127,7 +127,7 @@ std::string CheckVideo(const AVStream* stream, const DvdStreamFacts& wanted) {
     return {};
 }
 
-std::string CheckAudio(const AVCodecParameters* codec) {
+platform::Result<void> CheckAudio(const AVCodecParameters* codec) {
     if (codec->codec_id != AV_CODEC_ID_AC3 || codec->sample_rate != 48000 ||
         codec->ch_layout.nb_channels != 2)
         return Why(QUORVA_TEXT("StreamCheck",
@@ -144,8 +144,8 @@ int LongestGroup(const DvdStreamFacts& disc) {
 
 // Reads every packet (nothing is decoded) for the video's average and peak
 // rates over one-second windows and the length of its picture groups.
-std::string CheckRates(AVFormatContext* input, const AVStream* video, std::int64_t fileSize,
-                       const DvdStreamFacts& wanted) {
+platform::Result<void> CheckRates(AVFormatContext* input, const AVStream* video,
+                                  std::int64_t fileSize, const DvdStreamFacts& wanted) {
     const std::unique_ptr<AVPacket, void (*)(AVPacket*)> packet(
         av_packet_alloc(), [](AVPacket* p) { av_packet_free(&p); });
     if (!packet)
@@ -200,10 +200,10 @@ LocalMedia OpenLocal(const std::string& path) {
     return input;
 }
 
-std::string WhyNotReady(const std::string& path, const DvdStreamFacts& wanted) {
+platform::Result<void> CheckReadiness(const std::string& path, const DvdStreamFacts& wanted) {
     if (!HasVobExtension(path))
         return Why(QUORVA_TEXT("StreamCheck", "it is not a .vob file"));
-    if (std::string packs = CheckPacks(path); !packs.empty())
+    if (platform::Result<void> packs = CheckPacks(path); !packs)
         return packs;
     const auto input = OpenLocal(path);
     if (!input || std::string(input->iformat->name).find("mpeg") == std::string::npos)
@@ -218,16 +218,16 @@ std::string WhyNotReady(const std::string& path, const DvdStreamFacts& wanted) {
             if (video)
                 return Why(QUORVA_TEXT("StreamCheck", "it has more than one video stream"));
             video = stream;
-            if (std::string why = CheckVideo(stream, wanted); !why.empty())
-                return why;
+            if (platform::Result<void> fits = CheckVideo(stream, wanted); !fits)
+                return fits;
         } else if (codec->codec_type == AVMEDIA_TYPE_AUDIO) {
             // The tracks are numbered as the file lists them; a disc's
             // stream table numbers them by their sub-stream, 0x80 on.
             if (stream->id != 0x80 + audioStreams++ || audioStreams > kMaxDiscAudioTracks)
                 return Why(
                     QUORVA_TEXT("StreamCheck", "its sound streams are not numbered as a disc's"));
-            if (std::string why = CheckAudio(codec); !why.empty())
-                return why;
+            if (platform::Result<void> fits = CheckAudio(codec); !fits)
+                return fits;
         } else if (codec->codec_type != AVMEDIA_TYPE_DATA) {
             return Why(QUORVA_TEXT("StreamCheck",
                                    "it carries streams other than one picture and one sound"));
@@ -243,11 +243,8 @@ std::string WhyNotReady(const std::string& path, const DvdStreamFacts& wanted) {
 
 }  // namespace
 
-bool IsReadyDvdStream(const std::string& path, const DvdStreamFacts& wanted, std::string* why) {
-    const std::string reason = WhyNotReady(path, wanted);
-    if (why)
-        *why = reason;
-    return reason.empty();
+platform::Result<void> IsReadyDvdStream(const std::string& path, const DvdStreamFacts& wanted) {
+    return CheckReadiness(path, wanted);
 }
 
 double ProgramStreamSeconds(const std::string& path) {

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/Result.h"
+
 struct DvdStreamFacts {
     int width;
     int height;
@@ -24,9 +26,8 @@ inline constexpr long long kDvdMaxMuxRate = 10'080'000;      // bits per second
 // peak rates stay within 9.8 Mbit/s and whose picture groups hold at most 15
 // (PAL) or 18 (NTSC) pictures, and one to eight 48 kHz stereo AC-3 sounds,
 // as the disc's converted titles carry, in sub-streams 0x80 on in the order
-// the file lists them. Otherwise why (when why is given).
-bool IsReadyDvdStream(const std::string& path, const DvdStreamFacts& wanted,
-                      std::string* why = nullptr);
+// the file lists them. Otherwise a failure that says why.
+platform::Result<void> IsReadyDvdStream(const std::string& path, const DvdStreamFacts& wanted);
 
 // Playing time of a program stream from its first and last timestamps; -1
 // when it cannot be read.

@@ -254,7 +254,7 @@ StageOutcome AuthorDvdFolder(JobContext& job,
                                              : run.reason});
     }
     if (!failure.empty()) {
-        platform::RemoveFolderTree(dvdFolder + "/");
+        static_cast<void>(platform::RemoveFolderTree(dvdFolder + "/"));
         dvdFolder = job.input.dvdFolder;
         job.Fail(failure);
         return StageOutcome::Failed;

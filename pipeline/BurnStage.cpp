@@ -73,11 +73,13 @@ StageOutcome BurnDvdFolder(JobContext& job, const discchecker::DiscExpectation& 
     IDiscBurner::WrittenDiscCheck writtenCheck;
     if (check)
         writtenCheck = [&](const std::string& path, const std::string& name) {
-            return RunDiscCheck(job, path, name, written,
-                                FillIn(image ? Translate("AuthoringJob", "The disc image %1")
-                                             : Translate("AuthoringJob", "The burnt disc in %1"),
-                                       {name}),
-                                true);
+            const platform::Result<void> checked =
+                RunDiscCheck(job, path, name, written,
+                             FillIn(image ? Translate("AuthoringJob", "The disc image %1")
+                                          : Translate("AuthoringJob", "The burnt disc in %1"),
+                                    {name}),
+                             true);
+            return checked.error();  // the burner's answer: empty when the disc passed
         };
     burner->SetWrittenDiscCheck(writtenCheck);
     std::int32_t result = -1;

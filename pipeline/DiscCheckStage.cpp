@@ -17,9 +17,10 @@ discchecker::DiscExpectation ExpectedDisc(const MediaList& list, int chapterMinu
     return expected;
 }
 
-std::string RunDiscCheck(JobContext& job, const std::string& path, const std::string& name,
-                         const discchecker::DiscExpectation& expected, const std::string& subject,
-                         bool insideBurn) {
+platform::Result<void> RunDiscCheck(JobContext& job, const std::string& path,
+                                    const std::string& name,
+                                    const discchecker::DiscExpectation& expected,
+                                    const std::string& subject, bool insideBurn) {
     const auto reportLine = [&](const std::string& line) {
         if (insideBurn)
             job.events.Burn(BurnProgress{0, line, false});
@@ -37,18 +38,18 @@ std::string RunDiscCheck(JobContext& job, const std::string& path, const std::st
     }
     for (const std::string& line : lines)
         reportLine(line);
-    return FillIn(Translate("AuthoringJob", "%1 failed the disc check: %2."),
-                  {subject, report.Failures()});
+    return platform::Fail(FillIn(Translate("AuthoringJob", "%1 failed the disc check: %2."),
+                                 {subject, report.Failures()}));
 }
 
 StageOutcome CheckDiscStage(JobContext& job, const std::string& path,
                             const discchecker::DiscExpectation& expected,
                             const std::string& subject) {
-    const std::string failure = RunDiscCheck(job, path, path, expected, subject, false);
-    if (failure.empty())
+    const platform::Result<void> checked = RunDiscCheck(job, path, path, expected, subject, false);
+    if (checked)
         return StageOutcome::Done;
     if (job.Cancelled())
         return StageOutcome::Aborted;
-    job.Fail(failure);
+    job.Fail(checked.error());
     return StageOutcome::Failed;
 }

@@ -30,13 +30,16 @@ std::vector<std::string> CheckJobInputs(const JobInputs& inputs) {
         problems.push_back(Translate("AuthoringJob", "No working folder is set."));
         return problems;
     }
-    std::string reason;
-    if (!platform::PathExists(folder) && !platform::CreateFolders(folder, &reason)) {
+    if (const platform::Result<void> made = platform::PathExists(folder)
+                                                ? platform::Result<void>()
+                                                : platform::CreateFolders(folder);
+        !made) {
         problems.push_back(FillIn(Translate("AuthoringJob", "Can't create working folder! %1: %2."),
-                                  {folder, reason}));
+                                  {folder, made.error()}));
         return problems;
     }
-    if (std::string problem = platform::FolderWriteProblem(folder); !problem.empty()) {
+    if (const platform::Result<void> writable = platform::CheckFolderWritable(folder); !writable) {
+        const std::string& problem = writable.error();
         problems.push_back(
             FillIn(Translate("AuthoringJob", "The working folder %1 cannot be written: %2."),
                    {folder, problem}));

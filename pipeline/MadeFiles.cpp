@@ -141,7 +141,7 @@ bool RemoveUnlessInUse(const std::string& path) {
     if (!lock.Held())
         return !platform::PathExists(path);
     if (platform::IsFolder(path))
-        return platform::RemoveFolderTree(path + "/") == 1 && !platform::PathExists(path);
+        return platform::RemoveFolderTree(path + "/") && !platform::PathExists(path);
     return platform::RemoveFile(path);
 }
 
@@ -228,7 +228,7 @@ void ClearMadeFiles(const std::string& folder) {
     if (left.empty())
         platform::RemoveFile(recordPath);
     else
-        platform::WriteFileAtomically(recordPath, left);
+        static_cast<void>(platform::WriteFileAtomically(recordPath, left));
     lock.Release();
     platform::RemoveEmptyFolder(folder);
 }

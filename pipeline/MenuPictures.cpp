@@ -78,22 +78,20 @@ double PixelShape(const JobParameters& params) {
            (static_cast<double>(params.aspectDen) * params.width);
 }
 
-bool MakeMenuCanvas(const std::string& background, const std::string& canvas, int width, int height,
-                    std::string& reason) {
+platform::Result<void> MakeMenuCanvas(const std::string& background, const std::string& canvas,
+                                      int width, int height) {
     auto picture = CreateMenuPicture();
     if (!picture ||
         picture->ConvertPicture(background.c_str(), 0, canvas.c_str(), 3, width, height) != 0 ||
-        !platform::IsRegularFile(canvas)) {
-        reason =
+        !platform::IsRegularFile(canvas))
+        return platform::Fail(
             picture ? platform::FillIn(platform::Translate(
                                            "MenuStage", "Can't prepare the menu background %1: %2"),
                                        {background, picture->LastError()})
                     : platform::FillIn(
                           platform::Translate("MenuStage", "Can't prepare the menu background %1"),
-                          {background});
-        return false;
-    }
-    return true;
+                          {background}));
+    return {};
 }
 
 QImage DrawTitleMenu(const QImage& canvas, const std::string& discTitle,
@@ -138,18 +136,16 @@ QImage DrawRootMenuPage(const QImage& canvas, const MediaList& list,
     return surface;
 }
 
-bool MakeRootMenuOverlays(const std::string& programFolder,
-                          const std::vector<ButtonPosition>& positions, const JobParameters& params,
-                          const std::string& base, std::string& reason) {
+platform::Result<void> MakeRootMenuOverlays(const std::string& programFolder,
+                                            const std::vector<ButtonPosition>& positions,
+                                            const JobParameters& params, const std::string& base) {
     ButtonOverlayRequest request{};
     if (!SetOverlayPath(request.framePicture, programFolder + "o.png") ||
         !SetOverlayPath(request.normalOutput, base + "_normal.png") ||
         !SetOverlayPath(request.hoverOutput, base + "_hover.png") ||
-        !SetOverlayPath(request.selectOutput, base + "_select.png")) {
-        reason = platform::Translate(
-            "MenuStage", "The temporary folder's path is too long for the menu pictures.");
-        return false;
-    }
+        !SetOverlayPath(request.selectOutput, base + "_select.png"))
+        return platform::Fail(platform::Translate(
+            "MenuStage", "The temporary folder's path is too long for the menu pictures."));
     request.positions = positions.data();
     request.buttonCount = static_cast<std::int32_t>(positions.size());
     request.canvasWidth = params.width;
@@ -157,19 +153,14 @@ bool MakeRootMenuOverlays(const std::string& programFolder,
     request.buttonWidth = kThumbWidth;
     request.buttonHeight = kThumbHeight;
     auto picture = CreateMenuPicture();
-    if (!picture || picture->MakeButtonOverlays(&request) != 0) {
-        reason =
-            "Can't draw the menu buttons" + (picture ? ": " + picture->LastError() : std::string());
-        return false;
-    }
+    if (!picture || picture->MakeButtonOverlays(&request) != 0)
+        return platform::Fail("Can't draw the menu buttons" +
+                              (picture ? ": " + picture->LastError() : std::string()));
     // The button back to the title menu: last, below the grid.
-    for (const char* look : {"_normal.png", "_hover.png", "_select.png"}) {
-        if (!AddButtonFrame(base + look, BackButtonRect(params.width, params.height))) {
-            reason = platform::FillIn(
+    for (const char* look : {"_normal.png", "_hover.png", "_select.png"})
+        if (!AddButtonFrame(base + look, BackButtonRect(params.width, params.height)))
+            return platform::Fail(platform::FillIn(
                 platform::Translate("MenuStage", "Can't draw the menu's back button on %1"),
-                {base + look});
-            return false;
-        }
-    }
-    return true;
+                {base + look}));
+    return {};
 }

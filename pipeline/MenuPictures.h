@@ -12,14 +12,15 @@
 #include "media/MediaItem.h"
 #include "pipeline/AuthoringJob.h"
 #include "pipeline/RootMenuPages.h"
+#include "platform/Result.h"
 
 // How much wider than tall the menu's pixels are shown.
 double PixelShape(const JobParameters& params);
 
 // Resizes a user's background picture, of any type the picture library
 // reads (told by its content), to the menu's frame size as a JPEG at canvas.
-bool MakeMenuCanvas(const std::string& background, const std::string& canvas, int width, int height,
-                    std::string& reason);
+platform::Result<void> MakeMenuCanvas(const std::string& background, const std::string& canvas,
+                                      int width, int height);
 
 // The title menu's picture: the canvas with the disc's title in its band.
 // titled: whether a title was drawn (a blank one, or a process that cannot
@@ -38,6 +39,6 @@ QImage DrawRootMenuPage(const QImage& canvas, const MediaList& list,
 
 // Draws a root menu page's button frames into base + "_normal.png",
 // "_hover.png" and "_select.png", made from the installed frame picture.
-bool MakeRootMenuOverlays(const std::string& programFolder,
-                          const std::vector<ButtonPosition>& positions, const JobParameters& params,
-                          const std::string& base, std::string& reason);
+platform::Result<void> MakeRootMenuOverlays(const std::string& programFolder,
+                                            const std::vector<ButtonPosition>& positions,
+                                            const JobParameters& params, const std::string& base);

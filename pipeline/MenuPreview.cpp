@@ -45,9 +45,8 @@ platform::Result<QImage> Canvas(TempFiles& temp, const std::string& background,
     platform::Result<std::string> canvas = temp.Make(suffix);
     if (!canvas)
         return platform::Fail(canvas.error());
-    std::string reason;
-    if (!MakeMenuCanvas(background, *canvas, params.width, params.height, reason))
-        return platform::Fail(reason);
+    if (auto made = MakeMenuCanvas(background, *canvas, params.width, params.height); !made)
+        return made.failure();
     QImage picture = LoadPicture(*canvas);
     if (picture.isNull())
         return platform::Fail(platform::FillIn(
@@ -100,9 +99,8 @@ platform::Result<std::vector<PreviewMenu>> PreviewMenus(const JobInput& input) {
         const std::string base = overlays->substr(0, overlays->size() - 11);
         temp.Add(base + "_hover.png");
         temp.Add(base + "_select.png");
-        std::string reason;
-        if (!MakeRootMenuOverlays(input.programFolder, positions, params, base, reason))
-            return platform::Fail(reason);
+        if (auto drawn = MakeRootMenuOverlays(input.programFolder, positions, params, base); !drawn)
+            return drawn.failure();
         root.buttons = LoadPicture(*overlays);
         menus.push_back(root);
     }

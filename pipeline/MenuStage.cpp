@@ -21,15 +21,13 @@ namespace {
 
 constexpr std::size_t kMaxMenuButtons = 12;
 
-// A new temp file's path; empty (with reason) when none can be made.
-std::string Temp(std::string& reason) {
+// A new temp file's path.
+platform::Result<std::string> Temp() {
     platform::Result<std::string> file = platform::MakeTempFile("~qor");
-    if (!file) {
-        reason = platform::FillIn(
-            platform::Translate("MenuStage", "Can't make a temporary file: %1"), {file.error()});
-        return {};
-    }
-    return *file;
+    if (!file)
+        return platform::Fail(platform::FillIn(
+            platform::Translate("MenuStage", "Can't make a temporary file: %1"), {file.error()}));
+    return file;
 }
 
 // The still encoder reads BMP and JPEG pictures: the stage's own canvases.
@@ -72,19 +70,19 @@ CXMLAccess BuildSubpictureControl(const std::string& image, const std::string& s
     return subpictures;
 }
 
-bool BuildMenuMpeg(const EngineLibraries& libraries, const JobParameters& params,
-                   const std::string& image, const std::string& highlight,
-                   const std::string& select, const std::string& background,
-                   const std::string& output, std::string& reason) {
+platform::Result<void> BuildMenuMpeg(const EngineLibraries& libraries, const JobParameters& params,
+                                     const std::string& image, const std::string& highlight,
+                                     const std::string& select, const std::string& background,
+                                     const std::string& output) {
+    using platform::Fail;
     const std::string type = ExtensionOf(background);
-    if (!IsMenuPictureType(type)) {
-        reason = platform::Translate("MenuStage", "DVD menu background only support BMP/JPG file!");
-        return false;
-    }
-    const std::string stillBase = Temp(reason);
-    if (stillBase.empty())
-        return false;
-    const std::string still = stillBase + ".m2v";
+    if (!IsMenuPictureType(type))
+        return Fail(
+            platform::Translate("MenuStage", "DVD menu background only support BMP/JPG file!"));
+    const platform::Result<std::string> stillBase = Temp();
+    if (!stillBase)
+        return stillBase.failure();
+    const std::string still = *stillBase + ".m2v";
 
     char command[4096];
     const char* b = background.c_str();
@@ -97,157 +95,152 @@ bool BuildMenuMpeg(const EngineLibraries& libraries, const JobParameters& params
         b, b, b, b, b, b, params.width, params.height, params.fpsNum, params.fpsDen, type.c_str(),
         params.width, params.height, params.aspectNum, params.aspectDen, params.fpsNum,
         params.fpsDen, still.c_str());
-    if (n < 0 || n >= static_cast<int>(sizeof command)) {
-        reason = platform::FillIn(
+    if (n < 0 || n >= static_cast<int>(sizeof command))
+        return Fail(platform::FillIn(
             platform::Translate("MenuStage", "The menu picture path is too long: %1"),
-            {background});
-        return false;
-    }
+            {background}));
     EngineRun encode = RunEngine(libraries.engine, "me_start", command, "me_last_error");
-    if (!encode.Succeeded() || platform::FileSize(still) <= 0) {
-        reason = platform::FillIn(
+    if (!encode.Succeeded() || platform::FileSize(still) <= 0)
+        return Fail(platform::FillIn(
             platform::Translate("MenuStage", "Can't encode the menu picture %1: %2"),
-            {background, encode.reason});
-        return false;
-    }
+            {background, encode.reason}));
 
-    const std::string control = Temp(reason);
-    if (control.empty())
-        return false;
+    const platform::Result<std::string> control = Temp();
+    if (!control)
+        return control.failure();
     if (const platform::Result<void> saved =
-            SaveXMLNode(control, BuildSubpictureControl(image, select, highlight), "");
-        !saved) {
-        reason = platform::FillIn(
+            SaveXMLNode(*control, BuildSubpictureControl(image, select, highlight), "");
+        !saved)
+        return Fail(platform::FillIn(
             platform::Translate("MenuStage", "Can't write the menu button description: %1"),
-            {saved.error()});
-        return false;
-    }
-    const std::string multiplex = "spumux.exe*" + control + "*-i*" + still + "*-o*" + output;
+            {saved.error()}));
+    const std::string multiplex = "spumux.exe*" + *control + "*-i*" + still + "*-o*" + output;
     EngineRun buttons = RunEngine(libraries.authoring, "subgen", multiplex, "authoring_last_error");
-    if (!buttons.Succeeded() || platform::FileSize(output) <= 0) {
-        reason = platform::FillIn(
-            platform::Translate("MenuStage", "Can't add the menu buttons: %1"), {buttons.reason});
-        return false;
-    }
-    return true;
+    if (!buttons.Succeeded() || platform::FileSize(output) <= 0)
+        return Fail(platform::FillIn(
+            platform::Translate("MenuStage", "Can't add the menu buttons: %1"), {buttons.reason}));
+    return {};
 }
 
 namespace {
 
 // One root-menu page: its picture (thumbnails and page tiles on the canvas),
 // its button overlays and its menu movie.
-bool MakeRootPage(const JobContext& job, const MediaList& list,
-                  const std::vector<std::string>& names, const RootMenuPage& page,
-                  const std::string& canvas, const std::string& movie, std::string& reason) {
+platform::Result<void> MakeRootPage(const JobContext& job, const MediaList& list,
+                                    const std::vector<std::string>& names, const RootMenuPage& page,
+                                    const std::string& canvas, const std::string& movie) {
     const JobParameters& params = job.params;
-    const std::string compositeBase = Temp(reason);
-    if (compositeBase.empty())
-        return false;
-    const std::string composite = compositeBase + ".bmp";
+    const platform::Result<std::string> compositeBase = Temp();
+    if (!compositeBase)
+        return compositeBase.failure();
+    const std::string composite = *compositeBase + ".bmp";
     std::vector<ButtonPosition> positions;
     const QImage surface =
         DrawRootMenuPage(LoadPicture(canvas), list, names, page, params, positions);
     auto bitmap = CopySurfaceToBitmap(surface, QRect(0, 0, params.width, params.height));
-    std::string why = platform::Translate("MenuStage", "the picture could not be drawn");
-    if (!bitmap || !SaveBitmapAsBmp(*bitmap, composite, &why)) {
-        reason = platform::FillIn(
+    const platform::Result<void> saved =
+        bitmap ? SaveBitmapAsBmp(*bitmap, composite)
+               : platform::Fail(platform::Translate("MenuStage", "the picture could not be drawn"));
+    if (!saved)
+        return platform::Fail(platform::FillIn(
             platform::Translate("MenuStage", "Can't write the root menu picture %1: %2"),
-            {composite, why});
-        return false;
-    }
+            {composite, saved.error()}));
     // One frame per button, drawn from the installed frame picture.
-    const std::string overlays = Temp(reason);
-    if (overlays.empty() ||
-        !MakeRootMenuOverlays(job.input.programFolder, positions, params, overlays, reason))
-        return false;
-    return BuildMenuMpeg(job.libraries, params, overlays + "_normal.png", overlays + "_hover.png",
-                         overlays + "_select.png", composite, movie, reason);
+    const platform::Result<std::string> overlays = Temp();
+    if (!overlays)
+        return overlays.failure();
+    if (auto drawn = MakeRootMenuOverlays(job.input.programFolder, positions, params, *overlays);
+        !drawn)
+        return drawn;
+    return BuildMenuMpeg(job.libraries, params, *overlays + "_normal.png", *overlays + "_hover.png",
+                         *overlays + "_select.png", composite, movie);
 }
 
 // The title menu's picture: its canvas, with the disc's title drawn in the
-// band when there is one (then a BMP at picture); else picture is canvas.
-bool MakeTitlePicture(const JobContext& job, const std::string& canvas, std::string& picture,
-                      std::string& reason) {
-    picture = canvas;
+// band when there is one (then a BMP); else the canvas itself.
+platform::Result<std::string> MakeTitlePicture(const JobContext& job, const std::string& canvas) {
     if (job.input.discTitle.empty())
-        return true;
+        return canvas;
     const QImage loaded = LoadPicture(canvas);
-    if (loaded.isNull()) {
-        reason = platform::FillIn(
-            platform::Translate("MenuStage", "Can't read the title menu picture %1"), {canvas});
-        return false;
-    }
+    if (loaded.isNull())
+        return platform::Fail(platform::FillIn(
+            platform::Translate("MenuStage", "Can't read the title menu picture %1"), {canvas}));
     bool titled = false;
     const QImage surface = DrawTitleMenu(loaded, job.input.discTitle, job.params, titled);
     if (!titled)
-        return true;
-    const std::string base = Temp(reason);
-    if (base.empty())
-        return false;
-    std::string why;
-    if (!SaveBitmapAsBmp(surface, base + "title.bmp", &why)) {
-        reason = platform::FillIn(
+        return canvas;
+    const platform::Result<std::string> base = Temp();
+    if (!base)
+        return base.failure();
+    if (const platform::Result<void> saved = SaveBitmapAsBmp(surface, *base + "title.bmp"); !saved)
+        return platform::Fail(platform::FillIn(
             platform::Translate("MenuStage", "Can't write the title menu picture %1: %2"),
-            {base + "title.bmp", why});
-        return false;
-    }
-    picture = base + "title.bmp";
-    return true;
+            {*base + "title.bmp", saved.error()}));
+    return *base + "title.bmp";
 }
 
 }  // namespace
 
-std::string MakeMenuMovies(const JobContext& job, const MediaList& videos, MenuMovies& movies,
-                           const std::function<bool()>& stop) {
+platform::Result<void> MakeMenuMovies(const JobContext& job, const MediaList& videos,
+                                      MenuMovies& movies, const std::function<bool()>& stop) {
     const std::string& folder = job.input.programFolder;
     const int W = job.params.width;
     const int H = job.params.height;
     movies = {};
-    std::string reason;
     // A making that fails or is stopped leaves no menu movie behind.
-    const auto fail = [&movies, &reason] {
+    const auto fail = [&movies](platform::Failure failure) -> platform::Result<void> {
         RemoveMenuMovies(movies);
-        return reason;
+        return failure;
     };
-    const auto stopped = [&] {
-        if (!stop || !stop())
-            return false;
-        reason = "stopped";
-        return true;
-    };
+    const auto stopped = [&] { return stop && stop(); };
+    const platform::Failure stoppedFailure = platform::Fail("stopped");
 
-    const std::string rootCanvasBase = Temp(reason);
-    if (rootCanvasBase.empty())
-        return fail();
-    const std::string rootCanvas = rootCanvasBase + "root_background.jpg";
-    if (!MakeMenuCanvas(job.input.rootMenuBackground, rootCanvas, W, H, reason) || stopped())
-        return fail();
+    const platform::Result<std::string> rootCanvasBase = Temp();
+    if (!rootCanvasBase)
+        return fail(rootCanvasBase.failure());
+    const std::string rootCanvas = *rootCanvasBase + "root_background.jpg";
+    if (auto made = MakeMenuCanvas(job.input.rootMenuBackground, rootCanvas, W, H); !made)
+        return fail(made.failure());
+    if (stopped())
+        return fail(stoppedFailure);
 
     // The title menu: its background, the disc's title and the installed
     // Play/Chapters buttons.
-    const std::string titleMovieBase = Temp(reason);
-    const std::string titleCanvasBase = titleMovieBase.empty() ? std::string() : Temp(reason);
-    if (titleCanvasBase.empty())
-        return fail();
-    movies.titleMovie = titleMovieBase + "title.mpg";
-    const std::string titleCanvas = titleCanvasBase + "title_background.jpg";
-    std::string titlePicture;
-    if (!MakeMenuCanvas(job.input.titleMenuBackground, titleCanvas, W, H, reason) || stopped() ||
-        !MakeTitlePicture(job, titleCanvas, titlePicture, reason) ||
-        !BuildMenuMpeg(job.libraries, job.params, folder + "title_menu_normal.png",
-                       folder + "title_menu_hover.png", folder + "title_menu_select.png",
-                       titlePicture, movies.titleMovie, reason))
-        return fail();
+    const platform::Result<std::string> titleMovieBase = Temp();
+    if (!titleMovieBase)
+        return fail(titleMovieBase.failure());
+    const platform::Result<std::string> titleCanvasBase = Temp();
+    if (!titleCanvasBase)
+        return fail(titleCanvasBase.failure());
+    movies.titleMovie = *titleMovieBase + "title.mpg";
+    const std::string titleCanvas = *titleCanvasBase + "title_background.jpg";
+    if (auto made = MakeMenuCanvas(job.input.titleMenuBackground, titleCanvas, W, H); !made)
+        return fail(made.failure());
+    if (stopped())
+        return fail(stoppedFailure);
+    const platform::Result<std::string> titlePicture = MakeTitlePicture(job, titleCanvas);
+    if (!titlePicture)
+        return fail(titlePicture.failure());
+    if (auto built =
+            BuildMenuMpeg(job.libraries, job.params, folder + "title_menu_normal.png",
+                          folder + "title_menu_hover.png", folder + "title_menu_select.png",
+                          *titlePicture, movies.titleMovie);
+        !built)
+        return fail(built.failure());
 
     // The root menu: a grid of thumbnails, one button per video, page by page.
     const std::vector<std::string> names = VideoNames(videos);
     for (const RootMenuPage& page : PlanRootMenuPages(videos.size())) {
-        const std::string movieBase = Temp(reason);
-        if (movieBase.empty() || stopped())
-            return fail();
-        movies.rootMovies.push_back(movieBase + "root.mpg");
-        if (!MakeRootPage(job, videos, names, page, rootCanvas, movies.rootMovies.back(), reason))
-            return fail();
+        const platform::Result<std::string> movieBase = Temp();
+        if (!movieBase)
+            return fail(movieBase.failure());
+        if (stopped())
+            return fail(stoppedFailure);
+        movies.rootMovies.push_back(*movieBase + "root.mpg");
+        if (auto made =
+                MakeRootPage(job, videos, names, page, rootCanvas, movies.rootMovies.back());
+            !made)
+            return fail(made.failure());
     }
     return {};
 }

@@ -2,7 +2,7 @@
 
 #include "platform/Translation.h"
 
-MenuWorker::MenuWorker(const JobContext& job) : job_(job), videos_(job.videos) {}
+MenuWorker::MenuWorker(JobContext& job) : job_(job), videos_(job.videos) {}
 
 MenuWorker::~MenuWorker() {
     stop_ = true;
@@ -18,13 +18,13 @@ void MenuWorker::Start() {
     started_ = true;
     thread_ = std::thread([this] {
         try {
-            failure_ = MakeMenuMovies(job_, videos_, movies_,
+            outcome_ = MakeMenuMovies(job_, videos_, movies_,
                                       [this] { return stop_.load() || job_.Cancelled(); });
         } catch (const std::exception& error) {
             RemoveMenuMovies(movies_);
-            failure_ = platform::FillIn(
+            outcome_ = platform::Fail(platform::FillIn(
                 platform::Translate("MenuStage", "The menus could not be made: %1"),
-                {error.what()});
+                {error.what()}));
         }
     });
 }
@@ -35,13 +35,13 @@ void MenuWorker::Join() {
         thread_.join();
 }
 
-StageOutcome MenuWorker::Finish(MenuMovies& movies, std::string& failure) {
+StageOutcome MenuWorker::Finish(MenuMovies& movies) {
     Start();
     Join();
     if (job_.Cancelled())
         return StageOutcome::Aborted;
-    if (!failure_.empty()) {
-        failure = failure_;
+    if (!outcome_) {
+        job_.Fail(outcome_.error());
         return StageOutcome::Failed;
     }
     movies = movies_;

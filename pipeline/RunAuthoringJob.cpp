@@ -147,12 +147,9 @@ void RunStages(JobContext& job) {
         if (!Enter(job, STAGE_MENUS))
             return;
         MenuMovies movies;
-        std::string failure;
-        const StageOutcome made = menus->Finish(movies, failure);
+        const StageOutcome made = menus->Finish(movies);
         if (made == StageOutcome::Aborted)
             job.result.outcome = JobOutcome::Aborted;
-        if (made == StageOutcome::Failed)
-            job.Fail(failure);
         if (made != StageOutcome::Done)
             return;
         if (!Enter(job, STAGE_AUTHORING))

@@ -9,6 +9,7 @@
 #include "media/MediaItem.h"
 #include "pipeline/AuthoringJob.h"
 #include "pipeline/JobContext.h"
+#include "platform/Result.h"
 
 class CXMLAccess;
 
@@ -64,11 +65,10 @@ struct MenuMovies {
 };
 // Makes them from the videos' thumbnails, names and order and the job's
 // fixed input only (not its changing state), so that this may run on a thread
-// of its own while the videos are converted. Returns why they could not be
-// made, "" when they were. stop is asked between the steps; a making that
-// fails or is stopped leaves no menu movie behind.
-std::string MakeMenuMovies(const JobContext& job, const MediaList& videos, MenuMovies& movies,
-                           const std::function<bool()>& stop);
+// of its own while the videos are converted. stop is asked between the
+// steps; a making that fails or is stopped leaves no menu movie behind.
+platform::Result<void> MakeMenuMovies(const JobContext& job, const MediaList& videos,
+                                      MenuMovies& movies, const std::function<bool()>& stop);
 void RemoveMenuMovies(const MenuMovies& movies);
 struct GridPosition {
     int x;
@@ -77,11 +77,11 @@ struct GridPosition {
 // Where thumbnail i (at most 12) sits on a W x H root menu.
 std::vector<GridPosition> RootMenuPositions(int width, int height, std::size_t count);
 // Encodes background as a still menu movie of the job's frame and multiplexes
-// the three overlay pictures onto it; false with reason on failure.
-bool BuildMenuMpeg(const EngineLibraries& libraries, const JobParameters& params,
-                   const std::string& image, const std::string& highlight,
-                   const std::string& select, const std::string& background,
-                   const std::string& output, std::string& reason);
+// the three overlay pictures onto it.
+platform::Result<void> BuildMenuMpeg(const EngineLibraries& libraries, const JobParameters& params,
+                                     const std::string& image, const std::string& highlight,
+                                     const std::string& select, const std::string& background,
+                                     const std::string& output);
 // The subpicture control document for spumux.
 CXMLAccess BuildSubpictureControl(const std::string& image, const std::string& select,
                                   const std::string& highlight);
@@ -108,13 +108,14 @@ CXMLAccess BuildDvdProject(const std::string& dest, const JobParameters& params,
 StageOutcome CheckDiscStage(JobContext& job, const std::string& path,
                             const discchecker::DiscExpectation& expected,
                             const std::string& subject);
-// The same check without failing the job: empty when all passed, else the
-// reason; the report is headed by name. insideBurn: the check is a phase of a
-// running burn, whose lines are the burn's messages and never wait for an
-// open question.
-std::string RunDiscCheck(JobContext& job, const std::string& path, const std::string& name,
-                         const discchecker::DiscExpectation& expected, const std::string& subject,
-                         bool insideBurn);
+// The same check without failing the job: a failure with the reason unless
+// all passed; the report is headed by name. insideBurn: the check is a phase
+// of a running burn, whose lines are the burn's messages and never wait for
+// an open question.
+platform::Result<void> RunDiscCheck(JobContext& job, const std::string& path,
+                                    const std::string& name,
+                                    const discchecker::DiscExpectation& expected,
+                                    const std::string& subject, bool insideBurn);
 // What a disc authored from list holds: each video of its length, with a
 // chapter every chapterMinutes inside it.
 discchecker::DiscExpectation ExpectedDisc(const MediaList& list, int chapterMinutes);

@@ -67,26 +67,25 @@ std::vector<const SubtitleTrack*> DiscTracks(const MediaItem& item) {
 // at the end of scope.
 class PictureFolder {
   public:
-    explicit PictureFolder(std::string& reason) {
+    PictureFolder() = default;
+    // Makes the folder; Path() names it from then on.
+    platform::Result<void> Make() {
         platform::Result<std::string> file = platform::MakeTempFile("~qor");
-        if (!file) {
-            reason = platform::FillIn(
+        if (!file)
+            return platform::Fail(platform::FillIn(
                 platform::Translate("SubtitleStage", "Can't make a temporary file: %1"),
-                {file.error()});
-            return;
-        }
+                {file.error()}));
         file_ = *file;
-        if (!platform::CreateFolder(file_ + ".d", &reason)) {
-            reason = platform::FillIn(
+        if (const platform::Result<void> made = platform::CreateFolder(file_ + ".d"); !made)
+            return platform::Fail(platform::FillIn(
                 platform::Translate("SubtitleStage", "Can't make a temporary folder: %1"),
-                {reason});
-            return;
-        }
+                {made.error()}));
         path_ = file_ + ".d/";
+        return {};
     }
     ~PictureFolder() {
         if (!path_.empty())
-            platform::RemoveFolderTree(path_);
+            static_cast<void>(platform::RemoveFolderTree(path_));
         if (!file_.empty())
             platform::RemoveFile(file_);
     }
@@ -100,11 +99,11 @@ class PictureFolder {
 };
 
 // Writes the pictures of cues and the spumux control file for them into
-// folder; the control file's path, or "" with reason. Cues after the end of
-// the video are left out; count tells how many are in.
-std::string WriteStreamControl(const std::vector<SubtitleCue>& cues, const JobParameters& params,
-                               double videoSeconds, const std::string& folder, int& count,
-                               std::string& reason) {
+// folder; the control file's path. Cues after the end of the video are left
+// out; count tells how many are in.
+platform::Result<std::string> WriteStreamControl(const std::vector<SubtitleCue>& cues,
+                                                 const JobParameters& params, double videoSeconds,
+                                                 const std::string& folder, int& count) {
     CXMLAccess stream("stream", "");
     count = 0;
     for (const SubtitleCue& cue : cues) {
@@ -116,20 +115,16 @@ std::string WriteStreamControl(const std::vector<SubtitleCue>& cues, const JobPa
             cue.picture.isNull() ? DrawTextCue(cue.text, params) : DrawBitmapCue(cue, params);
         if (!picture) {
             if (cue.picture.isNull() && !cue.text.empty() &&
-                !qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-                reason = platform::Translate("SubtitleStage",
-                                             "no fonts are available to draw subtitles with.");
-                return {};
-            }
+                !qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+                return platform::Fail(platform::Translate(
+                    "SubtitleStage", "no fonts are available to draw subtitles with."));
             continue;
         }
         const std::string image = folder + std::to_string(count) + ".png";
-        if (!picture->image.save(QString::fromStdString(image), "PNG")) {
-            reason = platform::FillIn(
+        if (!picture->image.save(QString::fromStdString(image), "PNG"))
+            return platform::Fail(platform::FillIn(
                 platform::Translate("SubtitleStage", "Can't write the subtitle picture %1."),
-                {image});
-            return {};
-        }
+                {image}));
         CXMLAccess spu("spu", "");
         spu.SetValue("start", SpumuxTime(std::max(0.0, cue.start)));
         spu.SetValue("end", SpumuxTime(std::max(0.0, cue.end)));
@@ -144,12 +139,10 @@ std::string WriteStreamControl(const std::vector<SubtitleCue>& cues, const JobPa
     CXMLAccess subpictures("subpictures", "");
     subpictures.AddChild(stream);
     const std::string control = folder + "control.xml";
-    if (const platform::Result<void> saved = SaveXMLNode(control, subpictures, ""); !saved) {
-        reason = platform::FillIn(
+    if (const platform::Result<void> saved = SaveXMLNode(control, subpictures, ""); !saved)
+        return platform::Fail(platform::FillIn(
             platform::Translate("SubtitleStage", "Can't write the subtitle description: %1"),
-            {saved.error()});
-        return {};
-    }
+            {saved.error()}));
     return control;
 }
 
@@ -201,15 +194,14 @@ StageOutcome AddItemSubtitles(JobContext& job, MediaItem& item, const std::strin
         }
         if (!cues)
             return failed(cues.error());
-        std::string reason;
-        PictureFolder pictures(reason);
-        if (pictures.Path().empty())
-            return failed(reason);
+        PictureFolder pictures;
+        if (const platform::Result<void> made = pictures.Make(); !made)
+            return failed(made.error());
         int count = 0;
-        const std::string control = WriteStreamControl(*cues, job.params, item.info.duration,
-                                                       pictures.Path(), count, reason);
-        if (control.empty())
-            return failed(reason);
+        const platform::Result<std::string> control =
+            WriteStreamControl(*cues, job.params, item.info.duration, pictures.Path(), count);
+        if (!control)
+            return failed(control.error());
         if (count == 0) {
             // Nothing of it shows while the video plays: no stream for it.
             track.problem = platform::Translate(
@@ -220,7 +212,7 @@ StageOutcome AddItemSubtitles(JobContext& job, MediaItem& item, const std::strin
             continue;
         }
         const std::string multiplex = "spumux.exe*-s*" + std::to_string(streamNumber) + "*" +
-                                      control + "*-i*" + input + "*-o*" + partial;
+                                      *control + "*-i*" + input + "*-o*" + partial;
         EngineRun run =
             RunEngine(job.libraries.authoring, "subgen", multiplex, "authoring_last_error");
         if (!run.Succeeded())

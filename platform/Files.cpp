@@ -115,22 +115,20 @@ std::optional<FileStamp> StampOf(const std::string& path) {
                      static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
 }
 
-bool CreateFolder(const std::string& path, std::string* reason) {
+Result<void> CreateFolder(const std::string& path) {
     if (mkdir(path.c_str(), 0777) == 0)
-        return true;
-    if (reason)
-        *reason = std::strerror(errno);
-    return false;
+        return {};
+    return Fail(std::strerror(errno), errno);
 }
 
-std::string FolderWriteProblem(const std::string& folder) {
+Result<void> CheckFolderWritable(const std::string& folder) {
     std::string name = folder;
     if (name.empty() || name.back() != '/')
         name += '/';
     name += ".quorva-write-check-XXXXXX";
     const int fd = mkostemp(name.data(), O_CLOEXEC);
     if (fd < 0)
-        return std::strerror(errno);
+        return Fail(std::strerror(errno), errno);
     close(fd);
     unlink(name.c_str());
     return {};
@@ -154,7 +152,7 @@ std::int64_t MaxNameBytes(const std::string& folder) {
     return limit > 0 ? limit : 255;
 }
 
-bool CreateFolders(const std::string& path, std::string* reason) {
+Result<void> CreateFolders(const std::string& path) {
     std::string partial;
     size_t pos = 0;
     while (pos != std::string::npos) {
@@ -162,17 +160,12 @@ bool CreateFolders(const std::string& path, std::string* reason) {
         partial = path.substr(0, pos);
         if (partial.empty() || IsFolder(partial))
             continue;
-        if (mkdir(partial.c_str(), 0777) != 0 && errno != EEXIST) {
-            if (reason)
-                *reason = std::strerror(errno);
-            return false;
-        }
+        if (mkdir(partial.c_str(), 0777) != 0 && errno != EEXIST)
+            return Fail(std::strerror(errno), errno);
     }
     if (IsFolder(path))
-        return true;
-    if (reason)
-        *reason = std::strerror(ENOTDIR);
-    return false;
+        return {};
+    return Fail(std::strerror(ENOTDIR), ENOTDIR);
 }
 
 bool RemoveFile(const std::string& path) {
@@ -237,25 +230,25 @@ bool CopyFile(const std::string& from, const std::string& to) {
     return ok;
 }
 
-std::string EnsurePrivateFolder(const std::string& folder) {
+Result<void> EnsurePrivateFolder(const std::string& folder) {
     std::string path = folder;
     while (path.size() > 1 && path.back() == '/')
         path.pop_back();
     struct stat st;
     if (lstat(path.c_str(), &st) != 0) {
         if (mkdir(path.c_str(), 0700) != 0 && errno != EEXIST)
-            return "Cannot create the folder " + folder + ": " + std::strerror(errno);
+            return Fail("Cannot create the folder " + folder + ": " + std::strerror(errno));
         if (lstat(path.c_str(), &st) != 0)
-            return "Cannot read the folder " + folder + ": " + std::strerror(errno);
+            return Fail("Cannot read the folder " + folder + ": " + std::strerror(errno));
     }
     if (S_ISLNK(st.st_mode))
-        return "The folder " + folder + " is a symbolic link; refusing to use it.";
+        return Fail("The folder " + folder + " is a symbolic link; refusing to use it.");
     if (!S_ISDIR(st.st_mode))
-        return folder + " exists but is not a folder.";
+        return Fail(folder + " exists but is not a folder.");
     if (st.st_uid != geteuid())
-        return "The folder " + folder + " belongs to another user; refusing to use it.";
+        return Fail("The folder " + folder + " belongs to another user; refusing to use it.");
     if ((st.st_mode & 0077) != 0 && chmod(path.c_str(), 0700) != 0)
-        return "Cannot make the folder " + folder + " private: " + std::strerror(errno);
+        return Fail("Cannot make the folder " + folder + " private: " + std::strerror(errno));
     return {};
 }
 
@@ -360,14 +353,11 @@ std::vector<std::string> ListFolder(const std::string& folder) {
     return names;
 }
 
-bool WriteFileAtomically(const std::string& path, const std::string& content, std::string* reason) {
+Result<void> WriteFileAtomically(const std::string& path, const std::string& content) {
     std::string temp = path + UniqueSuffix();
     int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        if (reason)
-            *reason = std::strerror(errno);
-        return false;
-    }
+    if (fd < 0)
+        return Fail(std::strerror(errno), errno);
     bool ok = WriteAll(fd, content.data(), content.size()) && fsync(fd) == 0;
     int error = ok ? 0 : errno;
     if (close(fd) != 0 && ok) {
@@ -380,10 +370,9 @@ bool WriteFileAtomically(const std::string& path, const std::string& content, st
     }
     if (!ok) {
         unlink(temp.c_str());
-        if (reason)
-            *reason = std::strerror(error ? error : EIO);
+        return Fail(std::strerror(error ? error : EIO), error ? error : EIO);
     }
-    return ok;
+    return {};
 }
 
 }  // namespace platform

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Result.h"
+
 namespace platform {
 
 // Anything (file, folder, link) exists at path; links are not followed.
@@ -35,20 +37,20 @@ struct FileStamp {
     bool operator==(const FileStamp&) const = default;
 };
 std::optional<FileStamp> StampOf(const std::string& path);
-// Creates one folder level (mode 0777 & umask); false on failure, with the
-// system's reason in reason when given.
-bool CreateFolder(const std::string& path, std::string* reason = nullptr);
-// Why no new file can be made in folder ("Permission denied", "Read-only file
-// system", ...); empty when one can (a file is made and removed to find out).
-std::string FolderWriteProblem(const std::string& folder);
+// Creates one folder level (mode 0777 & umask); a failure carries the
+// system's reason and error number.
+Result<void> CreateFolder(const std::string& path);
+// Whether a new file can be made in folder (a file is made and removed to find
+// out); a failure says why ("Permission denied", "Read-only file system", ...).
+Result<void> CheckFolderWritable(const std::string& folder);
 // Bytes an ordinary user may still write on folder's file system; -1 when it
 // cannot be told.
 std::int64_t FreeBytes(const std::string& folder);
 // The longest file name, in bytes, that folder's file system takes (looked up
 // on the nearest existing folder; 255 when it cannot be told).
 std::int64_t MaxNameBytes(const std::string& folder);
-// Creates the folder and its missing parents; the reason as CreateFolder.
-bool CreateFolders(const std::string& path, std::string* reason = nullptr);
+// Creates the folder and its missing parents; the failure as CreateFolder's.
+Result<void> CreateFolders(const std::string& path);
 bool RemoveFile(const std::string& path);
 bool RemoveEmptyFolder(const std::string& path);
 bool RenameFile(const std::string& from, const std::string& to);
@@ -60,8 +62,8 @@ bool RenameNoReplace(const std::string& from, const std::string& to);
 bool CopyFile(const std::string& from, const std::string& to);
 // Makes sure folder (ending with '/') exists as a private folder of this user:
 // created with mode 0700 when missing; an existing symbolic link or a folder
-// of another user is refused. Empty result on success, else the reason.
-std::string EnsurePrivateFolder(const std::string& folder);
+// of another user is refused, with the reason.
+Result<void> EnsurePrivateFolder(const std::string& folder);
 // Creates a new empty file in folder (ending with '/') named prefix's first
 // three characters + a unique hexadecimal number + ".tmp", exclusively.
 std::optional<std::string> CreateUniqueFile(const std::string& folder, const std::string& prefix);
@@ -78,9 +80,8 @@ std::optional<std::string> ReadOwnFile(const std::string& path);
 bool AppendToFile(const std::string& path, const std::string& text);
 // The names in folder (without "." and ".."); empty when it cannot be listed.
 std::vector<std::string> ListFolder(const std::string& folder);
-// Writes a whole file through a temporary file renamed over the target.
-// On failure, the system's reason goes to reason when given.
-bool WriteFileAtomically(const std::string& path, const std::string& content,
-                         std::string* reason = nullptr);
+// Writes a whole file through a temporary file renamed over the target; a
+// failure carries the system's reason and error number.
+Result<void> WriteFileAtomically(const std::string& path, const std::string& content);
 
 }  // namespace platform

@@ -54,24 +54,30 @@ bool EmptyFolder(int fd, dev_t device) {
 
 }  // namespace
 
-int RemoveFolderTree(const std::string& folder) {
+Result<void> RemoveFolderTree(const std::string& folder) {
     std::string path = folder;
     while (path.size() > 1 && path.back() == '/')
         path.pop_back();
+    const auto unfinished = [&folder] {
+        return Fail("The folder " + folder + " could not be removed entirely.");
+    };
     if (path.empty())
-        return 0;
+        return unfinished();
     struct stat st;
     if (lstat(path.c_str(), &st) != 0)
-        return 0;
-    if (S_ISLNK(st.st_mode))
-        return unlink(path.c_str()) == 0 ? 1 : 0;
+        return unfinished();
+    if (S_ISLNK(st.st_mode)) {
+        if (unlink(path.c_str()) != 0)
+            return unfinished();
+        return {};
+    }
     int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0)
-        return 0;
+        return unfinished();
     if (!EmptyFolder(fd, st.st_dev))
-        return 0;
+        return unfinished();
     rmdir(path.c_str());
-    return 1;
+    return {};
 }
 
 std::string CanonicalPath(const std::string& path) {

@@ -16,10 +16,9 @@ std::string GetAppTempFolder() {
 Result<std::string> MakeTempFile(const std::string& prefix) {
     const std::string folder = GetAppTempFolder();
     const bool existed = PathExists(folder.substr(0, folder.size() - 1));
-    const std::string problem = EnsurePrivateFolder(folder);
-    if (!problem.empty()) {
+    if (const Result<void> made = EnsurePrivateFolder(folder); !made) {
         // Something unsafe stands there: say what; otherwise it could not be made.
-        return Fail(existed ? problem : "Can't create temp directory!\n" + problem);
+        return Fail(existed ? made.error() : "Can't create temp directory!\n" + made.error());
     }
     std::optional<std::string> file = CreateUniqueFile(folder, prefix);
     if (!file)

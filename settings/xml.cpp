@@ -217,19 +217,19 @@ platform::Result<void> SaveXMLNode(const std::string& path, const CXMLAccess& no
                   pugi::encoding_utf8);
 
     if (keyFile.empty()) {
-        if (std::string reason; !platform::WriteFileAtomically(path, out.str(), &reason))
+        if (const auto written = platform::WriteFileAtomically(path, out.str()); !written)
             return platform::Fail(platform::FillIn(
-                platform::Translate("Settings", "Can't write %1: %2"), {path, reason}));
+                platform::Translate("Settings", "Can't write %1: %2"), {path, written.error()}));
         return {};
     }
     const platform::Result<std::string> plainFile = platform::MakeTempFile("~qor");
     if (!plainFile)
         return platform::Fail(CannotWrite(path) + "\n" + plainFile.error());
-    if (std::string reason; !platform::WriteFileAtomically(*plainFile, out.str(), &reason))
+    if (const auto written = platform::WriteFileAtomically(*plainFile, out.str()); !written)
         return platform::Fail(
             CannotWrite(path) + "\n" +
             platform::FillIn(platform::Translate("Settings", "Can't write %1: %2"),
-                             {*plainFile, reason}));
+                             {*plainFile, written.error()}));
     const int result = CreateSettingsCodec()->Encode(*plainFile, path, keyFile);
     platform::RemoveFile(*plainFile);
     if (result == settingscodec::ENCODE_KEY_UNREADABLE)

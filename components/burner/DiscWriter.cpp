@@ -89,7 +89,7 @@ std::string MegaBytes(std::int64_t bytes) {
     return std::to_string((bytes + (1 << 20) - 1) >> 20) + " MB";
 }
 
-std::string CheckDisc(burn::burn_drive* drive, const std::atomic<bool>& cancel) {
+platform::Result<void> CheckDisc(burn::burn_drive* drive, const std::atomic<bool>& cancel) {
     burn::burn_disc_status status;
     // A drive that has just loaded a disc needs a moment to know it.
     for (int tries = 0; (status = burn::burn_disc_get_status(drive)) == burn::BURN_DISC_UNREADY &&
@@ -101,12 +101,14 @@ std::string CheckDisc(burn::burn_drive* drive, const std::atomic<bool>& cancel) 
         case burn::BURN_DISC_BLANK:
             return {};
         case burn::BURN_DISC_EMPTY:
-            return platform::Translate("Burner", "There is no disc in the drive.");
+            return platform::Fail(platform::Translate("Burner", "There is no disc in the drive."));
         case burn::BURN_DISC_APPENDABLE:
         case burn::BURN_DISC_FULL:
-            return platform::Translate("Burner", "The disc in the drive is not blank.");
+            return platform::Fail(
+                platform::Translate("Burner", "The disc in the drive is not blank."));
         default:
-            return platform::Translate("Burner", "The disc in the drive cannot be written.");
+            return platform::Fail(
+                platform::Translate("Burner", "The disc in the drive cannot be written."));
     }
 }
 
@@ -123,27 +125,27 @@ int WritePercent(int percent, bool verify) {
 }
 
 // Reads the first bytes of the disc back through the drive and sums them.
-std::string ReadBack(LibburnLibrary& library, burn::burn_drive* drive, std::int64_t bytes,
-                     StreamChecksum& sum, const WriteEvents& events,
-                     const std::atomic<bool>& cancel) {
+platform::Result<void> ReadBack(LibburnLibrary& library, burn::burn_drive* drive,
+                                std::int64_t bytes, StreamChecksum& sum, const WriteEvents& events,
+                                const std::atomic<bool>& cancel) {
     events.phase(kVerifyingPhase);
     // The drive has to learn what is on the disc now.
     burn::burn_drive_re_assess(drive, 0);
     std::vector<char> buffer(kReadChunk);
     for (std::int64_t at = 0; at < bytes; at += kReadChunk) {
         if (cancel) {
-            return platform::Translate("Burner", "Burn cancelled.");
+            return platform::Fail(platform::Translate("Burner", "Burn cancelled."));
         }
         const off_t want = static_cast<off_t>(std::min<std::int64_t>(kReadChunk, bytes - at));
         off_t got = 0;
         if (burn::burn_read_data(drive, static_cast<off_t>(at), buffer.data(), want, &got, 0) <=
                 0 ||
             got != want) {
-            return WithDetail(
+            return platform::Fail(WithDetail(
                 platform::FillIn(
                     platform::Translate("Burner", "The disc cannot be read back (%1 of %2 read)."),
                     {MegaBytes(at), MegaBytes(bytes)}),
-                library);
+                library));
         }
         sum.Add(buffer.data(), static_cast<std::size_t>(want));
         const int percent =
@@ -155,49 +157,51 @@ std::string ReadBack(LibburnLibrary& library, burn::burn_drive* drive, std::int6
 
 }  // namespace
 
-std::string WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& events,
-                      const std::atomic<bool>& cancel) {
+platform::Result<void> WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& events,
+                                 const std::atomic<bool>& cancel) {
     // The stream belongs to the source from here on.
     // A pseudo-drive's file is looked at before libburn opens it.
-    std::string refused = PseudoDriveProblem(job.address);
-    if (refused.empty() && PseudoDriveHoldsData(job.address))
-        refused = platform::Translate("Burner", "The disc in the drive is not blank.");
-    if (!refused.empty()) {
+    platform::Result<void> usable = CheckPseudoDrive(job.address);
+    if (usable && PseudoDriveHoldsData(job.address))
+        usable =
+            platform::Fail(platform::Translate("Burner", "The disc in the drive is not blank."));
+    if (!usable) {
         close(job.sourceFd);
-        return refused;
+        return usable;
     }
     SourcePtr fdSource(burn::burn_fd_source_new(job.sourceFd, -1, job.bytes));
     if (!fdSource) {
         close(job.sourceFd);
-        return platform::Translate("Burner", "Cannot read the disc image stream.");
+        return platform::Fail(platform::Translate("Burner", "Cannot read the disc image stream."));
     }
     SourcePtr patched(job.patch.bytes.empty() ? nullptr
                                               : NewPatchingSource(fdSource.get(), job.patch));
     if (!job.patch.bytes.empty() && !patched) {
-        return platform::Translate("Burner", "Cannot read the disc image stream.");
+        return platform::Fail(platform::Translate("Burner", "Cannot read the disc image stream."));
     }
     burn::burn_source* stream = patched ? patched.get() : fdSource.get();
     // The stream is summed on its way into the buffer.
     StreamChecksum sent;
     SourcePtr summed(job.verify ? NewChecksumSource(stream, sent) : nullptr);
     if (job.verify && !summed) {
-        return platform::Translate("Burner", "Cannot read the disc image stream.");
+        return platform::Fail(platform::Translate("Burner", "Cannot read the disc image stream."));
     }
     SourcePtr fifo(
         burn::burn_fifo_source_new(job.verify ? summed.get() : stream, 2048, kFifoChunks, 1));
     if (!fifo) {
-        return platform::Translate("Burner", "Cannot buffer the disc image stream.");
+        return platform::Fail(
+            platform::Translate("Burner", "Cannot buffer the disc image stream."));
     }
     library.TakeMessages();
     GrabbedDrive drive(library, job.address);
     if (drive.get() == nullptr) {
-        return WithDetail(
+        return platform::Fail(WithDetail(
             platform::FillIn(platform::Translate("Burner", "Cannot open the drive \"%1\"."),
                              {job.address}),
-            library);
+            library));
     }
-    if (std::string problem = CheckDisc(drive.get(), cancel); !problem.empty()) {
-        return problem;
+    if (platform::Result<void> checked = CheckDisc(drive.get(), cancel); !checked) {
+        return checked;
     }
     // The drive takes the nearest speed it can write the disc at.
     burn::burn_drive_set_speed(drive.get(), 0, job.speedKBps);
@@ -207,7 +211,8 @@ std::string WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& 
     TrackPtr track(burn::burn_track_create());
     burn::burn_track_define_data(track.get(), 0, 0, 1, BURN_MODE1);
     if (burn::burn_track_set_source(track.get(), fifo.get()) != burn::BURN_SOURCE_OK) {
-        return platform::Translate("Burner", "Cannot attach the disc image stream.");
+        return platform::Fail(
+            platform::Translate("Burner", "Cannot attach the disc image stream."));
     }
     burn::burn_session_add_track(session.get(), track.get(), BURN_POS_END);
     burn::burn_disc_add_session(disc.get(), session.get(), BURN_POS_END);
@@ -220,10 +225,11 @@ std::string WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& 
     char reasons[BURN_REASONS_LEN] = {};
     if (burn::burn_write_opts_auto_write_type(opts.get(), disc.get(), reasons, 0) ==
         burn::BURN_WRITE_NONE) {
-        return WithDetail(platform::FillIn(platform::Translate(
-                                               "Burner", "The disc cannot be written this way: %1"),
-                                           {reasons}),
-                          library);
+        return platform::Fail(
+            WithDetail(platform::FillIn(
+                           platform::Translate("Burner", "The disc cannot be written this way: %1"),
+                           {reasons}),
+                       library));
     }
     std::int64_t available = burn::burn_disc_available_space(drive.get(), opts.get());
     if (available < job.bytes) {
@@ -231,18 +237,18 @@ std::string WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& 
         constexpr std::string_view kFile = "stdio:";
         if (job.address.starts_with(kFile)) {
             const std::string file = job.address.substr(kFile.size());
-            return platform::FillIn(
+            return platform::Fail(platform::FillIn(
                 platform::Translate("Burner",
                                     "Not enough free space for the disc image in the folder %1: %2 "
                                     "needed, %3 free."),
-                {file.substr(0, file.rfind('/') + 1), MegaBytes(job.bytes), MegaBytes(available)});
+                {file.substr(0, file.rfind('/') + 1), MegaBytes(job.bytes), MegaBytes(available)}));
         }
-        return platform::FillIn(
+        return platform::Fail(platform::FillIn(
             platform::Translate("Burner", "Not enough free space on the disc: %1 needed, %2 free."),
-            {MegaBytes(job.bytes), MegaBytes(available)});
+            {MegaBytes(job.bytes), MegaBytes(available)}));
     }
     if (cancel) {
-        return platform::Translate("Burner", "Burn cancelled.");
+        return platform::Fail(platform::Translate("Burner", "Burn cancelled."));
     }
 
     events.phase(QUORVA_TEXT("Burner", "Writing image ..."));
@@ -275,10 +281,11 @@ std::string WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& 
     events.writingEnded(wroteWell && !cancel);
     if (cancel) {
         library.TakeMessages();
-        return platform::Translate("Burner", "Burn cancelled.");
+        return platform::Fail(platform::Translate("Burner", "Burn cancelled."));
     }
     if (!wroteWell) {
-        return WithDetail(platform::Translate("Burner", "Writing the disc failed."), library);
+        return platform::Fail(
+            WithDetail(platform::Translate("Burner", "Writing the disc failed."), library));
     }
     if (!closing) {
         events.phase(QUORVA_TEXT("Burner", "Closing disc ..."));
@@ -287,16 +294,17 @@ std::string WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& 
         return {};
     }
     StreamChecksum read;
-    if (std::string failure = ReadBack(library, drive.get(), job.bytes, read, events, cancel);
-        !failure.empty()) {
-        return failure;
+    if (platform::Result<void> readBack =
+            ReadBack(library, drive.get(), job.bytes, read, events, cancel);
+        !readBack) {
+        return readBack;
     }
     if (!SameData(sent, read)) {
-        return platform::FillIn(
+        return platform::Fail(platform::FillIn(
             platform::Translate("Burner",
                                 "The disc does not hold what was written: the data read back (%1) "
                                 "differ from the image sent (%2)."),
-            {read.ToString(), sent.ToString()});
+            {read.ToString(), sent.ToString()}));
     }
     return {};
 }

@@ -9,6 +9,7 @@
 
 #include "components/burner/LibburnLibrary.h"
 #include "components/burner/StreamPatch.h"
+#include "platform/Result.h"
 #include "platform/Translation.h"
 
 namespace burner {
@@ -40,9 +41,9 @@ struct WriteEvents {
     std::function<void(bool complete)> writingEnded;
 };
 
-// Empty when the disc was written, closed and (with verify) read back
-// unchanged, else the reason. Stops early when cancel becomes true.
-std::string WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& events,
-                      const std::atomic<bool>& cancel);
+// A success when the disc was written, closed and (with verify) read back
+// unchanged. Stops early when cancel becomes true.
+platform::Result<void> WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& events,
+                                 const std::atomic<bool>& cancel);
 
 }  // namespace burner

@@ -162,11 +162,11 @@ std::vector<DeviceEntry> ScanDevices(LibburnLibrary& library,
         std::lock_guard lock(library.DriveTableMutex());
         AddScannedDrives(devices);
         for (const std::string& address : extraAddresses) {
-            if (std::string problem = PseudoDriveProblem(address); !problem.empty()) {
+            if (const platform::Result<void> usable = CheckPseudoDrive(address); !usable) {
                 if (warning != nullptr)
                     *warning += platform::FillIn(platform::Translate(
                                                      "Burner", "The drive \"%1\" is left out: %2"),
-                                                 {address, problem}) +
+                                                 {address, usable.error()}) +
                                 " ";
                 continue;
             }

@@ -28,26 +28,23 @@ std::string LastName(const std::string& path) {
 
 }  // namespace
 
-std::string CheckVideoTsFolder(const std::string& videoTsFolder, std::string* error) {
+platform::Result<std::string> CheckVideoTsFolder(const std::string& videoTsFolder) {
     std::string folder = WithoutTrailingSlashes(videoTsFolder);
     if (folder.empty() || !platform::IsFolder(folder)) {
-        *error =
+        return platform::Fail(
             platform::FillIn(platform::Translate("Burner", "The DVD folder \"%1\" does not exist."),
-                             {videoTsFolder});
-        return {};
+                             {videoTsFolder}));
     }
     if (LastName(folder) != "VIDEO_TS") {
-        *error = platform::FillIn(
+        return platform::Fail(platform::FillIn(
             platform::Translate("Burner", "The folder \"%1\" is not a VIDEO_TS folder."),
-            {videoTsFolder});
-        return {};
+            {videoTsFolder}));
     }
     if (!platform::IsRegularFile(folder + "/VIDEO_TS.IFO")) {
-        *error = platform::FillIn(
+        return platform::Fail(platform::FillIn(
             platform::Translate("Burner",
                                 "The folder \"%1\" holds no DVD-Video (VIDEO_TS.IFO is missing)."),
-            {videoTsFolder});
-        return {};
+            {videoTsFolder}));
     }
     return folder;
 }
@@ -81,8 +78,8 @@ PendingImage::~PendingImage() {
         platform::RemoveFile(partial_);
 }
 
-std::unique_ptr<PendingImage> PendingImage::Reserve(const std::string& dvdFolder,
-                                                    std::string* error) {
+platform::Result<std::unique_ptr<PendingImage>> PendingImage::Reserve(
+    const std::string& dvdFolder) {
     std::string base = WithoutTrailingSlashes(dvdFolder);
     if (base == "/" || LastName(base).empty() || LastName(base) == "." || LastName(base) == "..") {
         // No name to derive from: the image goes into the folder itself.
@@ -100,10 +97,9 @@ std::unique_ptr<PendingImage> PendingImage::Reserve(const std::string& dvdFolder
         if (fd < 0) {
             if (errno == EEXIST)
                 continue;
-            *error = platform::FillIn(
+            return platform::Fail(platform::FillIn(
                 platform::Translate("Burner", "Cannot create the disc image file \"%1\": %2."),
-                {image, std::strerror(errno)});
-            return nullptr;
+                {image, std::strerror(errno)}));
         }
         close(fd);
         platform::FileLock lock = platform::FileLock::Take(partial, platform::FileLock::Wait::No,
@@ -113,17 +109,16 @@ std::unique_ptr<PendingImage> PendingImage::Reserve(const std::string& dvdFolder
         return std::unique_ptr<PendingImage>(
             new PendingImage(base, number, partial, std::move(lock)));
     }
-    *error = platform::FillIn(
+    return platform::Fail(platform::FillIn(
         platform::Translate("Burner", "Cannot find a free name for the disc image beside \"%1\"."),
-        {base});
-    return nullptr;
+        {base}));
 }
 
 std::string PendingImage::IntendedPath() const {
     return ImageName(base_, number_);
 }
 
-std::string PendingImage::Publish(std::string* error) {
+platform::Result<std::string> PendingImage::Publish() {
     for (int number = number_; number <= kMaxNumber; ++number) {
         const std::string image = ImageName(base_, number);
         if (platform::RenameNoReplace(partial_, image)) {
@@ -132,16 +127,14 @@ std::string PendingImage::Publish(std::string* error) {
         }
         const int why = errno;
         if (!platform::PathExists(image)) {
-            *error = platform::FillIn(
+            return platform::Fail(platform::FillIn(
                 platform::Translate("Burner", "Cannot name the disc image \"%1\": %2."),
-                {image, std::strerror(why)});
-            return {};
+                {image, std::strerror(why)}));
         }
     }
-    *error = platform::FillIn(
+    return platform::Fail(platform::FillIn(
         platform::Translate("Burner", "Cannot find a free name for the disc image beside \"%1\"."),
-        {base_});
-    return {};
+        {base_}));
 }
 
 }  // namespace burner

@@ -5,13 +5,13 @@
 #include <string>
 
 #include "platform/FileLock.h"
+#include "platform/Result.h"
 
 namespace burner {
 
 // The VIDEO_TS folder without trailing slashes, checked to be a DVD-Video
-// folder (named VIDEO_TS and holding VIDEO_TS.IFO). Empty with *error set
-// when it is not.
-std::string CheckVideoTsFolder(const std::string& videoTsFolder, std::string* error);
+// folder (named VIDEO_TS and holding VIDEO_TS.IFO); a failure when it is not.
+platform::Result<std::string> CheckVideoTsFolder(const std::string& videoTsFolder);
 
 // The folder that holds VIDEO_TS (".../DVD_3" for ".../DVD_3/VIDEO_TS").
 std::string DvdFolderOf(const std::string& videoTsFolder);
@@ -23,8 +23,8 @@ std::string DvdFolderOf(const std::string& videoTsFolder);
 // ".../DVD_3-2.iso", and so on: no existing file is ever overwritten.
 class PendingImage {
   public:
-    // Creates the partial file; null with *error set when it cannot be made.
-    static std::unique_ptr<PendingImage> Reserve(const std::string& dvdFolder, std::string* error);
+    // Creates the partial file; a failure when it cannot be made.
+    static platform::Result<std::unique_ptr<PendingImage>> Reserve(const std::string& dvdFolder);
     // Removes the partial file unless it was published.
     ~PendingImage();
     PendingImage(const PendingImage&) = delete;
@@ -33,9 +33,8 @@ class PendingImage {
     const std::string& PartialPath() const { return partial_; }
     // The name the image will get unless another file takes it meanwhile.
     std::string IntendedPath() const;
-    // Gives the complete image the first free final name and returns it;
-    // empty with *error set when that fails.
-    std::string Publish(std::string* error);
+    // Gives the complete image the first free final name and returns it.
+    platform::Result<std::string> Publish();
 
   private:
     PendingImage(std::string base, int number, std::string partial, platform::FileLock lock);

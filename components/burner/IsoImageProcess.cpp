@@ -28,13 +28,12 @@ std::vector<std::string> Arguments(const IsoImageRequest& request, bool printSiz
 }
 
 // Starts the program with its image (or printed size) on a pipe of its own.
-std::unique_ptr<platform::ChildProcess> Spawn(const std::vector<std::string>& args,
-                                              std::string* error) {
+platform::Result<std::unique_ptr<platform::ChildProcess>> Spawn(
+    const std::vector<std::string>& args) {
     auto child = platform::ChildProcess::Start(platform::ChildSpec{kProgram, args, -1, -1, true});
     if (!child) {
-        *error = platform::FillIn(platform::Translate("Burner", "Cannot run %1: %2."),
-                                  {kProgram, child.error()});
-        return nullptr;
+        return platform::Fail(platform::FillIn(platform::Translate("Burner", "Cannot run %1: %2."),
+                                               {kProgram, child.error()}));
     }
     return std::move(*child);
 }
@@ -51,61 +50,60 @@ std::string Tidy(std::string text) {
     return text;
 }
 
-std::string Outcome(const platform::ExitStatus& status, const std::string& errorText) {
+platform::Result<void> Outcome(const platform::ExitStatus& status, const std::string& errorText) {
     if (status.Succeeded()) {
         return {};
     }
     const std::string detail = Tidy(errorText);
     if (status.signal != 0) {
         const std::string signal = std::to_string(status.signal);
-        return detail.empty()
-                   ? platform::FillIn(platform::Translate("Burner", "%1 failed (signal %2)."),
-                                      {kProgram, signal})
-                   : platform::FillIn(platform::Translate("Burner", "%1 failed (signal %2): %3"),
-                                      {kProgram, signal, detail});
+        return platform::Fail(
+            detail.empty()
+                ? platform::FillIn(platform::Translate("Burner", "%1 failed (signal %2)."),
+                                   {kProgram, signal})
+                : platform::FillIn(platform::Translate("Burner", "%1 failed (signal %2): %3"),
+                                   {kProgram, signal, detail}));
     }
-    return detail.empty()
-               ? platform::FillIn(platform::Translate("Burner", "%1 failed."), {kProgram})
-               : platform::FillIn(platform::Translate("Burner", "%1 failed: %2"),
-                                  {kProgram, detail});
+    return platform::Fail(
+        detail.empty()
+            ? platform::FillIn(platform::Translate("Burner", "%1 failed."), {kProgram})
+            : platform::FillIn(platform::Translate("Burner", "%1 failed: %2"), {kProgram, detail}));
 }
 
 }  // namespace
 
-std::int64_t MeasureIsoImage(const IsoImageRequest& request, std::string* error) {
-    auto child = Spawn(Arguments(request, true), error);
-    if (!child) {
-        return -1;
+platform::Result<std::int64_t> MeasureIsoImage(const IsoImageRequest& request) {
+    auto spawned = Spawn(Arguments(request, true));
+    if (!spawned) {
+        return spawned.failure();
     }
+    std::unique_ptr<platform::ChildProcess>& child = *spawned;
     std::string errorText;
     std::thread reader([&] { errorText = child->ReadAllMessages(kErrorTextLimit); });
     const int outputFd = child->TakeOutputFd();
     std::string printed = platform::ReadToEnd(outputFd, kErrorTextLimit);
     close(outputFd);
     reader.join();
-    std::string failure = Outcome(child->Wait(), errorText);
-    if (!failure.empty()) {
-        *error = failure;
-        return -1;
+    if (platform::Result<void> ended = Outcome(child->Wait(), errorText); !ended) {
+        return ended.failure();
     }
     char* end = nullptr;
     long long sectors = std::strtoll(printed.c_str(), &end, 10);
     if (end == printed.c_str() || sectors <= 0) {
-        *error = platform::FillIn(
-            platform::Translate("Burner", "%1 did not report the image size."), {kProgram});
-        return -1;
+        return platform::Fail(platform::FillIn(
+            platform::Translate("Burner", "%1 did not report the image size."), {kProgram}));
     }
-    return sectors;
+    return static_cast<std::int64_t>(sectors);
 }
 
-std::unique_ptr<IsoImageProcess> IsoImageProcess::Start(const IsoImageRequest& request,
-                                                        std::string* error) {
-    auto child = Spawn(Arguments(request, false), error);
+platform::Result<std::unique_ptr<IsoImageProcess>> IsoImageProcess::Start(
+    const IsoImageRequest& request) {
+    auto child = Spawn(Arguments(request, false));
     if (!child) {
-        return nullptr;
+        return child.failure();
     }
     auto process = std::make_unique<IsoImageProcess>(Key{});
-    process->child_ = std::move(child);
+    process->child_ = std::move(*child);
     process->imageFd_ = process->child_->TakeOutputFd();
     IsoImageProcess* self = process.get();
     process->errorReader_ =
@@ -126,7 +124,7 @@ int IsoImageProcess::TakeImageFd() {
     return fd;
 }
 
-std::string IsoImageProcess::Finish(std::chrono::milliseconds grace) {
+platform::Result<void> IsoImageProcess::Finish(std::chrono::milliseconds grace) {
     if (finished_) {
         return result_;
     }
@@ -137,8 +135,8 @@ std::string IsoImageProcess::Finish(std::chrono::milliseconds grace) {
         errorReader_.join();
     }
     result_ =
-        stopped ? platform::FillIn(platform::Translate("Burner", "%1 was stopped before it ended."),
-                                   {kProgram})
+        stopped ? platform::Fail(platform::FillIn(
+                      platform::Translate("Burner", "%1 was stopped before it ended."), {kProgram}))
                 : Outcome(status, errorText_);
     return result_;
 }

@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "platform/ChildProcess.h"
+#include "platform/Result.h"
 
 namespace burner {
 
@@ -20,25 +21,23 @@ struct IsoImageRequest {
     std::string label;
 };
 
-// Runs "genisoimage -print-size": the image size in 2048-byte sectors, or -1
-// with *error set.
-std::int64_t MeasureIsoImage(const IsoImageRequest& request, std::string* error);
+// Runs "genisoimage -print-size": the image size in 2048-byte sectors.
+platform::Result<std::int64_t> MeasureIsoImage(const IsoImageRequest& request);
 
 // A running genisoimage that writes the image to a pipe.
 class IsoImageProcess {
   public:
-    // Starts the program; nullptr with *error set when it cannot run.
-    static std::unique_ptr<IsoImageProcess> Start(const IsoImageRequest& request,
-                                                  std::string* error);
+    // Starts the program; a failure when it cannot run.
+    static platform::Result<std::unique_ptr<IsoImageProcess>> Start(const IsoImageRequest& request);
     ~IsoImageProcess();  // stops and reaps the program if still running
     IsoImageProcess(const IsoImageProcess&) = delete;
     IsoImageProcess& operator=(const IsoImageProcess&) = delete;
 
     // Hands over the read end of the image pipe (once; -1 afterwards).
     int TakeImageFd();
-    // Waits up to grace for the program to end, then stops it. Empty when it
-    // ended by itself and succeeded, else the reason.
-    std::string Finish(std::chrono::milliseconds grace = std::chrono::milliseconds(0));
+    // Waits up to grace for the program to end, then stops it. A success
+    // when it ended by itself and succeeded.
+    platform::Result<void> Finish(std::chrono::milliseconds grace = std::chrono::milliseconds(0));
 
   private:
     struct Key {};
@@ -52,7 +51,7 @@ class IsoImageProcess {
     std::string errorText_;
     std::thread errorReader_;
     bool finished_ = false;
-    std::string result_;
+    platform::Result<void> result_;
 };
 
 }  // namespace burner

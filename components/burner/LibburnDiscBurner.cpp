@@ -59,10 +59,10 @@ std::string DiscPathOf(const std::string& address) {
 
 LibburnDiscBurner::LibburnDiscBurner(std::vector<std::string> extraDriveAddresses)
     : extraAddresses_(std::move(extraDriveAddresses)) {
-    std::string error;
-    library_ = LibburnLibrary::Acquire(&error);
-    if (!library_) {
-        lastMessage_ = error;
+    if (auto library = LibburnLibrary::Acquire()) {
+        library_ = *library;
+    } else {
+        lastMessage_ = library.error();
     }
 }
 
@@ -242,15 +242,15 @@ std::int32_t LibburnDiscBurner::BurnFolder(std::int32_t index, const char* video
         return kFailed;
     }
 
-    std::string failure = Burn(device, videoTsFolder == nullptr ? "" : videoTsFolder,
-                               label == nullptr ? "" : label, window);
+    const platform::Result<void> burnt = Burn(device, videoTsFolder == nullptr ? "" : videoTsFolder,
+                                              label == nullptr ? "" : label, window);
     {
         std::lock_guard lock(deviceMutex_);
         burning_ = false;
     }
-    if (!failure.empty()) {
+    if (!burnt) {
         // A cancelled burn was the user's wish: a log line, not an error.
-        Notify(window, 0, !cancel_, failure);
+        Notify(window, 0, !cancel_, burnt.error());
         return kFailed;
     }
     if (result != nullptr) {
@@ -259,47 +259,51 @@ std::int32_t LibburnDiscBurner::BurnFolder(std::int32_t index, const char* video
     return kOk;
 }
 
-std::string LibburnDiscBurner::Burn(const DeviceEntry& device, const std::string& videoTsFolder,
-                                    const std::string& label, platform::HWND window) {
+platform::Result<void> LibburnDiscBurner::Burn(const DeviceEntry& device,
+                                               const std::string& videoTsFolder,
+                                               const std::string& label, platform::HWND window) {
+    using platform::Fail;
     if (!library_) {
         std::lock_guard lock(messageMutex_);
-        return lastMessage_;
+        return Fail(lastMessage_);
     }
-    std::string error;
-    std::string folder = CheckVideoTsFolder(videoTsFolder, &error);
-    if (folder.empty()) {
-        return error;
+    const platform::Result<std::string> folder = CheckVideoTsFolder(videoTsFolder);
+    if (!folder) {
+        return folder.failure();
     }
     if (std::optional<std::string> refusal = CheckVolumeLabel(label)) {
-        return *refusal;
+        return Fail(*refusal);
     }
-    IsoImageRequest request{DvdFolderOf(folder), label};
+    IsoImageRequest request{DvdFolderOf(*folder), label};
     Notify(window, 0, false,
            FillIn(Translate("Burner", "Preparing the DVD file system of \"%1\" ..."),
                   {request.dvdFolder}));
-    std::int64_t sectors = MeasureIsoImage(request, &error);
-    if (sectors < 0) {
-        return error;
+    const platform::Result<std::int64_t> measured = MeasureIsoImage(request);
+    if (!measured) {
+        return measured.failure();
     }
+    const std::int64_t sectors = *measured;
     if (cancel_) {
-        return Translate("Burner", "Burn cancelled.");
+        return Fail(Translate("Burner", "Burn cancelled."));
     }
 
     std::string address = device.address;
     // A failed or unfinished image file is removed when this goes.
     std::unique_ptr<PendingImage> image;
     if (device.isImage) {
-        image = PendingImage::Reserve(request.dvdFolder, &error);
-        if (!image) {
-            return error;
+        auto reserved = PendingImage::Reserve(request.dvdFolder);
+        if (!reserved) {
+            return reserved.failure();
         }
+        image = std::move(*reserved);
         address = "stdio:" + image->PartialPath();
     }
 
-    std::unique_ptr<IsoImageProcess> producer = IsoImageProcess::Start(request, &error);
-    if (!producer) {
-        return error;
+    auto started = IsoImageProcess::Start(request);
+    if (!started) {
+        return started.failure();
     }
+    std::unique_ptr<IsoImageProcess> producer = std::move(*started);
     int lastPercent = 0;
     auto lastSent = std::chrono::steady_clock::now() - kProgressInterval;
     WriteEvents events;
@@ -327,11 +331,10 @@ std::string LibburnDiscBurner::Burn(const DeviceEntry& device, const std::string
                    FillIn(Translate("Burner", "Written %1% ..."), {std::to_string(percent)}));
         }
     };
-    std::string producerFailure;
+    platform::Result<void> produced;
     events.writingEnded = [&](bool complete) {
         // After a complete write the program ends by itself at once.
-        producerFailure =
-            producer->Finish(complete ? std::chrono::seconds(5) : std::chrono::seconds(0));
+        produced = producer->Finish(complete ? std::chrono::seconds(5) : std::chrono::seconds(0));
     };
     // genisoimage writes the whole label into UDF and the same bytes into the
     // ISO 9660 volume id, which holds fewer characters.
@@ -341,25 +344,24 @@ std::string LibburnDiscBurner::Burn(const DeviceEntry& device, const std::string
                  readBack_,
                  IsoVolumeIdPatch(IsoVolumeId(label)),
                  speed_ * kDvdSpeedKBps};
-    std::string writeFailure = WriteDisc(*library_, job, events, cancel_);
-    if (std::string stopped = producer->Finish(); producerFailure.empty()) {
-        producerFailure = stopped;
+    const platform::Result<void> written = WriteDisc(*library_, job, events, cancel_);
+    if (platform::Result<void> stopped = producer->Finish(); produced) {
+        produced = stopped;
     }
-    if (!writeFailure.empty()) {
-        return writeFailure;
+    if (!written) {
+        return written;
     }
     // The drive may have been fed zeros for what the program failed to make.
-    if (!producerFailure.empty()) {
-        return producerFailure;
+    if (!produced) {
+        return produced;
     }
     if (device.isImage) {
         std::int64_t size = platform::FileSize(image->PartialPath());
         if (size != sectors * kSectorBytes) {
-            return platform::FillIn(
-                platform::Translate("Burner",
-                                    "The disc image \"%1\" is incomplete (%2 of %3 bytes)."),
-                {image->PartialPath(), std::to_string(size),
-                 std::to_string(sectors * kSectorBytes)});
+            return Fail(
+                FillIn(Translate("Burner", "The disc image \"%1\" is incomplete (%2 of %3 bytes)."),
+                       {image->PartialPath(), std::to_string(size),
+                        std::to_string(sectors * kSectorBytes)}));
         }
     }
     WrittenDiscCheck check;
@@ -369,17 +371,19 @@ std::string LibburnDiscBurner::Burn(const DeviceEntry& device, const std::string
     }
     // An image takes its final name only once it has passed.
     if (check) {
+        // The check's record answers with a reason, empty when the disc passed.
         std::string failure = device.isImage ? check(image->PartialPath(), image->IntendedPath())
                                              : check(DiscPathOf(address), device.name);
         if (!failure.empty()) {
-            return failure;
+            return Fail(std::move(failure));
         }
     }
     if (device.isImage) {
-        const std::string imagePath = image->Publish(&error);
-        if (imagePath.empty()) {
-            return error;
+        const platform::Result<std::string> published = image->Publish();
+        if (!published) {
+            return published.failure();
         }
+        const std::string& imagePath = *published;
         {
             std::lock_guard lock(messageMutex_);
             lastImagePath_ = imagePath;

@@ -45,9 +45,9 @@ class LibburnDiscBurner : public IDiscBurner {
     // Sets the message text, then tells the window (no lock is held meanwhile,
     // so its handler may call back).
     void Notify(platform::HWND window, int percent, bool failed, const std::string& text);
-    // The burn itself; empty on success, else the reason.
-    std::string Burn(const DeviceEntry& device, const std::string& videoTsFolder,
-                     const std::string& label, platform::HWND window);
+    // The burn itself.
+    platform::Result<void> Burn(const DeviceEntry& device, const std::string& videoTsFolder,
+                                const std::string& label, platform::HWND window);
 
     std::shared_ptr<LibburnLibrary> library_;
     std::vector<std::string> extraAddresses_;

@@ -26,17 +26,14 @@ void Release(LibburnLibrary*) {
 
 }  // namespace
 
-std::shared_ptr<LibburnLibrary> LibburnLibrary::Acquire(std::string* error) {
+platform::Result<std::shared_ptr<LibburnLibrary>> LibburnLibrary::Acquire() {
     static LibburnLibrary instance;
     Registry& registry = TheRegistry();
     std::lock_guard lock(registry.mutex);
     if (registry.holders == 0) {
         if (burn::burn_initialize() != 1) {
-            if (error != nullptr) {
-                *error = platform::Translate(
-                    "Burner", "The disc writing library (libburn) could not be started.");
-            }
-            return nullptr;
+            return platform::Fail(platform::Translate(
+                "Burner", "The disc writing library (libburn) could not be started."));
         }
         // Complaints are collected for the user's messages, never printed.
         burn::burn_msgs_set_severities(const_cast<char*>("SORRY"), const_cast<char*>("NEVER"),

@@ -5,14 +5,14 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include "platform/Result.h"
 
 namespace burner {
 
 class LibburnLibrary {
   public:
-    // The shared library session; nullptr with *error set when libburn does
-    // not start.
-    static std::shared_ptr<LibburnLibrary> Acquire(std::string* error);
+    // The shared library session; a failure when libburn does not start.
+    static platform::Result<std::shared_ptr<LibburnLibrary>> Acquire();
     LibburnLibrary(const LibburnLibrary&) = delete;
     LibburnLibrary& operator=(const LibburnLibrary&) = delete;
 

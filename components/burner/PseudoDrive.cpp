@@ -22,7 +22,7 @@ std::optional<struct stat> TargetOf(const std::string& address) {
 
 }  // namespace
 
-std::string PseudoDriveProblem(const std::string& address) {
+platform::Result<void> CheckPseudoDrive(const std::string& address) {
     const std::optional<struct stat> target = TargetOf(address);
     if (!target || S_ISREG(target->st_mode) || S_ISBLK(target->st_mode))
         return {};
@@ -30,10 +30,10 @@ std::string PseudoDriveProblem(const std::string& address) {
                        : S_ISDIR(target->st_mode)  ? QUORVA_TEXT("Burner", "a folder")
                        : S_ISSOCK(target->st_mode) ? QUORVA_TEXT("Burner", "a socket")
                                                    : QUORVA_TEXT("Burner", "a character device");
-    return platform::FillIn(
+    return platform::Fail(platform::FillIn(
         platform::Translate("Burner",
                             "%1 is not a file or a drive a disc can be written to (it is %2)."),
-        {address.substr(6), platform::Translate("Burner", kind)});
+        {address.substr(6), platform::Translate("Burner", kind)}));
 }
 
 bool PseudoDriveHoldsData(const std::string& address) {

@@ -6,12 +6,14 @@
 
 #include <string>
 
+#include "platform/Result.h"
+
 namespace burner {
 
-// Why no disc can be written at a "stdio:" address ("<path> is not a file
-// ..."); empty for any other address, for a missing path (libburn makes the
-// file), a regular file or a block device.
-std::string PseudoDriveProblem(const std::string& address);
+// Whether a disc can be written at address: a failure says why not for a
+// "stdio:" address ("<path> is not a file ..."); any other address, a missing
+// path (libburn makes the file), a regular file or a block device passes.
+platform::Result<void> CheckPseudoDrive(const std::string& address);
 
 // The address is a "stdio:" drive on a regular file that already holds data.
 bool PseudoDriveHoldsData(const std::string& address);

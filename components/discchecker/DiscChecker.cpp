@@ -511,12 +511,12 @@ void CheckLayout(const DiscLayout& layout, const DiscExpectation& expected,
 // progress, when given, is told each step.
 void WalkThroughMenus(const std::string& path, const DiscExpectation& expected,
                       ChildProgress* progress, DiscCheckReport& report) {
-    std::string error;
-    std::unique_ptr<DvdWalk> walk = DvdWalk::Open(path, &error);
-    if (!walk) {
-        report.lines.push_back(CheckLine{"Playback", false, error});
+    platform::Result<std::unique_ptr<DvdWalk>> opened = DvdWalk::Open(path);
+    if (!opened) {
+        report.lines.push_back(CheckLine{"Playback", false, opened.error()});
         return;
     }
+    std::unique_ptr<DvdWalk> walk = std::move(*opened);
     walk->Limit(std::chrono::steady_clock::now() + std::chrono::seconds(kWalkSeconds));
     if (progress)
         walk->Observe([progress](const std::string& step) { progress->Begin(step); });

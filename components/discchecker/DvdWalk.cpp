@@ -85,19 +85,17 @@ int DvdWalk::SubtitleStream(bool* shown) const {
     return stream;
 }
 
-std::unique_ptr<DvdWalk> DvdWalk::Open(const std::string& path, std::string* error) {
+platform::Result<std::unique_ptr<DvdWalk>> DvdWalk::Open(const std::string& path) {
     auto log = std::make_unique<Log>();
     const dvdnav_logger_cb logger{&Log::Receive};
     dvdnav_t* nav = nullptr;
     if (dvdnav_open2(&nav, log.get(), &logger, path.c_str()) != DVDNAV_STATUS_OK) {
-        if (error) {
-            *error = "no DVD-Video can be read from " + path;
-            if (!log->lines.empty())
-                *error += " (" + log->lines.front() + ")";
-        }
+        std::string error = "no DVD-Video can be read from " + path;
+        if (!log->lines.empty())
+            error += " (" + log->lines.front() + ")";
         if (nav)
             dvdnav_close(nav);
-        return nullptr;
+        return platform::Fail(std::move(error));
     }
     dvdnav_set_readahead_flag(nav, 0);
     dvdnav_set_PGC_positioning_flag(nav, 1);

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Result.h"
+
 struct dvdnav_s;
 
 namespace discchecker {
@@ -39,7 +41,7 @@ class DvdWalk {
   public:
     // path: a folder holding VIDEO_TS, a VIDEO_TS folder, an .iso image or a
     // drive's device.
-    static std::unique_ptr<DvdWalk> Open(const std::string& path, std::string* error);
+    static platform::Result<std::unique_ptr<DvdWalk>> Open(const std::string& path);
     ~DvdWalk();
     DvdWalk(const DvdWalk&) = delete;
     DvdWalk& operator=(const DvdWalk&) = delete;

@@ -39,17 +39,16 @@ std::vector<bool> FrameShape(const QImage& frame, QSize buttonSize) {
     return shape;
 }
 
-bool DrawOverlays(const std::vector<bool>& shape, QSize buttonSize,
-                  const std::vector<QPoint>& positions, QSize canvas, OverlaySet& out,
-                  std::string& error) {
+platform::Result<OverlaySet> DrawOverlays(const std::vector<bool>& shape, QSize buttonSize,
+                                          const std::vector<QPoint>& positions, QSize canvas) {
     const QRect bounds(QPoint(0, 0), canvas);
     for (size_t i = 0; i < positions.size(); ++i) {
         if (!bounds.contains(QRect(positions[i], buttonSize))) {
-            error = "button " + std::to_string(i + 1) + " at (" + std::to_string(positions[i].x()) +
-                    ", " + std::to_string(positions[i].y()) + ") does not fit on the " +
-                    std::to_string(canvas.width()) + " x " + std::to_string(canvas.height()) +
-                    " canvas";
-            return false;
+            return platform::Fail("button " + std::to_string(i + 1) + " at (" +
+                                  std::to_string(positions[i].x()) + ", " +
+                                  std::to_string(positions[i].y()) + ") does not fit on the " +
+                                  std::to_string(canvas.width()) + " x " +
+                                  std::to_string(canvas.height()) + " canvas");
         }
     }
     // The multiplexer joins pixels within its outline width (6) into one
@@ -60,12 +59,13 @@ bool DrawOverlays(const std::vector<bool>& shape, QSize buttonSize,
             const QRect b(positions[k], buttonSize);
             if (a.adjusted(-kMinButtonGap, -kMinButtonGap, kMinButtonGap, kMinButtonGap)
                     .intersects(b)) {
-                error = "buttons " + std::to_string(i + 1) + " and " + std::to_string(k + 1) +
-                        " are closer than " + std::to_string(kMinButtonGap) + " pixels";
-                return false;
+                return platform::Fail("buttons " + std::to_string(i + 1) + " and " +
+                                      std::to_string(k + 1) + " are closer than " +
+                                      std::to_string(kMinButtonGap) + " pixels");
             }
         }
     }
+    OverlaySet out;
     out.normal = TransparentCanvas(canvas, kNormalFrame);
     out.hover = TransparentCanvas(canvas, kHoverFrame);
     out.select = TransparentCanvas(canvas, kSelectFrame);
@@ -83,7 +83,7 @@ bool DrawOverlays(const std::vector<bool>& shape, QSize buttonSize,
             }
         }
     }
-    return true;
+    return out;
 }
 
 }  // namespace menupicture

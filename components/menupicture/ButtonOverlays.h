@@ -1,6 +1,8 @@
 // Drawing of the three button overlay pictures of a DVD menu.
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QImage>
 #include <QPoint>
 #include <QSize>
@@ -27,9 +29,8 @@ std::vector<bool> FrameShape(const QImage& frame, QSize buttonSize);
 
 // Draws one copy of the shape at each position. Every button must lie inside
 // the canvas and at least 8 pixels from every other, so the multiplexer sees
-// each as a button of its own; error receives the reason otherwise.
-bool DrawOverlays(const std::vector<bool>& shape, QSize buttonSize,
-                  const std::vector<QPoint>& positions, QSize canvas, OverlaySet& out,
-                  std::string& error);
+// each as a button of its own.
+platform::Result<OverlaySet> DrawOverlays(const std::vector<bool>& shape, QSize buttonSize,
+                                          const std::vector<QPoint>& positions, QSize canvas);
 
 }  // namespace menupicture

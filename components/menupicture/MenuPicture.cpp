@@ -18,19 +18,14 @@ constexpr int kMaxCanvasSide = 4096;
 constexpr int kMaxButtons = 36;  // a DVD menu holds at most 36 buttons
 
 // A path field is usable when it ends inside its 263 bytes and is not empty.
-bool ReadPathField(const char (&field)[263], const char* what, std::string& path,
-                   std::string& error) {
+platform::Result<std::string> ReadPathField(const char (&field)[263], const char* what) {
     const void* end = std::memchr(field, '\0', sizeof field);
-    if (end == nullptr) {
-        error = std::string("the ") + what + " path does not fit its 263-byte field";
-        return false;
-    }
-    path.assign(field);
-    if (path.empty()) {
-        error = std::string("the ") + what + " path is empty";
-        return false;
-    }
-    return true;
+    if (end == nullptr)
+        return platform::Fail(std::string("the ") + what + " path does not fit its 263-byte field");
+    std::string path(field);
+    if (path.empty())
+        return platform::Fail(std::string("the ") + what + " path is empty");
+    return path;
 }
 
 class MenuPicture final : public IMenuPicture {
@@ -48,21 +43,27 @@ class MenuPicture final : public IMenuPicture {
     std::string LastError() const override { return error_; }
 
   private:
-    std::int32_t Finish(bool ok) {
-        if (ok)
-            error_.clear();
-        return ok ? 0 : -1;
+    // The one place where an outcome becomes the interface's code and last
+    // message.
+    std::int32_t Finish(const platform::Result<void>& outcome) {
+        error_ = outcome.error();
+        return outcome ? 0 : -1;
     }
 
-    bool MakeOverlays(const ButtonOverlayRequest* request) {
+    static platform::Result<void> MakeOverlays(const ButtonOverlayRequest* request) {
+        using platform::Fail;
         if (request == nullptr)
             return Fail("no overlay request");
-        std::string frame, outputs[3];
-        if (!ReadPathField(request->framePicture, "frame picture", frame, error_) ||
-            !ReadPathField(request->normalOutput, "normal overlay", outputs[0], error_) ||
-            !ReadPathField(request->hoverOutput, "hover overlay", outputs[1], error_) ||
-            !ReadPathField(request->selectOutput, "select overlay", outputs[2], error_))
-            return false;
+        const auto frame = ReadPathField(request->framePicture, "frame picture");
+        if (!frame)
+            return frame.failure();
+        const platform::Result<std::string> outputs[3] = {
+            ReadPathField(request->normalOutput, "normal overlay"),
+            ReadPathField(request->hoverOutput, "hover overlay"),
+            ReadPathField(request->selectOutput, "select overlay")};
+        for (const auto& output : outputs)
+            if (!output)
+                return output.failure();
         const QSize canvas(request->canvasWidth, request->canvasHeight);
         const QSize button(request->buttonWidth, request->buttonHeight);
         if (!ValidSize(canvas) || !ValidSize(button))
@@ -73,33 +74,35 @@ class MenuPicture final : public IMenuPicture {
         if (count > 0 && request->positions == nullptr)
             return Fail("no button positions");
 
-        QImage framePicture = ReadPicture(frame, error_);
-        if (framePicture.isNull())
-            return false;
-        const std::vector<bool> shape = FrameShape(framePicture, button);
+        const auto framePicture = ReadPicture(*frame);
+        if (!framePicture)
+            return framePicture.failure();
+        const std::vector<bool> shape = FrameShape(*framePicture, button);
         if (std::find(shape.begin(), shape.end(), true) == shape.end())
-            return Fail("the frame picture \"" + frame + "\" shows no pixel");
+            return Fail("the frame picture \"" + *frame + "\" shows no pixel");
 
         std::vector<QPoint> positions;
         for (int i = 0; i < count; ++i)
             positions.emplace_back(request->positions[i].x, request->positions[i].y);
-        OverlaySet set;
-        if (!DrawOverlays(shape, button, positions, canvas, set, error_))
-            return false;
+        const auto set = DrawOverlays(shape, button, positions, canvas);
+        if (!set)
+            return set.failure();
 
-        const QImage* images[3] = {&set.normal, &set.hover, &set.select};
+        const QImage* images[3] = {&set->normal, &set->hover, &set->select};
         for (int i = 0; i < 3; ++i) {
-            if (!WritePicture(*images[i], outputs[i], "png", error_)) {
+            if (auto written = WritePicture(*images[i], *outputs[i], "png"); !written) {
                 for (int k = 0; k < i; ++k)
-                    QFile::remove(QString::fromStdString(outputs[k]));
-                return false;
+                    QFile::remove(QString::fromStdString(*outputs[k]));
+                return written;
             }
         }
-        return true;
+        return {};
     }
 
-    bool Convert(const char* source, std::int32_t sourceFlags, const char* destination,
-                 std::int32_t outputFormat, std::int32_t width, std::int32_t height) {
+    static platform::Result<void> Convert(const char* source, std::int32_t sourceFlags,
+                                          const char* destination, std::int32_t outputFormat,
+                                          std::int32_t width, std::int32_t height) {
+        using platform::Fail;
         if (source == nullptr || destination == nullptr || *source == '\0' || *destination == '\0')
             return Fail("no source or destination path");
         if (sourceFlags != 0)
@@ -110,28 +113,23 @@ class MenuPicture final : public IMenuPicture {
         if (!ValidSize(size))
             return Fail("bad picture size " + std::to_string(width) + " x " +
                         std::to_string(height));
-        QImage picture = ReadPicture(source, error_);
-        if (picture.isNull())
-            return false;
+        const auto picture = ReadPicture(source);
+        if (!picture)
+            return picture.failure();
         // Transparent parts show black, as on a TV.
         QImage canvas(size, QImage::Format_RGB32);
         canvas.fill(Qt::black);
         {
             QPainter painter(&canvas);
             painter.setRenderHint(QPainter::SmoothPixmapTransform);
-            painter.drawImage(QRect(QPoint(0, 0), size), picture);
+            painter.drawImage(QRect(QPoint(0, 0), size), *picture);
         }
-        return WritePicture(canvas, destination, "jpg", error_);
+        return WritePicture(canvas, destination, "jpg");
     }
 
     static bool ValidSize(QSize size) {
         return size.width() > 0 && size.height() > 0 && size.width() <= kMaxCanvasSide &&
                size.height() <= kMaxCanvasSide;
-    }
-
-    bool Fail(std::string reason) {
-        error_ = std::move(reason);
-        return false;
     }
 
     std::string error_;

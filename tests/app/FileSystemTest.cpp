@@ -83,10 +83,10 @@ TEST(FileSystemTest, DeleteFolderTreeRemovesEverything) {
     folder.Write("tree/a/b/c/deep.txt", "1");
     folder.Write("tree/top.txt", "2");
     fs::create_directories(root + "empty");
-    EXPECT_EQ(platform::RemoveFolderTree(root), 1);
+    EXPECT_TRUE(platform::RemoveFolderTree(root));
     EXPECT_FALSE(fs::exists(root));
     // A missing folder cannot be listed.
-    EXPECT_EQ(platform::RemoveFolderTree(root), 0);
+    EXPECT_FALSE(platform::RemoveFolderTree(root));
 }
 
 TEST(FileSystemTest, DeleteFolderTreeNeverFollowsLinks) {
@@ -99,14 +99,14 @@ TEST(FileSystemTest, DeleteFolderTreeNeverFollowsLinks) {
     fs::create_directory_symlink(folder.Path() + "keep", root + "sub/dirlink");
     fs::create_symlink(folder.Path() + "keep/precious.txt", root + "filelink");
     fs::create_symlink(folder.Path() + "nowhere", root + "dangling");
-    EXPECT_EQ(platform::RemoveFolderTree(root), 1);
+    EXPECT_TRUE(platform::RemoveFolderTree(root));
     EXPECT_FALSE(fs::exists(fs::symlink_status(root)));
     EXPECT_EQ(TestFolder::Read(folder.Path() + "keep/precious.txt"), "data");
     EXPECT_EQ(TestFolder::Read(folder.Path() + "keep/inner/file.txt"), "data");
 
     // The folder handed in is itself a link: only the link goes.
     fs::create_directory_symlink(folder.Path() + "keep", folder.Path() + "toplink");
-    EXPECT_EQ(platform::RemoveFolderTree(folder.Path() + "toplink/"), 1);
+    EXPECT_TRUE(platform::RemoveFolderTree(folder.Path() + "toplink/"));
     EXPECT_FALSE(fs::exists(fs::symlink_status(folder.Path() + "toplink")));
     EXPECT_TRUE(fs::exists(folder.Path() + "keep/precious.txt"));
 }
@@ -120,7 +120,7 @@ TEST(FileSystemTest, DotEntriesStayWithTheFoldersAboveThem) {
     folder.Write("tree/a/b/plain", "p");
     folder.Write("tree/other/plain", "p");
     fs::create_directories(root + ".dotdir/x");
-    EXPECT_EQ(platform::RemoveFolderTree(root), 1);
+    EXPECT_TRUE(platform::RemoveFolderTree(root));
     EXPECT_TRUE(fs::exists(root + "a/b/.hidden"));
     EXPECT_FALSE(fs::exists(root + "a/b/plain"));
     EXPECT_FALSE(fs::exists(root + "other"));

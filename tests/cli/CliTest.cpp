@@ -250,9 +250,9 @@ TEST_F(Cli, MakesADiscImageAPlayerCanUseAndBurnsTheFolderAgain) {
     EXPECT_TRUE(Has(lsdvd.output, "Disc Title: TRIP")) << lsdvd.output;
     EXPECT_TRUE(Has(lsdvd.output, "Chapters: 02")) << lsdvd.output;
     EXPECT_TRUE(Has(lsdvd.output, "Format: PAL")) << lsdvd.output;
-    std::string error;
-    auto walk = testsupport::DvdWalk::Open(image, &error);
-    ASSERT_TRUE(walk) << error;
+    auto walkOpened = testsupport::DvdWalk::Open(image);
+    ASSERT_TRUE(walkOpened) << walkOpened.error();
+    auto walk = std::move(*walkOpened);
     ASSERT_EQ(walk->Settle().buttons, 2);
     auto root = walk->Press(2);
     EXPECT_EQ(root.buttons, 3) << root.ToString();  // two videos and the way back
@@ -535,9 +535,9 @@ TEST_F(Cli, APlayerSwitchesToTheSecondSoundTrackAndTheSubtitles) {
     table[command + 3] = '\x81';            // and audio 1
     std::ofstream(ifo, std::ios::binary | std::ios::trunc) << table;
 
-    std::string error;
-    auto walk = testsupport::DvdWalk::Open(run.LastLine(), &error);
-    ASSERT_TRUE(walk) << error;
+    auto walkOpened = testsupport::DvdWalk::Open(run.LastLine());
+    ASSERT_TRUE(walkOpened) << walkOpened.error();
+    auto walk = std::move(*walkOpened);
     walk->Settle();
     ASSERT_EQ(walk->Press(1).domain, testsupport::DvdDomain::Title) << walk->Complaints();
     const int audio = walk->AudioStream();
@@ -562,9 +562,9 @@ TEST_F(Cli, AfterEachVideoTheRootMenuPageOfItsButtonComesBack) {
     }
     const CliRun run = Run(args);
     ASSERT_EQ(run.status, 0) << run.out << run.err;
-    std::string error;
-    auto walk = testsupport::DvdWalk::Open(run.LastLine(), &error);
-    ASSERT_TRUE(walk) << error;
+    auto walkOpened = testsupport::DvdWalk::Open(run.LastLine());
+    ASSERT_TRUE(walkOpened) << walkOpened.error();
+    auto walk = std::move(*walkOpened);
     ASSERT_EQ(walk->Settle().domain, testsupport::DvdDomain::ManagerMenu);
     const testsupport::DvdPlace first = walk->Press(2);  // nine videos, Next, back
     ASSERT_EQ(first.buttons, 11) << first.ToString();
@@ -693,9 +693,9 @@ TEST_F(Cli, TextAndPictureSubtitlesInsideAVideoBothReachTheDisc) {
             .output;
     EXPECT_TRUE(Has(streams, "dvd_subtitle,0x20")) << streams;
     EXPECT_TRUE(Has(streams, "dvd_subtitle,0x21")) << streams;
-    std::string error;
-    auto walk = testsupport::DvdWalk::Open(disc, &error);
-    ASSERT_TRUE(walk) << error;
+    auto walkOpened = testsupport::DvdWalk::Open(disc);
+    ASSERT_TRUE(walkOpened) << walkOpened.error();
+    auto walk = std::move(*walkOpened);
     walk->Settle();
     ASSERT_EQ(walk->Press(1).domain, testsupport::DvdDomain::Title);
     bool shownAtStart = true;
@@ -706,8 +706,9 @@ TEST_F(Cli, TextAndPictureSubtitlesInsideAVideoBothReachTheDisc) {
     run =
         Run({"make", "--pal", "--subtitle-default", "fr", "--working-folder", work_ / "work", mkv});
     ASSERT_EQ(run.status, 0) << run.out << run.err;
-    walk = testsupport::DvdWalk::Open(run.LastLine(), &error);
-    ASSERT_TRUE(walk) << error;
+    walkOpened = testsupport::DvdWalk::Open(run.LastLine());
+    ASSERT_TRUE(walkOpened) << walkOpened.error();
+    walk = std::move(*walkOpened);
     walk->Settle();
     ASSERT_EQ(walk->Press(1).domain, testsupport::DvdDomain::Title);
     bool shown = false;
@@ -1343,9 +1344,9 @@ TEST_F(Cli, SoakJobsKilledAtRandomAndRunAgainMakeWholeDiscs) {
         const std::string disc = Lsdvd(image);
         EXPECT_NEAR(TitleSeconds(disc), 1.5, 0.3) << "round " << round << " " << disc;
         EXPECT_TRUE(Has(disc, "Chapters: 02")) << disc;
-        std::string error;
-        auto walk = testsupport::DvdWalk::Open(image, &error);
-        ASSERT_TRUE(walk) << error;
+        auto walkOpened = testsupport::DvdWalk::Open(image);
+        ASSERT_TRUE(walkOpened) << walkOpened.error();
+        auto walk = std::move(*walkOpened);
         EXPECT_EQ(walk->Settle().buttons, 2) << "round " << round;
         EXPECT_EQ(walk->Press(2).buttons, 3) << "round " << round;
         EXPECT_EQ(walk->Press(2).part, 2) << "round " << round;

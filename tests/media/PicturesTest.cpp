@@ -135,9 +135,9 @@ TEST(SaveBitmapAsBmp, FailsForAnUnwritablePathOrAnEmptyBitmap) {
     TempFolder dir;
     QImage bitmap(2, 2, QImage::Format_RGB32);
     bitmap.fill(Qt::white);
-    std::string reason;
-    EXPECT_FALSE(SaveBitmapAsBmp(bitmap, dir / "no/such/folder/x.bmp", &reason));
-    EXPECT_EQ(reason, "No such file or directory");
+    const platform::Result<void> saved = SaveBitmapAsBmp(bitmap, dir / "no/such/folder/x.bmp");
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(saved.error(), "No such file or directory");
     EXPECT_FALSE(SaveBitmapAsBmp(QImage(), dir / "empty.bmp"));
     EXPECT_FALSE(std::filesystem::exists(dir / "empty.bmp"));
 }

@@ -54,9 +54,9 @@ TEST_F(AudioTracks, EveryTrackWithItsLanguageAndFewerTracksPadded) {
     EXPECT_EQ(AudioStreamsOf(result.videos[0].vobPath), 2);
     EXPECT_EQ(AudioStreamsOf(result.videos[1].vobPath), 2);
 
-    std::string error;
-    auto walk = DvdWalk::Open(result.dvdFolder, &error);
-    ASSERT_TRUE(walk) << error;
+    auto walkOpened = DvdWalk::Open(result.dvdFolder);
+    ASSERT_TRUE(walkOpened) << walkOpened.error();
+    auto walk = std::move(*walkOpened);
     walk->Settle();
     ASSERT_EQ(walk->Press(1).domain, DvdDomain::Title) << walk->Current().ToString();
     EXPECT_EQ(walk->AudioStreams(), (std::vector<std::string>{"en", "fr"}));

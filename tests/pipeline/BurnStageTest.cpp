@@ -25,9 +25,9 @@ TEST_F(BurnStage, AFullJobWritesAnImageAPlayerReadsWithoutAskingForADisc) {
     auto lsdvd = testsupport::RunCommand({"lsdvd", image});
     EXPECT_NE(lsdvd.output.find("Disc Title: HOLIDAY"), std::string::npos) << lsdvd.output;
     EXPECT_NE(lsdvd.output.find("Chapters: 01"), std::string::npos) << lsdvd.output;
-    std::string error;
-    auto walk = testsupport::DvdWalk::Open(image, &error);
-    ASSERT_TRUE(walk) << error;
+    auto walkOpened = testsupport::DvdWalk::Open(image);
+    ASSERT_TRUE(walkOpened) << walkOpened.error();
+    auto walk = std::move(*walkOpened);
     EXPECT_EQ(walk->Settle().buttons, 2);
 
     const auto& percents = window.BurnPercents();

@@ -74,9 +74,9 @@ TEST_P(EndToEnd, ThreeClipsMakeADiscWithWorkingMenus) {
 
     // The title menu holds, Play plays the title, and the title's end comes
     // back to the title menu.
-    std::string error;
-    auto walk = DvdWalk::Open(dvd, &error);
-    ASSERT_TRUE(walk) << error;
+    auto walkOpened = DvdWalk::Open(dvd);
+    ASSERT_TRUE(walkOpened) << walkOpened.error();
+    auto walk = std::move(*walkOpened);
     DvdPlace menu = walk->Settle();
     ASSERT_EQ(menu.domain, DvdDomain::ManagerMenu) << menu.ToString();
     EXPECT_EQ(menu.buttons, 2);

@@ -397,9 +397,9 @@ TEST_F(JobRun, ThirteenVideosGetTwoRootMenuPagesWithWorkingButtons) {
 
     // Two root-menu pages: nine videos, Next and Title menu, then four,
     // Previous and Title menu.
-    std::string error;
-    auto walk = testsupport::DvdWalk::Open(App().theDvdFolder, &error);
-    ASSERT_TRUE(walk) << error;
+    auto walkOpened = testsupport::DvdWalk::Open(App().theDvdFolder);
+    ASSERT_TRUE(walkOpened) << walkOpened.error();
+    auto walk = std::move(*walkOpened);
     ASSERT_EQ(walk->Settle().buttons, 2);
     testsupport::DvdPlace firstPage = walk->Press(2);
     EXPECT_EQ(firstPage.buttons, 11) << firstPage.ToString();

@@ -132,9 +132,9 @@ TEST_P(AuthorDiscTest, PlayerFindsTheMenusAndWhereTheirButtonsLead) {
     EXPECT_EQ(library.LastError(), "");
     ASSERT_TRUE(fs::exists(dir / "DVD_1/VIDEO_TS/VTS_01_0.IFO"));
 
-    std::string error;
-    auto walk = DvdWalk::Open(dir / "DVD_1", &error);
-    ASSERT_TRUE(walk) << error;
+    auto walkOpened = DvdWalk::Open(dir / "DVD_1");
+    ASSERT_TRUE(walkOpened) << walkOpened.error();
+    auto walk = std::move(*walkOpened);
     auto place = walk->Settle();
     ASSERT_EQ(place.domain, DvdDomain::ManagerMenu) << place.ToString();
     EXPECT_EQ(place.buttons, 2);
@@ -157,8 +157,9 @@ TEST_P(AuthorDiscTest, PlayerFindsTheMenusAndWhereTheirButtonsLead) {
     const auto iso = testsupport::RunCommand(
         {"genisoimage", "-quiet", "-dvd-video", "-o", dir / "disc.iso", dir / "DVD_1"});
     ASSERT_EQ(iso.status, 0) << iso.output;
-    auto isoWalk = DvdWalk::Open(dir / "disc.iso", &error);
-    ASSERT_TRUE(isoWalk) << error;
+    auto isoWalkOpened = DvdWalk::Open(dir / "disc.iso");
+    ASSERT_TRUE(isoWalkOpened) << isoWalkOpened.error();
+    auto isoWalk = std::move(*isoWalkOpened);
     EXPECT_EQ(isoWalk->Settle().buttons, 2);
 }
 
@@ -169,9 +170,9 @@ TEST_F(AuthorTest, WalkTellsAStillMenuFromOneThatRunsOut) {
         const std::string project = DiscProject(false, 2, "ntsc", pause);
         ASSERT_FALSE(project.empty());
         ASSERT_EQ(Author(project), 0) << library.LastError();
-        std::string error;
-        auto walk = DvdWalk::Open(dir / "DVD_1", &error);
-        ASSERT_TRUE(walk) << error;
+        auto walkOpened = DvdWalk::Open(dir / "DVD_1");
+        ASSERT_TRUE(walkOpened) << walkOpened.error();
+        auto walk = std::move(*walkOpened);
         ASSERT_EQ(walk->Settle().domain, DvdDomain::ManagerMenu);
         EXPECT_EQ(walk->HoldsStill(), pause) << walk->Current().ToString();
         if (pause) {

@@ -160,15 +160,12 @@ TEST_F(BurnFailureTest, ChecksTheVolumeLabelByItsBytesAsTheImageToolDoes) {
     accented17 = accented16 + "\u00e9";  // 17 characters, 34 bytes
     for (const std::string& label : {std::string(32, 'A'), accented16, std::string()}) {
         EXPECT_FALSE(burner::CheckVolumeLabel(label)) << label;
-        std::string error;
-        EXPECT_GT(burner::MeasureIsoImage({burner::DvdFolderOf(videoTs), label}, &error), 0)
-            << label << ": " << error;
+        const auto sectors = burner::MeasureIsoImage({burner::DvdFolderOf(videoTs), label});
+        EXPECT_TRUE(sectors && *sectors > 0) << label << ": " << sectors.error();
     }
     for (const std::string& label : {std::string(33, 'A'), accented17}) {
         ASSERT_TRUE(burner::CheckVolumeLabel(label)) << label;
-        std::string error;
-        EXPECT_LT(burner::MeasureIsoImage({burner::DvdFolderOf(videoTs), label}, &error), 0)
-            << label;
+        EXPECT_FALSE(burner::MeasureIsoImage({burner::DvdFolderOf(videoTs), label})) << label;
     }
     EXPECT_NE(burner::CheckVolumeLabel("AB\xff\xfe")->find("UTF-8"), std::string::npos);
     EXPECT_EQ(burner::FitVolumeLabel(accented17), accented16);

@@ -143,13 +143,15 @@ TEST(DriveListTest, APseudoDriveOnAPipeIsRefused) {
     ASSERT_EQ(burner.GetDeviceCount(&count), 0);
     EXPECT_EQ(count, 1);  // the image device alone
 
-    std::string error;
-    auto library = burner::LibburnLibrary::Acquire(&error);
-    ASSERT_TRUE(library) << error;
+    auto library = burner::LibburnLibrary::Acquire();
+    ASSERT_TRUE(library) << library.error();
     std::atomic<bool> cancel{false};
-    const std::string failure = burner::WriteDisc(
-        *library, burner::WriteJob{"stdio:" + pipe, open("/dev/null", O_RDONLY), 2048, false, {}},
-        burner::WriteEvents{[](int) {}, [](const std::string&) {}, [](bool) {}}, cancel);
+    const std::string failure =
+        burner::WriteDisc(
+            **library,
+            burner::WriteJob{"stdio:" + pipe, open("/dev/null", O_RDONLY), 2048, false, {}},
+            burner::WriteEvents{[](int) {}, [](const std::string&) {}, [](bool) {}}, cancel)
+            .error();
     EXPECT_NE(failure.find(pipe + " is not a file"), std::string::npos) << failure;
 }
 

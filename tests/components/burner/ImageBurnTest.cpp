@@ -231,9 +231,8 @@ TEST(ReadBackTest, CatchesADiscThatDoesNotHoldWhatWasWritten) {
     for (std::size_t i = 0; i < data.size(); ++i)
         data[i] = static_cast<char>((i * 7919) >> 5);
     ASSERT_TRUE(platform::WriteFileAtomically(stream, data));
-    std::string error;
-    auto library = burner::LibburnLibrary::Acquire(&error);
-    ASSERT_TRUE(library) << error;
+    auto library = burner::LibburnLibrary::Acquire();
+    ASSERT_TRUE(library) << library.error();
     for (bool spoil : {false, true}) {
         const std::string disc = scratch.path() + (spoil ? "/spoilt.img" : "/good.img");
         ASSERT_TRUE(platform::WriteFileAtomically(disc, ""));
@@ -258,7 +257,7 @@ TEST(ReadBackTest, CatchesADiscThatDoesNotHoldWhatWasWritten) {
             }
         };
         std::atomic<bool> cancel{false};
-        const std::string failure = burner::WriteDisc(*library, job, events, cancel);
+        const std::string failure = burner::WriteDisc(**library, job, events, cancel).error();
         EXPECT_NE(std::find(phases.begin(), phases.end(), burner::kVerifyingPhase), phases.end());
         EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end()));
         if (spoil) {

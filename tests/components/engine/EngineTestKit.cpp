@@ -155,7 +155,7 @@ bool MarkRotated(const std::string& path) {
     for (int i = 0; i < 9; ++i)
         for (int b = 0; b < 4; ++b)
             (*bytes)[matrix + i * 4 + b] = static_cast<char>(values[i] >> (24 - 8 * b));
-    return platform::WriteFileAtomically(path, *bytes);
+    return platform::WriteFileAtomically(path, *bytes).ok();
 }
 
 double MeanLuma(const std::string& path, int top, int height) {
