@@ -1069,6 +1069,17 @@ TEST_F(Cli, VerboseShowsTheFfmpegMessagesThatAreOtherwiseKept) {
     EXPECT_TRUE(Has(verbose.err, "ffmpeg: [")) << verbose.err;
 }
 
+// Reading a text file named like a video, FFmpeg guesses a format from its
+// few bytes and says so before the program refuses the file.
+TEST_F(Cli, FfmpegsGuessAtATextFileIsKeptOffTheTerminal) {
+    const std::string notes = work_ / "notes.avi";
+    ASSERT_TRUE(platform::WriteFileAtomically(notes, "some notes\n"));
+    const CliRun quiet = Run({"make", "--working-folder", work_ / "notes", notes});
+    const CliRun verbose = Run({"make", "-v", "--working-folder", work_ / "notes", notes});
+    EXPECT_FALSE(Has(quiet.err, " @ 0x")) << quiet.err;
+    EXPECT_TRUE(Has(verbose.err, "ffmpeg: [avi @ 0x")) << verbose.err;
+}
+
 TEST_F(Cli, BadUsageAndMissingFilesSayWhatIsWrong) {
     std::string accents;  // 17 times "é"
     for (int i = 0; i < 17; ++i)
