@@ -4,6 +4,7 @@
 
 #include "platform/Files.h"
 #include "platform/Paths.h"
+#include "platform/Translation.h"
 #include "platform/User.h"
 
 namespace platform {
@@ -19,11 +20,13 @@ Result<std::string> MakeTempFile(const std::string& prefix) {
     const std::string problem = EnsurePrivateFolder(folder);
     if (!problem.empty()) {
         // Something unsafe stands there: say what; otherwise it could not be made.
-        return Fail(existed ? problem : "Can't create temp directory!\n" + problem);
+        return Fail(existed
+                        ? problem
+                        : Translate("TempFiles", "Can't create temp directory!") + "\n" + problem);
     }
     std::optional<std::string> file = CreateUniqueFile(folder, prefix);
     if (!file)
-        return Fail("GetTempFileName return 0");
+        return Fail(Translate("TempFiles", "GetTempFileName return 0"));
     return *file;
 }
 
