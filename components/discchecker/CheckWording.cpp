@@ -211,7 +211,20 @@ struct Pattern {
     const char* text;
     std::regex form;
     std::size_t literal;  // characters that are not placeholders
+    bool closingPart;     // ends "(%N)": that part may hold "; " (the player's own lines)
 };
+
+// True when text's brackets close as they open: a closing part that ends
+// inside one finding and goes on into the next is not one.
+bool Balanced(const std::string& text) {
+    int depth = 0;
+    for (char c : text) {
+        depth += c == '(' ? 1 : c == ')' ? -1 : 0;
+        if (depth < 0)
+            return false;
+    }
+    return depth == 0;
+}
 
 // The patterns as expressions, the most specific (most fixed text) first, so
 // that "leads to %1, not to the title menu (%2)" wins over its shorter kin.
@@ -219,12 +232,17 @@ const std::vector<Pattern>& Patterns() {
     static const std::vector<Pattern> patterns = [] {
         std::vector<Pattern> list;
         for (const char* text : kPatterns) {
+            const std::string_view whole(text);
+            const bool closingPart = whole.size() >= 4 && whole.ends_with(")") &&
+                                     whole.substr(whole.size() - 4, 2) == "(%";
             std::string form;
             std::size_t literal = 0;
             for (const char* c = text; *c; ++c) {
                 if (c[0] == '%' && c[1] >= '1' && c[1] <= '9') {
-                    // A filled-in part never spans the "; " between findings.
-                    form += "((?:(?!; )[\\s\\S])+?)";
+                    // A filled-in part never spans the "; " between findings,
+                    // but for the closing part in brackets.
+                    const bool closing = closingPart && c == text + whole.size() - 3;
+                    form += closing ? "([\\s\\S]+)" : "((?:(?!; )[\\s\\S])+?)";
                     ++c;
                     continue;
                 }
@@ -233,7 +251,7 @@ const std::vector<Pattern>& Patterns() {
                 form += *c;
                 ++literal;
             }
-            list.push_back({text, std::regex(form), literal});
+            list.push_back({text, std::regex(form), literal, closingPart});
         }
         std::stable_sort(list.begin(), list.end(),
                          [](const Pattern& a, const Pattern& b) { return a.literal > b.literal; });
@@ -258,7 +276,8 @@ std::string Worded(const std::string& text);
 bool WordedWhole(const std::string& text, std::string& worded) {
     for (const Pattern& pattern : Patterns()) {
         std::smatch found;
-        if (!std::regex_match(text, found, pattern.form))
+        if (!std::regex_match(text, found, pattern.form) ||
+            (pattern.closingPart && !Balanced(found[found.size() - 1].str())))
             continue;
         std::vector<std::string> parts(9);
         for (std::size_t i = 1; i < found.size() && i <= parts.size(); ++i)

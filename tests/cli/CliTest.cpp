@@ -1230,6 +1230,24 @@ TEST_F(Cli, CheckLinesComeOutInTheUsersLanguage) {
         << checked.out;
 }
 
+// What is wrong with a damaged disc reads in the user's language too, the
+// player's own complaints in brackets left as they are.
+TEST_F(Cli, ADamagedDiscsDetailsComeOutInTheUsersLanguage) {
+    const std::string vob = work_ / "title.vob";
+    ASSERT_TRUE(testsupport::MakeDvdMpeg(vob, true, 1));
+    const std::string dvd = work_ / "DVD";
+    setenv("VIDEO_FORMAT", "PAL", 1);
+    ASSERT_EQ(testsupport::RunCommand({"dvdauthor", "-o", dvd, "-t", vob}).status, 0);
+    ASSERT_EQ(testsupport::RunCommand({"dvdauthor", "-o", dvd, "-T"}).status, 0);
+    fs::remove(fs::path(dvd) / "VIDEO_TS" / "VTS_01_1.VOB");
+    setenv("LANGUAGE", "de", 1);
+    const CliRun checked = Run({"check", dvd});
+    unsetenv("LANGUAGE");
+    EXPECT_TRUE(Has(checked.out, "FEHLER  Dateien der Disc: VTS_01_1.VOB (die Videos) fehlt"))
+        << checked.out;
+    EXPECT_TRUE(Has(checked.out, "nicht zum Titelmenü (")) << checked.out;
+}
+
 // A crash of the command line leaves a crash report and names it on the
 // terminal, as the program's crash does.
 TEST_F(Cli, ACrashLeavesACrashReportAndSaysWhere) {
