@@ -5,6 +5,7 @@
 
 #include "app/DeviceDiscovery.h"
 #include "app/QuorvaApp.h"
+#include "platform/FfmpegLog.h"
 #include "platform/Paths.h"
 #include "platform/Translation.h"
 #include "ui/UserInterface.h"
@@ -28,6 +29,8 @@ void InstallHeadlessHooks(CQuorvaApp& app) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Before the first video is read: FFmpeg's messages to the debug log.
+    platform::RouteFfmpegLog();
     CQuorvaApp& app = App();
     app.shareRunningNumber = true;
     const bool windows = HasDisplay();

@@ -8,6 +8,7 @@
 #include "app/Version.h"
 #include "cli/CliCommands.h"
 #include "cli/CliOptions.h"
+#include "platform/FfmpegLog.h"
 #include "platform/Paths.h"
 #include "platform/Translation.h"
 
@@ -27,6 +28,8 @@ void InstallCrashReport() {
 
 int main(int argc, char** argv) {
     InstallCrashReport();
+    // Before the first video is read: FFmpeg's messages to the debug log.
+    platform::RouteFfmpegLog();
     // Speaks the user's language, from the program folder's catalogues.
     platform::UseTranslations(ProgramFolderOf(platform::ExecutableFolder()) + "translations/");
     const std::string usage = platform::Translate("quorva-cli", kCliUsage);

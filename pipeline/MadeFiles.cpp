@@ -13,10 +13,13 @@
 #include "platform/Files.h"
 #include "platform/FolderTree.h"
 #include "platform/Paths.h"
+#include "platform/Translation.h"
 
 namespace {
 
 using platform::FileLock;
+using platform::FillIn;
+using platform::Translate;
 
 constexpr const char* kMade = "made ";
 constexpr const char* kKept = "kept ";
@@ -168,8 +171,9 @@ std::string MadeFilesRecordProblem(const std::string& folder) {
     const std::string path = folder + kMadeFilesRecord;
     if (platform::PathExists(path) &&
         (platform::IsSymbolicLink(path) || !platform::IsRegularFile(path)))
-        return path + " is not a regular file.";
-    return "the record " + path + " cannot be written: " + std::strerror(error) + ".";
+        return FillIn(Translate("AuthoringJob", "%1 is not a regular file."), {path});
+    return FillIn(Translate("AuthoringJob", "the record %1 cannot be written: %2."),
+                  {path, std::strerror(error)});
 }
 
 bool NoteKeptFolder(const std::string& folder, const std::string& name) {

@@ -4,6 +4,7 @@
 
 #include "platform/Files.h"
 #include "platform/Paths.h"
+#include "platform/Translation.h"
 #include "platform/User.h"
 
 namespace platform {
@@ -18,11 +19,13 @@ Result<std::string> MakeTempFile(const std::string& prefix) {
     const bool existed = PathExists(folder.substr(0, folder.size() - 1));
     if (const Result<void> made = EnsurePrivateFolder(folder); !made) {
         // Something unsafe stands there: say what; otherwise it could not be made.
-        return Fail(existed ? made.error() : "Can't create temp directory!\n" + made.error());
+        return Fail(existed ? made.error()
+                            : Translate("TempFiles", "Can't create temp directory!") + "\n" +
+                                  made.error());
     }
     std::optional<std::string> file = CreateUniqueFile(folder, prefix);
     if (!file)
-        return Fail("GetTempFileName return 0");
+        return Fail(Translate("TempFiles", "GetTempFileName return 0"));
     return *file;
 }
 

@@ -155,6 +155,14 @@
         <source>%1 returned %2.</source>
         <translation>%1 hat %2 zurückgegeben.</translation>
     </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>the record %1 cannot be written: %2.</source>
+        <translation>die Aufzeichnung %1 kann nicht geschrieben werden: %2.</translation>
+    </message>
 </context>
 <context>
     <name>Burner</name>
@@ -1470,6 +1478,290 @@
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>no DVD-Video can be read from %1</source>
+        <translation>aus %1 lässt sich keine DVD-Video lesen</translation>
+    </message>
+    <message>
+        <source>no DVD-Video can be read from %1 (%2)</source>
+        <translation>aus %1 lässt sich keine DVD-Video lesen (%2)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 (the title menu)</source>
+        <translation>%1 (das Titelmenü)</translation>
+    </message>
+    <message>
+        <source>%1 (title set %2)</source>
+        <translation>%1 (Titelsatz %2)</translation>
+    </message>
+    <message>
+        <source>%1 (the root menu)</source>
+        <translation>%1 (das Hauptmenü)</translation>
+    </message>
+    <message>
+        <source>%1 (the videos)</source>
+        <translation>%1 (die Videos)</translation>
+    </message>
+    <message>
+        <source>%1 places its %2 at byte %3, past the end</source>
+        <translation>%1: die %2 liegt bei Byte %3, hinter dem Dateiende</translation>
+    </message>
+    <message>
+        <source>%1 places the commands of its %2 past the end</source>
+        <translation>%1: die Befehle der %2 liegen hinter dem Dateiende</translation>
+    </message>
+    <message>
+        <source>%1 gives its %2 %3 pre-commands, %4 post-commands and %5 cell commands, more than the %6 a program chain holds</source>
+        <translation>%1: die %2 hat %3 Vorbefehle, %4 Nachbefehle und %5 Zellbefehle, mehr als die %6, die eine Programmkette fasst</translation>
+    </message>
+    <message>
+        <source>%1 places the tables of its %2 past the end</source>
+        <translation>%1: die Tabellen der %2 liegen hinter dem Dateiende</translation>
+    </message>
+    <message>
+        <source>%1 places its %2 past the end</source>
+        <translation>%1: die %2 liegt hinter dem Dateiende</translation>
+    </message>
+    <message>
+        <source>%1 gives its %2 %3 program chains, more than the file holds</source>
+        <translation>%1: die %2 nennt %3 Programmketten, mehr als die Datei fasst</translation>
+    </message>
+    <message>
+        <source>%1 gives its %2 %3 language units, more than it holds</source>
+        <translation>%1: die %2 nennt %3 Spracheinheiten, mehr als sie fasst</translation>
+    </message>
+    <message>
+        <source>%1 places its %2 at sector %3, past the %4 sectors of the file</source>
+        <translation>%1: die %2 liegt bei Sektor %3, hinter den %4 Sektoren der Datei</translation>
+    </message>
+    <message>
+        <source>%1 gives its %2 a size of %3 bytes, which is shorter than its header</source>
+        <translation>%1: die %2 ist %3 Byte groß, kürzer als ihr Kopf</translation>
+    </message>
+    <message>
+        <source>%1 gives its %2 a size of %3 bytes, which runs past the end</source>
+        <translation>%1: die %2 ist %3 Byte groß und reicht über das Dateiende hinaus</translation>
+    </message>
+    <message>
+        <source>%1 claims %2 title sets, more than the %3 a disc holds</source>
+        <translation>%1 gibt %2 Titelsätze an, mehr als die %3, die eine Disc fasst</translation>
+    </message>
+    <message>
+        <source>title table</source>
+        <translation>Titeltabelle</translation>
+    </message>
+    <message>
+        <source>menu table</source>
+        <translation>Menütabelle</translation>
+    </message>
+    <message>
+        <source>parental table</source>
+        <translation>Jugendschutztabelle</translation>
+    </message>
+    <message>
+        <source>title set attributes</source>
+        <translation>Tabelle der Titelsatz-Attribute</translation>
+    </message>
+    <message>
+        <source>text table</source>
+        <translation>Texttabelle</translation>
+    </message>
+    <message>
+        <source>menu cell addresses</source>
+        <translation>Tabelle der Menü-Zelladressen</translation>
+    </message>
+    <message>
+        <source>menu unit map</source>
+        <translation>Zuordnung der Menü-Einheiten</translation>
+    </message>
+    <message>
+        <source>chapter table</source>
+        <translation>Kapiteltabelle</translation>
+    </message>
+    <message>
+        <source>time map</source>
+        <translation>Zeittabelle</translation>
+    </message>
+    <message>
+        <source>cell addresses</source>
+        <translation>Tabelle der Zelladressen</translation>
+    </message>
+    <message>
+        <source>unit map</source>
+        <translation>Zuordnung der Einheiten</translation>
+    </message>
+    <message>
+        <source>first play program chain</source>
+        <translation>Programmkette der Startwiedergabe</translation>
+    </message>
+    <message>
+        <source>%1&apos;s program chain %2</source>
+        <translation>Programmkette %2 der %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s language unit %2</source>
+        <translation>Spracheinheit %2 der %1</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>no ISO 9660 volume descriptor in %1</source>
+        <translation>kein ISO-9660-Datenträgerdeskriptor in %1</translation>
+    </message>
+    <message>
+        <source>title set %1</source>
+        <translation>Titelsatz %1</translation>
+    </message>
+    <message>
+        <source>manager menu %1</source>
+        <translation>Video-Manager-Menü %1</translation>
+    </message>
+    <message>
+        <source>title set %1 menu %2</source>
+        <translation>Titelsatz %1, Menü %2</translation>
+    </message>
+    <message>
+        <source>title set %1 program chain %2</source>
+        <translation>Titelsatz %1, Programmkette %2</translation>
+    </message>
+    <message>
+        <source>%1 has %2 programs but no cells</source>
+        <translation>%1 hat %2 Programme, aber keine Zellen</translation>
+    </message>
+    <message>
+        <source>%1 has program %2 starting at cell %3 of its %4 cells</source>
+        <translation>%1: Programm %2 beginnt bei Zelle %3 von %4 Zellen</translation>
+    </message>
+    <message>
+        <source>the manager&apos;s menu table</source>
+        <translation>die Menütabelle des Video-Managers</translation>
+    </message>
+    <message>
+        <source>%1&apos;s menu table</source>
+        <translation>die Menütabelle von %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s title table</source>
+        <translation>die Titeltabelle von %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s chapter table</source>
+        <translation>die Kapiteltabelle von %1</translation>
+    </message>
+    <message>
+        <source>%1 jumps in its pre-commands to %2, which the disc does not have</source>
+        <translation>%1 springt in den Vorbefehlen zu einem Ziel, das die Disc nicht hat: %2</translation>
+    </message>
+    <message>
+        <source>the manager&apos;s menu of entry %1</source>
+        <translation>das Menü des Video-Managers für den Eintrag %1</translation>
+    </message>
+    <message>
+        <source>title set %1&apos;s menu of entry %2</source>
+        <translation>das Menü von Titelsatz %1 für den Eintrag %2</translation>
+    </message>
+    <message>
+        <source>navigation loop: %1 in its pre-commands, before anything plays</source>
+        <translation>Navigationsschleife: %1 in den Vorbefehlen, bevor etwas abgespielt wird</translation>
+    </message>
+    <message>
+        <source>%1 jumps to itself</source>
+        <translation>%1 springt zu sich selbst</translation>
+    </message>
+    <message>
+        <source>%1 to %2 to %3 jump round</source>
+        <translation>%1 → %2 → %3 im Kreis</translation>
+    </message>
+    <message>
+        <source>%1 claims %2 programs and %3 cells, more than its %4-byte block holds or than it has cells</source>
+        <translation>%1 gibt %2 Programme und %3 Zellen an, mehr als der %4-Byte-Block fasst oder als Zellen vorhanden sind</translation>
+    </message>
+    <message>
+        <source>%1 has cell %2 at sectors %3 to %4, past the %5 sectors of its videos</source>
+        <translation>%1 hat Zelle %2 bei den Sektoren %3 bis %4, hinter den %5 Sektoren der Videos</translation>
+    </message>
+    <message>
+        <source>the title table claims %1 titles and holds %2</source>
+        <translation>die Titeltabelle gibt %1 Titel an und enthält %2</translation>
+    </message>
+    <message>
+        <source>title %1 lies in title set %2, not one of the %3 title sets the disc claims</source>
+        <translation>Titel %1 liegt in Titelsatz %2, keinem der %3 Titelsätze, die die Disc angibt</translation>
+    </message>
+    <message>
+        <source>title %1 claims %2 chapters, its title set lists %3</source>
+        <translation>Titel %1 gibt %2 Kapitel an, sein Titelsatz führt %3 auf</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nichts</translation>
+    </message>
+    <message>
+        <source>manager menu</source>
+        <translation>Video-Manager-Menü</translation>
+    </message>
+    <message>
+        <source>title set menu</source>
+        <translation>Titelsatz-Menü</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>angehalten</translation>
+    </message>
+    <message>
+        <source>%1 (set %2, %3 buttons)</source>
+        <translation>%1 (Titelsatz %2, %3 Schaltflächen)</translation>
+    </message>
+    <message>
+        <source>%1 (set %2, %3 buttons, %4)</source>
+        <translation>%1 (Titelsatz %2, %3 Schaltflächen, %4)</translation>
+    </message>
+    <message>
+        <source>button %1 highlighted</source>
+        <translation>Schaltfläche %1 hervorgehoben</translation>
+    </message>
+    <message>
+        <source>still</source>
+        <translation>Standbild</translation>
+    </message>
+    <message>
+        <source>playing on from %1</source>
+        <translation>Weiterspielen ab %1</translation>
+    </message>
+    <message>
+        <source>playing %1</source>
+        <translation>Abspielen von %1</translation>
+    </message>
+    <message>
+        <source>playing %1 to its end</source>
+        <translation>Abspielen von %1 bis zum Ende</translation>
+    </message>
+    <message>
+        <source>playing %1 to the end of its picture</source>
+        <translation>Abspielen von %1 bis zum Ende seines Bildes</translation>
+    </message>
+    <message>
+        <source>pressing button %1 of %2</source>
+        <translation>Drücken von Schaltfläche %1 in %2</translation>
+    </message>
+    <message>
+        <source>calling the title menu from %1</source>
+        <translation>Aufruf des Titelmenüs aus %1</translation>
+    </message>
+    <message>
+        <source>calling the root menu from %1</source>
+        <translation>Aufruf des Hauptmenüs aus %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaCheck</name>
@@ -2048,6 +2340,17 @@
     <message>
         <source>spumux failed.</source>
         <translation>spumux ist fehlgeschlagen.</translation>
+    </message>
+</context>
+<context>
+    <name>TempFiles</name>
+    <message>
+        <source>Can&apos;t create temp directory!</source>
+        <translation>Der temporäre Ordner kann nicht angelegt werden!</translation>
+    </message>
+    <message>
+        <source>GetTempFileName return 0</source>
+        <translation>GetTempFileName hat 0 zurückgegeben</translation>
     </message>
 </context>
 <context>

@@ -155,6 +155,14 @@
         <source>%1 returned %2.</source>
         <translation>%1 a renvoyé %2.</translation>
     </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 n’est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>the record %1 cannot be written: %2.</source>
+        <translation>le registre %1 ne peut pas être écrit : %2.</translation>
+    </message>
 </context>
 <context>
     <name>Burner</name>
@@ -1470,6 +1478,290 @@
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
     </message>
+    <message>
+        <source>no DVD-Video can be read from %1</source>
+        <translation>aucun DVD-Vidéo ne peut être lu depuis %1</translation>
+    </message>
+    <message>
+        <source>no DVD-Video can be read from %1 (%2)</source>
+        <translation>aucun DVD-Vidéo ne peut être lu depuis %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 est illisible</translation>
+    </message>
+    <message>
+        <source>%1 (the title menu)</source>
+        <translation>%1 (le menu des titres)</translation>
+    </message>
+    <message>
+        <source>%1 (title set %2)</source>
+        <translation>%1 (jeu de titres %2)</translation>
+    </message>
+    <message>
+        <source>%1 (the root menu)</source>
+        <translation>%1 (le menu principal)</translation>
+    </message>
+    <message>
+        <source>%1 (the videos)</source>
+        <translation>%1 (les vidéos)</translation>
+    </message>
+    <message>
+        <source>%1 places its %2 at byte %3, past the end</source>
+        <translation>%1 : la %2 est placée à l’octet %3, au-delà de la fin du fichier</translation>
+    </message>
+    <message>
+        <source>%1 places the commands of its %2 past the end</source>
+        <translation>%1 : les commandes de la %2 sont placées au-delà de la fin du fichier</translation>
+    </message>
+    <message>
+        <source>%1 gives its %2 %3 pre-commands, %4 post-commands and %5 cell commands, more than the %6 a program chain holds</source>
+        <translation>%1 : la %2 a %3 pré-commandes, %4 post-commandes et %5 commandes de cellule, plus que les %6 que contient une chaîne de programme</translation>
+    </message>
+    <message>
+        <source>%1 places the tables of its %2 past the end</source>
+        <translation>%1 : les tables de la %2 sont placées au-delà de la fin du fichier</translation>
+    </message>
+    <message>
+        <source>%1 places its %2 past the end</source>
+        <translation>%1 : la %2 est placée au-delà de la fin du fichier</translation>
+    </message>
+    <message>
+        <source>%1 gives its %2 %3 program chains, more than the file holds</source>
+        <translation>%1 : la %2 annonce %3 chaînes de programme, plus que le fichier n’en contient</translation>
+    </message>
+    <message>
+        <source>%1 gives its %2 %3 language units, more than it holds</source>
+        <translation>%1 : la %2 annonce %3 unités de langue, plus qu’elle n’en contient</translation>
+    </message>
+    <message>
+        <source>%1 places its %2 at sector %3, past the %4 sectors of the file</source>
+        <translation>%1 : la %2 est placée au secteur %3, au-delà des %4 secteurs du fichier</translation>
+    </message>
+    <message>
+        <source>%1 gives its %2 a size of %3 bytes, which is shorter than its header</source>
+        <translation>%1 : la %2 a une taille de %3 octets, plus courte que son en-tête</translation>
+    </message>
+    <message>
+        <source>%1 gives its %2 a size of %3 bytes, which runs past the end</source>
+        <translation>%1 : la %2 a une taille de %3 octets, qui dépasse la fin du fichier</translation>
+    </message>
+    <message>
+        <source>%1 claims %2 title sets, more than the %3 a disc holds</source>
+        <translation>%1 annonce %2 jeux de titres, plus que les %3 que contient un disque</translation>
+    </message>
+    <message>
+        <source>title table</source>
+        <translation>table des titres</translation>
+    </message>
+    <message>
+        <source>menu table</source>
+        <translation>table des menus</translation>
+    </message>
+    <message>
+        <source>parental table</source>
+        <translation>table du contrôle parental</translation>
+    </message>
+    <message>
+        <source>title set attributes</source>
+        <translation>table des attributs des jeux de titres</translation>
+    </message>
+    <message>
+        <source>text table</source>
+        <translation>table des textes</translation>
+    </message>
+    <message>
+        <source>menu cell addresses</source>
+        <translation>table des adresses des cellules de menu</translation>
+    </message>
+    <message>
+        <source>menu unit map</source>
+        <translation>table des unités de menu</translation>
+    </message>
+    <message>
+        <source>chapter table</source>
+        <translation>table des chapitres</translation>
+    </message>
+    <message>
+        <source>time map</source>
+        <translation>table des temps</translation>
+    </message>
+    <message>
+        <source>cell addresses</source>
+        <translation>table des adresses des cellules</translation>
+    </message>
+    <message>
+        <source>unit map</source>
+        <translation>table des unités</translation>
+    </message>
+    <message>
+        <source>first play program chain</source>
+        <translation>chaîne de programme de la première lecture</translation>
+    </message>
+    <message>
+        <source>%1&apos;s program chain %2</source>
+        <translation>chaîne de programme %2 de la %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s language unit %2</source>
+        <translation>unité de langue %2 de la %1</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>impossible d’ouvrir %1 : %2</translation>
+    </message>
+    <message>
+        <source>no ISO 9660 volume descriptor in %1</source>
+        <translation>aucun descripteur de volume ISO 9660 dans %1</translation>
+    </message>
+    <message>
+        <source>title set %1</source>
+        <translation>jeu de titres %1</translation>
+    </message>
+    <message>
+        <source>manager menu %1</source>
+        <translation>menu du gestionnaire vidéo %1</translation>
+    </message>
+    <message>
+        <source>title set %1 menu %2</source>
+        <translation>jeu de titres %1, menu %2</translation>
+    </message>
+    <message>
+        <source>title set %1 program chain %2</source>
+        <translation>jeu de titres %1, chaîne de programme %2</translation>
+    </message>
+    <message>
+        <source>%1 has %2 programs but no cells</source>
+        <translation>%1 a %2 programmes mais aucune cellule</translation>
+    </message>
+    <message>
+        <source>%1 has program %2 starting at cell %3 of its %4 cells</source>
+        <translation>%1 : le programme %2 commence à la cellule %3 de ses %4 cellules</translation>
+    </message>
+    <message>
+        <source>the manager&apos;s menu table</source>
+        <translation>la table des menus du gestionnaire vidéo</translation>
+    </message>
+    <message>
+        <source>%1&apos;s menu table</source>
+        <translation>la table des menus du %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s title table</source>
+        <translation>la table des titres du %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s chapter table</source>
+        <translation>la table des chapitres du %1</translation>
+    </message>
+    <message>
+        <source>%1 jumps in its pre-commands to %2, which the disc does not have</source>
+        <translation>%1 saute dans ses pré-commandes vers %2, que le disque ne contient pas</translation>
+    </message>
+    <message>
+        <source>the manager&apos;s menu of entry %1</source>
+        <translation>le menu du gestionnaire vidéo pour l’entrée %1</translation>
+    </message>
+    <message>
+        <source>title set %1&apos;s menu of entry %2</source>
+        <translation>le menu du jeu de titres %1 pour l’entrée %2</translation>
+    </message>
+    <message>
+        <source>navigation loop: %1 in its pre-commands, before anything plays</source>
+        <translation>boucle de navigation : %1 dans les pré-commandes, avant toute lecture</translation>
+    </message>
+    <message>
+        <source>%1 jumps to itself</source>
+        <translation>%1 saute vers lui-même</translation>
+    </message>
+    <message>
+        <source>%1 to %2 to %3 jump round</source>
+        <translation>%1 → %2 → %3 en boucle</translation>
+    </message>
+    <message>
+        <source>%1 claims %2 programs and %3 cells, more than its %4-byte block holds or than it has cells</source>
+        <translation>%1 annonce %2 programmes et %3 cellules, plus que n’en contient le bloc de %4 octets ou qu’il n’y a de cellules</translation>
+    </message>
+    <message>
+        <source>%1 has cell %2 at sectors %3 to %4, past the %5 sectors of its videos</source>
+        <translation>%1 a la cellule %2 aux secteurs %3 à %4, au-delà des %5 secteurs de ses vidéos</translation>
+    </message>
+    <message>
+        <source>the title table claims %1 titles and holds %2</source>
+        <translation>la table des titres annonce %1 titres et en contient %2</translation>
+    </message>
+    <message>
+        <source>title %1 lies in title set %2, not one of the %3 title sets the disc claims</source>
+        <translation>le titre %1 se trouve dans le jeu de titres %2, qui n’est pas l’un des %3 jeux de titres que le disque annonce</translation>
+    </message>
+    <message>
+        <source>title %1 claims %2 chapters, its title set lists %3</source>
+        <translation>le titre %1 annonce %2 chapitres, son jeu de titres en liste %3</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>rien</translation>
+    </message>
+    <message>
+        <source>manager menu</source>
+        <translation>menu du gestionnaire vidéo</translation>
+    </message>
+    <message>
+        <source>title set menu</source>
+        <translation>menu de jeu de titres</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>titre</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>arrêté</translation>
+    </message>
+    <message>
+        <source>%1 (set %2, %3 buttons)</source>
+        <translation>%1 (jeu %2, %3 boutons)</translation>
+    </message>
+    <message>
+        <source>%1 (set %2, %3 buttons, %4)</source>
+        <translation>%1 (jeu %2, %3 boutons, %4)</translation>
+    </message>
+    <message>
+        <source>button %1 highlighted</source>
+        <translation>bouton %1 en surbrillance</translation>
+    </message>
+    <message>
+        <source>still</source>
+        <translation>image fixe</translation>
+    </message>
+    <message>
+        <source>playing on from %1</source>
+        <translation>poursuite de la lecture depuis %1</translation>
+    </message>
+    <message>
+        <source>playing %1</source>
+        <translation>lecture de %1</translation>
+    </message>
+    <message>
+        <source>playing %1 to its end</source>
+        <translation>lecture de %1 jusqu’à sa fin</translation>
+    </message>
+    <message>
+        <source>playing %1 to the end of its picture</source>
+        <translation>lecture de %1 jusqu’à la fin de son image</translation>
+    </message>
+    <message>
+        <source>pressing button %1 of %2</source>
+        <translation>appui sur le bouton %1 de %2</translation>
+    </message>
+    <message>
+        <source>calling the title menu from %1</source>
+        <translation>appel du menu des titres depuis %1</translation>
+    </message>
+    <message>
+        <source>calling the root menu from %1</source>
+        <translation>appel du menu principal depuis %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaCheck</name>
@@ -2048,6 +2340,17 @@
     <message>
         <source>spumux failed.</source>
         <translation>spumux a échoué.</translation>
+    </message>
+</context>
+<context>
+    <name>TempFiles</name>
+    <message>
+        <source>Can&apos;t create temp directory!</source>
+        <translation>Impossible de créer le dossier temporaire !</translation>
+    </message>
+    <message>
+        <source>GetTempFileName return 0</source>
+        <translation>GetTempFileName a renvoyé 0</translation>
     </message>
 </context>
 <context>

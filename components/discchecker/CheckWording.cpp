@@ -127,13 +127,104 @@ constexpr const char* kPatterns[] = {
     QUORVA_TEXT("DiscChecker", "title set %1's videos carry subtitle stream %2, but it lists %3"),
     QUORVA_TEXT("DiscChecker",
                 "title set %1 lists subtitle stream %2, which none of its videos carries"),
+    QUORVA_TEXT("DiscChecker", "no DVD-Video can be read from %1"),
+    QUORVA_TEXT("DiscChecker", "no DVD-Video can be read from %1 (%2)"),
+    QUORVA_TEXT("DiscChecker", "%1 cannot be read"),
+    QUORVA_TEXT("DiscChecker", "%1 (the title menu)"),
+    QUORVA_TEXT("DiscChecker", "%1 (title set %2)"),
+    QUORVA_TEXT("DiscChecker", "%1 (the root menu)"),
+    QUORVA_TEXT("DiscChecker", "%1 (the videos)"),
+    QUORVA_TEXT("DiscChecker", "%1 places its %2 at byte %3, past the end"),
+    QUORVA_TEXT("DiscChecker", "%1 places the commands of its %2 past the end"),
+    QUORVA_TEXT("DiscChecker",
+                "%1 gives its %2 %3 pre-commands, %4 post-commands and %5 cell commands, more than "
+                "the %6 a program chain holds"),
+    QUORVA_TEXT("DiscChecker", "%1 places the tables of its %2 past the end"),
+    QUORVA_TEXT("DiscChecker", "%1 places its %2 past the end"),
+    QUORVA_TEXT("DiscChecker", "%1 gives its %2 %3 program chains, more than the file holds"),
+    QUORVA_TEXT("DiscChecker", "%1 gives its %2 %3 language units, more than it holds"),
+    QUORVA_TEXT("DiscChecker", "%1 places its %2 at sector %3, past the %4 sectors of the file"),
+    QUORVA_TEXT("DiscChecker",
+                "%1 gives its %2 a size of %3 bytes, which is shorter than its header"),
+    QUORVA_TEXT("DiscChecker", "%1 gives its %2 a size of %3 bytes, which runs past the end"),
+    QUORVA_TEXT("DiscChecker", "%1 claims %2 title sets, more than the %3 a disc holds"),
+    QUORVA_TEXT("DiscChecker", "title table"),
+    QUORVA_TEXT("DiscChecker", "menu table"),
+    QUORVA_TEXT("DiscChecker", "parental table"),
+    QUORVA_TEXT("DiscChecker", "title set attributes"),
+    QUORVA_TEXT("DiscChecker", "text table"),
+    QUORVA_TEXT("DiscChecker", "menu cell addresses"),
+    QUORVA_TEXT("DiscChecker", "menu unit map"),
+    QUORVA_TEXT("DiscChecker", "chapter table"),
+    QUORVA_TEXT("DiscChecker", "time map"),
+    QUORVA_TEXT("DiscChecker", "cell addresses"),
+    QUORVA_TEXT("DiscChecker", "unit map"),
+    QUORVA_TEXT("DiscChecker", "first play program chain"),
+    QUORVA_TEXT("DiscChecker", "%1's program chain %2"),
+    QUORVA_TEXT("DiscChecker", "%1's language unit %2"),
+    QUORVA_TEXT("DiscChecker", "cannot open %1: %2"),
+    QUORVA_TEXT("DiscChecker", "no ISO 9660 volume descriptor in %1"),
+    QUORVA_TEXT("DiscChecker", "title set %1"),
+    QUORVA_TEXT("DiscChecker", "manager menu %1"),
+    QUORVA_TEXT("DiscChecker", "title set %1 menu %2"),
+    QUORVA_TEXT("DiscChecker", "title set %1 program chain %2"),
+    QUORVA_TEXT("DiscChecker", "%1 has %2 programs but no cells"),
+    QUORVA_TEXT("DiscChecker", "%1 has program %2 starting at cell %3 of its %4 cells"),
+    QUORVA_TEXT("DiscChecker", "the manager's menu table"),
+    QUORVA_TEXT("DiscChecker", "%1's menu table"),
+    QUORVA_TEXT("DiscChecker", "%1's title table"),
+    QUORVA_TEXT("DiscChecker", "%1's chapter table"),
+    QUORVA_TEXT("DiscChecker", "%1 jumps in its pre-commands to %2, which the disc does not have"),
+    QUORVA_TEXT("DiscChecker", "the manager's menu of entry %1"),
+    QUORVA_TEXT("DiscChecker", "title set %1's menu of entry %2"),
+    QUORVA_TEXT("DiscChecker", "navigation loop: %1 in its pre-commands, before anything plays"),
+    QUORVA_TEXT("DiscChecker", "%1 jumps to itself"),
+    QUORVA_TEXT("DiscChecker", "%1 to %2 to %3 jump round"),
+    QUORVA_TEXT("DiscChecker",
+                "%1 claims %2 programs and %3 cells, more than its %4-byte block holds or than it "
+                "has cells"),
+    QUORVA_TEXT("DiscChecker",
+                "%1 has cell %2 at sectors %3 to %4, past the %5 sectors of its videos"),
+    QUORVA_TEXT("DiscChecker", "the title table claims %1 titles and holds %2"),
+    QUORVA_TEXT("DiscChecker",
+                "title %1 lies in title set %2, not one of the %3 title sets the disc claims"),
+    QUORVA_TEXT("DiscChecker", "title %1 claims %2 chapters, its title set lists %3"),
+    QUORVA_TEXT("DiscChecker", "none"),
+    QUORVA_TEXT("DiscChecker", "manager menu"),
+    QUORVA_TEXT("DiscChecker", "title set menu"),
+    QUORVA_TEXT("DiscChecker", "title"),
+    QUORVA_TEXT("DiscChecker", "stopped"),
+    QUORVA_TEXT("DiscChecker", "%1 (set %2, %3 buttons)"),
+    QUORVA_TEXT("DiscChecker", "%1 (set %2, %3 buttons, %4)"),
+    QUORVA_TEXT("DiscChecker", "button %1 highlighted"),
+    QUORVA_TEXT("DiscChecker", "still"),
+    QUORVA_TEXT("DiscChecker", "playing on from %1"),
+    QUORVA_TEXT("DiscChecker", "playing %1"),
+    QUORVA_TEXT("DiscChecker", "playing %1 to its end"),
+    QUORVA_TEXT("DiscChecker", "playing %1 to the end of its picture"),
+    QUORVA_TEXT("DiscChecker", "pressing button %1 of %2"),
+    QUORVA_TEXT("DiscChecker", "calling the title menu from %1"),
+    QUORVA_TEXT("DiscChecker", "calling the root menu from %1"),
 };
 
 struct Pattern {
     const char* text;
     std::regex form;
     std::size_t literal;  // characters that are not placeholders
+    bool closingPart;     // ends "(%N)": that part may hold "; " (the player's own lines)
 };
+
+// True when text's brackets close as they open: a closing part that ends
+// inside one finding and goes on into the next is not one.
+bool Balanced(const std::string& text) {
+    int depth = 0;
+    for (char c : text) {
+        depth += c == '(' ? 1 : c == ')' ? -1 : 0;
+        if (depth < 0)
+            return false;
+    }
+    return depth == 0;
+}
 
 // The patterns as expressions, the most specific (most fixed text) first, so
 // that "leads to %1, not to the title menu (%2)" wins over its shorter kin.
@@ -141,12 +232,17 @@ const std::vector<Pattern>& Patterns() {
     static const std::vector<Pattern> patterns = [] {
         std::vector<Pattern> list;
         for (const char* text : kPatterns) {
+            const std::string_view whole(text);
+            const bool closingPart = whole.size() >= 4 && whole.ends_with(")") &&
+                                     whole.substr(whole.size() - 4, 2) == "(%";
             std::string form;
             std::size_t literal = 0;
             for (const char* c = text; *c; ++c) {
                 if (c[0] == '%' && c[1] >= '1' && c[1] <= '9') {
-                    // A filled-in part never spans the "; " between findings.
-                    form += "((?:(?!; )[\\s\\S])+?)";
+                    // A filled-in part never spans the "; " between findings,
+                    // but for the closing part in brackets.
+                    const bool closing = closingPart && c == text + whole.size() - 3;
+                    form += closing ? "([\\s\\S]+)" : "((?:(?!; )[\\s\\S])+?)";
                     ++c;
                     continue;
                 }
@@ -155,7 +251,7 @@ const std::vector<Pattern>& Patterns() {
                 form += *c;
                 ++literal;
             }
-            list.push_back({text, std::regex(form), literal});
+            list.push_back({text, std::regex(form), literal, closingPart});
         }
         std::stable_sort(list.begin(), list.end(),
                          [](const Pattern& a, const Pattern& b) { return a.literal > b.literal; });
@@ -180,7 +276,8 @@ std::string Worded(const std::string& text);
 bool WordedWhole(const std::string& text, std::string& worded) {
     for (const Pattern& pattern : Patterns()) {
         std::smatch found;
-        if (!std::regex_match(text, found, pattern.form))
+        if (!std::regex_match(text, found, pattern.form) ||
+            (pattern.closingPart && !Balanced(found[found.size() - 1].str())))
             continue;
         std::vector<std::string> parts(9);
         for (std::size_t i = 1; i < found.size() && i <= parts.size(); ++i)

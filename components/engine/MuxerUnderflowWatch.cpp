@@ -10,11 +10,13 @@ extern "C" {
 #include <mutex>
 #include <vector>
 
+#include "platform/FfmpegLog.h"
+
 namespace engine {
 
 // FFmpeg has one log callback per process. It is ours only while a watch
-// exists, and FFmpeg's own again after the last one, so that nothing calls
-// into this library once it has been unloaded.
+// exists, and the program's route again after the last one, so that nothing
+// calls into this library once it has been unloaded.
 struct MuxerLogRouter {
     static std::mutex lock;
     static std::vector<MuxerUnderflowWatch*> watches;
@@ -26,7 +28,7 @@ struct MuxerLogRouter {
                 if (watch->muxer_ == context)
                     ++watch->count_;
         }
-        av_log_default_callback(context, level, format, args);
+        platform::WriteFfmpegLog(context, level, format, args);
     }
 };
 std::mutex MuxerLogRouter::lock;
@@ -44,7 +46,7 @@ MuxerUnderflowWatch::~MuxerUnderflowWatch() {
     auto& watches = MuxerLogRouter::watches;
     watches.erase(std::remove(watches.begin(), watches.end(), this), watches.end());
     if (watches.empty())
-        av_log_set_callback(&av_log_default_callback);
+        av_log_set_callback(&platform::WriteFfmpegLog);
 }
 
 }  // namespace engine

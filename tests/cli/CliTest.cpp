@@ -1070,6 +1070,17 @@ TEST_F(Cli, VerboseShowsTheFfmpegMessagesThatAreOtherwiseKept) {
     EXPECT_TRUE(Has(verbose.err, "ffmpeg: [")) << verbose.err;
 }
 
+// Reading a text file named like a video, FFmpeg guesses a format from its
+// few bytes and says so before the program refuses the file.
+TEST_F(Cli, FfmpegsGuessAtATextFileIsKeptOffTheTerminal) {
+    const std::string notes = work_ / "notes.avi";
+    ASSERT_TRUE(platform::WriteFileAtomically(notes, "some notes\n"));
+    const CliRun quiet = Run({"make", "--working-folder", work_ / "notes", notes});
+    const CliRun verbose = Run({"make", "-v", "--working-folder", work_ / "notes", notes});
+    EXPECT_FALSE(Has(quiet.err, " @ 0x")) << quiet.err;
+    EXPECT_TRUE(Has(verbose.err, "ffmpeg: [avi @ 0x")) << verbose.err;
+}
+
 TEST_F(Cli, BadUsageAndMissingFilesSayWhatIsWrong) {
     std::string accents;  // 17 times "é"
     for (int i = 0; i < 17; ++i)
@@ -1218,6 +1229,24 @@ TEST_F(Cli, CheckLinesComeOutInTheUsersLanguage) {
         << refused.out;
     EXPECT_TRUE(Has(checked.out, "ok      Menüs: die Startwiedergabe führt zu Titel 1 Kapitel 1: "))
         << checked.out;
+}
+
+// What is wrong with a damaged disc reads in the user's language too, the
+// player's own complaints in brackets left as they are.
+TEST_F(Cli, ADamagedDiscsDetailsComeOutInTheUsersLanguage) {
+    const std::string vob = work_ / "title.vob";
+    ASSERT_TRUE(testsupport::MakeDvdMpeg(vob, true, 1));
+    const std::string dvd = work_ / "DVD";
+    setenv("VIDEO_FORMAT", "PAL", 1);
+    ASSERT_EQ(testsupport::RunCommand({"dvdauthor", "-o", dvd, "-t", vob}).status, 0);
+    ASSERT_EQ(testsupport::RunCommand({"dvdauthor", "-o", dvd, "-T"}).status, 0);
+    fs::remove(fs::path(dvd) / "VIDEO_TS" / "VTS_01_1.VOB");
+    setenv("LANGUAGE", "de", 1);
+    const CliRun checked = Run({"check", dvd});
+    unsetenv("LANGUAGE");
+    EXPECT_TRUE(Has(checked.out, "FEHLER  Dateien der Disc: VTS_01_1.VOB (die Videos) fehlt"))
+        << checked.out;
+    EXPECT_TRUE(Has(checked.out, "nicht zum Titelmenü (")) << checked.out;
 }
 
 // A crash of the command line leaves a crash report and names it on the

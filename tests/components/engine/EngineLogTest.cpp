@@ -1,6 +1,6 @@
 // FFmpeg's own messages about a damaged video stay off the terminal: the
-// engine keeps them to its debug log, which QUORVA_DEBUG sends to standard
-// error. After the call FFmpeg logs through its own callback again, not
+// engine keeps them to the program's debug log, which QUORVA_DEBUG sends to
+// standard error. After the call FFmpeg still logs through that route, not
 // through the engine that has been unloaded.
 #include <gtest/gtest.h>
 
@@ -39,9 +39,9 @@ TEST(EngineLog, FfmpegMessagesGoToTheDebugLogOnly) {
     setenv("QUORVA_DEBUG", "1", 1);
     const std::string debug = thumbnail();
     unsetenv("QUORVA_DEBUG");
-    EXPECT_NE(debug.find("engine: ffmpeg: [mpeg2video @ 0x"), std::string::npos) << debug;
+    EXPECT_NE(debug.find("ffmpeg: [mpeg2video @ 0x"), std::string::npos) << debug;
 
-    av_log(nullptr, AV_LOG_ERROR, "FFmpeg's own callback, the engine unloaded\n");
+    av_log(nullptr, AV_LOG_ERROR, "the program's route, the engine unloaded\n");
 }
 
 }  // namespace
