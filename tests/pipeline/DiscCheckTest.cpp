@@ -496,11 +496,12 @@ TEST_F(DiscCheck, ACancelEndsTheCheckOfALoopingDiscAtOnce) {
         cancelled = std::chrono::steady_clock::now();
         cancel.Cancel();
     });
-    const std::string failure = RunDiscCheck(job, dvd, dvd, Expected(), "The disc", false);
+    const platform::Result<void> checked =
+        RunDiscCheck(job, dvd, dvd, Expected(), "The disc", false);
     const auto ended = std::chrono::steady_clock::now();
     canceller.join();
     EXPECT_LT(ended - cancelled, std::chrono::milliseconds(500));
-    EXPECT_TRUE(Contains(failure, "the check was stopped")) << failure;
+    EXPECT_TRUE(Contains(checked.error(), "the check was stopped")) << checked.error();
 }
 
 TEST_F(DiscCheck, SubtitleStreamsListedMustBeThoseTheVideosCarry) {

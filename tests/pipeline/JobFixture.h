@@ -117,8 +117,9 @@ class JobFixture : public ::testing::Test {
         JobContext job(input, events, never);
         EXPECT_TRUE(platform::CreateFolders(input.workingFolder));
         MenuMovies movies;
-        const std::string failure = MakeMenuMovies(job, job.videos, movies, [] { return false; });
-        EXPECT_EQ(failure, "");
+        const platform::Result<void> made =
+            MakeMenuMovies(job, job.videos, movies, [] { return false; });
+        EXPECT_TRUE(made) << made.error();
         const StageOutcome authored = AuthorDvdFolder(job, [&](const std::string& dest) {
             CXMLAccess project =
                 BuildDvdProject(dest, job.params, job.videos, movies, job.input.defaultSubtitle);
