@@ -277,7 +277,7 @@ void ApplyProjectChoices(const Project& project, CXMLAccess& options) {
     // .jpg) would stop the job at its start: the user's own picture stays. A
     // picture that is not there is taken; the job's start asks about it.
     const auto setPicture = [&](const char* key, const std::optional<std::string>& value) {
-        if (value && platform::PathExists(*value) && !MenuBackgroundProblem(*value).empty())
+        if (value && platform::PathExists(*value) && !CheckMenuBackground(*value))
             return;
         setText(key, value);
     };

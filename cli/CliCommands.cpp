@@ -44,10 +44,10 @@ std::string Label(const CliOptions& options) {
 
 // The same check as a job's: the label's bytes (UTF-8) are counted.
 bool CheckLabel(const std::string& label) {
-    const std::optional<std::string> problem = burner::CheckVolumeLabel(label);
-    if (problem)
-        std::fprintf(stderr, "quorva-cli: %s\n", problem->c_str());
-    return !problem;
+    const platform::Result<void> checked = burner::CheckVolumeLabel(label);
+    if (!checked)
+        std::fprintf(stderr, "quorva-cli: %s\n", checked.error().c_str());
+    return checked.ok();
 }
 
 // path as messages show it: one far longer than any real path (a project

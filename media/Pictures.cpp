@@ -44,20 +44,21 @@ std::string ReadablePictureTypes() {
 
 }  // namespace
 
-std::string MenuBackgroundProblem(const std::string& path) {
+platform::Result<void> CheckMenuBackground(const std::string& path) {
     const QFileInfo file(QString::fromStdString(path));
     if (!file.exists())
-        return FillIn(Translate("MediaCheck", "The menu background %1 does not exist."), {path});
+        return platform::Fail(
+            FillIn(Translate("MediaCheck", "The menu background %1 does not exist."), {path}));
     if (!file.isFile())
-        return FillIn(Translate("MediaCheck", "The menu background %1 is not a regular file."),
-                      {path});
+        return platform::Fail(FillIn(
+            Translate("MediaCheck", "The menu background %1 is not a regular file."), {path}));
     if (!file.isReadable())
-        return FillIn(
+        return platform::Fail(FillIn(
             Translate("MediaCheck", "The menu background %1 cannot be read (permission denied)."),
-            {path});
+            {path}));
     if (file.size() > kMaxPictureBytes)
-        return FillIn(Translate("MediaCheck", "The menu background %1 is larger than 64 MB."),
-                      {path});
+        return platform::Fail(FillIn(
+            Translate("MediaCheck", "The menu background %1 is larger than 64 MB."), {path}));
     // The content decides, whatever the name says: a PNG named .jpg serves,
     // a text file named .jpg does not. The whole picture is decoded, so that
     // a cut or damaged one is found now and not in the menu stage.
@@ -65,14 +66,15 @@ std::string MenuBackgroundProblem(const std::string& path) {
     reader.setDecideFormatFromContent(true);
     const QByteArray format = reader.format();
     if (format.isEmpty())
-        return FillIn(Translate("MediaCheck",
-                                "The menu background %1 is not a picture: its content is none of "
-                                "%2."),
-                      {path, ReadablePictureTypes()});
+        return platform::Fail(
+            FillIn(Translate("MediaCheck",
+                             "The menu background %1 is not a picture: its content is none of "
+                             "%2."),
+                   {path, ReadablePictureTypes()}));
     if (reader.read().isNull())
-        return FillIn(
-            Translate("MediaCheck", "The menu background %1 is a damaged %2 picture: %3."),
-            {path, format.toUpper().toStdString(), reader.errorString().toStdString()});
+        return platform::Fail(
+            FillIn(Translate("MediaCheck", "The menu background %1 is a damaged %2 picture: %3."),
+                   {path, format.toUpper().toStdString(), reader.errorString().toStdString()}));
     return {};
 }
 

@@ -18,11 +18,11 @@
 // larger than 64 MB.
 QImage LoadPicture(const std::string& path);
 
-// Why path cannot serve as a menu background (empty when it can): it must be
+// Whether path can serve as a menu background, and when not, why: it must be
 // a picture of a type the picture library reads (PNG, JPEG, BMP, WebP where
 // its plugin is installed, ...), by its content whatever its name, that
 // decodes whole, within 64 MB.
-std::string MenuBackgroundProblem(const std::string& path);
+platform::Result<void> CheckMenuBackground(const std::string& path);
 
 // A new 32-bit bitmap of rect's size holding that rectangle of surface (a
 // plain copy; parts outside the surface are black). None for an empty

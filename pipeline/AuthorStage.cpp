@@ -213,9 +213,10 @@ StageOutcome AuthorDvdFolder(JobContext& job,
     for (int attempt = 0; attempt < 100 && !authoring.Held(); ++attempt) {
         dvdFolder = ChooseDvdFolder(job.input.workingFolder);
         const std::string folder = platform::FolderOf(dvdFolder);
-        // The image written from it later goes beside it, first as a partial file.
-        NoteMadeFiles(folder, {platform::FileNameOf(dvdFolder),
-                               platform::FileNameOf(dvdFolder) + ".iso.part"});
+        // The image written from it later goes beside it, first as a partial
+        // file. Unnoted, they are only left behind after a crash: no failure.
+        static_cast<void>(NoteMadeFiles(folder, {platform::FileNameOf(dvdFolder),
+                                                 platform::FileNameOf(dvdFolder) + ".iso.part"}));
         if (!platform::CreateFolder(dvdFolder)) {
             if (errno == EEXIST)
                 continue;

@@ -78,7 +78,7 @@ std::string RenumberedStreamPath(const std::string& streamPath, int number) {
 // A stream much shorter or longer than the video was probed to be means that
 // the source changed or was cut short while it was read: such a title would
 // silently lack part of the video.
-std::string CheckConvertedLength(const std::string& stream, double probedSeconds) {
+platform::Result<void> CheckConvertedLength(const std::string& stream, double probedSeconds) {
     constexpr double kTolerance = 2.0;
     if (probedSeconds <= 0)
         return {};
@@ -89,10 +89,11 @@ std::string CheckConvertedLength(const std::string& stream, double probedSeconds
     char probed[32];
     std::snprintf(converted, sizeof converted, "%.1f", seconds < 0 ? 0.0 : seconds);
     std::snprintf(probed, sizeof probed, "%.1f", probedSeconds);
-    return FillIn(Translate("AuthoringJob",
-                            "the converted stream lasts %1 s, but the video was found to last %2 s "
-                            "when it was added; it may have changed or been cut short since."),
-                  {converted, probed});
+    return platform::Fail(
+        FillIn(Translate("AuthoringJob",
+                         "the converted stream lasts %1 s, but the video was found to last %2 s "
+                         "when it was added; it may have changed or been cut short since."),
+               {converted, probed}));
 }
 
 // A finished stream made from the item's source, as it is now, with these
@@ -119,7 +120,7 @@ std::string FindConvertedStream(const MediaItem& item, const std::string& option
             platform::PathExists(PartialStreamPath(stream)))
             continue;
         if (platform::ReadOwnFile(StreamOriginPath(stream)) == wanted &&
-            CheckConvertedLength(stream, item.info.duration).empty())
+            CheckConvertedLength(stream, item.info.duration))
             return stream;
     }
     return {};
@@ -178,9 +179,11 @@ ItemResult ConvertWithEngine(const JobParameters& params, const std::string& eng
     const std::string origin = StreamOriginPath(item.vobPath);
     // Listed before they exist, so that clearing the working folder finds
     // them even after a crash.
-    if (!NoteMadeFiles(folder, {platform::FileNameOf(partial), name, platform::FileNameOf(origin)}))
+    if (const platform::Result<void> noted = NoteMadeFiles(
+            folder, {platform::FileNameOf(partial), name, platform::FileNameOf(origin)});
+        !noted)
         return {StageOutcome::Failed, FillIn(Translate("AuthoringJob", "Can't convert %1: %2"),
-                                             {item.sourcePath, MadeFilesRecordProblem(folder)})};
+                                             {item.sourcePath, noted.error()})};
     // The engine writes the partial stream and renames it when complete; the
     // lock tells other runs that it is not a leftover.
     platform::FileLock writing = platform::FileLock::Take(partial, platform::FileLock::Wait::No,
@@ -213,8 +216,10 @@ ItemResult ConvertWithEngine(const JobParameters& params, const std::string& eng
         reason = Translate("AuthoringJob",
                            "the file was changed or replaced while it was converted; make the "
                            "disc again once it is complete.");
-    else
-        reason = CheckConvertedLength(item.vobPath, item.info.duration);
+    else if (const platform::Result<void> length =
+                 CheckConvertedLength(item.vobPath, item.info.duration);
+             !length)
+        reason = length.error();
     if (!reason.empty()) {
         platform::RemoveFile(item.vobPath);
         platform::RemoveFile(partial);

@@ -19,11 +19,12 @@ std::vector<std::string> CheckJobInputs(const JobInputs& inputs) {
             problems.push_back(
                 FillIn(Translate("AuthoringJob", "Cannot use %1: %2."), {video, check.reason}));
     for (const std::string& background : inputs.menuBackgrounds)
-        if (std::string problem = MenuBackgroundProblem(background); !problem.empty())
-            problems.push_back(problem);
+        if (const platform::Result<void> checked = CheckMenuBackground(background); !checked)
+            problems.push_back(checked.error());
     if (inputs.volumeLabel)
-        if (auto problem = burner::CheckVolumeLabel(*inputs.volumeLabel))
-            problems.push_back(*problem);
+        if (const platform::Result<void> label = burner::CheckVolumeLabel(*inputs.volumeLabel);
+            !label)
+            problems.push_back(label.error());
 
     const std::string& folder = inputs.workingFolder;
     if (folder.empty()) {

@@ -131,6 +131,18 @@ bool AppendLines(const std::string& folder, const std::string& lines) {
     return lock.Held() && platform::AppendToFile(path, lines);
 }
 
+// Why the record of folder could not be written, told right after it failed.
+platform::Failure RecordFailure(const std::string& folder) {
+    const int error = errno;
+    const std::string path = folder + kMadeFilesRecord;
+    if (platform::PathExists(path) &&
+        (platform::IsSymbolicLink(path) || !platform::IsRegularFile(path)))
+        return platform::Fail(
+            FillIn(Translate("AuthoringJob", "%1 is not a regular file."), {path}));
+    return platform::Fail(FillIn(Translate("AuthoringJob", "the record %1 cannot be written: %2."),
+                                 {path, std::strerror(error)}));
+}
+
 // Removes a file or a folder tree that no run holds locked; never what is
 // mounted there from another file system.
 bool RemoveUnlessInUse(const std::string& path) {
@@ -154,26 +166,19 @@ std::string PartialStreamPath(const std::string& streamPath) {
     return streamPath + kPartial;
 }
 
-bool NoteMadeFiles(const std::string& folder, const std::vector<std::string>& names) {
+platform::Result<void> NoteMadeFiles(const std::string& folder,
+                                     const std::vector<std::string>& names) {
     std::string lines;
     for (const std::string& name : names)
         lines += kMade + Escape(name) + "\n";
-    return AppendLines(folder, lines);
+    if (!AppendLines(folder, lines))
+        return RecordFailure(folder);
+    return {};
 }
 
 bool NoteMadeFileDone(const std::string& folder, const std::string& name) {
     const std::string stamp = StampOf(folder + name);
     return !stamp.empty() && AppendLines(folder, kStamp + stamp + " " + Escape(name) + "\n");
-}
-
-std::string MadeFilesRecordProblem(const std::string& folder) {
-    const int error = errno;
-    const std::string path = folder + kMadeFilesRecord;
-    if (platform::PathExists(path) &&
-        (platform::IsSymbolicLink(path) || !platform::IsRegularFile(path)))
-        return FillIn(Translate("AuthoringJob", "%1 is not a regular file."), {path});
-    return FillIn(Translate("AuthoringJob", "the record %1 cannot be written: %2."),
-                  {path, std::strerror(error)});
 }
 
 bool NoteKeptFolder(const std::string& folder, const std::string& name) {

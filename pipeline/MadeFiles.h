@@ -8,23 +8,22 @@
 #include <vector>
 
 #include "platform/FileLock.h"
+#include "platform/Result.h"
 
 // The record's name inside the working folder.
 inline constexpr const char* kMadeFilesRecord = ".quorva-made";
 
 // Notes names (of files or folders directly inside folder, which ends with
 // '/') that the program is about to make there. Called before they are made,
-// so a crash still leaves them listed. False when the record cannot be written.
-bool NoteMadeFiles(const std::string& folder, const std::vector<std::string>& names);
+// so a crash still leaves them listed. Fails when the record cannot be written
+// ("<path> is not a regular file.", or the system's reason).
+platform::Result<void> NoteMadeFiles(const std::string& folder,
+                                     const std::vector<std::string>& names);
 
 // Notes that name, directly inside folder, is made now: clearing removes a
 // made file or folder only while its inode (and a file's size) is still the
 // one noted, never another put under its name later.
 bool NoteMadeFileDone(const std::string& folder, const std::string& name);
-
-// Why the record of folder cannot be written ("<path> is not a regular
-// file.", or the system's reason).
-std::string MadeFilesRecordProblem(const std::string& folder);
 
 // Notes that the made DVD folder name was burned or written as an image:
 // clearing keeps it.

@@ -160,8 +160,10 @@ StageOutcome AddItemSubtitles(JobContext& job, MediaItem& item, const std::strin
             {item.sourcePath, why}));
         return StageOutcome::Failed;
     };
-    if (!NoteMadeFiles(folder, {platform::FileNameOf(partial), platform::FileNameOf(output)}))
-        return failed(MadeFilesRecordProblem(folder));
+    if (const platform::Result<void> noted =
+            NoteMadeFiles(folder, {platform::FileNameOf(partial), platform::FileNameOf(output)});
+        !noted)
+        return failed(noted.error());
     platform::FileLock writing = platform::FileLock::Take(partial, platform::FileLock::Wait::No,
                                                           platform::FileLock::Create::Yes);
     if (!writing.Held())

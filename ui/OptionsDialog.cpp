@@ -58,11 +58,12 @@ std::string ChooseMenuPicture(QWidget* owner) {
     std::string path = dialog.selectedFiles().first().toStdString();
     // A picture the menu stage would refuse is refused here, where the user
     // can still choose another, not when the job starts.
-    if (const std::string problem = MenuBackgroundProblem(path); !problem.empty()) {
-        platform::MessageBox(
-            0, problem + "\n\n" + COptionsDlg::tr("Choose a BMP or JPEG picture.").toStdString(),
-            COptionsDlg::tr("Menu background").toStdString(),
-            platform::MB_OK | platform::MB_ICONEXCLAMATION);
+    if (const platform::Result<void> checked = CheckMenuBackground(path); !checked) {
+        platform::MessageBox(0,
+                             checked.error() + "\n\n" +
+                                 COptionsDlg::tr("Choose a BMP or JPEG picture.").toStdString(),
+                             COptionsDlg::tr("Menu background").toStdString(),
+                             platform::MB_OK | platform::MB_ICONEXCLAMATION);
         return {};
     }
     return path;

@@ -150,7 +150,7 @@ void CDVDAuthorProcessDlg::KeepChoices() {
 
 bool CDVDAuthorProcessDlg::ConfirmVolumeLabel() {
     // The image writer counts bytes: an accented letter takes two or more.
-    if (!burner::CheckVolumeLabel(labelText_)) {
+    if (burner::CheckVolumeLabel(labelText_)) {
         volumeLabel_ = labelText_;
         return true;
     }
@@ -194,8 +194,8 @@ void CDVDAuthorProcessDlg::EnsureBackgroundPictures() {
         std::string problem;
         for (const Picture& picture : pictures) {
             current = options.GetValue(picture.key);
-            problem = MenuBackgroundProblem(current);
-            if (!problem.empty()) {
+            if (const platform::Result<void> checked = CheckMenuBackground(current); !checked) {
+                problem = checked.error();
                 missing = &picture;
                 break;
             }

@@ -70,8 +70,9 @@ std::string OptionValue(const std::vector<std::string>& args, const std::string&
 }
 
 // dvdauthor does not tell why a write failed ("Error 0 -- Success -- writing
-// data"); the file system under the folder does: no space, or no writing.
-std::string WriteFailureCause(const std::string& dest) {
+// data"); the file system under the folder does: no space, or no writing. It
+// passes when it shows neither.
+platform::Result<void> CheckFileSystemWritable(const std::string& dest) {
     constexpr unsigned long long kNearlyFull = 4ull << 20;
     std::string folder = dest;
     struct statvfs info {};
@@ -82,9 +83,9 @@ std::string WriteFailureCause(const std::string& dest) {
         folder.resize(slash + 1);
     }
     if (static_cast<unsigned long long>(info.f_bavail) * info.f_frsize < kNearlyFull)
-        return std::strerror(ENOSPC);
+        return platform::Fail(std::strerror(ENOSPC));
     if (info.f_flag & ST_RDONLY)
-        return std::strerror(EROFS);
+        return platform::Fail(std::strerror(EROFS));
     return {};
 }
 
@@ -111,14 +112,14 @@ int Author(std::vector<std::string> args) {
         return 0;
     }
     // Looked at before anything is removed: the folder as dvdauthor left it.
-    const std::string cause = WriteFailureCause(dest);
+    const platform::Result<void> writable = CheckFileSystemWritable(dest);
     if (!destExisted) {
         std::error_code ec;
         std::filesystem::remove_all(dest, ec);  // removes links, never their targets
     }
-    if (!cause.empty())
-        return Fail("dvdauthor could not write the DVD folder " + dest + ": " + cause + "\n" +
-                    Describe(result));
+    if (!writable)
+        return Fail("dvdauthor could not write the DVD folder " + dest + ": " + writable.error() +
+                    "\n" + Describe(result));
     return Fail(Describe(result));
 }
 

@@ -22,17 +22,17 @@ bool NoSubtitlesAdded(const std::string& line) {
 
 }  // namespace
 
-std::string CheckDvdauthorLine(const std::string& line) {
+platform::Result<void> CheckDvdauthorLine(const std::string& line) {
     if (IsErrorLine(line))
-        return line;
+        return platform::Fail(line);
     if (line.find("attempt to update tv format") != std::string::npos)
-        return line;
+        return platform::Fail(line);
     return {};
 }
 
-std::string CheckSpumuxLine(const std::string& line) {
+platform::Result<void> CheckSpumuxLine(const std::string& line) {
     if (IsErrorLine(line) || NoSubtitlesAdded(line))
-        return line;
+        return platform::Fail(line);
     return {};
 }
 

@@ -29,14 +29,15 @@ class LineCollector {
     void EndLine() {
         if (current_.empty())
             return;
-        if (check_ && failure_.empty())
-            failure_ = check_(current_);
+        if (check_ && checked_)
+            checked_ = check_(current_);
         lines_.push_back(std::move(current_));
         current_.clear();
         if (lines_.size() > kKeptLines)
             lines_.pop_front();
     }
-    const std::string& Failure() const { return failure_; }
+    // The first line that failed the check, if any did.
+    const platform::Result<void>& Checked() const { return checked_; }
     std::string Text() const {
         std::string text;
         for (const auto& line : lines_)
@@ -47,7 +48,7 @@ class LineCollector {
   private:
     const LineCheck& check_;
     std::string current_;
-    std::string failure_;
+    platform::Result<void> checked_;
     std::deque<std::string> lines_;
 };
 
@@ -72,8 +73,8 @@ ToolResult RunTool(const ToolRun& run) {
         result.failure = run.program + " was ended by signal " + std::to_string(status.signal);
     else if (status.code != 0)
         result.failure = run.program + " failed with exit status " + std::to_string(status.code);
-    else if (!lines.Failure().empty())
-        result.failure = run.program + " reported: " + lines.Failure();
+    else if (!lines.Checked())
+        result.failure = run.program + " reported: " + lines.Checked().error();
     result.ok = result.failure.empty();
     return result;
 }

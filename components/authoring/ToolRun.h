@@ -5,11 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "platform/Result.h"
+
 namespace authoring {
 
-// Looks at one line of the program's output; returns a reason when the line
-// shows a failure that the program's exit status may not.
-using LineCheck = std::function<std::string(const std::string& line)>;
+// Looks at one line of the program's output; fails with a reason when the
+// line shows a failure that the program's exit status may not.
+using LineCheck = std::function<platform::Result<void>(const std::string& line)>;
 
 struct ToolRun {
     std::string program;            // name looked up on PATH

@@ -271,8 +271,8 @@ platform::Result<void> LibburnDiscBurner::Burn(const DeviceEntry& device,
     if (!folder) {
         return folder.failure();
     }
-    if (std::optional<std::string> refusal = CheckVolumeLabel(label)) {
-        return Fail(*refusal);
+    if (platform::Result<void> refusal = CheckVolumeLabel(label); !refusal) {
+        return refusal.failure();
     }
     IsoImageRequest request{DvdFolderOf(*folder), label};
     Notify(window, 0, false,

@@ -37,18 +37,18 @@ char IsoCharacter(char32_t code) {
 
 }  // namespace
 
-std::optional<std::string> CheckVolumeLabel(const std::string& label) {
+platform::Result<void> CheckVolumeLabel(const std::string& label) {
     if (!platform::IsValidUtf8(label))
-        return platform::FillIn(
+        return platform::Fail(platform::FillIn(
             platform::Translate("Burner", "The volume label \"%1\" is not valid UTF-8 text."),
-            {label});
+            {label}));
     if (label.size() > kVolumeLabelBytes)
-        return platform::FillIn(
+        return platform::Fail(platform::FillIn(
             platform::Translate("Burner",
                                 "The volume label \"%1\" takes %2 bytes; a disc's volume label "
                                 "holds at most %3 (a letter with an accent takes two or more)."),
-            {label, std::to_string(label.size()), std::to_string(kVolumeLabelBytes)});
-    return std::nullopt;
+            {label, std::to_string(label.size()), std::to_string(kVolumeLabelBytes)}));
+    return {};
 }
 
 std::string FitVolumeLabel(const std::string& label) {

@@ -5,15 +5,16 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <string>
+
+#include "platform/Result.h"
 
 namespace burner {
 
 inline constexpr std::size_t kVolumeLabelBytes = 32;
 
-// Why the image writer would refuse label, or nothing when it takes it.
-std::optional<std::string> CheckVolumeLabel(const std::string& label);
+// Whether the image writer takes label; when not, why it would refuse it.
+platform::Result<void> CheckVolumeLabel(const std::string& label);
 
 // The longest start of label, cut between whole characters, that fits the
 // limit.

@@ -13,6 +13,7 @@
 #include "components/discchecker/DiscLayout.h"
 #include "components/discchecker/DvdWalk.h"
 #include "components/discchecker/IsoVolume.h"
+#include "platform/Result.h"
 #include "platform/Translation.h"
 
 namespace discchecker {
@@ -47,18 +48,18 @@ bool IsFolder(const std::string& path) {
     return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-// What path is when it cannot hold a disc (opening a pipe would wait for a
-// writer); empty for a folder, a file, a drive or a missing path.
-std::string NotADisc(const std::string& path) {
+// Whether path may hold a disc (a folder, a file, a drive or a missing path),
+// and when not, what it is (opening a pipe would wait for a writer).
+platform::Result<void> CheckMayHoldDisc(const std::string& path) {
     struct stat info {};
     if (stat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode) || S_ISREG(info.st_mode) ||
         S_ISBLK(info.st_mode))
         return {};
     if (S_ISFIFO(info.st_mode))
-        return "a pipe";
+        return platform::Fail("a pipe");
     if (S_ISSOCK(info.st_mode))
-        return "a socket";
-    return S_ISCHR(info.st_mode) ? "a character device" : "not a regular file";
+        return platform::Fail("a socket");
+    return platform::Fail(S_ISCHR(info.st_mode) ? "a character device" : "not a regular file");
 }
 
 // Where one press of a root-menu button leads.
@@ -626,9 +627,9 @@ std::string DiscCheckReport::Summary() const {
 DiscCheckReport CheckDisc(const std::string& path, const DiscExpectation& expected,
                           platform::CancelSignal* cancel) {
     DiscCheckReport report;
-    if (std::string kind = NotADisc(path); !kind.empty()) {
-        report.lines.push_back(
-            CheckLine{"Disc image", false, path + " is " + kind + ", not a disc image or a drive"});
+    if (const platform::Result<void> kind = CheckMayHoldDisc(path); !kind) {
+        report.lines.push_back(CheckLine{
+            "Disc image", false, path + " is " + kind.error() + ", not a disc image or a drive"});
         return report;
     }
     if (!IsFolder(path))

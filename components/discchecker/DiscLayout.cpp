@@ -97,10 +97,10 @@ struct FileClose {
     void operator()(dvd_file_t* file) const { DVDCloseFile(file); }
 };
 
-// What is wrong with the tables of the information file of set (0:
-// VIDEO_TS.IFO), told from its bytes; empty when they can be given to
-// libdvdread (or when it cannot be read at all, which ifoOpen finds).
-std::string TablesProblem(dvd_reader_t* reader, int set) {
+// Whether the tables of the information file of set (0: VIDEO_TS.IFO), told
+// from its bytes, can be given to libdvdread, and when not, what is wrong (a
+// file that cannot be read at all passes: ifoOpen finds it).
+platform::Result<void> CheckTables(dvd_reader_t* reader, int set) {
     constexpr std::int64_t kLargest = 64 << 20;  // far more than any information file
     const std::unique_ptr<dvd_file_t, FileClose> file(DVDOpenFile(reader, set, DVD_READ_INFO_FILE));
     if (!file)
@@ -112,7 +112,7 @@ std::string TablesProblem(dvd_reader_t* reader, int set) {
     if (DVDReadBytes(file.get(), content.data(), content.size()) !=
         static_cast<ssize_t>(content.size()))
         return {};
-    return TableBoundsProblem(content, set == 0);
+    return CheckTableBounds(content, set == 0);
 }
 
 }  // namespace
@@ -125,8 +125,8 @@ DiscLayout ReadDiscLayout(const std::string& path) {
         layout.error = "no DVD-Video can be read from " + path;
         return layout;
     }
-    if (const std::string problem = TablesProblem(reader.get(), 0); !problem.empty()) {
-        layout.error = "VIDEO_TS.IFO " + problem;
+    if (const platform::Result<void> tables = CheckTables(reader.get(), 0); !tables) {
+        layout.error = "VIDEO_TS.IFO " + tables.error();
         return layout;
     }
     IfoPtr manager(ifoOpen(reader.get(), 0));
@@ -142,9 +142,8 @@ DiscLayout ReadDiscLayout(const std::string& path) {
     std::vector<IfoPtr> opened;
     std::vector<const ifo_handle_t*> sets;
     for (int set = 1; set <= titleSets; ++set) {
-        const std::string problem = TablesProblem(reader.get(), set);
-        if (!problem.empty()) {
-            layout.error = SetFile(set, 0, "IFO") + " " + problem;
+        if (const platform::Result<void> tables = CheckTables(reader.get(), set); !tables) {
+            layout.error = SetFile(set, 0, "IFO") + " " + tables.error();
             return layout;
         }
         IfoPtr& vts = opened.emplace_back(ifoOpen(reader.get(), set));

@@ -5,6 +5,8 @@
 #include <optional>
 #include <tuple>
 
+#include "platform/Result.h"
+
 namespace discchecker {
 namespace {
 
@@ -112,17 +114,19 @@ class Chains {
 
 // A program must start at one of its chain's cells, later than the one
 // before it; a chain with programs needs cells to play.
-std::string MapProblem(const pgc_t& pgc) {
+platform::Result<void> CheckProgramMap(const pgc_t& pgc) {
     if (pgc.nr_of_programs == 0)
         return {};
     if (!pgc.program_map || pgc.nr_of_cells == 0 || !pgc.cell_playback)
-        return "has " + std::to_string(pgc.nr_of_programs) + " programs but no cells";
+        return platform::Fail("has " + std::to_string(pgc.nr_of_programs) +
+                              " programs but no cells");
     int previous = 0;
     for (int program = 1; program <= pgc.nr_of_programs; ++program) {
         const int cell = pgc.program_map[program - 1];
         if (cell < 1 || cell > pgc.nr_of_cells || cell <= previous)
-            return "has program " + std::to_string(program) + " starting at cell " +
-                   std::to_string(cell) + " of its " + std::to_string(pgc.nr_of_cells) + " cells";
+            return platform::Fail("has program " + std::to_string(program) + " starting at cell " +
+                                  std::to_string(cell) + " of its " +
+                                  std::to_string(pgc.nr_of_cells) + " cells");
         previous = cell;
     }
     return {};
@@ -266,8 +270,8 @@ std::vector<std::string> ProgramChainProblems(const ifo_handle_t& manager,
             problems.push_back(Name(chain) + " cannot be read");
             continue;
         }
-        if (std::string problem = MapProblem(*pgc); !problem.empty())
-            problems.push_back(Name(chain) + " " + problem);
+        if (const platform::Result<void> map = CheckProgramMap(*pgc); !map)
+            problems.push_back(Name(chain) + " " + map.error());
         // A player's navigation aborts on a jump or link to what is not there.
         std::string missing;
         if (const auto to = PreCommandsLeadTo(chains, chain, *pgc, &missing);

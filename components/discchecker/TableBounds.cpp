@@ -33,23 +33,25 @@ class Checker {
 
     // A program chain at byte at: its header, its commands (no more than a
     // chain holds), its program map and its cells lie inside the file.
-    std::string Chain(std::uint64_t at, const std::string& name) const {
+    platform::Result<void> Chain(std::uint64_t at, const std::string& name) const {
         if (!Inside(at, kChainHeader))
-            return "places its " + name + " at byte " + std::to_string(at) + ", past the end";
+            return platform::Fail("places its " + name + " at byte " + std::to_string(at) +
+                                  ", past the end");
         const std::uint64_t programs = file_[at + 2], cells = file_[at + 3];
         const std::uint64_t commands = Number(at + 0xe4, 2), map = Number(at + 0xe6, 2),
                             playback = Number(at + 0xe8, 2), positions = Number(at + 0xea, 2);
         std::uint64_t end = kChainHeader;
         if (commands != 0) {
             if (!Inside(at + commands, kTableHeader))
-                return "places the commands of its " + name + " past the end";
+                return platform::Fail("places the commands of its " + name + " past the end");
             const std::uint64_t pre = Number(at + commands, 2), post = Number(at + commands + 2, 2),
                                 cell = Number(at + commands + 4, 2);
             if (pre + post + cell > kMostCommands)
-                return "gives its " + name + " " + std::to_string(pre) + " pre-commands, " +
-                       std::to_string(post) + " post-commands and " + std::to_string(cell) +
-                       " cell commands, more than the " + std::to_string(kMostCommands) +
-                       " a program chain holds";
+                return platform::Fail("gives its " + name + " " + std::to_string(pre) +
+                                      " pre-commands, " + std::to_string(post) +
+                                      " post-commands and " + std::to_string(cell) +
+                                      " cell commands, more than the " +
+                                      std::to_string(kMostCommands) + " a program chain holds");
             end = std::max(end, commands + kTableHeader + kCommand * (pre + post + cell));
         }
         if (programs != 0 && map != 0)
@@ -59,41 +61,41 @@ class Checker {
         if (cells != 0 && positions != 0)
             end = std::max(end, positions + kCellPosition * cells);
         if (!Inside(at, end))
-            return "places the tables of its " + name + " past the end";
+            return platform::Fail("places the tables of its " + name + " past the end");
         return {};
     }
 
     // A table of program chains at byte at: its entries and each chain they
     // point to.
-    std::string Chains(std::uint64_t at, const std::string& name) const {
+    platform::Result<void> Chains(std::uint64_t at, const std::string& name) const {
         if (!Inside(at, kTableHeader))
-            return "places its " + name + " past the end";
+            return platform::Fail("places its " + name + " past the end");
         const std::uint64_t count = Number(at, 2);
         if (!Inside(at + kTableHeader, kEntry * count))
-            return "gives its " + name + " " + std::to_string(count) +
-                   " program chains, more than the file holds";
+            return platform::Fail("gives its " + name + " " + std::to_string(count) +
+                                  " program chains, more than the file holds");
         for (std::uint64_t i = 0; i < count; ++i) {
             const std::uint64_t start = Number(at + kTableHeader + kEntry * i + 4, 4);
             const std::string chain = name + "'s program chain " + std::to_string(i + 1);
-            if (std::string problem = Chain(at + start, chain); !problem.empty())
-                return problem;
+            if (platform::Result<void> checked = Chain(at + start, chain); !checked)
+                return checked;
         }
         return {};
     }
 
     // A menu table at byte at: its language units, each a table of chains.
-    std::string Menus(std::uint64_t at, const std::string& name) const {
+    platform::Result<void> Menus(std::uint64_t at, const std::string& name) const {
         if (!Inside(at, kTableHeader))
-            return "places its " + name + " past the end";
+            return platform::Fail("places its " + name + " past the end");
         const std::uint64_t units = Number(at, 2);
         if (units > kMostUnits || !Inside(at + kTableHeader, kEntry * units))
-            return "gives its " + name + " " + std::to_string(units) +
-                   " language units, more than it holds";
+            return platform::Fail("gives its " + name + " " + std::to_string(units) +
+                                  " language units, more than it holds");
         for (std::uint64_t i = 0; i < units; ++i) {
             const std::uint64_t start = Number(at + kTableHeader + kEntry * i + 4, 4);
             const std::string unit = name + "'s language unit " + std::to_string(i + 1);
-            if (std::string problem = Chains(at + start, unit); !problem.empty())
-                return problem;
+            if (platform::Result<void> checked = Chains(at + start, unit); !checked)
+                return checked;
         }
         return {};
     }
@@ -104,7 +106,7 @@ class Checker {
 
 }  // namespace
 
-std::string TableBoundsProblem(const std::vector<std::uint8_t>& file, bool manager) {
+platform::Result<void> CheckTableBounds(const std::vector<std::uint8_t>& file, bool manager) {
     const Checker check(file);
     const std::uint64_t sectors = file.size() / kSector;
     // Each table the header places: where, its name, and where its own
@@ -130,9 +132,9 @@ std::string TableBoundsProblem(const std::vector<std::uint8_t>& file, bool manag
         if (sector == 0)
             continue;
         if (sector >= sectors)
-            return "places its " + std::string(table.name) + " at sector " +
-                   std::to_string(sector) + ", past the " + std::to_string(sectors) +
-                   " sectors of the file";
+            return platform::Fail("places its " + std::string(table.name) + " at sector " +
+                                  std::to_string(sector) + ", past the " + std::to_string(sectors) +
+                                  " sectors of the file");
         if (table.lastByteAt < 0)
             continue;
         // The table's size, from its last byte: no shorter than the header
@@ -141,23 +143,26 @@ std::string TableBoundsProblem(const std::vector<std::uint8_t>& file, bool manag
         const std::uint64_t size = check.Number(start + table.lastByteAt, 4) + 1;
         const std::uint64_t header = static_cast<std::uint64_t>(table.lastByteAt) + 4;
         if (size < header || !check.Inside(start, size))
-            return "gives its " + std::string(table.name) + " a size of " + std::to_string(size) +
-                   " bytes, which " +
-                   (size < header ? "is shorter than its header" : "runs past the end");
+            return platform::Fail(
+                "gives its " + std::string(table.name) + " a size of " + std::to_string(size) +
+                " bytes, which " +
+                (size < header ? "is shorter than its header" : "runs past the end"));
     }
     // libdvdread looks for each title set's files at every turn.
     constexpr std::uint64_t kMostTitleSets = 99;
     if (const std::uint64_t sets = check.Number(0x3e, 2); manager && sets > kMostTitleSets)
-        return "claims " + std::to_string(sets) + " title sets, more than the " +
-               std::to_string(kMostTitleSets) + " a disc holds";
+        return platform::Fail("claims " + std::to_string(sets) + " title sets, more than the " +
+                              std::to_string(kMostTitleSets) + " a disc holds");
     const std::uint64_t menus = check.Number(manager ? 0xc8 : 0xd0, 4);
     if (manager) {
-        if (std::string problem = check.Chain(check.Number(0x84, 4), "first play program chain");
-            !problem.empty())
-            return problem;
+        if (platform::Result<void> checked =
+                check.Chain(check.Number(0x84, 4), "first play program chain");
+            !checked)
+            return checked;
     } else if (const std::uint64_t titles = check.Number(0xcc, 4); titles != 0) {
-        if (std::string problem = check.Chains(titles * kSector, "title table"); !problem.empty())
-            return problem;
+        if (platform::Result<void> checked = check.Chains(titles * kSector, "title table");
+            !checked)
+            return checked;
     }
     if (menus != 0)
         return check.Menus(menus * kSector, "menu table");

@@ -9,12 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "platform/Result.h"
+
 namespace discchecker {
 
 // file: the bytes of VIDEO_TS.IFO (manager) or of a title set's VTS_nn_0.IFO.
-// Empty when every table fits; otherwise what is wrong, as it follows the
+// Fails when a table does not fit, saying what is wrong as it follows the
 // file's name ("places its title table at sector 9, past the 6 sectors of
 // the file").
-std::string TableBoundsProblem(const std::vector<std::uint8_t>& file, bool manager);
+platform::Result<void> CheckTableBounds(const std::vector<std::uint8_t>& file, bool manager);
 
 }  // namespace discchecker
