@@ -8,8 +8,8 @@
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "platform/Process.h"
-#include "platform/Translation.h"
 #include "platform/TempFiles.h"
+#include "platform/Translation.h"
 #include "settings/Options.h"
 #include "settings/TvStandardDefault.h"
 

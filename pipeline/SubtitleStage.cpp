@@ -15,8 +15,8 @@
 #include "platform/FolderTree.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
-#include "platform/Translation.h"
 #include "platform/TempFiles.h"
+#include "platform/Translation.h"
 #include "settings/xml.h"
 
 namespace {

@@ -7,8 +7,8 @@
 
 #include "components/settingscodec/SettingsCodec.h"
 #include "platform/Files.h"
-#include "platform/Translation.h"
 #include "platform/TempFiles.h"
+#include "platform/Translation.h"
 
 namespace {
 
