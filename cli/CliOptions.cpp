@@ -325,7 +325,7 @@ std::optional<CliOptions> ParseCommandLine(int argc, char** argv, std::string& e
             options.yes = true;
         } else if (arg == "--") {
             for (++i; i < argc; ++i)
-                options.inputs.push_back(argv[i]);
+                options.inputs.emplace_back(argv[i]);
         } else if (arg.size() > 1 && arg[0] == '-') {
             error = FillIn(Translate("quorva-cli", "Unknown option %1."), {arg});
             return std::nullopt;

@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
+#include <utility>
 
 void OpenOnDesktop(const QUrl& url, QObject* context,
                    std::function<void(const QString& reason)> failed) {
@@ -21,7 +22,7 @@ void OpenOnDesktop(const QUrl& url, QObject* context,
     process->setProcessChannelMode(QProcess::ForwardedChannels);
     QObject::connect(
         process, &QProcess::finished, context,
-        [process, failed](int code, QProcess::ExitStatus status) {
+        [process, failed = std::move(failed)](int code, QProcess::ExitStatus status) {
             process->deleteLater();
             if (status != QProcess::NormalExit)
                 failed(QCoreApplication::translate("DesktopOpen",

@@ -42,7 +42,7 @@ struct WriteEvents {
 
 // Empty when the disc was written, closed and (with verify) read back
 // unchanged, else the reason. Stops early when cancel becomes true.
-std::string WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& events,
+std::string WriteDisc(LibburnLibrary& library, const WriteJob& job, const WriteEvents& events,
                       const std::atomic<bool>& cancel);
 
 }  // namespace burner

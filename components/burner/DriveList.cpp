@@ -163,11 +163,12 @@ std::vector<DeviceEntry> ScanDevices(LibburnLibrary& library,
         AddScannedDrives(devices);
         for (const std::string& address : extraAddresses) {
             if (std::string problem = PseudoDriveProblem(address); !problem.empty()) {
-                if (warning != nullptr)
-                    *warning += platform::FillIn(platform::Translate(
-                                                     "Burner", "The drive \"%1\" is left out: %2"),
-                                                 {address, problem}) +
-                                " ";
+                if (warning != nullptr) {
+                    *warning += platform::FillIn(
+                        platform::Translate("Burner", "The drive \"%1\" is left out: %2"),
+                        {address, problem});
+                    *warning += ' ';
+                }
                 continue;
             }
             if (!AddDriveAt(devices, address) && warning != nullptr) {

@@ -125,7 +125,7 @@ std::string PendingImage::IntendedPath() const {
 
 std::string PendingImage::Publish(std::string* error) {
     for (int number = number_; number <= kMaxNumber; ++number) {
-        const std::string image = ImageName(base_, number);
+        std::string image = ImageName(base_, number);
         if (platform::RenameNoReplace(partial_, image)) {
             published_ = true;
             return image;
