@@ -10,7 +10,10 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 
 echo "lint: clang-format"
-git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
+if ! git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror; then
+  echo "lint: the files above differ from .clang-format (clang-format -i mends them)" >&2
+  exit 1
+fi
 
 echo "lint: clang-tidy"
 # No source of ours is generated, so a configured build/ is all clang-tidy
