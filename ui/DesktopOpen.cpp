@@ -22,7 +22,7 @@ void OpenOnDesktop(const QUrl& url, QObject* context,
     process->setProcessChannelMode(QProcess::ForwardedChannels);
     QObject::connect(
         process, &QProcess::finished, context,
-        [process, failed = std::move(failed)](int code, QProcess::ExitStatus status) {
+        [process, failed](int code, QProcess::ExitStatus status) {
             process->deleteLater();
             if (status != QProcess::NormalExit)
                 failed(QCoreApplication::translate("DesktopOpen",
@@ -36,7 +36,7 @@ void OpenOnDesktop(const QUrl& url, QObject* context,
         });
     QObject::connect(
         process, &QProcess::errorOccurred, context,
-        [process, failed](QProcess::ProcessError error) {
+        [process, failed = std::move(failed)](QProcess::ProcessError error) {
             if (error != QProcess::FailedToStart)
                 return;
             process->deleteLater();
