@@ -147,7 +147,7 @@ platform::Result<Project> LoadProject(const std::string& given) {
         project.droppedAudio.push_back(NumberList(video.attribute("dropped-audio").value()));
         project.droppedSubtitles.push_back(
             NumberList(video.attribute("dropped-subtitles").value()));
-        project.videoNames.push_back(video.attribute("name").value());
+        project.videoNames.emplace_back(video.attribute("name").value());
     }
     const pugi::xml_node disc = root.child("disc");
     project.tvStandard = GetInt(disc, "tv-standard");

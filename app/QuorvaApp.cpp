@@ -8,8 +8,8 @@
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "platform/Process.h"
-#include "platform/Translation.h"
 #include "platform/TempFiles.h"
+#include "platform/Translation.h"
 #include "settings/Options.h"
 #include "settings/TvStandardDefault.h"
 
@@ -126,8 +126,8 @@ void CQuorvaApp::LoadOptions() {
         // for the program too. A file that is there keeps its own.
         if (const std::optional<int> tv = TvStandardOfTerritory(LocaleTerritory())) {
             theOptions.SetIntValue(keys::TARGET_DVD_TYPE, *tv);
-            if (own)
-                SaveXMLNode(userFile, theOptions, theProgramFolder + kKeyFile);
+            if (own)  // a failure here shows when shutdown saves them again
+                static_cast<void>(SaveXMLNode(userFile, theOptions, theProgramFolder + kKeyFile));
         }
     }
     if (own) {

@@ -208,7 +208,7 @@ void ApplyCheckChoice(const CliOptions& options) {
 // a project to replace: a file that is not a project (unless --force), or
 // anything that is not a regular file.
 std::string ProjectSavePath(const CliOptions& options) {
-    const std::string file = WithProjectExtension(platform::AbsolutePath(*options.saveProject));
+    std::string file = WithProjectExtension(platform::AbsolutePath(*options.saveProject));
     switch (InspectSaveTarget(file)) {
         case SaveTarget::Free:
         case SaveTarget::Project:

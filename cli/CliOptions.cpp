@@ -314,7 +314,7 @@ platform::Result<CliOptions> ParseCommandLine(int argc, char** argv) {
             options.yes = true;
         } else if (arg == "--") {
             for (++i; i < argc; ++i)
-                options.inputs.push_back(argv[i]);
+                options.inputs.emplace_back(argv[i]);
         } else if (arg.size() > 1 && arg[0] == '-') {
             return Fail(FillIn(Translate("quorva-cli", "Unknown option %1."), {arg}));
         } else {

@@ -137,7 +137,7 @@ platform::Result<void> SaveBitmapAsBmp(const QImage& bitmap, const std::string& 
     for (std::uint32_t y = 0; y < h; ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(pixels.constScanLine(h - 1 - y));
         char* out = file.data() + offset + static_cast<size_t>(y) * rowSize;
-        for (std::uint32_t x = 0; x < w; ++x) {
+        for (std::size_t x = 0; x < w; ++x) {
             out[3 * x] = static_cast<char>(qBlue(row[x]));
             out[3 * x + 1] = static_cast<char>(qGreen(row[x]));
             out[3 * x + 2] = static_cast<char>(qRed(row[x]));

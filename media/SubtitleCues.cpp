@@ -24,7 +24,7 @@ extern "C" {
 namespace {
 
 // Subtitle files are small; one this large is not one.
-constexpr std::int64_t kLargestTextFile = 64 * 1024 * 1024;
+constexpr std::int64_t kLargestTextFile = std::int64_t{64} * 1024 * 1024;
 // How long a cue without an end of its own stays, at most.
 constexpr double kOpenCueSeconds = 5.0;
 
@@ -304,9 +304,9 @@ platform::Result<std::vector<SubtitleCue>> ReadSubtitleCues(const SubtitleTrack&
                     continue;
                 const QImage part = BitmapOf(rect);
                 for (int y = 0; y < rect.h; ++y)
-                    std::memcpy(
-                        picture.scanLine(rect.y - covered.y() + y) + (rect.x - covered.x()) * 4,
-                        part.constScanLine(y), static_cast<std::size_t>(rect.w) * 4);
+                    std::memcpy(picture.scanLine(rect.y - covered.y() + y) +
+                                    static_cast<std::ptrdiff_t>(rect.x - covered.x()) * 4,
+                                part.constScanLine(y), static_cast<std::size_t>(rect.w) * 4);
             }
             // Kept with its palette: a film's worth of pictures stays small.
             cue.picture = picture.convertToFormat(QImage::Format_Indexed8);

@@ -7,8 +7,8 @@
 #include "pipeline/MenuPictures.h"
 #include "pipeline/RootMenuPages.h"
 #include "platform/Files.h"
-#include "platform/Translation.h"
 #include "platform/TempFiles.h"
+#include "platform/Translation.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include "pipeline/Stages.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
-#include "platform/Translation.h"
 #include "platform/TempFiles.h"
+#include "platform/Translation.h"
 #include "settings/xml.h"
 
 namespace {

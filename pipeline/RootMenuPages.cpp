@@ -68,8 +68,8 @@ QPoint RootMenuCell(int width, int height, std::size_t cell) {
 }
 
 QRect BackButtonRect(int width, int height) {
-    const int top =
-        RootMenuCell(width, height, 2 * kGridColumns).y() + kThumbHeight + kNameHeight + kBackGap;
+    const int top = RootMenuCell(width, height, std::size_t{2} * kGridColumns).y() + kThumbHeight +
+                    kNameHeight + kBackGap;
     return QRect((width - kThumbWidth) / 2, top, kThumbWidth, kBackHeight);
 }
 

@@ -1,6 +1,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <set>
@@ -15,15 +16,15 @@
 #include "platform/FolderTree.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
-#include "platform/Translation.h"
 #include "platform/TempFiles.h"
+#include "platform/Translation.h"
 #include "settings/xml.h"
 
 namespace {
 
 // "hh:mm:ss.mmm" as spumux takes it: from the start of the video.
 std::string SpumuxTime(double seconds) {
-    const long long ms = static_cast<long long>(seconds * 1000 + 0.5);
+    const long long ms = std::llround(seconds * 1000);
     char text[32];
     std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld.%03lld", ms / 3600000, ms / 60000 % 60,
                   ms / 1000 % 60, ms % 1000);
@@ -138,7 +139,7 @@ platform::Result<std::string> WriteStreamControl(const std::vector<SubtitleCue>&
     }
     CXMLAccess subpictures("subpictures", "");
     subpictures.AddChild(stream);
-    const std::string control = folder + "control.xml";
+    std::string control = folder + "control.xml";
     if (const platform::Result<void> saved = SaveXMLNode(control, subpictures, ""); !saved)
         return platform::Fail(platform::FillIn(
             platform::Translate("SubtitleStage", "Can't write the subtitle description: %1"),
@@ -213,8 +214,8 @@ StageOutcome AddItemSubtitles(JobContext& job, MediaItem& item, const std::strin
                 {track.file, track.problem}));
             continue;
         }
-        const std::string multiplex = "spumux.exe*-s*" + std::to_string(streamNumber) + "*" +
-                                      *control + "*-i*" + input + "*-o*" + partial;
+        std::string multiplex = "spumux.exe*-s*" + std::to_string(streamNumber) + "*";
+        multiplex.append(*control).append("*-i*").append(input).append("*-o*").append(partial);
         EngineRun run =
             RunEngine(job.libraries.authoring, "subgen", multiplex, "authoring_last_error");
         if (!run.Succeeded())

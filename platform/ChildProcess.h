@@ -52,7 +52,7 @@ class ChildProcess {
     // Reads the messages to their end, handing over each piece read.
     void ReadMessages(const std::function<void(const char*, std::size_t)>& sink);
     // The messages to their end, keeping at most the last limit bytes.
-    std::string ReadAllMessages(std::size_t limit = 16 * 1024);
+    std::string ReadAllMessages(std::size_t limit = std::size_t{16} * 1024);
 
     // Waits for the program to end.
     ExitStatus Wait();

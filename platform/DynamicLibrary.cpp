@@ -20,7 +20,9 @@ DynamicLibrary DynamicLibrary::Adopt(void* handle) {
     return library;
 }
 
-DynamicLibrary::~DynamicLibrary() { Free(); }
+DynamicLibrary::~DynamicLibrary() {
+    Free();
+}
 
 DynamicLibrary::DynamicLibrary(DynamicLibrary&& other) noexcept
     : handle_(std::exchange(other.handle_, nullptr)), error_(std::move(other.error_)) {}

@@ -97,7 +97,7 @@ std::string VideosFolderIn(const std::string& userDirs, const std::string& home)
             continue;
         std::string value = Unquoted(line.substr(start + key.size()));
         if (value.rfind("$HOME", 0) == 0 && (value.size() == 5 || value[5] == '/'))
-            value = home + value.substr(5);
+            value.replace(0, 5, home);
         if (!value.empty() && value.front() == '/')
             folder = value;  // the last line naming it wins, as in the shell
     }

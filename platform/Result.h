@@ -21,7 +21,7 @@ struct Failure {
 template <typename T>
 class [[nodiscard]] Result {
   public:
-    Result(T value) : value_(std::move(value)) {}  // NOLINT: a value is a success
+    Result(T value) : value_(std::move(value)) {}              // NOLINT: a value is a success
     Result(Failure failure) : failure_(std::move(failure)) {}  // NOLINT
 
     bool ok() const { return value_.has_value(); }

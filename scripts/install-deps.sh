@@ -2,7 +2,7 @@
 # Installs every Debian package Quorva needs to build, run and test.
 set -euo pipefail
 PKGS=(
-  g++ cmake make pkg-config clang-format
+  g++ cmake make pkg-config clang-format clang-tidy
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libpugixml-dev
   libavformat-dev libavcodec-dev libavfilter-dev libswscale-dev libswresample-dev libavutil-dev

@@ -2,13 +2,14 @@
 
 #include <pugixml.hpp>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 
 #include "components/settingscodec/SettingsCodec.h"
 #include "platform/Files.h"
-#include "platform/Translation.h"
 #include "platform/TempFiles.h"
+#include "platform/Translation.h"
 
 namespace {
 
@@ -123,16 +124,14 @@ void CXMLAccess::AddChild(const CXMLAccess& child) {
 }
 
 platform::Result<void> RequireValues(const CXMLAccess& node, std::span<const char* const> keys) {
-    for (const char* key : keys) {
-        if (node.HasValue(key))
-            continue;
-        const std::string name = key;
-        return platform::Fail(node.loadedFrom.empty()
-                                  ? name
-                                  : name + "\n\nThe setting " + name + " is missing in " +
-                                        node.loadedFrom + ".");
-    }
-    return {};
+    const auto missing = std::find_if(keys.begin(), keys.end(),
+                                      [&node](const char* key) { return !node.HasValue(key); });
+    if (missing == keys.end())
+        return {};
+    const std::string name = *missing;
+    return platform::Fail(node.loadedFrom.empty() ? name
+                                                  : name + "\n\nThe setting " + name +
+                                                        " is missing in " + node.loadedFrom + ".");
 }
 
 platform::Result<void> LoadXMLNode(const std::string& path, CXMLAccess& node,

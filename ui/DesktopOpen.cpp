@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
+#include <utility>
 
 void OpenOnDesktop(const QUrl& url, QObject* context,
                    std::function<void(const QString& reason)> failed) {
@@ -35,7 +36,7 @@ void OpenOnDesktop(const QUrl& url, QObject* context,
         });
     QObject::connect(
         process, &QProcess::errorOccurred, context,
-        [process, failed](QProcess::ProcessError error) {
+        [process, failed = std::move(failed)](QProcess::ProcessError error) {
             if (error != QProcess::FailedToStart)
                 return;
             process->deleteLater();

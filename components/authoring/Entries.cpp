@@ -89,7 +89,7 @@ platform::Result<void> CheckFileSystemWritable(const std::string& dest) {
     return {};
 }
 
-int Author(std::vector<std::string> args) {
+int Author(const std::vector<std::string>& args) {
     const std::string project = OptionValue(args, "-x");
     if (project.empty())
         return Fail("dvdauthor: no project file (-x) given");

@@ -41,7 +41,7 @@ using SourcePtr = std::unique_ptr<burn::burn_source, SourceFree>;
 using OptsPtr = std::unique_ptr<burn::burn_write_opts, OptsFree>;
 
 constexpr int kFifoChunks = 2048;  // 4 MiB of 2048-byte chunks
-constexpr off_t kReadChunk = 32 * 2048;
+constexpr off_t kReadChunk = off_t{32} * 2048;
 // With a read-back, writing takes the bar up to here and reading the rest.
 constexpr int kWrittenPercent = 66;
 
@@ -157,8 +157,8 @@ platform::Result<void> ReadBack(LibburnLibrary& library, burn::burn_drive* drive
 
 }  // namespace
 
-platform::Result<void> WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& events,
-                                 const std::atomic<bool>& cancel) {
+platform::Result<void> WriteDisc(LibburnLibrary& library, const WriteJob& job,
+                                 const WriteEvents& events, const std::atomic<bool>& cancel) {
     // The stream belongs to the source from here on.
     // A pseudo-drive's file is looked at before libburn opens it.
     platform::Result<void> usable = CheckPseudoDrive(job.address);

@@ -43,7 +43,7 @@ struct WriteEvents {
 
 // A success when the disc was written, closed and (with verify) read back
 // unchanged. Stops early when cancel becomes true.
-platform::Result<void> WriteDisc(LibburnLibrary& library, WriteJob job, const WriteEvents& events,
-                                 const std::atomic<bool>& cancel);
+platform::Result<void> WriteDisc(LibburnLibrary& library, const WriteJob& job,
+                                 const WriteEvents& events, const std::atomic<bool>& cancel);
 
 }  // namespace burner

@@ -163,11 +163,12 @@ std::vector<DeviceEntry> ScanDevices(LibburnLibrary& library,
         AddScannedDrives(devices);
         for (const std::string& address : extraAddresses) {
             if (const platform::Result<void> usable = CheckPseudoDrive(address); !usable) {
-                if (warning != nullptr)
-                    *warning += platform::FillIn(platform::Translate(
-                                                     "Burner", "The drive \"%1\" is left out: %2"),
-                                                 {address, usable.error()}) +
-                                " ";
+                if (warning != nullptr) {
+                    *warning += platform::FillIn(
+                        platform::Translate("Burner", "The drive \"%1\" is left out: %2"),
+                        {address, usable.error()});
+                    *warning += ' ';
+                }
                 continue;
             }
             if (!AddDriveAt(devices, address) && warning != nullptr) {

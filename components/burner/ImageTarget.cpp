@@ -120,7 +120,7 @@ std::string PendingImage::IntendedPath() const {
 
 platform::Result<std::string> PendingImage::Publish() {
     for (int number = number_; number <= kMaxNumber; ++number) {
-        const std::string image = ImageName(base_, number);
+        std::string image = ImageName(base_, number);
         if (platform::RenameNoReplace(partial_, image)) {
             published_ = true;
             return image;

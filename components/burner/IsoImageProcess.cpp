@@ -10,13 +10,13 @@ namespace burner {
 namespace {
 
 constexpr const char* kProgram = "genisoimage";
-constexpr std::size_t kErrorTextLimit = 16 * 1024;
+constexpr std::size_t kErrorTextLimit = std::size_t{16} * 1024;
 
 std::vector<std::string> Arguments(const IsoImageRequest& request, bool printSize) {
     std::vector<std::string> args = {"-dvd-video", "-quiet", "-input-charset",
                                      "utf-8",      "-V",     request.label};
     if (printSize) {
-        args.push_back("-print-size");
+        args.emplace_back("-print-size");
     }
     // A folder name starting with '-' must not read as an option.
     std::string folder = request.dvdFolder;
@@ -112,7 +112,8 @@ platform::Result<std::unique_ptr<IsoImageProcess>> IsoImageProcess::Start(
 }
 
 IsoImageProcess::~IsoImageProcess() {
-    Finish();
+    // A process that was not finished by its owner is only ended here.
+    static_cast<void>(Finish());
     if (imageFd_ >= 0) {
         close(imageFd_);
     }

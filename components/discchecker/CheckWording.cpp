@@ -44,6 +44,7 @@ constexpr const char* kPatterns[] = {
     QUORVA_TEXT("DiscChecker",
                 "does not wait for a button: when its picture ends, playback goes on to %1"),
     QUORVA_TEXT("DiscChecker",
+                // NOLINTNEXTLINE(bugprone-suspicious-missing-comma): one text, two lines
                 "first play leads to %1: the menus are not laid out as this program makes them and "
                 "were not checked"),
     QUORVA_TEXT("DiscChecker", "leads to %1, not to the title menu"),

@@ -302,7 +302,7 @@ class MenuCheck {
             }
             if (page.buttons.empty() && page.place.buttons > 0) {
                 passed = false;
-                parts.push_back("the page cannot be reached again");
+                parts.emplace_back("the page cannot be reached again");
             }
             if (!chapters.empty())
                 parts.insert(parts.begin() + 1, (chapters.size() == 1 ? "chapter " : "chapters ") +
@@ -501,7 +501,7 @@ void CheckLayout(const DiscLayout& layout, const DiscExpectation& expected,
                             Seconds(expected.videoSeconds[i]));
     }
     if (compared == 0)
-        wrong.push_back("no chapter to compare");
+        wrong.emplace_back("no chapter to compare");
     add("Chapter lengths", wrong.empty(),
         wrong.empty() ? "each within " + Seconds(kLengthTolerance) +
                             " of its video (largest difference " + Seconds(largest) + ")"

@@ -135,7 +135,7 @@ DiscLayout ReadDiscLayout(const std::string& path) {
         return layout;
     }
     if (manager->vmgi_mat->vmgm_vobs != 0 && !Present(reader.get(), 0, DVD_READ_MENU_VOBS))
-        layout.missingFiles.push_back("VIDEO_TS.VOB (the title menu)");
+        layout.missingFiles.emplace_back("VIDEO_TS.VOB (the title menu)");
     layout.titles = manager->tt_srpt->nr_of_srpts;
 
     const int titleSets = manager->vmgi_mat->vmg_nr_of_title_sets;

@@ -101,8 +101,9 @@ FieldPlan PlanFields(FieldOrder order, const InputMedia& input, const EngineRequ
                          av_guess_sample_aspect_ratio(input.format(), stream, nullptr), false,
                          request.width, request.height, request.aspect)
             : PictureFit{request.width, request.height, 0, 0};
+    const int fieldLines = video->height / 2;  // of the shorter field
     plan.firstFieldOnly =
-        plan.deinterlace && !rotated && video->height / 2 >= fit.height * kFieldLinesEnough;
+        plan.deinterlace && !rotated && fieldLines >= fit.height * kFieldLinesEnough;
     return plan;
 }
 

@@ -16,8 +16,8 @@ constexpr double kTimesUsual = 3;
 
 bool SceneCuts::IsCut(const AVFrame& frame) {
     std::vector<std::uint8_t> samples;
-    samples.reserve(
-        static_cast<std::size_t>((frame.width / kStep + 1) * (frame.height / kStep + 1)));
+    samples.reserve(static_cast<std::size_t>(frame.width / kStep + 1) *
+                    static_cast<std::size_t>(frame.height / kStep + 1));
     for (int y = 0; y < frame.height; y += kStep) {
         const std::uint8_t* row =
             frame.data[0] + static_cast<std::ptrdiff_t>(y) * frame.linesize[0];

@@ -126,10 +126,10 @@ Status MakeThumbnail(const EngineRequest& request) {
                          rotation.rfind("transpose", 0) == 0, request.width, request.height, shape)
             : PictureFit{request.width, request.height, 0, 0};
     const std::string matrix = ToDvdMatrixFilter(SourceMatrix(*grabbed));
-    const std::string filters = (rotation.empty() ? "" : rotation + ",") +
-                                FitFilters(fit, request.width, request.height, "") +
-                                (matrix.empty() ? "" : ",format=yuv420p," + matrix) +
-                                ",setsar=1,format=yuvj420p";
+    std::string filters = (rotation.empty() ? "" : rotation + ",") +
+                          FitFilters(fit, request.width, request.height, "") +
+                          (matrix.empty() ? "" : ",format=yuv420p," + matrix) +
+                          ",setsar=1,format=yuvj420p";
     FramePtr scaled;
     FilterChain chain(
         AVMEDIA_TYPE_VIDEO, input.videoStream()->time_base,

@@ -27,6 +27,12 @@ int AudioStreamsOf(const std::string& vob) {
     return ac3;
 }
 
+SubtitleTrack InLanguage(const char* code) {
+    SubtitleTrack track;
+    track.language = code;
+    return track;
+}
+
 }  // namespace
 
 class AudioTracks : public JobFixture {};
@@ -94,8 +100,8 @@ TEST(StreamTables, AStreamTheVideosNameDifferentlyIsNamedByNone) {
     EXPECT_EQ(DiscAudioLanguages(list, 2, "it"), (std::vector<std::string>{"", "fr"}));
     for (MediaItem& item : list)
         item.subtitledPath = "subtitled.vob";
-    list[0].subtitles = {{.language = "en"}, {.language = "fr"}};
-    list[1].subtitles = {{.language = "de"}};
-    list[2].subtitles = {{.language = ""}, {.language = "fr"}};
+    list[0].subtitles = {InLanguage("en"), InLanguage("fr")};
+    list[1].subtitles = {InLanguage("de")};
+    list[2].subtitles = {InLanguage(""), InLanguage("fr")};
     EXPECT_EQ(SubpictureLanguages(list), (std::vector<std::string>{"", "fr"}));
 }

@@ -466,9 +466,11 @@ TEST_F(DiscCheck, HostileDiscsEndFailedWithAMessage) {
         EXPECT_FALSE(report.Failures().empty());
         // The player's navigation is never let near a disc it crashes on.
         EXPECT_FALSE(Contains(report.Failures(), "navigation failed")) << Joined(report);
-        if (std::string(broken.name) == "root menu without a cell table in a set beyond the count")
+        if (std::string(broken.name) ==
+            "root menu without a cell table in a set beyond the count") {
             EXPECT_TRUE(Contains(report.Failures(), "not one of the 0 title sets"))
                 << Joined(report);
+        }
         if (std::string(broken.name) == "title menu linking to itself on a condition") {
             EXPECT_TRUE(Contains(report.Failures(), "went round a loop")) << Joined(report);
         }

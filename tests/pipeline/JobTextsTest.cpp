@@ -14,10 +14,19 @@
 namespace {
 
 JobParameters Ntsc169(int kbps) {
-    return JobParameters{0, 720, 480, 30000, 1001, 16, 9, kbps};
+    JobParameters parameters;  // NTSC, 720x480, 16:9
+    parameters.videoBitRate = kbps;
+    return parameters;
 }
 JobParameters Pal43(int kbps) {
-    return JobParameters{1, 720, 576, 25, 1, 4, 3, kbps};
+    JobParameters parameters = Ntsc169(kbps);
+    parameters.tvStandard = 1;
+    parameters.height = 576;
+    parameters.fpsNum = 25;
+    parameters.fpsDen = 1;
+    parameters.aspectNum = 4;
+    parameters.aspectDen = 3;
+    return parameters;
 }
 
 std::vector<std::string> Split(std::string text) {
