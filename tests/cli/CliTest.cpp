@@ -93,6 +93,18 @@ class Cli : public ::testing::Test {
         return run;
     }
 
+    // A PAL DVD folder with one title and no menus, authored by dvdauthor
+    // straight from a DVD stream; empty when it could not be made.
+    std::string PlainPalDvd() {
+        const std::string vob = work_ / "title.vob";
+        const std::string dvd = work_ / "DVD";
+        setenv("VIDEO_FORMAT", "PAL", 1);
+        const bool made =
+            testsupport::MakeDvdMpeg(vob, true, 1) &&
+            testsupport::RunCommand({"dvdauthor", "-o", dvd, "-t", vob}).status == 0 &&
+            testsupport::RunCommand({"dvdauthor", "-o", dvd, "-T"}).status == 0;
+        return made ? dvd : std::string();
+    }
     CliRun Run(const std::vector<std::string>& args) { return Finish(Start(args)); }
 
     // As Run, but a run still going after seconds is killed (status -1).
@@ -1196,12 +1208,8 @@ TEST_F(Cli, APipeWhereAFileIsExpectedIsRefusedNotWaitedOn) {
 }
 
 TEST_F(Cli, CheckSaysWhatItDidNotCheck) {
-    const std::string vob = work_ / "title.vob";
-    ASSERT_TRUE(testsupport::MakeDvdMpeg(vob, true, 1));
-    const std::string dvd = work_ / "DVD";
-    setenv("VIDEO_FORMAT", "PAL", 1);
-    ASSERT_EQ(testsupport::RunCommand({"dvdauthor", "-o", dvd, "-t", vob}).status, 0);
-    ASSERT_EQ(testsupport::RunCommand({"dvdauthor", "-o", dvd, "-T"}).status, 0);
+    const std::string dvd = PlainPalDvd();
+    ASSERT_FALSE(dvd.empty());
     const CliRun check = Run({"check", "--label", "HOLIDAY", dvd});
     EXPECT_EQ(check.status, 0) << check.out << check.err;
     EXPECT_EQ(check.LastLine(),
@@ -1214,12 +1222,8 @@ TEST_F(Cli, CheckSaysWhatItDidNotCheck) {
 TEST_F(Cli, CheckLinesComeOutInTheUsersLanguage) {
     const fs::path pipe = work_ / "disc.iso";
     ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
-    const std::string vob = work_ / "title.vob";
-    ASSERT_TRUE(testsupport::MakeDvdMpeg(vob, true, 1));
-    const std::string dvd = work_ / "DVD";
-    setenv("VIDEO_FORMAT", "PAL", 1);
-    ASSERT_EQ(testsupport::RunCommand({"dvdauthor", "-o", dvd, "-t", vob}).status, 0);
-    ASSERT_EQ(testsupport::RunCommand({"dvdauthor", "-o", dvd, "-T"}).status, 0);
+    const std::string dvd = PlainPalDvd();
+    ASSERT_FALSE(dvd.empty());
     setenv("LANGUAGE", "de", 1);
     const CliRun refused = RunWithin({"check", pipe}, 20);
     const CliRun checked = Run({"check", dvd});
@@ -1234,12 +1238,8 @@ TEST_F(Cli, CheckLinesComeOutInTheUsersLanguage) {
 // What is wrong with a damaged disc reads in the user's language too, the
 // player's own complaints in brackets left as they are.
 TEST_F(Cli, ADamagedDiscsDetailsComeOutInTheUsersLanguage) {
-    const std::string vob = work_ / "title.vob";
-    ASSERT_TRUE(testsupport::MakeDvdMpeg(vob, true, 1));
-    const std::string dvd = work_ / "DVD";
-    setenv("VIDEO_FORMAT", "PAL", 1);
-    ASSERT_EQ(testsupport::RunCommand({"dvdauthor", "-o", dvd, "-t", vob}).status, 0);
-    ASSERT_EQ(testsupport::RunCommand({"dvdauthor", "-o", dvd, "-T"}).status, 0);
+    const std::string dvd = PlainPalDvd();
+    ASSERT_FALSE(dvd.empty());
     fs::remove(fs::path(dvd) / "VIDEO_TS" / "VTS_01_1.VOB");
     setenv("LANGUAGE", "de", 1);
     const CliRun checked = Run({"check", dvd});
