@@ -344,7 +344,7 @@ platform::Result<void> LibburnDiscBurner::Burn(const DeviceEntry& device,
                  readBack_,
                  IsoVolumeIdPatch(IsoVolumeId(label)),
                  speed_ * kDvdSpeedKBps};
-    const platform::Result<void> written = WriteDisc(*library_, job, events, cancel_);
+    platform::Result<void> written = WriteDisc(*library_, job, events, cancel_);
     if (platform::Result<void> stopped = producer->Finish(); produced) {
         produced = stopped;
     }
