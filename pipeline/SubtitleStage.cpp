@@ -14,7 +14,6 @@
 #include "platform/FileLock.h"
 #include "platform/Files.h"
 #include "platform/FolderTree.h"
-#include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "platform/TempFiles.h"
 #include "platform/Translation.h"

@@ -40,8 +40,6 @@ class CancelSignal {
     // must not subscribe or unsubscribe themselves.
     void Cancel();
     bool Cancelled() const { return flag_.load(); }
-    // The flag itself, for those that take a plain cancel flag.
-    const std::atomic<bool>& Flag() const { return flag_; }
     // Clears the flag for the next run; only while nothing is subscribed.
     void Reset();
 
